@@ -1,0 +1,56 @@
+# Shared build rules: warnings, sanitizers and one library target per source folder.
+
+set(ZQ9_WARNINGS -Wall -Wextra -Wpedantic -Wno-unused-parameter)
+if(ZQ9_WERROR)
+  list(APPEND ZQ9_WARNINGS -Werror)
+endif()
+
+if(ZQ9_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+elseif(ZQ9_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
+# zq9_library(<target> [DEPS <targets...>]): every .cpp of the calling folder (not its subfolders)
+# becomes one static library; a folder without sources yet gives an interface target.
+function(zq9_library target)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  set(has_cpp FALSE)
+  foreach(s IN LISTS sources)
+    if(s MATCHES "\\.cpp$")
+      set(has_cpp TRUE)
+    endif()
+  endforeach()
+  if(has_cpp)
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_compile_options(${target} PRIVATE ${ZQ9_WARNINGS})
+    target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+  else()
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${target} INTERFACE ${ARG_DEPS})
+  endif()
+endfunction()
+
+# zq9_test(<target> [DEPS <targets...>]): every .cpp of the calling folder becomes one GoogleTest
+# program, run headless by CTest.
+function(zq9_test target)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${target} ${sources})
+  target_compile_options(${target} PRIVATE ${ZQ9_WARNINGS})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZQ9_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+               TIMEOUT 120)
+endfunction()
