@@ -1,0 +1,22 @@
+#pragma once
+// An object that can copy its state from another through Assign / AssignTo.
+
+#include "platform/core/TObject.h"
+
+namespace vcl {
+
+class TPersistent : public TObject
+{
+public:
+    // Copies Source into this object. The base asks Source->AssignTo(this), which fails with
+    // EConvertError "Cannot assign a <source class> to a <this class>" ("nil" for no source).
+    virtual void Assign(TPersistent* Source);
+
+protected:
+    virtual void AssignTo(TPersistent* Dest);
+    [[noreturn]] void AssignError(TPersistent* Source);
+    // Owner in the name path sense (a collection for its items); none by default.
+    virtual TPersistent* GetOwner() { return nullptr; }
+};
+
+} // namespace vcl
