@@ -1,0 +1,188 @@
+#include "response/CurveBuilder.h"
+
+#include "device/Constants.h"
+#include "device/ValueGrids.h"
+#include "response/Plot.h"
+#include "response/SafeNumbers.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr double StageQ = 0.05; // crossover stages do not use Q
+
+struct StageParams
+{
+    int type { CurveFlat };
+    float k0 { 0.0f };
+    float k1 { 0.0f };
+};
+
+// Sets the stages of one crossover and remembers the last one set, whose parameters the total takes.
+class StageWriter
+{
+public:
+    StageWriter(Plot& plot, int first, double freqHz)
+        : m_plot(plot), m_first(first), m_freq(freqHz)
+    {
+    }
+
+    void Flat(int index)
+    {
+        m_plot.Section(m_first + index)->SetStage(0.0, 1000.0, StageQ, CurveFlat, 0.0f, 0.0f);
+        m_last = StageParams {};
+    }
+
+    void Stage(int index, int type, float k0, float k1 = 0.0f)
+    {
+        m_plot.Section(m_first + index)->SetStage(0.0, m_freq, StageQ, type, k0, k1);
+        m_last = StageParams { type, k0, k1 };
+    }
+
+    const StageParams& Last() const { return m_last; }
+
+private:
+    Plot& m_plot;
+    int m_first;
+    double m_freq;
+    StageParams m_last;
+};
+
+} // namespace
+
+void BuildPeqCurve(Plot& plot, int channel, const PeqBandReader& editor)
+{
+    const int count = std::clamp(editor.GetChannelNumber(), 0, Plot::MaxBands);
+    for (int r = 0; r < count; ++r) {
+        const double freq = editor.GetFreqValue(r);
+        const double gain = editor.GetGainValue(r);
+        const double q = editor.GetQValue(r);
+        const int eqType = editor.GetTypeValue(r);
+        const bool bypass = editor.GetBypassValue(r);
+        FilterCurve* section = plot.Section(Plot::FirstBandSection + r);
+        const bool known = eqType >= 0 && eqType < static_cast<int>(PeqTypeToCurveType.size());
+        if (bypass || !known)
+            section->SetFilter(0.0, freq, q, CurveFlat);
+        else
+            section->SetFilter(gain, freq, q, PeqTypeToCurveType[static_cast<std::size_t>(eqType)]);
+        plot.DrawMarker(Plot::FirstBandSection + r, response_detail::ToFloatSaturated(gain), Plot::MarkerBand);
+    }
+    plot.DrawSum(channel);
+}
+
+namespace {
+
+void BuildCrossoverCurve(Plot& plot, int channel, const CrossoverReader& model, bool highPass)
+{
+    const CrossoverRecord rec = model.GetHpLp(channel);
+    const int index = highPass ? rec.hpFreqIndex : rec.lpFreqIndex;
+    const int slope = highPass ? rec.hpSlope : rec.lpSlope;
+    const float freq = response_detail::ToFloatSaturated(IndexToFreq(index));
+    BuildHpLpCurve(plot, highPass, slope, freq, Plot::HighPassSection);
+    plot.DrawSum(channel);
+}
+
+} // namespace
+
+void BuildHpCurve(Plot& plot, int channel, const CrossoverReader& model)
+{
+    BuildCrossoverCurve(plot, channel, model, true);
+}
+
+void BuildLpCurve(Plot& plot, int channel, const CrossoverReader& model)
+{
+    BuildCrossoverCurve(plot, channel, model, false);
+}
+
+void BuildHpLpCurve(Plot& plot, bool highPass, int slopeCode, double freqHz, int firstSection)
+{
+    const int F = firstSection;
+    if (F < 0 || F + 3 + Plot::StageCount > Plot::SectionCount)
+        return;
+    const bool known = slopeCode >= 0 && slopeCode < static_cast<int>(SlopeToDesignRow.size());
+    const int row = known ? SlopeToDesignRow[static_cast<std::size_t>(slopeCode)] : 0;
+    const int kind = highPass ? Plot::MarkerHighPass : Plot::MarkerLowPass;
+    const int T = highPass ? F : F + 1;
+    const int first = highPass ? CurveHpStage1 : CurveLpStage1;    // 1/(k0 s + 1)
+    const int second = highPass ? CurveHpStage2 : CurveLpStage2;   // damping k0
+    const int secondK = highPass ? CurveHpStage2K : CurveLpStage2K; // factors k0, k1
+    FilterCurve* total = plot.Section(T);
+
+    StageWriter w(plot, F + 3, freqHz);
+    for (int i = 0; i < Plot::StageCount; ++i)
+        w.Flat(i);
+
+    if (row == 0) {
+        total->SetStage(0.0, freqHz, StageQ, CurveFlat, 0.0f, 0.0f);
+    } else if (row == 1) {
+        total->SetStage(0.0, freqHz, StageQ, first, 1.0f, 0.0f);
+    } else {
+        if (row <= 8) {
+            const auto& f = ButterworthFactors[static_cast<std::size_t>(row)];
+            if (f[0] == 1.0f)
+                w.Stage(0, first, 1.0f);
+            else
+                w.Flat(0);
+            for (int i = 1; i < Plot::StageCount; ++i) {
+                if (f[static_cast<std::size_t>(i)] != 0.0f)
+                    w.Stage(i, second, f[static_cast<std::size_t>(i)]);
+                else
+                    w.Flat(i);
+            }
+        } else if (row <= 16) {
+            const auto& p = BesselFactors[static_cast<std::size_t>(row - BesselFirstRow)];
+            if (p[0].k0 != 0.0f)
+                w.Stage(0, first, p[0].k0);
+            else
+                w.Flat(0);
+            for (int i = 1; i < Plot::StageCount; ++i) {
+                const BesselPair& pair = p[static_cast<std::size_t>(i)];
+                if (pair.k0 != 0.0f)
+                    w.Stage(i, secondK, pair.k0, pair.k1);
+                else
+                    w.Flat(i);
+            }
+        } else {
+            // Linkwitz-Riley: the Butterworth of half the order, twice; set in the order 13, 15, 14, 16.
+            switch (row) {
+            case 17:
+                w.Stage(0, first, 1.0f);
+                w.Flat(2);
+                w.Stage(1, first, 1.0f);
+                w.Flat(3);
+                break;
+            case 18:
+                w.Stage(0, second, ButterworthFactors[2][1]);
+                w.Flat(2);
+                w.Stage(1, second, ButterworthFactors[2][1]);
+                w.Flat(3);
+                break;
+            case 19:
+                w.Stage(0, first, 1.0f);
+                w.Stage(2, second, ButterworthFactors[3][1]);
+                w.Stage(1, first, 1.0f);
+                w.Stage(3, second, ButterworthFactors[3][1]);
+                break;
+            default: // 20
+                w.Stage(0, second, ButterworthFactors[4][2]);
+                w.Stage(2, second, ButterworthFactors[4][1]);
+                w.Stage(1, second, ButterworthFactors[4][2]);
+                w.Stage(3, second, ButterworthFactors[4][1]);
+                break;
+            }
+        }
+
+        // The total carries the crossover frequency (for its marker) and the last stage's parameters;
+        // its points are the sum of the stages, without wrapping.
+        const StageParams& last = w.Last();
+        total->SetStage(0.0, freqHz, StageQ, last.type, last.k0, last.k1);
+        for (int i = 0; i < FilterCurve::PointCount; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            double s = 0.0;
+            for (int j = 0; j < Plot::StageCount; ++j)
+                s += plot.Section(F + 3 + j)->curve[k];
+            total->curve[k] = s;
+        }
+    }
+    plot.DrawMarker(T, 0.0f, kind);
+}

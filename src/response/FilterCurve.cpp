@@ -1,0 +1,270 @@
+#include "response/FilterCurve.h"
+
+#include "device/Constants.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+BiquadSet BiquadCoefficients;
+
+namespace {
+
+// Design limits that only absurd inputs reach (a corrupt file, a stray index): legitimate bands lie in
+// 19 Hz..20.2 kHz, Q 0.05..128 and a few dB. Beyond them the bilinear terms overflow into NaN.
+constexpr double MinDesignHz = 0.01;
+constexpr double MaxDesignHz = 47900.0;
+constexpr double MaxDesignGainDb = 120.0;
+constexpr double MinDesignQ = 0.01;
+constexpr double MaxDesignQ = 1000.0;
+// Stand-in for an infinite point (an exact zero of the section on a grid point).
+constexpr double CurveLimit = 1.0e6;
+
+BiquadSet Flat()
+{
+    return BiquadSet {};
+}
+
+// Normalises by D so that a0 = 1.
+BiquadSet Make(double d, double b0, double b1, double b2, double a1, double a2)
+{
+    return BiquadSet { b0 / d, b1 / d, b2 / d, 1.0, a1 / d, a2 / d };
+}
+
+bool UsesQ(int type)
+{
+    return (type >= CurvePeak && type <= CurveBandPass) || type == CurveAllPass2;
+}
+
+bool UsesGain(int type)
+{
+    return type >= CurvePeak && type <= CurveHighShelf;
+}
+
+double SafePoint(double v)
+{
+    if (std::isfinite(v))
+        return v;
+    return std::isnan(v) ? 0.0 : std::copysign(CurveLimit, v);
+}
+
+} // namespace
+
+FilterCurve::FilterCurve()
+{
+    SetFilter(0.0, 1000.0, 0.4, CurveHighShelf);
+}
+
+void FilterCurve::SetFilter(double gain, double freq, double quality, int curveType)
+{
+    gainDb = gain;
+    freqHz = freq;
+    q = quality;
+    type = curveType;
+    ComputeCurve();
+}
+
+void FilterCurve::SetStage(double gain, double freq, double quality, int curveType, float factor0, float factor1)
+{
+    k0 = factor0;
+    k1 = factor1;
+    SetFilter(gain, freq, quality, curveType);
+}
+
+bool FilterCurve::DesignBiquad() const
+{
+    if (type < CurvePeak || type > CurveAllPass2)
+        return false;
+
+    // A parameter that cannot be designed (NaN, or a stage factor that is not positive) gives a flat
+    // section rather than NaN points.
+    const double fk0 = k0;
+    const double fk1 = k1;
+    bool designable = !std::isnan(freqHz);
+    if (UsesGain(type) && std::isnan(gainDb))
+        designable = false;
+    if (UsesQ(type) && std::isnan(q))
+        designable = false;
+    if (type >= CurveLpStage1 && type <= CurveHpStage2K && !(fk0 > 0.0 && std::isfinite(fk0)))
+        designable = false;
+    if ((type == CurveLpStage2K || type == CurveHpStage2K) && !(fk1 > 0.0 && std::isfinite(fk1)))
+        designable = false;
+    if (type == CurveFlat || !designable) {
+        BiquadCoefficients = Flat();
+        return true;
+    }
+
+    const double f = std::clamp(freqHz, MinDesignHz, MaxDesignHz);
+    const double g = UsesGain(type) ? std::clamp(gainDb, -MaxDesignGainDb, MaxDesignGainDb) : 0.0;
+    const double Q = UsesQ(type) ? std::clamp(q, MinDesignQ, MaxDesignQ) : q;
+
+    const double K = std::tan(std::numbers::pi * f / ResponseGrid::DesignRateHz);
+    const double K2 = K * K;
+    const double A = std::pow(10.0, std::fabs(g) / 20.0);
+    const double sA = std::sqrt(A);
+    const bool boost = g >= 0.0;
+
+    BiquadSet s;
+    switch (type) {
+    case CurvePeak:
+        s = boost ? Make(1 + K / Q + K2, 1 + A * K / Q + K2, 2 * (K2 - 1), 1 - A * K / Q + K2, 2 * (K2 - 1), 1 - K / Q + K2)
+                  : Make(1 + A * K / Q + K2, 1 + K / Q + K2, 2 * (K2 - 1), 1 - K / Q + K2, 2 * (K2 - 1), 1 - A * K / Q + K2);
+        break;
+    case CurveLowShelf:
+        s = boost ? Make(1 + K / Q + K2, 1 + sA * K / Q + A * K2, 2 * (A * K2 - 1), 1 - sA * K / Q + A * K2, 2 * (K2 - 1),
+                         1 - K / Q + K2)
+                  : Make(1 + sA * K / Q + A * K2, 1 + K / Q + K2, 2 * (K2 - 1), 1 - K / Q + K2, 2 * (A * K2 - 1),
+                         1 - sA * K / Q + A * K2);
+        break;
+    case CurveHighShelf:
+        s = boost ? Make(1 + K / Q + K2, A + sA * K / Q + K2, 2 * (K2 - A), A - sA * K / Q + K2, 2 * (K2 - 1), 1 - K / Q + K2)
+                  : Make(A + sA * K / Q + K2, 1 + K / Q + K2, 2 * (K2 - 1), 1 - K / Q + K2, 2 * (K2 - A), A - sA * K / Q + K2);
+        break;
+    case CurveHighPass2:
+        s = Make(1 + K / Q + K2, 1, -2, 1, 2 * (K2 - 1), 1 - K / Q + K2);
+        break;
+    case CurveLowPass2:
+        s = Make(1 + K / Q + K2, K2, 2 * K2, K2, 2 * (K2 - 1), 1 - K / Q + K2);
+        break;
+    case CurveBandPass:
+        s = Make(Q + K + Q * K2, 2 * K, 0, -2 * K, 2 * Q * (K2 - 1), Q - K + Q * K2);
+        break;
+    case CurveAllPass1: {
+        const double d = 1 + K;
+        s = BiquadSet { (1 - K) / d, -1.0, 0.0, 1.0, -(1 - K) / d, 0.0 };
+        break;
+    }
+    case CurveLowPass1:
+        s = Make(1 + K, K, K, 0, K - 1, 0);
+        break;
+    case CurveHighPass1:
+        s = Make(1 + K, 1, -1, 0, K - 1, 0);
+        break;
+    case CurveLpStage1: {
+        const double r = K / fk0;
+        s = Make(1 + r, r, r, 0, r - 1, 0);
+        break;
+    }
+    case CurveLpStage2:
+        s = Make(1 + fk0 * K + K2, K2, 2 * K2, K2, 2 * (K2 - 1), 1 - fk0 * K + K2);
+        break;
+    case CurveLpStage2K: {
+        const double r = fk0 / fk1;
+        const double t = K2 / fk1;
+        s = Make(1 + r * K + t, t, 2 * t, t, 2 * (t - 1), 1 - r * K + t);
+        break;
+    }
+    case CurveHpStage1:
+        s = Make(1 + fk0 * K, 1, -1, 0, fk0 * K - 1, 0);
+        break;
+    case CurveHpStage2:
+        s = Make(1 + fk0 * K + K2, 1, -2, 1, 2 * (K2 - 1), 1 - fk0 * K + K2);
+        break;
+    case CurveHpStage2K:
+        s = Make(1 + fk0 * K + fk1 * K2, 1, -2, 1, 2 * (fk1 * K2 - 1), 1 - fk0 * K + fk1 * K2);
+        break;
+    case CurveAllPass2: {
+        const double d = 1 + K / Q + K2;
+        s = BiquadSet { (1 - K / Q + K2) / d, 2 * (K2 - 1) / d, 1.0, 1.0, 2 * (K2 - 1) / d, (1 - K / Q + K2) / d };
+        break;
+    }
+    default:
+        s = Flat();
+        break;
+    }
+    BiquadCoefficients = s;
+    return true;
+}
+
+void FilterCurve::ComputeCurve()
+{
+    DesignBiquad();
+    const BiquadSet c = BiquadCoefficients;
+
+    // A flat set gives exactly 0 in both modes; skip the evaluation.
+    if (c.b0 == 1.0 && c.b1 == 0.0 && c.b2 == 0.0 && c.a0 == 1.0 && c.a1 == 0.0 && c.a2 == 0.0) {
+        curve.fill(0.0);
+        return;
+    }
+
+    const ResponseGrid& grid = ResponseGrid::Instance();
+    const double* c1 = grid.Cos1().data();
+    const double* s1 = grid.Sin1().data();
+    const double* c2 = grid.Cos2().data();
+    const double* s2 = grid.Sin2().data();
+    double* out = curve.data();
+
+    if (phaseMode == 0) {
+        // -20 log10(|A| / |B|), taken as 10 log10(|B|^2 / |A|^2) to spare two square roots.
+        for (int i = 0; i < PointCount; ++i) {
+            const double bre = c.b0 + c.b1 * c1[i] + c.b2 * c2[i];
+            const double bim = -(c.b1 * s1[i] + c.b2 * s2[i]);
+            const double are = c.a0 + c.a1 * c1[i] + c.a2 * c2[i];
+            const double aim = -(c.a1 * s1[i] + c.a2 * s2[i]);
+            out[i] = (bre * bre + bim * bim) / (are * are + aim * aim);
+        }
+        for (int i = 0; i < PointCount; ++i)
+            out[i] = SafePoint(10.0 * std::log10(out[i]));
+        return;
+    }
+
+    // Phase of B/A in tens of degrees; the single-argument arctangent folds it into (-9, 9).
+    for (int i = 0; i < PointCount; ++i) {
+        const double bre = c.b0 + c.b1 * c1[i] + c.b2 * c2[i];
+        const double bim = -(c.b1 * s1[i] + c.b2 * s2[i]);
+        const double are = c.a0 + c.a1 * c1[i] + c.a2 * c2[i];
+        const double aim = -(c.a1 * s1[i] + c.a2 * s2[i]);
+        out[i] = (aim * bre - are * bim) / (are * bre + aim * bim);
+    }
+    for (int i = 0; i < PointCount; ++i)
+        out[i] = SafePoint(-std::atan(out[i]) * PhaseScale);
+
+    // Unfold by what the section can do: high-passes lead, low-passes lag, shelves go one way by the
+    // sign of their gain. Exact zeros stay.
+    const double half = PhaseHalfTurn;
+    switch (type) {
+    case CurveHighPass2:
+    case CurveAllPass1:
+    case CurveHpStage2:
+    case CurveHpStage2K:
+        for (int i = 0; i < PointCount; ++i)
+            if (out[i] < 0.0)
+                out[i] += half;
+        break;
+    case CurveLowPass2:
+    case CurveLpStage2:
+    case CurveLpStage2K:
+        for (int i = 0; i < PointCount; ++i)
+            if (out[i] > 0.0)
+                out[i] -= half;
+        break;
+    case CurveAllPass2: {
+        const double* f = grid.Freqs().data();
+        for (int i = 0; i < PointCount; ++i) {
+            if (out[i] > 0.0)
+                out[i] -= half;
+            if (f[i] > freqHz)
+                out[i] += half;
+        }
+        break;
+    }
+    case CurveLowShelf:
+        for (int i = 0; i < PointCount; ++i) {
+            if (gainDb > 0.0 && out[i] > 0.0)
+                out[i] -= half;
+            else if (gainDb < 0.0 && out[i] < 0.0)
+                out[i] += half;
+        }
+        break;
+    case CurveHighShelf:
+        for (int i = 0; i < PointCount; ++i) {
+            if (gainDb > 0.0 && out[i] < 0.0)
+                out[i] += half;
+            else if (gainDb < 0.0 && out[i] > 0.0)
+                out[i] -= half;
+        }
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,110 @@
+#include "response/Plot.h"
+
+#include "device/Constants.h"
+
+#include "response/SafeNumbers.h"
+
+// Values handed to the plot control are always finite, so no pixel conversion downstream meets NaN.
+using response_detail::ToFloatSaturated;
+using response_detail::FiniteOr;
+
+Plot::Plot(ResponseView* view)
+    : plot(view)
+{
+    for (auto& s : sections) {
+        s = std::make_unique<FilterCurve>();
+        s->SetFilter(0.0, 1000.0, 0.4, CurveHighShelf);
+    }
+}
+
+void Plot::SetPhaseMode(bool phase)
+{
+    phaseMode = phase ? 1 : 0;
+    for (auto& s : sections)
+        s->phaseMode = phaseMode;
+}
+
+FilterCurve* Plot::Section(int index)
+{
+    if (index < 0 || index >= SectionCount)
+        return nullptr;
+    return sections[static_cast<std::size_t>(index)].get();
+}
+
+const FilterCurve* Plot::Section(int index) const
+{
+    if (index < 0 || index >= SectionCount)
+        return nullptr;
+    return sections[static_cast<std::size_t>(index)].get();
+}
+
+void Plot::DrawMarker(int section, float level, int kind)
+{
+    const FilterCurve* s = Section(section);
+    if (!s || !plot)
+        return;
+    const double x = ResponseGrid::Position(s->freqHz);
+    plot->DrawBlock(FiniteOr(level), x, BandColors[static_cast<std::size_t>(section)], section, false, kind);
+    plot->SetBlockParameter(section, FiniteOr(s->freqHz), FiniteOr(s->gainDb), FiniteOr(s->q), s->type);
+}
+
+void Plot::DrawSum(int channel)
+{
+    auto& total = sections[TotalSection]->curve;
+    const bool fold = phaseMode == 1;
+    const double half = PhaseHalfTurn;
+    const double turn = 2.0 * PhaseHalfTurn;
+    for (int i = 0; i < FilterCurve::PointCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        double s = 0.0;
+        for (int j = 0; j <= LowPassSection; ++j)
+            s += sections[static_cast<std::size_t>(j)]->curve[k];
+        if (fold) {
+            // Two corrections at most: a total beyond +-90 (900 degrees) stays partly unwrapped.
+            if (s > half) {
+                s -= turn;
+                if (s > half)
+                    s -= turn;
+            } else if (s < -half) {
+                s += turn;
+                if (s < -half)
+                    s += turn;
+            }
+        }
+        total[k] = s;
+    }
+    if (plot && channel >= 0 && channel < static_cast<int>(ChannelColors.size()))
+        plot->FFTDraw(total.data(), FilterCurve::PointCount, TotalSection,
+                      ChannelColors[static_cast<std::size_t>(channel)], 0);
+}
+
+void Plot::DrawCurve(int section, vcl::TColor colour)
+{
+    const FilterCurve* s = Section(section);
+    if (!s || !plot)
+        return;
+    plot->FFTDraw(s->curve.data(), FilterCurve::PointCount, section, colour, 0);
+}
+
+void Plot::RemoveCurve(int id)
+{
+    if (plot)
+        plot->RemovePlot(id);
+}
+
+void Plot::ShowSelected(int layout, int section, float gain, float quality, bool show)
+{
+    if (!plot)
+        return;
+    if (!show) {
+        plot->SetCurveDisplay(false);
+        return;
+    }
+    const FilterCurve* s = Section(section < 0 ? 0 : section);
+    if (!s)
+        return;
+    const double x = ResponseGrid::Position(s->freqHz);
+    plot->DrawParam(layout, FiniteOr(gain), x, ToFloatSaturated(s->freqHz), FiniteOr(quality), SelectedColor);
+    plot->DrawCurveFill(layout, s->curve.data(), FilterCurve::PointCount);
+    plot->SetCurveDisplay(true);
+}
