@@ -1,0 +1,140 @@
+#include "device/PresetFiles.h"
+
+#include "device/LUnitControl.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+struct FileCloser
+{
+    void operator()(std::FILE* f) const
+    {
+        if (f)
+            std::fclose(f);
+    }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+bool StartsWithIdentity(std::span<const std::uint8_t> bytes)
+{
+    return bytes.size() >= FILE_IDENTITY.size() && std::equal(FILE_IDENTITY.begin(), FILE_IDENTITY.end(), bytes.begin());
+}
+
+// Reads at most limit bytes and reports the file's whole length.
+bool ReadFileHead(const std::string& path, std::size_t limit, BytePacket& out, std::size_t& length)
+{
+    FilePtr f(std::fopen(path.c_str(), "rb"));
+    if (!f)
+        return false;
+    if (std::fseek(f.get(), 0, SEEK_END) != 0)
+        return false;
+    const long end = std::ftell(f.get());
+    if (end < 0 || std::fseek(f.get(), 0, SEEK_SET) != 0)
+        return false;
+    length = static_cast<std::size_t>(end);
+    out.assign(std::min(length, limit), 0);
+    return std::fread(out.data(), 1, out.size(), f.get()) == out.size();
+}
+
+} // namespace
+
+std::string FileResultSid(FileResult result)
+{
+    switch (result) {
+    case FileResult::ErrorFile:
+        return "SID_INFO_ERROR_FILE";
+    case FileResult::ErrorDownload:
+        return "SID_INFO_ERROR_DOWNLAOD";
+    default:
+        return {};
+    }
+}
+
+std::string ApplyFileNameRule(std::string_view chosen, std::string_view letters)
+{
+    const std::size_t slash = chosen.find_last_of('/');
+    const std::size_t baseStart = slash == std::string_view::npos ? 0 : slash + 1;
+    std::string lower(letters), upper(letters);
+    for (auto& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (auto& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+
+    std::size_t cut = chosen.size();
+    for (std::size_t i = baseStart; i < chosen.size(); ++i) {
+        if (chosen[i] != '.')
+            continue;
+        const std::string_view after = chosen.substr(i + 1, letters.size());
+        if (after == lower || after == upper) {
+            cut = i;
+            break;
+        }
+    }
+    return std::string(chosen.substr(0, cut)) + "." + lower;
+}
+
+bool WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    std::FILE* raw = std::fopen(path.c_str(), "wb");
+    if (!raw)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), raw) == bytes.size();
+    const bool closed = std::fclose(raw) == 0;
+    return written && closed;
+}
+
+FileResult SavePresetFile(const LUnitControl& unit, const std::string& chosenName)
+{
+    if (chosenName.empty())
+        return FileResult::Cancelled;
+    BytePacket body = unit.PresetToBytes();
+    body.push_back(0x0D);
+    body.push_back(0x0A);
+    return WriteFileBytes(ApplyFileNameRule(chosenName, "prs"), body) ? FileResult::Ok : FileResult::ErrorFile;
+}
+
+FileResult ReadPresetFile(const std::string& path, BytePacket& body)
+{
+    BytePacket bytes;
+    std::size_t length = 0;
+    if (!ReadFileHead(path, PresetFileSize, bytes, length) || length != PresetFileSize || !StartsWithIdentity(bytes))
+        return FileResult::ErrorFile;
+    body.assign(bytes.begin() + static_cast<std::ptrdiff_t>(FILE_IDENTITY.size()), bytes.end());
+    return FileResult::Ok;
+}
+
+FileResult OpenPresetFile(LUnitControl& unit, const std::string& path)
+{
+    BytePacket body;
+    const FileResult read = ReadPresetFile(path, body);
+    if (read != FileResult::Ok)
+        return read;
+    return unit.LoadPresetAndSend(body) ? FileResult::Ok : FileResult::ErrorFile;
+}
+
+int UnitFileContents::UsedRecordCount() const
+{
+    return static_cast<int>(std::count_if(Records.begin(), Records.end(), IsUsedRecord));
+}
+
+FileResult ReadUnitFile(const std::string& path, UnitFileContents& contents)
+{
+    BytePacket bytes;
+    std::size_t length = 0;
+    if (!ReadFileHead(path, UnitFileSize, bytes, length) || length <= UnitFileRefusedSize || !StartsWithIdentity(bytes))
+        return FileResult::ErrorDownload;
+    UnitFileContents read;
+    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(FILE_IDENTITY.size()), read.Info.size(), read.Info.begin());
+    for (std::size_t k = 0; k < UnitRecordCount; ++k) {
+        const std::size_t at = UnitHeaderSize + k * UnitRecordSize;
+        if (at >= bytes.size())
+            break;
+        const std::size_t take = std::min(UnitRecordSize, bytes.size() - at);
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), take, read.Records[k].begin());
+    }
+    contents = read;
+    return FileResult::Ok;
+}
