@@ -174,14 +174,21 @@ void BuildHpLpCurve(Plot& plot, bool highPass, int slopeCode, double freqHz, int
 
         // The total carries the crossover frequency (for its marker) and the last stage's parameters;
         // its points are the sum of the stages, without wrapping.
+        // Its own response would be overwritten at once, so only its design is run (which leaves the
+        // shared coefficient set as a full SetStage would).
         const StageParams& last = w.Last();
-        total->SetStage(0.0, freqHz, StageQ, last.type, last.k0, last.k1);
-        for (int i = 0; i < FilterCurve::PointCount; ++i) {
-            const auto k = static_cast<std::size_t>(i);
-            double s = 0.0;
-            for (int j = 0; j < Plot::StageCount; ++j)
-                s += plot.Section(F + 3 + j)->curve[k];
-            total->curve[k] = s;
+        total->gainDb = 0.0;
+        total->freqHz = freqHz;
+        total->q = StageQ;
+        total->type = last.type;
+        total->k0 = last.k0;
+        total->k1 = last.k1;
+        total->DesignBiquad();
+        total->curve.fill(0.0);
+        for (int j = 0; j < Plot::StageCount; ++j) {
+            const double* c = plot.Section(F + 3 + j)->curve.data();
+            for (int i = 0; i < FilterCurve::PointCount; ++i)
+                total->curve[static_cast<std::size_t>(i)] += c[i];
         }
     }
     plot.DrawMarker(T, 0.0f, kind);

@@ -50,17 +50,20 @@ void Plot::DrawMarker(int section, float level, int kind)
 
 void Plot::DrawSum(int channel)
 {
+    // Section by section over the whole curve; each point still adds sections 0..11 in index order
+    // starting from 0.0.
     auto& total = sections[TotalSection]->curve;
-    const bool fold = phaseMode == 1;
-    const double half = PhaseHalfTurn;
-    const double turn = 2.0 * PhaseHalfTurn;
-    for (int i = 0; i < FilterCurve::PointCount; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        double s = 0.0;
-        for (int j = 0; j <= LowPassSection; ++j)
-            s += sections[static_cast<std::size_t>(j)]->curve[k];
-        if (fold) {
-            // Two corrections at most: a total beyond +-90 (900 degrees) stays partly unwrapped.
+    total.fill(0.0);
+    for (int j = 0; j <= LowPassSection; ++j) {
+        const double* c = sections[static_cast<std::size_t>(j)]->curve.data();
+        for (int i = 0; i < FilterCurve::PointCount; ++i)
+            total[static_cast<std::size_t>(i)] += c[i];
+    }
+    if (phaseMode == 1) {
+        // Two corrections at most: a total beyond +-90 (900 degrees) stays partly unwrapped.
+        const double half = PhaseHalfTurn;
+        const double turn = 2.0 * PhaseHalfTurn;
+        for (double& s : total) {
             if (s > half) {
                 s -= turn;
                 if (s > half)
@@ -71,7 +74,6 @@ void Plot::DrawSum(int channel)
                     s += turn;
             }
         }
-        total[k] = s;
     }
     if (plot && channel >= 0 && channel < static_cast<int>(ChannelColors.size()))
         plot->FFTDraw(total.data(), FilterCurve::PointCount, TotalSection,
