@@ -3,9 +3,11 @@
 #include "response/CurveBuilder.h"
 #include "response/CurveStaleMarks.h"
 #include "response/Plot.h"
+#include "response/UnitCrossoverReader.h"
 
 #include "RecordingView.h"
 #include "device/Constants.h"
+#include "device/LUnitControl.h"
 #include "device/ValueGrids.h"
 
 #include <gtest/gtest.h>
@@ -329,4 +331,24 @@ TEST(CurveStaleMarks, MarksEveryPlotOfTheChannelsSide)
             marks.MarkCurveStale(ch);
         EXPECT_EQ(marks.OverlayStale, r.masks) << r.marks.front();
     }
+}
+
+TEST(CurveBuilder, ReadsTheCrossoverFromTheDeviceModel)
+{
+    LUnitControl model; // no link host: setters store without sending
+    model.SetHp(5, 120, 8);
+    model.SetLp(5, 260, 255); // a slope byte no list produces
+    const UnitCrossoverReader reader(model);
+    const CrossoverRecord rec = reader.GetHpLp(5);
+    EXPECT_EQ(rec.hpFreqIndex, 120);
+    EXPECT_EQ(rec.hpSlope, 8);
+    EXPECT_EQ(rec.lpFreqIndex, 260);
+    EXPECT_EQ(rec.lpSlope, 255);
+
+    RecordingView view;
+    Plot plot(&view);
+    BuildHpCurve(plot, 5, reader);
+    BuildLpCurve(plot, 5, reader);
+    EXPECT_NEAR(plot.Section(10)->curve[NearestPoint(IndexToFreq(120))], -3.01, 0.03);
+    EXPECT_TRUE(AllZero(*plot.Section(11)));
 }
