@@ -1,0 +1,793 @@
+#include "platform/ui/TCanvas.h"
+
+#include "platform/core/NumberUtils.h"
+#include "platform/ui/CanvasRaster.h"
+#include "platform/ui/TextMetrics.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vcl {
+
+namespace {
+
+constexpr std::uint32_t kOpaque = 0xFF000000u;
+
+std::uint32_t ToRgb(TColor color)
+{
+    const TColor c = ColorToRGB(color);
+    return kOpaque | (std::uint32_t(GetRValue(c)) << 16) | (std::uint32_t(GetGValue(c)) << 8) | std::uint32_t(GetBValue(c));
+}
+
+TColor FromRgb(QRgb rgb)
+{
+    return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+// The pen's binary raster operation on 24-bit colours.
+std::uint32_t Rop2(TPenMode mode, std::uint32_t p, std::uint32_t d)
+{
+    std::uint32_t r = 0;
+    switch (mode) {
+    case TPenMode::pmBlack: r = 0; break;
+    case TPenMode::pmNotMerge: r = ~(p | d); break;
+    case TPenMode::pmMaskNotPen: r = ~p & d; break;
+    case TPenMode::pmNotCopy: r = ~p; break;
+    case TPenMode::pmMaskPenNot: r = p & ~d; break;
+    case TPenMode::pmNot: r = ~d; break;
+    case TPenMode::pmXor: r = p ^ d; break;
+    case TPenMode::pmNotMask: r = ~(p & d); break;
+    case TPenMode::pmMask: r = p & d; break;
+    case TPenMode::pmNotXor: r = ~(p ^ d); break;
+    case TPenMode::pmNop: r = d; break;
+    case TPenMode::pmMergeNotPen: r = ~p | d; break;
+    case TPenMode::pmCopy: r = p; break;
+    case TPenMode::pmMergePenNot: r = p | ~d; break;
+    case TPenMode::pmMerge: r = p | d; break;
+    case TPenMode::pmWhite: r = 0xFFFFFF; break;
+    }
+    return (r & 0xFFFFFFu) | kOpaque;
+}
+
+// Any ternary raster operation: bit (p s d) of the code's third byte is the result for those inputs.
+std::uint32_t Rop3(TCopyMode rop, std::uint32_t p, std::uint32_t s, std::uint32_t d)
+{
+    const unsigned code = (std::uint32_t(rop) >> 16) & 0xFFu;
+    std::uint32_t r = 0;
+    for (unsigned k = 0; k < 8; ++k) {
+        if (code & (1u << k))
+            r |= ((k & 4) ? p : ~p) & ((k & 2) ? s : ~s) & ((k & 1) ? d : ~d);
+    }
+    return (r & 0xFFFFFFu) | kOpaque;
+}
+
+QPainter::CompositionMode PenComposition(TPenMode mode)
+{
+    switch (mode) {
+    case TPenMode::pmNotMerge: return QPainter::RasterOp_NotSourceAndNotDestination;
+    case TPenMode::pmMaskNotPen: return QPainter::RasterOp_NotSourceAndDestination;
+    case TPenMode::pmNotCopy: return QPainter::RasterOp_NotSource;
+    case TPenMode::pmMaskPenNot: return QPainter::RasterOp_SourceAndNotDestination;
+    case TPenMode::pmNot: return QPainter::RasterOp_NotDestination;
+    case TPenMode::pmXor: return QPainter::RasterOp_SourceXorDestination;
+    case TPenMode::pmNotMask: return QPainter::RasterOp_NotSourceOrNotDestination;
+    case TPenMode::pmMask: return QPainter::RasterOp_SourceAndDestination;
+    case TPenMode::pmNotXor: return QPainter::RasterOp_NotSourceXorDestination;
+    case TPenMode::pmMergeNotPen: return QPainter::RasterOp_NotSourceOrDestination;
+    case TPenMode::pmMergePenNot: return QPainter::RasterOp_SourceOrNotDestination;
+    case TPenMode::pmMerge: return QPainter::RasterOp_SourceOrDestination;
+    default: return QPainter::CompositionMode_Source;
+    }
+}
+
+QPainter::CompositionMode CopyComposition(TCopyMode rop)
+{
+    switch ((std::uint32_t(rop) >> 16) & 0xFFu) {
+    case 0x66: return QPainter::RasterOp_SourceXorDestination;
+    case 0x88: return QPainter::RasterOp_SourceAndDestination;
+    case 0xEE: return QPainter::RasterOp_SourceOrDestination;
+    case 0x33: return QPainter::RasterOp_NotSource;
+    case 0xBB: return QPainter::RasterOp_NotSourceOrDestination;
+    case 0x44: return QPainter::RasterOp_SourceAndNotDestination;
+    case 0x11: return QPainter::RasterOp_NotSourceAndNotDestination;
+    case 0x22: return QPainter::RasterOp_NotSourceAndDestination;
+    case 0x55: return QPainter::RasterOp_NotDestination;
+    case 0x00: return QPainter::RasterOp_ClearDestination;
+    case 0xFF: return QPainter::RasterOp_SetDestination;
+    default: return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+// Hatch lines of an 8 x 8 brush aligned to the canvas origin.
+bool HatchInk(TBrushStyle style, int x, int y)
+{
+    const int hx = x & 7;
+    const int hy = y & 7;
+    switch (style) {
+    case TBrushStyle::bsHorizontal: return hy == 0;
+    case TBrushStyle::bsVertical: return hx == 0;
+    case TBrushStyle::bsFDiagonal: return ((x - y) & 7) == 0;
+    case TBrushStyle::bsBDiagonal: return ((x + y) & 7) == 0;
+    case TBrushStyle::bsCross: return hx == 0 || hy == 0;
+    case TBrushStyle::bsDiagCross: return ((x - y) & 7) == 0 || ((x + y) & 7) == 0;
+    default: return true;
+    }
+}
+
+raster::DashPattern DashOf(TPenStyle style)
+{
+    switch (style) {
+    case TPenStyle::psDash: return { { 18, 6 } };
+    case TPenStyle::psDot: return { { 3, 3 } };
+    case TPenStyle::psDashDot: return { { 9, 6, 3, 6 } };
+    case TPenStyle::psDashDotDot: return { { 9, 3, 3, 3, 3, 3 } };
+    default: return {};
+    }
+}
+
+raster::Box NormalBox(int x1, int y1, int x2, int y2)
+{
+    return { std::min<std::int64_t>(x1, x2), std::min<std::int64_t>(y1, y2), std::max<std::int64_t>(x1, x2),
+             std::max<std::int64_t>(y1, y2) };
+}
+
+QPoint Q(TPoint p)
+{
+    return { p.X, p.Y };
+}
+
+} // namespace
+
+// What the pen draws with right now.
+struct TCanvas::PenShape
+{
+    bool visible;
+    int width;
+    raster::DashPattern dash;
+    bool insideFrame;
+};
+
+TCanvas::TCanvas() = default;
+TCanvas::~TCanvas() = default;
+
+bool TCanvas::HandleAllocated() const
+{
+    return m_painter != nullptr || (m_image != nullptr && !m_image->isNull());
+}
+
+void TCanvas::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+TCanvas::PenShape TCanvas::CurrentPen() const
+{
+    PenShape shape;
+    shape.visible = m_pen.Style() != TPenStyle::psClear && m_pen.Mode() != TPenMode::pmNop;
+    shape.width = std::max(1, m_pen.Width());
+    shape.dash = shape.width == 1 ? DashOf(m_pen.Style()) : raster::DashPattern {};
+    shape.insideFrame = m_pen.Style() == TPenStyle::psInsideFrame;
+    return shape;
+}
+
+QRect TCanvas::Surface() const
+{
+    if (m_painter)
+        return m_painterBounds;
+    if (m_image && !m_image->isNull())
+        return m_image->rect();
+    return {};
+}
+
+QRect TCanvas::DrawLimit() const
+{
+    const QRect surface = Surface();
+    return m_clip ? (m_clip->boundingRect() & surface) : surface;
+}
+
+std::vector<QRect> TCanvas::ClipRects() const
+{
+    const QRect surface = Surface();
+    std::vector<QRect> rects;
+    if (surface.isEmpty())
+        return rects;
+    if (!m_clip) {
+        rects.push_back(surface);
+        return rects;
+    }
+    for (const QRect& r : *m_clip) {
+        const QRect part = r & surface;
+        if (!part.isEmpty())
+            rects.push_back(part);
+    }
+    return rects;
+}
+
+// --- pixel output: every figure ends here, clipped ---
+
+void TCanvas::EmitRect(const QRect& rect, TColor color, TPenMode mode)
+{
+    if (rect.isEmpty() || mode == TPenMode::pmNop)
+        return;
+    const std::uint32_t pen = ToRgb(color);
+    for (const QRect& clip : ClipRects()) {
+        const QRect part = rect & clip;
+        if (part.isEmpty())
+            continue;
+        if (m_painter) {
+            m_painter->save();
+            m_painter->setCompositionMode(PenComposition(mode));
+            std::uint32_t fill = pen;
+            if (mode == TPenMode::pmBlack)
+                fill = kOpaque;
+            else if (mode == TPenMode::pmWhite)
+                fill = 0xFFFFFFFFu;
+            m_painter->fillRect(part, QColor::fromRgb(fill));
+            m_painter->restore();
+            continue;
+        }
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            auto* line = reinterpret_cast<std::uint32_t*>(m_image->scanLine(y));
+            for (int x = part.left(); x <= part.right(); ++x)
+                line[x] = Rop2(mode, pen, line[x]);
+        }
+    }
+}
+
+void TCanvas::EmitSpans(const std::vector<raster::Span>& spans, TColor color, TPenMode mode)
+{
+    for (const raster::Span& s : spans)
+        EmitRect(QRect(QPoint(s.x1, s.y), QPoint(s.x2, s.y)), color, mode);
+}
+
+void TCanvas::EmitHatched(const std::vector<raster::Span>& spans, TColor color, TBrushStyle style, TPenMode mode)
+{
+    for (const raster::Span& s : spans) {
+        int x = s.x1;
+        while (x <= s.x2) {
+            while (x <= s.x2 && !HatchInk(style, x, s.y))
+                ++x;
+            const int start = x;
+            while (x <= s.x2 && HatchInk(style, x, s.y))
+                ++x;
+            if (start < x)
+                EmitRect(QRect(QPoint(start, s.y), QPoint(x - 1, s.y)), color, mode);
+        }
+    }
+}
+
+void TCanvas::EmitBrush(const std::vector<raster::Span>& spans, TPenMode mode)
+{
+    switch (m_brush.Style()) {
+    case TBrushStyle::bsClear: return;
+    case TBrushStyle::bsSolid: EmitSpans(spans, m_brush.Color(), mode); return;
+    default: EmitHatched(spans, m_brush.Color(), m_brush.Style(), mode); return;
+    }
+}
+
+// --- lines ---
+
+void TCanvas::MoveTo(int X, int Y)
+{
+    m_penPos = { X, Y };
+    m_dashPhase = 0;
+}
+
+void TCanvas::LineTo(int X, int Y)
+{
+    const PenShape pen = CurrentPen();
+    const TPoint from = m_penPos;
+    m_penPos = { X, Y };
+    if (!pen.visible || !HandleAllocated()) {
+        m_dashPhase += std::max(std::abs(std::int64_t(X) - from.X), std::abs(std::int64_t(Y) - from.Y));
+        return;
+    }
+    const QRect limit = DrawLimit();
+    raster::SpanSet ink(limit);
+    raster::SpanSet gaps(limit);
+    if (pen.width == 1) {
+        const bool opaque = m_brush.Style() == TBrushStyle::bsSolid;
+        raster::AddThinLine(ink, opaque ? &gaps : nullptr, Q(from), QPoint(X, Y), false, pen.dash, m_dashPhase);
+    } else {
+        raster::AddWideLine(ink, Q(from), QPoint(X, Y), pen.width);
+    }
+    EmitSpans(gaps.Merged(), m_brush.Color(), m_pen.Mode());
+    EmitSpans(ink.Merged(), m_pen.Color(), m_pen.Mode());
+    Changed();
+}
+
+void TCanvas::ThinPolyline(const std::vector<TPoint>& points, bool closed, std::int64_t& phase)
+{
+    const PenShape pen = CurrentPen();
+    const QRect limit = DrawLimit();
+    raster::SpanSet ink(limit);
+    raster::SpanSet gaps(limit);
+    const bool opaque = m_brush.Style() == TBrushStyle::bsSolid;
+    const size_t n = points.size();
+    const size_t segments = closed ? n : n - 1;
+    for (size_t i = 0; i < segments; ++i) {
+        const QPoint a = Q(points[i]);
+        const QPoint b = Q(points[(i + 1) % n]);
+        if (pen.width == 1)
+            raster::AddThinLine(ink, opaque ? &gaps : nullptr, a, b, false, pen.dash, phase);
+        else
+            raster::AddWideLine(ink, a, b, pen.width);
+    }
+    EmitSpans(gaps.Merged(), m_brush.Color(), m_pen.Mode());
+    EmitSpans(ink.Merged(), m_pen.Color(), m_pen.Mode());
+}
+
+void TCanvas::Polyline(const std::vector<TPoint>& Points)
+{
+    if (Points.size() < 2 || !CurrentPen().visible || !HandleAllocated())
+        return;
+    std::int64_t phase = 0;
+    ThinPolyline(Points, false, phase);
+    Changed();
+}
+
+void TCanvas::Polygon(const std::vector<TPoint>& Points)
+{
+    if (Points.size() < 2 || !HandleAllocated())
+        return;
+    raster::SpanSet inside(DrawLimit());
+    std::vector<QPoint> qpoints;
+    qpoints.reserve(Points.size());
+    for (const TPoint& p : Points)
+        qpoints.push_back(Q(p));
+    raster::AddPolygon(inside, qpoints);
+    EmitBrush(inside.Merged(), m_pen.Mode());
+    if (CurrentPen().visible) {
+        std::int64_t phase = 0;
+        ThinPolyline(Points, true, phase);
+    }
+    Changed();
+}
+
+// --- closed figures ---
+
+void TCanvas::DrawFigure(int X1, int Y1, int X2, int Y2, std::int64_t cw, std::int64_t ch, bool fullEllipse)
+{
+    if (!HandleAllocated())
+        return;
+    const PenShape pen = CurrentPen();
+    const raster::Box box = NormalBox(X1, Y1, X2, Y2);
+    const QRect limit = DrawLimit();
+    if (!pen.visible) {
+        // Without a pen the interior ends one pixel short on the right and at the bottom.
+        const raster::Box inner { box.l, box.t, box.r - 1, box.b - 1 };
+        raster::SpanSet fill(limit);
+        raster::AddRoundRect(fill, inner, fullEllipse ? inner.r - inner.l : cw, fullEllipse ? inner.b - inner.t : ch);
+        EmitBrush(fill.Merged(), m_pen.Mode());
+        Changed();
+        return;
+    }
+    const int w = pen.width;
+    raster::Box outer = box;
+    if (!pen.insideFrame && w > 1)
+        outer = { box.l - (w - 1) / 2, box.t - (w - 1) / 2, box.r + w / 2, box.b + w / 2 };
+    if (fullEllipse) {
+        cw = outer.r - outer.l;
+        ch = outer.b - outer.t;
+    }
+    const raster::Box inner { outer.l + w, outer.t + w, outer.r - w, outer.b - w };
+    raster::SpanSet fill(limit);
+    raster::AddRoundRect(fill, inner, std::max<std::int64_t>(cw - 2 * w, 0), std::max<std::int64_t>(ch - 2 * w, 0));
+    EmitBrush(fill.Merged(), m_pen.Mode());
+
+    if (!pen.dash.runs.empty() && cw == 0 && ch == 0) {
+        // A styled frame is walked as a closed line, so the pattern runs around it.
+        const int l = int(std::clamp<std::int64_t>(box.l, INT32_MIN / 2, INT32_MAX / 2));
+        const int t = int(std::clamp<std::int64_t>(box.t, INT32_MIN / 2, INT32_MAX / 2));
+        const int r = int(std::clamp<std::int64_t>(box.r - 1, INT32_MIN / 2, INT32_MAX / 2));
+        const int b = int(std::clamp<std::int64_t>(box.b - 1, INT32_MIN / 2, INT32_MAX / 2));
+        if (r >= l && b >= t) {
+            std::int64_t phase = 0;
+            ThinPolyline({ { l, t }, { r, t }, { r, b }, { l, b } }, true, phase);
+        }
+        Changed();
+        return;
+    }
+    raster::SpanSet frame(limit);
+    raster::AddRoundRectFrame(frame, outer, cw, ch, w);
+    const std::vector<raster::Span> spans = frame.Merged();
+    if (pen.dash.runs.empty()) {
+        EmitSpans(spans, m_pen.Color(), m_pen.Mode());
+    } else {
+        // Curved styled frames: the pattern position follows the angle around the centre.
+        const double cx = (outer.l + outer.r) / 2.0;
+        const double cy = (outer.t + outer.b) / 2.0;
+        const double a = (outer.r - outer.l) / 2.0;
+        const double bb = (outer.b - outer.t) / 2.0;
+        const double perimeter = 3.14159265358979 * (3 * (a + bb) - std::sqrt((3 * a + bb) * (a + 3 * bb)));
+        const bool opaque = m_brush.Style() == TBrushStyle::bsSolid;
+        std::vector<raster::Span> on;
+        std::vector<raster::Span> off;
+        for (const raster::Span& s : spans) {
+            for (int x = s.x1; x <= s.x2; ++x) {
+                double angle = std::atan2(-(s.y + 0.5 - cy), x + 0.5 - cx);
+                if (angle < 0)
+                    angle += 2 * 3.14159265358979;
+                const auto pos = std::int64_t(angle / (2 * 3.14159265358979) * perimeter);
+                (pen.dash.IsOn(pos) ? on : off).push_back({ s.y, x, x });
+            }
+        }
+        if (opaque)
+            EmitSpans(off, m_brush.Color(), m_pen.Mode());
+        EmitSpans(on, m_pen.Color(), m_pen.Mode());
+    }
+    Changed();
+}
+
+void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
+{
+    DrawFigure(X1, Y1, X2, Y2, 0, 0, false);
+}
+
+void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
+{
+    DrawFigure(X1, Y1, X2, Y2, 0, 0, true);
+}
+
+void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3)
+{
+    DrawFigure(X1, Y1, X2, Y2, std::abs(std::int64_t(X3)), std::abs(std::int64_t(Y3)), false);
+}
+
+void TCanvas::DrawArcOrPie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4, bool pie)
+{
+    if (!HandleAllocated())
+        return;
+    const PenShape pen = CurrentPen();
+    const raster::Box box = NormalBox(X1, Y1, X2, Y2);
+    if (box.r - box.l < 1 || box.b - box.t < 1)
+        return;
+    const QRect limit = DrawLimit();
+    const double cx = (box.l + box.r) / 2.0;
+    const double cy = (box.t + box.b) / 2.0;
+    const double start = std::atan2(-(Y3 - cy), X3 - cx);
+    const double end = std::atan2(-(Y4 - cy), X4 - cx);
+    const raster::Sector sector(cx, cy, start, end);
+    auto filtered = [&](const std::vector<raster::Span>& spans) {
+        std::vector<raster::Span> out;
+        for (const raster::Span& s : spans) {
+            int x = s.x1;
+            while (x <= s.x2) {
+                while (x <= s.x2 && !sector.Contains(x, s.y))
+                    ++x;
+                const int from = x;
+                while (x <= s.x2 && sector.Contains(x, s.y))
+                    ++x;
+                if (from < x)
+                    out.push_back({ s.y, from, x - 1 });
+            }
+        }
+        return out;
+    };
+    const std::int64_t w = pen.visible ? pen.width : 0;
+    if (pie) {
+        const raster::Box inner { box.l + w, box.t + w, box.r - w, box.b - w };
+        raster::SpanSet fill(limit);
+        raster::AddRoundRect(fill, inner, inner.r - inner.l, inner.b - inner.t);
+        EmitBrush(filtered(fill.Merged()), m_pen.Mode());
+    }
+    if (pen.visible) {
+        raster::SpanSet ink(limit);
+        raster::SpanSet frame(limit);
+        raster::AddRoundRectFrame(frame, box, box.r - box.l, box.b - box.t, pen.width);
+        for (const raster::Span& s : filtered(frame.Merged()))
+            ink.Add(s.y, s.x1, s.x2);
+        if (pie) {
+            // The two radii from the centre to where the radials meet the ellipse.
+            const double a = (box.r - box.l) / 2.0;
+            const double b = (box.b - box.t) / 2.0;
+            const QPoint centre(SaturateToInt(cx), SaturateToInt(cy));
+            for (const QPoint dir : { QPoint(X3, Y3), QPoint(X4, Y4) }) {
+                const double dx = dir.x() - cx;
+                const double dy = dir.y() - cy;
+                const double norm = std::sqrt((dx / a) * (dx / a) + (dy / b) * (dy / b));
+                if (norm <= 0)
+                    continue;
+                const QPoint rim(SaturateToInt(cx + dx / norm), SaturateToInt(cy + dy / norm));
+                std::int64_t phase = 0;
+                if (pen.width == 1)
+                    raster::AddThinLine(ink, nullptr, centre, rim, true, {}, phase);
+                else
+                    raster::AddWideLine(ink, centre, rim, pen.width);
+            }
+        }
+        EmitSpans(ink.Merged(), m_pen.Color(), m_pen.Mode());
+    }
+    Changed();
+}
+
+void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
+{
+    DrawArcOrPie(X1, Y1, X2, Y2, X3, Y3, X4, Y4, false);
+}
+
+void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
+{
+    DrawArcOrPie(X1, Y1, X2, Y2, X3, Y3, X4, Y4, true);
+}
+
+void TCanvas::FillRect(const TRect& Rect)
+{
+    if (!HandleAllocated() || Rect.Right <= Rect.Left || Rect.Bottom <= Rect.Top)
+        return;
+    if (m_brush.Style() == TBrushStyle::bsSolid) {
+        EmitRect(Rect.toQRect(), m_brush.Color(), TPenMode::pmCopy);
+    } else if (m_brush.Style() != TBrushStyle::bsClear) {
+        raster::SpanSet area(DrawLimit());
+        for (std::int64_t y = std::max(Rect.Top, DrawLimit().top()); y < Rect.Bottom && y <= DrawLimit().bottom(); ++y)
+            area.Add(y, Rect.Left, std::int64_t(Rect.Right) - 1);
+        EmitHatched(area.Merged(), m_brush.Color(), m_brush.Style(), TPenMode::pmCopy);
+    }
+    Changed();
+}
+
+// --- text ---
+
+template <typename Fn>
+void TCanvas::WithPainter(Fn&& fn)
+{
+    if (m_painter) {
+        m_painter->save();
+        m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+        if (m_clip)
+            m_painter->setClipRegion(*m_clip, Qt::IntersectClip);
+        fn(*m_painter);
+        m_painter->restore();
+        return;
+    }
+    if (!m_image || m_image->isNull())
+        return;
+    QPainter painter(m_image);
+    if (m_clip)
+        painter.setClipRegion(*m_clip);
+    fn(painter);
+}
+
+TSize TCanvas::TextExtent(const QString& Text) const
+{
+    return TextMetrics().TextExtent(m_font, Text);
+}
+
+void TCanvas::TextOut(int X, int Y, const QString& Text)
+{
+    const TSize extent = TextExtent(Text);
+    if (HandleAllocated() && !Text.isEmpty()) {
+        if (m_brush.Style() == TBrushStyle::bsSolid)
+            EmitRect(QRect(X, Y, extent.cx, extent.cy), m_brush.Color(), TPenMode::pmCopy);
+        const QFont font = m_font.QtFont();
+        const QColor colour = QColor::fromRgb(ToRgb(m_font.Color()));
+        WithPainter([&](QPainter& painter) {
+            painter.setFont(font);
+            painter.setPen(colour);
+            painter.drawText(X, Y + QFontMetrics(font).ascent(), Text);
+        });
+        Changed();
+    }
+    MoveTo(SaturateToInt(double(X) + extent.cx), Y);
+}
+
+void TCanvas::TextRect(const TRect& Rect, int X, int Y, const QString& Text)
+{
+    if (!HandleAllocated())
+        return;
+    const std::optional<QRegion> saved = m_clip;
+    const TPoint pos = m_penPos;
+    IntersectClipRect(Rect);
+    if (m_brush.Style() == TBrushStyle::bsSolid)
+        EmitRect(Rect.Normalized().toQRect(), m_brush.Color(), TPenMode::pmCopy);
+    if (!Text.isEmpty()) {
+        const QFont font = m_font.QtFont();
+        const QColor colour = QColor::fromRgb(ToRgb(m_font.Color()));
+        WithPainter([&](QPainter& painter) {
+            painter.setFont(font);
+            painter.setPen(colour);
+            painter.drawText(X, Y + QFontMetrics(font).ascent(), Text);
+        });
+    }
+    m_clip = saved;
+    m_penPos = pos;
+    Changed();
+}
+
+// --- pixels and pictures ---
+
+TColor TCanvas::Pixels(int X, int Y) const
+{
+    if (m_painter || !m_image || !m_image->rect().contains(X, Y))
+        return CLR_INVALID;
+    if (m_clip && !m_clip->contains(QPoint(X, Y)))
+        return CLR_INVALID;
+    return FromRgb(m_image->pixel(X, Y));
+}
+
+void TCanvas::SetPixels(int X, int Y, TColor Color)
+{
+    EmitRect(QRect(X, Y, 1, 1), Color, TPenMode::pmCopy);
+    Changed();
+}
+
+void TCanvas::Draw(int X, int Y, TGraphic* Graphic)
+{
+    if (!Graphic || Graphic->Empty())
+        return;
+    Graphic->Draw(*this, Bounds(X, Y, Graphic->Width(), Graphic->Height()));
+}
+
+void TCanvas::StretchDraw(const TRect& Rect, TGraphic* Graphic)
+{
+    if (!Graphic || Graphic->Empty())
+        return;
+    Graphic->Draw(*this, Rect);
+}
+
+void TCanvas::CopyRect(const TRect& Dest, TCanvas& Canvas, const TRect& Source)
+{
+    if (!Canvas.m_image || Canvas.m_image->isNull())
+        return;
+    // A copy first, so that a canvas may copy onto itself with overlapping rectangles.
+    const QImage source = *Canvas.m_image;
+    StretchImage(Dest, source, Source, m_copyMode);
+}
+
+void TCanvas::StretchImage(const TRect& Dest, const QImage& Image, const TRect& Source, TCopyMode Rop,
+                           std::optional<TColor> TransparentKey)
+{
+    if (!HandleAllocated() || Image.isNull())
+        return;
+    const std::int64_t dw = std::int64_t(Dest.Right) - Dest.Left;
+    const std::int64_t dh = std::int64_t(Dest.Bottom) - Dest.Top;
+    const std::int64_t sw = std::int64_t(Source.Right) - Source.Left;
+    const std::int64_t sh = std::int64_t(Source.Bottom) - Source.Top;
+    if (dw == 0 || dh == 0 || sw == 0 || sh == 0)
+        return;
+    const bool mirrorX = (dw < 0) != (sw < 0);
+    const bool mirrorY = (dh < 0) != (sh < 0);
+    const std::int64_t adw = std::abs(dw);
+    const std::int64_t adh = std::abs(dh);
+    const std::int64_t asw = std::abs(sw);
+    const std::int64_t ash = std::abs(sh);
+    const std::int64_t dl = std::min<std::int64_t>(Dest.Left, Dest.Right);
+    const std::int64_t dt = std::min<std::int64_t>(Dest.Top, Dest.Bottom);
+    const std::int64_t sl = std::min<std::int64_t>(Source.Left, Source.Right);
+    const std::int64_t st = std::min<std::int64_t>(Source.Top, Source.Bottom);
+
+    // Only the destination pixels that can show are sampled.
+    const QRect limit = DrawLimit();
+    const std::int64_t x0 = std::max<std::int64_t>(dl, limit.left());
+    const std::int64_t x1 = std::min<std::int64_t>(dl + adw - 1, limit.right());
+    const std::int64_t y0 = std::max<std::int64_t>(dt, limit.top());
+    const std::int64_t y1 = std::min<std::int64_t>(dt + adh - 1, limit.bottom());
+    if (x0 > x1 || y0 > y1)
+        return;
+    const QImage src = Image.convertToFormat(QImage::Format_RGB32);
+    const std::uint32_t key = TransparentKey ? ToRgb(*TransparentKey) : 0;
+    QImage patch(int(x1 - x0 + 1), int(y1 - y0 + 1), QImage::Format_ARGB32);
+    patch.fill(Qt::transparent);
+    for (std::int64_t y = y0; y <= y1; ++y) {
+        std::int64_t i = y - dt;
+        if (mirrorY)
+            i = adh - 1 - i;
+        const std::int64_t sy = st + (2 * i + 1) * ash / (2 * adh);
+        if (sy < 0 || sy >= src.height())
+            continue;
+        const auto* in = reinterpret_cast<const std::uint32_t*>(src.constScanLine(int(sy)));
+        auto* out = reinterpret_cast<std::uint32_t*>(patch.scanLine(int(y - y0)));
+        for (std::int64_t x = x0; x <= x1; ++x) {
+            std::int64_t j = x - dl;
+            if (mirrorX)
+                j = adw - 1 - j;
+            const std::int64_t sx = sl + (2 * j + 1) * asw / (2 * adw);
+            if (sx < 0 || sx >= src.width())
+                continue;
+            const std::uint32_t pixel = in[sx] | kOpaque;
+            if (TransparentKey && pixel == key)
+                continue;
+            out[x - x0] = pixel;
+        }
+    }
+    const QPoint origin { int(x0), int(y0) };
+    if (m_painter) {
+        m_painter->save();
+        if (m_clip)
+            m_painter->setClipRegion(*m_clip, Qt::IntersectClip);
+        m_painter->setCompositionMode(CopyComposition(Rop));
+        m_painter->drawImage(origin, patch);
+        m_painter->restore();
+    } else {
+        const std::uint32_t pattern = ToRgb(m_brush.Color());
+        for (const QRect& clip : ClipRects()) {
+            const QRect part = clip & QRect(origin, patch.size());
+            for (int y = part.top(); y <= part.bottom(); ++y) {
+                const auto* in = reinterpret_cast<const std::uint32_t*>(patch.constScanLine(y - origin.y()));
+                auto* out = reinterpret_cast<std::uint32_t*>(m_image->scanLine(y));
+                for (int x = part.left(); x <= part.right(); ++x) {
+                    const std::uint32_t s = in[x - origin.x()];
+                    if ((s & kOpaque) == 0)
+                        continue;
+                    out[x] = Rop3(Rop, pattern, s, out[x]);
+                }
+            }
+        }
+    }
+    Changed();
+}
+
+// --- clipping ---
+
+TRect TCanvas::ClipRect() const
+{
+    const QRect limit = DrawLimit();
+    return limit.isEmpty() ? TRect() : TRect::fromQRect(limit);
+}
+
+void TCanvas::IntersectClipRect(const TRect& Rect)
+{
+    const QRegion region(Rect.Normalized().toQRect());
+    m_clip = m_clip ? (*m_clip & region) : (QRegion(Surface()) & region);
+}
+
+void TCanvas::ExcludeClipRect(const TRect& Rect)
+{
+    const QRegion region(Rect.Normalized().toQRect());
+    m_clip = (m_clip ? *m_clip : QRegion(Surface())) - region;
+}
+
+void TCanvas::SetClipRegion(const std::optional<QRegion>& Region)
+{
+    m_clip = Region;
+}
+
+void TCanvas::BindImage(QImage* Image)
+{
+    m_image = Image;
+    m_painter = nullptr;
+}
+
+// --- binding and saving ---
+
+TCanvasPainterBinding::TCanvasPainterBinding(TCanvas& Canvas, QPainter& Painter, const TRect& Bounds)
+    : m_canvas(Canvas), m_image(Canvas.m_image), m_painter(Canvas.m_painter), m_bounds(Canvas.m_painterBounds),
+      m_clip(Canvas.m_clip)
+{
+    Canvas.m_painter = &Painter;
+    Canvas.m_painterBounds = Bounds.Normalized().toQRect();
+    Canvas.m_clip.reset();
+}
+
+TCanvasPainterBinding::~TCanvasPainterBinding()
+{
+    m_canvas.m_image = m_image;
+    m_canvas.m_painter = m_painter;
+    m_canvas.m_painterBounds = m_bounds;
+    m_canvas.m_clip = m_clip;
+}
+
+TCanvasSaver::TCanvasSaver(TCanvas& Canvas)
+    : m_canvas(Canvas), m_copyMode(Canvas.CopyMode()), m_penPos(Canvas.PenPos()), m_clip(Canvas.ClipRegion())
+{
+    m_pen.Assign(Canvas.Pen());
+    m_brush.Assign(Canvas.Brush());
+    m_font.Assign(Canvas.Font());
+}
+
+TCanvasSaver::~TCanvasSaver()
+{
+    m_canvas.Pen()->Assign(&m_pen);
+    m_canvas.Brush()->Assign(&m_brush);
+    m_canvas.Font()->Assign(&m_font);
+    m_canvas.SetCopyMode(m_copyMode);
+    m_canvas.MoveTo(m_penPos.X, m_penPos.Y);
+    m_canvas.SetClipRegion(m_clip);
+}
+
+} // namespace vcl
