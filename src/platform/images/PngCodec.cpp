@@ -1,0 +1,81 @@
+#include "platform/images/PngCodec.h"
+
+#include "platform/core/Exception.h"
+#include "platform/images/PictureLimits.h"
+
+#include <png.h>
+
+namespace vcl {
+
+namespace {
+
+[[noreturn]] void fail(const png_image& image)
+{
+    const QString reason = image.message[0] ? QString::fromLatin1(image.message) : QStringLiteral("unreadable data");
+    throw EInvalidGraphic(QStringLiteral("PNG image is not valid: %s"), reason);
+}
+
+// Frees libpng's state on every exit path.
+struct ImageGuard
+{
+    png_image& image;
+    ~ImageGuard() { png_image_free(&image); }
+};
+
+} // namespace
+
+QImage PngCodec::Decode(const QByteArray& data)
+{
+    return Decode(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(data.constData()),
+                                                static_cast<std::size_t>(data.size())));
+}
+
+QImage PngCodec::Decode(std::span<const std::uint8_t> data)
+{
+    png_image image {};
+    image.version = PNG_IMAGE_VERSION;
+    ImageGuard guard { image };
+    if (data.size() < 8 || png_sig_cmp(data.data(), 0, 8) != 0)
+        throw EInvalidGraphic(QStringLiteral("PNG image is not valid: %s"), QStringLiteral("no PNG signature"));
+    if (!png_image_begin_read_from_memory(&image, data.data(), data.size()))
+        fail(image);
+    const std::int64_t w = image.width;
+    const std::int64_t h = image.height;
+    if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels)
+        throw EInvalidGraphic(QStringLiteral("PNG image is not valid: %s"), QStringLiteral("image too large"));
+
+    const bool hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
+    image.format = hasAlpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
+    QImage out(static_cast<int>(w), static_cast<int>(h), hasAlpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    if (out.isNull())
+        throw EOutOfMemory(QStringLiteral("Out of memory"));
+    if (!png_image_finish_read(&image, nullptr, out.bits(), static_cast<png_int_32>(out.bytesPerLine()), nullptr))
+        fail(image);
+    return out.convertToFormat(hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+}
+
+QByteArray PngCodec::Encode(const QImage& source)
+{
+    if (source.isNull())
+        throw EInvalidGraphic(QStringLiteral("Cannot save an empty PNG image"));
+    const bool hasAlpha = source.hasAlphaChannel();
+    const QImage pixels = source.convertToFormat(hasAlpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+
+    png_image image {};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(pixels.width());
+    image.height = static_cast<png_uint_32>(pixels.height());
+    image.format = hasAlpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
+    ImageGuard guard { image };
+    const auto stride = static_cast<png_int_32>(pixels.bytesPerLine());
+    png_alloc_size_t size = 0;
+    if (!png_image_write_to_memory(&image, nullptr, &size, 0, pixels.constBits(), stride, nullptr))
+        fail(image);
+    QByteArray out(static_cast<qsizetype>(size), Qt::Uninitialized);
+    if (!png_image_write_to_memory(&image, out.data(), &size, 0, pixels.constBits(), stride, nullptr))
+        fail(image);
+    out.resize(static_cast<qsizetype>(size));
+    return out;
+}
+
+} // namespace vcl
