@@ -15,8 +15,9 @@ LCmd::LCmd(std::span<const std::uint8_t> bytes, bool framed)
         return;
     }
     const std::size_t n = bytes.size();
-    const bool accepted = n >= FrameOverhead && bytes[0] == DLE && bytes[1] == STX && bytes[n - 3] == DLE &&
-                          bytes[n - 2] == ETX;
+    // Only the four framing bytes decide; a frame with length byte 0 (8 bytes) is accepted too. The code
+    // byte (5) must exist.
+    const bool accepted = n >= 6 && bytes[0] == DLE && bytes[1] == STX && bytes[n - 3] == DLE && bytes[n - 2] == ETX;
     if (accepted) {
         Address = bytes[2];
         Command = bytes[5];

@@ -136,6 +136,7 @@ TEST(ReceivedFrame, ParsesAddressCodeAndPayload)
         {"10 02 00 01 01 01 10 03 11", 0, 0x01, ""},                   // device ID only in byte 3
         {"10 02 01 00 02 14 07 10 04 00", 0, 0x10, "07"},              // misplaced closing bytes: foreign
         {"10 02 01 00 00 01 10 03 00", 1, 0x01, ""},                   // length byte 0: no payload
+        {"10 02 01 00 00 10 03 12", 1, 0x10, ""},                       // length byte 0 cut to 8 bytes
         {"10 02 01 00 FF 24 01 02 10 03 00", 1, 0x24, "01 02"},         // length beyond the bytes: cut
         {"11 02 01 00 FF 24 01 02 10 03 00", 0, 0x11, "01 02 10 03 00"}, // foreign: cut at the last byte
         {"10 02 01", 0, 0x10, ""},                                      // too short to be a frame
