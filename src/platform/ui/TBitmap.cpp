@@ -1,8 +1,12 @@
 #include "platform/ui/TBitmap.h"
 
 #include "platform/core/Exception.h"
+#include "platform/images/BmpCodec.h"
+#include "platform/images/PictureFile.h"
 
-#include <QPainter>
+#include <QSaveFile>
+
+#include <cstring>
 
 namespace vcl {
 
@@ -116,12 +120,17 @@ void TBitmap::Draw(TCanvas& ACanvas, const TRect& Rect)
 
 void TBitmap::LoadFromFile(const QString& FileName)
 {
-    throw EInvalidGraphic(QStringLiteral("Cannot load %s: no picture codecs"), FileName);
+    SetImage(PictureFile::Load(FileName));
 }
 
 void TBitmap::SaveToFile(const QString& FileName)
 {
-    throw EInvalidGraphicOperation(QStringLiteral("Cannot save %s: no picture codecs"), FileName);
+    if (m_image.isNull())
+        throw EInvalidGraphicOperation(QStringLiteral("Cannot save an empty bitmap"));
+    const QByteArray bytes = BmpCodec::Encode(m_image, m_pixelFormat == TPixelFormat::pf32bit ? 32 : 24);
+    QSaveFile file(FileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw EFCreateError(QStringLiteral("Cannot create file \"%s\". %s"), FileName, file.errorString());
 }
 
 } // namespace vcl

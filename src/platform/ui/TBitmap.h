@@ -46,7 +46,8 @@ public:
     // BMP, PNG or JPEG by content; a missing, foreign or corrupt file raises EInvalidGraphic
     // (EFOpenError when it cannot be opened) and leaves the bitmap unchanged.
     void LoadFromFile(const QString& FileName) override;
-    // BMP by default; PNG or JPEG when the name ends so. Raises EFCreateError when it cannot write.
+    // Always a BMP file (32 bits for pf32bit, else 24), whatever the name's extension; the file is
+    // replaced only once completely written. Raises EFCreateError when it cannot write.
     void SaveToFile(const QString& FileName) override;
 
     const QImage& Image() const { return m_image; }

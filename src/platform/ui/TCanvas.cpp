@@ -209,43 +209,59 @@ std::vector<QRect> TCanvas::ClipRects() const
 
 // --- pixel output: every figure ends here, clipped ---
 
+void TCanvas::EmitRects(const std::vector<QRect>& rects, TColor color, TPenMode mode)
+{
+    if (rects.empty() || mode == TPenMode::pmNop)
+        return;
+    const std::vector<QRect> clips = ClipRects();
+    const std::uint32_t pen = ToRgb(color);
+    if (m_painter) {
+        std::uint32_t fill = pen;
+        if (mode == TPenMode::pmBlack)
+            fill = kOpaque;
+        else if (mode == TPenMode::pmWhite)
+            fill = 0xFFFFFFFFu;
+        const QColor colour = QColor::fromRgb(fill);
+        m_painter->save();
+        m_painter->setCompositionMode(PenComposition(mode));
+        for (const QRect& rect : rects)
+            for (const QRect& clip : clips) {
+                const QRect part = rect & clip;
+                if (!part.isEmpty())
+                    m_painter->fillRect(part, colour);
+            }
+        m_painter->restore();
+        return;
+    }
+    for (const QRect& rect : rects)
+        for (const QRect& clip : clips) {
+            const QRect part = rect & clip;
+            for (int y = part.top(); y <= part.bottom(); ++y) {
+                auto* line = reinterpret_cast<std::uint32_t*>(m_image->scanLine(y));
+                for (int x = part.left(); x <= part.right(); ++x)
+                    line[x] = Rop2(mode, pen, line[x]);
+            }
+        }
+}
+
 void TCanvas::EmitRect(const QRect& rect, TColor color, TPenMode mode)
 {
-    if (rect.isEmpty() || mode == TPenMode::pmNop)
-        return;
-    const std::uint32_t pen = ToRgb(color);
-    for (const QRect& clip : ClipRects()) {
-        const QRect part = rect & clip;
-        if (part.isEmpty())
-            continue;
-        if (m_painter) {
-            m_painter->save();
-            m_painter->setCompositionMode(PenComposition(mode));
-            std::uint32_t fill = pen;
-            if (mode == TPenMode::pmBlack)
-                fill = kOpaque;
-            else if (mode == TPenMode::pmWhite)
-                fill = 0xFFFFFFFFu;
-            m_painter->fillRect(part, QColor::fromRgb(fill));
-            m_painter->restore();
-            continue;
-        }
-        for (int y = part.top(); y <= part.bottom(); ++y) {
-            auto* line = reinterpret_cast<std::uint32_t*>(m_image->scanLine(y));
-            for (int x = part.left(); x <= part.right(); ++x)
-                line[x] = Rop2(mode, pen, line[x]);
-        }
-    }
+    if (!rect.isEmpty())
+        EmitRects({ rect }, color, mode);
 }
 
 void TCanvas::EmitSpans(const std::vector<raster::Span>& spans, TColor color, TPenMode mode)
 {
+    std::vector<QRect> rects;
+    rects.reserve(spans.size());
     for (const raster::Span& s : spans)
-        EmitRect(QRect(QPoint(s.x1, s.y), QPoint(s.x2, s.y)), color, mode);
+        rects.emplace_back(QPoint(s.x1, s.y), QPoint(s.x2, s.y));
+    EmitRects(rects, color, mode);
 }
 
 void TCanvas::EmitHatched(const std::vector<raster::Span>& spans, TColor color, TBrushStyle style, TPenMode mode)
 {
+    std::vector<QRect> rects;
     for (const raster::Span& s : spans) {
         int x = s.x1;
         while (x <= s.x2) {
@@ -255,9 +271,10 @@ void TCanvas::EmitHatched(const std::vector<raster::Span>& spans, TColor color, 
             while (x <= s.x2 && HatchInk(style, x, s.y))
                 ++x;
             if (start < x)
-                EmitRect(QRect(QPoint(start, s.y), QPoint(x - 1, s.y)), color, mode);
+                rects.emplace_back(QPoint(start, s.y), QPoint(x - 1, s.y));
         }
     }
+    EmitRects(rects, color, mode);
 }
 
 void TCanvas::EmitBrush(const std::vector<raster::Span>& spans, TPenMode mode)

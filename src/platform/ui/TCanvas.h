@@ -158,6 +158,7 @@ private:
     void EmitHatched(const std::vector<raster::Span>& spans, TColor color, TBrushStyle style, TPenMode mode);
     void EmitBrush(const std::vector<raster::Span>& spans, TPenMode mode);
     void EmitRect(const QRect& rect, TColor color, TPenMode mode);
+    void EmitRects(const std::vector<QRect>& rects, TColor color, TPenMode mode);
     void DrawFigure(int X1, int Y1, int X2, int Y2, std::int64_t cw, std::int64_t ch, bool fullEllipse);
     void DrawArcOrPie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4, bool pie);
     void ThinPolyline(const std::vector<TPoint>& points, bool closed, std::int64_t& phase);

@@ -178,6 +178,28 @@ TEST(CanvasLines, PenWidthsZeroAndOneAreOnePixelThreeIsThree)
     }
 }
 
+TEST(CanvasFigures, WidePenFramesCentreOnTheEdgeUnlessInsideFrame)
+{
+    struct FrameCase
+    {
+        TPenStyle style;
+        int firstInk;
+        int firstFill;
+    };
+    // Rectangle(10, 10, 30, 30) with a 3-pixel pen, looking along row 20 from the left.
+    for (const FrameCase fc : { FrameCase { TPenStyle::psSolid, 9, 12 }, FrameCase { TPenStyle::psInsideFrame, 10, 13 } }) {
+        auto b = MakeBitmap(40, 40, kBack);
+        TCanvas& c = Prepared(*b);
+        c.Pen()->SetWidth(3);
+        c.Pen()->SetStyle(fc.style);
+        c.Rectangle(10, 10, 30, 30);
+        EXPECT_EQ(c.Pixels(fc.firstInk - 1, 20), kBack) << int(fc.style);
+        EXPECT_EQ(c.Pixels(fc.firstInk, 20), kInk) << int(fc.style);
+        EXPECT_EQ(c.Pixels(fc.firstFill - 1, 20), kInk) << int(fc.style);
+        EXPECT_EQ(c.Pixels(fc.firstFill, 20), kFill) << int(fc.style);
+    }
+}
+
 TEST(CanvasLines, DashAndDotPatternsAndTheirBackground)
 {
     struct DashCase
