@@ -14,6 +14,35 @@ inline constexpr int OutputCount = 6;
 inline constexpr int InputBands = 8;
 inline constexpr int OutputBands = 9;
 
+// Field offsets inside an input channel's 78-byte record.
+struct InChannelParams
+{
+    static constexpr std::size_t Size = 78;
+    static constexpr std::size_t Name = 0; // 8 bytes, zero-padded
+    static constexpr std::size_t Gate = 8;
+    static constexpr std::size_t Peq = 16; // 8 bands of 6 bytes
+    static constexpr std::size_t HpLp = 64;
+    static constexpr std::size_t Gain = 70;
+    static constexpr std::size_t Polarity = 72;
+    static constexpr std::size_t Delay = 74;
+    static constexpr std::size_t Link = 76;
+};
+
+// Field offsets inside an output channel's 86-byte record.
+struct OutChannelParams
+{
+    static constexpr std::size_t Size = 86;
+    static constexpr std::size_t Name = 0; // 8 bytes, zero-padded
+    static constexpr std::size_t Matrix = 8;
+    static constexpr std::size_t HpLp = 10;
+    static constexpr std::size_t Peq = 16; // 9 bands of 6 bytes
+    static constexpr std::size_t Comp = 70;
+    static constexpr std::size_t Gain = 78;
+    static constexpr std::size_t Polarity = 80;
+    static constexpr std::size_t Delay = 82;
+    static constexpr std::size_t Link = 84;
+};
+
 // Offsets inside the image; per-channel offsets are relative to the channel's record.
 namespace PresetLayout {
 
@@ -29,28 +58,28 @@ inline constexpr std::size_t DelayUnit = 712;
 inline constexpr std::size_t InEqBypassMask = 714;
 inline constexpr std::size_t OutEqBypassMask = 716;
 
-inline constexpr std::size_t InRecordSize = 78;
-inline constexpr std::size_t OutRecordSize = 86;
+inline constexpr std::size_t InRecordSize = InChannelParams::Size;
+inline constexpr std::size_t OutRecordSize = OutChannelParams::Size;
 inline constexpr std::size_t ChannelNameSize = 8;
 
 // Input record fields.
-inline constexpr std::size_t InGate = 8;
-inline constexpr std::size_t InPeq = 16;
-inline constexpr std::size_t InHpLp = 64;
-inline constexpr std::size_t InGain = 70;
-inline constexpr std::size_t InPolarity = 72;
-inline constexpr std::size_t InDelay = 74;
-inline constexpr std::size_t InLink = 76;
+inline constexpr std::size_t InGate = InChannelParams::Gate;
+inline constexpr std::size_t InPeq = InChannelParams::Peq;
+inline constexpr std::size_t InHpLp = InChannelParams::HpLp;
+inline constexpr std::size_t InGain = InChannelParams::Gain;
+inline constexpr std::size_t InPolarity = InChannelParams::Polarity;
+inline constexpr std::size_t InDelay = InChannelParams::Delay;
+inline constexpr std::size_t InLink = InChannelParams::Link;
 
 // Output record fields.
-inline constexpr std::size_t OutMatrix = 8;
-inline constexpr std::size_t OutHpLp = 10;
-inline constexpr std::size_t OutPeq = 16;
-inline constexpr std::size_t OutComp = 70;
-inline constexpr std::size_t OutGain = 78;
-inline constexpr std::size_t OutPolarity = 80;
-inline constexpr std::size_t OutDelay = 82;
-inline constexpr std::size_t OutLink = 84;
+inline constexpr std::size_t OutMatrix = OutChannelParams::Matrix;
+inline constexpr std::size_t OutHpLp = OutChannelParams::HpLp;
+inline constexpr std::size_t OutPeq = OutChannelParams::Peq;
+inline constexpr std::size_t OutComp = OutChannelParams::Comp;
+inline constexpr std::size_t OutGain = OutChannelParams::Gain;
+inline constexpr std::size_t OutPolarity = OutChannelParams::Polarity;
+inline constexpr std::size_t OutDelay = OutChannelParams::Delay;
+inline constexpr std::size_t OutLink = OutChannelParams::Link;
 
 constexpr bool IsInput(int ch)
 {
@@ -61,6 +90,8 @@ constexpr std::size_t ChannelRecord(int ch)
 {
     return IsInput(ch) ? 16 + InRecordSize * static_cast<std::size_t>(ch) : OutRecordSize * static_cast<std::size_t>(ch);
 }
+
+static_assert(ChannelRecord(1) + InRecordSize == ChannelRecord(2) && ChannelRecord(7) + OutRecordSize == InMuteMask);
 
 } // namespace PresetLayout
 

@@ -52,6 +52,37 @@ TEST(DefaultImage, BytesOfHeaderRecordsAndTail)
         EXPECT_EQ(unit.GetImage()[i], 0) << i;
 }
 
+// Every channel's record: its own name, matrix feed and link bit; the rest as its side's first record.
+TEST(DefaultImage, EveryChannelRecord)
+{
+    const LUnitControl unit;
+    struct Row { int ch; const char* name; const char* matrix; const char* gain; const char* link; };
+    const Row rows[] = {
+        {0, "49 6E 41 00 00 00 00 00", "", "00 00", "01 00"},
+        {1, "49 6E 42 00 00 00 00 00", "", "00 00", "02 00"},
+        {2, "4F 75 74 31 00 00 00 00", "01 00", "18 01", "01 00"},
+        {3, "4F 75 74 32 00 00 00 00", "02 00", "18 01", "02 00"},
+        {4, "4F 75 74 33 00 00 00 00", "01 00", "18 01", "04 00"},
+        {5, "4F 75 74 34 00 00 00 00", "02 00", "18 01", "08 00"},
+        {6, "4F 75 74 35 00 00 00 00", "01 00", "18 01", "10 00"},
+        {7, "4F 75 74 36 00 00 00 00", "02 00", "18 01", "20 00"},
+    };
+    for (const auto& r : rows) {
+        const bool in = r.ch < 2;
+        const std::size_t at = in ? 16 + 78 * static_cast<std::size_t>(r.ch) : 86 * static_cast<std::size_t>(r.ch);
+        const std::size_t first = in ? 16 : 172;
+        const std::size_t size = in ? 78 : 86;
+        EXPECT_EQ(ImageHex(unit, at, 8), r.name) << r.ch;
+        if (!in) {
+            EXPECT_EQ(ImageHex(unit, at + 8, 2), r.matrix) << r.ch;
+        }
+        EXPECT_EQ(ImageHex(unit, at + (in ? 70 : 78), 2), r.gain) << r.ch;
+        EXPECT_EQ(ImageHex(unit, at + size - 2, 2), r.link) << r.ch;
+        const std::size_t from = in ? 8 : 10;
+        EXPECT_EQ(ImageHex(unit, at + from, size - 2 - from), ImageHex(unit, first + from, size - 2 - from)) << r.ch;
+    }
+}
+
 TEST(DefaultImage, AccessorsReadTheirFields)
 {
     LUnitControl unit;
