@@ -1,0 +1,209 @@
+#include "transport/LLinkCore.h"
+
+#include "platform/os/PerformanceCounter.h"
+#include "platform/ui/Messages.h"
+#include "transport/LTransportHost.h"
+
+#include <limits>
+#include <utility>
+
+LLinkCore::LLinkCore(LTransportHost* host)
+    : Host(host)
+{
+}
+
+LLinkCore::~LLinkCore() = default;
+
+std::uint32_t LLinkCore::ElapsedMs(std::int64_t start, std::int64_t now, std::int64_t frequency)
+{
+    if (frequency <= 0 || now <= start)
+        return 0;
+    // Whole seconds and the rest apart, so no product overflows.
+    const std::int64_t d = now - start;
+    constexpr auto cap = std::numeric_limits<std::uint32_t>::max();
+    if (d / frequency > static_cast<std::int64_t>(cap / 1000) + 1)
+        return cap;
+    const long double ms = static_cast<long double>(d) * 1000.0L / static_cast<long double>(frequency);
+    return ms >= static_cast<long double>(cap) ? cap : static_cast<std::uint32_t>(ms);
+}
+
+bool LLinkCore::SendQueued(const BytePacket& frame, int mode)
+{
+    if (!Running || frame.empty())
+        return false;
+    bool handed = false;
+    {
+        std::lock_guard lock(StateLock);
+        if (!Busy) {
+            Busy = true;
+            SendTime = vcl::QueryPerformanceCounter();
+            CounterFrequency = vcl::QueryPerformanceFrequency();
+            HandOverLocked(frame);
+            handed = true;
+        } else {
+            Queue.Push(frame, mode, LastCommand);
+        }
+        LastCommand = LRequestQueue::CommandOf(frame);
+    }
+    if (handed) {
+        TraceHandOver(frame.data(), frame.size());
+        SendEvent.SetEvent();
+    }
+    return true;
+}
+
+void LLinkCore::HandOverLocked(const BytePacket& frame)
+{
+    SendBuffer = frame;
+    ++HandOvers;
+}
+
+void LLinkCore::HandOver(const std::uint8_t* data, std::size_t count)
+{
+    if (!Running)
+        return;
+    {
+        std::lock_guard lock(StateLock);
+        HandOverLocked(BytePacket(data, data + count));
+    }
+    TraceHandOver(data, count);
+    SendEvent.SetEvent();
+}
+
+void LLinkCore::ClearQueue()
+{
+    std::lock_guard lock(StateLock);
+    Queue.Clear();
+}
+
+bool LLinkCore::KeepAliveDue() const
+{
+    std::lock_guard lock(StateLock);
+    return !Busy && Queue.Empty() && !KeepAliveOff;
+}
+
+void LLinkCore::ReceiveBytes(const std::uint8_t* data, std::size_t count)
+{
+    if (count == 0)
+        return;
+    {
+        std::lock_guard lock(StateLock);
+        Received.insert(Received.end(), data, data + count);
+    }
+    ReceiveEvent.SetEvent();
+}
+
+std::vector<std::uint8_t> LLinkCore::TakeReceived()
+{
+    std::lock_guard lock(StateLock);
+    return std::exchange(Received, {});
+}
+
+void LLinkCore::RequestStop()
+{
+    Stopping = true;
+    Cancel.Cancel();
+    QuitEvent.SetEvent();
+}
+
+void LLinkCore::Notify(std::uint32_t code, std::uint32_t param)
+{
+    Host->PostCommEvent(code, param);
+}
+
+unsigned LLinkCore::DeliveryMessage() const
+{
+    return UM_RX_FRAME;
+}
+
+std::uint8_t LLinkCore::SendBufferByte(std::size_t i) const
+{
+    std::lock_guard lock(StateLock);
+    return i < SendBuffer.size() ? SendBuffer[i] : 0;
+}
+
+void LLinkCore::ClearSendBufferByte0()
+{
+    std::lock_guard lock(StateLock);
+    if (!SendBuffer.empty())
+        SendBuffer[0] = 0;
+}
+
+void LLinkCore::WriteSendBuffer()
+{
+    BytePacket out;
+    {
+        std::lock_guard lock(StateLock);
+        out = SendBuffer;
+    }
+    if (out.empty() || out[0] == 0)
+        return;
+    vcl::TCriticalSectionLock io(Lock);
+    Write(out.data(), out.size());
+}
+
+void LLinkCore::OnByte(std::uint8_t b)
+{
+    if (Cutter.Push(b))
+        FrameComplete(Cutter.Frame());
+}
+
+void LLinkCore::FrameComplete(const BytePacket& frame)
+{
+    std::int64_t start, frequency;
+    std::uint64_t handOvers;
+    {
+        std::lock_guard lock(StateLock);
+        start = SendTime;
+        frequency = CounterFrequency;
+        handOvers = HandOvers;
+    }
+    const std::uint32_t ms = ElapsedMs(start, vcl::QueryPerformanceCounter(), frequency);
+    Awaiting = false; // the reply ends its request
+    TraceFrame(frame);
+    if (StopRequested() || !Host->DeliverFrame(DeliveryMessage(), frame, ms, Cancel))
+        return; // stopping: the next request is not started
+    SendNextQueued(handOvers);
+}
+
+void LLinkCore::SendNextQueued(std::uint64_t handOversBeforeDelivery)
+{
+    BytePacket next;
+    {
+        std::lock_guard lock(StateLock);
+        // The window sent a frame straight out while it handled this one (nothing was in flight):
+        // that frame is in flight now, so the transport stays busy and the queue waits for its reply.
+        if (HandOvers != handOversBeforeDelivery)
+            return;
+        if (!Queue.Pop(next)) {
+            Busy = false;
+            return;
+        }
+        SendTime = vcl::QueryPerformanceCounter();
+        CounterFrequency = vcl::QueryPerformanceFrequency();
+        HandOverLocked(next);
+    }
+    TraceHandOver(next.data(), next.size());
+    SendEvent.SetEvent();
+}
+
+bool LLinkCore::IsBusy() const
+{
+    std::lock_guard lock(StateLock);
+    return Busy;
+}
+
+std::vector<BytePacket> LLinkCore::QueueSnapshot() const
+{
+    std::lock_guard lock(StateLock);
+    std::vector<BytePacket> out;
+    for (std::size_t i = 0; i < Queue.Size(); ++i)
+        out.push_back(Queue.At(i));
+    return out;
+}
+
+BytePacket LLinkCore::SendBufferSnapshot() const
+{
+    std::lock_guard lock(StateLock);
+    return SendBuffer;
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The network byte layer: each frame goes out through the window's socket write (NetWrite).
+
+#include "transport/LPacketLink.h"
+
+class LNet : public LPacketLink
+{
+protected:
+    explicit LNet(LTransportHost* owner) : LPacketLink(owner, LPacketLinkCore::Route::Net) {}
+};

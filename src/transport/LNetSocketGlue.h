@@ -1,0 +1,48 @@
+#pragma once
+// Joins the network transport to the window's client socket: worker writes go to the socket on the
+// user-interface thread, every received byte goes to the transport, and both directions are traced.
+
+#include "device/BytePacket.h"
+#include "platform/os/TThreadCallQueue.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace vcl {
+class TClientSocket;
+}
+class LPacketLink;
+
+class LNetSocketGlue
+{
+public:
+    // Make on the user-interface thread; the socket must outlive the glue.
+    explicit LNetSocketGlue(vcl::TClientSocket& socket);
+    ~LNetSocketGlue();
+
+    // The open network transport, or null (asked on the user-interface thread).
+    std::function<LPacketLink*()> Transport;
+    // Trace lines ("NET W ...", "NET R ...", "NET RW ..."), on the user-interface thread.
+    std::function<void(const std::string& line)> Trace;
+
+    // Any thread (the worker): queues one frame for the socket; returns at once.
+    void Write(const std::uint8_t* data, unsigned count);
+    // The socket's read event: takes every byte that arrived. With the network transport open all of
+    // them go to it, since even a short read may be part of a frame; with none open the last frame is
+    // sent again (a device that spoke without a transport to hear it gets the request once more).
+    void OnRead();
+
+    const BytePacket& LastFrame() const { return NetLastFrame; }
+
+    static std::string HexLine(const char* prefix, const std::uint8_t* data, std::size_t count);
+
+private:
+    void SendNow(const BytePacket& frame);
+
+    vcl::TClientSocket& Socket;
+    BytePacket NetLastFrame; // user-interface thread only
+    // Calls queued from the worker; alive while the glue lives, so none runs after it is gone.
+    std::unique_ptr<vcl::TThreadCallQueue> UiCalls;
+};

@@ -1,0 +1,47 @@
+#pragma once
+// What a transport needs of the window that owns it: frame delivery, failure notices, writes, traces.
+
+#include "device/BytePacket.h"
+
+#include <cstdint>
+
+namespace vcl {
+class TCancelSignal;
+}
+
+// Failure codes of UM_COMM_EVENT.
+inline constexpr std::uint32_t COMM_NO_REPLY = 0;
+inline constexpr std::uint32_t COMM_LINE_ERROR = 1;
+inline constexpr std::uint32_t COMM_STOP_TIMEOUT = 5;
+inline constexpr std::uint32_t COMM_WAIT_FAILED = 6;
+
+class LTransportHost
+{
+public:
+    virtual ~LTransportHost() = default;
+
+    // The device ID; a transport reads it once, at construction, as its keep-alive address.
+    virtual int GetDeviceId() const = 0;
+
+    // Worker thread: hands one complete frame to the window (message UM_RX_FRAME, or UM_RX_FRAME_OTHER
+    // from a serial port not at 115200 baud) with the round-trip milliseconds, and waits until the
+    // window has handled it. Returns false without waiting further once `cancel` is signalled; the
+    // frame is then handled either completely or not at all, and never after this returns.
+    virtual bool DeliverFrame(unsigned message, const BytePacket& frame, std::uint32_t elapsedMs,
+                              const vcl::TCancelSignal& cancel) = 0;
+    // Any thread: posts UM_COMM_EVENT with a failure code and its parameter.
+    virtual void PostCommEvent(std::uint32_t code, std::uint32_t param) = 0;
+
+    // Worker thread: put one frame on the wire (one output report; one socket write). Must not block
+    // on the user-interface thread.
+    virtual void UsbWrite(const std::uint8_t* data, unsigned count) {}
+    virtual void NetWrite(const std::uint8_t* data, unsigned count) {}
+    // Any thread: the serial transport's traffic traces.
+    virtual void TraceComWrite(const std::uint8_t* data, unsigned count) {}
+    virtual void TraceComRead(const std::uint8_t* data, unsigned count) {}
+
+protected:
+    LTransportHost() = default;
+    LTransportHost(const LTransportHost&) = default;
+    LTransportHost& operator=(const LTransportHost&) = default;
+};

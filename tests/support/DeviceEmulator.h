@@ -1,0 +1,97 @@
+#pragma once
+// Plays the ZQ9 on a byte stream: cuts request frames from what it is fed, answers each as the device
+// does, and records what it received. Thread-safe; the channels (TCP, pseudo-terminal, in-process,
+// a fake hidraw socket) feed it and carry out the timed replies it returns.
+
+#include "device/BytePacket.h"
+
+#include <array>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+// One piece of reply: sent DelayMs after the piece before it (or after the request, for the first).
+struct EmulatorChunk
+{
+    unsigned DelayMs { 0 };
+    BytePacket Bytes;
+};
+
+class DeviceEmulator
+{
+public:
+    DeviceEmulator();
+
+    // Bytes from the editor, in any pieces; the reply pieces to send back, in order.
+    std::vector<EmulatorChunk> Feed(const std::uint8_t* data, std::size_t count);
+    std::vector<EmulatorChunk> Feed(const BytePacket& bytes) { return Feed(bytes.data(), bytes.size()); }
+    // The same with the timing dropped: every reply byte at once.
+    BytePacket FeedAll(const BytePacket& bytes);
+
+    // --- behaviour ---
+    void SetSilent(bool silent);               // answers nothing
+    void IgnoreNext(int requests);             // leaves the next n requests unanswered
+    void SetReplyDelay(unsigned ms);           // answers late
+    void SetSplit(std::vector<std::size_t> sizes, unsigned gapMs); // cuts each reply into pieces
+    void InjectBeforeNextReply(BytePacket bytes); // sent in the same piece as the next reply
+    void SetDeviceId(std::uint8_t id);         // the address it answers to and signs with
+    void SetIdentity(std::string text);        // "ZQ9 V010"
+    void SetLocked(bool locked, std::string password = "0000");
+    void SetLevels(std::vector<std::uint8_t> payload); // 37 bytes
+
+    // --- device state ---
+    void SetPresetUsed(int index, bool used); // index 0..29
+    void SetPresetName(int index, const std::string& name);
+    void SetCurrentPreset(std::uint8_t number);
+    void SetProgramByte(std::size_t offset, std::uint8_t value); // the 750-byte current program dump
+    std::uint8_t ProgramByte(std::size_t offset) const;
+
+    // --- records ---
+    std::vector<BytePacket> Requests() const;  // every request frame, in order
+    BytePacket RawReceived() const;            // every byte fed
+    std::size_t RequestCount() const;
+    std::size_t CountOf(std::uint8_t command) const;
+    // Waits until at least n requests arrived; false on time-out.
+    bool WaitForRequests(std::size_t n, unsigned timeoutMs) const;
+    void ClearRecords();
+
+    // A frame as the device sends it: its ID as sender, 0 as receiver.
+    static BytePacket ReplyFrame(std::uint8_t sender, std::uint8_t code, const BytePacket& payload);
+    // A frame as the editor sends it.
+    static BytePacket RequestFrame(std::uint8_t device, std::uint8_t code, const BytePacket& payload = {});
+
+    static constexpr std::size_t DumpSize = 750;
+    static constexpr std::size_t BlockSize = 50;
+
+private:
+    BytePacket Answer(const BytePacket& request); // lock held; empty when no reply
+    BytePacket Ack() const;
+
+    mutable std::mutex M;
+    mutable std::condition_variable Cv;
+    BytePacket Partial; // request bytes collected so far
+    std::vector<BytePacket> Log;
+    BytePacket Raw;
+
+    bool Silent { false };
+    int Ignore { 0 };
+    unsigned Delay { 0 };
+    std::vector<std::size_t> Split;
+    unsigned SplitGap { 0 };
+    BytePacket Inject;
+    std::uint8_t Id { 1 };
+    std::string Identity { "ZQ9 V010" };
+    bool Locked { false };
+    std::string Password { "0000" };
+    std::vector<std::uint8_t> Levels;
+
+    std::array<bool, 30> Used {};
+    std::array<std::array<std::uint8_t, 14>, 30> Names {};
+    std::uint8_t CurrentPreset { 0 };
+    std::array<std::uint8_t, DumpSize> Program {};
+    std::array<std::array<std::uint8_t, DumpSize>, 30> Stored {};
+    std::uint8_t Selected { 1 };
+    std::array<std::uint8_t, 256> Eeprom {};
+};

@@ -1,0 +1,248 @@
+#include "TransportRig.h"
+
+#include "platform/ui/Messages.h"
+#include "transport/LUsbProc.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+// A USB transport whose output reports reach the emulator in-process and whose replies come back
+// on the Qt thread, as the window's input-report handler would hand them in.
+struct UsbRig
+{
+    explicit UsbRig(int deviceId = 1) : host(deviceId)
+    {
+        emu.SetDeviceId(static_cast<std::uint8_t>(deviceId));
+        host.Writer = [this](const std::uint8_t* d, unsigned n) {
+            auto chunks = emu.Feed(d, n);
+            if (!chunks.empty())
+                host.Ui().Post([this, chunks] { PlayBack(&context, usb.get(), chunks); });
+        };
+        usb = std::make_unique<LUsbProc>(&host);
+    }
+    std::vector<BytePacket> WrittenFrames() const
+    {
+        std::vector<BytePacket> out;
+        for (const auto& w : host.Writes())
+            out.push_back(w.Bytes);
+        return out;
+    }
+    std::size_t Written(std::uint8_t code) const
+    {
+        std::size_t n = 0;
+        for (const auto& w : host.Writes())
+            n += w.Bytes[5] == code;
+        return n;
+    }
+
+    AppGuard app;
+    DeviceEmulator emu;
+    TestTransportHost host;
+    std::unique_ptr<LUsbProc> usb;
+    QObject context; // replies still scheduled die with the rig
+};
+
+} // namespace
+
+TEST(LUsbProc, WritesExactFramesOneAtATimeAndDeliversRepliesInOrder)
+{
+    UsbRig r;
+    ASSERT_TRUE(r.usb->Open());
+    r.usb->SetTimeout(500);
+    const BytePacket link = Req(0x10), ident = Req(0x13), lock = Req(0x2C);
+    r.usb->SendQueued(link, SEND_APPEND);
+    r.usb->SendQueued(ident, SEND_APPEND);
+    r.usb->SendQueued(lock, SEND_APPEND);
+    EXPECT_TRUE(r.usb->IsBusy());
+    ASSERT_TRUE(SpinUntil([&] { return r.host.Frames().size() == 3; }));
+    EXPECT_EQ(r.WrittenFrames(), (std::vector<BytePacket> { link, ident, lock }));
+    const auto frames = r.host.Frames();
+    const std::uint8_t codes[] = { 0x10, 0x13, 0x2C };
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(frames[i].Message, UM_RX_FRAME);
+        EXPECT_EQ(frames[i].Frame[5], codes[i]);
+        EXPECT_LT(frames[i].Ms, 500u);
+    }
+    EXPECT_EQ(std::string(frames[1].Frame.begin() + 6, frames[1].Frame.begin() + 14), "ZQ9 V010");
+    EXPECT_FALSE(r.usb->IsBusy());
+}
+
+TEST(LUsbProc, AFaderDraggedThroughAThousandPositionsPutsTwoGainFramesOnTheWire)
+{
+    UsbRig r;
+    ASSERT_TRUE(r.usb->Open());
+    r.usb->SetTimeout(2000);
+    r.emu.SetReplyDelay(100);
+    for (int v = 0; v < 1000; ++v)
+        r.usb->SendQueued(Gain(v % 2, v), SEND_REPLACE);
+    ASSERT_TRUE(SpinUntil([&] { return r.host.Frames().size() == 2 && !r.usb->IsBusy(); }));
+    TestTransportHost::Spin(150);
+    EXPECT_EQ(r.Written(0x34), 2u);
+    EXPECT_EQ(r.WrittenFrames().front(), Gain(0, 0));
+    EXPECT_EQ(r.WrittenFrames().back(), Gain(1, 999));
+}
+
+TEST(LUsbProc, GivesUpAfterTheResendsAtTheSpecifiedTimeOut)
+{
+    constexpr unsigned T = 60;
+    struct Case
+    {
+        int retries;
+        std::uint8_t code;
+        std::size_t writes;
+        int reportAt; // time-outs after the hand-over
+    } cases[] = { { 2, 0x34, 3, 7 }, { 2, 0x05, 3, 3 }, { 0, 0x34, 1, 5 }, { 3, 0x10, 4, 8 } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "retries " << c.retries << " code " << int(c.code));
+        UsbRig r(3);
+        r.emu.SetSilent(true);
+        ASSERT_TRUE(r.usb->Open());
+        r.usb->SetTimeout(T);
+        r.usb->SetMaxRetries(c.retries);
+        const BytePacket f = Req(c.code, { 1 }, 3);
+        r.usb->SendQueued(f, SEND_APPEND);
+        ASSERT_TRUE(SpinUntil([&] { return !r.host.CommEvents().empty(); }, 3000));
+        const auto w = r.host.Writes();
+        const auto e = r.host.CommEvents().front();
+        EXPECT_EQ(e.Code, COMM_NO_REPLY);
+        EXPECT_EQ(e.Param, 3u) << "the unanswered frame's address";
+        ASSERT_EQ(w.size(), c.writes);
+        for (const auto& x : w)
+            EXPECT_EQ(x.Bytes, f);
+        const double after = e.AtMs - w.front().AtMs;
+        EXPECT_GE(after, c.reportAt * T - 5.0);
+        EXPECT_LT(after, c.reportAt * T + 250.0);
+        // Given up: nothing is written again and it is reported once.
+        TestTransportHost::Spin(8 * T);
+        EXPECT_EQ(r.host.Writes().size(), c.writes);
+        EXPECT_EQ(r.host.CommEvents().size(), 1u);
+        EXPECT_TRUE(r.usb->IsBusy()) << "later frames wait until the device speaks again";
+    }
+}
+
+TEST(LUsbProc, AReplyEndsItsRequestSoItIsNeverWrittenAgainNorReported)
+{
+    constexpr unsigned T = 60;
+    UsbRig r;
+    r.emu.IgnoreNext(1); // the first write is lost; the resend is answered
+    ASSERT_TRUE(r.usb->Open());
+    r.usb->SetTimeout(T);
+    r.usb->SetMaxRetries(2);
+    const BytePacket f = Req(0x22);
+    r.usb->SendQueued(f, SEND_APPEND);
+    ASSERT_TRUE(SpinUntil([&] { return r.host.Frames().size() == 1; }));
+    TestTransportHost::Spin(12 * T);
+    EXPECT_EQ(r.host.Writes().size(), 2u);
+    EXPECT_TRUE(r.host.CommEvents().empty());
+    EXPECT_EQ(r.host.Frames().size(), 1u);
+    EXPECT_FALSE(r.usb->IsBusy());
+}
+
+TEST(LUsbProc, ReceivedBlocksQueueWhileTheWorkerWaitsSoNoByteIsLost)
+{
+    UsbRig r;
+    ASSERT_TRUE(r.usb->Open());
+    std::vector<BytePacket> sent;
+    for (std::uint8_t i = 0; i < 5; ++i)
+        sent.push_back(DeviceEmulator::ReplyFrame(1, 0x29, { i, 'N', 'a', 'm', 'e' }));
+    // One byte per block, faster than the worker takes them; it is held up in the first delivery.
+    for (const auto& f : sent)
+        for (std::uint8_t b : f)
+            r.usb->ReceiveBytes(&b, 1);
+    ASSERT_TRUE(SpinUntil([&] { return r.host.Frames().size() == 5; }));
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(r.host.Frames()[i].Frame, sent[i]);
+}
+
+TEST(LUsbProc, AFrameSentWhileAnUnsolicitedFrameIsHandledStaysTheOneInFlight)
+{
+    UsbRig r;
+    r.emu.SetSilent(true);
+    ASSERT_TRUE(r.usb->Open());
+    r.usb->SetTimeout(5000);
+    const BytePacket a = Req(0x22), b = Req(0x14);
+    r.host.OnFrame = [&](const TestTransportHost::Delivered&) { r.usb->SendQueued(a, SEND_APPEND); };
+    const BytePacket stray = DeviceEmulator::ReplyFrame(1, 0x01, {});
+    r.usb->ReceiveBytes(stray.data(), static_cast<unsigned>(stray.size()));
+    ASSERT_TRUE(SpinUntil([&] { return r.host.Writes().size() == 1; }));
+    TestTransportHost::Spin(30);
+    r.usb->SendQueued(b, SEND_APPEND);
+    TestTransportHost::Spin(50);
+    EXPECT_TRUE(r.usb->IsBusy());
+    EXPECT_EQ(r.WrittenFrames(), std::vector<BytePacket> { a });
+    EXPECT_EQ(r.usb->QueueSnapshot(), std::vector<BytePacket> { b });
+}
+
+TEST(LUsbProc, CloseEmptiesTheQueueAndTheTransportStaysShut)
+{
+    UsbRig r;
+    r.emu.SetSilent(true);
+    ASSERT_TRUE(r.usb->Open());
+    r.usb->SetTimeout(5000);
+    r.usb->SendQueued(Req(0x22), SEND_APPEND);
+    r.usb->SendQueued(Req(0x14), SEND_APPEND);
+    r.usb->SendQueued(Req(0x29, { 0 }), SEND_APPEND);
+    ASSERT_TRUE(SpinUntil([&] { return r.host.Writes().size() == 1; }));
+    r.usb->Close();
+    EXPECT_TRUE(r.usb->QueueSnapshot().empty());
+    EXPECT_FALSE(r.usb->IsRunning());
+    r.usb->SendQueued(Req(0x10), SEND_APPEND);
+    EXPECT_FALSE(r.usb->Open()) << "a transport is not opened twice";
+    TestTransportHost::Spin(50);
+    EXPECT_EQ(r.host.Writes().size(), 1u);
+    EXPECT_TRUE(r.host.CommEvents().empty());
+}
+
+TEST(LUsbProc, CloseReturnsAtOnceWhileTheWorkerWaitsInADelivery)
+{
+    UsbRig r;
+    ASSERT_TRUE(r.usb->Open());
+    const BytePacket ack = DeviceEmulator::ReplyFrame(1, 0x01, {});
+    r.usb->ReceiveBytes(ack.data(), static_cast<unsigned>(ack.size()));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100)); // the Qt loop does not run: the worker waits
+    const double t0 = r.host.NowMs();
+    r.usb->Close();
+    EXPECT_LT(r.host.NowMs() - t0, 1000.0);
+    TestTransportHost::Spin(50);
+    EXPECT_TRUE(r.host.Frames().empty()) << "a withdrawn delivery is never handled";
+    EXPECT_TRUE(r.host.CommEvents().empty());
+}
+
+TEST(LUsbProc, ClosesCleanlyUnderLoad)
+{
+    UsbRig r;
+    ASSERT_TRUE(r.usb->Open());
+    r.usb->SetTimeout(200);
+    int n = 0;
+    r.host.OnFrame = [&](const TestTransportHost::Delivered&) {
+        r.usb->SendQueued(Gain(0, ++n), SEND_REPLACE);
+        r.usb->SendQueued(Req(0x40), SEND_APPEND);
+    };
+    r.usb->SendQueued(Req(0x40), SEND_APPEND);
+    TestTransportHost::Spin(300);
+    const double t0 = r.host.NowMs();
+    r.usb->Close();
+    EXPECT_LT(r.host.NowMs() - t0, 1000.0);
+    r.usb.reset();
+    TestTransportHost::Spin(50);
+    EXPECT_GT(r.host.Frames().size(), 20u);
+    EXPECT_TRUE(r.host.CommEvents().empty());
+}
+
+TEST(LUsbProc, IdlePollSendsKeepAliveWithTheDeviceIdUnlessSuspended)
+{
+    UsbRig on(7), off(7);
+    ASSERT_TRUE(on.usb->Open());
+    ASSERT_TRUE(off.usb->Open());
+    on.usb->SetTimeout(800);
+    off.usb->SetKeepAliveOff(true);
+    TestTransportHost::Spin(1700);
+    EXPECT_TRUE(on.host.Writes().empty()) << "not before 2000 ms";
+    ASSERT_TRUE(SpinUntil([&] { return on.host.Frames().size() == 1; }, 1500));
+    EXPECT_EQ(on.WrittenFrames(), std::vector<BytePacket> { Req(0x12, {}, 7) });
+    EXPECT_EQ(on.usb->GetTimeout(), 5000u);
+    EXPECT_TRUE(off.host.Writes().empty());
+}
