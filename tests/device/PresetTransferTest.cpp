@@ -144,6 +144,8 @@ TEST(PresetLoader, SendsEveryParameterInOrder)
     body.erase(body.begin(), body.begin() + 16);
     body[692 + 2 * 7 - 2] = 0x00; // band-bypass mask of Out6: band 8
     body[692 + 2 * 7 - 2 + 1] = 0x01;
+    body[690 - 2] = 0x04;            // Out3 muted
+    body[86 * 3 + 80 - 2] = 0x05;    // Out2 polarity: any non-zero value goes out as 1
 
     LUnitControl unit;
     unit.SetLinkHost(&host);
@@ -168,6 +170,10 @@ TEST(PresetLoader, SendsEveryParameterInOrder)
     for (; i < 149; ++i)
         EXPECT_EQ(host.sent[i].command, MCS_CMD_PEQ);
     EXPECT_EQ(host.sent.back().payload, "07 08 64 00 C8 00 32 02 01");
+    EXPECT_EQ(host.sent[17 + 9 + 6].payload, "03 01");
+    EXPECT_EQ(host.sent[71 + 3].payload, "03 00");
+    EXPECT_EQ(host.sent[71 + 4].payload, "04 01");
+    EXPECT_EQ(host.sent[71 + 8].payload, "00 00 78 00 29 00 23 00 00"); // InA band 0, not bypassed
     for (const auto& s : host.sent)
         EXPECT_EQ(s.mode, SEND_APPEND);
     EXPECT_EQ(unit.GetPeq(7, 8), (PeqBand {100, 200, 50, 2}));
