@@ -109,8 +109,8 @@ bool FilterCurve::DesignBiquad() const
     if (type < CurvePeak || type > CurveAllPass2)
         return false;
 
-    // A parameter that cannot be designed (NaN, or a stage factor that is not positive) gives a flat
-    // section rather than NaN points.
+    // A parameter that cannot be designed (NaN, a factor that is not finite, a factor the design divides
+    // by that is 0) gives a flat section rather than NaN points.
     const double fk0 = k0;
     const double fk1 = k1;
     bool designable = !std::isnan(freqHz);
@@ -118,9 +118,11 @@ bool FilterCurve::DesignBiquad() const
         designable = false;
     if (UsesQ(type) && std::isnan(q))
         designable = false;
-    if (type >= CurveLpStage1 && type <= CurveHpStage2K && !(fk0 > 0.0 && std::isfinite(fk0)))
+    if (type >= CurveLpStage1 && type <= CurveHpStage2K && !std::isfinite(fk0))
         designable = false;
-    if ((type == CurveLpStage2K || type == CurveHpStage2K) && !(fk1 > 0.0 && std::isfinite(fk1)))
+    if ((type == CurveLpStage2K || type == CurveHpStage2K) && !std::isfinite(fk1))
+        designable = false;
+    if ((type == CurveLpStage1 && fk0 == 0.0) || (type == CurveLpStage2K && fk1 == 0.0))
         designable = false;
     if (type == CurveFlat || !designable) {
         BiquadCoefficients = Flat();

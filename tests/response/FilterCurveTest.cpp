@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <complex>
 #include <numbers>
+#include <vector>
 
 namespace {
 
@@ -110,6 +112,93 @@ TEST(FilterCurve, EveryTypeMatchesItsAnalogPrototypeThroughTheBilinearMap)
             if (std::fabs(std::fabs(deg) - 18.0) < 1e-3) // at the seam +-18 name the same angle
                 diff = std::remainder(diff, 36.0);
             ASSERT_NEAR(diff, 0.0, 1e-4) << "point " << i;
+        }
+    }
+}
+
+namespace {
+
+// One design evaluated point by point the plain way: the grid recomputed, each term as c_k (cos(-kw),
+// sin(-kw)), magnitudes as square roots, dB by log10, the phase by the library arctangent, then unfolded
+// by type. The section's own loops (cached phasors, dB from squared magnitudes and the natural log, its
+// own arctangent, flat sets skipped) must give the same numbers.
+std::array<double, 4096> PlainCurve(const BiquadSet& c, bool phase, int type, double gainDb, double freqHz)
+{
+    std::array<double, 4096> out {};
+    for (int i = 0; i < 4096; ++i) {
+        const double f = std::pow(10.0, i * std::log10(48000.0) / 4096);
+        const double w = Pi * f / 48000.0;
+        const double bre = c.b0 + c.b1 * std::cos(-w) + c.b2 * std::cos(-2 * w);
+        const double bim = c.b1 * std::sin(-w) + c.b2 * std::sin(-2 * w);
+        const double are = c.a0 + c.a1 * std::cos(-w) + c.a2 * std::cos(-2 * w);
+        const double aim = c.a1 * std::sin(-w) + c.a2 * std::sin(-2 * w);
+        if (!phase) {
+            out[i] = -20.0 * std::log10(std::sqrt(are * are + aim * aim) / std::sqrt(bre * bre + bim * bim));
+            continue;
+        }
+        double v = -std::atan((aim * bre - are * bim) / (are * bre + aim * bim)) * 18.0 / Pi;
+        switch (type) {
+        case 4: case 7: case 15: case 16: if (v < 0) v += 18; break;
+        case 5: case 12: case 13: if (v > 0) v -= 18; break;
+        case 17:
+            if (v > 0) v -= 18;
+            if (f > freqHz) v += 18;
+            break;
+        case 2:
+            if (gainDb > 0 && v > 0) v -= 18;
+            else if (gainDb < 0 && v < 0) v += 18;
+            break;
+        case 3:
+            if (gainDb > 0 && v < 0) v += 18;
+            else if (gainDb < 0 && v > 0) v -= 18;
+            break;
+        default: break;
+        }
+        out[i] = v;
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(FilterCurve, FastEvaluationEqualsThePlainEvaluation)
+{
+    std::vector<Case> cases(std::begin(Cases), std::end(Cases));
+    // Edges of what the band editors and crossovers produce: steep and broad bands, grid ends, strong gains.
+    const Case edges[] = {
+        {1, 15.0, 20200.0, 128.0, 0, 0}, {1, -15.0, 19.0, 0.4, 0, 0},   {2, 15.0, 19.0, 3.0, 0, 0},
+        {3, -15.0, 20200.0, 0.4, 0, 0},  {4, 0.0, 19.0, 3.0, 0, 0},     {5, 0.0, 20200.0, 0.4, 0, 0},
+        {6, 0.0, 15000.0, 128.0, 0, 0},  {7, 0.0, 19.0, 0.4, 0, 0},     {17, 0.0, 20200.0, 128.0, 0, 0},
+        {13, 0.0, 19.0, 0.05, 0.3728f, 0.2087f}, {16, 0.0, 20200.0, 0.05, 1.1112f, 0.3126f},
+        {12, 0.0, 20200.0, 0.05, 0.3902f, 0}, {15, 0.0, 19.0, 0.05, 0.3902f, 0}, {11, 0.0, 20200.0, 0.05, 0.5937f, 0},
+    };
+    cases.insert(cases.end(), std::begin(edges), std::end(edges));
+    for (const Case& c : cases) {
+        for (bool phase : {false, true}) {
+            SCOPED_TRACE("type " + std::to_string(c.type) + " freq " + std::to_string(c.freq) + " phase " +
+                         std::to_string(phase));
+            const FilterCurve f = Make(c, phase);
+            ASSERT_TRUE(f.DesignBiquad());
+            const auto plain = PlainCurve(BiquadCoefficients, phase, c.type, c.gain, c.freq);
+            for (int i = 0; i < 4096; ++i)
+                ASSERT_NEAR(f.curve[i], plain[i], 1e-9 + 1e-12 * std::fabs(plain[i])) << "point " << i;
+        }
+    }
+}
+
+TEST(FilterCurve, StageFactorsOutsideTheTablesKeepTheirFormula)
+{
+    // Only a factor the design divides by (k0 of type 11, k1 of type 13) at 0 makes a section flat; any
+    // other finite factor is designed as given.
+    const Case rows[] = {
+        {12, 0.0, 800.0, 0.05, 0.0f, 0}, {15, 0.0, 800.0, 0.05, -0.5f, 0}, {14, 0.0, 300.0, 0.05, -2.0f, 0},
+        {16, 0.0, 400.0, 0.05, 0.0f, 0.5f}, {13, 0.0, 1500.0, 0.05, -1.0f, 0.4f}, {11, 0.0, 900.0, 0.05, -3.0f, 0},
+    };
+    for (const Case& c : rows) {
+        const FilterCurve f = Make(c, false);
+        for (int i = 0; i < 4096; i += 5) {
+            const double db = 20.0 * std::log10(std::abs(Expected(c, i)));
+            ASSERT_NEAR(f.curve[i], db, 1e-6 + 1e-9 * std::fabs(db)) << "type " << c.type << " point " << i;
         }
     }
 }
