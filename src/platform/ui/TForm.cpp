@@ -3,6 +3,9 @@
 #include "platform/core/Exception.h"
 #include "platform/ui/EventGuard.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/TButton.h"
+#include "platform/ui/TMenus.h"
+#include "platform/ui/VirtualKeys.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -263,11 +266,19 @@ void TForm::SetWindowState(TWindowState value)
 
 void TForm::SetMenu(TMainMenu* value)
 {
+    if (value == m_menu)
+        return;
+    if (m_menu)
+        SetMenuBar(nullptr);
     m_menu = value;
+    if (value)
+        value->AttachTo(this);
 }
 
 void TForm::SetMenuBar(QWidget* bar)
 {
+    if (m_menuBar && m_menuBar != bar)
+        m_menuBar->hide();
     m_menuBar = bar;
     if (bar) {
         bar->setParent(this);
@@ -287,10 +298,33 @@ TRect TForm::ClientRect() const
     return TRect(0, 0, Width(), Height() - ClientOrigin().y());
 }
 
+namespace {
+
+TButton* FindDialogButton(TWinControl* parent, bool wantDefault)
+{
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* c = parent->Controls(i);
+        if (!c->Visible() || !c->Enabled())
+            continue;
+        if (auto* b = dynamic_cast<TButton*>(c); b && (wantDefault ? b->Default() : b->Cancel()))
+            return b;
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            if (TButton* b = FindDialogButton(w, wantDefault))
+                return b;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// Enter clicks the default button, Escape the cancel button.
 bool TForm::DialogKey(WORD Key)
 {
-    (void)Key;
-    return false;
+    TButton* b = FindDialogButton(this, Key == VK_RETURN);
+    if (!b)
+        return false;
+    b->Click();
+    return true;
 }
 
 // The window system's close button goes through Close, which hides or refuses as the form says.

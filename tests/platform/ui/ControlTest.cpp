@@ -5,6 +5,8 @@
 #include "platform/ui/TGraphicControl.h"
 #include "platform/ui/TWinControl.h"
 
+#include <QMouseEvent>
+
 #include <gtest/gtest.h>
 
 using namespace vcl;
@@ -151,6 +153,33 @@ TEST_F(ControlTest, ParentColorFollowsUntilOwnColourSet)
     parent.SetColor(clLime);
     EXPECT_EQ(child->Color(), clBlue);
     EXPECT_FALSE(child->ParentColor());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ControlTest, DoubleClickArrivesAsTheLibraryDeliversIt)
+{
+    Box box(nullptr);
+    box.SetBounds(0, 0, 50, 50);
+    std::vector<QString> seen;
+    box.OnMouseDown = [&](TObject*, TMouseButton, TShiftState s, int x, int y) {
+        seen.push_back(QStringLiteral("down%1 %2,%3").arg(s.Contains(TShiftStateItem::ssDouble) ? "+dbl" : "").arg(x).arg(y));
+    };
+    box.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { seen.push_back("up"); };
+    box.OnClick = [&](TObject*) { seen.push_back("click"); };
+    box.OnDblClick = [&](TObject*) { seen.push_back("dblclick"); };
+    auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, QPointF(5, 6), QPointF(5, 6), Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(&box, &e);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
+    send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
+    const std::vector<QString> expected { "down 5,6", "up", "click", "dblclick", "down+dbl 5,6", "up" };
+    EXPECT_EQ(seen, expected);
 }
 
 } // namespace

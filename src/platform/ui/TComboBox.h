@@ -1,0 +1,47 @@
+#pragma once
+// Drop-down list with an optional edit field; OnChange follows the user's choice or typing.
+
+#include "platform/core/TStringList.h"
+#include "platform/ui/TQtHostControl.h"
+
+class QComboBox;
+
+namespace vcl {
+
+enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+
+class TComboBox : public TQtHostControl
+{
+public:
+    explicit TComboBox(TComponent* AOwner);
+    ~TComboBox() override;
+
+    TStrings* Items() { return &m_items; }
+    void SetItems(TStrings* value) { m_items.Assign(value); }
+    // -1 = none; setting it raises no event.
+    int ItemIndex() const;
+    void SetItemIndex(int value);
+    TComboBoxStyle Style() const { return m_style; }
+    void SetStyle(TComboBoxStyle value);
+    int DropDownCount() const;
+    void SetDropDownCount(int value);
+    bool Sorted() const { return m_items.Sorted(); }
+    void SetSorted(bool value) { m_items.SetSorted(value); }
+    void Clear();
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnSelect;
+
+protected:
+    QString GetTextValue() const override;
+    void SetTextValue(const QString& value) override;
+
+private:
+    void ItemsChanged();
+
+    QComboBox* m_combo;
+    TStringList m_items;
+    TComboBoxStyle m_style { TComboBoxStyle::csDropDown };
+};
+
+} // namespace vcl

@@ -1,0 +1,43 @@
+#pragma once
+// Single-line text editor; OnChange follows every change of the text.
+
+#include "platform/ui/TQtHostControl.h"
+
+class QLineEdit;
+
+namespace vcl {
+
+class TEdit : public TQtHostControl
+{
+public:
+    explicit TEdit(TComponent* AOwner);
+    ~TEdit() override;
+
+    int MaxLength() const { return m_maxLength; }
+    void SetMaxLength(int value);
+    bool ReadOnly() const;
+    void SetReadOnly(bool value);
+    char16_t PasswordChar() const { return m_passwordChar; }
+    void SetPasswordChar(char16_t value);
+    int SelStart() const;
+    void SetSelStart(int value);
+    int SelLength() const;
+    void SetSelLength(int value);
+    QString SelText() const;
+    void SelectAll();
+    void Clear() { SetText(QString()); }
+
+    TNotifyEvent OnChange;
+
+protected:
+    QString GetTextValue() const override;
+    void SetTextValue(const QString& value) override;
+    virtual void Change();
+
+private:
+    QLineEdit* m_edit;
+    int m_maxLength { 0 };
+    char16_t m_passwordChar { 0 };
+};
+
+} // namespace vcl
