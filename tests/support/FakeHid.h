@@ -46,6 +46,8 @@ public:
     void SetResponder(std::function<Bytes(const Bytes&)> responder);
     // Sends one input report carrying data (padded with zeros to the report size).
     void SendInput(const Bytes& data);
+    // Sends report as it is, without padding (a short report).
+    void SendRawInput(const Bytes& report) { Broadcast(report); }
     // Every output report as written to the node, report-ID byte included.
     std::vector<Bytes> Outputs() const;
     bool WaitForOutputs(size_t count, int timeoutMs) const;

@@ -37,8 +37,6 @@ int OpenNode(const std::string& path, NodeAccess access)
             errno = e;
             return -1;
         }
-        if (access == NodeAccess::Read)
-            shutdown(fd, SHUT_WR);
         return fd;
     }
     int flags = O_CLOEXEC | O_NOCTTY;
