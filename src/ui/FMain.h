@@ -11,6 +11,9 @@ public:
 
     // --- window creation and shell ---
 
+    // The start-up sequence, raised once the window is built.
+    void FormCreate(vcl::TObject* Sender);
+
     // --- send path and link fields ---
 
     // --- USB glue ---

@@ -59,8 +59,8 @@ void TApplication::Initialize() {}
 
 void TApplication::SetTitle(const QString& value)
 {
+    // Stored only: Qt would append a display name to every window's title.
     m_title = value;
-    QGuiApplication::setApplicationDisplayName(value);
 }
 
 void TApplication::Run()
