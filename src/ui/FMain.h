@@ -3,6 +3,26 @@
 
 #include "platform/ui/TForm.h"
 
+#include "device/BytePacket.h"
+#include "platform/os/TClientSocket.h"
+#include "platform/os/TThreadCallQueue.h"
+#include "platform/ui/Messages.h"
+#include "transport/LNetSocketGlue.h"
+#include "transport/LTransportHost.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class LCmd;
+class LCommProc;
+class LNetProc;
+class LUnitControl;
+class LUsbProc;
+class TJvHidDevice;
+
 class TfmMain : public vcl::TForm
 {
 public:
@@ -15,6 +35,72 @@ public:
     void FormCreate(vcl::TObject* Sender);
 
     // --- send path and link fields ---
+    // (FMainLink.cpp) Every command leaves here for the open transport (serial, else USB, else
+    // network); replies come back through Dispatch. Transports are made with TransportHost().
+
+    void SendCommand(const LCmd& cmd, int mode, bool framed);
+    int GetDeviceId() const { return DeviceId; }
+    bool IsLinked() const { return Linked; }
+    // 1..254; shows "ID : n" and becomes the open transport's keep-alive address.
+    void SetDeviceId(int id);
+    void SetReplyTimeout(unsigned ms);
+    void SetMaxResend(int count);
+    void SetKeepAliveOff(bool off);
+    // Serial traffic traces; any thread.
+    void TraceComWrite(const std::uint8_t* data, unsigned count);
+    void TraceComRead(const std::uint8_t* data, unsigned count);
+    // A finished trace line for the traffic window; any thread. Shown while that window is visible
+    // and the transport the line belongs to is open.
+    enum class TraceSource { Usb, Com, Net };
+    void PostTrace(TraceSource source, std::string line);
+    std::string WideToAnsi(const QString& text) const;
+    void Dispatch(vcl::TMessage& Message) override;
+    // The reply dispatch and the failure handler (their bodies belong to the reply handling).
+    void OnReplyFrame(const BytePacket& frame);
+    void OnCommEvent(vcl::TMessage& Message);
+    // What the transports report to and write through; made on first use (user-interface thread).
+    LTransportHost* TransportHost();
+
+    // Network client socket glue.
+    void PrepareNetwork();
+    void NetWrite(const std::uint8_t* data, unsigned count); // worker thread; never blocks
+    void ClientSocketConnecting(vcl::TClientSocket& Socket);
+    void ClientSocketConnect(vcl::TClientSocket& Socket);
+    void ClientSocketRead(vcl::TClientSocket& Socket);
+    void ClientSocketError(vcl::TClientSocket& Socket, vcl::TErrorEvent ErrorEvent, int& ErrorCode);
+    const BytePacket& NetLastFrame();
+
+    // Writes one frame as an output report; set by the USB glue, called on the USB worker thread.
+    std::function<void(const std::uint8_t* data, unsigned count)> UsbWriteHandler;
+
+    LUnitControl* UnitControl { nullptr };
+    TJvHidDevice* HidDevice { nullptr };
+    LUsbProc* UsbProc { nullptr };
+    LCommProc* CommProc { nullptr };
+    QString ComPortName;
+    LNetProc* NetProc { nullptr };
+    int DeviceId { 1 };
+    bool Online { false };
+    bool ConnectPending { false };
+    bool Linked { false };
+    int CurPresetNo { 0 };
+    int PostLoadState { 0 };
+    int AckState { 0 };
+    int UploadPresetNo { 0 };
+    int DownloadRecordNo { 0 };
+    std::array<std::array<std::uint8_t, 728>, 31> UnitRecords {};
+    std::array<std::uint8_t, 50> DownloadBlock {};
+    std::array<std::uint8_t, 18> UnitFileInfo {};
+    std::uint32_t DeviceIp { 0 };
+    vcl::TClientSocket ClientSocket;
+
+private:
+    void EnsureLink();
+    std::unique_ptr<LTransportHost> LinkHostImpl;
+    std::unique_ptr<LNetSocketGlue> NetGlue;
+    std::unique_ptr<vcl::TThreadCallQueue> UiCalls;
+
+public:
 
     // --- USB glue ---
 };

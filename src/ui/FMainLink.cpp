@@ -1,0 +1,247 @@
+// The main window's send path, the transports' notifications, the traffic traces and the network
+// client socket glue.
+
+#include "ui/FMain.h"
+
+#include "device/LCmd.h"
+#include "platform/core/AnsiCodec.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TListBox.h"
+#include "platform/ui/WindowMessages.h"
+#include "transport/LCommProc.h"
+#include "transport/LNetProc.h"
+#include "transport/LUsbProc.h"
+#include "ui/FHidData.h"
+#include "ui/FNetWorkScan.h"
+
+namespace {
+
+// The main window as the transports see it: frames are sent to its handle and wait until handled
+// (cancelled when the transport stops), failures are posted, writes and traces are handed on.
+class MainTransportHost : public LTransportHost
+{
+public:
+    MainTransportHost(TfmMain& form, vcl::HWND handle) : Form(form), Handle(handle) {}
+
+    int GetDeviceId() const override { return Form.GetDeviceId(); }
+
+    bool DeliverFrame(unsigned message, const BytePacket& frame, std::uint32_t elapsedMs,
+                      const vcl::TCancelSignal& cancel) override
+    {
+        bool handled = false;
+        vcl::SendMessage(Handle, message, reinterpret_cast<vcl::WPARAM>(&frame), static_cast<vcl::LPARAM>(elapsedMs),
+                         cancel, &handled);
+        return handled;
+    }
+
+    void PostCommEvent(std::uint32_t code, std::uint32_t param) override
+    {
+        vcl::PostMessage(Handle, UM_COMM_EVENT, code, static_cast<vcl::LPARAM>(param));
+    }
+
+    void UsbWrite(const std::uint8_t* data, unsigned count) override
+    {
+        if (Form.UsbWriteHandler)
+            Form.UsbWriteHandler(data, count);
+    }
+    void NetWrite(const std::uint8_t* data, unsigned count) override { Form.NetWrite(data, count); }
+    void TraceComWrite(const std::uint8_t* data, unsigned count) override { Form.TraceComWrite(data, count); }
+    void TraceComRead(const std::uint8_t* data, unsigned count) override { Form.TraceComRead(data, count); }
+
+private:
+    TfmMain& Form;
+    vcl::HWND Handle;
+};
+
+} // namespace
+
+void TfmMain::EnsureLink()
+{
+    if (UiCalls)
+        return;
+    UiCalls = std::make_unique<vcl::TThreadCallQueue>();
+    NetGlue = std::make_unique<LNetSocketGlue>(ClientSocket);
+    NetGlue->Transport = [this]() -> LPacketLink* { return NetProc; };
+    NetGlue->Trace = [this](const std::string& line) { PostTrace(TraceSource::Net, line); };
+    ClientSocket.OnConnecting = [this](vcl::TClientSocket& s) { ClientSocketConnecting(s); };
+    ClientSocket.OnConnect = [this](vcl::TClientSocket& s) { ClientSocketConnect(s); };
+    ClientSocket.OnRead = [this](vcl::TClientSocket& s) { ClientSocketRead(s); };
+    ClientSocket.OnError = [this](vcl::TClientSocket& s, vcl::TErrorEvent e, int& code) { ClientSocketError(s, e, code); };
+    LinkHostImpl = std::make_unique<MainTransportHost>(*this, Handle());
+}
+
+LTransportHost* TfmMain::TransportHost()
+{
+    EnsureLink();
+    return LinkHostImpl.get();
+}
+
+void TfmMain::SendCommand(const LCmd& cmd, int mode, bool framed)
+{
+    const BytePacket bytes = cmd.ToBytes(framed);
+    if (CommProc)
+        CommProc->SendQueued(bytes, mode);
+    else if (UsbProc)
+        UsbProc->SendQueued(bytes, mode);
+    else if (NetProc)
+        NetProc->SendQueued(bytes, mode);
+}
+
+void TfmMain::SetDeviceId(int id)
+{
+    if (id < 1 || id > 254)
+        return;
+    DeviceId = id;
+    if (auto* label = dynamic_cast<vcl::TLabel*>(FindComponent(QStringLiteral("lbShowIdNumber"))))
+        label->SetCaption(QStringLiteral("ID : %1").arg(id));
+    if (CommProc)
+        CommProc->SetDeviceId(id);
+    else if (UsbProc)
+        UsbProc->SetDeviceId(id);
+    else if (NetProc)
+        NetProc->SetDeviceId(id);
+}
+
+void TfmMain::SetReplyTimeout(unsigned ms)
+{
+    if (CommProc)
+        CommProc->SetTimeout(ms);
+    else if (UsbProc)
+        UsbProc->SetTimeout(ms);
+    else if (NetProc)
+        NetProc->SetTimeout(ms);
+}
+
+void TfmMain::SetMaxResend(int count)
+{
+    if (CommProc)
+        CommProc->SetMaxRetries(count);
+    else if (UsbProc)
+        UsbProc->SetMaxRetries(count);
+    else if (NetProc)
+        NetProc->SetMaxRetries(count);
+}
+
+void TfmMain::SetKeepAliveOff(bool off)
+{
+    if (CommProc)
+        CommProc->SetKeepAliveOff(off);
+    else if (UsbProc)
+        UsbProc->SetKeepAliveOff(off);
+    else if (NetProc)
+        NetProc->SetKeepAliveOff(off);
+}
+
+void TfmMain::TraceComWrite(const std::uint8_t* data, unsigned count)
+{
+    PostTrace(TraceSource::Com, LNetSocketGlue::HexLine("COM W ", data, count));
+}
+
+void TfmMain::TraceComRead(const std::uint8_t* data, unsigned count)
+{
+    PostTrace(TraceSource::Com, LNetSocketGlue::HexLine("COM R ", data, count));
+}
+
+void TfmMain::PostTrace(TraceSource source, std::string line)
+{
+    auto add = [this, source, line = std::move(line)] {
+        const bool open = (source == TraceSource::Usb && UsbProc) || (source == TraceSource::Com && CommProc)
+                          || (source == TraceSource::Net && NetProc);
+        if (!open || !fmHidData || !fmHidData->Visible())
+            return;
+        if (auto* list = dynamic_cast<vcl::TListBox*>(fmHidData->FindComponent(QStringLiteral("hbHidData")))) {
+            list->Items()->Add(QString::fromStdString(line));
+            list->SetItemIndex(list->Items()->Count() - 1); // the list follows the traffic
+        }
+    };
+    if (vcl::IsUiThread()) {
+        add();
+        return;
+    }
+    if (UiCalls) // made on the user-interface thread before any transport exists
+        UiCalls->Post(std::move(add));
+}
+
+std::string TfmMain::WideToAnsi(const QString& text) const
+{
+    const auto bytes = vcl::AnsiCodec::Encode(text);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+void TfmMain::Dispatch(vcl::TMessage& Message)
+{
+    switch (Message.Msg) {
+    case UM_RX_FRAME:
+        // WParam points at the transport's frame, valid while this runs; the round-trip time is unused.
+        OnReplyFrame(*reinterpret_cast<const BytePacket*>(Message.WParam));
+        break;
+    case UM_COMM_EVENT:
+        OnCommEvent(Message); // passes the message on itself
+        break;
+    default:
+        vcl::TForm::Dispatch(Message);
+        break;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Placeholders: the reply dispatch and the failure handler are written with the connection handling,
+// which replaces these two bodies.
+void TfmMain::OnReplyFrame(const BytePacket& frame)
+{
+    (void)frame;
+}
+
+void TfmMain::OnCommEvent(vcl::TMessage& Message)
+{
+    vcl::TForm::Dispatch(Message);
+}
+// ---------------------------------------------------------------------------------------------------
+
+void TfmMain::PrepareNetwork()
+{
+    EnsureLink();
+    ClientSocket.SetActive(true); // an active socket is left alone
+}
+
+void TfmMain::NetWrite(const std::uint8_t* data, unsigned count)
+{
+    NetGlue->Write(data, count);
+}
+
+const BytePacket& TfmMain::NetLastFrame()
+{
+    EnsureLink();
+    return NetGlue->LastFrame();
+}
+
+namespace {
+void SetScanStatus(const QString& text)
+{
+    if (!fmNetwork)
+        return;
+    if (auto* label = dynamic_cast<vcl::TLabel*>(fmNetwork->FindComponent(QStringLiteral("lblScan"))))
+        label->SetCaption(text);
+}
+} // namespace
+
+void TfmMain::ClientSocketConnecting(vcl::TClientSocket&)
+{
+    SetScanStatus(QStringLiteral("Network Connecting"));
+}
+
+void TfmMain::ClientSocketConnect(vcl::TClientSocket& Socket)
+{
+    SetScanStatus(QStringLiteral("Connecting IP:") + QString::fromStdString(Socket.RemoteAddress()));
+}
+
+void TfmMain::ClientSocketRead(vcl::TClientSocket&)
+{
+    NetGlue->OnRead();
+}
+
+void TfmMain::ClientSocketError(vcl::TClientSocket&, vcl::TErrorEvent, int& ErrorCode)
+{
+    // A failed or broken connection shows itself through the missing replies, never a message.
+    ErrorCode = 0;
+}
