@@ -30,15 +30,17 @@ inline bool SpinUntil(const std::function<bool()>& pred, int ms = 5000)
     return TestTransportHost::SpinUntil(pred, ms);
 }
 
-// Plays the emulator's timed reply pieces back into a transport on the Qt thread.
+// Plays the emulator's timed reply pieces back into a transport on the Qt thread; a transport gone
+// by then gets nothing.
 template <class Transport>
-void PlayBack(QObject* context, Transport* link, const std::vector<EmulatorChunk>& chunks)
+void PlayBack(QObject* context, const std::unique_ptr<Transport>* link, const std::vector<EmulatorChunk>& chunks)
 {
     int at = 0;
     for (const auto& c : chunks) {
         at += static_cast<int>(c.DelayMs);
         QTimer::singleShot(at, context, [link, bytes = c.Bytes] {
-            link->ReceiveBytes(bytes.data(), static_cast<unsigned>(bytes.size()));
+            if (*link)
+                (*link)->ReceiveBytes(bytes.data(), static_cast<unsigned>(bytes.size()));
         });
     }
 }

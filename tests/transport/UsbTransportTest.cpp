@@ -19,7 +19,7 @@ struct UsbRig
         host.Writer = [this](const std::uint8_t* d, unsigned n) {
             auto chunks = emu.Feed(d, n);
             if (!chunks.empty())
-                host.Ui().Post([this, chunks] { PlayBack(&context, usb.get(), chunks); });
+                host.Ui().Post([this, chunks] { PlayBack(&context, &usb, chunks); });
         };
         usb = std::make_unique<LUsbProc>(&host);
     }
