@@ -2,8 +2,10 @@
 
 #include "platform/core/Exception.h"
 #include "platform/ui/EventGuard.h"
+#include "platform/ui/TMenus.h"
 #include "platform/ui/TWinControl.h"
 
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QResizeEvent>
@@ -350,6 +352,38 @@ void TControl::SetCursor(TCursor value)
     else
         setCursor(QCursor(CursorShapeOf(value)));
     Perform(CM_CURSORCHANGED);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* value)
+{
+    if (value == m_popupMenu)
+        return;
+    if (m_popupMenu)
+        m_popupMenu->RemoveFreeNotification(this);
+    m_popupMenu = value;
+    if (value)
+        value->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == m_popupMenu)
+        m_popupMenu = nullptr;
+}
+
+void TControl::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!m_popupMenu) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    const QPoint at = event->globalPos();
+    Guarded([&] {
+        m_popupMenu->SetPopupComponent(this);
+        m_popupMenu->Popup(at.x(), at.y());
+    }, this);
 }
 
 void TControl::Invalidate()

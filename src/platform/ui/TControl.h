@@ -19,6 +19,7 @@
 namespace vcl {
 
 class TWinControl;
+class TPopupMenu;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 
@@ -117,6 +118,9 @@ public:
     void SetShowHint(bool value);
     TCursor Cursor() const { return m_cursor; }
     void SetCursor(TCursor value);
+    // Shown at the mouse on a right click (the context-menu request).
+    TPopupMenu* PopupMenu() const { return m_popupMenu; }
+    void SetPopupMenu(TPopupMenu* value);
 
     // --- painting ---
     void Invalidate();
@@ -184,6 +188,8 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
     bool m_applyingGeometry { false };
 
@@ -211,6 +217,7 @@ private:
     QString m_hint;
     bool m_showHint { false };
     TCursor m_cursor { crDefault };
+    TPopupMenu* m_popupMenu { nullptr };
     bool m_clicked { false };
 };
 
