@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 
 class LCmd;
@@ -22,6 +23,7 @@ class LNetProc;
 class LUnitControl;
 class LUsbProc;
 class TJvHidDevice;
+class TJvHidDeviceController;
 
 class TfmMain : public vcl::TForm
 {
@@ -103,6 +105,29 @@ private:
 public:
 
     // --- USB glue ---
+    // (FMainUsb.cpp) The HID controller finds and claims the ZQ9 (vendor 0x0168, product 0x0821);
+    // each frame goes out as one output report and each input report brings one frame back.
+
+    // Creates HidCtl with its handlers assigned as the form file does; call once at creation.
+    void SetUpUsb();
+    // Worker thread: one frame as one output report on the claimed device.
+    void UsbWrite(const std::uint8_t* data, unsigned n);
+    bool HidCtlEnumerate(TJvHidDevice* HidDev, int Idx);
+    void HidCtlDeviceChange(vcl::TObject* Sender);
+    void HidCtlDeviceUnplug(TJvHidDevice* HidDev);
+    void HidCtlDeviceData(TJvHidDevice* HidDev, std::uint8_t ReportID, const std::uint8_t* Data, std::uint16_t Size);
+    void HidCtlDeviceDataError(TJvHidDevice* HidDev, std::uint32_t Error);
+
+    TJvHidDeviceController* HidCtl { nullptr };
+    // The hidden status label's text ("Detect HID" while the ZQ9 is claimed, "OffLine" after it went).
+    QString UsbStatusText;
+    // Starts the link-loss sequence (tmLinkBroken); set by the link teardown.
+    std::function<void()> StartLinkBroken;
+
+private:
+    // Held while HidDevice changes and while the USB worker writes through it.
+    std::mutex UsbDeviceLock;
+    std::unique_ptr<TJvHidDeviceController, void (*)(TJvHidDeviceController*)> HidCtlOwner { nullptr, nullptr };
 };
 
 extern TfmMain* fmMain;

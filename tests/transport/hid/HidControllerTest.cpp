@@ -354,7 +354,7 @@ TEST_F(HidController, DeviceRulesAndTexts)
     {
         int value;
         int expected;
-    } sleeps[] = {{9, 100}, {10, 10}, {10000, 10000}, {10001, 10000}};
+    } sleeps[] = {{9, 100}, {10000, 10000}, {10001, 10000}, {10, 10}};
     for (const auto& c : sleeps) {
         device->SetThreadSleepTime(c.value);
         EXPECT_EQ(device->ThreadSleepTime(), c.expected) << c.value;

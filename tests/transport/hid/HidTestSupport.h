@@ -1,7 +1,7 @@
 #pragma once
-// Shared set-up of the HID layer tests: a Qt core application, the library folder, event pumping.
+// Shared set-up of the HID layer tests: a Qt application (widgets for the main window's glue), the library folder, event pumping.
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
@@ -15,7 +15,7 @@ inline void EnsureApp()
     static int argc = 1;
     static char name[] = "test_transport_hid";
     static char* argv[] = {name, nullptr};
-    static QCoreApplication* app = QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
+    static QCoreApplication* app = QCoreApplication::instance() ? nullptr : new QApplication(argc, argv);
     (void)app;
     setenv("ZQ9_LIBRARY_DIR", ZQ9_HID_LIBRARY_DIR, 1);
 }
