@@ -37,8 +37,7 @@ void LPacketLinkCore::WorkerThread()
                 OnByte(b);
             }
         } else if (r == 1) {
-            RetryCount = 0;
-            silent = 0;
+            RetryCount = 0; // the silent count goes on: only a resend resets it
             Awaiting = true;
             WriteSendBuffer();
         } else if (r == vcl::WAIT_TIMEOUT) {
@@ -49,8 +48,9 @@ void LPacketLinkCore::WorkerThread()
                 WriteSendBuffer();
                 ++RetryCount;
             } else if (silent > SilentLimit || SendBufferByte(5) == GiveUpAtOnceCommand) {
+                // Still unanswered: the count goes on, with nothing left to write, and reports again
+                // until a frame comes back or the window closes the transport.
                 RetryCount = 0;
-                Awaiting = false;
                 const std::uint8_t address = SendBufferByte(3);
                 ClearSendBufferByte0();
                 Notify(COMM_NO_REPLY, address);

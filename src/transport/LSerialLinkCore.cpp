@@ -84,8 +84,8 @@ void LSerialLinkCore::WorkerThread()
                 WriteSendBuffer();
                 ++RetryCount;
             } else {
+                // Still unanswered: later time-outs go on by the same rules, writing nothing.
                 RetryCount = 0;
-                Awaiting = false;
                 const std::uint8_t address = SendBufferByte(3);
                 ClearSendBufferByte0();
                 Notify(COMM_NO_REPLY, address);

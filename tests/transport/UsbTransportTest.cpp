@@ -85,7 +85,7 @@ TEST(LUsbProc, AFaderDraggedThroughAThousandPositionsPutsTwoGainFramesOnTheWire)
     EXPECT_EQ(r.WrittenFrames().back(), Gain(1, 999));
 }
 
-TEST(LUsbProc, GivesUpAfterTheResendsAtTheSpecifiedTimeOut)
+TEST(LUsbProc, GivesUpAfterTheResendsAtTheSpecifiedTimeOutAndReportsAgainWhileUnanswered)
 {
     constexpr unsigned T = 60;
     struct Case
@@ -94,7 +94,8 @@ TEST(LUsbProc, GivesUpAfterTheResendsAtTheSpecifiedTimeOut)
         std::uint8_t code;
         std::size_t writes;
         int reportAt; // time-outs after the hand-over
-    } cases[] = { { 2, 0x34, 3, 7 }, { 2, 0x05, 3, 3 }, { 0, 0x34, 1, 5 }, { 3, 0x10, 4, 8 } };
+        int period;   // time-outs between later reports
+    } cases[] = { { 2, 0x34, 3, 7, 7 }, { 2, 0x05, 3, 3, 3 }, { 0, 0x34, 1, 5, 1 }, { 3, 0x10, 4, 8, 8 } };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "retries " << c.retries << " code " << int(c.code));
         UsbRig r(3);
@@ -104,23 +105,46 @@ TEST(LUsbProc, GivesUpAfterTheResendsAtTheSpecifiedTimeOut)
         r.usb->SetMaxRetries(c.retries);
         const BytePacket f = Req(c.code, { 1 }, 3);
         r.usb->SendQueued(f, SEND_APPEND);
-        ASSERT_TRUE(SpinUntil([&] { return !r.host.CommEvents().empty(); }, 3000));
+        ASSERT_TRUE(SpinUntil([&] { return r.host.CommEvents().size() >= 2; }, 4000));
         const auto w = r.host.Writes();
-        const auto e = r.host.CommEvents().front();
-        EXPECT_EQ(e.Code, COMM_NO_REPLY);
-        EXPECT_EQ(e.Param, 3u) << "the unanswered frame's address";
-        ASSERT_EQ(w.size(), c.writes);
+        const auto e = r.host.CommEvents();
+        EXPECT_EQ(e[0].Code, COMM_NO_REPLY);
+        EXPECT_EQ(e[0].Param, 3u) << "the unanswered frame's address";
+        ASSERT_EQ(w.size(), c.writes) << "nothing is written after the report";
         for (const auto& x : w)
             EXPECT_EQ(x.Bytes, f);
-        const double after = e.AtMs - w.front().AtMs;
-        EXPECT_GE(after, c.reportAt * T - 5.0);
-        EXPECT_LT(after, c.reportAt * T + 250.0);
-        // Given up: nothing is written again and it is reported once.
-        TestTransportHost::Spin(8 * T);
-        EXPECT_EQ(r.host.Writes().size(), c.writes);
-        EXPECT_EQ(r.host.CommEvents().size(), 1u);
+        const double first = e[0].AtMs - w.front().AtMs;
+        EXPECT_GE(first, c.reportAt * T - 5.0);
+        EXPECT_LT(first, c.reportAt * T + 250.0);
+        const double next = e[1].AtMs - e[0].AtMs;
+        EXPECT_EQ(e[1].Code, COMM_NO_REPLY);
+        EXPECT_GE(next, c.period * T - 5.0);
+        EXPECT_LT(next, c.period * T + 250.0);
         EXPECT_TRUE(r.usb->IsBusy()) << "later frames wait until the device speaks again";
     }
+}
+
+TEST(LUsbProc, OnlyAResendResetsTheSilentCount)
+{
+    // No resends: the first request is reported at its fifth time-out; after a frame from the device
+    // the next request starts with the count already spent and is reported at its first.
+    constexpr unsigned T = 60;
+    UsbRig r;
+    r.emu.SetSilent(true);
+    ASSERT_TRUE(r.usb->Open());
+    r.usb->SetTimeout(T);
+    r.usb->SetMaxRetries(0);
+    r.usb->SendQueued(Req(0x22), SEND_APPEND);
+    ASSERT_TRUE(SpinUntil([&] { return r.host.CommEvents().size() == 1; }, 3000));
+    const BytePacket late = DeviceEmulator::ReplyFrame(1, 0x22, { 0 });
+    r.usb->ReceiveBytes(late.data(), static_cast<unsigned>(late.size()));
+    ASSERT_TRUE(SpinUntil([&] { return r.host.Frames().size() == 1 && !r.usb->IsBusy(); }));
+    const std::size_t reports = r.host.CommEvents().size();
+    r.usb->SendQueued(Req(0x14), SEND_APPEND);
+    ASSERT_TRUE(SpinUntil([&] { return r.host.CommEvents().size() > reports; }, 3000));
+    const double after = r.host.CommEvents()[reports].AtMs - r.host.Writes().back().AtMs;
+    EXPECT_GE(after, T - 5.0);
+    EXPECT_LT(after, T + 250.0);
 }
 
 TEST(LUsbProc, AReplyEndsItsRequestSoItIsNeverWrittenAgainNorReported)
