@@ -13,7 +13,13 @@ public:
     const BytePacket& Frame() const { return Collected; }
     // The frame so far (the start of one, or the whole frame just completed).
     std::size_t Size() const { return Collected.size(); }
-    void Clear() { Collected.clear(); }
+    // A frame has been started and not yet completed.
+    bool Collecting() const { return !Complete && !Collected.empty(); }
+    void Clear()
+    {
+        Collected.clear();
+        Complete = false;
+    }
 
 private:
     bool Collect(std::uint8_t b);

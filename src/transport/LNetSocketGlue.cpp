@@ -10,6 +10,8 @@ namespace {
 constexpr int ReadBlock = 100;
 constexpr std::size_t LengthAt = 4;
 constexpr std::size_t Overhead = 8;
+constexpr int ShortRead = 5; // a read of this many bytes or fewer may be a fragment of nothing
+constexpr std::uint8_t DLE = 0x10;
 } // namespace
 
 LNetSocketGlue::LNetSocketGlue(vcl::TClientSocket& socket)
@@ -50,6 +52,13 @@ void LNetSocketGlue::SendNow(const BytePacket& frame)
         Socket.SendBuf(frame.data(), static_cast<int>(frame.size()));
 }
 
+bool LNetSocketGlue::StrayShortRead(const std::uint8_t* data, int n) const
+{
+    if (n > ShortRead || Follow.Collecting())
+        return false;
+    return std::find(data, data + n, DLE) == data + n;
+}
+
 void LNetSocketGlue::OnRead()
 {
     // Read in blocks until the socket is drained: bytes left behind would get no further read event.
@@ -65,7 +74,13 @@ void LNetSocketGlue::OnRead()
             Trace(HexLine("NET R ", buffer, shown));
         }
         LPacketLink* net = Transport ? Transport() : nullptr;
-        if (net) {
+        if (net != Followed) {
+            Follow.Clear();
+            Followed = net;
+        }
+        if (net && !StrayShortRead(buffer, n)) {
+            for (int i = 0; i < n; ++i)
+                Follow.Push(buffer[i]);
             net->ReceiveBytes(buffer, static_cast<unsigned>(n));
         } else {
             SendNow(NetLastFrame);

@@ -4,6 +4,7 @@
 
 #include "device/BytePacket.h"
 #include "platform/os/TThreadCallQueue.h"
+#include "transport/LFrameCutter.h"
 
 #include <cstdint>
 #include <functional>
@@ -29,9 +30,9 @@ public:
 
     // Any thread (the worker): queues one frame for the socket; returns at once.
     void Write(const std::uint8_t* data, unsigned count);
-    // The socket's read event: takes every byte that arrived. With the network transport open all of
-    // them go to it, since even a short read may be part of a frame; with none open the last frame is
-    // sent again (a device that spoke without a transport to hear it gets the request once more).
+    // The socket's read event: takes every byte that arrived, in blocks of at most 100. With the
+    // network transport open a block goes to it when it has more than 5 bytes or may belong to a
+    // frame (one is being collected, or it holds a 0x10); otherwise the last frame is sent again.
     void OnRead();
 
     const BytePacket& LastFrame() const { return NetLastFrame; }
@@ -42,7 +43,14 @@ private:
     void SendNow(const BytePacket& frame);
 
     vcl::TClientSocket& Socket;
+    // True when a block of n bytes cannot be part of a frame the transport is collecting.
+    bool StrayShortRead(const std::uint8_t* data, int n) const;
+
     BytePacket NetLastFrame; // user-interface thread only
+    // Follows the bytes handed to the open transport, so a short read can be told apart from a piece
+    // of a frame without asking the worker. Starts afresh with each transport.
+    LFrameCutter Follow;
+    const LPacketLink* Followed { nullptr };
     // Calls queued from the worker; alive while the glue lives, so none runs after it is gone.
     std::unique_ptr<vcl::TThreadCallQueue> UiCalls;
 };

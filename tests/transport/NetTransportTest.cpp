@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // The network transport over a loopback connection to the emulator, joined to the client socket by
@@ -105,4 +107,41 @@ TEST(LNetProc, AReadWithNoTransportOpenSendsTheLastFrameAgain)
     EXPECT_EQ(r.emu.Requests()[1], Req(0x13));
     ASSERT_TRUE(SpinUntil([&] { return r.traces.size() >= 3; }));
     EXPECT_EQ(r.traces[2].rfind("NET RW 10 02 00 01 01 13 ", 0), 0u);
+}
+
+TEST(LNetProc, AShortReadThatCannotBelongToAFrameSendsTheLastFrameAgain)
+{
+    // Pieces read one by one: what comes first, then the rest. Only a short read outside any frame,
+    // holding no 0x10, is taken for the device asking for the request again.
+    struct Case
+    {
+        const char* name;
+        BytePacket before; // sent ahead of the reply, in the same piece
+        std::size_t firstPiece;
+        bool resent;
+    } cases[] = {
+        { "stray 3 bytes", { 0x55, 0x66, 0x77 }, 3, true },
+        { "stray 6 bytes", { 0x55, 0x66, 0x77, 0x55, 0x66, 0x77 }, 6, false },
+        { "start of the reply", {}, 3, false },
+        { "stray byte and a 0x10", { 0x55, 0x10 }, 2, false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        NetRig r;
+        ASSERT_TRUE(r.net->Open());
+        r.net->SetTimeout(2000);
+        if (!c.before.empty())
+            r.emu.InjectBeforeNextReply(c.before);
+        r.emu.SetSplit({ c.firstPiece }, 40);
+        const BytePacket link = Req(0x10);
+        r.net->SendQueued(link, SEND_APPEND);
+        ASSERT_TRUE(SpinUntil([&] { return r.host.Frames().size() == 1; }));
+        TestTransportHost::Spin(150);
+        EXPECT_EQ(r.host.Frames()[0].Frame.size(), r.host.Frames()[0].Frame[4] + 8u) << "the reply arrives whole";
+        EXPECT_EQ(r.emu.RequestCount(), c.resent ? 2u : 1u);
+        const bool traced = std::any_of(r.traces.begin(), r.traces.end(),
+                                        [](const std::string& s) { return s.rfind("NET RW 10 02 00 01 01 10 10 03 11 ", 0) == 0; });
+        EXPECT_EQ(traced, c.resent);
+        EXPECT_EQ(r.host.Writes().size(), 1u) << "the glue's resend is no resend of the transport";
+    }
 }
