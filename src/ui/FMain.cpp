@@ -1,6 +1,7 @@
 #include "ui/FMain.h"
 
 #include "device/Constants.h"
+#include "platform/ui/TLabel.h"
 
 TfmMain* fmMain = nullptr;
 
@@ -10,6 +11,10 @@ TfmMain::TfmMain(vcl::TComponent* owner) : vcl::TForm(owner)
     SetPosition(vcl::TPosition::poScreenCenter);
     SetBounds(0, 0, 1118, 720);
     OnCreate = vcl::Method(this, &TfmMain::FormCreate);
+
+    auto* idLabel = new vcl::TLabel(this); // shows the device ID (SetDeviceId)
+    idLabel->SetName(QStringLiteral("lbShowIdNumber"));
+    idLabel->SetParent(this);
 }
 
 TfmMain::~TfmMain()

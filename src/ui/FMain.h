@@ -58,7 +58,7 @@ public:
     std::string WideToAnsi(const QString& text) const;
     void Dispatch(vcl::TMessage& Message) override;
     // The reply dispatch and the failure handler (their bodies belong to the reply handling).
-    void OnReplyFrame(const BytePacket& frame);
+    virtual void OnReplyFrame(const BytePacket& frame);
     void OnCommEvent(vcl::TMessage& Message);
     // What the transports report to and write through; made on first use (user-interface thread).
     LTransportHost* TransportHost();
