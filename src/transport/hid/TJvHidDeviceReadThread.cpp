@@ -3,7 +3,6 @@
 #include "transport/hid/JvHidControllerClass.h"
 #include "transport/hid/TJvHidDevice.h"
 
-#include <QMetaObject>
 #include <cerrno>
 #include <cstring>
 
@@ -13,7 +12,7 @@ TJvHidDeviceReadThread::TJvHidDeviceReadThread(bool)
 }
 
 TJvHidDeviceReadThread::TJvHidDeviceReadThread(TJvHidDevice* Dev, uint16_t InputReportLength)
-    : Device(Dev), Report(InputReportLength, 0), FContext(std::make_unique<QObject>())
+    : Device(Dev), Report(InputReportLength, 0), FUi(std::make_unique<vcl::TThreadCallQueue>())
 {
 }
 
@@ -96,7 +95,7 @@ void TJvHidDeviceReadThread::Synchronize(void (TJvHidDeviceReadThread::*Method)(
     std::unique_lock lock(FMutex);
     FPending = [this, Method] { (this->*Method)(); };
     FPendingDone = false;
-    QMetaObject::invokeMethod(FContext.get(), [this] { RunPending(); }, Qt::QueuedConnection);
+    FUi->Post([this] { RunPending(); });
     FCond.wait(lock, [this] { return FPendingDone; });
     FPending = nullptr;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Keeps one read outstanding on a claimed device and hands each input report to the UI thread.
 
-#include <QObject>
+#include "platform/os/TThreadCallQueue.h"
+
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -44,7 +45,7 @@ private:
     void DoData();
     void DoDataError();
 
-    std::unique_ptr<QObject> FContext;  // lives on the UI thread; queued hand-offs target it
+    std::unique_ptr<vcl::TThreadCallQueue> FUi;  // made on the UI thread; runs the hand-offs there
     std::thread FThread;
     std::mutex FMutex;
     std::condition_variable FCond;

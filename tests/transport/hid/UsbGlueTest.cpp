@@ -117,3 +117,10 @@ TEST_F(UsbGlue, UnplugReleasesTheDeviceAndStartsTheLinkLoss)
 }
 
 } // namespace
+
+// fontconfig keeps its configuration for the life of the process and never frees it (the main
+// window's application loads fonts); the leak checker is told to ignore that library.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
