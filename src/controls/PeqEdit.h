@@ -1,0 +1,18 @@
+#pragma once
+// Edit box of the band editors: the user may type at most a given number of characters, while
+// texts set by the program (such as "20.16KHz") are shown whole, as a Windows edit limit does.
+
+#include "platform/ui/TEdit.h"
+
+class PeqEdit : public vcl::TEdit
+{
+public:
+    explicit PeqEdit(vcl::TComponent* AOwner);
+    ~PeqEdit() override;
+
+    int TypingLimit() const { return m_limit; }
+    void SetTypingLimit(int value);
+
+private:
+    int m_limit { 0 };
+};
