@@ -37,3 +37,13 @@ void PeqEdit::SetTypingLimit(int value)
         edit->setValidator(new LengthValidator(value, edit));
     }
 }
+
+void PeqEdit::SetAlignment(vcl::TAlignment value)
+{
+    if (auto* edit = dynamic_cast<QLineEdit*>(Inner())) {
+        const Qt::Alignment h = value == vcl::TAlignment::taCenter      ? Qt::AlignHCenter
+                              : value == vcl::TAlignment::taRightJustify ? Qt::AlignRight
+                                                                        : Qt::AlignLeft;
+        edit->setAlignment(h | Qt::AlignVCenter);
+    }
+}

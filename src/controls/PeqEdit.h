@@ -3,6 +3,7 @@
 // texts set by the program (such as "20.16KHz") are shown whole, as a Windows edit limit does.
 
 #include "platform/ui/TEdit.h"
+#include "platform/ui/TLabel.h"
 
 class PeqEdit : public vcl::TEdit
 {
@@ -12,6 +13,8 @@ public:
 
     int TypingLimit() const { return m_limit; }
     void SetTypingLimit(int value);
+    // Horizontal placement of the text.
+    void SetAlignment(vcl::TAlignment value);
 
 private:
     int m_limit { 0 };

@@ -1,0 +1,159 @@
+#pragma once
+// Parametric-EQ band editor of one channel: up to 50 rows of band number, frequency, Q and gain
+// edits, a filter-type list and a bypass button; the band values live in hidden up-downs and
+// every change is reported through OnChange without payload.
+
+#include "response/CurveReaders.h"
+#include "widgets/RzPanel.h"
+
+#include "platform/core/TColor.h"
+#include "platform/ui/TControl.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+
+namespace vcl {
+class TEdit;
+class TUpDown;
+class TShape;
+}
+namespace rz {
+class TRzLabel;
+class TRzComboBox;
+class TRzButton;
+}
+
+class PeqBandEditor : public rz::TRzGroupBox, public PeqBandReader
+{
+public:
+    static constexpr int MaxRows = 50;
+    static constexpr vcl::TColor HighlightColor = 0x00B000;
+    static constexpr vcl::TColor BypassedColor = 0x8080FF;
+
+    ~PeqBandEditor() override;
+
+    // --- published properties ---
+    bool GetUpdownVisable() const { return m_updownVisable; }
+    void SetUpdownVisable(bool value);
+    bool GetTitleVisable() const { return m_titleVisable; }
+    void SetTitleVisable(bool value);
+    int GetTopBottomSpace() const { return m_topBottomSpace; }
+    void SetTopBottomSpace(int value) { m_topBottomSpace = value; }
+    int GetChannelNumber() const override { return m_channelNumber; }
+    // Capped to 0..50, then Change; the rows follow at the next change of size.
+    void SetChannelNumber(int value);
+    vcl::TColor GetLabelColor() const { return m_labelColor; }
+    void SetLabelColor(vcl::TColor value);
+    vcl::TColor GetEditBackColor() const { return m_editBackColor; }
+    void SetEditBackColor(vcl::TColor value);
+    vcl::TColor GetBypassBackColor() const { return m_bypassBackColor; }
+    void SetBypassBackColor(vcl::TColor value);
+
+    vcl::TNotifyEvent OnChange;
+    vcl::TMouseEvent OnEditMouseDown;
+    vcl::TMouseWheelEvent OnPeqTypeMouseWheel;
+
+    // --- band values (band = row index; a band outside 0..49 reads as 0 and is not written) ---
+    double GetFreqValue(int band) const override; // Hz
+    double GetQValue(int band) const override;
+    double GetGainValue(int band) const override; // dB
+    int GetTypeValue(int band) const override;    // -1 when no type is selected
+    bool GetBypassValue(int band) const override;
+
+    // Each writes one value and its text, then Change; none moves the current band.
+    void SetFreqValue(int band, double hz);     // snapped to the 1/30-octave grid
+    void SetQValue(int band, double qIndex);    // a Q index (truncated, kept in 0..100), not a Q
+    void SetGainValue(int band, double db);     // tenths of a dB, truncated; the text shows db
+    void SetTypeValue(int band, int type);
+    void SetBypassValue(int band, bool bypass);
+    // All five values of a band, then Change once.
+    void SetEqParamValue(int band, double hz, double qIndex, double db, int type, bool bypass);
+
+    int GetNowIndex() const { return m_nowIndex; }
+    // Moves the green highlight; -1 only clears the current band's highlight.
+    void SetNowIndex(int index);
+    // Font colour of a band's frequency, Q and gain edits; ignored for a band not in use.
+    void SetColor(int band, vcl::TColor colour);
+
+    // --- texts ---
+    void SetEqTypeString(const QString& text, int index);
+    void SetBypassString(const QString& text) { m_bypassCaption = text; }
+    void ChangeLanguage();
+
+    // Runs when the window is created (once, at the end of construction here): the built-in type
+    // names and bypass caption, added to every list in use, entry 1 selected.
+    virtual void CreateWnd();
+    // Lays the rows out when the size differs from the last layout.
+    void RePaint();
+    // The group box's paint, then RePaint.
+    void Paint() override;
+
+    // Notifies: recolours the bypass buttons, then OnChange.
+    virtual void Change();
+
+    // --- child controls ---
+    vcl::TEdit* FreqEdit(int row) const { return m_freqEdits[Row(row)]; }
+    vcl::TEdit* QEdit(int row) const { return m_qEdits[Row(row)]; }
+    vcl::TEdit* GainEdit(int row) const { return m_gainEdits[Row(row)]; }
+    rz::TRzLabel* BandLabel(int row) const { return m_bandLabels[Row(row)]; }
+    rz::TRzLabel* TitleLabel(int k) const { return m_titleLabels[static_cast<std::size_t>(k)]; }
+    vcl::TUpDown* FreqUpDown(int row) const { return m_freqUpDowns[Row(row)]; }
+    vcl::TUpDown* QUpDown(int row) const { return m_qUpDowns[Row(row)]; }
+    vcl::TUpDown* GainUpDown(int row) const { return m_gainUpDowns[Row(row)]; }
+    rz::TRzComboBox* TypeCombo(int row) const { return m_typeCombos[Row(row)]; }
+    rz::TRzButton* BypassButton(int row) const { return m_bypassButtons[Row(row)]; }
+    vcl::TColor NormalEditColor() const { return m_normalEditColor; }
+
+protected:
+    // builtInNames: the entries of every type list, in EqType order.
+    PeqBandEditor(vcl::TComponent* AOwner, QStringList builtInNames);
+
+private:
+    static std::size_t Row(int row) { return static_cast<std::size_t>(row); }
+    static bool ValidBand(int band) { return band >= 0 && band < MaxRows; }
+    void PlaceRow(int i, int w, int h, int t);
+    void FillList(int row, bool clearFirst);
+    void ColourBypassButton(int row);
+    void MakeCurrent(int row);
+    void Restore(vcl::TEdit* edit, const QString& text);
+
+    void FrequencyCommit(int row);
+    void QfactorCommit(int row);
+    void GainCommit(int row);
+    void EditMouseDown(int row, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
+    void PeqTypeChange(int row);
+    void ByPassClick(int row);
+
+    std::array<rz::TRzLabel*, 6> m_titleLabels {};
+    std::array<vcl::TEdit*, MaxRows> m_freqEdits {};
+    std::array<vcl::TEdit*, MaxRows> m_gainEdits {};
+    std::array<vcl::TEdit*, MaxRows> m_qEdits {};
+    std::array<rz::TRzLabel*, MaxRows> m_bandLabels {};
+    std::array<vcl::TUpDown*, MaxRows> m_freqUpDowns {};
+    std::array<vcl::TShape*, MaxRows> m_freqFrames {};
+    std::array<vcl::TUpDown*, MaxRows> m_gainUpDowns {};
+    std::array<vcl::TShape*, MaxRows> m_gainFrames {};
+    std::array<vcl::TUpDown*, MaxRows> m_qUpDowns {};
+    std::array<vcl::TShape*, MaxRows> m_qFrames {};
+    std::array<rz::TRzComboBox*, MaxRows> m_typeCombos {};
+    std::array<rz::TRzButton*, MaxRows> m_bypassButtons {};
+    std::array<std::uint8_t, MaxRows> m_bypassFlags {};
+    bool m_titleVisable { false };
+    bool m_updownVisable { false };
+    int m_topBottomSpace { 15 };
+    int m_channelNumber { MaxRows };
+    vcl::TColor m_labelColor { 0 };
+    vcl::TColor m_editBackColor { 0 };
+    vcl::TColor m_bypassBackColor { 0 };
+    int m_layoutWidth { 490 };
+    int m_layoutHeight { 420 };
+    int m_nowIndex { 0 };
+    int m_prevIndex { 0 };
+    QStringList m_builtInNames;
+    QStringList m_eqTypeNames;
+    QString m_bypassCaption;
+    vcl::TColor m_normalEditColor { 0 };
+};
