@@ -1,0 +1,449 @@
+#include "widgets/RzCmboBx.h"
+
+#include "platform/ui/EventGuard.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QWheelEvent>
+
+namespace rz {
+
+using namespace vcl;
+
+TRzCustomComboBox::TRzCustomComboBox(TComponent* AOwner) : TComboBox(AOwner)
+{
+    // The platform combo reports only the user's actions through these two.
+    TComboBox::OnSelect = [this](TObject*) { UserPicked(); };
+    TComboBox::OnChange = [this](TObject*) { UserEdited(); };
+    if (QComboBox* combo = Combo())
+        combo->installEventFilter(this);
+    FNormalColor = Color();
+    FFocusColor = Color();
+}
+
+TRzCustomComboBox::~TRzCustomComboBox()
+{
+    if (QComboBox* combo = Combo())
+        combo->removeEventFilter(this);
+}
+
+QComboBox* TRzCustomComboBox::Combo() const
+{
+    return qobject_cast<QComboBox*>(Inner());
+}
+
+// A pick from the list: the platform's click, then the change.
+void TRzCustomComboBox::UserPicked()
+{
+    if (OnSelect)
+        OnSelect(this);
+    Click();
+    if (OnSelEndOk)
+        OnSelEndOk(this);
+}
+
+void TRzCustomComboBox::UserEdited()
+{
+    Change();
+}
+
+void TRzCustomComboBox::Change()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void TRzCustomComboBox::Click()
+{
+    TComboBox::Click();
+}
+
+#define RZC_SET_INVALIDATE(Field, Value) \
+    if ((Field) == (Value))              \
+        return;                          \
+    (Field) = (Value);                   \
+    Invalidate()
+
+void TRzCustomComboBox::SetFlatButtons(bool Value) { RZC_SET_INVALIDATE(FFlatButtons, Value); }
+void TRzCustomComboBox::SetFlatButtonColor(TColor Value) { RZC_SET_INVALIDATE(FFlatButtonColor, Value); }
+void TRzCustomComboBox::SetFrameColor(TColor Value) { RZC_SET_INVALIDATE(FFrameColor, Value); }
+void TRzCustomComboBox::SetFrameHotColor(TColor Value) { RZC_SET_INVALIDATE(FFrameHotColor, Value); }
+void TRzCustomComboBox::SetFrameHotStyle(TFrameStyle Value) { RZC_SET_INVALIDATE(FFrameHotStyle, Value); }
+void TRzCustomComboBox::SetFrameSides(TSides Value) { RZC_SET_INVALIDATE(FFrameSides, Value); }
+void TRzCustomComboBox::SetFrameStyle(TFrameStyle Value) { RZC_SET_INVALIDATE(FFrameStyle, Value); }
+
+void TRzCustomComboBox::SetFrameHotTrack(bool Value)
+{
+    if (FFrameHotTrack == Value)
+        return;
+    FFrameHotTrack = Value;
+    if (Value) {
+        SetFrameVisible(true);
+        if (!ComponentState().Contains(TComponentStateItem::csLoading))
+            SetFrameSides(sdAllSides);
+    }
+    Invalidate();
+}
+
+void TRzCustomComboBox::SetFrameVisible(bool Value)
+{
+    if (FFrameVisible == Value)
+        return;
+    FFrameVisible = Value;
+    Invalidate();
+}
+
+void TRzCustomComboBox::SetFramingPreference(TFramingPreference Value)
+{
+    if (FFramingPreference == Value)
+        return;
+    FFramingPreference = Value;
+    if (Value == TFramingPreference::fpCustomFraming)
+        Invalidate();
+}
+
+bool TRzCustomComboBox::UseThemes() const
+{
+    return FFramingPreference == TFramingPreference::fpXPThemes && ThemesActive();
+}
+
+void TRzCustomComboBox::SetDisabledColor(TColor Value)
+{
+    if (FDisabledColor == Value)
+        return;
+    FDisabledColor = Value;
+    if (!Enabled())
+        UpdateColors();
+}
+
+void TRzCustomComboBox::SetFocusColor(TColor Value)
+{
+    if (FFocusColor == Value)
+        return;
+    FFocusColor = Value;
+    if (FIsFocused)
+        UpdateColors();
+}
+
+void TRzCustomComboBox::SetReadOnlyColor(TColor Value)
+{
+    if (FReadOnlyColor == Value)
+        return;
+    FReadOnlyColor = Value;
+    if (FReadOnly)
+        UpdateColors();
+}
+
+void TRzCustomComboBox::SetReadOnlyColorOnFocus(bool Value)
+{
+    if (FReadOnlyColorOnFocus == Value)
+        return;
+    FReadOnlyColorOnFocus = Value;
+    UpdateColors();
+}
+
+void TRzCustomComboBox::SetReadOnly(bool Value)
+{
+    if (FReadOnly == Value)
+        return;
+    FReadOnly = Value;
+    if (QComboBox* combo = Combo(); combo && combo->lineEdit())
+        combo->lineEdit()->setReadOnly(Value);
+    UpdateColors();
+    Invalidate();
+}
+
+void TRzCustomComboBox::UpdateColors()
+{
+    if (ComponentState().Contains(TComponentStateItem::csLoading))
+        return;
+    TFlagGuard guard(FUpdatingColor);
+    TColor c = FNormalColor;
+    if (!Enabled())
+        c = FDisabledColor;
+    else if (FIsFocused)
+        c = FReadOnly && FReadOnlyColorOnFocus ? FReadOnlyColor : FFocusColor;
+    else if (FReadOnly)
+        c = FReadOnlyColor;
+    SetColor(c);
+}
+
+// A colour set from outside becomes the normal colour; the focus colour follows it when it was
+// the same.
+void TRzCustomComboBox::ColorChanged()
+{
+    if (!FUpdatingColor) {
+        if (FFocusColor == FNormalColor)
+            FFocusColor = Color();
+        FNormalColor = Color();
+    }
+    TComboBox::ColorChanged();
+}
+
+void TRzCustomComboBox::SetHotState(bool MouseFlag, bool Value)
+{
+    if (MouseFlag)
+        FOverControl = Value;
+    else
+        FInControl = Value;
+    if (FFlatButtons || FFrameHotTrack)
+        Invalidate();
+    UpdateColors();
+}
+
+void TRzCustomComboBox::DoEnter()
+{
+    FIsFocused = true;
+    SetHotState(false, true);
+    TComboBox::DoEnter();
+}
+
+void TRzCustomComboBox::DoExit()
+{
+    FIsFocused = false;
+    SetHotState(false, false);
+    TComboBox::DoExit();
+    if (Style() == TComboBoxStyle::csDropDown && !Text().isEmpty() && Items()->IndexOf(Text()) < 0 && OnNotInList)
+        OnNotInList(this);
+}
+
+bool TRzCustomComboBox::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
+{
+    if (TComboBox::DoMouseWheel(Shift, WheelDelta, MousePos))
+        return true;
+    if (WheelDelta < 0)
+        return DoMouseWheelDown();
+    if (WheelDelta > 0)
+        return DoMouseWheelUp();
+    return false;
+}
+
+bool TRzCustomComboBox::DoMouseWheelDown()
+{
+    if (FReadOnly)
+        return true;
+    if (ItemIndex() < Items()->Count() - 1) {
+        SetItemIndex(ItemIndex() + 1);
+        Click();
+        Change();
+    }
+    return true;
+}
+
+bool TRzCustomComboBox::DoMouseWheelUp()
+{
+    if (FReadOnly)
+        return true;
+    if (ItemIndex() < 1) {
+        SetItemIndex(0);
+        return true;
+    }
+    SetItemIndex(ItemIndex() - 1);
+    Click();
+    Change();
+    return true;
+}
+
+// The hosted combo's own wheel stepping and read-only presses are replaced by the box's rules.
+bool TRzCustomComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    QComboBox* combo = Combo();
+    if (combo && watched == combo) {
+        switch (event->type()) {
+        case QEvent::Wheel: {
+            auto* we = static_cast<QWheelEvent*>(event);
+            const int delta = we->angleDelta().y();
+            const TShiftState shift = ShiftStateFrom(we->modifiers(), we->buttons());
+            const QPoint global = we->globalPosition().toPoint();
+            Guarded([&] { DoMouseWheel(shift, delta, TPoint::fromQPoint(global)); }, this);
+            return true;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (FReadOnly)
+                return true;
+            break;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            // An editable combo reports these through its edit field already.
+            if (combo->isEditable())
+                return false;
+            if (FReadOnly && event->type() == QEvent::KeyPress) {
+                TComboBox::eventFilter(watched, event);
+                return true;
+            }
+            break;
+        default: break;
+        }
+    }
+    return TComboBox::eventFilter(watched, event);
+}
+
+void TRzCustomComboBox::Dispatch(TMessage& Message)
+{
+    TComboBox::Dispatch(Message);
+    if (Message.Msg == CM_ENABLEDCHANGED)
+        UpdateColors();
+    else if (Message.Msg == CM_MOUSEENTER)
+        SetHotState(true, true);
+    else if (Message.Msg == CM_MOUSELEAVE)
+        SetHotState(true, false);
+}
+
+int TRzCustomComboBox::Add(const QString& S) { return Items()->Add(S); }
+int TRzCustomComboBox::AddObject(const QString& S, TObject* Obj) { return Items()->AddObject(S, Obj); }
+int TRzCustomComboBox::IndexOf(const QString& S) const { return const_cast<TRzCustomComboBox*>(this)->Items()->IndexOf(S); }
+void TRzCustomComboBox::Insert(int Index, const QString& S) { Items()->Insert(Index, S); }
+void TRzCustomComboBox::InsertObject(int Index, const QString& S, TObject* Obj) { Items()->InsertObject(Index, S, Obj); }
+int TRzCustomComboBox::Count() const { return const_cast<TRzCustomComboBox*>(this)->Items()->Count(); }
+
+void TRzCustomComboBox::Delete(int Index)
+{
+    TObject* data = Index >= 0 && Index < Items()->Count() ? Items()->Objects(Index) : nullptr;
+    Items()->Delete(Index);
+    if (data && OnDeleteItem)
+        OnDeleteItem(this, data);
+}
+
+void TRzCustomComboBox::ClearItems()
+{
+    while (Items()->Count() > 0)
+        Delete(Items()->Count() - 1);
+}
+
+bool TRzCustomComboBox::FindItem(const QString& S)
+{
+    const int i = Items()->IndexOf(S);
+    if (i >= 0)
+        SetItemIndex(i);
+    return i >= 0;
+}
+
+bool TRzCustomComboBox::FindClosestItem(const QString& S)
+{
+    const int i = FindPrefixItem(S);
+    if (i >= 0)
+        SetItemIndex(i);
+    return i >= 0;
+}
+
+int TRzCustomComboBox::FindPrefixItem(const QString& Text) const
+{
+    auto* items = const_cast<TRzCustomComboBox*>(this)->Items();
+    for (int i = 0; i < items->Count(); ++i)
+        if (items->Strings(i).startsWith(Text, Qt::CaseInsensitive))
+            return i;
+    return -1;
+}
+
+void TRzCustomComboBox::ForceText(const QString& Value)
+{
+    if (Text() == Value)
+        return;
+    const bool saved = FAutoComplete;
+    FAutoComplete = false;
+    SetText(Value);
+    FAutoComplete = saved;
+}
+
+// --- TRzComboBox ---
+
+TRzComboBox::TRzComboBox(TComponent* AOwner) : TRzCustomComboBox(AOwner)
+{
+    FValues.OnChange = [this](TObject*) { ResyncValue(); };
+}
+
+TRzComboBox::~TRzComboBox() = default;
+
+void TRzComboBox::ClearItemsValues()
+{
+    ClearItems();
+    FValues.Clear();
+}
+
+void TRzComboBox::AddItemValue(const QString& Item, const QString& Value)
+{
+    Items()->Add(Item);
+    FValues.Add(Value);
+}
+
+void TRzComboBox::InsertItemValue(int Index, const QString& Item, const QString& Value)
+{
+    Items()->Insert(Index, Item);
+    FValues.Insert(Index, Value);
+}
+
+void TRzComboBox::DeleteItemValue(int Index)
+{
+    Delete(Index);
+    if (Index >= 0 && Index < FValues.Count())
+        FValues.Delete(Index);
+}
+
+QString TRzComboBox::GetItemValue(int Index)
+{
+    if (Index >= 0 && Index < FValues.Count() && !FValues.Strings(Index).isEmpty())
+        return FValues.Strings(Index);
+    if (Index >= 0 && Index < Items()->Count())
+        return Items()->Strings(Index);
+    return QString();
+}
+
+QString TRzComboBox::GetSelectedValue()
+{
+    int index = -1;
+    if (Style() == TComboBoxStyle::csDropDown || Style() == TComboBoxStyle::csSimple)
+        index = Text().isEmpty() ? -1 : Items()->IndexOf(Text());
+    else
+        index = ItemIndex();
+    if (index >= 0 && index < FValues.Count() && !FValues.Strings(index).isEmpty())
+        return FValues.Strings(index);
+    return Text();
+}
+
+void TRzComboBox::SelectByValue(const QString& V)
+{
+    if (V == FValue && !FForceSetValue)
+        return;
+    {
+        TFlagGuard guard(FInSetValue);
+        int found = -1;
+        for (int i = 0; i < Items()->Count(); ++i)
+            if (GetItemValue(i) == V) {
+                found = i;
+                break;
+            }
+        SetItemIndex(found);
+    }
+    FValue = V;
+}
+
+void TRzComboBox::Change()
+{
+    if (FInSetValue || FForceSetValue)
+        return;
+    TRzCustomComboBox::Change();
+    if (ItemIndex() >= 0)
+        SelectByValue(GetItemValue(ItemIndex()));
+}
+
+void TRzComboBox::Click()
+{
+    if (FInSetValue)
+        return;
+    TRzCustomComboBox::Click();
+    if (ItemIndex() >= 0)
+        SelectByValue(GetItemValue(ItemIndex()));
+}
+
+void TRzComboBox::ResyncValue()
+{
+    if (FForceSetValue)
+        SelectByValue(GetSelectedValue());
+}
+
+} // namespace rz

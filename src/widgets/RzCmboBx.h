@@ -1,0 +1,179 @@
+#pragma once
+// The combo box of the panels and editors: state colours (focused, disabled, read-only), a
+// read-only mode, wheel stepping that a handler can veto, list operations, and (TRzComboBox) a
+// second list giving each item a value.
+
+#include "platform/core/TStringList.h"
+#include "platform/ui/TComboBox.h"
+#include "widgets/RzCommon.h"
+
+class QComboBox;
+
+namespace rz {
+
+using TRzDeleteComboItemEvent = std::function<void(vcl::TObject* Sender, void* Item)>;
+
+class TRzCustomComboBox : public vcl::TComboBox
+{
+public:
+    explicit TRzCustomComboBox(vcl::TComponent* AOwner);
+    ~TRzCustomComboBox() override;
+
+    // The user's choice or typing (never a change made by code). These hide the platform
+    // combo's members of the same name, which the box uses to learn of the user's actions.
+    vcl::TNotifyEvent OnChange;
+    vcl::TNotifyEvent OnSelect;
+    vcl::TNotifyEvent OnMatch;
+    vcl::TNotifyEvent OnNotInList;
+    vcl::TNotifyEvent OnSelEndCancel;
+    vcl::TNotifyEvent OnSelEndOk;
+    TRzDeleteComboItemEvent OnDeleteItem;
+
+    bool AllowEdit() const { return FAllowEdit; }
+    void SetAllowEdit(bool Value) { FAllowEdit = Value; }
+    bool AutoComplete() const { return FAutoComplete; }
+    void SetAutoComplete(bool Value) { FAutoComplete = Value; }
+    bool BeepOnInvalidKey() const { return FBeepOnInvalidKey; }
+    void SetBeepOnInvalidKey(bool Value) { FBeepOnInvalidKey = Value; }
+    bool KeepSearchCase() const { return FKeepSearchCase; }
+    void SetKeepSearchCase(bool Value) { FKeepSearchCase = Value; }
+    bool TabOnEnter() const { return FTabOnEnter; }
+    void SetTabOnEnter(bool Value) { FTabOnEnter = Value; }
+    int DropDownWidth() const { return FDropDownWidth; }
+    void SetDropDownWidth(int Value) { FDropDownWidth = Value; }
+    const QString& SearchString() const { return FSearchString; }
+    void ClearSearchString() { FSearchString.clear(); }
+
+    bool FlatButtons() const { return FFlatButtons; }
+    void SetFlatButtons(bool Value);
+    TColor FlatButtonColor() const { return FFlatButtonColor; }
+    void SetFlatButtonColor(TColor Value);
+    TColor FrameColor() const { return FFrameColor; }
+    void SetFrameColor(TColor Value);
+    TColor FrameHotColor() const { return FFrameHotColor; }
+    void SetFrameHotColor(TColor Value);
+    bool FrameHotTrack() const { return FFrameHotTrack; }
+    void SetFrameHotTrack(bool Value);
+    TFrameStyle FrameHotStyle() const { return FFrameHotStyle; }
+    void SetFrameHotStyle(TFrameStyle Value);
+    TSides FrameSides() const { return FFrameSides; }
+    void SetFrameSides(TSides Value);
+    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    void SetFrameStyle(TFrameStyle Value);
+    bool FrameVisible() const { return FFrameVisible; }
+    void SetFrameVisible(bool Value);
+    TFramingPreference FramingPreference() const { return FFramingPreference; }
+    void SetFramingPreference(TFramingPreference Value);
+
+    TColor DisabledColor() const { return FDisabledColor; }
+    void SetDisabledColor(TColor Value);
+    TColor FocusColor() const { return FFocusColor; }
+    void SetFocusColor(TColor Value);
+    TColor ReadOnlyColor() const { return FReadOnlyColor; }
+    void SetReadOnlyColor(TColor Value);
+    bool ReadOnlyColorOnFocus() const { return FReadOnlyColorOnFocus; }
+    void SetReadOnlyColorOnFocus(bool Value);
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool Value);
+
+    // --- list operations on Items ---
+    int Add(const QString& S);
+    int AddObject(const QString& S, vcl::TObject* Obj);
+    void Delete(int Index);
+    void ClearItems();
+    int IndexOf(const QString& S) const;
+    void Insert(int Index, const QString& S);
+    void InsertObject(int Index, const QString& S, vcl::TObject* Obj);
+    int Count() const;
+    bool FindItem(const QString& S);
+    bool FindClosestItem(const QString& S);
+    // First item (from 0) that starts with Text, ignoring case; -1 when none.
+    virtual int FindPrefixItem(const QString& Text) const;
+    // Sets the text without running search or completion.
+    virtual void ForceText(const QString& Value);
+    bool UseThemes() const;
+    bool IsFocused() const { return FIsFocused; }
+
+    void Dispatch(vcl::TMessage& Message) override;
+
+protected:
+    virtual void Change();
+    void Click() override;
+    virtual void UpdateColors();
+    virtual void SetHotState(bool MouseFlag, bool Value);
+    virtual bool DoMouseWheelDown();
+    virtual bool DoMouseWheelUp();
+    bool DoMouseWheel(vcl::TShiftState Shift, int WheelDelta, vcl::TPoint MousePos) override;
+    void ColorChanged() override;
+    void DoEnter() override;
+    void DoExit() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    QComboBox* Combo() const;
+
+private:
+    void UserPicked();
+    void UserEdited();
+
+    bool FAutoComplete { true };
+    bool FAllowEdit { true };
+    bool FBeepOnInvalidKey { true };
+    bool FFlatButtons { false };
+    TColor FFlatButtonColor { vcl::clBtnFace };
+    bool FUpdatingColor { false };
+    TColor FDisabledColor { vcl::clBtnFace };
+    TColor FReadOnlyColor { vcl::clInfoBk };
+    bool FReadOnlyColorOnFocus { false };
+    TColor FFocusColor { vcl::clWindow };
+    TColor FNormalColor { vcl::clWindow };
+    TColor FFrameColor { vcl::clBtnShadow };
+    TColor FFrameHotColor { vcl::clBtnShadow };
+    bool FFrameHotTrack { false };
+    TFrameStyle FFrameHotStyle { TFrameStyleEx::fsFlatBold };
+    TSides FFrameSides { sdAllSides };
+    TFrameStyle FFrameStyle { TFrameStyleEx::fsFlat };
+    bool FFrameVisible { false };
+    TFramingPreference FFramingPreference { TFramingPreference::fpXPThemes };
+    bool FKeepSearchCase { false };
+    QString FSearchString;
+    int FDropDownWidth { 0 };
+    bool FTabOnEnter { false };
+    bool FReadOnly { false };
+    bool FInControl { false };
+    bool FOverControl { false };
+    bool FIsFocused { false };
+};
+
+class TRzComboBox : public TRzCustomComboBox
+{
+public:
+    explicit TRzComboBox(vcl::TComponent* AOwner);
+    ~TRzComboBox() override;
+
+    vcl::TStringList* Values() { return &FValues; }
+    void SetValues(vcl::TStrings* Value) { FValues.Assign(Value); }
+    QString Value() { return GetSelectedValue(); }
+    void SetValue(const QString& V) { SelectByValue(V); }
+
+    void ClearItemsValues();
+    void AddItemValue(const QString& Item, const QString& Value);
+    void InsertItemValue(int Index, const QString& Item, const QString& Value);
+    void DeleteItemValue(int Index);
+
+    virtual QString GetItemValue(int Index);
+    virtual QString GetSelectedValue();
+    virtual void SelectByValue(const QString& V);
+
+protected:
+    void Change() override;
+    void Click() override;
+
+private:
+    void ResyncValue();
+
+    QString FValue;
+    vcl::TStringList FValues;
+    bool FInSetValue { false };
+    bool FForceSetValue { false };
+};
+
+} // namespace rz

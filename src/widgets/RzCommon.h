@@ -1,0 +1,155 @@
+#pragma once
+// Shared colour arithmetic (HSL shades, mixes, scheme colours), frame painters and text routines of
+// the panel, button, label and combo controls.
+
+#include "platform/core/TColor.h"
+#include "platform/core/TSet.h"
+#include "platform/core/Types.h"
+#include "platform/ui/TCanvas.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace rz {
+
+using vcl::TCanvas;
+using vcl::TColor;
+using vcl::TRect;
+
+enum class TFrameStyleEx {
+    fsNone, fsFlat, fsGroove, fsBump, fsLowered, fsButtonDown, fsRaised, fsButtonUp, fsStatus, fsPopup,
+    fsFlatBold, fsFlatRounded
+};
+using TFrameStyle = TFrameStyleEx; // the range fsNone..fsFlatBold
+
+enum class TSide { sdLeft, sdTop, sdRight, sdBottom };
+using TSides = vcl::TSet<TSide>;
+inline constexpr TSides sdAllSides { TSide::sdLeft, TSide::sdTop, TSide::sdRight, TSide::sdBottom };
+
+enum class TAlignmentVertical { avTop, avCenter, avBottom };
+enum class TTextStyle { tsNormal, tsRaised, tsRecessed, tsShadow };
+enum class TBlinkState { bsOn, bsOff };
+enum class TFramingPreference { fpCustomFraming, fpXPThemes };
+enum class TGradientDirection {
+    gdDiagonalUp, gdDiagonalDown, gdHorizontalEnd, gdHorizontalCenter, gdHorizontalBox, gdVerticalEnd,
+    gdVerticalCenter, gdVerticalBox, gdSquareBox, gdBigSquareBox
+};
+enum class TRzHotTrackColorType { htctComplement, htctActual };
+enum class TRzGradientColorStyle { gcsSystem, gcsMSOffice, gcsCustom };
+enum class TRzVisualStyle { vsClassic, vsWinXP, vsGradient };
+
+struct THsl
+{
+    int H { 0 };
+    int S { 0 };
+    int L { 0 };
+};
+
+// --- colours (arguments may be system colours; results are RGB) ---
+THsl RgbToHsl(TColor Color);
+int HueOf(TColor Color);
+TColor HslToRgb(int H, int S, int L);
+TColor ShadeDarker(TColor Color, std::uint8_t Amount);
+TColor ShadeLighter(TColor Color, std::uint8_t Amount);
+// Negative darkens, positive lightens by the low 8 bits of the magnitude; 0 returns Color as given.
+TColor ShadeBy(TColor Color, int Adjustment);
+// Weight 0..255 is Color1's share.
+TColor MixColors(TColor Color1, TColor Color2, int Weight);
+bool ColorsAreClose(TColor Color1, TColor Color2);
+TColor ComplementColor(TColor Color, int Lightness);
+
+// Visual styles do not exist on this platform: themed paths are never taken.
+bool ThemesActive();
+TColor ThemeElementColor(int Kind);
+int ReadXPColorScheme();
+bool DisplayHasFullColor();
+// The scheme index read at start-up; the panel re-reads it on a theme change.
+int CurrentColorScheme();
+void RefreshColorScheme();
+struct TColorPair
+{
+    TColor Start;
+    TColor Stop;
+};
+TColorPair SchemeGradientColors(TRzGradientColorStyle Style);
+TColor SchemeFrameColor(TRzGradientColorStyle Style);
+struct TBannerColors
+{
+    TColor Start;
+    TColor Stop;
+    TColor Line;
+};
+TBannerColors SchemeBannerColors(TRzGradientColorStyle Style);
+
+// --- frames: each returns the rectangle inside what it drew ---
+TRect FrameSides(TCanvas& Canvas, TRect Rect, TColor ULColor, TColor LRColor, TSides Sides);
+TRect FrameBevel(TCanvas& Canvas, TRect Rect, TColor ULColor, TColor LRColor, int Width, TSides Sides);
+TRect FrameCtl3DSides(TCanvas& Canvas, TRect Rect, bool Lowered, TSides Sides);
+TRect FrameButtonSides(TCanvas& Canvas, TRect Rect, bool Down, TSides Sides);
+TRect FrameButton(TCanvas& Canvas, TRect Rect, bool Down);
+TRect FrameColorButtonSides(TCanvas& Canvas, TRect Rect, TColor Face, bool Lowered, TSides Sides);
+TRect FrameColorButton(TCanvas& Canvas, TRect Rect, TColor Face, bool Lowered);
+TRect PaintFrameStyleSides(TCanvas& Canvas, TRect Rect, TFrameStyleEx Style, TSides Sides);
+TRect PaintFrameStyle(TCanvas& Canvas, TRect Rect, TFrameStyleEx Style);
+TRect PaintColorFrameStyleSides(TCanvas& Canvas, TRect Rect, TColor Face, TFrameStyleEx Style, TSides Sides);
+TRect PaintColorFrameStyle(TCanvas& Canvas, TRect Rect, TColor Face, TFrameStyleEx Style);
+TRect FrameRectLines(TCanvas& Canvas, TRect Rect, TColor Color);
+TRect FrameDottedRect(TCanvas& Canvas, TRect Rect);
+TRect FrameRounded(TCanvas& Canvas, TRect Rect, TColor Color, TSides Sides);
+
+struct TPanelFrameParams
+{
+    TFrameStyleEx Outer { TFrameStyleEx::fsNone };
+    TFrameStyleEx Inner { TFrameStyleEx::fsNone };
+    int BorderWidth { 0 };
+    TSides Sides { sdAllSides };
+    int BevelWidth { 1 };
+    TColor BorderColor { vcl::clBtnFace };
+    TColor BorderHighlight { vcl::clBtnHighlight };
+    TColor BorderShadow { vcl::clBtnShadow };
+    TColor FlatColor { vcl::clBtnShadow };
+    int FlatColorAdjustment { 30 };
+    TColor Color { vcl::clBtnFace };
+    TColor ParentColor { vcl::clBtnFace };
+    bool Transparent { false };
+    bool RoundedInnerFlat { false };
+};
+TRect PaintPanelFrame(TCanvas& Canvas, TRect Bounds, const TPanelFrameParams& P);
+// Width one frame style takes on each side it draws.
+int FrameStyleWidth(TFrameStyleEx Style, int BevelWidth);
+
+// Kind 0/2: small solid triangle; 1: chevron. Pressed does not change the drawing.
+void PaintDropDownArrow(TCanvas& Canvas, TRect Rect, int Kind, bool Pressed, bool Enabled);
+void PaintGradientBorder(TCanvas& Canvas, TRect Rect, TGradientDirection Direction, TColor StartColor,
+                         TColor StopColor);
+
+// --- text ---
+// Text-drawing flags (the platform text call's values).
+inline constexpr unsigned DT_TOP = 0x0;
+inline constexpr unsigned DT_LEFT = 0x0;
+inline constexpr unsigned DT_CENTER = 0x1;
+inline constexpr unsigned DT_RIGHT = 0x2;
+inline constexpr unsigned DT_VCENTER = 0x4;
+inline constexpr unsigned DT_BOTTOM = 0x8;
+inline constexpr unsigned DT_WORDBREAK = 0x10;
+inline constexpr unsigned DT_SINGLELINE = 0x20;
+inline constexpr unsigned DT_EXPANDTABS = 0x40;
+inline constexpr unsigned DT_NOCLIP = 0x100;
+inline constexpr unsigned DT_CALCRECT = 0x400;
+inline constexpr unsigned DT_NOPREFIX = 0x800;
+inline constexpr unsigned DT_PATH_ELLIPSIS = 0x4000;
+inline constexpr unsigned DT_END_ELLIPSIS = 0x8000;
+inline constexpr unsigned DT_RTLREADING = 0x20000;
+
+// Lays out and draws Text in Rect with the canvas font and brush; with DT_CALCRECT only measures,
+// setting Rect's right to the widest line and its bottom to the text's end. Returns the text height.
+int DrawTextIn(TCanvas& Canvas, const QString& Text, TRect& Rect, unsigned Flags);
+// One line, centred both ways, in a copy of Rect.
+void DrawTextCentered(TCanvas& Canvas, const QString& Text, TRect Rect);
+QChar LastChar(const QString& Text);
+QString StripAccelerators(const QString& Text);
+// The accelerator character of a caption (the letter after a single '&'), or a null QChar.
+QChar AcceleratorOf(const QString& Text);
+
+} // namespace rz
