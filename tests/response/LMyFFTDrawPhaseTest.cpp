@@ -443,6 +443,28 @@ TEST_F(PlotControl, PointerReadOutPanZoomAndStretch)
     EXPECT_TRUE(ctl.copies.empty());
 }
 
+TEST(PlotControlLabels, NarrowControlsShowFourFrequencyLabelsWideOnesTen)
+{
+    EnsureGuiApp();
+    for (const int width : { 799, 800 }) {
+        LMyFFTDrawPhase c(nullptr);
+        MainWindowSettings(c, width);
+        vcl::TCanvas& page = *c.XLabelPage()->Canvas();
+        auto labelAt = [&](double hz) {
+            const int x = SaturateToInt(c.ScreenX(c.FrequencyToX(hz)));
+            int n = 0;
+            for (int y = 0; y < c.XLabelPage()->Bitmap.Height(); ++y)
+                for (int dx = -4; dx <= 4; ++dx)
+                    n += page.Pixels(x + dx, y) == vcl::clYellow ? 1 : 0;
+            return n > 0;
+        };
+        EXPECT_TRUE(labelAt(100.0)) << width;
+        EXPECT_TRUE(labelAt(10000.0)) << width;
+        EXPECT_EQ(labelAt(50.0), width >= 800) << width;
+        EXPECT_EQ(labelAt(5000.0), width >= 800) << width;
+    }
+}
+
 TEST(PlotControlTwin, DrawsLetterMarkersThatThePhaseControlDoesNot)
 {
     EnsureGuiApp();
