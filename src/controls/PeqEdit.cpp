@@ -1,6 +1,8 @@
 #include "controls/PeqEdit.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QValidator>
 
 namespace {
@@ -46,4 +48,27 @@ void PeqEdit::SetAlignment(vcl::TAlignment value)
                                                                         : Qt::AlignLeft;
         edit->setAlignment(h | Qt::AlignVCenter);
     }
+}
+
+bool PeqEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Inner() && event->type() == QEvent::MouseButtonPress) {
+        const auto* me = static_cast<QMouseEvent*>(event);
+        const vcl::TMouseButton button = me->button() == Qt::RightButton ? vcl::TMouseButton::mbRight
+                                       : me->button() == Qt::MiddleButton ? vcl::TMouseButton::mbMiddle
+                                                                          : vcl::TMouseButton::mbLeft;
+        const QPoint at = me->position().toPoint();
+        MouseDown(button, vcl::ShiftStateFrom(me->modifiers(), me->buttons()), at.x(), at.y());
+    }
+    return vcl::TEdit::eventFilter(watched, event);
+}
+
+void PeqEdit::keyPressEvent(QKeyEvent* event)
+{
+    event->ignore(); // the inner editor holds the focus (it is the focus proxy) and has reported it
+}
+
+void PeqEdit::keyReleaseEvent(QKeyEvent* event)
+{
+    event->ignore(); // the inner editor holds the focus (it is the focus proxy) and has reported it
 }

@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+
 #include <memory>
 
 using namespace vcl;
@@ -343,4 +346,30 @@ TEST(TMyPEQAllpass, RendersItsRows)
     // the edit background of row 0 is white, the bypassed button of row 1 light red
     EXPECT_EQ(controlstest::PixelAt(image, 44, 30), clWhite);
     EXPECT_EQ(controlstest::PixelAt(image, 455, 22 + 29 + 10), PeqBandEditor::BypassedColor);
+}
+
+TEST(TMyPEQAllpass, RealKeysAndClicksReachTheBand)
+{
+    EditorFixture f;
+    TMyPEQAllpass& p = *f.peq;
+    int clicks = 0;
+    p.OnEditMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++clicks; };
+    QWidget* inner = p.GainEdit(5)->findChild<QWidget*>();
+    ASSERT_NE(inner, nullptr);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), inner->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(inner, &press);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(p.GetNowIndex(), 5);
+    EXPECT_EQ(f.changes, 0);
+
+    p.Show();
+    p.GainEdit(3)->SetFocus(); // the key goes to the focused editor and bubbles up from it
+    p.GainEdit(3)->SetText("2.5");
+    QWidget* gain3 = p.GainEdit(3)->findChild<QWidget*>();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(gain3, &enter);
+    EXPECT_EQ(p.GainEdit(3)->Text(), "2.5dB");
+    EXPECT_EQ(p.GetNowIndex(), 3);
+    EXPECT_EQ(f.changes, 1);
 }
