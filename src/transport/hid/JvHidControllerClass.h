@@ -1,12 +1,15 @@
 #pragma once
 // Handler types, exceptions and status texts shared by the HID controller and its devices.
 
+#include "platform/core/Events.h"
 #include "platform/core/Exception.h"
 #include "platform/hid/HidApi.h"
 
 #include <QString>
 #include <cstdint>
+#include <cstring>
 #include <functional>
+#include <type_traits>
 
 class TJvHidDevice;
 class TJvHidDeviceController;
@@ -29,6 +32,30 @@ using TJvHidEnumerateEvent = std::function<bool(TJvHidDevice* HidDev, int Idx)>;
 using TJvHidDataEvent = std::function<void(TJvHidDevice* HidDev, uint8_t ReportID, const uint8_t* Data, uint16_t Size)>;
 using TJvHidDataErrorEvent = std::function<void(TJvHidDevice* HidDev, uint32_t Error)>;
 using TJvHidCheckCallback = bool (*)(TJvHidDevice* HidDev);
+
+// Whether two handlers call the same function, whatever object they are bound to: the
+// controller's setters compare handlers that way. Both empty counts as the same; a handler
+// that is not a bound method never matches another.
+template <typename... Args>
+bool SameHandlerFunction(const std::function<void(Args...)>& a, const std::function<void(Args...)>& b)
+{
+    using Method = vcl::TMethod<Args...>;
+    if (!a || !b)
+        return !a && !b;
+    const Method* ma = a.template target<Method>();
+    const Method* mb = b.template target<Method>();
+    if (!ma || !mb)
+        return false;
+    // The object is the record's first field; the rest is the function part.
+    static_assert(std::is_standard_layout_v<Method> && std::is_trivially_copyable_v<Method>);
+    void* first = nullptr;
+    std::memcpy(&first, ma, sizeof first);
+    if (first != ma->Data())
+        return *ma == *mb;
+    return std::memcmp(reinterpret_cast<const unsigned char*>(ma) + sizeof first,
+                       reinterpret_cast<const unsigned char*>(mb) + sizeof first, sizeof(Method) - sizeof first)
+        == 0;
+}
 
 namespace JvHidTexts
 {

@@ -53,8 +53,15 @@ public:
     explicit PassGuard(TJvHidDeviceController* c) : m_c(c) { ++m_c->FPassDepth; }
     ~PassGuard()
     {
-        if (--m_c->FPassDepth == 0)
-            m_c->FlushDisposed();
+        if (--m_c->FPassDepth > 0)
+            return;
+        m_c->FlushDisposed();
+        // A notice held back during an enumeration or check that no pass loop will pick up
+        // comes round again rather than being lost.
+        if (m_c->FChangeAgain && !m_c->FInPassLoop) {
+            m_c->FChangeAgain = false;
+            m_c->PostMessage(vcl::WM_DEVICECHANGE, vcl::DBT_DEVNODES_CHANGED, m_c->FAgainLParam);
+        }
     }
     PassGuard(const PassGuard&) = delete;
     PassGuard& operator=(const PassGuard&) = delete;
@@ -143,6 +150,14 @@ void TJvHidDeviceController::EventPipe(vcl::TMessage& Msg)
 
 void TJvHidDeviceController::DeviceChange()
 {
+    const bool outer = FInPassLoop;
+    FInPassLoop = true;
+    struct Restore
+    {
+        bool& flag;
+        bool value;
+        ~Restore() { flag = value; }
+    } restore {FInPassLoop, outer};
     RunDeviceChange();
     while (FChangeAgain && FPassDepth == 0) {
         FChangeAgain = false;
@@ -473,7 +488,7 @@ QString TJvHidDeviceController::HidVersion()
 
 void TJvHidDeviceController::SetOnDeviceChange(const vcl::TNotifyEvent& Handler)
 {
-    if (vcl::SameMethod(FDeviceChangeEvent, Handler))
+    if (SameHandlerFunction(FDeviceChangeEvent, Handler))
         return;
     FDeviceChangeEvent = Handler;
     if (!ComponentState().Contains(vcl::TComponentStateItem::csLoading))
@@ -482,30 +497,30 @@ void TJvHidDeviceController::SetOnDeviceChange(const vcl::TNotifyEvent& Handler)
 
 void TJvHidDeviceController::SetOnDeviceData(const TJvHidDataEvent& Handler)
 {
-    if (vcl::SameMethod(FDevDataEvent, Handler))
+    if (SameHandlerFunction(FDevDataEvent, Handler))
         return;
     for (TJvHidDevice* dev : FList)
-        if (vcl::SameMethod(dev->OnData(), FDevDataEvent))
+        if (SameHandlerFunction(dev->OnData(), FDevDataEvent))
             dev->SetDataEvent(Handler);
     FDevDataEvent = Handler;
 }
 
 void TJvHidDeviceController::SetOnDeviceDataError(const TJvHidDataErrorEvent& Handler)
 {
-    if (vcl::SameMethod(FDevDataErrorEvent, Handler))
+    if (SameHandlerFunction(FDevDataErrorEvent, Handler))
         return;
     for (TJvHidDevice* dev : FList)
-        if (vcl::SameMethod(dev->OnDataError(), FDevDataErrorEvent))
+        if (SameHandlerFunction(dev->OnDataError(), FDevDataErrorEvent))
             dev->SetOnDataError(Handler);
     FDevDataErrorEvent = Handler;
 }
 
 void TJvHidDeviceController::SetOnDeviceUnplug(const TJvHidPlugEvent& Handler)
 {
-    if (vcl::SameMethod(FDevUnplugEvent, Handler))
+    if (SameHandlerFunction(FDevUnplugEvent, Handler))
         return;
     for (TJvHidDevice* dev : FList)
-        if (vcl::SameMethod(dev->OnUnplug(), FDevUnplugEvent))
+        if (SameHandlerFunction(dev->OnUnplug(), FDevUnplugEvent))
             dev->SetOnUnplug(Handler);
     FDevUnplugEvent = Handler;
 }

@@ -117,6 +117,7 @@ private:
     bool FSetupApiUsed = false;
     int FPassDepth = 0;
     bool FChangeAgain = false;
+    bool FInPassLoop = false;  // a DeviceChange loop will run the pass a held-back notice asks for
     vcl::LPARAM FAgainLParam = 0;
     std::vector<TJvHidDevice*> FDisposed;
 };

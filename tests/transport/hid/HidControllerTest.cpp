@@ -264,6 +264,123 @@ TEST_F(HidController, NoticeDuringAPassRunsOneMorePassAfterIt)
     EXPECT_EQ(changes, 3);
 }
 
+TEST_F(HidController, NoticeDuringAnEnumerationOutsideAPassIsNotLost)
+{
+    root.Plug();
+    Create(false);
+    ASSERT_TRUE(hidtest::PumpUntil([&] { return ctl->Count() == 1; }));
+    bool armed = true;
+    ctl->SetOnEnumerate([&](TJvHidDevice*, int) {
+        if (armed) {
+            armed = false;
+            // A handler that runs the event loop while a second device arrives.
+            root.Plug();
+            ctl->PostMessage(vcl::WM_DEVICECHANGE, vcl::DBT_DEVNODES_CHANGED, 0);
+            hidtest::PumpFor(300);
+            EXPECT_EQ(ctl->Count(), 1);
+        }
+        return true;
+    });
+    ctl->Enumerate();
+    EXPECT_TRUE(hidtest::PumpUntil([&] { return ctl->Count() == 2; }));
+}
+
+// Arrivals in scan order, then the change, then the enumeration; removals last first.
+TEST_F(HidController, EventsComeInPassOrder)
+{
+    fakehid::DeviceSpec a, b;
+    b.product = 0x0822;
+    fakehid::Device* first = root.Plug(a);
+    fakehid::Device* second = root.Plug(b);
+    std::vector<std::string> log;
+    auto name = [](TJvHidDevice* dev) { return QString::number(dev->Attributes().ProductID, 16).toStdString(); };
+    ctl = std::make_unique<TJvHidDeviceController>(nullptr);
+    TJvHidDeviceController* c = ctl.get();
+    ctl->Loading();
+    ctl->SetOnArrival([&](TJvHidDevice* dev) {
+        EXPECT_TRUE(dev->IsAccessible());
+        log.push_back("arrival " + name(dev));
+    });
+    ctl->SetOnRemoval([&](TJvHidDevice* dev) { log.push_back("removal " + name(dev)); });
+    ctl->SetOnDeviceUnplug([&](TJvHidDevice* dev) { log.push_back("unplug " + name(dev)); });
+    ctl->SetOnDeviceChange([&, c](vcl::TObject*) {
+        log.push_back("change");
+        c->Enumerate();
+    });
+    ctl->SetOnEnumerate([&](TJvHidDevice* dev, int idx) {
+        log.push_back("enumerate " + name(dev) + " " + std::to_string(idx));
+        return true;
+    });
+    ctl->Loaded();
+    ASSERT_TRUE(hidtest::PumpUntil([&] { return log.size() >= 5; }));
+    EXPECT_EQ(log, (std::vector<std::string> {"arrival 821", "arrival 822", "change", "enumerate 821 0",
+                                              "enumerate 822 1"}));
+
+    // Both go before any notice is handled: one direct pass sees them both vanish.
+    log.clear();
+    root.Unplug(first);
+    root.Unplug(second);
+    ctl->DeviceChange();
+    EXPECT_EQ(log, (std::vector<std::string> {"unplug 822", "removal 822", "unplug 821", "removal 821", "change"}));
+    EXPECT_EQ(ctl->Count(), 0);
+    // The notices that follow find nothing changed and tell nobody.
+    log.clear();
+    hidtest::PumpFor(400);
+    EXPECT_TRUE(log.empty());
+    ctl.reset();
+}
+
+// The setters compare the handler's function, not the object it is bound to.
+TEST_F(HidController, HandlerSettersCompareFunctionsOnly)
+{
+    struct Listener
+    {
+        std::vector<std::string> calls;
+        void Changed(vcl::TObject*) { calls.push_back("changed"); }
+        void Other(vcl::TObject*) { calls.push_back("other"); }
+        void Data(TJvHidDevice*, uint8_t, const uint8_t*, uint16_t) { calls.push_back("data"); }
+        void Data2(TJvHidDevice*, uint8_t, const uint8_t*, uint16_t) { calls.push_back("data2"); }
+    } x, y;
+    fakehid::Device* fake = root.Plug();
+    ctl = std::make_unique<TJvHidDeviceController>(nullptr);
+    TJvHidDeviceController* c = ctl.get();
+    ctl->Loading();
+    ctl->SetOnEnumerate([&, c](TJvHidDevice*, int idx) {
+        TJvHidDevice* claimed = nullptr;
+        if (c->CheckOutByIndex(claimed, idx))
+            device = claimed;
+        return true;
+    });
+    ctl->SetOnDeviceData(vcl::Method(&x, &Listener::Data));
+    ctl->Loaded();
+    hidtest::PumpFor(50);
+    ctl->Enumerate();
+    ASSERT_NE(device, nullptr);
+    // The read thread's handle is open: reports sent from now on reach it.
+    ASSERT_TRUE(hidtest::PumpUntil([&] { return device->HidOverlappedRead() != -1; }));
+
+    // The start-up notice was the last one, so every pass tells the change handler.
+    ctl->SetOnDeviceChange(vcl::Method(&x, &Listener::Changed));
+    EXPECT_EQ(x.calls, (std::vector<std::string> {"changed"}));
+    ctl->SetOnDeviceChange(vcl::Method(&y, &Listener::Changed));
+    EXPECT_TRUE(y.calls.empty());
+    ctl->SetOnDeviceChange(vcl::Method(&y, &Listener::Other));
+    EXPECT_EQ(y.calls, (std::vector<std::string> {"other"}));
+
+    // The same data function on another object changes nothing; another function re-points the device.
+    ctl->SetOnDeviceData(vcl::Method(&y, &Listener::Data));
+    fake->SendInput({0x01});
+    ASSERT_TRUE(hidtest::PumpUntil([&] { return x.calls.size() == 2; }));
+    EXPECT_EQ(x.calls.back(), "data");
+    ctl->SetOnDeviceData(vcl::Method(&y, &Listener::Data2));
+    fake->SendInput({0x02});
+    ASSERT_TRUE(hidtest::PumpUntil([&] { return y.calls.size() == 2; }));
+    EXPECT_EQ(y.calls.back(), "data2");
+    EXPECT_EQ(x.calls.size(), 2u);
+    ctl->CheckIn(device);
+    ctl.reset();
+}
+
 TEST_F(HidController, UnopenableInterfaceGetsNoDeviceAndTheScanGoesOn)
 {
     root.PlugDead();
@@ -360,6 +477,10 @@ TEST_F(HidController, DeviceRulesAndTexts)
         EXPECT_EQ(device->ThreadSleepTime(), c.expected) << c.value;
     }
     EXPECT_TRUE(device->GetDeviceStringUnicode(0).isEmpty());
+    EXPECT_EQ(device->LanguageStrings(), QStringList {"English (United States)"});
+    for (auto [id, text] : {std::pair {0x0409, "English (United States)"}, {0x0c0a, "unknown Locale ID $0C0A"},
+                            {0x0001, "unknown Locale ID $0001"}})
+        EXPECT_EQ(HidLanguageName(uint16_t(id)), QString::fromLatin1(text)) << id;
     EXPECT_FALSE(device->CancelIO(TJvHidOpenExMode::omhWrite));
     hidapi::HIDP_LINK_COLLECTION_NODE node = device->GetLinkCollectionNode(5);
     EXPECT_EQ(node.LinkUsage, 0);
