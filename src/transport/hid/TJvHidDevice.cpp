@@ -464,6 +464,14 @@ std::vector<uint16_t> LanguageIds(int fd)
 
 } // namespace
 
+QString HidLanguageName(uint16_t LanguageId)
+{
+    // The kernel reads every device string in US English, the one language we can name.
+    if (LanguageId == 0x0409)
+        return QStringLiteral("English (United States)");
+    return QStringLiteral("unknown Locale ID $%1").arg(QString::number(LanguageId, 16).toUpper().rightJustified(4, u'0'));
+}
+
 QString TJvHidDevice::GetSerialNumber()
 {
     Lock guard(FLock);
@@ -486,12 +494,8 @@ QStringList TJvHidDevice::GetLanguageStrings()
 {
     Lock guard(FLock);
     if (FLanguageStrings.isEmpty() && OpenFile()) {
-        for (uint16_t id : LanguageIds(FHidFileHandle->fd)) {
-            if (id == 0x0409)
-                FLanguageStrings.append(QStringLiteral("English (United States)"));
-            else
-                FLanguageStrings.append(QStringLiteral("unknown Locale ID $%1").arg(id, 4, 16, QLatin1Char('0')));
-        }
+        for (uint16_t id : LanguageIds(FHidFileHandle->fd))
+            FLanguageStrings.append(HidLanguageName(id));
         CloseFile();
     }
     return FLanguageStrings;

@@ -25,6 +25,9 @@ using TJvHidCompletionRoutine = void (*)(uint32_t ErrorCode, uint32_t BytesTrans
 // Result of an alertable wait that ended because an overlapped transfer completed.
 constexpr uint32_t WAIT_IO_COMPLETION = 0xC0;
 
+// The name of a language the device's strings come in, or "unknown Locale ID $XXXX".
+QString HidLanguageName(uint16_t LanguageId);
+
 class TJvHidDevice : public vcl::TObject
 {
 public:
