@@ -5,6 +5,7 @@
 #include "support/FakeHid.h"
 #include "transport/hid/Hid.h"
 #include "transport/hid/TJvHidDeviceController.h"
+#include "transport/hid/TJvHidDeviceReadThread.h"
 #include "transport/hid/TJvHidPnPInfo.h"
 
 #include <gtest/gtest.h>
@@ -488,11 +489,21 @@ TEST_F(HidController, DeviceRulesAndTexts)
 
     ctl->SetVersion("2.0");
     EXPECT_EQ(ctl->Version(), "1.0.34");
-    EXPECT_THROW(TJvHidDevice(), EControllerError);
-    try {
-        TJvHidDevice d;
-    } catch (const EControllerError& e) {
-        EXPECT_EQ(e.Message(), "Direct creation of a TJvHidDevice object is not allowed");
+    struct
+    {
+        std::function<void()> create;
+        const char* text;
+    } direct[] = {
+        {[] { TJvHidDevice d; }, "Direct creation of a TJvHidDevice object is not allowed"},
+        {[] { TJvHidDeviceReadThread t(true); }, "Direct creation of a TJvDeviceReadThread object is not allowed"},
+    };
+    for (const auto& d : direct) {
+        try {
+            d.create();
+            ADD_FAILURE() << d.text;
+        } catch (const EControllerError& e) {
+            EXPECT_EQ(e.Message(), d.text);
+        }
     }
 
     struct
