@@ -7,6 +7,10 @@
 #include "platform/os/TClientSocket.h"
 #include "platform/os/TThreadCallQueue.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/TButton.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TOpenDialog.h"
+#include "platform/ui/TTimer.h"
 #include "transport/LNetSocketGlue.h"
 #include "transport/LTransportHost.h"
 
@@ -19,6 +23,7 @@
 
 class LCmd;
 class LCommProc;
+class Plot;
 class LNetProc;
 class LUnitControl;
 class LUsbProc;
@@ -35,6 +40,30 @@ public:
 
     // The start-up sequence, raised once the window is built.
     void FormCreate(vcl::TObject* Sender);
+
+    // --- creation and search ---
+    // (FMain.cpp) Caption, the single-instance lock, the model, the ten curve sets, the client
+    // socket's address and the timer that opens the connection search.
+
+    // Opens the network setup dialog modally; its entries are locked while online.
+    void NetworkSetupClick(vcl::TObject* Sender);
+    // Another running instance (per user and display) is brought forward and this one ends; the
+    // lock is held while this window lives. An empty name picks the default; offscreen runs skip
+    // the test unless a name is given.
+    static void SetInstanceName(const QString& name);
+    // Set when FormCreate found another instance and ended this one.
+    bool OtherInstanceFound { false };
+    // The curve sets of InA, InB, Out1..Out6 and the Gain page's input and output plots.
+    std::array<Plot*, 10> Plots {};
+    QString Language;
+
+private:
+    bool ClaimSingleInstance();
+    // What creation makes and the window owns: the model, its host, the curve sets, the instance lock.
+    struct CreatedParts;
+    std::unique_ptr<CreatedParts, void (*)(CreatedParts*)> Created { nullptr, nullptr };
+
+public:
 
     // --- send path and link fields ---
     // (FMainLink.cpp) Every command leaves here for the open transport (serial, else USB, else
@@ -57,7 +86,7 @@ public:
     void PostTrace(TraceSource source, std::string line);
     std::string WideToAnsi(const QString& text) const;
     void Dispatch(vcl::TMessage& Message) override;
-    // The reply dispatch and the failure handler (their bodies belong to the reply handling).
+    // The reply dispatch (FMainReplies.cpp) and the failure handler (FMainTeardown.cpp).
     virtual void OnReplyFrame(const BytePacket& frame);
     void OnCommEvent(vcl::TMessage& Message);
     // What the transports report to and write through; made on first use (user-interface thread).
@@ -119,15 +148,97 @@ public:
     void HidCtlDeviceDataError(TJvHidDevice* HidDev, std::uint32_t Error);
 
     TJvHidDeviceController* HidCtl { nullptr };
-    // The hidden status label's text ("Detect HID" while the ZQ9 is claimed, "OffLine" after it went).
-    QString UsbStatusText;
-    // Starts the link-loss sequence (tmLinkBroken); set by the link teardown.
-    std::function<void()> StartLinkBroken;
 
 private:
     // Held while HidDevice changes and while the USB worker writes through it.
     std::mutex UsbDeviceLock;
     std::unique_ptr<TJvHidDeviceController, void (*)(TJvHidDeviceController*)> HidCtlOwner { nullptr, nullptr };
+
+public:
+    // --- replies, connection and transfers ---
+    // (FMainReplies.cpp) Every reply frame: the device-ID filter, the reply table, the ACK steps.
+    // (FMainConnect.cpp) Opening a candidate, link, identity, lock status and the upload of the settings.
+    // (FMainPresets.cpp) Preset store and recall, factory reset, whole-unit upload and download, preset files.
+    // (FMainTeardown.cpp) Transport failures, the teardown and the link button.
+
+    // The text of a SID_ key in the current language.
+    QString GetSidText(const QString& key) const;
+
+    void ConnectCom();
+    void ConnectUsb();
+    void ConnectNet();
+    void OnLinkReply(const BytePacket& payload);
+    void OnIdentityReply(const BytePacket& payload);
+    void OnLockStatusReply(const BytePacket& payload);
+    void OnParamUploadReply(const BytePacket& payload);
+    void OnCurrentPresetReply(std::uint8_t presetNo);
+    void OnPresetNameReply(const BytePacket& payload);
+    void OnProgramBlockReply(const BytePacket& payload);
+    void OnPresetBlockReply(const BytePacket& payload);
+    void OnDownloadBlockReply(const BytePacket& payload);
+
+    void StorePreset(int row, const QString& name);
+    void RecallPreset(int n);
+    void StartFactoryReset();
+    void UploadUnit();
+    void UploadNextPreset(int presetNo);
+    void DownloadUnit();
+    void DownloadNextRecord(int recordNo);
+    void SavePresetFile();
+    void OpenPresetFile();
+
+    void Disconnect();
+    void rzbMenuLinkClick(vcl::TObject* Sender);
+    // The link button's pressed look (down while online).
+    bool LinkButtonDown() const { return MenuLinkDown; }
+
+    void tmStartConnectTimer(vcl::TObject* Sender);
+    void tmDisconnectTimer(vcl::TObject* Sender);
+    void tmLinkBrokenTimer(vcl::TObject* Sender);
+    void tmComScanTimer(vcl::TObject* Sender);
+    void tmLockPromptTimer(vcl::TObject* Sender);
+    void tmProcessShowTimer(vcl::TObject* Sender);
+    void tmUploadTimer(vcl::TObject* Sender);
+    void tmInLevelDetTimer(vcl::TObject* Sender);
+
+    // Stand-ins until the block editors exist: the refresh of every control, the meters.
+    virtual void RefreshAll();
+    virtual void ClearMeters();
+    virtual void OnLevelReply(const BytePacket& payload);
+    bool SuppressSend { false };
+
+    vcl::TTimer* tmStartConnect { NewLinkTimer(QStringLiteral("tmStartConnect"), 300, &TfmMain::tmStartConnectTimer) };
+    vcl::TTimer* tmDisconnect { NewLinkTimer(QStringLiteral("tmDisconnect"), 300, &TfmMain::tmDisconnectTimer) };
+    vcl::TTimer* tmLinkBroken { NewLinkTimer(QStringLiteral("tmLinkBroken"), 300, &TfmMain::tmLinkBrokenTimer) };
+    vcl::TTimer* tmComScan { NewLinkTimer(QStringLiteral("tmComScan"), 1, &TfmMain::tmComScanTimer) };
+    vcl::TTimer* tmLockPrompt { NewLinkTimer(QStringLiteral("tmLockPrompt"), 1000, &TfmMain::tmLockPromptTimer) };
+    vcl::TTimer* tmProcessShow { NewLinkTimer(QStringLiteral("tmProcessShow"), 100, &TfmMain::tmProcessShowTimer) };
+    vcl::TTimer* tmUpload { NewLinkTimer(QStringLiteral("tmUpload"), 300, &TfmMain::tmUploadTimer) };
+    vcl::TTimer* tmInLevelDet { NewLinkTimer(QStringLiteral("tmInLevelDet"), 300, &TfmMain::tmInLevelDetTimer) };
+
+    vcl::TButton* rzbMenuLink { NewLinkButton() };
+    vcl::TLabel* lbStatus { NewLinkLabel(QStringLiteral("lbStatus"), false) };
+    vcl::TLabel* lbShowIp { NewLinkLabel(QStringLiteral("lbShowIp"), true) };
+    vcl::TLabel* lbPstNum { NewLinkLabel(QStringLiteral("lbPstNum"), true) };
+    vcl::TLabel* lbPstName { NewLinkLabel(QStringLiteral("lbPstName"), true) };
+    vcl::TOpenDialog* odOpenPreset { NewFileDialog<vcl::TOpenDialog>(QStringLiteral("odOpenPreset"), QStringLiteral("*.prs|*.prs")) };
+    vcl::TSaveDialog* sdSavePreset { NewFileDialog<vcl::TSaveDialog>(QStringLiteral("sdSavePreset"), QStringLiteral("*.prs|*.prs")) };
+    vcl::TOpenDialog* odOpenUnit { NewFileDialog<vcl::TOpenDialog>(QStringLiteral("odOpenUnit"), QStringLiteral("*.unt|*.unt")) };
+    vcl::TSaveDialog* sdSaveUnit { NewFileDialog<vcl::TSaveDialog>(QStringLiteral("sdSaveUnit"), QStringLiteral("*.unt|*.unt")) };
+
+private:
+    vcl::TTimer* NewLinkTimer(const QString& name, unsigned interval, void (TfmMain::*handler)(vcl::TObject*));
+    vcl::TButton* NewLinkButton();
+    vcl::TLabel* NewLinkLabel(const QString& name, bool visible);
+    template <class Dialog> Dialog* NewFileDialog(const QString& name, const QString& filter);
+    // Closes, deletes and clears the open transport (serial, else USB, else network); false when none was open.
+    bool DropOpenTransport();
+    void SendCode(int code, int mode);
+    void SendCode(int code, int byte1, int mode);
+    void FinishDownload();
+    void SetProgramFolder();
+
+    bool MenuLinkDown { false };
 };
 
 extern TfmMain* fmMain;

@@ -184,20 +184,6 @@ void TfmMain::Dispatch(vcl::TMessage& Message)
     }
 }
 
-// ---------------------------------------------------------------------------------------------------
-// Placeholders: the reply dispatch and the failure handler are written with the connection handling,
-// which replaces these two bodies.
-void TfmMain::OnReplyFrame(const BytePacket& frame)
-{
-    (void)frame;
-}
-
-void TfmMain::OnCommEvent(vcl::TMessage& Message)
-{
-    vcl::TForm::Dispatch(Message);
-}
-// ---------------------------------------------------------------------------------------------------
-
 void TfmMain::PrepareNetwork()
 {
     EnsureLink();

@@ -86,7 +86,7 @@ bool TfmMain::HidCtlEnumerate(TJvHidDevice* HidDev, int Idx)
         if (HidCtl->CheckOutByIndex(dev, Idx)) {
             std::lock_guard guard(UsbDeviceLock);
             HidDevice = dev;
-            UsbStatusText = QStringLiteral("Detect HID");
+            lbStatus->SetCaption(QStringLiteral("Detect HID"));
         }
     }
     return true;
@@ -108,10 +108,10 @@ void TfmMain::HidCtlDeviceUnplug(TJvHidDevice* HidDev)
     }
     if (HidCtl)
         HidCtl->CheckIn(HidDev);
-    if (Visible() && UsbStatusText == QStringLiteral("Detect HID"))
-        UsbStatusText = QStringLiteral("OffLine");
-    if (UsbProc && StartLinkBroken)
-        StartLinkBroken();
+    if (Visible() && lbStatus->Caption() == QStringLiteral("Detect HID"))
+        lbStatus->SetCaption(QStringLiteral("OffLine"));
+    if (UsbProc)
+        tmLinkBroken->SetEnabled(true);
 }
 
 void TfmMain::HidCtlDeviceDataError(TJvHidDevice*, std::uint32_t Error)

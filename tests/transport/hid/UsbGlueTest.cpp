@@ -23,7 +23,7 @@ protected:
         hidtest::EnsureApp();
         form = std::make_unique<TfmMain>(nullptr);
         form->SetUpUsb();
-        form->StartLinkBroken = [this] { ++linkBroken; };
+        form->tmLinkBroken->OnTimer = [this](vcl::TObject*) { form->tmLinkBroken->SetEnabled(false), ++linkBroken; };
     }
 
     void TearDown() override
@@ -67,7 +67,7 @@ TEST_F(UsbGlue, ClaimsTheZq9AndExchangesFramesAsReports)
     fakehid::Device* fake = PlugEmulated();
     ASSERT_TRUE(hidtest::PumpUntil([&] { return form->HidDevice != nullptr; }));
     EXPECT_EQ(form->HidDevice->Attributes().ProductID, 0x0821);
-    EXPECT_EQ(form->UsbStatusText, "Detect HID");
+    EXPECT_EQ(form->lbStatus->Caption(), "Detect HID");
     EXPECT_EQ(form->HidCtl->NumCheckedOutDevices(), 1);
 
     // Without an open USB transport nothing is written.

@@ -1,0 +1,156 @@
+#pragma once
+// The real main window over loopback TCP to the device emulator, with the model, the progress,
+// message, search and lock windows it drives, and helpers that answer modal windows.
+
+#include "device/LCmd.h"
+#include "device/LUnitControl.h"
+#include "device/LinkHost.h"
+#include "platform/os/SerialPortList.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TOpenDialog.h"
+#include "support/DeviceEmulator.h"
+#include "support/EmulatorLinks.h"
+#include "support/TestTransportHost.h"
+#include "transport/LCommProc.h"
+#include "transport/LNetProc.h"
+#include "transport/LUsbProc.h"
+#include "ui/AckState.h"
+#include "ui/FInformation.h"
+#include "ui/FLockPassWord.h"
+#include "ui/FMain.h"
+#include "ui/FNetWorkScan.h"
+#include "ui/FProcess.h"
+#include "ui/MainLinkViews.h"
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace seqtest {
+
+inline bool SpinUntil(const std::function<bool()>& pred, int ms = 8000)
+{
+    return TestTransportHost::SpinUntil(pred, ms);
+}
+
+// The model's road to the window, as the window's own creation sets it up.
+class RigModelHost : public LinkHost
+{
+public:
+    explicit RigModelHost(TfmMain& f) : Form(f) {}
+    void SendCommand(const LCmd& cmd, int mode, bool framed) override { Form.SendCommand(cmd, mode, framed); }
+    int GetDeviceId() const override { return Form.GetDeviceId(); }
+    bool IsSendSuppressed() const override { return Form.SuppressSend; }
+    void MarkCurveStale(int) override {}
+
+private:
+    TfmMain& Form;
+};
+
+// Answers a window each time it runs modally: act runs once per modal display.
+class ModalAnswer
+{
+public:
+    ModalAnswer(vcl::TForm* form, std::function<void(vcl::TForm&)> act) : Form(form), Act(std::move(act))
+    {
+        Timer.setInterval(5);
+        QObject::connect(&Timer, &QTimer::timeout, [this] {
+            if (!Form->Modal()) {
+                Seen = false;
+                return;
+            }
+            if (Seen)
+                return;
+            Seen = true;
+            ++Count;
+            Act(*Form);
+        });
+        Timer.start();
+    }
+    int Count { 0 };
+
+private:
+    vcl::TForm* Form;
+    std::function<void(vcl::TForm&)> Act;
+    bool Seen { false };
+    QTimer Timer;
+};
+
+inline std::vector<std::uint8_t> Codes(const std::vector<BytePacket>& frames)
+{
+    std::vector<std::uint8_t> codes;
+    for (const auto& f : frames)
+        codes.push_back(f.size() > 5 ? f[5] : 0);
+    return codes;
+}
+
+struct Rig
+{
+    // withSearch: the real connection search dialog is there (it reacts to results on its own).
+    explicit Rig(bool withSearch = false)
+    {
+        vcl::SetSerialPortOverride(std::vector<vcl::TSerialPortEntry> {});
+        form = new TfmMain(&app);
+        fmMain = form;
+        fmProcess = new TfmProcess(&app);
+        fmInformation = new TfmInformation(&app);
+        fmLockPassWord = new TfmLockPassWord(&app);
+        if (withSearch)
+            fmNetwork = new TfmNetwork(&app);
+        host = std::make_unique<RigModelHost>(*form);
+        unit->SetLinkHost(host.get());
+        form->UnitControl = unit.get();
+        form->DeviceIp = 0x7F000001;
+        form->ClientSocket.SetAddress("127.0.0.1");
+        form->ClientSocket.SetPort(server.Port());
+        form->PrepareNetwork();
+        EXPECT_TRUE(SpinUntil([&] { return server.HasClient() && form->ClientSocket.Connected(); }));
+        LinkViews::SearchSetConnectResult(0);
+    }
+    ~Rig()
+    {
+        for (auto* t : { form->tmInLevelDet, form->tmDisconnect, form->tmLinkBroken, form->tmUpload, form->tmLockPrompt,
+                         form->tmProcessShow, form->tmComScan })
+            t->SetEnabled(false);
+        auto drop = [](auto*& t) {
+            if (t) {
+                t->Close();
+                delete t;
+                t = nullptr;
+            }
+        };
+        drop(form->CommProc);
+        drop(form->UsbProc);
+        drop(form->NetProc);
+        fmMain = nullptr;
+        fmProcess = nullptr;
+        fmInformation = nullptr;
+        fmLockPassWord = nullptr;
+        fmNetwork = nullptr;
+        vcl::SetSerialPortOverride(std::nullopt);
+    }
+
+    // Connect, identify and upload; true once level polling runs.
+    bool ConnectAndUpload()
+    {
+        form->ConnectNet();
+        return SpinUntil([&] { return form->tmInLevelDet->Enabled() && !fmProcess->Visible(); });
+    }
+
+    int argc { 1 };
+    char name[9] { "test_seq" };
+    char* argv[2] { name, nullptr };
+    vcl::TApplication app { argc, argv };
+    DeviceEmulator emu;
+    EmulatorTcpServer server { emu };
+    TfmMain* form { nullptr }; // owned by app
+    std::unique_ptr<LUnitControl> unit { std::make_unique<LUnitControl>() };
+    std::unique_ptr<RigModelHost> host;
+};
+
+} // namespace seqtest
