@@ -34,20 +34,21 @@ void DrawRotatedText(TCanvas& C, const QString& Text, int X, int Y, double Angle
     TBitmap glyphs;
     glyphs.SetSize(side, side);
     TCanvas& g = *glyphs.Canvas();
-    g.Brush()->SetColor(kKey);
+    g.Brush()->SetColor(clBlack);
     g.FillRect(TRect(0, 0, side, side));
     g.Brush()->SetStyle(TBrushStyle::bsClear);
     g.Font()->Assign(C.Font());
-    g.Font()->SetColor(Colour);
+    g.Font()->SetColor(clWhite);
     g.TextOut(side / 2 - ext.cx / 2, side / 2 - ascent, Text);
+    // Turned as a coverage mask, then cut back to whole pixels: thin strokes survive the turn.
     QImage img = glyphs.Image().convertToFormat(QImage::Format_ARGB32);
-    img = img.transformed(QTransform().rotate(-AngleDeg), Qt::FastTransformation);
+    img = img.transformed(QTransform().rotate(-AngleDeg), Qt::SmoothTransformation);
     const QRgb key = qRgb(GetRValue(kKey), GetGValue(kKey), GetBValue(kKey));
+    const QRgb ink = qRgb(GetRValue(ColorToRGB(Colour)), GetGValue(ColorToRGB(Colour)), GetBValue(ColorToRGB(Colour)));
     for (int y = 0; y < img.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x)
-            if (qAlpha(line[x]) == 0)
-                line[x] = key | 0xFF000000u;
+            line[x] = (qAlpha(line[x]) > 127 && qRed(line[x]) > 100) ? ink : key;
     }
     const int left = X - img.width() / 2, top = Y - img.height() / 2;
     C.StretchImage(TRect(left, top, left + img.width(), top + img.height()), img,

@@ -293,3 +293,149 @@ TEST_F(EditorControlsTest, LabelDefaultsAndTransparentCentredText)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(EditorControlsTest, PowerButtonFaceCentresLedAndCaption)
+{
+    vr::TVrPowerButton p(nullptr);
+    p.SetColor(clBlack);
+    p.SetBounds(0, 0, 47, 16);
+    p.SetBevelWidth(0);
+    p.SetOutlineWidth(0);
+    p.Palette()->SetLow(clOlive);
+    p.Palette()->SetHigh(clYellow);
+    p.Font()->SetColor(clWhite);
+    p.SetCaption(QStringLiteral("Out1"));
+    const TRect led = p.ImageRect();
+    const TRect text = p.TextBounds();
+    EXPECT_EQ(led.Height(), 12);
+    EXPECT_EQ(led.Top, (16 - 12 + 1) / 2);
+    EXPECT_EQ(text.Left - led.Right, 5);
+    EXPECT_LE(std::abs(led.Left - (47 - text.Right)), 1); // the group is centred
+    QImage img = wtest::Render(&p);
+    const int cx = led.Left + 6, cy = led.Top + 6;
+    EXPECT_EQ(wtest::Pixel(img, cx, cy), clOlive);
+    EXPECT_EQ(wtest::Pixel(img, led.Left + 1, led.Top + 1), clBlack); // the black ring
+    EXPECT_EQ(wtest::Pixel(img, led.Left, led.Top), ColorToRGB(clBtnShadow));
+    p.SetActive(true);
+    img = wtest::Render(&p);
+    EXPECT_EQ(wtest::Pixel(img, cx, cy), clYellow);
+    p.SetEnabled(false);
+    img = wtest::Render(&p);
+    EXPECT_EQ(wtest::Pixel(img, cx, cy), clBlack); // the background colour
+    int highlight = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = text.Left; x < 47; ++x)
+            highlight += wtest::Pixel(img, x, y) == ColorToRGB(clBtnHighlight);
+    EXPECT_GT(highlight, 0); // embossed caption
+}
+
+TEST_F(EditorControlsTest, LabelAngleRotationAndSharedBlinking)
+{
+    auto* a = new TRzLabel(nullptr);
+    const struct
+    {
+        int in, stored;
+    } angles[] = { { -90, 270 }, { 450, 90 }, { 360, 0 }, { 45, 45 } };
+    for (const auto& c : angles) {
+        a->SetAngle(c.in);
+        EXPECT_EQ(a->Angle(), c.stored) << c.in;
+    }
+    EXPECT_EQ(a->Rotation(), TRzLabelRotation::roFlat);
+    a->SetCenterPoint(TCenterPoint::cpLowerLeft);
+    a->SetRotation(TRzLabelRotation::roFlat);
+    EXPECT_EQ(a->Angle(), 0);
+    EXPECT_EQ(a->CenterPoint(), TCenterPoint::cpCenter);
+
+    auto* b = new TRzLabel(nullptr);
+    b->SetBlinkIntervalOn(250);
+    EXPECT_EQ(a->BlinkIntervalOn(), 250u);
+    ASSERT_NE(TRzBlinkingControlsList::Instance(), nullptr);
+    b->SetBlinking(true);
+    b->SetBlinkColor(clRed);
+    TRzBlinkingControlsList::Instance()->TimerFired(); // phase bsOn: the font colour
+    EXPECT_EQ(b->CurrentColor(), b->Font()->Color());
+    TRzBlinkingControlsList::Instance()->TimerFired(); // phase bsOff: the blink colour
+    EXPECT_EQ(b->CurrentColor(), clRed);
+    EXPECT_EQ(a->CurrentColor(), a->Font()->Color()); // not blinking
+    delete a;
+    EXPECT_NE(TRzBlinkingControlsList::Instance(), nullptr);
+    delete b;
+    EXPECT_EQ(TRzBlinkingControlsList::Instance(), nullptr);
+}
+
+TEST_F(EditorControlsTest, DisabledRaisedLabelDrawsOnlyGrayText)
+{
+    TRzLabel l(nullptr);
+    l.SetAutoSize(false);
+    l.SetBounds(0, 0, 60, 20);
+    l.SetColor(clYellow);
+    l.SetTextStyle(TTextStyle::tsRaised);
+    l.SetCaption(QStringLiteral("Gain"));
+    QImage img = wtest::Render(&l);
+    auto count = [&](TColor c) {
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                n += wtest::Pixel(img, x, y) == ColorToRGB(c);
+        return n;
+    };
+    EXPECT_GT(count(clBtnShadow), 0);
+    l.SetEnabled(false);
+    img = wtest::Render(&l);
+    EXPECT_EQ(count(clBtnShadow), 0);
+    EXPECT_EQ(count(clBtnHighlight), 0);
+    EXPECT_GT(count(clGrayText), 0);
+}
+
+TEST_F(EditorControlsTest, LabelAutoSizeFitsTextAndFrame)
+{
+    TRzLabel l(nullptr);
+    l.SetBorderOuter(TFrameStyleEx::fsFlat);
+    l.SetCaption(QStringLiteral("Freq"));
+    const TSize ext = l.Canvas()->TextExtent(QStringLiteral("Freq"));
+    EXPECT_EQ(l.Width(), ext.cx + 2);
+    EXPECT_EQ(l.Height(), ext.cy + 2);
+    l.SetBounds(100, 0, l.Width(), l.Height());
+    l.SetAlignment(TAlignment::taRightJustify);
+    const int right = l.Left() + l.Width();
+    l.SetCaption(QStringLiteral("Frequency"));
+    EXPECT_EQ(l.Left() + l.Width(), right); // right-aligned labels keep their right edge
+}
+
+TEST_F(EditorControlsTest, RzButtonClassicFaceAndDisabledCaption)
+{
+    TRzButton b(nullptr);
+    b.SetThemeAware(false);
+    b.SetBounds(0, 0, 60, 24);
+    QImage img = wtest::Render(&b);
+    EXPECT_EQ(wtest::Pixel(img, 0, 0), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(wtest::Pixel(img, 59, 23), ColorToRGB(cl3DDkShadow));
+    EXPECT_EQ(wtest::Pixel(img, 30, 2), ColorToRGB(clBtnFace));
+    b.SetDefault(true); // the default button gets the window frame
+    img = wtest::Render(&b);
+    EXPECT_EQ(wtest::Pixel(img, 0, 0), ColorToRGB(clWindowFrame));
+    EXPECT_EQ(wtest::Pixel(img, 1, 1), ColorToRGB(clBtnHighlight));
+
+    const struct
+    {
+        TColor face, caption;
+    } cases[] = { { clBtnFace, clGrayText }, { RGB(128, 128, 128), cl3DDkShadow } };
+    for (const auto& c : cases) {
+        TRzButton d(nullptr);
+        d.SetThemeAware(false);
+        d.SetBounds(0, 0, 60, 24);
+        d.SetColor(c.face);
+        d.SetCaption(QStringLiteral("Bypass"));
+        d.SetEnabled(false);
+        img = wtest::Render(&d);
+        int n = 0;
+        for (int y = 5; y < 19; ++y)
+            for (int x = 5; x < 55; ++x)
+                n += wtest::Pixel(img, x, y) == ColorToRGB(c.caption);
+        EXPECT_GT(n, 0) << std::hex << c.face;
+    }
+}
+
+} // namespace
