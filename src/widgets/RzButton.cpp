@@ -8,7 +8,12 @@
 #include "platform/ui/VirtualKeys.h"
 #include "widgets/RzGrafx.h"
 
+#include "platform/images/BmpCodec.h"
+
+#include <QBitmap>
 #include <QMouseEvent>
+
+#include <vector>
 
 namespace rz {
 
@@ -520,6 +525,398 @@ void TRzButton::PaintHotTrack(TCanvas& C, TRect B)
         const TColor l = ShadeLighter(Color(), 30);
         ring(B, MixColors(h, l, 60), MixColors(h, l, 160));
     }
+}
+
+// --- TRzShapeButton ---
+
+const int ShapeBevelOffsets[3][2][13][2] = {
+    { { { 1, -1 }, { 1, 0 }, { 1, 1 }, { 0, 1 }, { -1, 1 } }, { { -1, 0 }, { -1, -1 }, { 0, -1 } } },
+    { { { 2, -2 }, { 2, -1 }, { 2, 0 }, { 2, 1 }, { 2, 2 }, { 1, 2 }, { 0, 2 }, { -1, 2 }, { -2, 2 } },
+      { { -2, 1 }, { -2, 0 }, { -2, -1 }, { -2, -2 }, { -1, -2 }, { 0, -2 }, { 1, -2 } } },
+    { { { 3, -3 }, { 3, -2 }, { 3, -1 }, { 3, 0 }, { 3, 1 }, { 3, 2 }, { 3, 3 }, { 2, 3 }, { 1, 3 }, { 0, 3 },
+        { -1, 3 }, { -2, 3 }, { -3, 3 } },
+      { { -3, 2 }, { -3, 1 }, { -3, 0 }, { -3, -1 }, { -3, -2 }, { -3, -3 }, { -2, -3 }, { -1, -3 }, { 0, -3 },
+        { 1, -3 }, { 2, -3 } } },
+};
+
+namespace {
+
+QRgb Rgb32(TColor c)
+{
+    const TColor rgb = ColorToRGB(c);
+    return qRgb(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+// Pixels of the edge ring: 0 where Current is still transparent but Source is opaque at one of
+// the offsets back, 1 elsewhere.
+QImage CreateEdgeMask(const QImage& Source, const QImage& Current, const int (*Offsets)[2], TColor Key)
+{
+    const QImage sm = CreateMonoMask(Source, Key), cm = CreateMonoMask(Current, Key);
+    QImage em = cm.copy();
+    const int w = em.width(), h = em.height();
+    for (int k = 0; k < 13 && (Offsets[k][0] != 0 || Offsets[k][1] != 0); ++k) {
+        const int dx = Offsets[k][0], dy = Offsets[k][1];
+        for (int y = 0; y < h; ++y) {
+            const int ty = y + dy;
+            if (ty < 0 || ty >= h)
+                continue;
+            const uchar* src = sm.constScanLine(y);
+            uchar* dst = em.scanLine(ty);
+            for (int x = 0; x < w; ++x) {
+                const int tx = x + dx;
+                if (tx >= 0 && tx < w)
+                    dst[tx] &= src[x];
+            }
+        }
+    }
+    for (int y = 0; y < h; ++y) {
+        uchar* e = em.scanLine(y);
+        const uchar* c = cm.constScanLine(y);
+        for (int x = 0; x < w; ++x)
+            e[x] = (e[x] | (c[x] ^ 1)) & 1;
+    }
+    return em;
+}
+
+} // namespace
+
+QImage CreateMonoMask(const QImage& Bitmap, TColor Color)
+{
+    QImage mask(Bitmap.size(), QImage::Format_Grayscale8);
+    const QImage src = Bitmap.convertToFormat(QImage::Format_RGB32);
+    const QRgb key = Rgb32(Color) & 0xFFFFFFu;
+    for (int y = 0; y < src.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        uchar* out = mask.scanLine(y);
+        for (int x = 0; x < src.width(); ++x)
+            out[x] = (in[x] & 0xFFFFFFu) == key ? 1 : 0;
+    }
+    return mask;
+}
+
+TRzShapeButton::TRzShapeButton(TComponent* AOwner) : TGraphicControl(AOwner)
+{
+    SetBounds(0, 0, 80, 80);
+    FBitmap.OnChange = [this](TObject*) { BitmapChanged(); };
+}
+
+TRzShapeButton::~TRzShapeButton() = default;
+
+#define RZS_SET_REBUILD(Field, Value) \
+    if ((Field) == (Value))           \
+        return;                       \
+    (Field) = (Value);                \
+    BitmapChanged()
+
+void TRzShapeButton::SetBevelWidth(int Value) { RZS_SET_REBUILD(FBevelWidth, std::clamp(Value, 0, 2)); }
+void TRzShapeButton::SetBevelHighlightColor(TColor Value) { RZS_SET_REBUILD(FBevelHighlightColor, Value); }
+void TRzShapeButton::SetBevelShadowColor(TColor Value) { RZS_SET_REBUILD(FBevelShadowColor, Value); }
+void TRzShapeButton::SetBorderStyle(TRzBorderStyle Value) { RZS_SET_REBUILD(FBorderStyle, Value); }
+void TRzShapeButton::SetBorderColor(TColor Value) { RZS_SET_REBUILD(FBorderColor, Value); }
+
+void TRzShapeButton::SetAutoSize(bool Value)
+{
+    if (FAutoSize == Value)
+        return;
+    FAutoSize = Value;
+    UpdateAutoSize();
+}
+
+void TRzShapeButton::SetPreciseClick(bool Value)
+{
+    if (FPreciseClick == Value)
+        return;
+    FPreciseClick = Value;
+    ApplyHitMask();
+}
+
+void TRzShapeButton::SetCaptionPosition(TRzCaptionPosition Value)
+{
+    if (FCaptionPosition == Value)
+        return;
+    FCaptionPosition = Value;
+    Invalidate();
+}
+
+void TRzShapeButton::SetCaptionXY(int X, int Y)
+{
+    if (X == FCaptionX && Y == FCaptionY)
+        return;
+    FCaptionX = X;
+    FCaptionY = Y;
+    FCaptionPosition = TRzCaptionPosition::cpXY;
+    Invalidate();
+}
+
+void TRzShapeButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    if (FAutoSize && !ComponentState().Contains(TComponentStateItem::csLoading) && !FBitmap.Empty()) {
+        AWidth = FBitmap.Width() + 4;
+        AHeight = FBitmap.Height() + 4;
+    }
+    TGraphicControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TRzShapeButton::UpdateAutoSize()
+{
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+TColor TRzShapeButton::TransparentKey() const
+{
+    return ColorToRGB(FBitmap.TransparentColor());
+}
+
+TColor TRzShapeButton::GetBevelColor(TRzButtonState State, bool TopLeft) const
+{
+    TColor highlight = FBevelHighlightColor;
+    if (ColorToRGB(highlight) == TransparentKey())
+        highlight = ShadeDarker(highlight, 1);
+    const bool useHighlight = (State == TRzButtonState::bsUp) == TopLeft;
+    return useHighlight ? highlight : FBevelShadowColor;
+}
+
+void TRzShapeButton::BuildButtonImage(TRzButtonState State, TBitmap& Dest)
+{
+    const TColor key = TransparentKey();
+    const QImage source = FBitmap.Image().convertToFormat(QImage::Format_RGB32);
+    QImage dest = source.copy();
+    const int n = FBevelWidth + (FBorderStyle == TRzBorderStyle::bsSingle ? 1 : 0);
+    for (int ring = 1; ring <= n; ++ring) {
+        const QImage current = dest.copy();
+        for (int side = 0; side < 2; ++side) {
+            if (State == TRzButtonState::bsDown && ring == n && side == 0)
+                continue;
+            const QImage mask = CreateEdgeMask(source, current, ShapeBevelOffsets[ring - 1][side], key);
+            const TColor colour = FBorderStyle == TRzBorderStyle::bsSingle && ring == n
+                                      ? FBorderColor
+                                      : GetBevelColor(State, side == 1);
+            const QRgb paint = Rgb32(colour);
+            for (int y = 0; y < dest.height(); ++y) {
+                auto* line = reinterpret_cast<QRgb*>(dest.scanLine(y));
+                const uchar* m = mask.constScanLine(y);
+                for (int x = 0; x < dest.width(); ++x)
+                    if (m[x] == 0)
+                        line[x] = paint;
+            }
+        }
+    }
+    Dest.SetImage(dest);
+}
+
+void TRzShapeButton::BitmapChanged()
+{
+    UpdateAutoSize();
+    if (ComponentState().Contains(TComponentStateItem::csLoading))
+        return;
+    if (FBitmap.Empty()) {
+        FBitmapUp.Assign(nullptr);
+        FBitmapDown.Assign(nullptr);
+        FHitTestMask = QImage();
+    } else {
+        BuildButtonImage(TRzButtonState::bsUp, FBitmapUp);
+        BuildButtonImage(TRzButtonState::bsDown, FBitmapDown);
+        FHitTestMask = CreateMonoMask(FBitmapUp.Image(), TransparentKey());
+    }
+    ApplyHitMask();
+    Invalidate();
+}
+
+void TRzShapeButton::Loaded()
+{
+    TGraphicControl::Loaded();
+    if (FBitmap.Empty())
+        return;
+    // Clickable where either the source or the stored up image is opaque.
+    const QImage a = CreateMonoMask(FBitmap.Image(), TransparentKey());
+    QImage mask = a.copy();
+    if (!FBitmapUp.Empty() && FBitmapUp.Image().size() == a.size()) {
+        const QImage b = CreateMonoMask(FBitmapUp.Image(), TransparentKey());
+        for (int y = 0; y < mask.height(); ++y) {
+            uchar* m = mask.scanLine(y);
+            const uchar* bb = b.constScanLine(y);
+            for (int x = 0; x < mask.width(); ++x)
+                m[x] &= bb[x];
+        }
+    }
+    FHitTestMask = mask;
+    ApplyHitMask();
+}
+
+// The window system routes the mouse past the transparent pixels of a precise button.
+void TRzShapeButton::ApplyHitMask()
+{
+    if (!FPreciseClick || FHitTestMask.isNull()) {
+        clearMask();
+        return;
+    }
+    QImage bits(FHitTestMask.size(), QImage::Format_MonoLSB);
+    bits.fill(0);
+    for (int y = 0; y < FHitTestMask.height(); ++y) {
+        const uchar* m = FHitTestMask.constScanLine(y);
+        for (int x = 0; x < FHitTestMask.width(); ++x)
+            if (m[x] == 0)
+                bits.setPixel(x, y, 1);
+    }
+    setMask(QRegion(QBitmap::fromImage(bits)));
+}
+
+bool TRzShapeButton::PtInMask(int X, int Y) const
+{
+    if (FHitTestMask.isNull())
+        return true;
+    if (X < 0 || Y < 0 || X >= FHitTestMask.width() || Y >= FHitTestMask.height())
+        return false;
+    return FHitTestMask.constScanLine(Y)[X] == 0;
+}
+
+bool TRzShapeButton::Inside(int X, int Y) const
+{
+    if (FPreciseClick)
+        return PtInMask(X, Y);
+    return X >= 0 && X < Width() && Y >= 0 && Y < Height();
+}
+
+bool TRzShapeButton::WriteBitmapUp(QByteArray& Data) const
+{
+    if (FBitmapUp.Empty())
+        return false;
+    Data = BmpCodec::Encode(FBitmapUp.Image(), 32);
+    return true;
+}
+
+bool TRzShapeButton::WriteBitmapDown(QByteArray& Data) const
+{
+    if (FBitmapDown.Empty())
+        return false;
+    Data = BmpCodec::Encode(FBitmapDown.Image(), 32);
+    return true;
+}
+
+void TRzShapeButton::ReadBitmapUp(const QByteArray& Data)
+{
+    FBitmapUp.SetImage(BmpCodec::Decode(Data));
+}
+
+void TRzShapeButton::ReadBitmapDown(const QByteArray& Data)
+{
+    FBitmapDown.SetImage(BmpCodec::Decode(Data));
+}
+
+void TRzShapeButton::Paint()
+{
+    if (FState == TRzButtonState::bsDisabled || FState == TRzButtonState::bsExclusive)
+        FState = TRzButtonState::bsUp;
+    TBitmap& image = FState == TRzButtonState::bsUp ? FBitmapUp : FBitmapDown;
+    TCanvas& c = *Canvas();
+    if (!image.Empty()) {
+        const int at = FState == TRzButtonState::bsDown ? 1 : 0;
+        c.StretchImage(TRect(at, at, at + image.Width(), at + image.Height()), image.Image(),
+                       TRect(0, 0, image.Width(), image.Height()), SRCCOPY, TransparentKey());
+    }
+    if (!Caption().isEmpty()) {
+        c.Font()->Assign(Font());
+        DrawButtonCaption(c, Caption(), FState, CalcCaptionRect(c, Caption()));
+    }
+}
+
+TRect TRzShapeButton::CalcCaptionRect(TCanvas& Canvas, const QString& Text)
+{
+    if (FCaptionPosition == TRzCaptionPosition::cpCentered)
+        return TRect(0, 0, Width(), Height());
+    TRect r(0, 0, Width(), 0);
+    DrawTextIn(Canvas, Text, r, DT_CALCRECT | DT_SINGLELINE);
+    return TRect(FCaptionX, FCaptionY, FCaptionX + r.Width(), FCaptionY + r.Height());
+}
+
+void TRzShapeButton::DrawButtonCaption(TCanvas& Canvas, const QString& Text, TRzButtonState State, TRect Rect)
+{
+    Canvas.Brush()->SetStyle(TBrushStyle::bsClear);
+    if (State == TRzButtonState::bsDown)
+        Rect = TRect(Rect.Left + 1, Rect.Top + 1, Rect.Right + 1, Rect.Bottom + 1);
+    DrawTextIn(Canvas, Text, Rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+}
+
+void TRzShapeButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TGraphicControl::MouseDown(Button, Shift, X, Y);
+    if (Button != TMouseButton::mbLeft || !Enabled())
+        return;
+    if (!FPreciseClick || PtInMask(X, Y)) {
+        FState = TRzButtonState::bsDown;
+        Repaint();
+    }
+    FDragging = true;
+}
+
+void TRzShapeButton::MouseMove(TShiftState Shift, int X, int Y)
+{
+    TGraphicControl::MouseMove(Shift, X, Y);
+    const bool inMask = PtInMask(X, Y);
+    if (FPreciseShowHint && !inMask) {
+        if (!FPrevShowHintSaved) {
+            FPrevShowHint = ShowHint();
+            FPrevShowHintSaved = true;
+            SetShowHint(false);
+        }
+    } else if (FPreciseClick && !inMask) {
+        if (!FPrevCursorSaved) {
+            FPrevCursor = Cursor();
+            FPrevCursorSaved = true;
+            SetCursor(crDefault);
+        }
+    } else {
+        if (FPrevShowHintSaved) {
+            SetShowHint(FPrevShowHint);
+            FPrevShowHintSaved = false;
+        }
+        if (FPrevCursorSaved) {
+            SetCursor(FPrevCursor);
+            FPrevCursorSaved = false;
+        }
+    }
+    if (FDragging) {
+        const TRzButtonState state = Inside(X, Y) ? TRzButtonState::bsDown : TRzButtonState::bsUp;
+        if (state != FState) {
+            FState = state;
+            Repaint();
+        }
+    }
+}
+
+void TRzShapeButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TGraphicControl::MouseUp(Button, Shift, X, Y);
+    if (!FDragging)
+        return;
+    FDragging = false;
+    if (FState == TRzButtonState::bsDown) {
+        FState = TRzButtonState::bsUp;
+        Repaint();
+    }
+    if (Inside(X, Y))
+        Click();
+}
+
+// The press/release pair reaches MouseDown/MouseUp only: the shape decides when it was clicked.
+void TRzShapeButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const Qt::MouseButton b = event->button();
+    if (b != Qt::LeftButton && b != Qt::RightButton && b != Qt::MiddleButton)
+        return;
+    const TMouseButton button = b == Qt::RightButton ? TMouseButton::mbRight
+                                : b == Qt::MiddleButton ? TMouseButton::mbMiddle
+                                                        : TMouseButton::mbLeft;
+    const QPoint p = event->position().toPoint() - ClientOrigin();
+    const TShiftState shift = ShiftStateFrom(event->modifiers(), event->buttons());
+    Guarded([&] { MouseUp(button, shift, p.x(), p.y()); }, this);
+}
+
+void TRzShapeButton::Dispatch(TMessage& Message)
+{
+    if (Message.Msg == CM_FONTCHANGED || Message.Msg == CM_TEXTCHANGED)
+        Invalidate();
+    TGraphicControl::Dispatch(Message);
 }
 
 } // namespace rz

@@ -5,6 +5,7 @@
 #include "platform/ui/ModalResult.h"
 #include "platform/ui/TBitmap.h"
 #include "platform/ui/TCustomControl.h"
+#include "platform/ui/TGraphicControl.h"
 #include "platform/ui/TLabel.h"
 #include "widgets/RzCommon.h"
 
@@ -164,6 +165,109 @@ private:
     TColor FFrameColor { vcl::cl3DDkShadow };
     TRzButtonState FState { TRzButtonState::bsUp };
     bool FKeyWasPressed { false };
+};
+
+enum class TRzBorderStyle { bsNone, bsSingle };
+enum class TRzCaptionPosition { cpCentered, cpXY };
+
+// Offsets of the bevel rings around a shape: 3 rings x 2 sides (bottom-right, top-left) x up to 13
+// pairs; a list ends at the first (0, 0).
+extern const int ShapeBevelOffsets[3][2][13][2];
+
+// 1 (white) where Bitmap has Color, 0 elsewhere, as an 8-bit image of 0 and 1 values.
+QImage CreateMonoMask(const QImage& Bitmap, TColor Color);
+
+// A button shaped by the opaque pixels of a bitmap, with built raised and sunken images; it takes
+// clicks only on the shape.
+class TRzShapeButton : public vcl::TGraphicControl
+{
+public:
+    explicit TRzShapeButton(vcl::TComponent* AOwner);
+    ~TRzShapeButton() override;
+
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value);
+    int BevelWidth() const { return FBevelWidth; }
+    virtual void SetBevelWidth(int Value);
+    TColor BevelHighlightColor() const { return FBevelHighlightColor; }
+    virtual void SetBevelHighlightColor(TColor Value);
+    TColor BevelShadowColor() const { return FBevelShadowColor; }
+    virtual void SetBevelShadowColor(TColor Value);
+    vcl::TBitmap* Bitmap() { return &FBitmap; }
+    virtual void SetBitmap(vcl::TBitmap* Value) { FBitmap.Assign(Value); }
+    vcl::TBitmap* BitmapUp() { return &FBitmapUp; }
+    vcl::TBitmap* BitmapDown() { return &FBitmapDown; }
+    // Take prebuilt images without repainting.
+    virtual void SetBitmapUp(vcl::TBitmap* Value) { FBitmapUp.Assign(Value); }
+    virtual void SetBitmapDown(vcl::TBitmap* Value) { FBitmapDown.Assign(Value); }
+    TRzBorderStyle BorderStyle() const { return FBorderStyle; }
+    virtual void SetBorderStyle(TRzBorderStyle Value);
+    TColor BorderColor() const { return FBorderColor; }
+    virtual void SetBorderColor(TColor Value);
+    bool PreciseClick() const { return FPreciseClick; }
+    void SetPreciseClick(bool Value);
+    bool PreciseShowHint() const { return FPreciseShowHint; }
+    void SetPreciseShowHint(bool Value) { FPreciseShowHint = Value; }
+    TRzCaptionPosition CaptionPosition() const { return FCaptionPosition; }
+    virtual void SetCaptionPosition(TRzCaptionPosition Value);
+    int CaptionX() const { return FCaptionX; }
+    virtual void SetCaptionX(int Value) { SetCaptionXY(Value, FCaptionY); }
+    int CaptionY() const { return FCaptionY; }
+    virtual void SetCaptionY(int Value) { SetCaptionXY(FCaptionX, Value); }
+    virtual void SetCaptionXY(int X, int Y);
+    TRzButtonState State() const { return FState; }
+
+    // True without a mask, else exactly on the clickable (black) mask pixels.
+    virtual bool PtInMask(int X, int Y) const;
+    // Form data of the built images: a complete BMP file each; an empty image writes nothing.
+    virtual bool WriteBitmapUp(QByteArray& Data) const;
+    virtual bool WriteBitmapDown(QByteArray& Data) const;
+    virtual void ReadBitmapUp(const QByteArray& Data);
+    virtual void ReadBitmapDown(const QByteArray& Data);
+
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void Loaded() override;
+    void Dispatch(vcl::TMessage& Message) override;
+
+protected:
+    void Paint() override;
+    void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
+    void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    virtual void DrawButtonCaption(TCanvas& Canvas, const QString& Text, TRzButtonState State, TRect Rect);
+    virtual TRect CalcCaptionRect(TCanvas& Canvas, const QString& Text);
+
+private:
+    void BitmapChanged();
+    void UpdateAutoSize();
+    void BuildButtonImage(TRzButtonState State, vcl::TBitmap& Dest);
+    TColor GetBevelColor(TRzButtonState State, bool TopLeft) const;
+    TColor TransparentKey() const;
+    bool Inside(int X, int Y) const;
+    void ApplyHitMask();
+
+    bool FAutoSize { true };
+    int FBevelWidth { 2 };
+    TColor FBevelHighlightColor { vcl::clBtnHighlight };
+    TColor FBevelShadowColor { vcl::clBtnShadow };
+    vcl::TBitmap FBitmap;
+    vcl::TBitmap FBitmapUp;
+    vcl::TBitmap FBitmapDown;
+    TRzBorderStyle FBorderStyle { TRzBorderStyle::bsSingle };
+    TColor FBorderColor { vcl::cl3DDkShadow };
+    bool FDragging { false };
+    QImage FHitTestMask; // 0 on the clickable pixels; null for none
+    bool FPrevCursorSaved { false };
+    vcl::TCursor FPrevCursor { vcl::crDefault };
+    bool FPrevShowHintSaved { false };
+    bool FPrevShowHint { false };
+    bool FPreciseClick { true };
+    bool FPreciseShowHint { true };
+    TRzCaptionPosition FCaptionPosition { TRzCaptionPosition::cpCentered };
+    int FCaptionX { 0 };
+    int FCaptionY { 0 };
+    TRzButtonState FState { TRzButtonState::bsUp };
 };
 
 } // namespace rz
