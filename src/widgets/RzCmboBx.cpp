@@ -2,8 +2,12 @@
 
 #include "platform/ui/EventGuard.h"
 
+#include "platform/ui/VirtualKeys.h"
+
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QEvent>
 #include <QLineEdit>
 #include <QWheelEvent>
@@ -12,8 +16,13 @@ namespace rz {
 
 using namespace vcl;
 
+int SearchResetTimeout = 1500;
+
 TRzCustomComboBox::TRzCustomComboBox(TComponent* AOwner) : TComboBox(AOwner)
 {
+    FTimer.SetEnabled(false);
+    FTimer.SetInterval(static_cast<unsigned>(SearchResetTimeout));
+    FTimer.OnTimer = [this](TObject*) { SearchTimerFired(); };
     // The platform combo reports only the user's actions through these two.
     TComboBox::OnSelect = [this](TObject*) { UserPicked(); };
     TComboBox::OnChange = [this](TObject*) { UserEdited(); };
@@ -203,6 +212,7 @@ void TRzCustomComboBox::DoEnter()
 void TRzCustomComboBox::DoExit()
 {
     FIsFocused = false;
+    FSearchString.clear();
     SetHotState(false, false);
     TComboBox::DoExit();
     if (Style() == TComboBoxStyle::csDropDown && !Text().isEmpty() && Items()->IndexOf(Text()) < 0 && OnNotInList)
@@ -266,26 +276,308 @@ bool TRzCustomComboBox::eventFilter(QObject* watched, QEvent* event)
                 return true;
             break;
         case QEvent::KeyPress:
+            // An editable combo reports keys through its edit field already.
+            if (combo->isEditable())
+                return false;
+            return ListSearchKey(static_cast<QKeyEvent*>(event));
         case QEvent::KeyRelease:
         case QEvent::FocusIn:
         case QEvent::FocusOut:
-            // An editable combo reports these through its edit field already.
             if (combo->isEditable())
                 return false;
-            if (FReadOnly && event->type() == QEvent::KeyPress) {
-                TComboBox::eventFilter(watched, event);
-                return true;
-            }
             break;
         default: break;
         }
     }
+    if (combo && combo->lineEdit() && watched == combo->lineEdit()) {
+        if (event->type() == QEvent::KeyPress)
+            return EditCompletionKey(static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::MouseButtonPress && FAutoComplete)
+            FSearchString = Text();
+    }
     return TComboBox::eventFilter(watched, event);
+}
+
+// --- search and completion ---
+
+void TRzCustomComboBox::InvalidKeyBeep()
+{
+    if (FBeepOnInvalidKey)
+        QApplication::beep();
+}
+
+void TRzCustomComboBox::SearchTimerFired()
+{
+    if (FKeyCount != 0)
+        return;
+    FTimer.SetEnabled(false);
+    FSearchString.clear();
+}
+
+void TRzCustomComboBox::AutoCompleteList(const QString& Text)
+{
+    const int index = FindPrefixItem(Text);
+    if (index < 0) {
+        InvalidKeyBeep();
+        return;
+    }
+    SetItemIndex(index);
+    FSearchString = Text;
+    Click();
+    Change();
+}
+
+bool TRzCustomComboBox::AutoCompleteEdit(const QString& Text)
+{
+    QComboBox* combo = Combo();
+    const int old = ItemIndex();
+    const int index = FindPrefixItem(Text);
+    if (index < 0 || !combo || !combo->lineEdit())
+        return false;
+    const QString item = Items()->Strings(index);
+    {
+        TFlagGuard typing(FTyping);
+        if (FKeepSearchCase) {
+            TFlagGuard sync(m_syncing);
+            combo->lineEdit()->setText(Text + item.mid(Text.size()));
+        } else {
+            SetItemIndex(-1);
+            SetItemIndex(index);
+        }
+    }
+    Click();
+    Change();
+    // The caret after the typed part, the completed tail selected.
+    QLineEdit* edit = combo->lineEdit();
+    edit->setCursorPosition(edit->text().size());
+    edit->cursorBackward(true, static_cast<int>(edit->text().size() - Text.size()));
+    if (ItemIndex() != old && OnMatch)
+        OnMatch(this);
+    return true;
+}
+
+void TRzCustomComboBox::ApplyTextSearch()
+{
+    QComboBox* combo = Combo();
+    if (Style() != TComboBoxStyle::csDropDown || !combo || !combo->lineEdit())
+        return;
+    if (FEnterPressed) {
+        FEnterPressed = false;
+        return;
+    }
+    FSearchString = Text();
+    const int index = FindPrefixItem(FSearchString);
+    if (index < 0)
+        return;
+    const QString item = Items()->Strings(index);
+    {
+        TFlagGuard typing(FTyping);
+        SetItemIndex(index);
+    }
+    QLineEdit* edit = combo->lineEdit();
+    edit->setCursorPosition(item.size());
+    edit->cursorBackward(true, static_cast<int>(item.size() - FSearchString.size()));
+}
+
+void TRzCustomComboBox::PostTab()
+{
+    if (QComboBox* combo = Combo())
+        QApplication::postEvent(combo, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+}
+
+void TRzCustomComboBox::KeyPress(char16_t& Key)
+{
+    const QComboBox* combo = Combo();
+    const bool dropped = combo && combo->view() && combo->view()->isVisible();
+    if (FTabOnEnter && Key == u'\r' && !dropped) {
+        Key = 0;
+        PostTab();
+        return;
+    }
+    TComboBox::KeyPress(Key);
+}
+
+// Keys of a list-style combo: navigation clears the typed text, characters search the list.
+bool TRzCustomComboBox::ListSearchKey(QKeyEvent* Event)
+{
+    const int key = Event->key();
+    const bool navigation = key == Qt::Key_Escape || key == Qt::Key_PageUp || key == Qt::Key_PageDown
+                            || key == Qt::Key_End || key == Qt::Key_Home || key == Qt::Key_Left
+                            || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
+    if (FReadOnly)
+        return true;
+    if (navigation)
+        FSearchString.clear();
+    // OnKeyDown and OnKeyPress first; a handler may eat the key.
+    if (TComboBox::eventFilter(Combo(), Event))
+        return true;
+    const QString text = Event->text();
+    if (key == Qt::Key_Backspace) {
+        QString copy = FSearchString;
+        if (copy.isEmpty()) {
+            InvalidKeyBeep();
+            AutoCompleteList(copy);
+        } else {
+            copy.chop(1);
+            if (!copy.isEmpty()) {
+                AutoCompleteList(copy);
+            } else {
+                SetItemIndex(0);
+                Click();
+                Change();
+                FSearchString.clear();
+            }
+        }
+        return true;
+    }
+    if (text.size() == 1 && text[0].unicode() >= 32 && text[0].unicode() <= 255 && !(Event->modifiers() & Qt::ControlModifier)) {
+        FKeyCount = 1;
+        AutoCompleteList(FSearchString + text);
+        FTimer.SetEnabled(false);
+        FTimer.SetInterval(static_cast<unsigned>(SearchResetTimeout));
+        FTimer.SetEnabled(true);
+        FKeyCount = 0;
+        return true;
+    }
+    return false;
+}
+
+// Keys of the edit field: completion against the list while typing.
+bool TRzCustomComboBox::EditCompletionKey(QKeyEvent* Event)
+{
+    QComboBox* combo = Combo();
+    QLineEdit* edit = combo->lineEdit();
+    const int key = Event->key();
+    const bool dropped = combo->view() && combo->view()->isVisible();
+    if (!FAutoComplete)
+        return TComboBox::eventFilter(edit, Event);
+    switch (key) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        FTyping = true;
+        FSearchString.clear();
+        if (FReadOnly)
+            return true;
+        return TComboBox::eventFilter(edit, Event);
+    case Qt::Key_End:
+    case Qt::Key_Home:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        FSearchString = Text();
+        return TComboBox::eventFilter(edit, Event);
+    case Qt::Key_Delete:
+        if (!FAllowEdit && edit->selectedText() != edit->text())
+            return true;
+        FSearchString = Text();
+        if (edit->hasSelectedText())
+            FSearchString.remove(edit->selectionStart(), edit->selectedText().size());
+        else
+            FSearchString.remove(edit->cursorPosition(), 1);
+        return TComboBox::eventFilter(edit, Event);
+    default: break;
+    }
+    if (FReadOnly) {
+        if (FTabOnEnter && (key == Qt::Key_Return || key == Qt::Key_Enter) && !dropped)
+            PostTab();
+        const bool copy = (Event->modifiers() & Qt::ControlModifier) && key == Qt::Key_C;
+        return copy ? TComboBox::eventFilter(edit, Event) : true;
+    }
+    if (key == Qt::Key_Backspace) {
+        if (FSearchString.isEmpty()) {
+            InvalidKeyBeep();
+            return TComboBox::eventFilter(edit, Event);
+        }
+        const int caret = edit->cursorPosition();
+        if (caret >= FSearchString.size())
+            FSearchString.chop(1);
+        else if (edit->hasSelectedText() && FAllowEdit)
+            FSearchString.remove(edit->selectionStart(), edit->selectedText().size());
+        else if (FAllowEdit && caret > 0)
+            FSearchString.remove(caret - 1, 1);
+        Change();
+        if (FSearchString.isEmpty()) {
+            SetItemIndex(-1);
+            if (FKeepSearchCase) {
+                TFlagGuard sync(m_syncing);
+                edit->clear();
+            }
+            Click();
+            Change();
+            return TComboBox::eventFilter(edit, Event);
+        }
+        {
+            TFlagGuard typing(FTyping);
+            TFlagGuard sync(m_syncing);
+            edit->setText(FSearchString);
+        }
+        if (!AutoCompleteEdit(FSearchString))
+            edit->setCursorPosition(FSearchString.size());
+        return true;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (dropped && OnSelEndOk)
+            OnSelEndOk(this);
+        FEnterPressed = true;
+        return TComboBox::eventFilter(edit, Event);
+    }
+    if ((Event->modifiers() & Qt::ControlModifier) && (key == Qt::Key_V || key == Qt::Key_X)) {
+        if (!FAllowEdit)
+            return true;
+        const bool eaten = TComboBox::eventFilter(edit, Event);
+        if (!eaten) {
+            edit->event(Event); // let the edit cut or paste first, then complete the result
+            FSearchString = Text();
+            AutoCompleteEdit(FSearchString);
+        }
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        FSearchString.clear();
+        return !dropped;
+    }
+    const QString typed = Event->text();
+    if (typed.size() != 1 || typed[0].unicode() < 32)
+        return TComboBox::eventFilter(edit, Event);
+    // OnKeyDown and OnKeyPress first; a handler may cancel the character.
+    if (TComboBox::eventFilter(edit, Event))
+        return true;
+    QString search = FSearchString;
+    int caret = edit->cursorPosition();
+    if (edit->hasSelectedText() && edit->selectionStart() < search.size()) {
+        search.remove(edit->selectionStart(), edit->selectedText().size());
+        caret = edit->selectionStart();
+    }
+    const QString old = FSearchString;
+    search.insert(std::min<int>(caret, static_cast<int>(search.size())), typed);
+    FSearchString = search;
+    if (AutoCompleteEdit(search))
+        return true;
+    if (FAllowEdit) {
+        {
+            TFlagGuard typing(FTyping);
+            TFlagGuard sync(m_syncing);
+            edit->setText(old);
+        }
+        edit->setCursorPosition(std::min<int>(caret, static_cast<int>(old.size())));
+        return false; // the edit inserts the character
+    }
+    InvalidKeyBeep();
+    FSearchString = old;
+    return true;
 }
 
 void TRzCustomComboBox::Dispatch(TMessage& Message)
 {
     TComboBox::Dispatch(Message);
+    if (Message.Msg == CM_TEXTCHANGED) {
+        const QComboBox* combo = Combo();
+        const bool dropped = combo && combo->view() && combo->view()->isVisible();
+        if (FAutoComplete && !FTyping && !dropped)
+            ApplyTextSearch();
+        FTyping = false;
+    }
     if (Message.Msg == CM_ENABLEDCHANGED)
         UpdateColors();
     else if (Message.Msg == CM_MOUSEENTER)

@@ -5,11 +5,15 @@
 
 #include "platform/core/TStringList.h"
 #include "platform/ui/TComboBox.h"
+#include "platform/ui/TTimer.h"
 #include "widgets/RzCommon.h"
 
 class QComboBox;
 
 namespace rz {
+
+// Pause after which the list search starts afresh (milliseconds); read each time the timer is armed.
+extern int SearchResetTimeout;
 
 using TRzDeleteComboItemEvent = std::function<void(vcl::TObject* Sender, void* Item)>;
 
@@ -95,9 +99,16 @@ public:
     bool IsFocused() const { return FIsFocused; }
 
     void Dispatch(vcl::TMessage& Message) override;
+    // The list search's pause timer: forgets the typed text unless a character is being handled.
+    void SearchTimerFired();
 
 protected:
     virtual void Change();
+    virtual void InvalidKeyBeep();
+    virtual void AutoCompleteList(const QString& Text);
+    virtual bool AutoCompleteEdit(const QString& Text);
+    void ApplyTextSearch();
+    void KeyPress(char16_t& Key) override;
     void Click() override;
     virtual void UpdateColors();
     virtual void SetHotState(bool MouseFlag, bool Value);
@@ -113,6 +124,9 @@ protected:
 private:
     void UserPicked();
     void UserEdited();
+    bool ListSearchKey(QKeyEvent* Event);
+    bool EditCompletionKey(QKeyEvent* Event);
+    void PostTab();
 
     bool FAutoComplete { true };
     bool FAllowEdit { true };
@@ -141,6 +155,10 @@ private:
     bool FInControl { false };
     bool FOverControl { false };
     bool FIsFocused { false };
+    int FKeyCount { 0 };
+    vcl::TTimer FTimer { nullptr };
+    bool FTyping { false };
+    bool FEnterPressed { false };
 };
 
 class TRzComboBox : public TRzCustomComboBox
