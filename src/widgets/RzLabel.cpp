@@ -145,9 +145,10 @@ TRzLabel::~TRzLabel()
 
 void TRzLabel::SetAngle(int Value)
 {
-    Value = Value < 0 ? 360 + Value % 360 : Value % 360;
-    if (Value == 360)
-        Value = 0;
+    // Any negative angle lands in 0..359, not only those down to -360.
+    Value %= 360;
+    if (Value < 0)
+        Value += 360;
     FAngle = Value;
     if (FAngle != 0 && FRotation == TRzLabelRotation::roNone)
         FRotation = TRzLabelRotation::roFlat;

@@ -62,7 +62,9 @@ TVrCustomControl::TVrCustomControl(TComponent* AOwner) : TCustomControl(AOwner) 
 
 void TVrCustomControl::EndUpdate()
 {
-    --FUpdateCount;
+    // An unpaired call must not leave the control unable to repaint.
+    if (FUpdateCount > 0)
+        --FUpdateCount;
     UpdateControl();
 }
 

@@ -261,6 +261,7 @@ TEST_F(EditorControlsTest, PowerButtonFlipsActiveBeforeOnClick)
     p.SetActive(true);
     EXPECT_EQ(seen.size(), 4u);
     EXPECT_EQ(p.Cursor(), vr::VrHandPointCursor);
+
 }
 
 TEST_F(EditorControlsTest, LabelDefaultsAndTransparentCentredText)
@@ -337,7 +338,7 @@ TEST_F(EditorControlsTest, LabelAngleRotationAndSharedBlinking)
     const struct
     {
         int in, stored;
-    } angles[] = { { -90, 270 }, { 450, 90 }, { 360, 0 }, { 45, 45 } };
+    } angles[] = { { -90, 270 }, { 450, 90 }, { 360, 0 }, { -450, 270 }, { 45, 45 } };
     for (const auto& c : angles) {
         a->SetAngle(c.in);
         EXPECT_EQ(a->Angle(), c.stored) << c.in;
