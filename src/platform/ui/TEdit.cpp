@@ -3,8 +3,33 @@
 #include "platform/ui/EventGuard.h"
 
 #include <QLineEdit>
+#include <QValidator>
 
 namespace vcl {
+
+namespace {
+
+// The length limit on what the user types: an edit that would make the text longer than both the
+// limit and the text it changes is refused (a longer text the program set stays whole and can still
+// be shortened). Program texts are not validated by QLineEdit::setText.
+class TypingLimitValidator : public QValidator
+{
+public:
+    TypingLimitValidator(const int& limit, const qsizetype& before, QObject* parent)
+        : QValidator(parent), m_limit(limit), m_before(before)
+    {
+    }
+    State validate(QString& input, int&) const override
+    {
+        return m_limit > 0 && input.size() > m_limit && input.size() > m_before ? Invalid : Acceptable;
+    }
+
+private:
+    const int& m_limit;
+    const qsizetype& m_before;
+};
+
+} // namespace
 
 TEdit::TEdit(TComponent* AOwner) : TQtHostControl(AOwner), m_edit(new QLineEdit)
 {
@@ -12,7 +37,11 @@ TEdit::TEdit(TComponent* AOwner) : TQtHostControl(AOwner), m_edit(new QLineEdit)
     SetBounds(0, 0, 121, 21);
     SetParentColor(false);
     SetColor(clWindow);
-    QObject::connect(m_edit, &QLineEdit::textChanged, [this] { Guarded([this] { Change(); }, this); });
+    m_edit->setValidator(new TypingLimitValidator(m_maxLength, m_shownLength, m_edit));
+    QObject::connect(m_edit, &QLineEdit::textChanged, [this](const QString& text) {
+        m_shownLength = text.size();
+        Guarded([this] { Change(); }, this);
+    });
 }
 
 TEdit::~TEdit()
@@ -27,7 +56,9 @@ QString TEdit::GetTextValue() const
 
 void TEdit::SetTextValue(const QString& value)
 {
-    m_edit->setText(m_maxLength > 0 ? value.left(m_maxLength) : value);
+    // The limit is the user's; the program's text is shown whole.
+    m_shownLength = value.size();
+    m_edit->setText(value);
 }
 
 void TEdit::Change()
@@ -38,8 +69,8 @@ void TEdit::Change()
 
 void TEdit::SetMaxLength(int value)
 {
+    // Kept in the validator: QLineEdit's own limit would also cut the program's texts.
     m_maxLength = std::max(0, value);
-    m_edit->setMaxLength(m_maxLength > 0 ? m_maxLength : 32767);
 }
 
 bool TEdit::ReadOnly() const

@@ -36,7 +36,8 @@ protected:
 
 private:
     QLineEdit* m_edit;
-    int m_maxLength { 0 };
+    int m_maxLength { 0 };      // limit on typed text; 0 for none
+    qsizetype m_shownLength { 0 }; // length of the text an edit starts from
     char16_t m_passwordChar { 0 };
 };
 
