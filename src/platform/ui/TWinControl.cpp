@@ -4,8 +4,10 @@
 #include "platform/ui/EventGuard.h"
 #include "platform/ui/VirtualKeys.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -315,14 +317,17 @@ bool TWinControl::HandleKeyRelease(QKeyEvent* event)
 
 void TWinControl::keyPressEvent(QKeyEvent* event)
 {
-    HandleKeyPress(event);
+    // A key an inner editor left unused bubbles up here; it was reported when it reached the editor.
+    if (!m_innerKey)
+        HandleKeyPress(event);
     // A control's keys stay with it; they never travel on to the parent.
     event->accept();
 }
 
 void TWinControl::keyReleaseEvent(QKeyEvent* event)
 {
-    HandleKeyRelease(event);
+    if (!m_innerKey)
+        HandleKeyRelease(event);
     event->accept();
 }
 
@@ -346,14 +351,31 @@ void TWinControl::ForwardKeysFrom(QWidget* widget)
     setFocusProxy(widget);
 }
 
+// Reports the key once, then lets the editor (and the widgets it passes the key up to) take it
+// while this control knows the key is already reported; the key ends here, as a control's keys do.
+bool TWinControl::FilterInnerKey(QWidget* widget, QKeyEvent* event)
+{
+    if (m_innerKey)
+        return false; // the editor's own turn, below
+    const bool eaten = event->type() == QEvent::KeyPress ? HandleKeyPress(event) : HandleKeyRelease(event);
+    if (eaten)
+        return true;
+    QPointer<TWinControl> alive(this);
+    m_innerKey = true;
+    QCoreApplication::sendEvent(widget, event); // Qt handlers do not throw
+    if (alive)
+        m_innerKey = false;
+    event->accept();
+    return true;
+}
+
 bool TWinControl::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != this && watched->isWidgetType()) {
         switch (event->type()) {
         case QEvent::KeyPress:
-            return HandleKeyPress(static_cast<QKeyEvent*>(event));
         case QEvent::KeyRelease:
-            return HandleKeyRelease(static_cast<QKeyEvent*>(event));
+            return FilterInnerKey(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
         case QEvent::FocusIn:
         case QEvent::FocusOut: {
             auto* fe = static_cast<QFocusEvent*>(event);

@@ -73,6 +73,8 @@ protected:
     // True when the key was eaten (Key set to 0) by a previewing form or a handler.
     bool HandleKeyPress(QKeyEvent* event);
     bool HandleKeyRelease(QKeyEvent* event);
+    // A key event of a forwarded editor, reported exactly once however far it bubbles.
+    bool FilterInnerKey(QWidget* widget, QKeyEvent* event);
 
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -94,6 +96,7 @@ private:
     int m_alignDisabled { 0 };
     bool m_aligning { false };
     bool m_alignPending { false };
+    bool m_innerKey { false }; // an already reported key is on its way through the inner editor
 };
 
 } // namespace vcl
