@@ -55,6 +55,14 @@ bool IsReportedButton(Qt::MouseButton b)
 
 } // namespace
 
+bool MouseButtonFrom(Qt::MouseButton qtButton, TMouseButton& button)
+{
+    if (!IsReportedButton(qtButton))
+        return false;
+    button = ButtonOf(qtButton);
+    return true;
+}
+
 TShiftState ShiftStateFrom(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
 {
     TShiftState s;

@@ -223,5 +223,7 @@ private:
 
 // Shift state of the current Qt modifiers and buttons.
 TShiftState ShiftStateFrom(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+// The library's button for a Qt button; false for a button the library does not report.
+bool MouseButtonFrom(Qt::MouseButton qtButton, TMouseButton& button);
 
 } // namespace vcl

@@ -19,11 +19,21 @@ protected:
     QWidget* FocusWidget() override { return m_inner ? m_inner : this; }
     void SizeChanged() override;
     void ColorChanged() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     // Guard for programmatic changes whose Qt signals must not reach the user-edit handlers.
     bool m_syncing { false };
 
 private:
+    // A button press or release on the editor: the editor takes it first, then the control reports it.
+    bool FilterInnerMouse(QWidget* widget, QMouseEvent* event);
+
     QWidget* m_inner { nullptr };
+    QWidget* m_viewport { nullptr }; // the part of a scrolling editor that gets its mouse events
+    bool m_innerMouse { false };      // a button event is on its way through the editor
+    bool m_innerMouseBubbled { false }; // ... and the editor left it to this control, which reported it
 };
 
 // Sets a flag for its lifetime and restores the previous value on every exit path.
