@@ -139,6 +139,29 @@ QPoint Q(TPoint p)
     return { p.X, p.Y };
 }
 
+// A rectangle (right and bottom outside) as a QRect whose edge arithmetic cannot overflow: the
+// edges are held to a range far beyond any surface, which changes no pixel that can be drawn.
+QRect SafeRect(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
+{
+    const auto hold = [](std::int64_t v) {
+        constexpr std::int64_t far = std::int64_t(1) << 28;
+        return static_cast<int>(v < -far ? -far : v > far ? far : v);
+    };
+    const int l = hold(left);
+    const int t = hold(top);
+    const int r = hold(right);
+    const int b = hold(bottom);
+    if (r <= l || b <= t)
+        return {};
+    return QRect(QPoint(l, t), QPoint(r - 1, b - 1));
+}
+
+QRect SafeRect(const TRect& rect)
+{
+    const TRect n = rect.Normalized();
+    return SafeRect(n.Left, n.Top, n.Right, n.Bottom);
+}
+
 } // namespace
 
 // What the pen draws with right now.
@@ -537,7 +560,7 @@ void TCanvas::FillRect(const TRect& Rect)
     if (!HandleAllocated() || Rect.Right <= Rect.Left || Rect.Bottom <= Rect.Top)
         return;
     if (m_brush.Style() == TBrushStyle::bsSolid) {
-        EmitRect(Rect.toQRect(), m_brush.Color(), TPenMode::pmCopy);
+        EmitRect(SafeRect(Rect), m_brush.Color(), TPenMode::pmCopy);
     } else if (m_brush.Style() != TBrushStyle::bsClear) {
         raster::SpanSet area(DrawLimit());
         for (std::int64_t y = std::max(Rect.Top, DrawLimit().top()); y < Rect.Bottom && y <= DrawLimit().bottom(); ++y)
@@ -575,19 +598,33 @@ TSize TCanvas::TextExtent(const QString& Text) const
     return TextMetrics().TextExtent(m_font, Text);
 }
 
+void TCanvas::DrawTextCell(int X, int Y, const TSize& extent, const QString& Text)
+{
+    // Glyphs may overhang their cell a little; a cell that stays off the drawing area even with
+    // that margin draws nothing, which also keeps coordinates near the int limits out of the painter.
+    const std::int64_t margin = std::max(0, extent.cy) + 1;
+    const QRect reach = SafeRect(std::int64_t(X) - margin, std::int64_t(Y) - margin,
+                                 std::int64_t(X) + std::max(0, extent.cx) + margin,
+                                 std::int64_t(Y) + std::max(0, extent.cy) + margin);
+    if (!reach.intersects(DrawLimit()))
+        return;
+    const QFont font = m_font.QtFont();
+    const QColor colour = QColor::fromRgb(ToRgb(m_font.Color()));
+    WithPainter([&](QPainter& painter) {
+        painter.setFont(font);
+        painter.setPen(colour);
+        painter.drawText(QPointF(X, double(Y) + QFontMetrics(font).ascent()), Text);
+    });
+}
+
 void TCanvas::TextOut(int X, int Y, const QString& Text)
 {
     const TSize extent = TextExtent(Text);
     if (HandleAllocated() && !Text.isEmpty()) {
         if (m_brush.Style() == TBrushStyle::bsSolid)
-            EmitRect(QRect(X, Y, extent.cx, extent.cy), m_brush.Color(), TPenMode::pmCopy);
-        const QFont font = m_font.QtFont();
-        const QColor colour = QColor::fromRgb(ToRgb(m_font.Color()));
-        WithPainter([&](QPainter& painter) {
-            painter.setFont(font);
-            painter.setPen(colour);
-            painter.drawText(X, Y + QFontMetrics(font).ascent(), Text);
-        });
+            EmitRect(SafeRect(X, Y, std::int64_t(X) + extent.cx, std::int64_t(Y) + extent.cy), m_brush.Color(),
+                     TPenMode::pmCopy);
+        DrawTextCell(X, Y, extent, Text);
         Changed();
     }
     MoveTo(SaturateToInt(double(X) + extent.cx), Y);
@@ -601,16 +638,9 @@ void TCanvas::TextRect(const TRect& Rect, int X, int Y, const QString& Text)
     const TPoint pos = m_penPos;
     IntersectClipRect(Rect);
     if (m_brush.Style() == TBrushStyle::bsSolid)
-        EmitRect(Rect.Normalized().toQRect(), m_brush.Color(), TPenMode::pmCopy);
-    if (!Text.isEmpty()) {
-        const QFont font = m_font.QtFont();
-        const QColor colour = QColor::fromRgb(ToRgb(m_font.Color()));
-        WithPainter([&](QPainter& painter) {
-            painter.setFont(font);
-            painter.setPen(colour);
-            painter.drawText(X, Y + QFontMetrics(font).ascent(), Text);
-        });
-    }
+        EmitRect(SafeRect(Rect), m_brush.Color(), TPenMode::pmCopy);
+    if (!Text.isEmpty())
+        DrawTextCell(X, Y, TextExtent(Text), Text);
     m_clip = saved;
     m_penPos = pos;
     Changed();
@@ -629,7 +659,7 @@ TColor TCanvas::Pixels(int X, int Y) const
 
 void TCanvas::SetPixels(int X, int Y, TColor Color)
 {
-    EmitRect(QRect(X, Y, 1, 1), Color, TPenMode::pmCopy);
+    EmitRect(SafeRect(X, Y, std::int64_t(X) + 1, std::int64_t(Y) + 1), Color, TPenMode::pmCopy);
     Changed();
 }
 
@@ -749,13 +779,13 @@ TRect TCanvas::ClipRect() const
 
 void TCanvas::IntersectClipRect(const TRect& Rect)
 {
-    const QRegion region(Rect.Normalized().toQRect());
+    const QRegion region(SafeRect(Rect));
     m_clip = m_clip ? (*m_clip & region) : (QRegion(Surface()) & region);
 }
 
 void TCanvas::ExcludeClipRect(const TRect& Rect)
 {
-    const QRegion region(Rect.Normalized().toQRect());
+    const QRegion region(SafeRect(Rect));
     m_clip = (m_clip ? *m_clip : QRegion(Surface())) - region;
 }
 
@@ -777,7 +807,7 @@ TCanvasPainterBinding::TCanvasPainterBinding(TCanvas& Canvas, QPainter& Painter,
       m_clip(Canvas.m_clip)
 {
     Canvas.m_painter = &Painter;
-    Canvas.m_painterBounds = Bounds.Normalized().toQRect();
+    Canvas.m_painterBounds = SafeRect(Bounds);
     Canvas.m_clip.reset();
 }
 

@@ -164,6 +164,8 @@ private:
     void ThinPolyline(const std::vector<TPoint>& points, bool closed, std::int64_t& phase);
     template <typename Fn>
     void WithPainter(Fn&& fn);
+    // Text with its cell's top-left at (X, Y); nothing when the cell is far off the drawing area.
+    void DrawTextCell(int X, int Y, const TSize& extent, const QString& Text);
 
     TFont m_font;
     TPen m_pen;
