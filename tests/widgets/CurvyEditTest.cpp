@@ -1,0 +1,357 @@
+// Rounded edit box: fixed height, inner edit layout, image button sums and hit spans, events of
+// the inner edit re-raised with the box as Sender, forwarded properties and the grey cue.
+#include "WidgetTestSupport.h"
+
+#include "platform/ui/TForm.h"
+#include "platform/ui/VirtualKeys.h"
+#include "widgets/CurvyControls.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace vcl;
+
+namespace {
+
+// Images of a fixed size that record what was drawn.
+class FakeImages : public TCurvyImageList
+{
+public:
+    FakeImages(int w, int h) : TCurvyImageList(nullptr), m_w(w), m_h(h) {}
+    int Width() const override { return m_w; }
+    int Height() const override { return m_h; }
+    void Draw(TCanvas*, int X, int Y, int Index, bool) override { drawn.push_back({ X, Y, Index }); }
+    struct Call
+    {
+        int x, y, index;
+    };
+    std::vector<Call> drawn;
+
+private:
+    int m_w, m_h;
+};
+
+class CurvyEditTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { wtest::App(); }
+
+    static QLineEdit* Line(TCurvyEdit* box) { return box->Edit()->LineEdit(); }
+
+    static void KeyTo(QWidget* w, int qtKey, const QString& text = {})
+    {
+        wtest::Key(w, QEvent::KeyPress, qtKey, text);
+        wtest::Key(w, QEvent::KeyRelease, qtKey, text);
+    }
+};
+
+TEST_F(CurvyEditTest, HeightIsAlwaysTwentyFour)
+{
+    TCurvyEdit box(nullptr);
+    EXPECT_EQ(box.Width(), 100);
+    EXPECT_EQ(box.Height(), 24);
+    box.SetBounds(10, 20, 58, 100);
+    EXPECT_EQ(box.BoundsRect(), TRect(10, 20, 68, 44));
+    box.SetHeight(50);
+    EXPECT_EQ(box.Height(), 24);
+    EXPECT_EQ(box.Version(), QStringLiteral("1.0.3.1"));
+    box.SetVersion(QStringLiteral("9"));
+    EXPECT_EQ(box.Version(), QStringLiteral("1.0.3.1"));
+}
+
+TEST_F(CurvyEditTest, InnerEditLayout)
+{
+    struct Case
+    {
+        int width, rounding;
+        std::vector<std::pair<TControlPosition, bool>> buttons; // position, drop-down
+        int left, editWidth, leftIndent, rightIndent;
+    };
+    using P = TControlPosition;
+    const Case cases[] = {
+        { 58, 6, {}, 6, 44, 0, 0 },     // the main window's boxes: Width - 14
+        { 100, 8, {}, 8, 82, 0, 0 },    // defaults
+        { 100, 8, { { P::cpLeftInControl, false } }, 26, 64, 0, 0 },
+        { 100, 8, { { P::cpRightInControl, false } }, 8, 64, 0, 0 },
+        { 100, 8, { { P::cpLeft, false } }, 26, 64, 18, 0 },
+        { 100, 8, { { P::cpRight, true } }, 8, 59, 0, 23 },
+        { 120, 7, { { P::cpLeft, false }, { P::cpLeftInControl, true }, { P::cpRight, false } }, 48, 45, 18, 18 },
+    };
+    FakeImages images(16, 16);
+    for (const Case& c : cases) {
+        TCurvyEdit box(nullptr);
+        box.SetRounding(c.rounding);
+        box.SetWidth(c.width);
+        box.SetImages(&images);
+        for (auto [pos, drop] : c.buttons) {
+            TCurvyControl* b = box.Controls()->Add();
+            b->SetPosition(pos);
+            b->SetDropDown(drop);
+        }
+        if (c.buttons.empty())
+            box.SetImages(nullptr);
+        EXPECT_EQ(box.Edit()->BoundsRect(), TRect(c.left, 5, c.left + c.editWidth, 23)) << c.width << " " << c.rounding;
+        EXPECT_EQ(box.LeftIndent(), c.leftIndent);
+        EXPECT_EQ(box.RightIndent(), c.rightIndent);
+    }
+    // Resizing lays the edit out again.
+    TCurvyEdit box(nullptr);
+    box.SetRounding(6);
+    box.SetWidth(70);
+    EXPECT_EQ(box.Edit()->Width(), 56);
+}
+
+TEST_F(CurvyEditTest, ButtonSizesAndHitSpans)
+{
+    FakeImages images(10, 12);
+    TCurvyEdit box(nullptr);
+    box.SetBounds(0, 0, 100, 24);
+    box.SetImages(&images);
+    TCurvyControl* a = box.Controls()->Add(); // right inside, 12 wide
+    TCurvyControl* b = box.Controls()->Add();
+    b->SetPosition(TControlPosition::cpLeftInControl);
+    b->SetDropDown(true); // 17 wide
+    EXPECT_EQ(box.Controls()->GetControlSize(a), TSize(12, 12));
+    EXPECT_EQ(box.Controls()->GetControlSize(b), TSize(17, 12));
+    EXPECT_EQ(box.Controls()->RightInside(), 14);
+    EXPECT_EQ(box.Controls()->LeftInside(), 17);
+
+    // Right-inside edge: 100 - 0 - 14 - 8 / 2 = 82, span 82..94; left-inside: 4, span 4..21.
+    const struct { int x, hit; } hits[] = {
+        { 82, -1 }, { 83, 0 }, { 93, 0 }, { 94, -1 }, { 4, -1 }, { 5, 1 }, { 20, 1 }, { 21, -1 }, { 50, -1 },
+    };
+    for (auto h : hits)
+        EXPECT_EQ(box.ScanControls(false, h.x), h.hit) << h.x;
+
+    // Drawing walks every button at its place, vertically centred: (24 - 12) / 2 = 6.
+    images.drawn.clear();
+    box.ScanControls(true, -1);
+    ASSERT_EQ(images.drawn.size(), 0u); // no image index set: nothing to draw
+    a->SetImageIndex(3);
+    b->SetImageIndex(4);
+    box.ScanControls(true, -1);
+    ASSERT_EQ(images.drawn.size(), 2u);
+    EXPECT_EQ(images.drawn[0].x, 82);
+    EXPECT_EQ(images.drawn[0].y, 6);
+    EXPECT_EQ(images.drawn[1].x, 4);
+
+    // Removing the image list empties the sizes: buttons are 2 wide (7 with a drop-down arrow).
+    box.SetImages(nullptr);
+    EXPECT_EQ(box.Controls()->GetControlSize(a), TSize(2, 0));
+    EXPECT_EQ(box.Controls()->GetControlSize(b), TSize(7, 0));
+}
+
+TEST_F(CurvyEditTest, ButtonStatesFollowTheMouse)
+{
+    FakeImages images(10, 12);
+    TCurvyEdit box(nullptr);
+    box.SetImages(&images);
+    TCurvyControl* a = box.Controls()->Add();
+    a->SetImageIndex(0);
+    a->SetImageIndexHover(1);
+    a->SetImageIndexDown(2);
+    std::vector<int> clicks;
+    box.OnControlClick = [&](TObject* s, int i) {
+        EXPECT_EQ(s, &box);
+        clicks.push_back(i);
+    };
+    int boxMouseDowns = 0;
+    box.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++boxMouseDowns; };
+    const int x = 88; // inside the right-inside button (edge 82)
+    wtest::Move(&box, x, 12);
+    EXPECT_EQ(a->State(), TControlState::csHover);
+    wtest::Move(&box, 40, 12); // nothing hit: nothing changes
+    EXPECT_EQ(a->State(), TControlState::csHover);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&box, &leave);
+    EXPECT_EQ(a->State(), TControlState::csNormal);
+    wtest::Press(&box, x, 12);
+    EXPECT_EQ(a->State(), TControlState::csDown);
+    wtest::Release(&box, x, 12);
+    EXPECT_EQ(a->State(), TControlState::csNormal);
+    EXPECT_EQ(clicks, std::vector<int>{ 0 });
+    // A press on the panel itself is not the box's mouse event: that comes from the inner edit.
+    EXPECT_EQ(boxMouseDowns, 0);
+}
+
+TEST_F(CurvyEditTest, ButtonSettersAndAssign)
+{
+    TCurvyEdit box(nullptr);
+    int changes = 0;
+    auto* controls = box.Controls();
+    controls->OnChange = [&](TObject*) { ++changes; };
+    TCurvyControl* a = controls->Add();
+    EXPECT_EQ(changes, 1);
+    a->SetDropDown(true);
+    a->SetDropDown(true);
+    a->SetImageIndex(5);
+    a->SetPosition(TControlPosition::cpLeft);
+    EXPECT_EQ(changes, 4);
+    a->SetImageIndexHover(6); // stored only
+    a->SetImageIndexDown(7);
+    EXPECT_EQ(changes, 4);
+    a->SetHint(QStringLiteral("tip"));
+    TCurvyControl* b = controls->Add();
+    b->Assign(a);
+    EXPECT_EQ(b->DropDown(), true);
+    EXPECT_EQ(b->ImageIndex(), 5);
+    EXPECT_EQ(b->ImageIndexHover(), 6);
+    EXPECT_EQ(b->ImageIndexDown(), 7);
+    EXPECT_EQ(b->Position(), TControlPosition::cpLeft);
+    EXPECT_EQ(b->Hint(), QStringLiteral("tip"));
+}
+
+TEST_F(CurvyEditTest, TextAndEventsComeBackWithTheBoxAsSender)
+{
+    TForm form(nullptr);
+    auto* box = new TCurvyEdit(&form);
+    box->SetParent(&form);
+    box->SetBounds(10, 10, 58, 24);
+    auto* other = new TCurvyEdit(&form);
+    other->SetParent(&form);
+    other->SetBounds(10, 40, 58, 24);
+    std::vector<QString> log;
+    auto tag = [&](const char* what, TObject* s) {
+        log.push_back(QString::fromLatin1(what) + (s == box ? "" : "(foreign sender)"));
+    };
+    box->OnChange = [&](TObject* s) { tag("change", s); };
+    box->OnKeyDown = [&](TObject* s, WORD& k, TShiftState) { tag(k == VK_RETURN ? "down-enter" : "down", s); };
+    box->OnKeyUp = [&](TObject* s, WORD&, TShiftState) { tag("up", s); };
+    box->OnKeyPress = [&](TObject* s, char16_t& ch) {
+        tag("press", s);
+        if (ch == u'x')
+            ch = 0; // eaten: never reaches the edit
+    };
+    box->OnEnter = [&](TObject* s) { tag("enter", s); };
+    box->OnExit = [&](TObject* s) { tag("exit", s); };
+    int mx = -1, my = -1;
+    box->OnMouseDown = [&](TObject* s, TMouseButton, TShiftState, int X, int Y) {
+        tag("mouse", s);
+        mx = X;
+        my = Y;
+    };
+
+    box->SetText(QStringLiteral("+0.0dB"));
+    EXPECT_EQ(box->Text(), QStringLiteral("+0.0dB"));
+    EXPECT_EQ(box->Edit()->Text(), QStringLiteral("+0.0dB"));
+    box->SetText(QStringLiteral("+0.0dB")); // unchanged: no notice
+    EXPECT_EQ(log, std::vector<QString>{ "change" });
+
+    form.Show();
+    form.activateWindow();
+    QApplication::processEvents();
+    log.clear();
+    box->SetFocus();
+    EXPECT_TRUE(box->Focused());
+    EXPECT_EQ(log, std::vector<QString>{ "enter" });
+    log.clear();
+    KeyTo(Line(box), Qt::Key_X, QStringLiteral("x"));
+    KeyTo(Line(box), Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(box->Text(), QStringLiteral("+0.0dB"));
+    EXPECT_EQ(log, (std::vector<QString>{ "down", "press", "up", "down-enter", "press", "up" }));
+
+    log.clear();
+    other->SetFocus();
+    EXPECT_EQ(log, std::vector<QString>{ "exit" });
+
+    log.clear();
+    wtest::Press(Line(box), 7, 4);
+    wtest::Release(Line(box), 7, 4);
+    EXPECT_EQ(log, std::vector<QString>{ "mouse" });
+    EXPECT_EQ(mx, 7); // inner edit's client coordinates
+    EXPECT_EQ(my, 4);
+}
+
+TEST_F(CurvyEditTest, ForwardedPropertiesReachTheInnerEdit)
+{
+    TForm form(nullptr);
+    auto* box = new TCurvyEdit(&form);
+    box->SetParent(&form);
+    form.Show();
+
+    EXPECT_EQ(box->Alignment(), TAlignment::taLeftJustify);
+    EXPECT_TRUE(box->AutoSelect());
+    EXPECT_TRUE(box->HideSelection());
+    EXPECT_FALSE(box->ReadOnly());
+    EXPECT_FALSE(box->TabStop());
+    EXPECT_EQ(box->MaxLength(), 0);
+    box->SetAlignment(TAlignment::taCenter);
+    EXPECT_TRUE(Line(box)->alignment() & Qt::AlignHCenter);
+    box->SetTextHint(QStringLiteral("8"));
+    EXPECT_EQ(Line(box)->placeholderText(), QStringLiteral("8"));
+    EXPECT_FALSE(Line(box)->hasFrame());
+
+    // Read-only: typing leaves the text, the program's writes still land.
+    box->SetReadOnly(true);
+    box->SetText(QStringLiteral("19.7Hz"));
+    box->SetFocus();
+    KeyTo(Line(box), Qt::Key_5, QStringLiteral("5"));
+    EXPECT_EQ(box->Text(), QStringLiteral("19.7Hz"));
+
+    // Disabled: only the inner edit greys; the panel stays enabled and still paints.
+    box->SetEnabled(false);
+    EXPECT_FALSE(box->Enabled());
+    EXPECT_FALSE(box->Edit()->Enabled());
+    EXPECT_TRUE(box->TControl::Enabled());
+    EXPECT_TRUE(box->isEnabled());
+
+    // Colour and font of the box reach the inner edit.
+    box->SetColor(static_cast<TColor>(16777183));
+    EXPECT_EQ(box->Edit()->Color(), static_cast<TColor>(16777183));
+    TFont f;
+    f.SetName(QStringLiteral("Tahoma"));
+    f.SetHeight(-11);
+    f.SetColor(0x008000);
+    box->SetParentFont(false);
+    box->SetFont(&f);
+    EXPECT_EQ(box->Edit()->Font()->Color(), static_cast<TColor>(0x008000));
+    EXPECT_EQ(box->Edit()->Font()->Height(), -11);
+    box->Font()->SetColor(clBlack);
+    EXPECT_EQ(box->Edit()->Font()->Color(), clBlack);
+}
+
+TEST_F(CurvyEditTest, EndKeyMessageMovesTheCaretToTheEnd)
+{
+    TForm form(nullptr);
+    auto* box = new TCurvyEdit(&form);
+    box->SetParent(&form);
+    box->SetText(QStringLiteral("0.00ms"));
+    box->SetSelStart(0);
+    box->Perform(0x0100, VK_END);
+    box->Perform(0x0101, VK_END);
+    EXPECT_EQ(box->SelStart(), 6);
+}
+
+TEST_F(CurvyEditTest, EmptyTextCueShowsOnlyWhileEmpty)
+{
+    TForm form(nullptr);
+    auto* box = new TCurvyEdit(&form);
+    box->SetParent(&form);
+    box->SetBounds(0, 0, 100, 24);
+    box->SetColor(clWhite);
+    form.Show();
+    auto greyPixels = [&] {
+        QLineEdit* line = Line(box);
+        QImage img(line->size(), QImage::Format_RGB32);
+        img.fill(Qt::white);
+        line->render(&img);
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                n += wtest::Pixel(img, x, y) == static_cast<TColor>(0x808080);
+        return n;
+    };
+    EXPECT_EQ(greyPixels(), 0);
+    box->SetEmptyText(QStringLiteral("Type"));
+    EXPECT_TRUE(box->Edit()->CueShown());
+    EXPECT_GT(greyPixels(), 10);
+    box->SetText(QStringLiteral("1"));
+    EXPECT_FALSE(box->Edit()->CueShown());
+    EXPECT_EQ(greyPixels(), 0);
+}
+
+} // namespace
