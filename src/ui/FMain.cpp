@@ -1,9 +1,74 @@
 #include "ui/FMain.h"
 
 #include "device/Constants.h"
+#include "device/LUnitControl.h"
+#include "device/LinkHost.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TGroupBox.h"
 #include "platform/ui/TLabel.h"
+#include "response/Plot.h"
+#include "ui/FNetworkSetup.h"
+
+#include <QGuiApplication>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QStringList>
+
+#include <unistd.h>
 
 TfmMain* fmMain = nullptr;
+
+namespace {
+
+constexpr int DevicePort = 9761;
+
+QString& InstanceNameOverride()
+{
+    static QString name;
+    return name;
+}
+
+// The model's view of the main window: commands, the device ID, the suppress flag.
+class MainModelHost : public LinkHost
+{
+public:
+    explicit MainModelHost(TfmMain& form) : Form(form) {}
+    void SendCommand(const LCmd& cmd, int mode, bool framed) override { Form.SendCommand(cmd, mode, framed); }
+    int GetDeviceId() const override { return Form.GetDeviceId(); }
+    bool IsSendSuppressed() const override { return Form.SuppressSend; }
+    void MarkCurveStale(int channel) override { (void)channel; } // curve copies come with the plot controls
+
+private:
+    TfmMain& Form;
+};
+
+// "a.b.c.d" with the first octet in the most significant byte; 0 when it is not an address.
+std::uint32_t DottedToIp(const std::string& text)
+{
+    const QStringList parts = QString::fromStdString(text).split(QLatin1Char('.'));
+    if (parts.size() != 4)
+        return 0;
+    std::uint32_t ip = 0;
+    for (const QString& part : parts) {
+        bool ok = false;
+        const unsigned v = part.toUInt(&ok);
+        if (!ok || v > 255)
+            return 0;
+        ip = (ip << 8) | v;
+    }
+    return ip;
+}
+
+} // namespace
+
+struct TfmMain::CreatedParts
+{
+    std::unique_ptr<LUnitControl> Model;
+    std::unique_ptr<MainModelHost> ModelHost;
+    std::array<std::unique_ptr<Plot>, 10> Plots;
+    std::unique_ptr<QLocalServer> InstanceServer;
+};
 
 TfmMain::TfmMain(vcl::TComponent* owner) : vcl::TForm(owner)
 {
@@ -11,6 +76,7 @@ TfmMain::TfmMain(vcl::TComponent* owner) : vcl::TForm(owner)
     SetPosition(vcl::TPosition::poScreenCenter);
     SetBounds(0, 0, 1118, 720);
     OnCreate = vcl::Method(this, &TfmMain::FormCreate);
+    Created = { new CreatedParts, [](CreatedParts* parts) { delete parts; } };
 
     auto* idLabel = new vcl::TLabel(this); // shows the device ID (SetDeviceId)
     idLabel->SetName(QStringLiteral("lbShowIdNumber"));
@@ -20,10 +86,107 @@ TfmMain::TfmMain(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmMain::~TfmMain()
 {
     BeforeDestruction();
+    if (fmMain == this) // nothing reaches a window that is gone
+        fmMain = nullptr;
+}
+
+void TfmMain::SetInstanceName(const QString& name)
+{
+    InstanceNameOverride() = name;
+}
+
+bool TfmMain::ClaimSingleInstance()
+{
+    QString name = InstanceNameOverride();
+    if (name.isEmpty()) {
+        // Nothing of an offscreen run is visible, so there is no window another instance could show.
+        if (QGuiApplication::platformName() == QStringLiteral("offscreen"))
+            return true;
+        name = QStringLiteral("zq9-editor-%1-%2%3")
+                   .arg(getuid())
+                   .arg(qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"));
+    }
+    {
+        QLocalSocket probe;
+        probe.connectToServer(name);
+        if (probe.waitForConnected(500)) {
+            probe.write("raise\n");
+            probe.waitForBytesWritten(500);
+            probe.disconnectFromServer();
+            return false;
+        }
+    }
+    auto server = std::make_unique<QLocalServer>();
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server->listen(name)) {
+        QLocalServer::removeServer(name); // left behind by an instance that did not end cleanly
+        server->listen(name);
+    }
+    QLocalServer* raw = server.get();
+    QObject::connect(raw, &QLocalServer::newConnection, raw, [this, raw]() {
+        while (QLocalSocket* peer = raw->nextPendingConnection())
+            peer->deleteLater();
+        if (WindowState() == vcl::TWindowState::wsMinimized)
+            SetWindowState(vcl::TWindowState::wsNormal);
+        raise();
+        activateWindow();
+    });
+    Created->InstanceServer = std::move(server);
+    return true;
 }
 
 void TfmMain::FormCreate(vcl::TObject* Sender)
 {
     (void)Sender;
     SetCaption(QString::fromStdString(APP_TITLE + " " + APP_VERSION));
+    if (!ClaimSingleInstance()) {
+        OtherInstanceFound = true;
+        if (vcl::Application)
+            vcl::Application->Terminate();
+        return;
+    }
+    SetDeviceId(1);
+
+    // The plot controls are not on the window yet: the curve sets compute without drawing.
+    for (std::size_t i = 0; i < Plots.size(); ++i) {
+        Created->Plots[i] = std::make_unique<Plot>(nullptr);
+        Created->Plots[i]->SetPhaseMode(false);
+        Plots[i] = Created->Plots[i].get();
+    }
+    Language = QStringLiteral("English");
+
+    Created->Model = std::make_unique<LUnitControl>();
+    UnitControl = Created->Model.get();
+    Created->ModelHost = std::make_unique<MainModelHost>(*this);
+    UnitControl->SetLinkHost(Created->ModelHost.get());
+
+    SuppressSend = true;
+    RefreshAll();
+    SuppressSend = false;
+    tmStartConnect->SetEnabled(true);
+    Plots[8]->DrawCurve(0, ChannelColors[0]);
+    Plots[9]->DrawCurve(2, ChannelColors[2]);
+
+    ClientSocket.SetPort(DevicePort);
+    ClientSocket.SetAddress(DEFAULT_DEVICE_IP);
+    DeviceIp = DottedToIp(DEFAULT_DEVICE_IP);
+
+    SetUpUsb();
+}
+
+void TfmMain::NetworkSetupClick(vcl::TObject* Sender)
+{
+    (void)Sender;
+    if (!fmNetworkSetup)
+        return;
+    const bool online = rzbMenuLink && rzbMenuLink->Caption() == GetSidText(QStringLiteral("SID_ONLINE"));
+    const vcl::TColor background = online ? vcl::RGB(192, 192, 192) : vcl::clWindow;
+    fmNetworkSetup->gbIpSetting->SetEnabled(!online);
+    for (auto* edit : fmNetworkSetup->edIp) {
+        edit->SetEnabled(!online);
+        edit->SetColor(background);
+    }
+    fmNetworkSetup->edId->SetEnabled(!online);
+    fmNetworkSetup->edId->SetColor(background);
+    fmNetworkSetup->ShowModal();
 }

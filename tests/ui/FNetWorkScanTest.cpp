@@ -1,0 +1,252 @@
+// The connection search: candidate order and counter, the end of a search, the link-broken state,
+// the offline exit, and whole searches against the emulator over a pseudo-terminal and loopback TCP.
+#include "platform/os/SerialPortList.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TButton.h"
+#include "platform/ui/TComboBox.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TTimer.h"
+#include "support/DeviceEmulator.h"
+#include "support/EmulatorLinks.h"
+#include "support/TestTransportHost.h"
+#include "ui/AppForms.h"
+#include "ui/FInformation.h"
+#include "ui/FMain.h"
+#include "ui/FNetWorkScan.h"
+#include "ui/FNetworkSetup.h"
+#include "ui/FProcess.h"
+#include "widgets/AdvProgressBar.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Clears the program's window pointers (with the creation tests).
+void ClearFormPointers();
+
+namespace {
+
+// Every window of the program on a fresh application, the start-up search held back.
+struct SearchRig
+{
+    explicit SearchRig(const char* ports = "")
+    {
+        setenv("ZQ9_SERIAL_PORTS", ports, 1);
+        CreateAppForms(*appOwner);
+        fmMain->tmStartConnect->SetEnabled(false);
+    }
+    ~SearchRig()
+    {
+        if (fmMain) {
+            fmMain->HidDevice = nullptr;
+            fmNetwork->ConnectResult = 0;
+            fmMain->Disconnect();
+        }
+        appOwner.reset();
+        ClearFormPointers();
+        setenv("ZQ9_SERIAL_PORTS", "", 1);
+    }
+    int argc { 1 };
+    char name[8] { "test_ui" };
+    char* argv[2] { name, nullptr };
+    std::unique_ptr<vcl::TApplication> appOwner { std::make_unique<vcl::TApplication>(argc, argv) };
+};
+
+bool SpinUntil(const std::function<bool()>& pred, int ms = 5000)
+{
+    return TestTransportHost::SpinUntil(pred, ms);
+}
+
+QString Sid(const char* key)
+{
+    return DialogText(key);
+}
+
+// Shows the search modally until it closes itself (or a guard gives up after `ms`).
+void RunSearchModal(int ms)
+{
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { fmNetwork->SetModalResult(vcl::mrCancel); });
+    guard.start(ms);
+    fmNetwork->ShowModal();
+}
+
+// Which candidate the search is about to open, as "USB 1/3", "NET 1/2", "COM3 2/3"; "" when none.
+std::string PendingCandidate()
+{
+    const std::string counter = fmNetwork->lblDeviceID->Caption().toStdString();
+    if (fmNetwork->tmRunUsbConnect->Enabled()) {
+        EXPECT_EQ(fmNetwork->tmWatchDog->Interval(), 6000u);
+        return "USB " + counter;
+    }
+    if (fmNetwork->tmRunNetConnect->Enabled()) {
+        EXPECT_EQ(fmNetwork->tmWatchDog->Interval(), 2000u);
+        return "NET " + counter;
+    }
+    if (fmNetwork->tmRunComConnect->Enabled()) {
+        EXPECT_EQ(fmNetwork->tmWatchDog->Interval(), 10000u);
+        EXPECT_EQ(fmNetwork->lblScan->Caption(), Sid("SID_SCAN") + fmMain->ComPortName + QStringLiteral(" ......"));
+        return fmMain->ComPortName.toStdString() + " " + counter;
+    }
+    return "";
+}
+
+} // namespace
+
+TEST(FNetWorkScan, PortsAreOrderedByTheirNumber)
+{
+    QStringList names { "COM10", "COM3", "COM4", "COM1" };
+    TfmNetwork::SortPortNames(names);
+    EXPECT_EQ(names, (QStringList { "COM1", "COM3", "COM4", "COM10" }));
+    // A name of another form neither stops the search nor takes the place of a numbered port.
+    QStringList odd { "ttyX", "COM12", "COM2" };
+    TfmNetwork::SortPortNames(odd);
+    EXPECT_EQ(odd, (QStringList { "COM2", "COM12", "ttyX" }));
+}
+
+TEST(FNetWorkScan, CandidatesAreTheUsbDeviceOrTheAddressThenEveryPortInOrder)
+{
+    struct Case
+    {
+        const char* what;
+        bool usb;
+        std::uint32_t ip;
+        const char* ports;
+        std::vector<std::string> steps;
+    };
+    const char* three = "COM10=/nonexistent/a;COM3=/nonexistent/b;COM4=/nonexistent/c";
+    const std::vector<Case> cases {
+        { "usb, address, three ports", true, 0xC0A80201, three, { "USB 1/4", "COM3 2/4", "COM4 3/4", "COM10 4/4" } },
+        { "usb, no address, no port", true, 0, "", { "USB 1/1" } },
+        { "address, three ports", false, 0xC0A80201, three, { "NET 1/4", "COM3 2/4", "COM4 3/4", "COM10 4/4" } },
+        { "address only", false, 0x7F000001, "", { "NET 1/1" } },
+        { "ports only", false, 0, "COM5=/nonexistent/a;COM1=/nonexistent/b", { "COM1 1/2", "COM5 2/2" } },
+    };
+    int dummy = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SearchRig r(c.ports);
+        fmMain->HidDevice = c.usb ? reinterpret_cast<TJvHidDevice*>(&dummy) : nullptr;
+        fmMain->DeviceIp = c.ip;
+        fmNetwork->StartScan();
+        EXPECT_FALSE(fmNetwork->btnOK->Enabled());
+        EXPECT_EQ(fmNetwork->pbScan->Max(), static_cast<int>(c.steps.size()));
+
+        std::vector<std::string> seen;
+        for (std::size_t i = 0; i < c.steps.size() + 1; ++i) {
+            const std::string step = PendingCandidate();
+            if (step.empty())
+                break;
+            seen.push_back(step);
+            EXPECT_EQ(fmNetwork->pbScan->Position(), fmNetwork->ScanIndex);
+            // The candidate fails without being opened; the next step follows.
+            fmNetwork->tmRunUsbConnect->SetEnabled(false);
+            fmNetwork->tmRunNetConnect->SetEnabled(false);
+            fmNetwork->tmRunComConnect->SetEnabled(false);
+            fmNetwork->SetConnectResult(0);
+            fmNetwork->tmConnectTimer(nullptr);
+        }
+        EXPECT_EQ(seen, c.steps);
+        // After the last candidate the search offers its buttons again.
+        EXPECT_TRUE(fmNetwork->btnOK->Enabled());
+        EXPECT_TRUE(fmNetwork->btnId->Enabled());
+        EXPECT_TRUE(fmNetwork->btnExit->Enabled());
+        EXPECT_EQ(fmNetwork->lblScan->Caption(), Sid("SID_NO_DEVICE"));
+        EXPECT_EQ(fmNetwork->lblDeviceID->Caption(), QString());
+        EXPECT_EQ(fmNetwork->pbScan->Position(), fmNetwork->pbScan->Max());
+        fmNetwork->tmWatchDog->SetEnabled(false);
+    }
+}
+
+TEST(FNetWorkScan, WithNoCandidateTheSearchEndsAtOnceAndOffersItsButtons)
+{
+    SearchRig r("");
+    fmMain->DeviceIp = 0;
+    fmNetwork->StartScan();
+    EXPECT_EQ(fmNetwork->lblScan->Caption(), Sid("SID_NO_DEVICE"));
+    EXPECT_EQ(fmNetwork->lblDeviceID->Caption(), QString());
+    EXPECT_FALSE(fmNetwork->btnOK->Enabled());
+    EXPECT_FALSE(fmNetwork->tmWatchDog->Enabled());
+    EXPECT_TRUE(SpinUntil([] { return fmNetwork->btnOK->Enabled(); }, 1000));
+    EXPECT_TRUE(fmNetwork->btnExit->Enabled());
+    EXPECT_EQ(fmNetwork->lblScan->Caption(), Sid("SID_NO_DEVICE"));
+}
+
+TEST(FNetWorkScan, APortThatCannotBeOpenedShowsLinkBrokenAndTheWatchdogMovesOn)
+{
+    SearchRig r("COM7=/nonexistent/zq9-port");
+    fmMain->DeviceIp = 0;
+    fmNetwork->StartScan();
+    EXPECT_TRUE(SpinUntil([] { return fmNetwork->btnOK->Enabled(); }, 2000));
+    EXPECT_EQ(fmNetwork->lblScan->Caption(), Sid("SID_LINK_BROKEN"));
+    EXPECT_EQ(fmNetwork->lblDeviceID->Caption(), QString());
+    EXPECT_EQ(fmMain->CommProc, nullptr);
+    // The watchdog armed for the port is still running and ends the search when it fires.
+    EXPECT_TRUE(fmNetwork->tmWatchDog->Enabled());
+    EXPECT_EQ(fmNetwork->tmWatchDog->Interval(), 10000u);
+    fmNetwork->tmWatchDogTimer(nullptr);
+    fmNetwork->tmConnectTimer(nullptr);
+    EXPECT_EQ(fmNetwork->lblScan->Caption(), Sid("SID_NO_DEVICE"));
+}
+
+TEST(FNetWorkScan, DemoClosesTheSearchWithTheLinkButtonEnabledAndNothingOpen)
+{
+    SearchRig r("");
+    fmMain->DeviceIp = 0;
+    auto* link = dynamic_cast<vcl::TControl*>(fmMain->FindComponent(QStringLiteral("rzbMenuLink")));
+    ASSERT_NE(link, nullptr);
+    link->SetEnabled(false);
+    QTimer::singleShot(50, [] { fmNetwork->btnExit->Click(); });
+    RunSearchModal(3000);
+    EXPECT_FALSE(fmNetwork->Visible());
+    EXPECT_TRUE(link->Enabled());
+    EXPECT_EQ(fmMain->CommProc, nullptr);
+    EXPECT_EQ(fmMain->UsbProc, nullptr);
+    EXPECT_EQ(fmMain->NetProc, nullptr);
+    EXPECT_FALSE(fmMain->Online);
+}
+
+TEST(FNetWorkScan, FindsTheDeviceBehindAPseudoTerminalListedAsASerialPort)
+{
+    DeviceEmulator emu;
+    EmulatorPty pty(emu);
+    const std::string ports = "COM9=/nonexistent/zq9-before;COM12=" + pty.SlavePath();
+    SearchRig r(ports.c_str());
+    fmMain->DeviceIp = 0; // no network candidate
+
+    fmNetwork->StartScan();
+    RunSearchModal(20000);
+    EXPECT_EQ(fmNetwork->ConnectResult, 1);
+    EXPECT_FALSE(fmNetwork->Visible());
+    EXPECT_EQ(fmMain->ComPortName, QStringLiteral("COM12"));
+    EXPECT_TRUE(SpinUntil([] { return fmMain->Online; }, 5000));
+    EXPECT_GE(emu.CountOf(0x10), 1u);
+    EXPECT_GE(emu.CountOf(0x13), 1u);
+    // Let the upload finish before the rig tears the link down.
+    EXPECT_TRUE(SpinUntil([] { return !fmProcess->Visible() && fmMain->tmInLevelDet->Enabled(); }, 10000));
+}
+
+TEST(FNetWorkScan, FindsTheDeviceAtTheNetworkAddressOverLoopback)
+{
+    DeviceEmulator emu;
+    EmulatorTcpServer server(emu);
+    SearchRig r("");
+    fmMain->ClientSocket.SetAddress("127.0.0.1");
+    fmMain->ClientSocket.SetPort(server.Port());
+    fmMain->DeviceIp = 0x7F000001;
+
+    fmNetwork->btnOKClick(nullptr); // activates the client socket, then searches
+    EXPECT_EQ(fmNetwork->lblDeviceID->Caption(), QStringLiteral("1/1"));
+    RunSearchModal(20000);
+    EXPECT_EQ(fmNetwork->ConnectResult, 1);
+    EXPECT_TRUE(SpinUntil([] { return fmMain->Online; }, 5000));
+    EXPECT_NE(fmMain->NetProc, nullptr);
+    EXPECT_GE(emu.CountOf(0x13), 1u);
+    EXPECT_TRUE(SpinUntil([] { return !fmProcess->Visible() && fmMain->tmInLevelDet->Enabled(); }, 10000));
+}
