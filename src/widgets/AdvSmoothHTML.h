@@ -6,7 +6,22 @@
 #include "platform/core/Types.h"
 #include "platform/ui/TFont.h"
 
+#include <QImage>
 #include <QString>
+
+// An image list as the markup's "IDX:" images and the splash items use it: images of one size.
+class IHTMLImageList
+{
+public:
+    virtual ~IHTMLImageList() = default;
+    virtual int Count() const = 0;
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    virtual QImage Image(int index) const = 0;
+
+protected:
+    IHTMLImageList() = default;
+};
 
 // Where the engine measures and draws: text the way the GDI+ wrapper's DrawText does, simple
 // fills and lines, and the images the markup names.

@@ -324,3 +324,4 @@ TEST(AdvSmoothHTML, MalformedMarkupNeverFails)
 }
 
 } // namespace
+
