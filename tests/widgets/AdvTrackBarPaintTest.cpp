@@ -1,0 +1,154 @@
+// What the fader paints: the main window's picture thumb on its sunken slider bar, disabled
+// pictures and colours, the focus frame, backgrounds, the completed part of the slider, hidden
+// thumbs at the ends, and the shaped thumb without a picture.
+#include "AdvTrackBarTestSupport.h"
+
+#include "platform/ui/TForm.h"
+
+#include <gtest/gtest.h>
+
+using namespace vcl;
+using namespace fadertest;
+
+namespace {
+
+class AdvTrackBarPaintTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { wtest::App(); }
+};
+
+constexpr TColor kThumb = 0x00336699;
+
+TEST_F(AdvTrackBarPaintTest, GainFaderShowsItsThumbPictureOnTheSunkenSlider)
+{
+    // On a yellow form: the transparent fader shows the parent's image where it paints nothing.
+    TForm form(nullptr);
+    form.SetColor(clYellow);
+    auto& f = *new TAdvTrackBar(&form);
+    f.SetParent(&form);
+    SetUpGainFader(f, kThumb);
+    f.SetBounds(30, 20, 26, 155);
+    const QImage img = wtest::Render(&f);
+    if (const char* dir = std::getenv("ZQ9_FADER_PNG"))
+        img.scaled(img.width() * 4, img.height() * 4).save(QString::fromLocal8Bit(dir) + "/fader.png");
+    // Thumb (6, 39, 22, 68) at position 0.
+    EXPECT_EQ(wtest::Pixel(img, 6, 39), kThumb);
+    EXPECT_EQ(wtest::Pixel(img, 21, 67), kThumb);
+    EXPECT_EQ(wtest::Pixel(img, 22, 50), clYellow);
+    EXPECT_EQ(wtest::Pixel(img, 6, 67), clYellow); // the bitmap's key colour is transparent
+    EXPECT_EQ(wtest::Pixel(img, 14, 38), 0xF6F6F6);
+    // Slider (13, 3, 16, 152): medium grey outer column, the rest near white.
+    EXPECT_EQ(wtest::Pixel(img, 13, 100), clMedGray);
+    EXPECT_EQ(wtest::Pixel(img, 14, 100), 0xF6F6F6);
+    EXPECT_EQ(wtest::Pixel(img, 15, 100), 0xF6F6F6);
+    EXPECT_EQ(wtest::Pixel(img, 2, 2), clYellow);
+    EXPECT_EQ(wtest::Pixel(img, 20, 100), clYellow);
+}
+
+TEST_F(AdvTrackBarPaintTest, DisabledFadersUseTheDisabledPictureWhereThereIsOne)
+{
+    TAdvTrackBar withPicture(nullptr);
+    SetUpGainFader(withPicture, kThumb);
+    LoadSolidPicture(withPicture.Thumb()->PictureDisabled(), 16, 29, clGray);
+    withPicture.SetEnabled(false);
+    QImage img = wtest::Render(&withPicture);
+    EXPECT_EQ(wtest::Pixel(img, 10, 50), clGray);
+
+    TAdvTrackBar without(nullptr);
+    SetUpGainFader(without, kThumb);
+    without.SetEnabled(false);
+    img = wtest::Render(&without);
+    EXPECT_EQ(wtest::Pixel(img, 10, 50), kThumb);
+    // The slider takes its disabled colours: a black frame.
+    EXPECT_EQ(wtest::Pixel(img, 13, 100), clBlack);
+    EXPECT_EQ(wtest::Pixel(img, 15, 100), 0xE6E6E6);
+}
+
+TEST_F(AdvTrackBarPaintTest, HotAndPressedPicturesFollowTheMouse)
+{
+    TAdvTrackBar f(nullptr);
+    SetUpGainFader(f, kThumb);
+    LoadSolidPicture(f.Thumb()->PictureHot(), 16, 29, clLime);
+    LoadSolidPicture(f.Thumb()->PictureDown(), 16, 29, clRed);
+    wtest::Move(&f, 10, 50);
+    EXPECT_EQ(wtest::Pixel(wtest::Render(&f), 10, 50), clLime);
+    wtest::Press(&f, 10, 50);
+    EXPECT_EQ(wtest::Pixel(wtest::Render(&f), 10, 50), clRed);
+    wtest::Release(&f, 10, 50);
+    EXPECT_EQ(wtest::Pixel(wtest::Render(&f), 10, 50), clLime);
+}
+
+TEST_F(AdvTrackBarPaintTest, FocusedFaderDrawsADottedFrameAlongItsEdges)
+{
+    TForm form(nullptr);
+    form.SetColor(clYellow);
+    auto* f = new TAdvTrackBar(&form);
+    f->SetParent(&form);
+    SetUpGainFader(*f, kThumb);
+    form.Show();
+    form.activateWindow();
+    QApplication::processEvents();
+    f->SetFocus();
+    ASSERT_TRUE(f->Focused());
+    const QImage img = wtest::Render(f);
+    EXPECT_EQ(wtest::Pixel(img, 0, 0), clBlack);
+    EXPECT_NE(wtest::Pixel(img, 1, 0), clBlack);
+    EXPECT_EQ(wtest::Pixel(img, 2, 0), clBlack);
+    EXPECT_EQ(wtest::Pixel(img, 25, 1), clBlack); // right edge on the last column
+    EXPECT_EQ(wtest::Pixel(img, 0, 154) == clBlack || wtest::Pixel(img, 1, 154) == clBlack, true);
+
+    f->SetShowFocus(false);
+    EXPECT_EQ(wtest::Pixel(wtest::Render(f), 0, 0), clYellow);
+}
+
+TEST_F(AdvTrackBarPaintTest, OpaqueBackgroundsAndTheirFrame)
+{
+    TAdvTrackBar f(nullptr);
+    f.Slider()->SetVisible(false);
+    f.TickMark()->SetStyle(TTickStyle::tsNone);
+    f.Thumb()->SetSize(0);
+    f.SetTransparent(false);
+    f.SetColor(clRed);
+    QImage img = wtest::Render(&f);
+    EXPECT_EQ(wtest::Pixel(img, 0, 0), clRed);
+    EXPECT_EQ(wtest::Pixel(img, 149, 25), clRed);
+
+    f.SetColorTo(clBlue);
+    img = wtest::Render(&f);
+    EXPECT_EQ(wtest::Pixel(img, 0, 10), clRed);
+    const TColor right = wtest::Pixel(img, 148, 10);
+    EXPECT_GT(GetBValue(right), 240);
+    EXPECT_LT(GetRValue(right), 15);
+
+    f.SetBorderColor(clLime);
+    img = wtest::Render(&f);
+    EXPECT_EQ(wtest::Pixel(img, 0, 10), clLime);
+    EXPECT_EQ(wtest::Pixel(img, 149, 10), clLime);
+    EXPECT_NE(wtest::Pixel(img, 1, 10), clLime);
+}
+
+TEST_F(AdvTrackBarPaintTest, CompletedPartAndHiddenThumbAtTheEnds)
+{
+    TAdvTrackBar f(nullptr);
+    f.Slider()->SetSize(8);
+    f.Slider()->SetBorderColor(clNone);
+    f.Slider()->SetColor(clWhite);
+    f.Slider()->SetColorTo(clNone);
+    f.Slider()->SetColorCompleted(clRed);
+    f.Thumb()->SetShowAtMinMax(false);
+    f.SetPosition(5);
+    // Slider (3, 13, 147, 21); thumb at 5: (70, 10, 80, 25), centre 75.
+    QImage img = wtest::Render(&f);
+    EXPECT_EQ(wtest::Pixel(img, 10, 17), clRed);
+    EXPECT_EQ(wtest::Pixel(img, 140, 17), clWhite);
+    const TColor empty = wtest::Pixel(img, 1, 1);
+    EXPECT_NE(wtest::Pixel(img, 75, 12), empty); // the thumb is drawn
+
+    f.SetPosition(0);
+    img = wtest::Render(&f);
+    EXPECT_EQ(wtest::Pixel(img, 10, 17), clWhite); // nothing completed at Min
+    EXPECT_EQ(wtest::Pixel(img, 8, 10), empty);    // no thumb at Min
+}
+
+} // namespace
