@@ -2,6 +2,7 @@
 // drags, min/max buttons, the key table, the wheel, the drag hint, and the order of the events.
 #include "AdvTrackBarTestSupport.h"
 
+#include "platform/core/Exception.h"
 #include "platform/ui/TForm.h"
 #include "platform/ui/TextMetrics.h"
 #include "platform/ui/VirtualKeys.h"
@@ -67,6 +68,19 @@ TEST_F(AdvTrackBarInteractionTest, TrackClickAtTheBoundStillFiresAndEqualBoundsA
     wtest::Release(&f, 24, 100);
     EXPECT_EQ(changes, 3);
     EXPECT_EQ(f.Position(), 120);
+}
+
+TEST_F(AdvTrackBarInteractionTest, AFailingStepStopsTheRepeatTimerAndPassesTheErrorOn)
+{
+    TAdvTrackBar f(nullptr);
+    SetUpGainFader(f);
+    wtest::Press(&f, 24, 50);
+    ASSERT_TRUE(f.RepeatTimerActive());
+    f.OnChange = [](TObject*) { throw Exception(QStringLiteral("handler failed")); };
+    EXPECT_THROW(f.RepeatTimerTick(nullptr), Exception);
+    EXPECT_FALSE(f.RepeatTimerActive());
+    f.OnChange = nullptr;
+    wtest::Release(&f, 24, 50);
 }
 
 TEST_F(AdvTrackBarInteractionTest, DraggingKeepsTheGrabPointUnderTheCursorAndStopsAtTheEnds)
