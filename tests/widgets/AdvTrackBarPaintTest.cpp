@@ -77,6 +77,9 @@ TEST_F(AdvTrackBarPaintTest, HotAndPressedPicturesFollowTheMouse)
     EXPECT_EQ(wtest::Pixel(wtest::Render(&f), 10, 50), clRed);
     wtest::Release(&f, 10, 50);
     EXPECT_EQ(wtest::Pixel(wtest::Render(&f), 10, 50), clLime);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&f, &leave);
+    EXPECT_EQ(wtest::Pixel(wtest::Render(&f), 10, 50), kThumb);
 }
 
 TEST_F(AdvTrackBarPaintTest, FocusedFaderDrawsADottedFrameAlongItsEdges)
