@@ -4,6 +4,7 @@
 #include "platform/ui/EventGuard.h"
 #include "platform/ui/TMenus.h"
 #include "platform/ui/VirtualKeys.h"
+#include "widgets/AdvGDIP.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -50,7 +51,15 @@ int QtKeyOf(WPARAM vk)
 
 // ---------------------------------------------------------------- TCurvyControl
 
-TCurvyControl::TCurvyControl(TCollection* Collection) : TCollectionItem(Collection) {}
+TCurvyControl::TCurvyControl(TCollection* Collection)
+    : TCollectionItem(Collection),
+      m_picture(std::make_unique<TAdvGDIPPicture>()),
+      m_pictureHover(std::make_unique<TAdvGDIPPicture>()),
+      m_pictureDown(std::make_unique<TAdvGDIPPicture>())
+{
+    for (TAdvGDIPPicture* p : { m_picture.get(), m_pictureHover.get(), m_pictureDown.get() })
+        p->OnChange = [this](TObject*) { Changed(); };
+}
 
 TCurvyControl::~TCurvyControl() = default;
 
@@ -73,6 +82,21 @@ void TCurvyControl::Changed()
         c->BeginUpdate();
         c->EndUpdate();
     }
+}
+
+void TCurvyControl::SetPicture(TAdvGDIPPicture* value)
+{
+    m_picture->Assign(value);
+}
+
+void TCurvyControl::SetPictureHover(TAdvGDIPPicture* value)
+{
+    m_pictureHover->Assign(value);
+}
+
+void TCurvyControl::SetPictureDown(TAdvGDIPPicture* value)
+{
+    m_pictureDown->Assign(value);
 }
 
 void TCurvyControl::SetDropDown(bool value)
@@ -135,7 +159,12 @@ void TCurvyControls::SetImageSize(int Width, int Height)
 
 TSize TCurvyControls::GetControlSize(const TCurvyControl* Control) const
 {
-    TSize size(m_imageWidth + 2, m_imageHeight);
+    TAdvGDIPPicture* picture = Control->Picture();
+    // A picture whose change notice came before it was measured is measured here.
+    if (picture && !picture->Empty() && picture->Width() == 0)
+        picture->GetImageSizes();
+    TSize size = picture && !picture->Empty() ? TSize(picture->Width() + 2, picture->Height())
+                                              : TSize(m_imageWidth + 2, m_imageHeight);
     if (Control->DropDown())
         size.cx += 5;
     return size;
@@ -300,13 +329,35 @@ int TCurvyControlPanel::ScanControls(bool Draw, int X, int* HitLeft)
 
 void TCurvyControlPanel::DrawControl(TCurvyControl* Control, int X, int Y)
 {
-    int index = Control->ImageIndex();
-    if (Control->State() == TControlState::csHover && Control->ImageIndexHover() >= 0)
-        index = Control->ImageIndexHover();
-    else if (Control->State() == TControlState::csDown && Control->ImageIndexDown() >= 0)
-        index = Control->ImageIndexDown();
-    if (m_images && index >= 0)
-        m_images->Draw(Canvas(), X, Y, index, true);
+    int arrowOffset = 0;
+    const TControlState state = Control->State();
+    if (Control->Picture()->Empty()) {
+        int index = Control->ImageIndex();
+        if (state == TControlState::csHover && Control->ImageIndexHover() >= 0)
+            index = Control->ImageIndexHover();
+        else if (state == TControlState::csDown && Control->ImageIndexDown() >= 0)
+            index = Control->ImageIndexDown();
+        if (m_images && index >= 0)
+            m_images->Draw(Canvas(), X, Y, index, true);
+        arrowOffset = m_images ? m_images->Width() : 0;
+    } else {
+        TAdvGDIPPicture* picture = Control->Picture();
+        if (state == TControlState::csHover && !Control->PictureHover()->Empty())
+            picture = Control->PictureHover();
+        else if (state == TControlState::csDown && !Control->PictureDown()->Empty())
+            picture = Control->PictureDown();
+        TGPGraphics graphics(Canvas());
+        picture->GDIPDraw(&graphics, TRect(X, Y, X + picture->Width(), Y + picture->Height()));
+        arrowOffset = picture->Width();
+    }
+    if (Control->DropDown()) {
+        TGPGraphics graphics(Canvas());
+        graphics.SetSmoothingMode(SmoothingMode::SmoothingModeHighQuality);
+        TGPSolidBrush black(PackARGB(255, 0, 0, 0));
+        const int o = arrowOffset;
+        const TGPPoint arrow[3] = { { X + o, Y + 5 }, { X + o + 6, Y + 5 }, { X + o + 3, Y + 9 } };
+        graphics.FillPolygon(&black, arrow, 3);
+    }
 }
 
 void TCurvyControlPanel::Paint()

@@ -14,6 +14,7 @@
 
 class QLineEdit;
 class QWidget;
+class TAdvGDIPPicture;
 namespace vcl { class TPopupMenu; }
 
 enum class TControlPosition { cpLeftInControl, cpRightInControl, cpLeft, cpRight };
@@ -59,6 +60,13 @@ public:
     void SetPosition(TControlPosition value);
     vcl::TPopupMenu* PopupMenu() const { return m_popupMenu; }
     void SetPopupMenu(vcl::TPopupMenu* value) { m_popupMenu = value; }
+    // The pictures copy what they are given; their own change notice then changes the button.
+    TAdvGDIPPicture* Picture() const { return m_picture.get(); }
+    void SetPicture(TAdvGDIPPicture* value);
+    TAdvGDIPPicture* PictureHover() const { return m_pictureHover.get(); }
+    void SetPictureHover(TAdvGDIPPicture* value);
+    TAdvGDIPPicture* PictureDown() const { return m_pictureDown.get(); }
+    void SetPictureDown(TAdvGDIPPicture* value);
 
     TControlState State() const { return m_state; }
     void SetState(TControlState value) { m_state = value; }
@@ -75,6 +83,9 @@ private:
     int m_imageIndexDown { -1 };
     TControlPosition m_position { TControlPosition::cpRightInControl };
     vcl::TPopupMenu* m_popupMenu { nullptr };
+    std::unique_ptr<TAdvGDIPPicture> m_picture;
+    std::unique_ptr<TAdvGDIPPicture> m_pictureHover;
+    std::unique_ptr<TAdvGDIPPicture> m_pictureDown;
     TControlState m_state { TControlState::csNormal };
 };
 

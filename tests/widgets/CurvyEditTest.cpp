@@ -6,7 +6,10 @@
 #include "platform/ui/VirtualKeys.h"
 #include "widgets/CurvyControls.h"
 
+#include "widgets/AdvGDIP.h"
+
 #include <QApplication>
+#include <QBuffer>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -143,6 +146,29 @@ TEST_F(CurvyEditTest, ButtonSizesAndHitSpans)
     box.SetImages(nullptr);
     EXPECT_EQ(box.Controls()->GetControlSize(a), TSize(2, 0));
     EXPECT_EQ(box.Controls()->GetControlSize(b), TSize(7, 0));
+}
+
+TEST_F(CurvyEditTest, PictureButtonsTakeThePictureSize)
+{
+    QImage img(16, 10, QImage::Format_ARGB32);
+    img.fill(Qt::red);
+    QByteArray png;
+    QBuffer buf(&png);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, "PNG");
+    TAdvGDIPPicture pic;
+    pic.LoadFromBytes(png);
+    pic.GetImageSizes();
+
+    FakeImages images(10, 12);
+    TCurvyEdit box(nullptr);
+    box.SetImages(&images);
+    TCurvyControl* a = box.Controls()->Add();
+    EXPECT_EQ(box.Controls()->RightInside(), 14);
+    a->SetPicture(&pic); // the picture's change notice re-lays the box out
+    EXPECT_EQ(box.Controls()->GetControlSize(a), TSize(18, 10));
+    EXPECT_EQ(box.Controls()->RightInside(), 20);
+    EXPECT_EQ(box.Edit()->Width(), 100 - 16 - 20);
 }
 
 TEST_F(CurvyEditTest, ButtonStatesFollowTheMouse)
