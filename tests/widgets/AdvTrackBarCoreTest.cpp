@@ -2,6 +2,8 @@
 // geometry: inner, track, slider, tick, button and thumb rectangles.
 #include "AdvTrackBarTestSupport.h"
 
+#include "platform/ui/TextMetrics.h"
+
 #include <gtest/gtest.h>
 
 using namespace vcl;
@@ -135,6 +137,37 @@ TEST_F(AdvTrackBarCoreTest, LoadedMeasuresTheThumbPicture)
     f.Loaded();
     EXPECT_EQ(f.Thumb()->Size(), 16);
     EXPECT_EQ(f.Thumb()->Width(), 29);
+}
+
+
+// Fixed metrics: 7 pixels a character, 13 high.
+class FixedMetrics : public ITextMetrics
+{
+public:
+    TSize TextExtent(const TFont&, const QString& text) const override
+    {
+        return TSize(7 * static_cast<int>(text.size()), 13);
+    }
+};
+
+TEST_F(AdvTrackBarCoreTest, LabelTextSizesTheLabelAndPushesTheTrack)
+{
+    TTextMetricsOverride metrics(std::make_shared<FixedMetrics>());
+    TAdvTrackBar f(nullptr); // horizontal 150 x 26, inner (3, 3, 147, 23)
+    f.SetBounds(0, 0, 150, 60);
+    f.SetPosition(7);
+    EXPECT_EQ(f.GetTrackLabelRect(true), TRect(-1, -1, -1, -1)); // hidden
+    f.TrackLabel()->SetVisible(true);
+    f.TrackLabel()->SetPosition(TLabelPosition::lpTopLeft);
+    // "Pos: 7": 6 characters; the band is 13 + spacing 4 high, from inner top + slider offset.
+    EXPECT_EQ(f.GetTrackLabelRect(true), TRect(3, 13, 3 + 42 + 5, 30));
+    EXPECT_EQ(f.GetTrackRect().Top, 31);
+    f.OnGetTrackLabelText = [](TObject*, int Position, QString& text) { text = QString::number(Position * 10); };
+    EXPECT_EQ(f.GetTrackLabelRect(true).Right, 3 + 14 + 5);
+    f.TrackLabel()->SetPosition(TLabelPosition::lpTopRight);
+    EXPECT_EQ(f.GetTrackLabelRect(true).Left, 147 - 14 - 5);
+    f.OnGetTrackLabelText = [](TObject*, int, QString& text) { text.clear(); };
+    EXPECT_EQ(f.GetTrackLabelRect(true).Left, 147 - 21 - 5); // an empty text measures "Pos"
 }
 
 // --- geometry ---
