@@ -60,14 +60,12 @@ void TFillIniFile::Parse(const QString& text)
             continue;
         const QString key = line.left(eq).trimmed();
         const QString value = line.mid(eq + 1).trimmed();
-        const qsizetype at = current->keys.indexOf(key, 0);
         bool found = false;
         for (qsizetype i = 0; i < current->keys.size(); ++i)
             if (current->keys[i].compare(key, Qt::CaseInsensitive) == 0) {
                 found = true;
                 break;
             }
-        (void)at;
         if (!found) {
             current->keys.append(key);
             current->values.append(value);
