@@ -5,6 +5,7 @@
 #include "platform/ui/TMenus.h"
 #include "platform/ui/VirtualKeys.h"
 #include "widgets/AdvGDIP.h"
+#include "widgets/GDIPFill.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -251,8 +252,33 @@ void TCurvyPanel::Paint()
     PaintPanel();
 }
 
+// A fill made for this paint only: the body in Color (an upper gradient half of one colour and a
+// solid lower half) inside a 1-pixel border, then an inner shadow line under the top edge that
+// runs on around the top-right corner.
 void TCurvyPanel::PaintPanel()
 {
+    TGDIPFill fill;
+    fill.SetBorderColor(ColorToRGB(m_borderColor));
+    fill.SetRounding(m_rounding);
+    fill.SetRoundingType(TFillRoundingType::rtBoth);
+    const TColor body = ColorToRGB(Color());
+    fill.SetColor(body);
+    fill.SetColorTo(body);
+    fill.SetColorMirror(body);
+    fill.SetColorMirrorTo(body);
+
+    TGPGraphics graphics(Canvas());
+    graphics.SetSmoothingMode(SmoothingMode::SmoothingModeAntiAlias);
+    const TGPRectF area { float(m_leftIndent), 0.0f, float(Width() - 1 - m_rightIndent - m_leftIndent),
+                          float(Height() - 1) };
+    fill.Fill(&graphics, area, 255, 255, 255, 255, 255);
+
+    if (m_shadowColor != clNone) {
+        TGPPen pen(AlphaGPColor(255, m_shadowColor), 1.0f);
+        graphics.DrawLine(&pen, m_rounding + m_leftIndent, 1, Width() - m_rounding - m_rightIndent, 1);
+        graphics.DrawArc(&pen, float(Width() - m_rounding - 3 - m_rightIndent), 1.0f, float(m_rounding),
+                         float(m_rounding), -90.0f, 90.0f);
+    }
 }
 
 // ---------------------------------------------------------------- TCurvyControlPanel

@@ -45,6 +45,15 @@ protected:
 
     static QLineEdit* Line(TCurvyEdit* box) { return box->Edit()->LineEdit(); }
 
+    // The panel's own painting over a background, as it shows over its parent.
+    static QImage RenderOver(QWidget* w, QColor back)
+    {
+        QImage img(w->width(), w->height(), QImage::Format_RGB32);
+        img.fill(back);
+        w->render(&img, QPoint(), QRegion(), QWidget::RenderFlags());
+        return img;
+    }
+
     static void KeyTo(QWidget* w, int qtKey, const QString& text = {})
     {
         wtest::Key(w, QEvent::KeyPress, qtKey, text);
@@ -338,6 +347,63 @@ TEST_F(CurvyEditTest, ForwardedPropertiesReachTheInnerEdit)
     EXPECT_EQ(box->Edit()->Font()->Height(), -11);
     box->Font()->SetColor(clBlack);
     EXPECT_EQ(box->Edit()->Font()->Color(), clBlack);
+}
+
+TEST_F(CurvyEditTest, PanelPaintsRoundedBodyBorderAndShadow)
+{
+    TCurvyEdit box(nullptr);
+    box.SetBounds(0, 0, 58, 24);
+    box.SetRounding(6);
+    box.SetColor(0x00FF00);
+    box.SetBorderColor(0x0000FF);
+    box.SetShadowColor(0xFF0000);
+    const QColor back(1, 2, 3);
+    auto dominant = [](const QImage& img, int x, int y) {
+        const QColor c = img.pixelColor(x, y);
+        if (c.red() > 128 && c.green() < 128 && c.blue() < 128)
+            return 'r';
+        if (c.green() > 128 && c.red() < 128 && c.blue() < 128)
+            return 'g';
+        if (c.blue() > 128 && c.red() < 128 && c.green() < 128)
+            return 'b';
+        return '?';
+    };
+    for (bool enabled : { true, false }) {
+        box.SetEnabled(enabled); // the frame paints the same either way
+        const QImage img = RenderOver(&box, back);
+        EXPECT_EQ(img.pixelColor(0, 0), back);   // outside the rounded corner: the parent shows
+        EXPECT_EQ(img.pixelColor(57, 23), back);
+        EXPECT_EQ(img.pixelColor(3, 12), QColor(0, 255, 0)); // body beside the inner edit
+        EXPECT_EQ(dominant(img, 29, 0), 'r');    // border
+        EXPECT_EQ(dominant(img, 29, 1), 'b');    // shadow line under the top edge
+        EXPECT_EQ(dominant(img, 0, 12), 'r');    // left border
+    }
+    // Without a shadow colour the line under the top edge is body.
+    box.SetShadowColor(clNone);
+    EXPECT_EQ(dominant(RenderOver(&box, back), 29, 1), 'g');
+
+    // An outside button moves the body in by the indent.
+    FakeImages images(16, 16);
+    box.SetImages(&images);
+    box.Controls()->Add()->SetPosition(TControlPosition::cpLeft);
+    const QImage img = RenderOver(&box, back);
+    EXPECT_EQ(img.pixelColor(10, 12), back);
+    EXPECT_EQ(dominant(img, 18, 12), 'r');
+}
+
+TEST_F(CurvyEditTest, DropDownArrowIsDrawnAfterTheImage)
+{
+    FakeImages images(10, 12);
+    TCurvyEdit box(nullptr);
+    box.SetBounds(0, 0, 100, 24);
+    box.SetColor(clWhite);
+    box.SetImages(&images);
+    TCurvyControl* b = box.Controls()->Add();
+    b->SetDropDown(true); // 17 wide, at 100 - 19 - 4 = 77, top (24 - 12) / 2 = 6
+    const QImage img = wtest::Render(&box);
+    // Triangle (77 + 10, 11), (77 + 16, 11), (77 + 13, 15): its middle is black.
+    EXPECT_EQ(img.pixelColor(90, 12), QColor(Qt::black));
+    EXPECT_EQ(img.pixelColor(90, 17), QColor(Qt::white));
 }
 
 TEST_F(CurvyEditTest, EndKeyMessageMovesTheCaretToTheEnd)
