@@ -168,6 +168,11 @@ TEST_F(AdvTrackBarCoreTest, LabelTextSizesTheLabelAndPushesTheTrack)
     EXPECT_EQ(f.GetTrackLabelRect(true).Left, 147 - 14 - 5);
     f.OnGetTrackLabelText = [](TObject*, int, QString& text) { text.clear(); };
     EXPECT_EQ(f.GetTrackLabelRect(true).Left, 147 - 21 - 5); // an empty text measures "Pos"
+    // A format that takes no integer shows as it is instead of failing every paint.
+    f.OnGetTrackLabelText = nullptr;
+    f.TrackLabel()->SetFormat(QStringLiteral("Val: %s"));
+    EXPECT_EQ(f.GetTrackLabelRect(true).Left, 147 - 7 * 7 - 5);
+    EXPECT_NO_THROW(wtest::Render(&f));
 }
 
 // --- geometry ---

@@ -109,6 +109,21 @@ TEST_F(AdvTrackBarInteractionTest, DraggingKeepsTheGrabPointUnderTheCursorAndSto
     EXPECT_EQ(f.Position(), 120); // the drag ended with the release
 }
 
+TEST_F(AdvTrackBarInteractionTest, ATrackAsLongAsTheThumbKeepsTheValueWhenDragged)
+{
+    // Track 3..13 (10 pixels) and a 10-pixel thumb: no pixel scale at all.
+    TAdvTrackBar f(nullptr);
+    f.SetBounds(0, 0, 16, 26);
+    f.SetPosition(4);
+    int changes = 0;
+    f.OnChange = [&](TObject*) { ++changes; };
+    wtest::Press(&f, 8, 15);
+    wtest::Mouse(&f, QEvent::MouseMove, 12, 15, Qt::LeftButton);
+    wtest::Release(&f, 12, 15);
+    EXPECT_EQ(f.Position(), 4);
+    EXPECT_EQ(changes, 0);
+}
+
 TEST_F(AdvTrackBarInteractionTest, MoveOnClickJumpsAndSlideKeepsDragging)
 {
     TAdvTrackBar f(nullptr); // horizontal 150 x 26, 0..10, track 3..147, thumb 10 wide
