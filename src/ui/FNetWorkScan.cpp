@@ -64,10 +64,10 @@ QString DialogText(const char* key)
 TfmNetwork::TfmNetwork(vcl::TComponent* owner) : vcl::TForm(owner)
 {
     SetName(QStringLiteral("fmNetwork"));
+    SetBounds(0, 0, 360, 170);  // before the border style fixes the size
     SetBorderStyle(vcl::TFormBorderStyle::bsDialog);
     SetPosition(vcl::TPosition::poScreenCenter);
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    SetBounds(0, 0, 360, 170);
     OnShow = vcl::Method(this, &TfmNetwork::FormShow);
 
     lblScan = new vcl::TLabel(this);

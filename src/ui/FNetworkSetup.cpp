@@ -33,9 +33,9 @@ vcl::TEdit* NewNumberEdit(TfmNetworkSetup* form, vcl::TWinControl* parent, const
 TfmNetworkSetup::TfmNetworkSetup(vcl::TComponent* owner) : vcl::TForm(owner)
 {
     SetName(QStringLiteral("fmNetworkSetup"));
+    SetBounds(0, 0, 300, 230);  // before the border style fixes the size
     SetBorderStyle(vcl::TFormBorderStyle::bsDialog);
     SetPosition(vcl::TPosition::poScreenCenter);
-    SetBounds(0, 0, 300, 230);
     OnShow = vcl::Method(this, &TfmNetworkSetup::FormShow);
 
     gbIdSetting = new vcl::TGroupBox(this);

@@ -9,12 +9,12 @@ TfmProcess* fmProcess = nullptr;
 TfmProcess::TfmProcess(vcl::TComponent* owner) : vcl::TForm(owner)
 {
     SetName(QStringLiteral("fmProcess"));
+    SetBounds(0, 0, 451, 92);  // before the border style fixes the size
     SetBorderStyle(vcl::TFormBorderStyle::bsSingle);
     SetPosition(vcl::TPosition::poScreenCenter);
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
-    SetBounds(0, 0, 451, 92);
     OnShow = vcl::Method(this, &TfmProcess::FormShow);
 
     ProgressBar = new TAdvProgressBar(this);

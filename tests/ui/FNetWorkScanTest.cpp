@@ -202,6 +202,9 @@ TEST(FNetWorkScan, DemoClosesTheSearchWithTheLinkButtonEnabledAndNothingOpen)
     auto* link = dynamic_cast<vcl::TControl*>(fmMain->FindComponent(QStringLiteral("rzbMenuLink")));
     ASSERT_NE(link, nullptr);
     link->SetEnabled(false);
+    // Every control lies inside the dialog.
+    EXPECT_GE(fmNetwork->ClientWidth(), fmNetwork->btnExit->Left() + fmNetwork->btnExit->Width());
+    EXPECT_GE(fmNetwork->ClientWidth(), fmNetwork->lblDeviceID->Left() + fmNetwork->lblDeviceID->Width());
     QTimer::singleShot(50, [] { fmNetwork->btnExit->Click(); });
     RunSearchModal(3000);
     EXPECT_FALSE(fmNetwork->Visible());
