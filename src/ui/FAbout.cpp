@@ -12,4 +12,6 @@ TfmAbout::TfmAbout(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmAbout::~TfmAbout()
 {
     BeforeDestruction();
+    if (fmAbout == this)
+        fmAbout = nullptr;
 }

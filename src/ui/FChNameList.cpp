@@ -12,4 +12,6 @@ TfmChNameList::TfmChNameList(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmChNameList::~TfmChNameList()
 {
     BeforeDestruction();
+    if (fmChNameList == this)
+        fmChNameList = nullptr;
 }

@@ -12,4 +12,6 @@ TfmChannelName::TfmChannelName(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmChannelName::~TfmChannelName()
 {
     BeforeDestruction();
+    if (fmChannelName == this)
+        fmChannelName = nullptr;
 }

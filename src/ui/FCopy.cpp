@@ -12,4 +12,6 @@ TfmCopy::TfmCopy(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmCopy::~TfmCopy()
 {
     BeforeDestruction();
+    if (fmCopy == this)
+        fmCopy = nullptr;
 }

@@ -12,4 +12,6 @@ TfmExit::TfmExit(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmExit::~TfmExit()
 {
     BeforeDestruction();
+    if (fmExit == this)
+        fmExit = nullptr;
 }

@@ -12,4 +12,6 @@ TfmFactory::TfmFactory(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmFactory::~TfmFactory()
 {
     BeforeDestruction();
+    if (fmFactory == this)
+        fmFactory = nullptr;
 }

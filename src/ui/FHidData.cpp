@@ -12,4 +12,6 @@ TfmHidData::TfmHidData(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmHidData::~TfmHidData()
 {
     BeforeDestruction();
+    if (fmHidData == this)
+        fmHidData = nullptr;
 }

@@ -12,4 +12,6 @@ TfmInformation::TfmInformation(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmInformation::~TfmInformation()
 {
     BeforeDestruction();
+    if (fmInformation == this)
+        fmInformation = nullptr;
 }

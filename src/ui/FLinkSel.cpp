@@ -12,4 +12,6 @@ TfmLinkSel::TfmLinkSel(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmLinkSel::~TfmLinkSel()
 {
     BeforeDestruction();
+    if (fmLinkSel == this)
+        fmLinkSel = nullptr;
 }

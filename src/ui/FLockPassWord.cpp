@@ -12,4 +12,6 @@ TfmLockPassWord::TfmLockPassWord(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmLockPassWord::~TfmLockPassWord()
 {
     BeforeDestruction();
+    if (fmLockPassWord == this)
+        fmLockPassWord = nullptr;
 }

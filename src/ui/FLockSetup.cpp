@@ -12,4 +12,6 @@ TfmLockSetup::TfmLockSetup(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmLockSetup::~TfmLockSetup()
 {
     BeforeDestruction();
+    if (fmLockSetup == this)
+        fmLockSetup = nullptr;
 }

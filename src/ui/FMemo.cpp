@@ -12,4 +12,6 @@ TfmMemo::TfmMemo(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmMemo::~TfmMemo()
 {
     BeforeDestruction();
+    if (fmMemo == this)
+        fmMemo = nullptr;
 }

@@ -12,4 +12,6 @@ TfmPeqRst::TfmPeqRst(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmPeqRst::~TfmPeqRst()
 {
     BeforeDestruction();
+    if (fmPeqRst == this)
+        fmPeqRst = nullptr;
 }

@@ -12,4 +12,6 @@ TfmRecallPreset::TfmRecallPreset(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmRecallPreset::~TfmRecallPreset()
 {
     BeforeDestruction();
+    if (fmRecallPreset == this)
+        fmRecallPreset = nullptr;
 }

@@ -12,4 +12,6 @@ TfmRs232Code::TfmRs232Code(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmRs232Code::~TfmRs232Code()
 {
     BeforeDestruction();
+    if (fmRs232Code == this)
+        fmRs232Code = nullptr;
 }

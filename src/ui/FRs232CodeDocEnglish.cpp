@@ -12,4 +12,6 @@ TfmRs232CodeEnglish::TfmRs232CodeEnglish(vcl::TComponent* owner) : vcl::TForm(ow
 TfmRs232CodeEnglish::~TfmRs232CodeEnglish()
 {
     BeforeDestruction();
+    if (fmRs232CodeEnglish == this)
+        fmRs232CodeEnglish = nullptr;
 }

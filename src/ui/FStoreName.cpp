@@ -12,4 +12,6 @@ TfmStoreName::TfmStoreName(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmStoreName::~TfmStoreName()
 {
     BeforeDestruction();
+    if (fmStoreName == this)
+        fmStoreName = nullptr;
 }

@@ -12,4 +12,6 @@ TfmStorePreset::TfmStorePreset(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmStorePreset::~TfmStorePreset()
 {
     BeforeDestruction();
+    if (fmStorePreset == this)
+        fmStorePreset = nullptr;
 }

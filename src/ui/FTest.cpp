@@ -12,4 +12,6 @@ TfmTest::TfmTest(vcl::TComponent* owner) : vcl::TForm(owner)
 TfmTest::~TfmTest()
 {
     BeforeDestruction();
+    if (fmTest == this)
+        fmTest = nullptr;
 }
