@@ -1,0 +1,321 @@
+// The splash component and its window: show and hide around the main form's first show, the
+// close timer, the two display paths, the window size and what the window shows.
+
+#include "widgets/AdvSmoothSplashScreen.h"
+#include "widgets/AdvSmoothSplashScreenWindow.h"
+#include "widgets/WidgetTestSupport.h"
+
+#include <QBuffer>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+using namespace vcl;
+
+namespace {
+
+QByteArray PngBytes(int w, int h, QColor top, QColor bottom)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, 0, h);
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.fillRect(img.rect(), g);
+    p.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "PNG");
+    return bytes;
+}
+
+// The main window's splash set-up (its stored start-up picture replaced by a plain gradient).
+void ConfigureAsMainWindow(TAdvSmoothSplashScreen& s)
+{
+    TGDIPFill* f = s.Fill();
+    f->SetColor(clNone);
+    f->SetColorTo(clNone);
+    f->SetColorMirror(clNone);
+    f->SetColorMirrorTo(clNone);
+    f->SetBorderColor(clNone);
+    f->SetOpacity(249);
+    f->SetPicturePosition(TFillPicturePosition::ppBottomCenter);
+    f->Picture()->LoadFromBytes(PngBytes(620, 350, QColor(20, 40, 90), QColor(5, 10, 30)));
+    s.SetTimeOut(100);
+    s.SetDisplayStyle(TDisplayStyle::dsNormal);
+    TSplashHeadingText* name = s.BasicProgramInfo()->ProgramName();
+    name->SetText(QStringLiteral("ZQ9 DSP Processor Editor"));
+    name->Font()->SetName(QStringLiteral("Tahoma"));
+    name->Font()->SetHeight(-29);
+    name->Font()->SetStyle({ TFontStyle::fsBold });
+    name->SetLocation(TItemLocation::ilCustom);
+    name->SetPosX(85);
+    name->SetPosY(130);
+    name->SetColorStart(clWhite);
+    name->SetColorEnd(clWhite);
+    name->SetHatchStyle(HatchStyle::HatchStyleDivot);
+    TSplashHeadingText* version = s.BasicProgramInfo()->ProgramVersion();
+    version->SetText(QStringLiteral("V1.01"));
+    version->Font()->SetHeight(-19);
+    version->SetLocation(TItemLocation::ilCustom);
+    version->SetPosX(475);
+    version->SetPosY(140);
+    version->SetColorStart(clWhite);
+    version->SetColorEnd(clWhite);
+    version->SetHatchStyle(HatchStyle::HatchStyleDivot);
+    s.BasicProgramInfo()->SetCopyRightLocation(TItemLocation::ilCustom);
+    s.BasicProgramInfo()->SetCopyRightPosX(340);
+    s.BasicProgramInfo()->SetCopyRightPosY(340);
+    s.ListItems()->Add()->SetHTMLText(
+        QStringLiteral("<FONT size=\"20\" color=\"clWhite\">Loading Program....</FONT><br>"));
+    TListItemsRect* r = s.ListItemsSettings()->Rect();
+    r->SetLeft(180);
+    r->SetTop(210);
+    r->SetWidth(500);
+    r->SetHeight(250);
+    s.ListItemsSettings()->HTMLFont()->SetHeight(-11);
+}
+
+struct SplashFixture : ::testing::Test
+{
+    SplashFixture()
+    {
+        wtest::App();
+        form = new TForm(nullptr);
+        splash = new TAdvSmoothSplashScreen(form);
+        splash->OnClose = [this](TObject* s) {
+            EXPECT_EQ(s, splash);
+            ++closes;
+        };
+        splash->OnBeforeShow = [this](TObject*) { ++beforeShows; };
+    }
+    ~SplashFixture() override
+    {
+        splash->Hide();
+        delete form;
+    }
+    TForm* form;
+    TAdvSmoothSplashScreen* splash;
+    int closes { 0 };
+    int beforeShows { 0 };
+};
+
+TEST_F(SplashFixture, DefaultsAndVersion)
+{
+    EXPECT_TRUE(splash->StayOnTop());
+    EXPECT_TRUE(splash->AutoShow());
+    EXPECT_TRUE(splash->CloseOnMainFormShow());
+    EXPECT_FALSE(splash->CloseOnTimeout());
+    EXPECT_EQ(splash->TimeOut(), 1000);
+    EXPECT_EQ(splash->PictureGap(), 5);
+    EXPECT_EQ(splash->DisplayStyle(), TDisplayStyle::dsFadeInOut);
+    EXPECT_EQ(splash->DisplayLocation(), TDisplayLocation::dlCenter);
+    EXPECT_EQ(splash->Width(), 600);
+    EXPECT_EQ(splash->Height(), 400);
+    EXPECT_EQ(splash->MaxOpacity(), 255);
+    EXPECT_EQ(splash->TextRendering(), TAdvSmoothSplashScreenTextRenderingHint::tClearType);
+    splash->SetVersion(QStringLiteral("9.9"));
+    EXPECT_EQ(splash->Version(), QStringLiteral("1.2.0.0"));
+    EXPECT_EQ(splash->GetThemeID(), QStringLiteral("TAdvSmoothSplashScreen"));
+    EXPECT_EQ(splash->BasicProgramInfo()->ProgramName()->Font()->Size(), 14);
+    EXPECT_EQ(splash->BasicProgramInfo()->ProgramVersion()->PosX(), 80);
+    EXPECT_EQ(splash->ListItemsSettings()->Space(), 8);
+    EXPECT_EQ(splash->ListItemsSettings()->Rect()->GetRect(), TRect(30, 150, 330, 350));
+}
+
+TEST_F(SplashFixture, LoadedShowsAndTheFirstShowOfTheMainFormCloses)
+{
+    ConfigureAsMainWindow(*splash);
+    splash->Loading();
+    splash->Loaded();
+    ASSERT_TRUE(splash->Showing());
+    ASSERT_NE(splash->SplashWindow(), nullptr);
+    EXPECT_EQ(beforeShows, 1);
+    EXPECT_EQ(splash->MainForm(), form);
+    EXPECT_TRUE(splash->SplashWindow()->Layered());
+    EXPECT_EQ(splash->SplashWindow()->Width(), 622);
+    EXPECT_EQ(splash->SplashWindow()->Height(), 352);
+    EXPECT_EQ(splash->SplashWindow()->Opacity(), 255); // dsNormal hands the first image over at 255
+    EXPECT_EQ(splash->CloseTimer()->Interval(), 100u);
+    EXPECT_FALSE(splash->CloseTimer()->Enabled());
+    EXPECT_TRUE(static_cast<bool>(form->OnShow));
+
+    form->Show();
+    EXPECT_FALSE(splash->Showing());
+    EXPECT_EQ(splash->SplashWindow(), nullptr);
+    EXPECT_FALSE(static_cast<bool>(form->OnShow));
+    EXPECT_EQ(closes, 1);
+    form->Hide();
+}
+
+TEST_F(SplashFixture, AMainFormHandlerRunsAfterTheSplashClosesAndIsPutBack)
+{
+    int calls = 0;
+    TObject* sender = nullptr;
+    struct Handler
+    {
+        int* calls;
+        TObject** sender;
+        void Show(TObject* s)
+        {
+            ++*calls;
+            *sender = s;
+        }
+    } handler { &calls, &sender };
+    form->OnShow = TMethod<TObject*>(&handler, &Handler::Show);
+    splash->SetDisplayStyle(TDisplayStyle::dsNormal);
+    splash->Show(500, 500);
+    splash->Show(); // showing: nothing
+    EXPECT_EQ(beforeShows, 1);
+    form->Show();
+    EXPECT_FALSE(splash->Showing());
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(sender, form);
+    EXPECT_TRUE(SameMethod(form->OnShow, TMethod<TObject*>(&handler, &Handler::Show)));
+    form->Hide();
+    form->Show();
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(closes, 1);
+    form->Hide();
+}
+
+TEST_F(SplashFixture, WithoutCloseOnMainFormShowTheHandlerIsNeverTouched)
+{
+    splash->SetCloseOnMainFormShow(false);
+    splash->SetDisplayStyle(TDisplayStyle::dsNormal);
+    splash->Show();
+    EXPECT_FALSE(static_cast<bool>(form->OnShow));
+    form->Show();
+    EXPECT_TRUE(splash->Showing());
+    splash->Hide();
+    splash->Hide(); // hidden: nothing
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(static_cast<bool>(form->OnShow));
+    form->Hide();
+}
+
+TEST_F(SplashFixture, MainFormSetterMovesTheHookWithoutLooping)
+{
+    TForm other(nullptr);
+    splash->SetMainForm(&other);
+    EXPECT_TRUE(static_cast<bool>(other.OnShow));
+    splash->SetDisplayStyle(TDisplayStyle::dsNormal);
+    splash->Show(); // the owner form becomes the main form: the hook moves there
+    EXPECT_EQ(splash->MainForm(), form);
+    splash->SetMainForm(&other);
+    EXPECT_FALSE(static_cast<bool>(form->OnShow));
+    splash->SetMainForm(&other); // again: must not save its own hook as the old handler
+    other.Show();
+    EXPECT_FALSE(splash->Showing());
+    EXPECT_FALSE(static_cast<bool>(other.OnShow));
+    other.Hide();
+}
+
+TEST_F(SplashFixture, CloseTimerHidesAfterTheTimeout)
+{
+    splash->SetCloseOnTimeout(true);
+    splash->SetTimeOut(100);
+    splash->SetDisplayStyle(TDisplayStyle::dsNormal);
+    splash->Show();
+    EXPECT_TRUE(splash->CloseTimer()->Enabled());
+    EXPECT_EQ(splash->CloseTimer()->Interval(), 100u);
+    splash->CloseTimer()->OnTimer(splash->CloseTimer());
+    EXPECT_FALSE(splash->Showing());
+    EXPECT_FALSE(splash->CloseTimer()->Enabled());
+}
+
+TEST_F(SplashFixture, OpaqueFillPaintsAnOrdinaryWindowOfTheGivenSize)
+{
+    splash->Fill()->SetColor(clRed);
+    splash->Fill()->SetColorTo(clRed);
+    splash->SetDisplayStyle(TDisplayStyle::dsNormal);
+    splash->Show();
+    TSplashScreenWindow* w = splash->SplashWindow();
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(w->Layered());
+    EXPECT_EQ(w->MainBuffer(), nullptr);
+    EXPECT_EQ(w->Width(), 600);
+    EXPECT_EQ(w->Height(), 400);
+    const QImage img = wtest::Render(w);
+    EXPECT_EQ(wtest::Pixel(img, 300, 200), clRed);
+}
+
+TEST_F(SplashFixture, FadesStepToTheirEnds)
+{
+    splash->Fill()->SetOpacity(200);
+    splash->Show(); // dsFadeInOut on the layered path: 5, 25, ... 245, 255
+    ASSERT_NE(splash->SplashWindow(), nullptr);
+    EXPECT_EQ(splash->SplashWindow()->Opacity(), 255);
+    splash->FadeOut(20, 0, 10);
+    EXPECT_EQ(splash->SplashWindow()->Opacity(), 10);
+    splash->FadeIn(100, 0, 200);
+    EXPECT_EQ(splash->SplashWindow()->Opacity(), 200);
+    splash->Hide();
+    EXPECT_EQ(closes, 1);
+}
+
+TEST_F(SplashFixture, StylePresetsColourTheFill)
+{
+    splash->Fill()->SetGradientType(TAdvGradientType::gtHatch);
+    splash->Fill()->SetColor(0x123456);
+    splash->SetComponentStyle(TStylePreset::tsCustom);
+    EXPECT_EQ(splash->Fill()->GradientType(), TAdvGradientType::gtVertical);
+    EXPECT_EQ(splash->Fill()->Color(), 0x123456);
+    splash->SetComponentStyle(TStylePreset::tsOffice2007Obsidian);
+    EXPECT_EQ(splash->Fill()->Color(), 0xCFC6C1);
+    EXPECT_EQ(splash->Fill()->ColorMirrorTo(), 0xECECE5);
+    EXPECT_EQ(splash->Fill()->BorderColor(), 0x000000);
+    EXPECT_EQ(splash->Fill()->GradientMirrorType(), TAdvGradientType::gtVertical);
+    splash->SetComponentStyle(TStylePreset::tsWindowsXP);
+    EXPECT_EQ(splash->Fill()->Color(), clBtnFace);
+    EXPECT_EQ(splash->Fill()->ColorMirror(), clNone);
+}
+
+TEST_F(SplashFixture, LayeredImageShowsPictureTextsAndListLine)
+{
+    ConfigureAsMainWindow(*splash);
+    splash->Show();
+    TSplashScreenWindow* w = splash->SplashWindow();
+    ASSERT_NE(w, nullptr);
+    const QImage img = w->LayeredImage();
+    ASSERT_EQ(img.size(), QSize(622, 352));
+    if (qEnvironmentVariableIsSet("ZQ9_SPLASH_PNG"))
+        img.save(QStringLiteral("/tmp/splash_window.png"));
+    // The picture at the bottom centre, one pixel in: its corners are opaque, the window's are not.
+    EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0);
+    EXPECT_GT(qAlpha(img.pixel(300, 20)), 200);
+    auto whiteIn = [&](QRect r) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor c = QColor::fromRgba(img.pixel(x, y));
+                n += c.red() > 200 && c.green() > 200 && c.blue() > 200;
+            }
+        return n;
+    };
+    EXPECT_GT(whiteIn(QRect(85, 130, 300, 35)), 100);  // program name
+    EXPECT_GT(whiteIn(QRect(475, 140, 60, 25)), 30);   // version
+    EXPECT_GT(whiteIn(QRect(181, 210, 250, 30)), 100); // "Loading Program...."
+    EXPECT_EQ(whiteIn(QRect(10, 20, 60, 60)), 0);
+    EXPECT_EQ(splash->ListItems()->Items(0)->DisplayRect().Top, 210);
+}
+
+TEST_F(SplashFixture, ContentChangesRefreshButFillChangesDoNot)
+{
+    ConfigureAsMainWindow(*splash);
+    splash->Show();
+    TSplashScreenWindow* w = splash->SplashWindow();
+    const QImage before = w->LayeredImage();
+    splash->Fill()->SetColor(clRed); // not redrawn
+    splash->Fill()->SetColorTo(clRed);
+    EXPECT_EQ(w->LayeredImage(), before);
+    splash->EndUpdate(); // without BeginUpdate: refreshes, showing the fill change
+    const QImage refreshed = w->LayeredImage();
+    EXPECT_NE(refreshed, before);
+    EXPECT_GT(qRed(refreshed.pixel(300, 0)), qRed(before.pixel(300, 0)) + 40); // the rim above the picture
+    splash->BasicProgramInfo()->ProgramName()->SetText(QStringLiteral("Other"));
+    EXPECT_NE(w->LayeredImage(), refreshed);
+}
+
+} // namespace
