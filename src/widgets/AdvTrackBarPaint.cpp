@@ -480,34 +480,44 @@ void TCustomTrackBar::DrawShapedThumb(TTrackBarThumb* AThumb, const TRect& R, TC
     std::vector<TPoint> poly;
     QRegion region;
     int corner = 0;
-    const int len = vertical ? R.Height() : R.Width();
-    const int tip = len / 2;
+    // A rectangle with a pointed end toward the ticks, the tip half as deep as the thumb is long.
+    auto pointer = [&](const TRect& B) {
+        std::vector<TPoint> p;
+        const int tip = (vertical ? B.Height() : B.Width()) / 2;
+        if (vertical) {
+            const int l = tipTopLeft ? B.Left + tip : B.Left;
+            const int r = tipBottomRight ? B.Right - 1 - tip : B.Right - 1;
+            const int mid = B.Top + (B.Height() - 1) / 2;
+            p = { TPoint(l, B.Top), TPoint(r, B.Top) };
+            if (tipBottomRight)
+                p.push_back(TPoint(B.Right - 1, mid));
+            p.push_back(TPoint(r, B.Bottom - 1));
+            p.push_back(TPoint(l, B.Bottom - 1));
+            if (tipTopLeft)
+                p.push_back(TPoint(B.Left, mid));
+        } else {
+            const int t = tipTopLeft ? B.Top + tip : B.Top;
+            const int b = tipBottomRight ? B.Bottom - 1 - tip : B.Bottom - 1;
+            const int mid = B.Left + (B.Width() - 1) / 2;
+            p = { TPoint(B.Left, t) };
+            if (tipTopLeft)
+                p.push_back(TPoint(mid, B.Top));
+            p.push_back(TPoint(B.Right - 1, t));
+            p.push_back(TPoint(B.Right - 1, b));
+            if (tipBottomRight)
+                p.push_back(TPoint(mid, B.Bottom - 1));
+            p.push_back(TPoint(B.Left, b));
+        }
+        return p;
+    };
+    auto outline = [&](std::vector<TPoint> p, TColor colour) {
+        p.push_back(p.front());
+        c.Pen()->SetColor(colour);
+        c.Polyline(p);
+    };
     switch (AThumb->Shape()) {
     case TThumbShape::tsPointer:
-        if (vertical) {
-            const int l = tipTopLeft ? R.Left + tip : R.Left;
-            const int r = tipBottomRight ? R.Right - 1 - tip : R.Right - 1;
-            const int mid = R.Top + (R.Height() - 1) / 2;
-            poly = { TPoint(l, R.Top), TPoint(r, R.Top) };
-            if (tipBottomRight)
-                poly.push_back(TPoint(R.Right - 1, mid));
-            poly.push_back(TPoint(r, R.Bottom - 1));
-            poly.push_back(TPoint(l, R.Bottom - 1));
-            if (tipTopLeft)
-                poly.push_back(TPoint(R.Left, mid));
-        } else {
-            const int t = tipTopLeft ? R.Top + tip : R.Top;
-            const int b = tipBottomRight ? R.Bottom - 1 - tip : R.Bottom - 1;
-            const int mid = R.Left + (R.Width() - 1) / 2;
-            poly = { TPoint(R.Left, t) };
-            if (tipTopLeft)
-                poly.push_back(TPoint(mid, R.Top));
-            poly.push_back(TPoint(R.Right - 1, t));
-            poly.push_back(TPoint(R.Right - 1, b));
-            if (tipBottomRight)
-                poly.push_back(TPoint(mid, R.Bottom - 1));
-            poly.push_back(TPoint(R.Left, b));
-        }
+        poly = pointer(R);
         break;
     case TThumbShape::tsRectangle:
         corner = 1;
@@ -585,18 +595,27 @@ void TCustomTrackBar::DrawShapedThumb(TTrackBarThumb* AThumb, const TRect& R, TC
     // Outline and grip.
     c.Brush()->SetStyle(TBrushStyle::bsClear);
     if (!poly.empty()) {
-        if (Set(Border)) {
-            std::vector<TPoint> closed = poly;
-            closed.push_back(poly.front());
+        if (!Set(Border))
+            return;
+        if (AThumb->Shape() == TThumbShape::tsPointer) {
+            // Nested outlines: the frame with a white highlight inside it (and outside it in the
+            // custom style), and a grip line across the middle.
+            TRect inner = R;
+            InflateRect(inner, -1, -1);
+            if (!office)
+                outline(poly, clWhite);
+            outline(office ? poly : pointer(inner), Border);
+            TRect inner2 = office ? inner : R;
+            if (!office)
+                InflateRect(inner2, -2, -2);
+            outline(pointer(inner2), clWhite);
             c.Pen()->SetColor(Border);
-            c.Polyline(closed);
-            if (AThumb->Shape() == TThumbShape::tsPointer) {
-                c.Pen()->SetColor(Border);
-                if (vertical)
-                    Line(c, R.Left + 3, R.Top + R.Height() / 2, R.Right - 3, R.Top + R.Height() / 2);
-                else
-                    Line(c, R.Left + R.Width() / 2, R.Top + 3, R.Left + R.Width() / 2, R.Bottom - 3);
-            }
+            if (vertical)
+                Line(c, R.Left + 3, R.Top + R.Height() / 2, R.Right - 3, R.Top + R.Height() / 2);
+            else
+                Line(c, R.Left + R.Width() / 2, R.Top + 3, R.Left + R.Width() / 2, R.Bottom - 3);
+        } else {
+            outline(poly, Border);
         }
         return;
     }
