@@ -199,6 +199,25 @@ TEST_F(RtfLabelTest, ReaderText)
               QStringLiteral("a{b}\\c ") + QChar(0xE9) + QChar(0x4E2D) + QChar(QChar::ParagraphSeparator) + "next");
 }
 
+TEST_F(RtfLabelTest, ReaderSurvivesGarbage)
+{
+    // Bytes biased towards the syntax characters; reading must neither fail nor hang.
+    const char alphabet[] = "{}\\'*uucbinpar0123456789-; \r\nabcfz\x80\xff";
+    std::uint32_t seed = 12345;
+    for (int round = 0; round < 300; ++round) {
+        QByteArray bytes;
+        for (int i = 0; i < 400; ++i) {
+            seed = seed * 1664525u + 1013904223u;
+            bytes.append(alphabet[(seed >> 16) % (sizeof alphabet - 1)]);
+        }
+        QTextDocument doc;
+        TRtfReader::Read(bytes, doc);
+    }
+    QTextDocument doc;
+    TRtfReader::Read(QByteArray(20000, '{') + "deep" + QByteArray(20000, '}'), doc);
+    EXPECT_EQ(doc.toPlainText(), QStringLiteral("deep"));
+}
+
 TEST_F(RtfLabelTest, ReaderFormatting)
 {
     QTextDocument doc;
