@@ -7,10 +7,13 @@
 #include "widgets/AdvSmoothSplashScreen.h"
 #include "widgets/GDIPPictureContainer.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QWindow>
 
 #include <chrono>
 #include <thread>
@@ -216,6 +219,7 @@ TSplashScreenWindow* TSplashScreenWindow::ShowSplashWindow(TAdvSmoothSplashScree
     w->SetVisible(true);
     splash->m_showing = true;
     w->ApplyRegion();
+    w->WaitExposed();
 
     if (layered) {
         w->m_forcedTransparent = true;
@@ -244,6 +248,16 @@ TSplashScreenWindow* TSplashScreenWindow::ShowSplashWindow(TAdvSmoothSplashScree
     splash->m_closeTimer->SetInterval(static_cast<unsigned>(std::max(0, splash->TimeOut())));
     splash->m_closeTimer->SetEnabled(splash->CloseOnTimeout());
     return w;
+}
+
+// The window system maps a new window asynchronously; until it is exposed nothing drawn reaches
+// the screen, and the application's thread stays busy creating its windows afterwards.
+void TSplashScreenWindow::WaitExposed()
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
 }
 
 void TSplashScreenWindow::SetVisible(bool value)

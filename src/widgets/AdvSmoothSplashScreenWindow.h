@@ -61,6 +61,7 @@ private:
     void HandOver();
     void ApplyRegion();
     void SetAlpha(int alpha);
+    void WaitExposed();
     vcl::TRect InnerRect() const;
 
     TAdvSmoothSplashScreen* m_splashScreen { nullptr };

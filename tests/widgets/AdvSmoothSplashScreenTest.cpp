@@ -319,3 +319,61 @@ TEST_F(SplashFixture, ContentChangesRefreshButFillChangesDoNot)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SplashFixture, ProgressChangesReachTheWindowAndReportTheComponent)
+{
+    ConfigureAsMainWindow(*splash);
+    splash->ListItems()->Clear(); // the line lies where the bar goes
+    std::vector<double> positions;
+    splash->OnProgressPositionChanged = [&](TObject* s, double v) {
+        EXPECT_EQ(s, splash);
+        positions.push_back(v);
+    };
+    splash->Show();
+    TSplashScreenWindow* w = splash->SplashWindow();
+    ASSERT_NE(w, nullptr);
+    TAdvSplashProgressBar* bar = w->ProgressBarControl();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_FALSE(bar->Visible());
+    const QImage before = w->LayeredImage();
+    TGDIPSplashProgress* p = splash->ProgressBar();
+    p->SetLeft(160);
+    p->SetTop(220);
+    p->SetHeight(12);
+    p->BackGroundFill()->SetColor(clNone);
+    p->BackGroundFill()->SetColorTo(clNone);
+    p->BackGroundFill()->SetBorderColor(clGray);
+    p->ProgressFill()->SetColor(clWhite);
+    p->ProgressFill()->SetColorTo(0xFFCC99);
+    p->SetVisible(true);
+    p->SetPosition(50);
+    EXPECT_TRUE(bar->Visible());
+    EXPECT_EQ(bar->Position(), 50);
+    EXPECT_EQ(bar->BoundsRect(), TRect(160, 220, 460, 232));
+    ASSERT_FALSE(positions.empty());
+    EXPECT_EQ(positions.back(), 50);
+    // The layered image is rendered again with the bar: white up to the middle of the bar.
+    const QImage after = w->LayeredImage();
+    EXPECT_NE(after, before);
+    if (qEnvironmentVariableIsSet("ZQ9_SPLASH_PNG"))
+        after.save(QStringLiteral("/tmp/splash_progress.png"));
+    EXPECT_GT(qRed(after.pixel(230, 226)), 150);
+    EXPECT_LT(qRed(after.pixel(400, 226)), 100);
+}
+
+TEST_F(SplashFixture, ClickingTheWindowClicksTheComponent)
+{
+    int clicks = 0;
+    splash->OnClick = [&](TObject* s) {
+        EXPECT_EQ(s, splash);
+        ++clicks;
+    };
+    splash->SetDisplayStyle(TDisplayStyle::dsNormal);
+    splash->Show();
+    wtest::ClickAt(splash->SplashWindow(), 10, 10);
+    EXPECT_EQ(clicks, 1);
+}
+
+} // namespace
