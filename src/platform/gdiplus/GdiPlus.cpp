@@ -715,10 +715,11 @@ private:
 
 namespace {
 
+// Never destroyed: start-ups held by static objects shut down during the program's exit.
 std::set<ULONG_PTR>& LiveTokens()
 {
-    static std::set<ULONG_PTR> tokens;
-    return tokens;
+    static auto* tokens = new std::set<ULONG_PTR>;
+    return *tokens;
 }
 
 bool Started()
