@@ -90,7 +90,13 @@ void TAdvSmoothSplashScreen::SetPictureContainer(TGDIPPictureContainer* value)
 void TAdvSmoothSplashScreen::Notification(TComponent* AComponent, TOperation Operation)
 {
     TComponent::Notification(AComponent, Operation);
-    if (Operation != TOperation::opRemove || ComponentState().Contains(TComponentStateItem::csDestroying))
+    if (Operation != TOperation::opRemove)
+        return;
+    if (AComponent == m_splashWindow) {
+        m_splashWindow = nullptr;
+        m_showing = false;
+    }
+    if (ComponentState().Contains(TComponentStateItem::csDestroying))
         return;
     if (AComponent == m_pictureContainer)
         m_pictureContainer = nullptr;
@@ -153,6 +159,7 @@ void TAdvSmoothSplashScreen::FreeSplashWindow()
         return;
     TSplashScreenWindow* window = m_splashWindow;
     m_splashWindow = nullptr;
+    window->RemoveFreeNotification(this);
     delete window;
 }
 

@@ -155,6 +155,7 @@ TSplashScreenWindow* TSplashScreenWindow::ShowSplashWindow(TAdvSmoothSplashScree
     w->SetVisible(false);
     w->m_splashScreen = splash;
     splash->m_splashWindow = w;
+    w->FreeNotification(splash); // the application may free the window first when it ends
     w->SetBorderStyle(TFormBorderStyle::bsNone);
     Qt::WindowFlags flags = Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
     if (splash->StayOnTop())

@@ -377,3 +377,18 @@ TEST_F(SplashFixture, ClickingTheWindowClicksTheComponent)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SplashFixture, AWindowFreedByItsOwnerIsForgotten)
+{
+    splash->SetDisplayStyle(TDisplayStyle::dsNormal);
+    splash->Show();
+    delete splash->SplashWindow(); // as the application does with the windows it owns at its end
+    EXPECT_EQ(splash->SplashWindow(), nullptr);
+    EXPECT_FALSE(splash->Showing());
+    splash->Hide();
+    splash->Refresh();
+}
+
+} // namespace
