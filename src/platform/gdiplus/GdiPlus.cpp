@@ -445,18 +445,23 @@ public:
             }
             reach[i] = best;
         }
+        // Colours along the ray, looked up rather than blended per pixel.
+        constexpr int steps = 1024;
+        std::vector<QRgb> lut(steps + 1);
+        for (int i = 0; i <= steps; ++i) {
+            const QColor c = PathColourAt(double(i) / steps);
+            lut[std::size_t(i)] = qRgba(c.red(), c.green(), c.blue(), c.alpha());
+        }
         const int x0 = int(std::floor(bounds.left())), y0 = int(std::floor(bounds.top()));
         const int w = std::min(4096, int(std::ceil(bounds.right())) - x0 + 1);
         const int h = std::min(4096, int(std::ceil(bounds.bottom())) - y0 + 1);
         QImage img(w, h, QImage::Format_ARGB32);
         img.fill(Qt::transparent);
+        // Outside the path the fill itself is cut to the path (clamp), so every pixel gets a colour.
         for (int y = 0; y < h; ++y) {
             auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
             for (int x = 0; x < w; ++x) {
-                const QPointF p(x0 + x + 0.5, y0 + y + 0.5);
-                if (!path.contains(p) && wrap == WrapMode::WrapModeClamp)
-                    continue;
-                const QPointF v = p - centre;
+                const QPointF v = QPointF(x0 + x + 0.5, y0 + y + 0.5) - centre;
                 const double dist = std::hypot(v.x(), v.y());
                 double a = std::atan2(v.y(), v.x());
                 if (a < 0)
@@ -464,10 +469,9 @@ public:
                 const double fbin = a / (2 * std::numbers::pi) * bins;
                 const int b0 = int(fbin) % bins, b1 = (b0 + 1) % bins;
                 const double fr = fbin - std::floor(fbin);
-                const double r = reach[b0] * (1 - fr) + reach[b1] * fr;
+                const double r = reach[std::size_t(b0)] * (1 - fr) + reach[std::size_t(b1)] * fr;
                 const double t = r > 0 ? std::min(1.0, dist / r) : 1.0;
-                const QColor c = PathColourAt(t);
-                line[x] = qRgba(c.red(), c.green(), c.blue(), c.alpha());
+                line[x] = lut[std::size_t(std::lround(t * steps))];
             }
         }
         QBrush b(img);
