@@ -104,9 +104,9 @@ TEST(AdvSmoothSplashProgress, ValueText)
     EXPECT_EQ(p.ValueText(0, 100, 1), QString());
 }
 
-struct BarFixture : ::testing::Test
+struct SplashProgressBarTest : ::testing::Test
 {
-    BarFixture()
+    SplashProgressBarTest()
     {
         wtest::App();
         bar = std::make_unique<TAdvSplashProgressBar>(nullptr);
@@ -120,7 +120,7 @@ struct BarFixture : ::testing::Test
     std::vector<double> events;
 };
 
-TEST_F(BarFixture, PositionIsClampedAndReported)
+TEST_F(SplashProgressBarTest, PositionIsClampedAndReported)
 {
     EXPECT_EQ(bar->Width(), 150);
     EXPECT_EQ(bar->Height(), 17);
@@ -141,7 +141,7 @@ TEST_F(BarFixture, PositionIsClampedAndReported)
     EXPECT_EQ(bar->Position(), 80);
 }
 
-TEST_F(BarFixture, AnimationCoversAFifteenthOfTheRestPerTick)
+TEST_F(SplashProgressBarTest, AnimationCoversAFifteenthOfTheRestPerTick)
 {
     bar->SetProgressAnimation(true);
     events.clear();
@@ -164,7 +164,7 @@ TEST_F(BarFixture, AnimationCoversAFifteenthOfTheRestPerTick)
     EXPECT_EQ(events.back(), 100);
 }
 
-TEST_F(BarFixture, GlowMovesOnlyAboveTheMinimum)
+TEST_F(SplashProgressBarTest, GlowMovesOnlyAboveTheMinimum)
 {
     bar->SetGlowAnimation(true);
     bar->AnimationTick();
@@ -180,7 +180,7 @@ TEST_F(BarFixture, GlowMovesOnlyAboveTheMinimum)
     EXPECT_LT(bar->GlowCount(), 1500);
 }
 
-TEST_F(BarFixture, AppearanceGivesBoundsRangeAndPosition)
+TEST_F(SplashProgressBarTest, AppearanceGivesBoundsRangeAndPosition)
 {
     TGDIPSplashProgress p;
     p.SetLeft(160);
@@ -196,7 +196,7 @@ TEST_F(BarFixture, AppearanceGivesBoundsRangeAndPosition)
     EXPECT_TRUE(bar->Visible());
 }
 
-TEST_F(BarFixture, StylePresetsColourBothFills)
+TEST_F(SplashProgressBarTest, StylePresetsColourBothFills)
 {
     bar->SetComponentStyle(TStylePreset::tsOffice2007Luna);
     TGDIPFill* bg = bar->Appearance()->BackGroundFill();
@@ -214,7 +214,7 @@ TEST_F(BarFixture, StylePresetsColourBothFills)
     EXPECT_EQ(pf->ColorMirror(), clNone);
 }
 
-TEST_F(BarFixture, PaintsTheFilledPartInTheProgressColour)
+TEST_F(SplashProgressBarTest, PaintsTheFilledPartInTheProgressColour)
 {
     TGDIPSplashProgress p;
     p.SetWidth(200);

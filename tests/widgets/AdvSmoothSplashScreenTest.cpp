@@ -77,9 +77,9 @@ void ConfigureAsMainWindow(TAdvSmoothSplashScreen& s)
     s.ListItemsSettings()->HTMLFont()->SetHeight(-11);
 }
 
-struct SplashFixture : ::testing::Test
+struct SplashScreenTest : ::testing::Test
 {
-    SplashFixture()
+    SplashScreenTest()
     {
         wtest::App();
         form = new TForm(nullptr);
@@ -90,7 +90,7 @@ struct SplashFixture : ::testing::Test
         };
         splash->OnBeforeShow = [this](TObject*) { ++beforeShows; };
     }
-    ~SplashFixture() override
+    ~SplashScreenTest() override
     {
         splash->Hide();
         delete form;
@@ -101,7 +101,7 @@ struct SplashFixture : ::testing::Test
     int beforeShows { 0 };
 };
 
-TEST_F(SplashFixture, DefaultsAndVersion)
+TEST_F(SplashScreenTest, DefaultsAndVersion)
 {
     EXPECT_TRUE(splash->StayOnTop());
     EXPECT_TRUE(splash->AutoShow());
@@ -124,7 +124,7 @@ TEST_F(SplashFixture, DefaultsAndVersion)
     EXPECT_EQ(splash->ListItemsSettings()->Rect()->GetRect(), TRect(30, 150, 330, 350));
 }
 
-TEST_F(SplashFixture, LoadedShowsAndTheFirstShowOfTheMainFormCloses)
+TEST_F(SplashScreenTest, LoadedShowsAndTheFirstShowOfTheMainFormCloses)
 {
     ConfigureAsMainWindow(*splash);
     splash->Loading();
@@ -149,7 +149,7 @@ TEST_F(SplashFixture, LoadedShowsAndTheFirstShowOfTheMainFormCloses)
     form->Hide();
 }
 
-TEST_F(SplashFixture, AMainFormHandlerRunsAfterTheSplashClosesAndIsPutBack)
+TEST_F(SplashScreenTest, AMainFormHandlerRunsAfterTheSplashClosesAndIsPutBack)
 {
     int calls = 0;
     TObject* sender = nullptr;
@@ -180,7 +180,7 @@ TEST_F(SplashFixture, AMainFormHandlerRunsAfterTheSplashClosesAndIsPutBack)
     form->Hide();
 }
 
-TEST_F(SplashFixture, WithoutCloseOnMainFormShowTheHandlerIsNeverTouched)
+TEST_F(SplashScreenTest, WithoutCloseOnMainFormShowTheHandlerIsNeverTouched)
 {
     splash->SetCloseOnMainFormShow(false);
     splash->SetDisplayStyle(TDisplayStyle::dsNormal);
@@ -195,7 +195,7 @@ TEST_F(SplashFixture, WithoutCloseOnMainFormShowTheHandlerIsNeverTouched)
     form->Hide();
 }
 
-TEST_F(SplashFixture, MainFormSetterMovesTheHookWithoutLooping)
+TEST_F(SplashScreenTest, MainFormSetterMovesTheHookWithoutLooping)
 {
     TForm other(nullptr);
     splash->SetMainForm(&other);
@@ -212,7 +212,7 @@ TEST_F(SplashFixture, MainFormSetterMovesTheHookWithoutLooping)
     other.Hide();
 }
 
-TEST_F(SplashFixture, CloseTimerHidesAfterTheTimeout)
+TEST_F(SplashScreenTest, CloseTimerHidesAfterTheTimeout)
 {
     splash->SetCloseOnTimeout(true);
     splash->SetTimeOut(100);
@@ -225,7 +225,7 @@ TEST_F(SplashFixture, CloseTimerHidesAfterTheTimeout)
     EXPECT_FALSE(splash->CloseTimer()->Enabled());
 }
 
-TEST_F(SplashFixture, OpaqueFillPaintsAnOrdinaryWindowOfTheGivenSize)
+TEST_F(SplashScreenTest, OpaqueFillPaintsAnOrdinaryWindowOfTheGivenSize)
 {
     splash->Fill()->SetColor(clRed);
     splash->Fill()->SetColorTo(clRed);
@@ -241,7 +241,7 @@ TEST_F(SplashFixture, OpaqueFillPaintsAnOrdinaryWindowOfTheGivenSize)
     EXPECT_EQ(wtest::Pixel(img, 300, 200), clRed);
 }
 
-TEST_F(SplashFixture, FadesStepToTheirEnds)
+TEST_F(SplashScreenTest, FadesStepToTheirEnds)
 {
     splash->Fill()->SetOpacity(200);
     splash->Show(); // dsFadeInOut on the layered path: 5, 25, ... 245, 255
@@ -255,7 +255,7 @@ TEST_F(SplashFixture, FadesStepToTheirEnds)
     EXPECT_EQ(closes, 1);
 }
 
-TEST_F(SplashFixture, StylePresetsColourTheFill)
+TEST_F(SplashScreenTest, StylePresetsColourTheFill)
 {
     splash->Fill()->SetGradientType(TAdvGradientType::gtHatch);
     splash->Fill()->SetColor(0x123456);
@@ -272,7 +272,7 @@ TEST_F(SplashFixture, StylePresetsColourTheFill)
     EXPECT_EQ(splash->Fill()->ColorMirror(), clNone);
 }
 
-TEST_F(SplashFixture, LayeredImageShowsPictureTextsAndListLine)
+TEST_F(SplashScreenTest, LayeredImageShowsPictureTextsAndListLine)
 {
     ConfigureAsMainWindow(*splash);
     splash->Show();
@@ -301,7 +301,7 @@ TEST_F(SplashFixture, LayeredImageShowsPictureTextsAndListLine)
     EXPECT_EQ(splash->ListItems()->Items(0)->DisplayRect().Top, 210);
 }
 
-TEST_F(SplashFixture, ContentChangesRefreshButFillChangesDoNot)
+TEST_F(SplashScreenTest, ContentChangesRefreshButFillChangesDoNot)
 {
     ConfigureAsMainWindow(*splash);
     splash->Show();
@@ -322,7 +322,7 @@ TEST_F(SplashFixture, ContentChangesRefreshButFillChangesDoNot)
 
 namespace {
 
-TEST_F(SplashFixture, ProgressChangesReachTheWindowAndReportTheComponent)
+TEST_F(SplashScreenTest, ProgressChangesReachTheWindowAndReportTheComponent)
 {
     ConfigureAsMainWindow(*splash);
     splash->ListItems()->Clear(); // the line lies where the bar goes
@@ -363,7 +363,7 @@ TEST_F(SplashFixture, ProgressChangesReachTheWindowAndReportTheComponent)
     EXPECT_LT(qRed(after.pixel(400, 226)), 100);
 }
 
-TEST_F(SplashFixture, ClickingTheWindowClicksTheComponent)
+TEST_F(SplashScreenTest, ClickingTheWindowClicksTheComponent)
 {
     int clicks = 0;
     splash->OnClick = [&](TObject* s) {
@@ -380,7 +380,7 @@ TEST_F(SplashFixture, ClickingTheWindowClicksTheComponent)
 
 namespace {
 
-TEST_F(SplashFixture, AWindowFreedByItsOwnerIsForgotten)
+TEST_F(SplashScreenTest, AWindowFreedByItsOwnerIsForgotten)
 {
     splash->SetDisplayStyle(TDisplayStyle::dsNormal);
     splash->Show();
