@@ -95,6 +95,26 @@ TEST_F(Fill, MirrorColourHalvesTheBodyWithTwoOverlappingRows)
     EXPECT_EQ(At(25, 20), vcl::clRed);
 }
 
+TEST_F(Fill, CornersFollowRoundingAndAMissingSecondColourMakesTheBodySolid)
+{
+    fill.SetColor(vcl::clRed);
+    fill.SetColorTo(vcl::clNone); // vertical gradient without an end colour: solid
+    fill.SetRoundingType(TFillRoundingType::rtBoth);
+    Paint(TGPRectF { 0, 0, 20, 20 }); // rounding 0: square whatever the type
+    EXPECT_EQ(At(0, 0), vcl::clRed);
+    EXPECT_EQ(At(19, 19), vcl::clRed);
+    EXPECT_EQ(At(10, 10), vcl::clRed);
+    fill.SetRounding(6);
+    fill.SetRoundingType(TFillRoundingType::rtTop);
+    Paint(TGPRectF { 30, 0, 20, 20 });
+    EXPECT_EQ(At(30, 0), vcl::clBlack);  // rounded top-left
+    EXPECT_EQ(At(49, 0), vcl::clBlack);  // rounded top-right
+    // Square bottom corners (the path is filled with antialiasing: edge pixels are half covered).
+    EXPECT_EQ(At(31, 18), vcl::clRed);
+    EXPECT_EQ(At(48, 18), vcl::clRed);
+    EXPECT_EQ(At(31, 1), vcl::clBlack);
+}
+
 TEST_F(Fill, OpacityArgumentsBorderAndThinAreas)
 {
     Solid(vcl::clWhite);
