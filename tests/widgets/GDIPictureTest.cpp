@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 QImage Solid(int w, int h, QColor c)
@@ -199,6 +201,17 @@ TEST_F(Picture, UrlsAndFileHeaders)
         EXPECT_EQ(gdippicture::ImageSizeFromFileHeader(file).cx, 33) << path.toStdString();
         EXPECT_EQ(gdippicture::ImageSizeFromFileHeader(file).cy, 21) << path.toStdString();
     }
+
+    // A top-down bitmap stores a negative height; a JPEG segment claiming a length below 2 ends the walk.
+    QByteArray topDown = vcl::BmpCodec::Encode(img, 24);
+    const qint32 negative = -21;
+    std::memcpy(topDown.data() + 22, &negative, 4);
+    const QString flipped = dir.filePath(QStringLiteral("flipped.bmp"));
+    Write(flipped, topDown);
+    EXPECT_EQ(gdippicture::ImageSizeFromFileHeader(flipped).cy, 21);
+    const QString broken = dir.filePath(QStringLiteral("broken.jpg"));
+    Write(broken, QByteArray::fromHex("FFD8FFE00000FFC0001108001500210301"));
+    EXPECT_EQ(gdippicture::ImageSizeFromFileHeader(broken).cx, 0);
 
     TGDIPPicture plain;
     for (const QString& url : { QStringLiteral("FILE://"), QStringLiteral("http://x/y.png"), QStringLiteral("RES://") })
