@@ -548,6 +548,13 @@ void TEmptyEdit::SetTextHint(const QString& value)
     m_line->setPlaceholderText(value);
 }
 
+void TEmptyEdit::KeyPress(char16_t& Key)
+{
+    TEdit::KeyPress(Key);
+    if (m_numbersOnly && Key >= 0x20 && !(Key >= u'0' && Key <= u'9'))
+        Key = 0;
+}
+
 bool TEmptyEdit::CueShown() const
 {
     return !m_emptyText.isEmpty() && m_line->text().isEmpty();

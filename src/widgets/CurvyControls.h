@@ -239,6 +239,8 @@ protected:
     // Paints the cue after the edit's own painting, applies AutoSelect on focus and reports
     // mouse moves over the edit.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // With NumbersOnly, typed characters other than digits are refused.
+    void KeyPress(char16_t& Key) override;
 
 private:
     void PaintCue();

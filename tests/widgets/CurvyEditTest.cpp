@@ -320,6 +320,15 @@ TEST_F(CurvyEditTest, ForwardedPropertiesReachTheInnerEdit)
     EXPECT_EQ(Line(box)->placeholderText(), QStringLiteral("8"));
     EXPECT_FALSE(Line(box)->hasFrame());
 
+    // Numbers only: other characters are refused.
+    box->SetNumbersOnly(true);
+    box->SetFocus();
+    box->SetText(QString());
+    KeyTo(Line(box), Qt::Key_A, QStringLiteral("a"));
+    KeyTo(Line(box), Qt::Key_7, QStringLiteral("7"));
+    EXPECT_EQ(box->Text(), QStringLiteral("7"));
+    box->SetNumbersOnly(false);
+
     // Read-only: typing leaves the text, the program's writes still land.
     box->SetReadOnly(true);
     box->SetText(QStringLiteral("19.7Hz"));
