@@ -427,6 +427,44 @@ TEST_F(CurvyEditTest, EndKeyMessageMovesTheCaretToTheEnd)
     EXPECT_EQ(box->SelStart(), 6);
 }
 
+TEST_F(CurvyEditTest, TypedEntryHandlerRewritesTheBoxOnEnter)
+{
+    // The editors' pattern: on Enter (and on leaving) the handler clears the box, writes the
+    // canonical text and sends End down and up to put the caret after it.
+    TForm form(nullptr);
+    auto* box = new TCurvyEdit(&form);
+    box->SetParent(&form);
+    auto* other = new TCurvyEdit(&form);
+    other->SetParent(&form);
+    int commits = 0;
+    auto commit = [&] {
+        ++commits;
+        const QString typed = box->Text();
+        box->SetText(QString());
+        box->SetText(typed.trimmed() + QStringLiteral("ms"));
+        box->Perform(0x0100, VK_END);
+        box->Perform(0x0101, VK_END);
+    };
+    box->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
+        if (key == VK_RETURN)
+            commit();
+    };
+    box->OnExit = [&](TObject*) { commit(); };
+    form.Show();
+    form.activateWindow();
+    QApplication::processEvents();
+    box->SetFocus();
+    box->SetText(QString());
+    KeyTo(Line(box), Qt::Key_5, QStringLiteral("5"));
+    KeyTo(Line(box), Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(commits, 1);
+    EXPECT_EQ(box->Text(), QStringLiteral("5ms"));
+    EXPECT_EQ(box->SelStart(), 3);
+    other->SetFocus();
+    EXPECT_EQ(commits, 2);
+    EXPECT_EQ(box->Text(), QStringLiteral("5msms"));
+}
+
 TEST_F(CurvyEditTest, EmptyTextCueShowsOnlyWhileEmpty)
 {
     TForm form(nullptr);
