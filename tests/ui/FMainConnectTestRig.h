@@ -60,15 +60,17 @@ public:
     {
         Timer.setInterval(5);
         QObject::connect(&Timer, &QTimer::timeout, [this] {
+            // A display not answered yet: modal with no result set.
             if (!Form->Modal()) {
                 Seen = false;
                 return;
             }
-            if (Seen)
+            if (Seen || Form->ModalResult() != vcl::mrNone)
                 return;
-            Seen = true;
             ++Count;
             Act(*Form);
+            // A display the answer closed is done; the next one may follow before a tick sees it go.
+            Seen = Form->ModalResult() == vcl::mrNone;
         });
         Timer.start();
     }
@@ -139,7 +141,22 @@ struct Rig
     bool ConnectAndUpload()
     {
         form->ConnectNet();
-        return SpinUntil([&] { return form->tmInLevelDet->Enabled() && !fmProcess->Visible(); });
+        return SpinUntil([&] { return form->tmInLevelDet->Enabled() && !fmProcess->Visible(); }) && Quiet();
+    }
+
+    // The closing keep-alive of a step is acknowledged: an acknowledge still on its way would run
+    // the next operation's first step, as every acknowledge runs the recorded step.
+    bool Quiet()
+    {
+        auto idle = [&] { return form->NetProc && !form->NetProc->IsBusy() && form->NetProc->QueueSnapshot().empty(); };
+        for (int tries = 0; tries < 50; ++tries) {
+            if (SpinUntil(idle)) {
+                TestTransportHost::Spin(20);
+                if (idle())
+                    return true;
+            }
+        }
+        return false;
     }
 
     int argc { 1 };

@@ -1,0 +1,139 @@
+// The reply dispatch fed directly, with the emulator behind an open network transport answering what
+// the window sends: the device-ID filter, the ACK steps, the level reply after a preset load, the
+// password verdict and short replies.
+#include "FMainConnectTestRig.h"
+
+using namespace seqtest;
+
+namespace {
+
+void Feed(Rig& r, std::uint8_t sender, std::uint8_t code, const BytePacket& payload = {})
+{
+    r.form->OnReplyFrame(DeviceEmulator::ReplyFrame(sender, code, payload));
+}
+
+// Connected and idle: the transport is open, nothing is in flight, no polling.
+void Idle(Rig& r)
+{
+    ASSERT_TRUE(r.ConnectAndUpload());
+    r.form->tmInLevelDet->SetEnabled(false);
+    r.form->SetKeepAliveOff(true);
+    TestTransportHost::Spin(50);
+    r.emu.ClearRecords();
+}
+
+} // namespace
+
+TEST(FMainReplies, AckStepsFollowTheRecordedState)
+{
+    struct Case
+    {
+        const char* name;
+        int state;
+        std::vector<std::uint8_t> codes; // what the chain started by one acknowledge sends
+        int after;
+    } cases[] = {
+        { "store: store request, then its acknowledge ends it", ACK_STORE_PRESET, { 0x21, 0x12 }, ACK_IDLE },
+        { "recall: the 15 program blocks", ACK_RECALL_PRESET, {}, ACK_IDLE },
+        { "lock password: nothing", ACK_LOCK_PASSWORD, {}, ACK_IDLE },
+        { "idle: nothing", ACK_IDLE, {}, ACK_IDLE },
+        { "unknown value: nothing", 7, {}, ACK_IDLE },
+    };
+    cases[1].codes.assign(15, 0x27);
+    cases[1].codes.push_back(0x12);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig r;
+        Idle(r);
+        r.form->CurPresetNo = 9;
+        r.form->AckState = c.state;
+        Feed(r, 1, MCS_REPLY_ACK);
+        TestTransportHost::Spin(300);
+        const auto sent = r.emu.Requests();
+        EXPECT_EQ(Codes(sent), c.codes);
+        if (c.state == ACK_STORE_PRESET)
+            EXPECT_EQ(sent.at(0)[6], 9);
+        EXPECT_EQ(r.form->AckState, c.after);
+    }
+}
+
+TEST(FMainReplies, ForeignDeviceIdIsNotProcessedAndStartsTheCandidateDrop)
+{
+    Rig r;
+    Idle(r);
+    r.form->AckState = ACK_STORE_PRESET;
+    Feed(r, 2, MCS_REPLY_ACK);
+    Feed(r, 2, MCS_REPLY_IDENTITY, { 'Z', 'Q', '9' });
+    EXPECT_TRUE(r.form->tmComScan->Enabled());
+    EXPECT_EQ(r.form->AckState, ACK_STORE_PRESET);
+    EXPECT_TRUE(r.form->Online);
+    TestTransportHost::Spin(50);
+    EXPECT_EQ(r.emu.RequestCount(), 0u);
+    EXPECT_NE(r.form->NetProc, nullptr) << "with the search dialog hidden nothing is closed";
+}
+
+TEST(FMainReplies, LevelReplyAfterAPresetLoadSendsOneKeepAlive)
+{
+    Rig r;
+    Idle(r);
+    r.form->PostLoadState = POST_LOAD_PENDING;
+    Feed(r, 1, MCS_REPLY_LEVELS, BytePacket(37, 0));
+    Feed(r, 1, MCS_REPLY_LEVELS, BytePacket(37, 0));
+    TestTransportHost::Spin(100);
+    EXPECT_EQ(Codes(r.emu.Requests()), std::vector<std::uint8_t> { 0x12 });
+    EXPECT_EQ(r.form->PostLoadState, 0);
+}
+
+TEST(FMainReplies, PasswordVerdictOnlyForThePanelLock)
+{
+    Rig r;
+    LinkViews::LockSetVerdict(255);
+    Feed(r, 1, MCS_REPLY_PASSWORD_CHECK, { 2, 1 });
+    EXPECT_EQ(LinkViews::LockVerdict(), 255);
+    Feed(r, 1, MCS_REPLY_PASSWORD_CHECK, { 0, 1 });
+    EXPECT_EQ(LinkViews::LockVerdict(), 1);
+    Feed(r, 1, MCS_REPLY_PASSWORD_CHECK, { 0, 0 });
+    EXPECT_EQ(LinkViews::LockVerdict(), 0);
+}
+
+TEST(FMainReplies, ShortRepliesFailBeforeChangingOrSendingAnything)
+{
+    Rig r;
+    Idle(r);
+    const int preset = r.form->CurPresetNo;
+    EXPECT_THROW(Feed(r, 1, MCS_REPLY_LOCK_STATUS, { 0, 0, 0, 0, 0 }), vcl::ERangeError);
+    EXPECT_THROW(Feed(r, 1, MCS_REPLY_PRESET_NO), vcl::ERangeError);
+    EXPECT_THROW(Feed(r, 1, MCS_REPLY_PASSWORD_CHECK, { 0 }), vcl::ERangeError);
+    EXPECT_EQ(r.form->CurPresetNo, preset);
+    EXPECT_EQ(r.form->AckState, ACK_IDLE);
+    // Through the window's message dispatch the error is reported, not thrown through the event loop.
+    int boxes = 0;
+    vcl::TMessageBoxSeam seam([&](const vcl::TMessageBoxRequest&) { return ++boxes, vcl::IDOK; });
+    r.emu.InjectBeforeNextReply(DeviceEmulator::ReplyFrame(1, MCS_REPLY_PRESET_NAME, {}));
+    r.form->SendCommand(CM_MCS_CMD(1, 0x12), SEND_APPEND, true);
+    ASSERT_TRUE(SpinUntil([&] { return boxes == 1; }));
+    TestTransportHost::Spin(100);
+    EXPECT_EQ(r.emu.RequestCount(), 1u);
+}
+
+TEST(FMainReplies, NameAndBlockRepliesAtTheEndMoveToTheNextStep)
+{
+    Rig r;
+    Idle(r);
+    BytePacket name(15, ' ');
+    name[0] = 29;
+    Feed(r, 1, MCS_REPLY_PRESET_NAME, name);
+    ASSERT_TRUE(SpinUntil([&] { return r.emu.RequestCount() >= 1; }));
+    EXPECT_EQ(r.emu.Requests()[0], DeviceEmulator::RequestFrame(1, 0x27, { 0 })) << "after entry 29 the program follows";
+    ASSERT_TRUE(SpinUntil([&] { return r.emu.CountOf(0x12) == 1; }));
+    r.emu.ClearRecords();
+    name[0] = 31;
+    Feed(r, 1, MCS_REPLY_PRESET_NAME, name);
+    BytePacket block(51, 0);
+    block[0] = 13;
+    Feed(r, 1, MCS_REPLY_PROGRAM_BLOCK, block);
+    ASSERT_TRUE(SpinUntil([&] { return r.emu.CountOf(0x12) == 1; }));
+    TestTransportHost::Spin(100);
+    EXPECT_EQ(Codes(r.emu.Requests()), (std::vector<std::uint8_t> { 0x27, 0x12 }));
+    EXPECT_EQ(r.emu.Requests()[0][6], 14);
+}
