@@ -24,7 +24,7 @@
 // worker is handed to the user-interface thread under Qt's own lock: only that hand-over is excused.
 extern "C" const char* __tsan_default_suppressions()
 {
-    return "race:vcl::SendMessage\nrace:vcl::PostMessage\n";
+    return "";
 }
 #endif
 

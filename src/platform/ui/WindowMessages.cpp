@@ -30,6 +30,16 @@ std::mutex g_tableMutex;
 std::unordered_map<HWND, TWinControl*> g_table;
 HWND g_nextHandle = 0x10000;
 
+// Qt's event queue hands an event from a worker to the UI thread under a lock the thread checker
+// cannot see. Every posted message event is therefore built under this lock, and the UI thread
+// takes it before it reads an event, so the hand-over is ordered for the checker as it is for Qt.
+std::mutex g_handoverMutex;
+
+void TakeHandover()
+{
+    std::lock_guard lock(g_handoverMutex);
+}
+
 enum class SendState { Queued, Running, Done, Withdrawn };
 
 // One synchronous delivery shared by the waiting thread and the queued event.
@@ -53,6 +63,7 @@ public:
     // An event discarded undelivered (queue torn down) releases its waiting sender.
     ~MessageEvent() override
     {
+        TakeHandover(); // an event dropped undelivered was never read on this thread
         if (m_request)
             Finish(false, 0);
     }
@@ -106,6 +117,7 @@ class MessageDispatcher : public QObject
 public:
     bool event(QEvent* e) override
     {
+        TakeHandover();
         if (e->type() == kMessageEvent) {
             static_cast<MessageEvent*>(e)->Deliver();
             return true;
@@ -213,7 +225,12 @@ bool PostMessage(HWND handle, UINT msg, WPARAM wParam, LPARAM lParam)
     MessageDispatcher* d = Dispatcher();
     if (!d || !IsWindow(handle))
         return false;
-    QCoreApplication::postEvent(d, new MessageEvent(handle, TMessage { msg, wParam, lParam, 0 }, nullptr));
+    MessageEvent* event = nullptr;
+    {
+        std::lock_guard lock(g_handoverMutex);
+        event = new MessageEvent(handle, TMessage { msg, wParam, lParam, 0 }, nullptr);
+    }
+    QCoreApplication::postEvent(d, event);
     return true;
 }
 
@@ -235,15 +252,21 @@ LRESULT SendMessage(HWND handle, UINT msg, WPARAM wParam, LPARAM lParam, const T
     MessageDispatcher* d = Dispatcher();
     if (!d || !IsWindow(handle))
         return 0;
-    auto request = std::make_shared<SendRequest>();
-    request->sync = cancel.m_sync;
-    request->message = m;
     {
-        std::lock_guard lock(request->sync->mutex);
-        if (request->sync->cancelled)
+        std::lock_guard lock(cancel.m_sync->mutex);
+        if (cancel.m_sync->cancelled)
             return 0;
     }
-    QCoreApplication::postEvent(d, new MessageEvent(handle, m, request));
+    std::shared_ptr<SendRequest> request;
+    MessageEvent* event = nullptr;
+    {
+        std::lock_guard lock(g_handoverMutex);
+        request = std::make_shared<SendRequest>();
+        request->sync = cancel.m_sync;
+        request->message = m;
+        event = new MessageEvent(handle, m, request);
+    }
+    QCoreApplication::postEvent(d, event);
 
     std::unique_lock lock(request->sync->mutex);
     request->sync->cv.wait(lock, [&] {
