@@ -244,7 +244,9 @@ void TfmMain::FinishDownload()
     LinkViews::ProgressClose();
     LinkViews::ProgressSetStatus(QString());
     SetEnabled(true);
-    SetFocus();
+    // A hidden or minimised window cannot take the focus; the restart and teardown must still follow.
+    if (CanFocus())
+        SetFocus();
     SendCommand(CM_MCS_MCU_RESET(DeviceId), SEND_APPEND, true);
     tmDisconnect->SetEnabled(true);
 }
