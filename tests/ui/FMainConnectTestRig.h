@@ -33,7 +33,7 @@
 
 namespace seqtest {
 
-inline bool SpinUntil(const std::function<bool()>& pred, int ms = 8000)
+inline bool SpinUntil(const std::function<bool()>& pred, int ms = 30000)
 {
     return TestTransportHost::SpinUntil(pred, ms);
 }
