@@ -4,8 +4,12 @@
 
 #include "device/PresetFiles.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -222,4 +226,132 @@ TEST(FMainPresets, RefusedTransfersShowTheirMessageAndSendNothing)
                                              QStringLiteral("Download File Error !!") }));
     EXPECT_TRUE(Sent(r.emu).empty());
     EXPECT_TRUE(r.form->Enabled());
+}
+
+namespace {
+
+// The preset file the window must write for a model: identity, image bytes 2..707, CR LF.
+BytePacket PresetFileOf(const LUnitControl& unit)
+{
+    BytePacket out(FILE_IDENTITY.begin(), FILE_IDENTITY.end());
+    out.insert(out.end(), unit.GetImage().begin() + 2, unit.GetImage().begin() + 708);
+    out.push_back(0x0D);
+    out.push_back(0x0A);
+    return out;
+}
+
+void NamePreset(LUnitControl& unit, const char* text)
+{
+    PresetNameBytes name;
+    name.fill(' ');
+    std::copy_n(text, std::min<std::size_t>(std::strlen(text), name.size()), name.begin());
+    unit.SetPresetName(name);
+}
+
+} // namespace
+
+TEST(FMainPresets, SavePresetFileWritesIdentityImageAndLineEndUnderTheFileNameRule)
+{
+    Rig r;
+    QTemporaryDir dir;
+    NamePreset(*r.unit, "Saved Name");
+    struct Case
+    {
+        const char* chosen;
+        const char* written;
+    } cases[] = {
+        { "plain", "plain.prs" },
+        { "lower.prs", "lower.prs" },
+        { "upper.PRS", "upper.prs" },
+        { "mixed.Prs", "mixed.Prs.prs" },
+        { "cut.prs.old", "cut.prs" },
+    };
+    QString chosen;
+    vcl::TFileDialogSeam files([&](const vcl::TFileDialogRequest& req) -> std::optional<QString> {
+        EXPECT_TRUE(req.Save);
+        EXPECT_EQ(req.Filter, QStringLiteral("*.prs|*.prs"));
+        EXPECT_TRUE(req.FileName.isEmpty());
+        EXPECT_TRUE(req.Options.Contains(vcl::TOpenOption::ofOverwritePrompt));
+        return chosen;
+    });
+    const BytePacket want = PresetFileOf(*r.unit);
+    ASSERT_EQ(want.size(), PresetFileSize);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        chosen = dir.filePath(QString::fromLatin1(c.chosen));
+        r.form->SavePresetFile();
+        EXPECT_EQ(ReadFile(dir.filePath(QString::fromLatin1(c.written)).toStdString()), want);
+    }
+    EXPECT_EQ(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    EXPECT_EQ(r.emu.RequestCount(), 0u);
+}
+
+TEST(FMainPresets, PresetFileThatCannotBeWrittenIsReported)
+{
+    Rig r;
+    std::vector<QString> shown;
+    ModalAnswer info(fmInformation, [&](vcl::TForm& f) {
+        shown.push_back(LinkViews::InformationText());
+        f.SetModalResult(vcl::mrOk);
+    });
+    vcl::TFileDialogSeam files([&](const vcl::TFileDialogRequest&) -> std::optional<QString> {
+        return QStringLiteral("/nonexistent-folder/preset");
+    });
+    r.form->SavePresetFile();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], r.form->GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")));
+    EXPECT_FALSE(shown[0].isEmpty());
+}
+
+TEST(FMainPresets, OpenPresetFileLoadsAGoodFileAndRefusesAWrongSizedOrForeignOne)
+{
+    Rig r;
+    QTemporaryDir dir;
+    NamePreset(*r.unit, "From The File");
+    const BytePacket good = PresetFileOf(*r.unit);
+    NamePreset(*r.unit, "In The Model");
+    const PresetImage before = r.unit->GetImage();
+
+    auto write = [&](const char* name, BytePacket bytes) {
+        const std::string path = dir.filePath(QString::fromLatin1(name)).toStdString();
+        EXPECT_TRUE(WriteFileBytes(path, bytes));
+        return QString::fromStdString(path);
+    };
+    BytePacket longer = good;
+    longer.push_back(0x0A);
+    BytePacket foreign = good;
+    foreign[7] = 'X'; // one character of the identity
+    const QString refused[] = { write("short.prs", BytePacket(good.begin(), good.end() - 1)), write("long.prs", longer),
+                                write("foreign.prs", foreign) };
+
+    std::vector<QString> shown;
+    ModalAnswer info(fmInformation, [&](vcl::TForm& f) {
+        shown.push_back(LinkViews::InformationText());
+        f.SetModalResult(vcl::mrOk);
+    });
+    QString pick;
+    vcl::TFileDialogSeam files([&](const vcl::TFileDialogRequest& req) -> std::optional<QString> {
+        EXPECT_FALSE(req.Save);
+        EXPECT_EQ(req.Filter, QStringLiteral("*.prs|*.prs"));
+        return pick;
+    });
+    for (const QString& f : refused) {
+        SCOPED_TRACE(f.toStdString());
+        pick = f;
+        r.form->OpenPresetFile();
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ(shown.back(), r.form->GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")));
+        EXPECT_TRUE(r.unit->GetImage() == before) << "the model is unchanged";
+        EXPECT_EQ(r.form->PostLoadState, 0);
+    }
+    EXPECT_EQ(shown.size(), 3u);
+
+    pick = write("good.prs", good);
+    r.form->OpenPresetFile();
+    EXPECT_EQ(shown.size(), 3u);
+    const PresetImage& after = r.unit->GetImage();
+    EXPECT_EQ(BytePacket(after.begin() + 2, after.begin() + 708), BytePacket(good.begin() + 16, good.end() - 2));
+    EXPECT_EQ(r.form->PostLoadState, POST_LOAD_PENDING);
+    EXPECT_FALSE(r.form->SuppressSend);
+    EXPECT_FALSE(fmProcess->Visible()) << "no progress display without a device";
 }
