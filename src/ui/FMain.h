@@ -20,6 +20,8 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
+#include <vector>
 
 class LCmd;
 class LCommProc;
@@ -239,6 +241,84 @@ private:
     void SetProgramFolder();
 
     bool MenuLinkDown { false };
+
+public:
+    // --- processing block editors ---
+    // (editors/*.cpp) One handler per kind of control serves every channel: the channel comes from
+    // the Sender's Tag and companions are found by composed name. Bound by BindEditorHandlers.
+
+    void BindEditorHandlers();
+
+    void isGainInAChange(vcl::TObject* Sender);
+    void isGainBackupInAChange(vcl::TObject* Sender);
+    void rzbMuteInAClick(vcl::TObject* Sender);
+    void rzbMuteBackupInAClick(vcl::TObject* Sender);
+    void rzbPhaseInAClick(vcl::TObject* Sender);
+    void rzbPhaseBackupInAClick(vcl::TObject* Sender);
+
+    // Link groups: the group of a channel and the display of one edit on every member.
+    int GroupMaskOf(int ch) const;
+    void ShowGroupGain(int ch, int pos);
+    void ShowGroupMute(int ch, bool on);
+    void ShowGroupPolarity(int ch, bool on);
+    void ShowGroupComp(int ch, int field, int value);
+    void ShowGroupGate(int ch, int field, int value);
+    void SetLinkMask(int ch, int mask);
+    void SetMenuCaption(int master, int ch);
+    void CopyChannel(int src, int dst, bool reread);
+    void RereadAfterLink();
+
+    // Noise gate of the inputs.
+    void SetGateParam(int ch, int field, int value);
+    void DrawGateCurve(int ch);
+    void isGateThresholdInAChange(vcl::TObject* Sender);
+    void isGateAttackInAChange(vcl::TObject* Sender);
+    void isGateReleaseInAChange(vcl::TObject* Sender);
+    void isGateHoldInAChange(vcl::TObject* Sender);
+    void lbGateInAMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
+    // Hands the gate's transfer curve (three points) and threshold dot to the gate plot once it exists.
+    std::function<void(const std::vector<std::pair<double, double>>& curve, std::pair<double, double> dot)> GateCurveSink;
+
+    // Routing matrix.
+    void rzbAMatrixOutClick(vcl::TObject* Sender, int ch);
+
+    // PEQ bands: band editor, band buttons, band parameter panel and its deferred apply.
+    void peqPeqInAChange(vcl::TObject* Sender);
+    void peqPeqInAEditMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
+    void rzbEq1InAClick(vcl::TObject* Sender);
+    void isEqFreqInAChange(vcl::TObject* Sender);
+    void isEqBwInAChange(vcl::TObject* Sender);
+    void isEqGainInAChange(vcl::TObject* Sender);
+    void tmEqCurveTimer(vcl::TObject* Sender);
+    void ShowBandParams(int ch, bool enabled, double freqHz, double gainDb, double q);
+    void FocusEqFreqEdit(int ch);
+    void DeselectEqBands();
+    void SelectFirstEqBands();
+    // Rebuilds channel ch's PEQ, high-pass and low-pass curves from its band editor and the model.
+    void BuildChannelCurves(int ch);
+
+    int PendingKind { 0 };
+    int PendingChannel { 0 };
+    float PendingFreq { 0 };
+    float PendingQ { 0 };
+    double PendingGain { 0 };
+    // Marker slot being dragged on a response plot; -1 when none.
+    int DragSlot { -1 };
+    vcl::TTimer* tmEqCurve { NewLinkTimer(QStringLiteral("tmEqCurve"), 1, &TfmMain::tmEqCurveTimer) };
+
+    int CompChannel { 2 };
+    int GateChannel { 0 };
+    // Set only around the refresh inside the window's creation: the transfer curves are not drawn.
+    bool StartupRefresh { false };
+
+private:
+    void GainFaderChange(vcl::TObject* Sender, bool backup);
+    void MuteClick(vcl::TObject* Sender, bool backup);
+    void PhaseClick(vcl::TObject* Sender, bool backup);
+    void GateFaderChange(vcl::TObject* Sender, int field);
+    bool DrawGateCurveFrom(int ch);
+    bool RefreshInput(int ch);
+    bool RefreshOutput(int ch);
 };
 
 extern TfmMain* fmMain;

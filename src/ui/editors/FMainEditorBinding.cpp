@@ -1,0 +1,68 @@
+// Binds the editors' handlers to the main window's controls, and the routing matrix.
+
+#include "ui/editors/EditorNames.h"
+
+#include "controls/MyPEQAllpass.h"
+#include "device/LUnitControl.h"
+#include "platform/ui/TLabel.h"
+#include "widgets/AdvTrackBar.h"
+#include "widgets/RzBmpBtn.h"
+
+using namespace editors;
+
+void TfmMain::rzbAMatrixOutClick(vcl::TObject* Sender, int ch)
+{
+    auto* button = dynamic_cast<rz::TRzBmpButton*>(Sender);
+    if (!button || !UnitControl || ch < 2 || ch > 7)
+        return;
+    const int bit = 1 << static_cast<int>(button->Tag());
+    int mask = UnitControl->GetMatrix(ch);
+    mask = button->Down() ? (mask | bit) : (mask & ~bit);
+    UnitControl->SetMatrix(ch, static_cast<std::uint16_t>(mask));
+    if (auto* matrix = Find<vcl::TControl>(this, QStringLiteral("pbMatrix")))
+        matrix->Repaint();
+}
+
+void TfmMain::BindEditorHandlers()
+{
+    for (int ch = 0; ch < 8; ++ch) {
+        const QString sfx = ChannelSuffix(ch);
+        auto bindFader = [&](const QString& name, void (TfmMain::*handler)(vcl::TObject*)) {
+            if (auto* f = Find<TAdvTrackBar>(this, name + sfx))
+                f->OnChange = vcl::Method(this, handler);
+        };
+        auto bindClick = [&](const QString& name, void (TfmMain::*handler)(vcl::TObject*)) {
+            if (auto* c = Find<vcl::TControl>(this, name + sfx))
+                c->OnClick = vcl::Method(this, handler);
+        };
+        bindFader(QStringLiteral("isGain"), &TfmMain::isGainInAChange);
+        bindFader(QStringLiteral("isGainBackup"), &TfmMain::isGainBackupInAChange);
+        bindClick(QStringLiteral("rzbMute"), &TfmMain::rzbMuteInAClick);
+        bindClick(QStringLiteral("rzbMuteBackup"), &TfmMain::rzbMuteBackupInAClick);
+        bindClick(QStringLiteral("rzbPhase"), &TfmMain::rzbPhaseInAClick);
+        bindClick(QStringLiteral("rzbPhaseBackup"), &TfmMain::rzbPhaseBackupInAClick);
+        bindFader(QStringLiteral("isEqFreq"), &TfmMain::isEqFreqInAChange);
+        bindFader(QStringLiteral("isEqBw"), &TfmMain::isEqBwInAChange);
+        bindFader(QStringLiteral("isEqGain"), &TfmMain::isEqGainInAChange);
+        if (auto* peq = Find<TMyPEQAllpass>(this, QStringLiteral("peqPeq") + sfx)) {
+            peq->OnChange = vcl::Method(this, &TfmMain::peqPeqInAChange);
+            peq->OnEditMouseDown = vcl::Method(this, &TfmMain::peqPeqInAEditMouseDown);
+            // The wheel never changes a band's type.
+            peq->OnPeqTypeMouseWheel = [](vcl::TObject*, vcl::TShiftState, int, vcl::TPoint, bool& Handled) { Handled = true; };
+        }
+        for (int band = 1; band <= 9; ++band)
+            bindClick(QStringLiteral("rzbEq") + QString::number(band), &TfmMain::rzbEq1InAClick);
+        if (ch < 2) {
+            bindFader(QStringLiteral("isGateThreshold"), &TfmMain::isGateThresholdInAChange);
+            bindFader(QStringLiteral("isGateAttack"), &TfmMain::isGateAttackInAChange);
+            bindFader(QStringLiteral("isGateRelease"), &TfmMain::isGateReleaseInAChange);
+            bindFader(QStringLiteral("isGateHold"), &TfmMain::isGateHoldInAChange);
+            if (auto* label = Find<vcl::TControl>(this, QStringLiteral("lbGate") + sfx))
+                label->OnMouseDown = vcl::Method(this, &TfmMain::lbGateInAMouseDown);
+        } else {
+            for (const char* route : { "rzbAMatrix", "rzbBMatrix" })
+                if (auto* b = Find<vcl::TControl>(this, QString::fromLatin1(route) + sfx))
+                    b->OnClick = [this, ch](vcl::TObject* Sender) { rzbAMatrixOutClick(Sender, ch); };
+        }
+    }
+}

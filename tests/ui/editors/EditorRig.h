@@ -1,0 +1,157 @@
+#pragma once
+// A bare main window with the named controls the editors work on, over a model whose commands are
+// recorded instead of sent.
+
+#include "controls/LProgressBar.h"
+#include "controls/MyPEQAllpass.h"
+#include "device/LCmd.h"
+#include "device/LUnitControl.h"
+#include "device/LinkHost.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TUpDown.h"
+#include "response/LMyFFTDrawPhase.h"
+#include "ui/FMain.h"
+#include "ui/editors/EditorNames.h"
+#include "widgets/AdvTrackBar.h"
+#include "widgets/CurvyControls.h"
+#include "widgets/RzBmpBtn.h"
+#include "widgets/RzCmboBx.h"
+
+#include <memory>
+#include <vector>
+
+namespace edtest {
+
+// One application per rig, gone with it, as the window tests do.
+inline std::unique_ptr<vcl::TApplication> MakeApp()
+{
+    static int argc = 1;
+    static char name[] = "test_ui_editors";
+    static char* argv[] = { name, nullptr };
+    return std::make_unique<vcl::TApplication>(argc, argv);
+}
+
+class RecordingHost : public LinkHost
+{
+public:
+    explicit RecordingHost(TfmMain& f) : Form(f) {}
+    void SendCommand(const LCmd& cmd, int, bool) override { Sent.push_back(cmd); }
+    int GetDeviceId() const override { return 1; }
+    bool IsSendSuppressed() const override { return Form.SuppressSend; }
+    void MarkCurveStale(int) override {}
+    std::vector<LCmd> Sent;
+
+private:
+    TfmMain& Form;
+};
+
+struct EditorRig
+{
+    EditorRig()
+    {
+        Form = std::make_unique<TfmMain>(nullptr);
+        Host = std::make_unique<RecordingHost>(*Form);
+        Model.SetLinkHost(Host.get());
+        Form->UnitControl = &Model;
+        CreateControls();
+        Form->BindEditorHandlers();
+    }
+
+    template <class T>
+    T* Make(const QString& name, int tag)
+    {
+        auto* c = new T(Form.get());
+        c->SetName(name);
+        c->SetTag(tag);
+        c->SetParent(Form.get());
+        return c;
+    }
+
+    TAdvTrackBar* Fader(const QString& name, int tag, int min, int max)
+    {
+        auto* f = Make<TAdvTrackBar>(name, tag);
+        f->SetMin(min);
+        f->SetMax(max);
+        return f;
+    }
+
+    rz::TRzBmpButton* Toggle(const QString& name, int tag)
+    {
+        auto* b = Make<rz::TRzBmpButton>(name, tag);
+        b->SetGroupIndex(++GroupIndex);
+        b->SetAllowAllUp(true);
+        return b;
+    }
+
+    template <class T>
+    T* Get(const QString& name) const { return editors::Find<T>(Form.get(), name); }
+
+    void CreateControls()
+    {
+        using editors::ChannelSuffix;
+        for (int ch = 0; ch < 8; ++ch) {
+            const QString s = ChannelSuffix(ch);
+            Fader(QStringLiteral("isGain") + s, ch, -280, 120);
+            Fader(QStringLiteral("isGainBackup") + s, ch, -280, 120);
+            Make<TCurvyEdit>(QStringLiteral("cvdGain") + s, ch);
+            Make<TCurvyEdit>(QStringLiteral("cvdGainBackup") + s, ch);
+            for (const char* q : { "rzbMute", "rzbMuteBackup", "rzbPhase", "rzbPhaseBackup", "rzbLowCutBypass", "rzbHighCutBypass" })
+                Toggle(QString::fromLatin1(q) + s, ch);
+            Fader(QStringLiteral("isDelay") + s, ch, 0, 65280);
+            Make<TCurvyEdit>(QStringLiteral("cvdDelay") + s, ch);
+            Make<vcl::TLabel>(QStringLiteral("imDelay") + s, ch);
+            Make<vcl::TLabel>(QStringLiteral("lbDelayLine") + s, ch)->SetBounds(40, 0, 475, 20);
+            Make<vcl::TLabel>(QStringLiteral("lbMatrixChName") + s, ch);
+            Make<vcl::TLabel>(QStringLiteral("rzbMenu") + s, ch);
+            Make<TMyPEQAllpass>(QStringLiteral("peqPeq") + s, ch);
+            Make<LMyFFTDrawPhase>(QStringLiteral("fftDraw") + s, ch);
+            Fader(QStringLiteral("isLowCutFreq") + s, ch, 0, 300);
+            Fader(QStringLiteral("isHighCutFreq") + s, ch, 0, 300);
+            Make<TCurvyEdit>(QStringLiteral("cvdLowCutFreq") + s, ch);
+            Make<TCurvyEdit>(QStringLiteral("cvdHighCutFreq") + s, ch);
+            for (const char* q : { "rzcLowCutSlop", "rzcHighCutSlop" }) {
+                auto* combo = Make<rz::TRzComboBox>(QString::fromLatin1(q) + s, ch);
+                for (int i = 0; i < 20; ++i)
+                    combo->Items()->Add(QString::number(i));
+            }
+            const QString meters[] = { "pbLevel", "pbLevelBackup", ch < 2 ? "pbLevelGate" : "pbLevelComp" };
+            for (const QString& m : meters)
+                Make<LProgressBar>(m + s, ch)->SetMax(ch < 2 ? 9 : 8);
+            if (ch < 2) {
+                Fader(QStringLiteral("isGateThreshold") + s, ch, -180, 0);
+                Fader(QStringLiteral("isGateAttack") + s, ch, 0, 998);
+                Fader(QStringLiteral("isGateHold") + s, ch, 9, 998);
+                Fader(QStringLiteral("isGateRelease") + s, ch, 9, 2999);
+                for (const char* q : { "cvdGateThreshold", "cvdGateAttack", "cvdGateHold", "cvdGateRelease" })
+                    Make<TCurvyEdit>(QString::fromLatin1(q) + s, ch);
+                Make<vcl::TLabel>(QStringLiteral("lbGate") + s, ch);
+            } else {
+                for (const char* q : { "pbLimit", "pbLimitBackup", "pbLimitComp" })
+                    Make<LProgressBar>(QString::fromLatin1(q) + s, ch)->SetMax(1);
+                Toggle(QStringLiteral("rzbAMatrix") + s, 0);
+                Toggle(QStringLiteral("rzbBMatrix") + s, 1);
+                Fader(QStringLiteral("isCompThreshold") + s, ch, -180, 40);
+                Fader(QStringLiteral("isCompAttack") + s, ch, 0, 998);
+                Fader(QStringLiteral("isCompRelease") + s, ch, 9, 2999);
+                for (const char* q : { "cvdCompThreshold", "cvdCompAttack", "cvdCompRelease", "cvdCompRatio", "cvdCompKnee" })
+                    Make<TCurvyEdit>(QString::fromLatin1(q) + s, ch);
+                Make<vcl::TUpDown>(QStringLiteral("udCompRatio") + s, ch)->SetMax(15);
+                Make<vcl::TUpDown>(QStringLiteral("udCompKnee") + s, ch)->SetMax(12);
+            }
+        }
+        Make<LProgressBar>(QStringLiteral("pbLevelGateIn"), 0)->SetMax(9);
+        Make<LProgressBar>(QStringLiteral("pbLevelCompOut"), 0)->SetMax(8);
+        Make<LProgressBar>(QStringLiteral("pbLimitCompOut"), 0)->SetMax(1);
+        Make<vcl::TLabel>(QStringLiteral("lbGateName"), 0);
+        Make<vcl::TLabel>(QStringLiteral("lbHeadGateIn"), 0);
+    }
+
+    std::unique_ptr<vcl::TApplication> AppOwner { MakeApp() };
+    LUnitControl Model;
+    std::unique_ptr<TfmMain> Form;
+    std::unique_ptr<RecordingHost> Host;
+    int GroupIndex { 0 };
+};
+
+} // namespace edtest
