@@ -2,11 +2,9 @@
 
 TfmRecallPreset* fmRecallPreset = nullptr;
 
-TfmRecallPreset::TfmRecallPreset(vcl::TComponent* owner) : vcl::TForm(owner)
+TfmRecallPreset::TfmRecallPreset(vcl::TComponent* owner)
+    : TPresetListForm(owner, QStringLiteral("fmRecallPreset"), true)
 {
-    SetName(QStringLiteral("fmRecallPreset"));
-    SetBorderStyle(vcl::TFormBorderStyle::bsDialog);
-    SetPosition(vcl::TPosition::poScreenCenter);
 }
 
 TfmRecallPreset::~TfmRecallPreset()

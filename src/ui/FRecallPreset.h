@@ -1,9 +1,9 @@
 #pragma once
-// Lists the factory and stored presets and recalls one.
+// The recall preset list: choosing a row opens the name dialog to recall that preset.
 
-#include "platform/ui/TForm.h"
+#include "ui/PresetListForm.h"
 
-class TfmRecallPreset : public vcl::TForm
+class TfmRecallPreset : public TPresetListForm
 {
 public:
     explicit TfmRecallPreset(vcl::TComponent* owner);

@@ -1,9 +1,9 @@
 #pragma once
-// Viewer of the serial protocol document in Chinese.
+// The Chinese RS-232 protocol document viewer.
 
-#include "platform/ui/TForm.h"
+#include "ui/Rs232CodeViewer.h"
 
-class TfmRs232Code : public vcl::TForm
+class TfmRs232Code : public TRs232CodeViewer
 {
 public:
     explicit TfmRs232Code(vcl::TComponent* owner);

@@ -1,9 +1,9 @@
 #pragma once
-// Viewer of the serial protocol document in English.
+// The English RS-232 protocol document viewer.
 
-#include "platform/ui/TForm.h"
+#include "ui/Rs232CodeViewer.h"
 
-class TfmRs232CodeEnglish : public vcl::TForm
+class TfmRs232CodeEnglish : public TRs232CodeViewer
 {
 public:
     explicit TfmRs232CodeEnglish(vcl::TComponent* owner);

@@ -1,12 +1,16 @@
 #include "ui/FStorePreset.h"
 
+#include "device/LUnitControl.h"
+#include "ui/FMain.h"
+
 TfmStorePreset* fmStorePreset = nullptr;
 
-TfmStorePreset::TfmStorePreset(vcl::TComponent* owner) : vcl::TForm(owner)
+TfmStorePreset::TfmStorePreset(vcl::TComponent* owner)
+    : TPresetListForm(owner, QStringLiteral("fmStorePreset"), false)
 {
-    SetName(QStringLiteral("fmStorePreset"));
-    SetBorderStyle(vcl::TFormBorderStyle::bsDialog);
-    SetPosition(vcl::TPosition::poScreenCenter);
+    // The model writes the names it reads from the device into both lists from now on.
+    if (fmMain && fmMain->UnitControl)
+        fmMain->UnitControl->SetPresetListHost(&PresetListDialogs());
 }
 
 TfmStorePreset::~TfmStorePreset()

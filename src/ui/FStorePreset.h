@@ -1,9 +1,9 @@
 #pragma once
-// Lists the preset slots and stores the current settings into one.
+// The store preset list: choosing a row opens the name dialog to store that preset.
 
-#include "platform/ui/TForm.h"
+#include "ui/PresetListForm.h"
 
-class TfmStorePreset : public vcl::TForm
+class TfmStorePreset : public TPresetListForm
 {
 public:
     explicit TfmStorePreset(vcl::TComponent* owner);

@@ -1,8 +1,8 @@
-// The other windows as the link handling drives them. Where a window is not there (or does not keep
-// the value yet: message text, lock verdict) the value is kept here.
+// The other windows as the link handling drives them. Where a window is not there the value is kept here.
 
 #include "ui/MainLinkViews.h"
 
+#include "platform/ui/TLabel.h"
 #include "ui/FInformation.h"
 #include "ui/FLockPassWord.h"
 #include "ui/FMain.h"
@@ -173,22 +173,26 @@ bool ProgressVisible()
 void InformationShowModal(const QString& text)
 {
     State().InformationText = text;
+    if (fmInformation)
+        fmInformation->lbMessage->SetCaption(text);
     ShowModalOnce(fmInformation);
 }
 
 QString InformationText()
 {
-    return State().InformationText;
+    return fmInformation ? fmInformation->lbMessage->Caption() : State().InformationText;
 }
 
 void LockSetVerdict(std::uint8_t verdict)
 {
     State().LockVerdict = verdict;
+    if (fmLockPassWord)
+        fmLockPassWord->SetVerdict(verdict);
 }
 
 std::uint8_t LockVerdict()
 {
-    return State().LockVerdict;
+    return fmLockPassWord ? fmLockPassWord->Verdict : State().LockVerdict;
 }
 
 void LockShowModal()

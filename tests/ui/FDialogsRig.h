@@ -1,0 +1,79 @@
+#pragma once
+// The main window over loopback to the emulator (seqtest::Rig) with every dialog of the preset,
+// name, link, test-signal, lock and small-dialog families created on it.
+
+#include "FMainConnectTestRig.h"
+
+#include "ui/FAbout.h"
+#include "ui/FChNameList.h"
+#include "ui/FChannelName.h"
+#include "ui/FCopy.h"
+#include "ui/FExit.h"
+#include "ui/FFactory.h"
+#include "ui/FHidData.h"
+#include "ui/FLinkSel.h"
+#include "ui/FLockSetup.h"
+#include "ui/FMemo.h"
+#include "ui/FPeqRst.h"
+#include "ui/FRecallPreset.h"
+#include "ui/FRs232CodeDoc.h"
+#include "ui/FRs232CodeDocEnglish.h"
+#include "ui/FStoreName.h"
+#include "ui/FStorePreset.h"
+#include "ui/FTest.h"
+#include "widgets/RzBmpBtn.h"
+
+namespace dlgtest {
+
+// The payload of a request frame (after the 6 header bytes, before the 3 trailing bytes).
+inline BytePacket Payload(const BytePacket& frame)
+{
+    return BytePacket(frame.begin() + 6, frame.end() - 3);
+}
+
+// Payloads of the requests with this code, in order.
+inline std::vector<BytePacket> PayloadsOf(const DeviceEmulator& emu, std::uint8_t code)
+{
+    std::vector<BytePacket> out;
+    for (const auto& f : emu.Requests())
+        if (f.size() > 8 && f[5] == code)
+            out.push_back(Payload(f));
+    return out;
+}
+
+struct DialogRig : seqtest::Rig
+{
+    DialogRig()
+    {
+        fmRecallPreset = new TfmRecallPreset(&app);
+        fmStorePreset = new TfmStorePreset(&app);
+        fmStoreName = new TfmStoreName(&app);
+        fmChannelName = new TfmChannelName(&app);
+        fmChNameList = new TfmChNameList(&app);
+        fmTest = new TfmTest(&app);
+        fmLockSetup = new TfmLockSetup(&app);
+        fmLinkSel = new TfmLinkSel(&app);
+        fmCopy = new TfmCopy(&app);
+        fmExit = new TfmExit(&app);
+        fmFactory = new TfmFactory(&app);
+        fmPeqRst = new TfmPeqRst(&app);
+        fmAbout = new TfmAbout(&app);
+        fmHidData = new TfmHidData(&app);
+        fmMemo = new TfmMemo(&app);
+    }
+    ~DialogRig()
+    {
+        fmLockPassWord->tmCheck->SetEnabled(false);
+        fmLockSetup->tmClose->SetEnabled(false);
+    }
+    // Online: connected, identified and the settings read; the requests recorded from here on.
+    bool Online()
+    {
+        if (!ConnectAndUpload())
+            return false;
+        emu.ClearRecords();
+        return true;
+    }
+};
+
+} // namespace dlgtest
