@@ -165,8 +165,12 @@ TEST(FMainLink, WithSerialAndUsbBothSetEverythingGoesToTheSerialTransport)
         LCmd cmd(static_cast<std::uint8_t>(r.form->GetDeviceId()), code);
         r.form->SendCommand(cmd, SEND_APPEND, true);
     }
-    ASSERT_TRUE(SpinUntil([&] { return r.form->Replies.size() == 2; }));
-    EXPECT_EQ(r.emu.Requests(), (std::vector<BytePacket> { LCmd(9, 0x10).ToBytes(true), LCmd(9, 0x13).ToBytes(true) }));
+    // The connect reply makes the dispatch queue the next step behind these two: only they are compared.
+    ASSERT_TRUE(SpinUntil([&] { return r.form->Replies.size() >= 2; }));
+    const std::vector<BytePacket> requests = r.emu.Requests();
+    ASSERT_GE(requests.size(), 2u);
+    EXPECT_EQ(std::vector<BytePacket>(requests.begin(), requests.begin() + 2),
+              (std::vector<BytePacket> { LCmd(9, 0x10).ToBytes(true), LCmd(9, 0x13).ToBytes(true) }));
     EXPECT_EQ(r.UsbReportCount(), 0u);
     EXPECT_FALSE(usb->IsBusy());
 }
