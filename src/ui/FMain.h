@@ -297,6 +297,17 @@ public:
     // Rebuilds channel ch's PEQ, high-pass and low-pass curves from its band editor and the model.
     void BuildChannelCurves(int ch);
 
+    // Crossover filters: high-pass ("LowCut") and low-pass ("HighCut") of every channel.
+    void isLowCutFreqInAChange(vcl::TObject* Sender);
+    void isHighCutFreqInAChange(vcl::TObject* Sender);
+    void tmHpLpCurveTimer(vcl::TObject* Sender);
+    void rzcLowCutSlopInAChange(vcl::TObject* Sender);
+    void rzcHighCutSlopInAChange(vcl::TObject* Sender);
+    void rzbLowCutBypassInAClick(vcl::TObject* Sender);
+    void rzbHighCutBypassInAClick(vcl::TObject* Sender);
+    int PendingSlope { 0 };
+    vcl::TTimer* tmHpLpCurve { NewLinkTimer(QStringLiteral("tmHpLpCurve"), 1, &TfmMain::tmHpLpCurveTimer) };
+
     int PendingKind { 0 };
     int PendingChannel { 0 };
     float PendingFreq { 0 };
@@ -319,6 +330,8 @@ private:
     bool DrawGateCurveFrom(int ch);
     bool RefreshInput(int ch);
     bool RefreshOutput(int ch);
+    void CutFreqChange(vcl::TObject* Sender, bool highPass);
+    void CutSlopeChange(vcl::TObject* Sender, bool highPass);
 };
 
 extern TfmMain* fmMain;

@@ -7,6 +7,7 @@
 #include "platform/ui/TLabel.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/RzBmpBtn.h"
+#include "widgets/RzCmboBx.h"
 
 using namespace editors;
 
@@ -49,6 +50,17 @@ void TfmMain::BindEditorHandlers()
             peq->OnEditMouseDown = vcl::Method(this, &TfmMain::peqPeqInAEditMouseDown);
             // The wheel never changes a band's type.
             peq->OnPeqTypeMouseWheel = [](vcl::TObject*, vcl::TShiftState, int, vcl::TPoint, bool& Handled) { Handled = true; };
+        }
+        bindFader(QStringLiteral("isLowCutFreq"), &TfmMain::isLowCutFreqInAChange);
+        bindFader(QStringLiteral("isHighCutFreq"), &TfmMain::isHighCutFreqInAChange);
+        bindClick(QStringLiteral("rzbLowCutBypass"), &TfmMain::rzbLowCutBypassInAClick);
+        bindClick(QStringLiteral("rzbHighCutBypass"), &TfmMain::rzbHighCutBypassInAClick);
+        for (bool high : { true, false }) {
+            if (auto* slope = Find<rz::TRzComboBox>(this, (high ? QStringLiteral("rzcLowCutSlop") : QStringLiteral("rzcHighCutSlop")) + sfx)) {
+                slope->OnChange = vcl::Method(this, high ? &TfmMain::rzcLowCutSlopInAChange : &TfmMain::rzcHighCutSlopInAChange);
+                // The wheel never changes a slope.
+                slope->OnMouseWheel = [](vcl::TObject*, vcl::TShiftState, int, vcl::TPoint, bool& Handled) { Handled = true; };
+            }
         }
         for (int band = 1; band <= 9; ++band)
             bindClick(QStringLiteral("rzbEq") + QString::number(band), &TfmMain::rzbEq1InAClick);

@@ -215,7 +215,8 @@ void TfmMain::tmEqCurveTimer(vcl::TObject*)
 
 void TfmMain::FocusEqFreqEdit(int ch)
 {
-    if (auto* edit = Find<TCurvyEdit>(this, QStringLiteral("cvdEqFreq"), ch))
+    // A box on a hidden page cannot take the focus; asking would raise.
+    if (auto* edit = Find<TCurvyEdit>(this, QStringLiteral("cvdEqFreq"), ch); edit && edit->CanFocus())
         edit->SetFocus();
 }
 
@@ -289,7 +290,11 @@ void TfmMain::DeselectEqBands()
         auto* button = Find<rz::TRzBmpButton>(this, BandButtonName(k, ch));
         if (!button)
             return;
+        // A down button of a group without "all up" refuses to rise; deselection must raise it.
+        const bool allowAllUp = button->AllowAllUp();
+        button->SetAllowAllUp(true);
         button->SetDown(false);
+        button->SetAllowAllUp(allowAllUp);
         ShowBandParams(ch, false, 19.7, 0.0, 0.4);
         peq->SetNowIndex(15);
         peq->SetNowIndex(-1);

@@ -11,6 +11,7 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TUpDown.h"
 #include "response/LMyFFTDrawPhase.h"
+#include "response/Plot.h"
 #include "ui/FMain.h"
 #include "ui/editors/EditorNames.h"
 #include "widgets/AdvTrackBar.h"
@@ -18,6 +19,7 @@
 #include "widgets/RzBmpBtn.h"
 #include "widgets/RzCmboBx.h"
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -54,6 +56,10 @@ struct EditorRig
         Host = std::make_unique<RecordingHost>(*Form);
         Model.SetLinkHost(Host.get());
         Form->UnitControl = &Model;
+        for (std::size_t i = 0; i < Curves.size(); ++i) {
+            Curves[i] = std::make_unique<Plot>(nullptr);
+            Form->Plots[i] = Curves[i].get();
+        }
         CreateControls();
         Form->BindEditorHandlers();
     }
@@ -105,6 +111,16 @@ struct EditorRig
             Make<vcl::TLabel>(QStringLiteral("lbMatrixChName") + s, ch);
             Make<vcl::TLabel>(QStringLiteral("rzbMenu") + s, ch);
             Make<TMyPEQAllpass>(QStringLiteral("peqPeq") + s, ch);
+            Fader(QStringLiteral("isEqFreq") + s, ch, 0, 300);
+            Fader(QStringLiteral("isEqBw") + s, ch, 0, 100);
+            Fader(QStringLiteral("isEqGain") + s, ch, 0, 240);
+            for (const char* q : { "cvdEqFreq", "cvdEqBw", "cvdEqGain" })
+                Make<TCurvyEdit>(QString::fromLatin1(q) + s, ch);
+            Make<vcl::TLabel>(QStringLiteral("lbFftParam") + s, ch);
+            for (int band = 1; band <= (ch < 2 ? 8 : 9); ++band) {
+                auto* b = Make<rz::TRzBmpButton>(QStringLiteral("rzbEq") + QString::number(band) + s, band - 1);
+                b->SetGroupIndex(ch + 1);
+            }
             Make<LMyFFTDrawPhase>(QStringLiteral("fftDraw") + s, ch);
             Fader(QStringLiteral("isLowCutFreq") + s, ch, 0, 300);
             Fader(QStringLiteral("isHighCutFreq") + s, ch, 0, 300);
@@ -114,6 +130,7 @@ struct EditorRig
                 auto* combo = Make<rz::TRzComboBox>(QString::fromLatin1(q) + s, ch);
                 for (int i = 0; i < 20; ++i)
                     combo->Items()->Add(QString::number(i));
+                combo->SetItemIndex(19);
             }
             const QString meters[] = { "pbLevel", "pbLevelBackup", ch < 2 ? "pbLevelGate" : "pbLevelComp" };
             for (const QString& m : meters)
@@ -149,9 +166,20 @@ struct EditorRig
 
     std::unique_ptr<vcl::TApplication> AppOwner { MakeApp() };
     LUnitControl Model;
+    std::array<std::unique_ptr<Plot>, 10> Curves;
     std::unique_ptr<TfmMain> Form;
     std::unique_ptr<RecordingHost> Host;
-    int GroupIndex { 0 };
+    int GroupIndex { 100 }; // clear of the band buttons' groups (channel + 1)
+
+    // The commands of one code sent so far.
+    std::vector<LCmd> SentOf(int code) const
+    {
+        std::vector<LCmd> out;
+        for (const LCmd& c : Host->Sent)
+            if (c.GetCommand() == code)
+                out.push_back(c);
+        return out;
+    }
 };
 
 } // namespace edtest
