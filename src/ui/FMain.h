@@ -308,6 +308,21 @@ public:
     int PendingSlope { 0 };
     vcl::TTimer* tmHpLpCurve { NewLinkTimer(QStringLiteral("tmHpLpCurve"), 1, &TfmMain::tmHpLpCurveTimer) };
 
+    // Delay of every channel: fader, edit box, marker line, unit buttons.
+    void isDelayInAChange(vcl::TObject* Sender);
+    void rzbUnit0Click(vcl::TObject* Sender);
+    void lbDelayLineInAMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
+    void lbDelayLineInAMouseMove(vcl::TObject* Sender, vcl::TShiftState Shift, int X, int Y);
+    void lbDelayLineInAMouseUp(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
+    void cvdDelayInBKeyDown(vcl::TObject* Sender, vcl::WORD& Key, vcl::TShiftState Shift);
+    void cvdDelayInAExit(vcl::TObject* Sender);
+    void PlaceDelayLine(int ch);
+    void ShowGroupDelay(int ch, int samples, int markerLeft);
+    int DelayDrag { 0 };
+
+    // EQ bypass of a channel's link group.
+    void vrbEqBypassInAClick(vcl::TObject* Sender);
+
     int PendingKind { 0 };
     int PendingChannel { 0 };
     float PendingFreq { 0 };
@@ -332,6 +347,7 @@ private:
     bool RefreshOutput(int ch);
     void CutFreqChange(vcl::TObject* Sender, bool highPass);
     void CutSlopeChange(vcl::TObject* Sender, bool highPass);
+    void DelayEntry(vcl::TObject* Sender);
 };
 
 extern TfmMain* fmMain;

@@ -26,6 +26,9 @@ void TfmMain::rzbAMatrixOutClick(vcl::TObject* Sender, int ch)
 
 void TfmMain::BindEditorHandlers()
 {
+    for (int unit = 0; unit < 3; ++unit)
+        if (auto* b = Find<vcl::TControl>(this, QStringLiteral("rzbUnit") + QString::number(unit)))
+            b->OnClick = vcl::Method(this, &TfmMain::rzbUnit0Click);
     for (int ch = 0; ch < 8; ++ch) {
         const QString sfx = ChannelSuffix(ch);
         auto bindFader = [&](const QString& name, void (TfmMain::*handler)(vcl::TObject*)) {
@@ -61,6 +64,17 @@ void TfmMain::BindEditorHandlers()
                 // The wheel never changes a slope.
                 slope->OnMouseWheel = [](vcl::TObject*, vcl::TShiftState, int, vcl::TPoint, bool& Handled) { Handled = true; };
             }
+        }
+        bindFader(QStringLiteral("isDelay"), &TfmMain::isDelayInAChange);
+        bindClick(QStringLiteral("vrbEqBypass"), &TfmMain::vrbEqBypassInAClick);
+        if (auto* line = Find<vcl::TControl>(this, QStringLiteral("lbDelayLine") + sfx)) {
+            line->OnMouseDown = vcl::Method(this, &TfmMain::lbDelayLineInAMouseDown);
+            line->OnMouseMove = vcl::Method(this, &TfmMain::lbDelayLineInAMouseMove);
+            line->OnMouseUp = vcl::Method(this, &TfmMain::lbDelayLineInAMouseUp);
+        }
+        if (auto* edit = Find<vcl::TWinControl>(this, QStringLiteral("cvdDelay") + sfx)) {
+            edit->OnKeyDown = vcl::Method(this, &TfmMain::cvdDelayInBKeyDown);
+            edit->OnExit = vcl::Method(this, &TfmMain::cvdDelayInAExit);
         }
         for (int band = 1; band <= 9; ++band)
             bindClick(QStringLiteral("rzbEq") + QString::number(band), &TfmMain::rzbEq1InAClick);

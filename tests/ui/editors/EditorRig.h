@@ -18,6 +18,7 @@
 #include "widgets/CurvyControls.h"
 #include "widgets/RzBmpBtn.h"
 #include "widgets/RzCmboBx.h"
+#include "widgets/VrButtons.h"
 
 #include <array>
 #include <memory>
@@ -106,7 +107,9 @@ struct EditorRig
                 Toggle(QString::fromLatin1(q) + s, ch);
             Fader(QStringLiteral("isDelay") + s, ch, 0, 65280);
             Make<TCurvyEdit>(QStringLiteral("cvdDelay") + s, ch);
-            Make<vcl::TLabel>(QStringLiteral("imDelay") + s, ch);
+            Make<vcl::TLabel>(QStringLiteral("imDelay") + s, ch)->SetBounds(40, 0, 30, 30);
+            Make<vcl::TLabel>(QStringLiteral("lbFftDelayTime") + s, ch);
+            Make<vr::TVrDemoButton>(QStringLiteral("vrbEqBypass") + s, ch);
             Make<vcl::TLabel>(QStringLiteral("lbDelayLine") + s, ch)->SetBounds(40, 0, 475, 20);
             Make<vcl::TLabel>(QStringLiteral("lbMatrixChName") + s, ch);
             Make<vcl::TLabel>(QStringLiteral("rzbMenu") + s, ch);
@@ -156,6 +159,10 @@ struct EditorRig
                 Make<vcl::TUpDown>(QStringLiteral("udCompRatio") + s, ch)->SetMax(15);
                 Make<vcl::TUpDown>(QStringLiteral("udCompKnee") + s, ch)->SetMax(12);
             }
+        }
+        for (int unit = 0; unit < 3; ++unit) {
+            auto* b = Make<rz::TRzBmpButton>(QStringLiteral("rzbUnit") + QString::number(unit), unit);
+            b->SetGroupIndex(1);
         }
         Make<LProgressBar>(QStringLiteral("pbLevelGateIn"), 0)->SetMax(9);
         Make<LProgressBar>(QStringLiteral("pbLevelCompOut"), 0)->SetMax(8);
