@@ -93,7 +93,10 @@ int PeqGridPosition(double hz)
 {
     if (!(hz > 0.0))
         return -170;
-    const double x = std::log(hz / 1000.0) / std::log(FreqStepRatio);
+    // Far beyond the grid (up to infinity from a garbled index) stays far beyond it, with room
+    // for the callers' index arithmetic.
+    constexpr double Far = 100000.0;
+    const double x = std::min(std::log(hz / 1000.0) / std::log(FreqStepRatio), Far);
     const double rounded = QString::number(x, 'g', 3).toDouble();
     const QString fixed = QString::number(rounded, 'f', 2);
     const int dot = fixed.indexOf(QLatin1Char('.'));

@@ -35,7 +35,8 @@ int FreqToIndex(double hz)
                               std::log(static_cast<long double>(FreqStepRatio)) +
                           170.0L;
     const int c = TruncToInt(a);
-    return (a - c > 0.5L) ? c + 1 : c;
+    // A saturated index (infinite or garbled frequency) stays where it is.
+    return (a - c > 0.5L && c < std::numeric_limits<int>::max()) ? c + 1 : c;
 }
 
 int QToIndex(double q)

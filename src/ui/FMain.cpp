@@ -7,8 +7,11 @@
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TLabel.h"
+#include "platform/ui/TMenus.h"
+#include "response/ResponseView.h"
 #include "response/Plot.h"
 #include "ui/FNetworkSetup.h"
+#include "widgets/AdvSmoothSplashScreen.h"
 
 #include <QGuiApplication>
 #include <QLocalServer>
@@ -72,6 +75,10 @@ struct TfmMain::CreatedParts
 
 TfmMain::TfmMain(vcl::TComponent* owner) : vcl::TForm(owner)
 {
+    asScreen = new TAdvSmoothSplashScreen(this);
+    asScreen->FreeNotification(this);
+    asScreen->Loading();
+    ConfigureSplash();
     SetName(QStringLiteral("fmMain"));
     SetPosition(vcl::TPosition::poScreenCenter);
     SetBounds(0, 0, 1118, 720);
@@ -81,10 +88,17 @@ TfmMain::TfmMain(vcl::TComponent* owner) : vcl::TForm(owner)
     auto* idLabel = new vcl::TLabel(this); // shows the device ID (SetDeviceId)
     idLabel->SetName(QStringLiteral("lbShowIdNumber"));
     idLabel->SetParent(this);
+
+    BuildMenus();
+    BuildLayout();
+    BindEditorHandlers();
+    asScreen->Loaded();
 }
 
 TfmMain::~TfmMain()
 {
+    if (asScreen)
+        asScreen->Hide(); // an open splash window refers back to its component
     BeforeDestruction();
     if (fmMain == this) // nothing reaches a window that is gone
         fmMain = nullptr;
@@ -147,22 +161,49 @@ void TfmMain::FormCreate(vcl::TObject* Sender)
     }
     SetDeviceId(1);
 
-    // The plot controls are not on the window yet: the curve sets compute without drawing.
+    CurPage = 10;
+    CompChannel = 2;
+    GateChannel = 0;
+    auto show = [this](const char* name) {
+        if (auto* c = dynamic_cast<vcl::TControl*>(FindComponent(QString::fromLatin1(name))))
+            c->SetVisible(true);
+    };
+    show("rzgFftInA");
+    show("rzgParamGain");
+    SetBounds(Left(), Top(), 1118, 720);
+    ExtraHeight = 0;
+
+    // Each curve set draws on its plot control: the eight channel plots, then the Gain page's two.
+    static const char* const plotNames[] = { "fftDrawInA",   "fftDrawInB",   "fftDrawOut1", "fftDrawOut2",
+                                             "fftDrawOut3",  "fftDrawOut4",  "fftDrawOut5", "fftDrawOut6",
+                                             "fftDrawGainIn", "fftDrawGainOut" };
     for (std::size_t i = 0; i < Plots.size(); ++i) {
-        Created->Plots[i] = std::make_unique<Plot>(nullptr);
+        auto* view = dynamic_cast<ResponseView*>(FindComponent(QString::fromLatin1(plotNames[i])));
+        Created->Plots[i] = std::make_unique<Plot>(view);
         Created->Plots[i]->SetPhaseMode(false);
         Plots[i] = Created->Plots[i].get();
     }
     Language = QStringLiteral("English");
+    for (const char* item : { "ChineseSimplified", "ChineseTraditional", "English" }) {
+        if (auto* m = dynamic_cast<vcl::TMenuItem*>(FindComponent(QString::fromLatin1(item))))
+            m->SetChecked(QLatin1String(item) == QLatin1String("English"));
+    }
+    ApplyLanguage();
 
     Created->Model = std::make_unique<LUnitControl>();
     UnitControl = Created->Model.get();
     Created->ModelHost = std::make_unique<MainModelHost>(*this);
     UnitControl->SetLinkHost(Created->ModelHost.get());
 
+    StartupRefresh = true;
     SuppressSend = true;
     RefreshAll();
     SuppressSend = false;
+    StartupRefresh = false;
+    for (const char* box : { "rzgFftGain", "rzgParamGain" }) {
+        if (auto* c = dynamic_cast<vcl::TControl*>(FindComponent(QString::fromLatin1(box))))
+            c->BringToFront();
+    }
     tmStartConnect->SetEnabled(true);
     Plots[8]->DrawCurve(0, ChannelColors[0]);
     Plots[9]->DrawCurve(2, ChannelColors[2]);
@@ -170,6 +211,8 @@ void TfmMain::FormCreate(vcl::TObject* Sender)
     ClientSocket.SetPort(DevicePort);
     ClientSocket.SetAddress(DEFAULT_DEVICE_IP);
     DeviceIp = DottedToIp(DEFAULT_DEVICE_IP);
+    if (auto* item = dynamic_cast<vcl::TMenuItem*>(FindComponent(QStringLiteral("NetworkSetup"))))
+        item->SetVisible(true);
 
     SetUpUsb();
 }

@@ -323,6 +323,24 @@ public:
     // EQ bypass of a channel's link group.
     void vrbEqBypassInAClick(vcl::TObject* Sender);
 
+    // Compressor/limiter of the outputs.
+    void SetCompParam(int ch, int field, int value);
+    void DrawCompCurve(int ch);
+    void isCompThresholdOut1Change(vcl::TObject* Sender);
+    void isCompAttackOut1Change(vcl::TObject* Sender);
+    void isCompReleaseOut1Change(vcl::TObject* Sender);
+    // A ratio (field 3) or knee (field 4) up-down now at value v.
+    void CompUpDownChange(vcl::TObject* Sender, int field, int v);
+    void cvdCompEntry(vcl::TObject* Sender, int field);
+    void CompMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
+    void tmCompDispTimer(vcl::TObject* Sender);
+    // Hands the compressor's transfer curve (four points) and threshold dot to the plot once it exists.
+    std::function<void(const std::vector<std::pair<double, double>>& curve, std::pair<double, double> dot)> CompCurveSink;
+    int CompDispChannel { 2 };
+    vcl::TTimer* tmCompDisp { NewLinkTimer(QStringLiteral("tmCompDisp"), 1, &TfmMain::tmCompDispTimer) };
+    // Typed entry of the gate boxes (field as SetGateParam).
+    void cvdGateEntry(vcl::TObject* Sender, int field);
+
     int PendingKind { 0 };
     int PendingChannel { 0 };
     float PendingFreq { 0 };
@@ -348,6 +366,7 @@ private:
     void CutFreqChange(vcl::TObject* Sender, bool highPass);
     void CutSlopeChange(vcl::TObject* Sender, bool highPass);
     void DelayEntry(vcl::TObject* Sender);
+    void CompFaderChange(vcl::TObject* Sender, int field);
 };
 
 extern TfmMain* fmMain;

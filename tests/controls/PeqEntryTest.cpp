@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <optional>
 
 namespace {
@@ -99,6 +101,7 @@ TEST(PeqEntry, GridPosition)
     const Case cases[] = {
         { 1000, 0 }, { 1100, 4 }, { 1195, 8 }, { 500, -30 }, { 2000, 30 }, { 0, -170 }, { -5, -170 },
         { 40000, 160 }, // beyond the grid: not clamped
+        { std::numeric_limits<double>::infinity(), 100000 }, // far beyond, yet index arithmetic stays in range
     };
     for (const Case& c : cases)
         EXPECT_EQ(PeqGridPosition(c.hz), c.position) << c.hz;

@@ -25,6 +25,8 @@ TEST(ValueGrids, FrequencyGrid)
     // Exactly halfway between two grid points keeps the lower index.
     const double half = 1000.0 * std::pow(FreqStepRatio, 0.5);
     EXPECT_EQ(FreqToIndex(half), 170);
+    // An infinite frequency (from a garbled index) saturates instead of overflowing.
+    EXPECT_EQ(FreqToIndex(std::numeric_limits<double>::infinity()), std::numeric_limits<int>::max());
 }
 
 TEST(ValueGrids, QIndexOfEveryTableEntryIsItsPosition)

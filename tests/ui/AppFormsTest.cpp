@@ -5,6 +5,7 @@
 #include "ui/FHidData.h"
 #include "ui/FMain.h"
 #include "ui/FNetWorkScan.h"
+#include "widgets/AdvSmoothSplashScreen.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@ TEST(AppFormsTest, TwentyThreeFormsInOrderMainFirstAllHidden)
     app.SetTitle(QStringLiteral("ZQ9 DSP Processor Editor V1.01"));
 
     CreateAppForms(app);
+    fmMain->asScreen->Hide(); // the start-up splash window goes once the main window shows
 
     const char* expected[] = { "fmMain", "fmHidData", "fmPeqRst", "fmAbout", "fmRs232Code", "fmRs232CodeEnglish",
                                "fmLockPassWord", "fmLockSetup", "fmNetwork", "fmProcess", "fmInformation",

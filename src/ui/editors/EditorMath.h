@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -44,5 +45,21 @@ struct GateCurve
     XY Dot;
 };
 GateCurve GateCurvePoints(int thresholdPos);
+
+// Compressor transfer curve: knee k dB, threshold position (0.5 dB steps), ratio index (15 = limiter).
+struct CompCurve
+{
+    std::vector<XY> Curve;
+    XY Dot;
+};
+CompCurve CompCurvePoints(int thresholdPos, int knee, int ratioIndex);
+
+// Typed threshold or knee text: the dB spellings cut, the fraction rule applied, clamped to lo..hi.
+// Returns false for text that is no number.
+bool ParseSignedEntry(std::string text, double lo, double hi, double& value);
+// Typed ratio: the ratio index it selects, or -1 for text that is no ratio.
+int ParseRatioEntry(std::string text);
+// Typed milliseconds: the unit spellings cut; false for text that is no whole number.
+bool ParseMsEntry(std::string text, int& ms);
 
 } // namespace editors

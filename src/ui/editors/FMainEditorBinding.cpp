@@ -5,6 +5,7 @@
 #include "controls/MyPEQAllpass.h"
 #include "device/LUnitControl.h"
 #include "platform/ui/TLabel.h"
+#include "platform/ui/TUpDown.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/RzBmpBtn.h"
 #include "widgets/RzCmboBx.h"
@@ -85,7 +86,37 @@ void TfmMain::BindEditorHandlers()
             bindFader(QStringLiteral("isGateHold"), &TfmMain::isGateHoldInAChange);
             if (auto* label = Find<vcl::TControl>(this, QStringLiteral("lbGate") + sfx))
                 label->OnMouseDown = vcl::Method(this, &TfmMain::lbGateInAMouseDown);
+            static const char* const gateBoxes[] = { "cvdGateThreshold", "cvdGateAttack", "cvdGateRelease", "cvdGateHold" };
+            for (int field = 0; field < 4; ++field)
+                if (auto* edit = Find<vcl::TWinControl>(this, QString::fromLatin1(gateBoxes[field]) + sfx)) {
+                    edit->OnKeyDown = [this, field](vcl::TObject* Sender, vcl::WORD& Key, vcl::TShiftState) {
+                        if (Key == 13)
+                            cvdGateEntry(Sender, field);
+                    };
+                    edit->OnExit = [this, field](vcl::TObject* Sender) { cvdGateEntry(Sender, field); };
+                    edit->OnMouseDown = vcl::Method(this, &TfmMain::lbGateInAMouseDown);
+                }
         } else {
+            bindFader(QStringLiteral("isCompThreshold"), &TfmMain::isCompThresholdOut1Change);
+            bindFader(QStringLiteral("isCompAttack"), &TfmMain::isCompAttackOut1Change);
+            bindFader(QStringLiteral("isCompRelease"), &TfmMain::isCompReleaseOut1Change);
+            for (const char* q : { "isCompThreshold", "isCompAttack", "isCompRelease", "lbCompOut" })
+                if (auto* c = Find<vcl::TControl>(this, QString::fromLatin1(q) + sfx))
+                    c->OnMouseDown = vcl::Method(this, &TfmMain::CompMouseDown);
+            static const char* const compBoxes[] = { "cvdCompThreshold", "cvdCompAttack", "cvdCompRelease", "cvdCompRatio", "cvdCompKnee" };
+            for (int field = 0; field < 5; ++field)
+                if (auto* edit = Find<vcl::TWinControl>(this, QString::fromLatin1(compBoxes[field]) + sfx)) {
+                    edit->OnKeyDown = [this, field](vcl::TObject* Sender, vcl::WORD& Key, vcl::TShiftState) {
+                        if (Key == 13)
+                            cvdCompEntry(Sender, field);
+                    };
+                    edit->OnExit = [this, field](vcl::TObject* Sender) { cvdCompEntry(Sender, field); };
+                    edit->OnMouseDown = vcl::Method(this, &TfmMain::CompMouseDown);
+                }
+            // The up-downs report a step after it is taken; the new value is their position.
+            for (int field : { 3, 4 })
+                if (auto* ud = Find<vcl::TUpDown>(this, (field == 3 ? QStringLiteral("udCompRatio") : QStringLiteral("udCompKnee")) + sfx))
+                    ud->OnClick = [this, field, ud](vcl::TObject* Sender, vcl::TUDBtnType) { CompUpDownChange(Sender, field, ud->Position()); };
             for (const char* route : { "rzbAMatrix", "rzbBMatrix" })
                 if (auto* b = Find<vcl::TControl>(this, QString::fromLatin1(route) + sfx))
                     b->OnClick = [this, ch](vcl::TObject* Sender) { rzbAMatrixOutClick(Sender, ch); };

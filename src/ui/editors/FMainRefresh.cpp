@@ -220,7 +220,7 @@ bool TfmMain::RefreshOutput(int ch)
     knee->SetPosition(comp.Knee);
     kneeE->SetText(QString::asprintf("%ddB", knee->Position()));
     if (ch == 2 && !StartupRefresh)
-        CompChannel = 2; // the compressor curve itself waits for the plot component
+        DrawCompCurve(2);
     return RefreshCommon(this, model, ch);
 }
 

@@ -168,6 +168,8 @@ struct EditorRig
         Make<LProgressBar>(QStringLiteral("pbLevelCompOut"), 0)->SetMax(8);
         Make<LProgressBar>(QStringLiteral("pbLimitCompOut"), 0)->SetMax(1);
         Make<vcl::TLabel>(QStringLiteral("lbGateName"), 0);
+        Make<vcl::TLabel>(QStringLiteral("lbCompName"), 0);
+        Make<vcl::TLabel>(QStringLiteral("lbHeadCompOut"), 0);
         Make<vcl::TLabel>(QStringLiteral("lbHeadGateIn"), 0);
     }
 

@@ -1,0 +1,42 @@
+#pragma once
+// The main window's page and channel naming shared by its layout, pages and texts.
+
+#include "device/Constants.h"
+
+#include <QString>
+
+namespace layout {
+
+inline constexpr int PageCount = 13;
+inline constexpr int ChannelCount = 8;
+
+// "InA", "InB", "Out1" .. "Out6" for channel 0..7.
+inline QString ChannelSuffix(int ch)
+{
+    return ch < 2 ? QStringLiteral("In") + QChar(u'A' + ch) : QStringLiteral("Out") + QChar(u'1' + (ch - 2));
+}
+
+// The page buttons: the channel pages by suffix, then Comp, Delay, Gain, Matrix, Gate.
+inline QString PageButtonName(int page)
+{
+    static const char* const fixed[] = { "Comp", "Delay", "Gain", "Matrix", "Gate" };
+    return QStringLiteral("rzbMenu") + (page < ChannelCount ? ChannelSuffix(page) : QString::fromLatin1(fixed[page - 8]));
+}
+
+// The page's box suffix: the channel suffix, or the page's own name.
+inline QString PageBoxSuffix(int page)
+{
+    return PageButtonName(page).mid(7);
+}
+
+inline vcl::TColor ChannelColor(int ch)
+{
+    return ch >= 0 && ch < static_cast<int>(ChannelColors.size()) ? ChannelColors[static_cast<std::size_t>(ch)] : 0xFFFFFF;
+}
+
+// The crossover slope choices, item index 0..19.
+inline constexpr const char* SlopeNames[20] = { "BW -6",  "BL -6",  "BW -12", "BL -12", "LK -12", "BW -18", "BL -18",
+                                               "BW -24", "BL -24", "LK -24", "BW -30", "BL -30", "BW -36", "BL -36",
+                                               "LK -36", "BW -42", "BL -42", "BW -48", "BL -48", "LK -48" };
+
+} // namespace layout

@@ -1,0 +1,46 @@
+// Channel names on the block diagram's name labels and as the page buttons' hints.
+
+#include "ui/FMain.h"
+
+#include "device/LUnitControl.h"
+#include "platform/ui/TLabel.h"
+#include "ui/FChannelName.h"
+#include "ui/FMainLayoutNames.h"
+
+#include <algorithm>
+#include <cstring>
+
+std::array<std::uint8_t, 8> TfmMain::GetChannelName(int ch) const
+{
+    return UnitControl ? UnitControl->GetChannelName(ch) : std::array<std::uint8_t, 8> {};
+}
+
+void TfmMain::SetChannelName(int ch, const char* name)
+{
+    if (ch < 0 || ch >= layout::ChannelCount || !name)
+        return;
+    const QString sfx = layout::ChannelSuffix(ch);
+    auto* label = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("lbMatrixChName") + sfx));
+    auto* button = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("rzbMenu") + sfx));
+    if (!label || !button)
+        return;
+    // At most 8 bytes; a shorter name is NUL-padded, a name of 8 has no terminator.
+    std::array<std::uint8_t, 8> bytes {};
+    const std::size_t n = strnlen(name, bytes.size());
+    std::copy_n(reinterpret_cast<const std::uint8_t*>(name), n, bytes.begin());
+    const QString text = QString::fromLocal8Bit(name, static_cast<qsizetype>(n));
+    label->SetCaption(text);
+    button->SetHint(text);
+    if (UnitControl)
+        UnitControl->SetChannelName(ch, bytes);
+}
+
+void TfmMain::lbMatrixChNameInAClick(vcl::TObject* Sender)
+{
+    auto* label = dynamic_cast<vcl::TLabel*>(Sender);
+    if (!label || !fmChannelName)
+        return;
+    fmChannelName->SetChannel(static_cast<int>(label->Tag()));
+    fmChannelName->SetNameText(QString::fromLocal8Bit(label->Caption().toLocal8Bit().left(8)));
+    fmChannelName->ShowModal();
+}

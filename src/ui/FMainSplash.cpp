@@ -1,0 +1,89 @@
+// The start-up splash: a dark gradient picture with the program's name, version and a loading line.
+
+#include "ui/FMain.h"
+
+#include "device/Constants.h"
+#include "widgets/AdvSmoothSplashScreen.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace {
+
+// No skin pictures ship with the program; the splash background is drawn here.
+QByteArray SplashPicture(int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, 0, h);
+    g.setColorAt(0, QColor(20, 40, 90));
+    g.setColorAt(1, QColor(5, 10, 30));
+    p.fillRect(img.rect(), g);
+    p.setPen(QColor(70, 110, 180));
+    p.drawRect(img.rect().adjusted(0, 0, -1, -1));
+    p.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace
+
+void TfmMain::ConfigureSplash()
+{
+    using namespace vcl;
+    TAdvSmoothSplashScreen& s = *asScreen;
+    TGDIPFill* f = s.Fill();
+    f->SetColor(clNone);
+    f->SetColorTo(clNone);
+    f->SetColorMirror(clNone);
+    f->SetColorMirrorTo(clNone);
+    f->SetBorderColor(clNone);
+    f->SetOpacity(249);
+    f->SetPicturePosition(TFillPicturePosition::ppBottomCenter);
+    f->Picture()->LoadFromBytes(SplashPicture(620, 350));
+    s.SetTimeOut(100);
+    s.SetDisplayStyle(TDisplayStyle::dsNormal);
+    TSplashHeadingText* name = s.BasicProgramInfo()->ProgramName();
+    name->SetText(QStringLiteral("ZQ9 DSP Processor Editor"));
+    name->Font()->SetName(QStringLiteral("Tahoma"));
+    name->Font()->SetHeight(-29);
+    name->Font()->SetStyle({ TFontStyle::fsBold });
+    name->SetLocation(TItemLocation::ilCustom);
+    name->SetPosX(85);
+    name->SetPosY(130);
+    name->SetColorStart(clWhite);
+    name->SetColorEnd(clWhite);
+    name->SetHatchStyle(HatchStyle::HatchStyleDivot);
+    TSplashHeadingText* version = s.BasicProgramInfo()->ProgramVersion();
+    version->SetText(QString::fromStdString(APP_VERSION));
+    version->Font()->SetHeight(-19);
+    version->SetLocation(TItemLocation::ilCustom);
+    version->SetPosX(475);
+    version->SetPosY(140);
+    version->SetColorStart(clWhite);
+    version->SetColorEnd(clWhite);
+    version->SetHatchStyle(HatchStyle::HatchStyleDivot);
+    s.BasicProgramInfo()->SetCopyRightLocation(TItemLocation::ilCustom);
+    s.BasicProgramInfo()->SetCopyRightPosX(340);
+    s.BasicProgramInfo()->SetCopyRightPosY(340);
+    s.ListItems()->Add()->SetHTMLText(
+        QStringLiteral("<FONT size=\"20\" color=\"clWhite\">Loading Program....</FONT><br>"));
+    TListItemsRect* r = s.ListItemsSettings()->Rect();
+    r->SetLeft(180);
+    r->SetTop(210);
+    r->SetWidth(500);
+    r->SetHeight(250);
+    s.ListItemsSettings()->HTMLFont()->SetHeight(-11);
+}
+
+void TfmMain::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation)
+{
+    vcl::TForm::Notification(AComponent, Operation);
+    if (Operation == vcl::TOperation::opRemove && AComponent == asScreen)
+        asScreen = nullptr;
+}
