@@ -43,6 +43,51 @@ public:
     // The start-up sequence, raised once the window is built.
     void FormCreate(vcl::TObject* Sender);
 
+    // (FMainLayout*.cpp) Every control of the window with its composed name; the pages' boxes.
+    void BuildLayout();
+    // Stretches the page area and its plots with the room above the design size.
+    void FormResize(vcl::TObject* Sender);
+    // (FMainPages.cpp) The page switch bound to the thirteen page buttons.
+    void rzbMenuInAClick(vcl::TObject* Sender);
+    int LinkMaskOf(int ch) const;
+    // (FMainText.cpp) Writes every caption of the window from its key in the current language.
+    void ApplyLanguage();
+    void ChineseSimplifiedClick(vcl::TObject* Sender);
+    void EnglishClick(vcl::TObject* Sender);
+    // (FMainMenus.cpp) The main menu and its commands.
+    void BuildMenus();
+    void OpenClick(vcl::TObject* Sender);
+    void SaveClick(vcl::TObject* Sender);
+    void UploadClick(vcl::TObject* Sender);
+    void DownloadClick(vcl::TObject* Sender);
+    void FactoryDefaultClick(vcl::TObject* Sender);
+    void ExitClick(vcl::TObject* Sender);
+    void LockClick(vcl::TObject* Sender);
+    void TestToneClick(vcl::TObject* Sender);
+    void ChNameListClick(vcl::TObject* Sender);
+    void Rs232CodeClick(vcl::TObject* Sender);
+    void MemoShowClick(vcl::TObject* Sender);
+    void HidDataClick(vcl::TObject* Sender);
+    void AboutClick(vcl::TObject* Sender);
+    void bStoreClick(vcl::TObject* Sender);
+    void bRecallClick(vcl::TObject* Sender);
+    // Shows the information dialog with the text of key, modally.
+    void ShowInformation(const QString& key);
+    // (FMainNames.cpp) Channel names on the block diagram and the page buttons' hints.
+    std::array<std::uint8_t, 8> GetChannelName(int ch) const;
+    void SetChannelName(int ch, const char* name);
+    void lbMatrixChNameInAClick(vcl::TObject* Sender);
+
+    // (FMainSplash.cpp) The start-up splash, shown while the window is built.
+    void ConfigureSplash();
+    class TAdvSmoothSplashScreen* asScreen { nullptr };
+    // Forgets the splash once it is gone (the application may free it before this window).
+    void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+
+    int CurPage { 10 };
+    int ExtraHeight { 0 };
+    bool ExitConfirmed { false };
+
     // --- creation and search ---
     // (FMain.cpp) Caption, the single-instance lock, the model, the ten curve sets, the client
     // socket's address and the timer that opens the connection search.
