@@ -81,6 +81,7 @@ public:
     {
         auto* f = Add<TAdvTrackBar>(parent, name, l, t, w, h, tag);
         f->SetOrientation(vertical ? TTrackBarOrientation::trVertical : TTrackBarOrientation::trHorizontal);
+        f->SetBounds(l, t, w, h); // a change of orientation swaps the sides
         f->SetMin(min);
         f->SetMax(max);
         f->SetPageSize(page);

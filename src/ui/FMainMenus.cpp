@@ -20,7 +20,47 @@
 #include "ui/FStorePreset.h"
 #include "ui/FTest.h"
 
+#include <cstring>
+
 namespace {
+
+const struct { const char* item; const char* key; } MenuKeys[] = {
+    { "File", "SID_FILE" },
+    { "Open", "SID_OPEN" },
+    { "Save", "SID_SAVE" },
+    { "Upload", "SID_UPLOAD" },
+    { "Download", "SID_DOWNLOAD" },
+    { "FactoryDefault", "SID_RETRUN_FACTORY" },
+    { "Exit", "SID_EXIT" },
+    { "Link", "SID_LINK" },
+    { "Copy", "SID_COPY" },
+    { "Lock", "SID_LOCK" },
+    { "SettingID", "SID_SET_ID" },
+    { "NetworkSetup", "SID_SET_NETWORK" },
+    { "TestTone", "SID_TEST_TONE" },
+    { "ChNameList", "SID_CH_NAME_LIST" },
+    { "LanguageSel", "SID_LANGUAGE" },
+    { "ChineseSimplified", "SID_CHINESE_SIMPLIFIED" },
+    { "ChineseTraditional", "SID_CHINESE_TRODITIONAL" },
+    { "English", "SID_ENGLISH" },
+    { "Help", "SID_HELP" },
+    { "Rs232Code", "SID_RS232_CODE" },
+    { "LockSetup", "SID_LOCK_SETUP" },
+    { "BlockDiagram", "SID_BLOCK" },
+    { "Connect", "SID_CONNECT" },
+    { "Connected", "SID_CONNECT" },
+    { "ConnectHelp", "SID_CONNECT_HELP" },
+    { "About", "SID_ABOUT" },
+};
+
+const char* MenuKey(const char* item)
+{
+    for (const auto& m : MenuKeys) {
+        if (std::strcmp(m.item, item) == 0)
+            return m.key;
+    }
+    return "";
+}
 
 template <class Form>
 void ShowModalIf(Form* form)
@@ -37,9 +77,11 @@ void TfmMain::BuildMenus()
     menu->SetName(QStringLiteral("MainMenu"));
     auto item = [this](vcl::TMenuItem* parent, const char* name, bool visible, vcl::TNotifyEvent click = {}) {
         auto* it = new vcl::TMenuItem(this);
-        if (name)
+        if (name) {
             it->SetName(QString::fromLatin1(name));
-        else
+            // The bar takes its height from the captions it holds when it is attached.
+            it->SetCaption(GetSidText(QString::fromLatin1(MenuKey(name))));
+        } else
             it->SetCaption(QStringLiteral("-"));
         it->SetVisible(visible);
         it->OnClick = std::move(click);
