@@ -324,8 +324,16 @@ public:
     // Hands the gate's transfer curve (three points) and threshold dot to the gate plot once it exists.
     std::function<void(const std::vector<std::pair<double, double>>& curve, std::pair<double, double> dot)> GateCurveSink;
 
-    // Routing matrix.
+    // Routing matrix and the block diagram's labels.
     void rzbAMatrixOutClick(vcl::TObject* Sender, int ch);
+    void DrawMatrixLines();
+    void lbMatrixHpLpInAClick(vcl::TObject* Sender);
+    void lbMatrixDelayInAClick(vcl::TObject* Sender);
+    void lbMatrixCompOut1Click(vcl::TObject* Sender);
+    void lbMatrixGainInAClick(vcl::TObject* Sender);
+    void lbMatrixGateInAClick(vcl::TObject* Sender);
+    void lbMatrixChNameInAMouseMove(vcl::TObject* Sender, vcl::TShiftState Shift, int X, int Y);
+    void lbMatrixChNameInAMouseLeave(vcl::TObject* Sender);
 
     // PEQ bands: band editor, band buttons, band parameter panel and its deferred apply.
     void peqPeqInAChange(vcl::TObject* Sender);
@@ -395,6 +403,16 @@ public:
     int DragSlot { -1 };
     vcl::TTimer* tmEqCurve { NewLinkTimer(QStringLiteral("tmEqCurve"), 1, &TfmMain::tmEqCurveTimer) };
 
+    // Overlays of other channels' totals on the response plots, copied lazily.
+    void MarkCurveStale(int ch);
+    void RefreshGainPageCurves();
+    void RefreshChannelOverlays(int page);
+    // OnClick of every overlay toggle ("vrbShow" + shown channel + plot suffix).
+    void vrbShowOverlayClick(vcl::TObject* Sender, int plot);
+    void ShowOverlayButtons(int ch, bool show);
+    // Bit j of OverlayStale[k]: the copy of channel j's total on plot k is out of date.
+    std::array<std::uint32_t, 10> OverlayStale {};
+
     int CompChannel { 2 };
     int GateChannel { 0 };
     // Set only around the refresh inside the window's creation: the transfer curves are not drawn.
@@ -412,6 +430,7 @@ private:
     void CutSlopeChange(vcl::TObject* Sender, bool highPass);
     void DelayEntry(vcl::TObject* Sender);
     void CompFaderChange(vcl::TObject* Sender, int field);
+    void OpenPageFromDiagram(const QString& pageButton);
 };
 
 extern TfmMain* fmMain;

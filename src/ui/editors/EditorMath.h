@@ -62,4 +62,14 @@ int ParseRatioEntry(std::string text);
 // Typed milliseconds: the unit spellings cut; false for text that is no whole number.
 bool ParseMsEntry(std::string text, int& ms);
 
+// One routing line of the block diagram.
+struct MatrixLine
+{
+    int Input;
+    int X1, Y1, X2, Y2;
+};
+// The lines for the six outputs' matrix masks on a paint box of that width, the window extraHeight
+// pixels above its design height.
+std::vector<MatrixLine> MatrixLines(const std::array<int, 6>& masks, int width, int extraHeight);
+
 } // namespace editors

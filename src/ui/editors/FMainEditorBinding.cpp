@@ -5,6 +5,7 @@
 #include "controls/MyPEQAllpass.h"
 #include "device/LUnitControl.h"
 #include "platform/ui/TLabel.h"
+#include "platform/ui/TPaintBox.h"
 #include "platform/ui/TUpDown.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/RzBmpBtn.h"
@@ -22,11 +23,23 @@ void TfmMain::rzbAMatrixOutClick(vcl::TObject* Sender, int ch)
     mask = button->Down() ? (mask | bit) : (mask & ~bit);
     UnitControl->SetMatrix(ch, static_cast<std::uint16_t>(mask));
     if (auto* matrix = Find<vcl::TControl>(this, QStringLiteral("pbMatrix")))
-        matrix->Repaint();
+        matrix->Repaint(); // its paint draws the lines
 }
 
 void TfmMain::BindEditorHandlers()
 {
+    // Overlay toggles: "vrbShow" + shown channel + the plot's suffix, or "Gain" on the Gain page.
+    for (int c = 0; c < 8; ++c) {
+        const int gainPlot = c < 2 ? 8 : 9;
+        if (auto* t = Find<vcl::TControl>(this, QStringLiteral("vrbShow") + ChannelLetter(c) + QStringLiteral("Gain")))
+            t->OnClick = [this, gainPlot](vcl::TObject* Sender) { vrbShowOverlayClick(Sender, gainPlot); };
+        for (int k = c < 2 ? 0 : 2; k <= (c < 2 ? 1 : 7); ++k)
+            if (k != c)
+                if (auto* t = Find<vcl::TControl>(this, QStringLiteral("vrbShow") + ChannelLetter(c) + ChannelSuffix(k)))
+                    t->OnClick = [this, k](vcl::TObject* Sender) { vrbShowOverlayClick(Sender, k); };
+    }
+    if (auto* box = Find<vcl::TPaintBox>(this, QStringLiteral("pbMatrix")))
+        box->OnPaint = [this](vcl::TObject*) { DrawMatrixLines(); };
     for (int unit = 0; unit < 3; ++unit)
         if (auto* b = Find<vcl::TControl>(this, QStringLiteral("rzbUnit") + QString::number(unit)))
             b->OnClick = vcl::Method(this, &TfmMain::rzbUnit0Click);
@@ -67,6 +80,21 @@ void TfmMain::BindEditorHandlers()
             }
         }
         bindFader(QStringLiteral("isDelay"), &TfmMain::isDelayInAChange);
+        // Block labels of the diagram: each jumps to the page that edits its block.
+        const struct { const char* block; void (TfmMain::*click)(vcl::TObject*); } blocks[] = {
+            { "Gain", &TfmMain::lbMatrixHpLpInAClick }, { "HpLp", &TfmMain::lbMatrixHpLpInAClick },
+            { "Peq", &TfmMain::lbMatrixHpLpInAClick },  { "Phase", &TfmMain::lbMatrixHpLpInAClick },
+            { "Mute", &TfmMain::lbMatrixHpLpInAClick }, { "Xover", &TfmMain::lbMatrixHpLpInAClick },
+            { "Delay", &TfmMain::lbMatrixDelayInAClick }, { "Comp", &TfmMain::lbMatrixCompOut1Click },
+            { "Gate", &TfmMain::lbMatrixGateInAClick },  { "ChName", nullptr },
+        };
+        for (const auto& b : blocks)
+            if (auto* label = Find<vcl::TControl>(this, QStringLiteral("lbMatrix") + QString::fromLatin1(b.block) + sfx)) {
+                if (b.click)
+                    label->OnClick = vcl::Method(this, b.click);
+                label->OnMouseMove = vcl::Method(this, &TfmMain::lbMatrixChNameInAMouseMove);
+                label->OnMouseLeave = vcl::Method(this, &TfmMain::lbMatrixChNameInAMouseLeave);
+            }
         bindClick(QStringLiteral("vrbEqBypass"), &TfmMain::vrbEqBypassInAClick);
         if (auto* line = Find<vcl::TControl>(this, QStringLiteral("lbDelayLine") + sfx)) {
             line->OnMouseDown = vcl::Method(this, &TfmMain::lbDelayLineInAMouseDown);

@@ -131,6 +131,7 @@ static bool RefreshCommon(TfmMain* f, const LUnitControl& model, int ch)
         return false;
     mute->SetDown(model.IsMute(ch));
     muteB->SetDown(model.IsMute(ch));
+    f->MarkCurveStale(ch);
 
     auto* plot = Find<LMyFFTDrawPhase>(f, QStringLiteral("fftDraw"), ch);
     if (!plot)
@@ -238,6 +239,11 @@ void TfmMain::RefreshAll()
             num->SetCaption(CurPresetNo >= 1 ? QString::asprintf("U%02d", CurPresetNo) : QString::asprintf("F%02d", CurPresetNo));
         if (auto* name = Find<vcl::TLabel>(this, QStringLiteral("lbPstName")))
             name->SetCaption(NameText(UnitControl->GetPresetName()));
+        OverlayStale[0] = OverlayStale[1] = 15;
+        for (int k = 2; k < 6; ++k)
+            OverlayStale[static_cast<std::size_t>(k)] = 255;
+        OverlayStale[8] = OverlayStale[9] = 4095;
+        RefreshGainPageCurves();
         for (int ch = 0; ch < 2 && complete; ++ch)
             complete = RefreshInput(ch);
         for (int ch = 2; ch < 8 && complete; ++ch)
@@ -259,4 +265,8 @@ void TfmMain::RefreshAll()
     for (int ch = 0; ch < 8; ++ch)
         BuildChannelCurves(ch);
     SelectFirstEqBands();
+    if (CurPage == 10)
+        RefreshGainPageCurves();
+    else
+        RefreshChannelOverlays(CurPage);
 }

@@ -59,10 +59,10 @@ TEST(EditorDelay, MarkerLineUnitSwitchAndLinkedDrag)
     EditorRig rig;
     auto* fader = rig.Get<TAdvTrackBar>("isDelayInA");
     fader->SetPosition(65280);
-    EXPECT_EQ(rig.Get<vcl::TLabel>("imDelayInA")->Left(), 425);
-    EXPECT_EQ(rig.Get<vcl::TLabel>("lbDelayLineInA")->Caption(), QString(64, QLatin1Char('-')));
-    EXPECT_EQ(rig.Get<vcl::TLabel>("lbFftDelayTimeInA")->Caption(), "680.000 ms");
-    EXPECT_EQ(rig.Get<vcl::TLabel>("lbFftDelayTimeInA")->Left(), 455);
+    EXPECT_EQ(rig.Get<vcl::TControl>("imDelayInA")->Left(), 425);
+    EXPECT_EQ(rig.Get<vcl::TControl>("lbDelayLineInA")->Caption(), QString(64, QLatin1Char('-')));
+    EXPECT_EQ(rig.Get<vcl::TControl>("lbFftDelayTimeInA")->Caption(), "680.000 ms");
+    EXPECT_EQ(rig.Get<vcl::TControl>("lbFftDelayTimeInA")->Left(), 455);
 
     rig.Host->Sent.clear();
     auto* unitFt = rig.Get<rz::TRzBmpButton>("rzbUnit2");
@@ -71,13 +71,13 @@ TEST(EditorDelay, MarkerLineUnitSwitchAndLinkedDrag)
     EXPECT_EQ(rig.SentOf(MCS_CMD_DELAYUNIT).size(), 1u);
     EXPECT_EQ(rig.Get<TCurvyEdit>("cvdDelayInA")->Text(), "766.329 ft");
     EXPECT_EQ(rig.Get<TCurvyEdit>("cvdDelayOut6")->Text(), "0.000 ft");
-    EXPECT_EQ(rig.Get<vcl::TLabel>("imDelayInA")->Left(), 425);
+    EXPECT_EQ(rig.Get<vcl::TControl>("imDelayInA")->Left(), 425);
 
     rig.Form->SuppressSend = true;
     rig.Model.SetLink(2, 0b11);
     rig.Model.SetLink(3, 0);
     rig.Form->SuppressSend = false;
-    auto* line = rig.Get<vcl::TLabel>("lbDelayLineOut1");
+    auto* line = rig.Get<vcl::TControl>("lbDelayLineOut1");
     line->SetBounds(46, 0, 470, 20);
     rig.Form->lbDelayLineInAMouseDown(line, vcl::TMouseButton::mbLeft, {}, 15, 10); // marker at 40: 15 + 25 - 40 = 0
     EXPECT_EQ(rig.Form->DelayDrag, 1);
@@ -86,7 +86,7 @@ TEST(EditorDelay, MarkerLineUnitSwitchAndLinkedDrag)
     EXPECT_EQ(rig.Form->DelayDrag, 0);
     EXPECT_EQ(rig.Get<TAdvTrackBar>("isDelayOut1")->Position(), 65280);
     EXPECT_EQ(rig.Get<TAdvTrackBar>("isDelayOut2")->Position(), 65280);
-    EXPECT_EQ(rig.Get<vcl::TLabel>("imDelayOut2")->Left(), rig.Get<vcl::TLabel>("imDelayOut1")->Left());
+    EXPECT_EQ(rig.Get<vcl::TControl>("imDelayOut2")->Left(), rig.Get<vcl::TControl>("imDelayOut1")->Left());
     EXPECT_EQ(rig.Get<TCurvyEdit>("cvdDelayOut2")->Text(), "766.329 ft");
     EXPECT_EQ(rig.Model.GetDelay(3), 65280);
 }

@@ -62,12 +62,18 @@ struct EditorRig
             Form->Plots[i] = Curves[i].get();
         }
         CreateControls();
-        Form->BindEditorHandlers();
+        Form->BindEditorHandlers(); // again, for the controls made here
     }
 
+    // The window's own control of that name when its layout made one; else a new one made here.
     template <class T>
     T* Make(const QString& name, int tag)
     {
+        if (vcl::TComponent* existing = Form->FindComponent(name)) {
+            Existing = true;
+            return dynamic_cast<T*>(existing);
+        }
+        Existing = false;
         auto* c = new T(Form.get());
         c->SetName(name);
         c->SetTag(tag);
@@ -78,16 +84,21 @@ struct EditorRig
     TAdvTrackBar* Fader(const QString& name, int tag, int min, int max)
     {
         auto* f = Make<TAdvTrackBar>(name, tag);
-        f->SetMin(min);
-        f->SetMax(max);
+        if (!Existing) {
+            f->SetMin(min);
+            f->SetMax(max);
+        }
         return f;
     }
 
     rz::TRzBmpButton* Toggle(const QString& name, int tag)
     {
         auto* b = Make<rz::TRzBmpButton>(name, tag);
-        b->SetGroupIndex(++GroupIndex);
-        b->SetAllowAllUp(true);
+        // A toggle needs a group of its own with "all up" to stay down.
+        if (!Existing || (b && b->GroupIndex() == 0)) {
+            b->SetGroupIndex(++GroupIndex);
+            b->SetAllowAllUp(true);
+        }
         return b;
     }
 
@@ -107,10 +118,12 @@ struct EditorRig
                 Toggle(QString::fromLatin1(q) + s, ch);
             Fader(QStringLiteral("isDelay") + s, ch, 0, 65280);
             Make<TCurvyEdit>(QStringLiteral("cvdDelay") + s, ch);
-            Make<vcl::TLabel>(QStringLiteral("imDelay") + s, ch)->SetBounds(40, 0, 30, 30);
+            if (auto* marker = Make<vcl::TControl>(QStringLiteral("imDelay") + s, ch); !Existing)
+                marker->SetBounds(40, 0, 30, 30);
             Make<vcl::TLabel>(QStringLiteral("lbFftDelayTime") + s, ch);
             Make<vr::TVrDemoButton>(QStringLiteral("vrbEqBypass") + s, ch);
-            Make<vcl::TLabel>(QStringLiteral("lbDelayLine") + s, ch)->SetBounds(40, 0, 475, 20);
+            if (auto* line = Make<vcl::TControl>(QStringLiteral("lbDelayLine") + s, ch); !Existing)
+                line->SetBounds(40, 0, 475, 20);
             Make<vcl::TLabel>(QStringLiteral("lbMatrixChName") + s, ch);
             Make<vcl::TLabel>(QStringLiteral("rzbMenu") + s, ch);
             Make<TMyPEQAllpass>(QStringLiteral("peqPeq") + s, ch);
@@ -122,7 +135,8 @@ struct EditorRig
             Make<vcl::TLabel>(QStringLiteral("lbFftParam") + s, ch);
             for (int band = 1; band <= (ch < 2 ? 8 : 9); ++band) {
                 auto* b = Make<rz::TRzBmpButton>(QStringLiteral("rzbEq") + QString::number(band) + s, band - 1);
-                b->SetGroupIndex(ch + 1);
+                if (!Existing)
+                    b->SetGroupIndex(ch + 1);
             }
             Make<LMyFFTDrawPhase>(QStringLiteral("fftDraw") + s, ch);
             Fader(QStringLiteral("isLowCutFreq") + s, ch, 0, 300);
@@ -131,13 +145,16 @@ struct EditorRig
             Make<TCurvyEdit>(QStringLiteral("cvdHighCutFreq") + s, ch);
             for (const char* q : { "rzcLowCutSlop", "rzcHighCutSlop" }) {
                 auto* combo = Make<rz::TRzComboBox>(QString::fromLatin1(q) + s, ch);
-                for (int i = 0; i < 20; ++i)
-                    combo->Items()->Add(QString::number(i));
-                combo->SetItemIndex(19);
+                if (!Existing) {
+                    for (int i = 0; i < 20; ++i)
+                        combo->Items()->Add(QString::number(i));
+                    combo->SetItemIndex(19);
+                }
             }
             const QString meters[] = { "pbLevel", "pbLevelBackup", ch < 2 ? "pbLevelGate" : "pbLevelComp" };
             for (const QString& m : meters)
-                Make<LProgressBar>(m + s, ch)->SetMax(ch < 2 ? 9 : 8);
+                if (auto* bar = Make<LProgressBar>(m + s, ch); !Existing)
+                    bar->SetMax(ch < 2 ? 9 : 8);
             if (ch < 2) {
                 Fader(QStringLiteral("isGateThreshold") + s, ch, -180, 0);
                 Fader(QStringLiteral("isGateAttack") + s, ch, 0, 998);
@@ -148,7 +165,8 @@ struct EditorRig
                 Make<vcl::TLabel>(QStringLiteral("lbGate") + s, ch);
             } else {
                 for (const char* q : { "pbLimit", "pbLimitBackup", "pbLimitComp" })
-                    Make<LProgressBar>(QString::fromLatin1(q) + s, ch)->SetMax(1);
+                    if (auto* bar = Make<LProgressBar>(QString::fromLatin1(q) + s, ch); !Existing)
+                        bar->SetMax(1);
                 Toggle(QStringLiteral("rzbAMatrix") + s, 0);
                 Toggle(QStringLiteral("rzbBMatrix") + s, 1);
                 Fader(QStringLiteral("isCompThreshold") + s, ch, -180, 40);
@@ -156,17 +174,29 @@ struct EditorRig
                 Fader(QStringLiteral("isCompRelease") + s, ch, 9, 2999);
                 for (const char* q : { "cvdCompThreshold", "cvdCompAttack", "cvdCompRelease", "cvdCompRatio", "cvdCompKnee" })
                     Make<TCurvyEdit>(QString::fromLatin1(q) + s, ch);
-                Make<vcl::TUpDown>(QStringLiteral("udCompRatio") + s, ch)->SetMax(15);
-                Make<vcl::TUpDown>(QStringLiteral("udCompKnee") + s, ch)->SetMax(12);
+                if (auto* ud = Make<vcl::TUpDown>(QStringLiteral("udCompRatio") + s, ch); !Existing)
+                    ud->SetMax(15);
+                if (auto* ud = Make<vcl::TUpDown>(QStringLiteral("udCompKnee") + s, ch); !Existing)
+                    ud->SetMax(12);
             }
+        }
+        for (int c = 0; c < 8; ++c) {
+            Make<vr::TVrPowerButton>(QStringLiteral("vrbShow") + editors::ChannelLetter(c) + QStringLiteral("Gain"), c);
+            for (int k = c < 2 ? 0 : 2; k <= (c < 2 ? 1 : 7); ++k)
+                if (k != c)
+                    Make<vr::TVrPowerButton>(QStringLiteral("vrbShow") + editors::ChannelLetter(c) + ChannelSuffix(k), c);
         }
         for (int unit = 0; unit < 3; ++unit) {
             auto* b = Make<rz::TRzBmpButton>(QStringLiteral("rzbUnit") + QString::number(unit), unit);
-            b->SetGroupIndex(1);
+            if (!Existing)
+                b->SetGroupIndex(1);
         }
-        Make<LProgressBar>(QStringLiteral("pbLevelGateIn"), 0)->SetMax(9);
-        Make<LProgressBar>(QStringLiteral("pbLevelCompOut"), 0)->SetMax(8);
-        Make<LProgressBar>(QStringLiteral("pbLimitCompOut"), 0)->SetMax(1);
+        if (auto* bar = Make<LProgressBar>(QStringLiteral("pbLevelGateIn"), 0); !Existing)
+            bar->SetMax(9);
+        if (auto* bar = Make<LProgressBar>(QStringLiteral("pbLevelCompOut"), 0); !Existing)
+            bar->SetMax(8);
+        if (auto* bar = Make<LProgressBar>(QStringLiteral("pbLimitCompOut"), 0); !Existing)
+            bar->SetMax(1);
         Make<vcl::TLabel>(QStringLiteral("lbGateName"), 0);
         Make<vcl::TLabel>(QStringLiteral("lbCompName"), 0);
         Make<vcl::TLabel>(QStringLiteral("lbHeadCompOut"), 0);
@@ -178,7 +208,8 @@ struct EditorRig
     std::array<std::unique_ptr<Plot>, 10> Curves;
     std::unique_ptr<TfmMain> Form;
     std::unique_ptr<RecordingHost> Host;
-    int GroupIndex { 100 }; // clear of the band buttons' groups (channel + 1)
+    int GroupIndex { 100 };
+    bool Existing { false }; // clear of the band buttons' groups (channel + 1)
 
     // The commands of one code sent so far.
     std::vector<LCmd> SentOf(int code) const

@@ -98,9 +98,9 @@ TEST(EditorLinkGroups, MenuCaptionsAndCopy)
 {
     EditorRig rig;
     rig.Form->SetMenuCaption(2, 4);
-    EXPECT_EQ(rig.Get<vcl::TLabel>("rzbMenuOut3")->Caption(), "3=1");
+    EXPECT_EQ(rig.Get<vcl::TControl>("rzbMenuOut3")->Caption(), "3=1");
     rig.Form->SetMenuCaption(4, 4);
-    EXPECT_EQ(rig.Get<vcl::TLabel>("rzbMenuOut3")->Caption(), "Out3");
+    EXPECT_EQ(rig.Get<vcl::TControl>("rzbMenuOut3")->Caption(), "Out3");
 
     rig.Form->CopyChannel(1, 1, true);
     EXPECT_TRUE(rig.Host->Sent.empty());

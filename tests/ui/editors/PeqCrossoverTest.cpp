@@ -70,7 +70,7 @@ TEST(EditorPeq, PanelFaderAppliesThroughTheTimerAndNoBandMeansNothing)
     auto* peq = rig.Get<TMyPEQAllpass>("peqPeqInA");
     rig.Get<rz::TRzBmpButton>("rzbEq4InA")->Click();
     EXPECT_EQ(peq->GetNowIndex(), 3);
-    EXPECT_TRUE(rig.Get<vcl::TLabel>("lbFftParamInA")->Visible());
+    EXPECT_TRUE(rig.Get<vcl::TControl>("lbFftParamInA")->Visible());
     rig.Get<TAdvTrackBar>("isEqGainInA")->SetPosition(150);
     EXPECT_EQ(rig.Get<TCurvyEdit>("cvdEqGainInA")->Text(), "+3.0dB");
     EXPECT_TRUE(rig.Form->tmEqCurve->Enabled());
@@ -115,8 +115,10 @@ TEST(EditorCrossover, SlopeBypassAndFrequency)
     EXPECT_EQ(rig.SentOf(MCS_CMD_HIGH_PASS).back().GetPayload()[3], 8);
     EXPECT_EQ(rig.Model.GetHpLp(2).HpSlope, 8);
 
+    rig.Get<TAdvTrackBar>("isHighCutFreqOut1")->SetPosition(0);
     rig.Get<TAdvTrackBar>("isHighCutFreqOut1")->SetPosition(300);
     EXPECT_EQ(rig.Get<TCurvyEdit>("cvdHighCutFreqOut1")->Text(), "20.16KHz");
+    ASSERT_FALSE(rig.SentOf(MCS_CMD_LOW_PASS).empty());
     EXPECT_EQ(rig.SentOf(MCS_CMD_LOW_PASS).back().GetPayload(), (BytePacket { 2, 44, 1, 20 }));
     EXPECT_TRUE(rig.Form->tmHpLpCurve->Enabled());
     rig.Form->tmHpLpCurveTimer(rig.Form->tmHpLpCurve);
