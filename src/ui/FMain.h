@@ -45,6 +45,8 @@ public:
 
     // (FMainLayout*.cpp) Every control of the window with its composed name; the pages' boxes.
     void BuildLayout();
+    // Closing asks first: the quit dialog shows, and only a confirmed close goes on.
+    void FormClose(vcl::TObject* Sender, vcl::TCloseAction& Action);
     // Stretches the page area and its plots with the room above the design size.
     void FormResize(vcl::TObject* Sender);
     // (FMainPages.cpp) The page switch bound to the thirteen page buttons.

@@ -125,6 +125,16 @@ public:
         return m;
     }
 
+    // 20 Hz .. 20 kHz of the 4096-point grid, -18 .. +18 dB.
+    static void Range(LMyFFTDrawPhase* plot)
+    {
+        plot->SetXAutoScale(false);
+        plot->SetYAutoScale(false);
+        plot->SetXMin(966);
+        plot->SetXMax(3840);
+        plot->SetYMin(-18);
+        plot->SetYMax(18);
+    }
     void Bar();
     void NameLabelClick(int ch)
     {
@@ -172,8 +182,7 @@ void Builder::ChannelPage(int ch)
     up->SetVisible(false);
     Label(up, QStringLiteral("lbFftChannel") + sfx, sfx, 10, 3, 0, ch);
     Label(up, QStringLiteral("lbFftParam") + sfx, QString(), 300, 3, 600, ch, DimText)->SetVisible(false);
-    auto* plot = Add<LMyFFTDrawPhase>(up, QStringLiteral("fftDraw") + sfx, 8, 22, 1004, 255, ch);
-    (void)plot;
+    Range(Add<LMyFFTDrawPhase>(up, QStringLiteral("fftDraw") + sfx, 8, 22, 1004, 255, ch));
     auto* level = Add<vcl::TPanel>(up, QStringLiteral("plLevel") + sfx, 1020, 22, 84, 247, ch);
     level->SetColor(BoxColor);
     Meter(level, QStringLiteral("pbLevel") + sfx, 14, 28, 22, 210, ch, input ? 9 : 8);
@@ -239,8 +248,8 @@ void Builder::GainPage()
     auto* up = Box(Main, QStringLiteral("rzgFftGain"), 0, 0, 1112, 284, BoxColor);
     Label(up, QStringLiteral("lbFftGainIn"), QString(), 10, 3);
     Label(up, QStringLiteral("lbFftGainOut"), QString(), 566, 3);
-    Add<LMyFFTDrawPhase>(up, QStringLiteral("fftDrawGainIn"), 8, 22, 546, 255, 0);
-    Add<LMyFFTDrawPhase>(up, QStringLiteral("fftDrawGainOut"), 560, 22, 546, 255, 2);
+    Range(Add<LMyFFTDrawPhase>(up, QStringLiteral("fftDrawGainIn"), 8, 22, 546, 255, 0));
+    Range(Add<LMyFFTDrawPhase>(up, QStringLiteral("fftDrawGainOut"), 560, 22, 546, 255, 0));
 
     auto* lo = Box(Main, QStringLiteral("rzgParamGain"), 20, 292, 1072, 290, ParamColor);
     Label(lo, QStringLiteral("lbGainInput"), QString(), 12, 6);
@@ -472,4 +481,5 @@ void TfmMain::BuildLayout()
     b.GatePage();
     b.Preset();
     OnResize = vcl::Method(this, &TfmMain::FormResize);
+    OnClose = vcl::Method(this, &TfmMain::FormClose);
 }

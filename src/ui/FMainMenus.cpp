@@ -14,6 +14,7 @@
 #include "ui/FLinkSel.h"
 #include "ui/FLockSetup.h"
 #include "ui/FMemo.h"
+#include "ui/MainDialogActions.h"
 #include "ui/FRecallPreset.h"
 #include "ui/FRs232CodeDoc.h"
 #include "ui/FRs232CodeDocEnglish.h"
@@ -254,4 +255,19 @@ void TfmMain::bRecallClick(vcl::TObject* Sender)
     if (fmRecallPreset->lPresetSelect)
         fmRecallPreset->lPresetSelect->SetCaption(QStringLiteral("Recall Preset"));
     fmRecallPreset->ShowModal();
+}
+
+void TfmMain::FormClose(vcl::TObject* Sender, vcl::TCloseAction& Action)
+{
+    (void)Sender;
+    if (fmExit && !fmExit->Visible())
+        fmExit->Show();
+    if (!ExitConfirmed && !MainDialogActions::ExitConfirmed()) {
+        Action = vcl::TCloseAction::caNone;
+        return;
+    }
+    if (fmExit)
+        fmExit->Hide();
+    while (DropOpenTransport()) {
+    }
 }

@@ -10,6 +10,7 @@
 #include "response/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
 #include "ui/AppForms.h"
+#include "ui/FExit.h"
 #include "ui/FMain.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"
@@ -211,6 +212,34 @@ TEST(FMainShell, ChannelNameGoesToLabelHintAndThisChannelOnly)
     const auto inA = fmMain->GetChannelName(0);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(inA.data()), 8), "Vocals12");
     EXPECT_EQ(r.Get<vcl::TLabel>(QStringLiteral("lbMatrixChNameInA"))->Caption(), QStringLiteral("Vocals12"));
+}
+
+TEST(FMainShell, ClosingAsksFirstAndGoesOnlyOnceConfirmed)
+{
+    ShellRig r;
+    fmMain->Show();
+    fmMain->Close();
+    EXPECT_TRUE(fmMain->Visible());
+    ASSERT_NE(fmExit, nullptr);
+    EXPECT_TRUE(fmExit->Visible());
+    EXPECT_FALSE(r.app->Terminated());
+    fmMain->ExitConfirmed = true;
+    fmMain->Close();
+    EXPECT_TRUE(r.app->Terminated()); // closing the main window ends the program
+}
+
+TEST(FMainShell, PlotsCoverTheAudioBandAtPlusMinus18dB)
+{
+    ShellRig r;
+    for (const char* name : { "fftDrawInA", "fftDrawOut6", "fftDrawGainIn", "fftDrawGainOut" }) {
+        auto* plot = r.Get<LMyFFTDrawPhase>(QString::fromLatin1(name));
+        ASSERT_NE(plot, nullptr) << name;
+        EXPECT_EQ(plot->XMin(), 966) << name;
+        EXPECT_EQ(plot->XMax(), 3840) << name;
+        EXPECT_EQ(plot->YMin(), -18) << name;
+        EXPECT_EQ(plot->YMax(), 18) << name;
+    }
+    EXPECT_EQ(r.Get<LMyFFTDrawPhase>(QStringLiteral("fftDrawGainOut"))->Tag(), 0);
 }
 
 } // namespace
