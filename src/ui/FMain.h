@@ -396,6 +396,18 @@ public:
     // Typed entry of the gate boxes (field as SetGateParam).
     void cvdGateEntry(vcl::TObject* Sender, int field);
 
+    // Dragging markers on the response plots.
+    void fftDrawInAMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
+    void fftDrawInAMouseMove(vcl::TObject* Sender, vcl::TShiftState Shift, int X, int Y);
+    void fftDrawInAMouseUp(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
+    void tmMouseEqCurveTimer(vcl::TObject* Sender);
+    int PlotMouseLastX { 0 };
+    int PlotMouseLastY { 0 };
+    int PendingBand { 0 };
+    int PendingType { 0 };
+    int PendingBypass { 0 };
+    vcl::TTimer* tmMouseEqCurve { NewLinkTimer(QStringLiteral("tmMouseEqCurve"), 1, &TfmMain::tmMouseEqCurveTimer) };
+
     int PendingKind { 0 };
     int PendingChannel { 0 };
     float PendingFreq { 0 };

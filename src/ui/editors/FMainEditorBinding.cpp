@@ -28,6 +28,18 @@ void TfmMain::rzbAMatrixOutClick(vcl::TObject* Sender, int ch)
 
 void TfmMain::BindEditorHandlers()
 {
+    for (const QString& name : { QStringLiteral("fftDrawGainIn"), QStringLiteral("fftDrawGainOut") })
+        if (auto* plot = Find<vcl::TControl>(this, name)) {
+            plot->OnMouseDown = vcl::Method(this, &TfmMain::fftDrawInAMouseDown);
+            plot->OnMouseMove = vcl::Method(this, &TfmMain::fftDrawInAMouseMove);
+            plot->OnMouseUp = vcl::Method(this, &TfmMain::fftDrawInAMouseUp);
+        }
+    for (int ch = 0; ch < 8; ++ch)
+        if (auto* plot = Find<vcl::TControl>(this, QStringLiteral("fftDraw") + ChannelSuffix(ch))) {
+            plot->OnMouseDown = vcl::Method(this, &TfmMain::fftDrawInAMouseDown);
+            plot->OnMouseMove = vcl::Method(this, &TfmMain::fftDrawInAMouseMove);
+            plot->OnMouseUp = vcl::Method(this, &TfmMain::fftDrawInAMouseUp);
+        }
     // Overlay toggles: "vrbShow" + shown channel + the plot's suffix, or "Gain" on the Gain page.
     for (int c = 0; c < 8; ++c) {
         const int gainPlot = c < 2 ? 8 : 9;
