@@ -103,6 +103,8 @@ TEST_F(UsbPath, ConnectRequestIsOneOutputReportAndRepliesArriveAsFrames)
     ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed() != nullptr; }, 3000));
     usb = std::make_unique<LUsbProc>(hostPtr.get());
     ASSERT_TRUE(usb->Open());
+    // A loaded machine must not turn a slow reply into a resend: this test counts writes.
+    usb->SetTimeout(10000);
 
     const BytePacket link = DeviceEmulator::RequestFrame(1, LinkRequest);
     usb->SendQueued(link, SEND_APPEND);
