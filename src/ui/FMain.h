@@ -345,6 +345,9 @@ public:
     void isEqBwInAChange(vcl::TObject* Sender);
     void isEqGainInAChange(vcl::TObject* Sender);
     void tmEqCurveTimer(vcl::TObject* Sender);
+    void cvdEqFreqInAKeyDown(vcl::TObject* Sender, vcl::WORD& Key, vcl::TShiftState Shift);
+    void vrbEqShowAllInAClick(vcl::TObject* Sender);
+    void ResetChannelPeq(int ch);
     void ShowBandParams(int ch, bool enabled, double freqHz, double gainDb, double q);
     void FocusEqFreqEdit(int ch);
     void DeselectEqBands();

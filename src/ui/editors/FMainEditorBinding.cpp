@@ -108,6 +108,9 @@ void TfmMain::BindEditorHandlers()
                 label->OnMouseLeave = vcl::Method(this, &TfmMain::lbMatrixChNameInAMouseLeave);
             }
         bindClick(QStringLiteral("vrbEqBypass"), &TfmMain::vrbEqBypassInAClick);
+        bindClick(QStringLiteral("vrbEqShowAll"), &TfmMain::vrbEqShowAllInAClick);
+        if (auto* edit = Find<vcl::TWinControl>(this, QStringLiteral("cvdEqFreq") + sfx))
+            edit->OnKeyDown = vcl::Method(this, &TfmMain::cvdEqFreqInAKeyDown);
         if (auto* line = Find<vcl::TControl>(this, QStringLiteral("lbDelayLine") + sfx)) {
             line->OnMouseDown = vcl::Method(this, &TfmMain::lbDelayLineInAMouseDown);
             line->OnMouseMove = vcl::Method(this, &TfmMain::lbDelayLineInAMouseMove);

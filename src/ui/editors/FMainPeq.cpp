@@ -3,7 +3,10 @@
 #include "ui/editors/EditorNames.h"
 
 #include "controls/MyPEQAllpass.h"
+#include "device/CM_MCS.h"
 #include "device/Constants.h"
+#include "device/SendMode.h"
+#include "widgets/VrButtons.h"
 #include "device/LUnitControl.h"
 #include "device/ValueGrids.h"
 #include "platform/ui/TLabel.h"
@@ -334,4 +337,66 @@ void TfmMain::BuildChannelCurves(int ch)
     const UnitCrossoverReader reader(*UnitControl);
     BuildHpCurve(*curves, ch, reader);
     BuildLpCurve(*curves, ch, reader);
+}
+
+void TfmMain::cvdEqFreqInAKeyDown(vcl::TObject* Sender, vcl::WORD& Key, vcl::TShiftState)
+{
+    auto* edit = dynamic_cast<TCurvyEdit*>(Sender);
+    if (!edit)
+        return;
+    const int ch = static_cast<int>(edit->Tag());
+    auto* freq = Find<TAdvTrackBar>(this, QStringLiteral("isEqFreq"), ch);
+    auto* bw = Find<TAdvTrackBar>(this, QStringLiteral("isEqBw"), ch);
+    auto* gain = Find<TAdvTrackBar>(this, QStringLiteral("isEqGain"), ch);
+    if (!freq || !bw || !gain || !Find<TMyPEQAllpass>(this, QStringLiteral("peqPeq"), ch)
+        || !Find<vcl::TControl>(this, QStringLiteral("lbFftParam"), ch))
+        return;
+    switch (Key) {
+    case 37: freq->SetPosition(freq->Position() - 1); break;
+    case 39: freq->SetPosition(freq->Position() + 1); break;
+    case 107:
+    case 187: bw->SetPosition(bw->Position() + 1); break;
+    case 109:
+    case 189: bw->SetPosition(bw->Position() - 1); break;
+    case 38: gain->SetPosition(gain->Position() + 1); break;
+    case 40: gain->SetPosition(gain->Position() - 1); break;
+    default: break;
+    }
+}
+
+void TfmMain::vrbEqShowAllInAClick(vcl::TObject* Sender)
+{
+    auto* button = dynamic_cast<vr::TVrPowerButton*>(Sender);
+    if (!button)
+        return;
+    const int ch = static_cast<int>(button->Tag());
+    auto* plot = Find<LMyFFTDrawPhase>(this, QStringLiteral("fftDraw"), ch);
+    auto* box = Find<vcl::TControl>(this, QStringLiteral("rzgFft"), ch);
+    if (!plot || !box)
+        return;
+    plot->SetParameterDisplay(button->Active());
+    box->Repaint();
+}
+
+void TfmMain::ResetChannelPeq(int ch)
+{
+    auto* peq = Find<TMyPEQAllpass>(this, QStringLiteral("peqPeq"), ch);
+    if (!peq || !UnitControl)
+        return;
+    const int n = ch < 2 ? 8 : 9;
+    peq->SetNowIndex(0);
+    for (int b = n - 1; b >= 0; --b) {
+        const PeqBand d = UnitControl->GetDefaultPeq(ch, b);
+        // Straight to the device: the model keeps what the editor's change stores.
+        SendCommand(CM_MCS_PEQ(DeviceId, ch, b, d, false), SEND_APPEND, true);
+        const double gain = static_cast<double>(IndexToGain(d.Gain));
+        const double freq = IndexToFreq(d.Freq);
+        peq->SetEqParamValue(b, freq, d.Q, gain, d.Type, false);
+        if (Plot* curves = Plots[static_cast<std::size_t>(ch)]) {
+            if (FilterCurve* section = curves->Section(b))
+                section->SetFilter(gain, freq, QTable[static_cast<std::size_t>(std::min<int>(d.Q, 100))],
+                                   PeqTypeToCurveType[static_cast<std::size_t>(std::min<int>(d.Type, 6))]);
+            curves->DrawMarker(b, static_cast<float>(gain), 1);
+        }
+    }
 }

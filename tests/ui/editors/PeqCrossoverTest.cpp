@@ -134,3 +134,27 @@ TEST(EditorCrossover, SlopeBypassAndFrequency)
     EXPECT_EQ(rig.Model.GetHpLp(2).HpSlope, 8);
     EXPECT_EQ(rig.Model.GetHpLp(2).HpFreq, 0);
 }
+
+TEST(EditorPeq, KeysStepThePanelAndResetRestoresTheDefaults)
+{
+    EditorRig rig;
+    rig.Get<rz::TRzBmpButton>("rzbEq2Out3")->Click();
+    auto* box = rig.Get<TCurvyEdit>("cvdEqFreqOut3");
+    auto* gain = rig.Get<TAdvTrackBar>("isEqGainOut3");
+    const int before = gain->Position();
+    vcl::WORD up = 38;
+    rig.Form->cvdEqFreqInAKeyDown(box, up, {});
+    EXPECT_EQ(gain->Position(), before + 1);
+    vcl::WORD shift = 16;
+    rig.Form->cvdEqFreqInAKeyDown(box, shift, {});
+    EXPECT_EQ(gain->Position(), before + 1);
+    rig.Form->tmEqCurveTimer(rig.Form->tmEqCurve);
+    EXPECT_EQ(rig.Model.GetPeq(4, 1).Gain, before + 1);
+
+    rig.Form->ResetChannelPeq(4);
+    auto* peq = rig.Get<TMyPEQAllpass>("peqPeqOut3");
+    EXPECT_EQ(peq->GetNowIndex(), 0);
+    for (int b = 0; b < 9; ++b)
+        EXPECT_DOUBLE_EQ(peq->GetGainValue(b), 0.0) << b;
+    EXPECT_EQ(rig.Model.GetPeq(4, 0).Gain, rig.Model.GetDefaultPeq(4, 0).Gain);
+}
