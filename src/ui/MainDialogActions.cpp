@@ -16,11 +16,6 @@ LUnitControl* Model()
     return fmMain ? fmMain->UnitControl : nullptr;
 }
 
-void ReadEverythingAgain()
-{
-    fmMain->SendCommand(CM_MCS_CMD(fmMain->GetDeviceId(), MCS_CMD_READ_PRESET_FLAGS), SEND_APPEND, true);
-}
-
 } // namespace
 
 void SetChannelName(int ch, const ChannelNameBytes& name)
@@ -38,18 +33,8 @@ ChannelNameBytes GetChannelName(int ch)
 
 void CopyChannel(int a, int b, bool reread)
 {
-    (void)reread;
-    if (a == b || !fmMain)
-        return;
-    if (fmMain->IsLinked()) {
-        fmMain->SendCommand(CM_MCS_CMD(fmMain->GetDeviceId(), MCS_CMD_COPY_CHANNEL, a, b), SEND_APPEND, true);
-        ReadEverythingAgain();
-        return;
-    }
-    if (auto* m = Model()) {
-        m->CopyChannel(a, b);
-        fmMain->RefreshAll();
-    }
+    if (fmMain)
+        fmMain->CopyChannel(a, b, reread);
 }
 
 int LinkMaskOf(int ch)
@@ -61,14 +46,14 @@ int LinkMaskOf(int ch)
 
 void SetLinkMask(int ch, int mask)
 {
-    if (auto* m = Model())
-        m->SetLink(ch, static_cast<std::uint16_t>(mask));
+    if (fmMain)
+        fmMain->SetLinkMask(ch, mask);
 }
 
 void SetMenuCaption(int master, int ch)
 {
-    (void)master;
-    (void)ch;
+    if (fmMain)
+        fmMain->SetMenuCaption(master, ch);
 }
 
 void ShowOverlayButtons(int ch, bool shown)
@@ -79,12 +64,8 @@ void ShowOverlayButtons(int ch, bool shown)
 
 void RereadAfterLink()
 {
-    if (!fmMain)
-        return;
-    if (fmMain->IsLinked())
-        ReadEverythingAgain();
-    else
-        fmMain->RefreshAll();
+    if (fmMain)
+        fmMain->RereadAfterLink();
 }
 
 void ShowGainPage()

@@ -21,6 +21,7 @@
 #include "ui/FStoreName.h"
 #include "ui/FStorePreset.h"
 #include "ui/FTest.h"
+#include "platform/ui/VirtualKeys.h"
 #include "widgets/RzBmpBtn.h"
 
 namespace dlgtest {
@@ -66,11 +67,18 @@ struct DialogRig : seqtest::Rig
         fmLockPassWord->tmCheck->SetEnabled(false);
         fmLockSetup->tmClose->SetEnabled(false);
     }
-    // Online: connected, identified and the settings read; the requests recorded from here on.
+    // Online: connected, identified and the settings read, every channel single (the emulator's
+    // program holds arbitrary masks); the requests recorded from here on.
     bool Online()
     {
         if (!ConnectAndUpload())
             return false;
+        form->SuppressSend = true;
+        for (int ch = 0; ch < 8; ++ch)
+            unit->SetLink(ch, static_cast<std::uint16_t>(1 << (ch < 2 ? ch : ch - 2)));
+        form->SuppressSend = false;
+        for (int ch = 0; ch < 8; ++ch)
+            fmLinkSel->ShowChannelLinks(ch, unit->GetLink(ch));
         emu.ClearRecords();
         return true;
     }

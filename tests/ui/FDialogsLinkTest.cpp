@@ -1,0 +1,149 @@
+// The link selection triangle (row clicks, Set, Exit) and the protocol document viewers.
+#include "FDialogsRig.h"
+
+#include "widgets/AdvOfficeImage.h"
+#include "widgets/rtflabel.h"
+
+using namespace dlgtest;
+using seqtest::ModalAnswer;
+
+namespace {
+
+// A user click on a link button: the group moves the button down, then its handler runs.
+void UserClick(int row, int col)
+{
+    auto* b = fmLinkSel->LinkButton(row, col);
+    ASSERT_NE(b, nullptr) << row << "," << col;
+    b->SetDown(true);
+    b->Click();
+}
+
+bool Down(int row, int col)
+{
+    return fmLinkSel->LinkButton(row, col)->Down();
+}
+
+bool Enabled(int row, int col)
+{
+    return fmLinkSel->LinkButton(row, col)->Enabled();
+}
+
+} // namespace
+
+TEST(FDialogsLink, FollowingALowerChannelFreesItsFollowers)
+{
+    DialogRig r;
+    fmLinkSel->Show();
+    EXPECT_EQ(fmLinkSel->LinkButtonName(5, 4), QStringLiteral("rzb4LinkOut3"));
+    EXPECT_EQ(fmLinkSel->LinkButtonName(1, 0), QStringLiteral("rzbBLinkInA"));
+    for (int ch = 0; ch < 8; ++ch)
+        EXPECT_TRUE(Down(ch, ch)) << "every channel starts single";
+    UserClick(5, 4); // Out4 follows Out3
+    EXPECT_TRUE(Down(5, 4));
+    EXPECT_FALSE(Down(5, 5));
+    EXPECT_FALSE(Enabled(6, 5)) << "nobody may follow a follower";
+    UserClick(4, 2); // Out3 follows Out1
+    EXPECT_TRUE(Down(5, 5)) << "Out4 leads itself again";
+    EXPECT_FALSE(Down(5, 4));
+    for (int row = 5; row <= 7; ++row)
+        EXPECT_FALSE(Enabled(row, 4)) << row;
+    EXPECT_TRUE(Enabled(6, 5)) << "Out4's own column is open again";
+    EXPECT_EQ(fmLinkSel->Changed, 1);
+    UserClick(4, 4); // Out3 leads itself again: its column opens
+    for (int row = 5; row <= 7; ++row)
+        EXPECT_TRUE(Enabled(row, 4)) << row;
+}
+
+TEST(FDialogsLink, SetCopiesTheMasterThenStoresBothMasks)
+{
+    DialogRig r;
+    ASSERT_TRUE(r.Online());
+    ASSERT_EQ(r.unit->GetLink(2), 1);
+    r.form->Show(); // the re-read gives the link button the focus
+    ModalAnswer set(fmLinkSel, [](vcl::TForm&) {
+        UserClick(3, 2); // Out2 follows Out1
+        fmLinkSel->bnSet->Click();
+    });
+    fmLinkSel->ShowModal();
+    ASSERT_TRUE(r.Quiet());
+    // The masks travel in the link commands (the device's answer to the re-read is the emulator's own).
+    std::vector<std::uint8_t> order;
+    for (const auto& f : r.emu.Requests())
+        if (f[5] == 0x2A || f[5] == 0x3B || f[5] == 0x22)
+            order.push_back(f[5]);
+    EXPECT_EQ(order, (std::vector<std::uint8_t> { 0x2A, 0x3B, 0x3B, 0x22 }));
+    EXPECT_EQ(PayloadsOf(r.emu, 0x2A), (std::vector<BytePacket> { BytePacket { 2, 3 } }));
+    EXPECT_EQ(PayloadsOf(r.emu, 0x3B), (std::vector<BytePacket> { BytePacket { 2, 3 }, BytePacket { 3, 0 } }));
+    EXPECT_FALSE(fmLinkSel->Visible());
+}
+
+TEST(FDialogsLink, SetWithoutChangeSendsNothingAndExitForgetsClicks)
+{
+    DialogRig r;
+    ASSERT_TRUE(r.Online());
+    {
+        ModalAnswer set(fmLinkSel, [](vcl::TForm&) { fmLinkSel->bnSet->Click(); });
+        fmLinkSel->ShowModal();
+    }
+    ASSERT_TRUE(r.Quiet());
+    EXPECT_EQ(r.emu.RequestCount(), r.emu.CountOf(0x40)) << "only level polls";
+
+    // Clicks on both sides, then Exit: every row comes back from the model's masks.
+    r.unit->SetLink(0, 0b11);
+    r.unit->SetLink(1, 0);
+    fmLinkSel->ShowChannelLinks(0, 0b11);
+    ASSERT_TRUE(Down(1, 0));
+    ModalAnswer exit(fmLinkSel, [](vcl::TForm&) {
+        UserClick(1, 1);
+        UserClick(7, 6);
+        fmLinkSel->bnExit->Click();
+    });
+    fmLinkSel->ShowModal();
+    EXPECT_TRUE(Down(1, 0)) << "InB follows InA again";
+    EXPECT_TRUE(Down(7, 7));
+    EXPECT_FALSE(Down(7, 6));
+    EXPECT_EQ(r.unit->GetLink(0), 0b11);
+}
+
+TEST(FDialogsViewer, TheColumnStaysCentredAndScrollsWithinItsRange)
+{
+    DialogRig r;
+    fmRs232CodeEnglish = new TfmRs232CodeEnglish(&r.app);
+    fmRs232Code = new TfmRs232Code(&r.app);
+    for (TRs232CodeViewer* v : { static_cast<TRs232CodeViewer*>(fmRs232CodeEnglish), static_cast<TRs232CodeViewer*>(fmRs232Code) }) {
+        for (auto [width, left] : { std::pair { 1150, 250 }, std::pair { 700, 50 }, std::pair { 751, 50 }, std::pair { 760, 55 } }) {
+            v->SetWidth(width);
+            EXPECT_EQ(v->RTFLabel->Left(), left) << width;
+            for (auto* image : v->AdvOfficeImages)
+                EXPECT_EQ(image->Left(), left) << width;
+        }
+        v->SetBounds(0, 0, 755, 666);
+        vcl::WORD key = vcl::VK_NEXT;
+        v->FormKeyDown(v, key, {});
+        EXPECT_EQ(v->VertPosition(), 666);
+        for (int k = 0; k < 10; ++k) {
+            key = vcl::VK_NEXT;
+            v->FormKeyDown(v, key, {});
+        }
+        EXPECT_EQ(v->VertPosition(), v->VertRange()) << "stays at its maximum";
+        key = vcl::VK_UP;
+        v->FormKeyDown(v, key, {});
+        EXPECT_EQ(v->VertPosition(), v->VertRange() - 30);
+        key = vcl::VK_HOME;
+        v->FormKeyDown(v, key, {});
+        EXPECT_EQ(v->VertPosition(), v->VertRange() - 30) << "other keys do nothing";
+        bool handled = false;
+        v->FormMouseWheelUp(v, {}, {}, handled);
+        EXPECT_EQ(v->VertPosition(), v->VertRange() - 60);
+        EXPECT_EQ(v->RTFLabel->Top(), 24 - v->VertPosition());
+
+        // A maximised viewer reopens at its normal size.
+        v->Show();
+        v->SetWindowState(vcl::TWindowState::wsMaximized);
+        v->Close();
+        EXPECT_EQ(v->WindowState(), vcl::TWindowState::wsNormal);
+        EXPECT_EQ(v->Width(), 755);
+        EXPECT_EQ(v->Height(), 666);
+    }
+    EXPECT_FALSE(fmRs232CodeEnglish->RTFLabel->RichText().isEmpty());
+}
