@@ -40,7 +40,7 @@ public:
     void SendCommand(const LCmd& cmd, int mode, bool framed) override { Form.SendCommand(cmd, mode, framed); }
     int GetDeviceId() const override { return Form.GetDeviceId(); }
     bool IsSendSuppressed() const override { return Form.SuppressSend; }
-    void MarkCurveStale(int channel) override { (void)channel; } // curve copies come with the plot controls
+    void MarkCurveStale(int channel) override { Form.MarkCurveStale(channel); }
 
 private:
     TfmMain& Form;

@@ -101,6 +101,9 @@ public:
                              int w, int h, int tag, int group = 0, bool allowAllUp = false)
     {
         auto* b = Add<rz::TRzBmpButton>(parent, name, l, t, w, h, tag);
+        // A toggle needs a group of its own: a button of group 0 never stays down.
+        if (group == 0 && allowAllUp)
+            group = ++ToggleGroup;
         b->SetGroupIndex(group);
         if (allowAllUp)
             b->SetAllowAllUp(true);
@@ -151,6 +154,7 @@ public:
 
     TfmMain& F;
     rz::TRzGroupBox* Main { nullptr };
+    int ToggleGroup { 1000 }; // group numbers of the stand-alone toggle buttons
 };
 
 void Builder::Bar()
