@@ -426,6 +426,26 @@ int FrameStyleWidth(TFrameStyleEx Style, int BevelWidth)
     }
 }
 
+TRect FrameInnerRect(TRect Rect, TFrameStyleEx Outer, TFrameStyleEx Inner, int BevelWidth, TSides Sides,
+                     int BorderWidth, bool IncludeBorderWidth)
+{
+    if (IncludeBorderWidth)
+        Rect = TRect(Rect.Left + BorderWidth, Rect.Top + BorderWidth, Rect.Right - BorderWidth,
+                     Rect.Bottom - BorderWidth);
+    for (TFrameStyleEx style : { Outer, Inner }) {
+        const int w = FrameStyleWidth(style, BevelWidth);
+        if (Sides.Contains(TSide::sdLeft))
+            Rect.Left += w;
+        if (Sides.Contains(TSide::sdTop))
+            Rect.Top += w;
+        if (Sides.Contains(TSide::sdRight))
+            Rect.Right -= w;
+        if (Sides.Contains(TSide::sdBottom))
+            Rect.Bottom -= w;
+    }
+    return Rect;
+}
+
 TRect PaintPanelFrame(TCanvas& Canvas, TRect Bounds, const TPanelFrameParams& P)
 {
     using S = TFrameStyleEx;

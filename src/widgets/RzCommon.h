@@ -118,6 +118,10 @@ struct TPanelFrameParams
 TRect PaintPanelFrame(TCanvas& Canvas, TRect Bounds, const TPanelFrameParams& P);
 // Width one frame style takes on each side it draws.
 int FrameStyleWidth(TFrameStyleEx Style, int BevelWidth);
+// The rectangle left inside a two-layer frame (and, when asked, the border band inside it) on the
+// given sides.
+TRect FrameInnerRect(TRect Rect, TFrameStyleEx Outer, TFrameStyleEx Inner, int BevelWidth, TSides Sides,
+                     int BorderWidth, bool IncludeBorderWidth);
 
 // Kind 0/2: small solid triangle; 1: chevron. Pressed does not change the drawing.
 void PaintDropDownArrow(TCanvas& Canvas, TRect Rect, int Kind, bool Pressed, bool Enabled);

@@ -263,21 +263,8 @@ void TRzLabel::SetWordWrap(bool Value)
 
 TRect TRzLabel::AdjustRectForBorders(TRect Rect, bool IncludeBorderWidth) const
 {
-    if (IncludeBorderWidth)
-        Rect = TRect(Rect.Left + FBorderWidth, Rect.Top + FBorderWidth, Rect.Right - FBorderWidth,
-                     Rect.Bottom - FBorderWidth);
-    for (TFrameStyleEx style : { FBorderOuter, FBorderInner }) {
-        const int w = FrameStyleWidth(style, FBevelWidth);
-        if (FBorderSides.Contains(TSide::sdLeft))
-            Rect.Left += w;
-        if (FBorderSides.Contains(TSide::sdTop))
-            Rect.Top += w;
-        if (FBorderSides.Contains(TSide::sdRight))
-            Rect.Right -= w;
-        if (FBorderSides.Contains(TSide::sdBottom))
-            Rect.Bottom -= w;
-    }
-    return Rect;
+    return FrameInnerRect(Rect, FBorderOuter, FBorderInner, FBevelWidth, FBorderSides, FBorderWidth,
+                          IncludeBorderWidth);
 }
 
 void TRzLabel::ShowBlinkState(bool On)
