@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <new>
+#include <utility>
 
 using namespace gdiplus;
 
@@ -1944,6 +1945,29 @@ std::optional<QByteArray> ResourceBytes(const QString& name)
     return file.readAll();
 }
 
+QByteArray ResourceIDBytes(int id)
+{
+    auto bytes = ResourceBytes(QString::number(id));
+    if (!bytes)
+        throw EResNotFound(QStringLiteral("Resource %1 not found").arg(id));
+    return *std::move(bytes);
+}
+
+void LoadFromURL(const QString& url, const std::function<void(const QString&)>& fromResource,
+                 const std::function<void(const QString&)>& fromFile)
+{
+    const QString upper = url.toUpper();
+    if (upper.startsWith(QLatin1String("RES://"))) {
+        const QString name = url.mid(6);
+        if (!name.isEmpty())
+            fromResource(name);
+    } else if (upper.startsWith(QLatin1String("FILE://"))) {
+        const QString name = url.mid(7);
+        if (!name.isEmpty())
+            fromFile(name);
+    }
+}
+
 // The bytes a graphic of the class library saves itself as; none for kinds that cannot.
 std::optional<QByteArray> GraphicBytes(vcl::TPersistent* source, bool anyGraphic)
 {
@@ -2048,24 +2072,14 @@ void TAdvGDIPPicture::LoadFromResourceName(const QString& ResName)
 
 void TAdvGDIPPicture::LoadFromResourceID(int ResID)
 {
-    const auto bytes = gdippicture::ResourceBytes(QString::number(ResID));
-    if (!bytes)
-        throw EResNotFound(QStringLiteral("Resource %1 not found").arg(ResID));
-    LoadFromBytes(*bytes);
+    LoadFromBytes(gdippicture::ResourceIDBytes(ResID));
 }
 
 void TAdvGDIPPicture::LoadFromURL(const QString& URL)
 {
-    const QString upper = URL.toUpper();
-    if (upper.startsWith(QLatin1String("RES://"))) {
-        const QString name = URL.mid(6);
-        if (!name.isEmpty())
-            LoadFromResourceName(name);
-    } else if (upper.startsWith(QLatin1String("FILE://"))) {
-        const QString name = URL.mid(7);
-        if (!name.isEmpty())
-            LoadFromFile(name);
-    }
+    gdippicture::LoadFromURL(
+        URL, [this](const QString& name) { LoadFromResourceName(name); },
+        [this](const QString& name) { LoadFromFile(name); });
 }
 
 void TAdvGDIPPicture::ReadData(const QByteArray& Data)

@@ -17,6 +17,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -713,6 +714,12 @@ QByteArray ReadStream(QIODevice* stream);
 void WriteStream(QIODevice* stream, const QByteArray& bytes);
 // A raw-data resource of the program (":/<name>"); none when missing.
 std::optional<QByteArray> ResourceBytes(const QString& name);
+// The resource numbered id; raises EResNotFound when it is missing.
+QByteArray ResourceIDBytes(int id);
+// "RES://<name>" or "FILE://<file>", prefixes in any case: a non-empty name goes to the matching
+// loader; anything else is ignored.
+void LoadFromURL(const QString& url, const std::function<void(const QString&)>& fromResource,
+                 const std::function<void(const QString&)>& fromFile);
 // The file a class-library graphic saves itself as (bitmaps, and with anyGraphic the picture
 // classes too); none for a source that cannot.
 std::optional<QByteArray> GraphicBytes(vcl::TPersistent* source, bool anyGraphic);

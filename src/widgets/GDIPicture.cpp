@@ -85,24 +85,14 @@ void TGDIPPicture::LoadFromResourceName(const QString& ResName)
 
 void TGDIPPicture::LoadFromResourceID(int ResID)
 {
-    const auto bytes = gdippicture::ResourceBytes(QString::number(ResID));
-    if (!bytes)
-        throw EResNotFound(QStringLiteral("Resource %1 not found").arg(ResID));
-    LoadFromBytes(*bytes);
+    LoadFromBytes(gdippicture::ResourceIDBytes(ResID));
 }
 
 void TGDIPPicture::LoadFromURL(const QString& URL)
 {
-    const QString upper = URL.toUpper();
-    if (upper.startsWith(QLatin1String("RES://"))) {
-        const QString name = URL.mid(6);
-        if (!name.isEmpty())
-            LoadFromResourceName(name);
-    } else if (upper.startsWith(QLatin1String("FILE://"))) {
-        const QString name = URL.mid(7);
-        if (!name.isEmpty())
-            LoadFromFile(name);
-    }
+    gdippicture::LoadFromURL(
+        URL, [this](const QString& name) { LoadFromResourceName(name); },
+        [this](const QString& name) { LoadFromFile(name); });
 }
 
 void TGDIPPicture::ReadData(const QByteArray& Data)
