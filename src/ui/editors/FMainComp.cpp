@@ -136,6 +136,33 @@ void CaretToEnd(TCurvyEdit* edit)
     edit->Perform(0x0101, vcl::VK_END);
 }
 
+// A typed threshold (half-dB steps) or time (ms, one more than the fader position) onto its fader.
+// The edit then shows the fader's value; an entry that changed nothing leaves the caret at the end.
+void FaderEntry(TCurvyEdit* edit, TAdvTrackBar* fader, const std::string& text, bool threshold)
+{
+    if (threshold) {
+        double v = 0;
+        if (ParseSignedEntry(text, -90, 20, v) && v * 2 != fader->Position()) {
+            fader->SetPosition(static_cast<int>(std::trunc(v * 2)));
+            edit->SetText(HalfDbText(fader->Position()));
+            return;
+        }
+        edit->SetText(HalfDbText(fader->Position()));
+    } else {
+        int ms = 0;
+        if (ParseMsEntry(text, ms)) {
+            ms = std::clamp(ms, fader->Min() + 1, fader->Max() + 1);
+            if (ms != fader->Position() + 1) {
+                fader->SetPosition(ms - 1);
+                edit->SetText(QString::number(fader->Position() + 1) + QStringLiteral("ms"));
+                return;
+            }
+        }
+        edit->SetText(QString::number(fader->Position() + 1) + QStringLiteral("ms"));
+    }
+    CaretToEnd(edit);
+}
+
 } // namespace
 
 void TfmMain::SetCompParam(int ch, int field, int value)
@@ -248,27 +275,7 @@ void TfmMain::cvdCompEntry(vcl::TObject* Sender, int field)
         if (!fader)
             return;
         edit->SetText(QString());
-        if (field == 0) {
-            double v = 0;
-            if (ParseSignedEntry(text, -90, 20, v) && v * 2 != fader->Position()) {
-                fader->SetPosition(static_cast<int>(std::trunc(v * 2)));
-                edit->SetText(HalfDbText(fader->Position()));
-                return;
-            }
-            edit->SetText(HalfDbText(fader->Position()));
-        } else {
-            int ms = 0;
-            if (ParseMsEntry(text, ms)) {
-                ms = std::clamp(ms, fader->Min() + 1, fader->Max() + 1);
-                if (ms != fader->Position() + 1) {
-                    fader->SetPosition(ms - 1);
-                    edit->SetText(QString::number(fader->Position() + 1) + QStringLiteral("ms"));
-                    return;
-                }
-            }
-            edit->SetText(QString::number(fader->Position() + 1) + QStringLiteral("ms"));
-        }
-        CaretToEnd(edit);
+        FaderEntry(edit, fader, text, field == 0);
         return;
     }
     auto* ud = Find<vcl::TUpDown>(this, QStringLiteral("udComp") + QString::fromLatin1(CompQuantity[field]), ch);
@@ -315,26 +322,6 @@ void TfmMain::cvdGateEntry(vcl::TObject* Sender, int field)
         return;
     const std::string text = edit->Text().toLatin1().toStdString();
     edit->SetText(QString());
-    if (field == 0) {
-        // The same clamp as the compressor's although this fader stops at 0 dB: it clamps the rest.
-        double v = 0;
-        if (ParseSignedEntry(text, -90, 20, v) && v * 2 != fader->Position()) {
-            fader->SetPosition(static_cast<int>(std::trunc(v * 2)));
-            edit->SetText(HalfDbText(fader->Position()));
-            return;
-        }
-        edit->SetText(HalfDbText(fader->Position()));
-    } else {
-        int ms = 0;
-        if (ParseMsEntry(text, ms)) {
-            ms = std::clamp(ms, fader->Min() + 1, fader->Max() + 1);
-            if (ms != fader->Position() + 1) {
-                fader->SetPosition(ms - 1);
-                edit->SetText(QString::number(fader->Position() + 1) + QStringLiteral("ms"));
-                return;
-            }
-        }
-        edit->SetText(QString::number(fader->Position() + 1) + QStringLiteral("ms"));
-    }
-    CaretToEnd(edit);
+    // The compressor's threshold range although this fader stops at 0 dB: the fader clamps the rest.
+    FaderEntry(edit, fader, text, field == 0);
 }
