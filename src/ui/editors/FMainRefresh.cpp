@@ -89,6 +89,20 @@ bool WritePeq(const TfmMain* f, const LUnitControl& model, int ch)
     return true;
 }
 
+// The channel's name on its matrix label and as the hint of its page button.
+bool WriteChannelName(const TfmMain* f, const LUnitControl& model, int ch)
+{
+    if (auto* name = Find<vcl::TControl>(f, QStringLiteral("lbMatrixChName"), ch))
+        name->SetCaption(NameText(model.GetChannelName(ch)));
+    else
+        return false;
+    if (auto* page = Find<vcl::TControl>(f, QStringLiteral("rzbMenu"), ch))
+        page->SetHint(NameText(model.GetChannelName(ch)));
+    else
+        return false;
+    return true;
+}
+
 } // namespace
 
 // Gain, polarity, delay, links, mute and the EQ-bypass text, shared by inputs and outputs.
@@ -146,13 +160,7 @@ static bool RefreshCommon(TfmMain* f, const LUnitControl& model, int ch)
 bool TfmMain::RefreshInput(int ch)
 {
     const LUnitControl& model = *UnitControl;
-    if (auto* name = Find<vcl::TControl>(this, QStringLiteral("lbMatrixChName"), ch))
-        name->SetCaption(NameText(model.GetChannelName(ch)));
-    else
-        return false;
-    if (auto* page = Find<vcl::TControl>(this, QStringLiteral("rzbMenu"), ch))
-        page->SetHint(NameText(model.GetChannelName(ch)));
-    else
+    if (!WriteChannelName(this, model, ch))
         return false;
     if (!WritePeq(this, model, ch))
         return false;
@@ -178,13 +186,7 @@ bool TfmMain::RefreshInput(int ch)
 bool TfmMain::RefreshOutput(int ch)
 {
     const LUnitControl& model = *UnitControl;
-    if (auto* name = Find<vcl::TControl>(this, QStringLiteral("lbMatrixChName"), ch))
-        name->SetCaption(NameText(model.GetChannelName(ch)));
-    else
-        return false;
-    if (auto* page = Find<vcl::TControl>(this, QStringLiteral("rzbMenu"), ch))
-        page->SetHint(NameText(model.GetChannelName(ch)));
-    else
+    if (!WriteChannelName(this, model, ch))
         return false;
     auto* routeA = Find<rz::TRzBmpButton>(this, QStringLiteral("rzbAMatrix"), ch);
     auto* routeB = Find<rz::TRzBmpButton>(this, QStringLiteral("rzbBMatrix"), ch);
