@@ -7,6 +7,38 @@
 
 namespace layout {
 
+// Menu items and the text keys of their captions, in the menu's order ("Connected" follows the
+// link state and is captioned apart).
+struct MenuText { const char* item; const char* key; };
+inline constexpr MenuText MenuTexts[] = {
+    { "File", "SID_FILE" },
+    { "Open", "SID_OPEN" },
+    { "Save", "SID_SAVE" },
+    { "Upload", "SID_UPLOAD" },
+    { "Download", "SID_DOWNLOAD" },
+    { "FactoryDefault", "SID_RETRUN_FACTORY" },
+    { "Exit", "SID_EXIT" },
+    { "Link", "SID_LINK" },
+    { "Copy", "SID_COPY" },
+    { "Lock", "SID_LOCK" },
+    { "SettingID", "SID_SET_ID" },
+    { "NetworkSetup", "SID_SET_NETWORK" },
+    { "TestTone", "SID_TEST_TONE" },
+    { "ChNameList", "SID_CH_NAME_LIST" },
+    { "LanguageSel", "SID_LANGUAGE" },
+    { "ChineseSimplified", "SID_CHINESE_SIMPLIFIED" },
+    { "ChineseTraditional", "SID_CHINESE_TRODITIONAL" },
+    { "English", "SID_ENGLISH" },
+    { "Help", "SID_HELP" },
+    { "Rs232Code", "SID_RS232_CODE" },
+    { "LockSetup", "SID_LOCK_SETUP" },
+    { "BlockDiagram", "SID_BLOCK" },
+    { "Connect", "SID_CONNECT" },
+    { "ConnectHelp", "SID_CONNECT_HELP" },
+    { "About", "SID_ABOUT" },
+};
+
+
 inline constexpr int PageCount = 13;
 inline constexpr int ChannelCount = 8;
 

@@ -13,6 +13,7 @@
 #include "ui/FInformation.h"
 #include "ui/FLinkSel.h"
 #include "ui/FLockSetup.h"
+#include "ui/FMainLayoutNames.h"
 #include "ui/FMemo.h"
 #include "ui/MainDialogActions.h"
 #include "ui/FRecallPreset.h"
@@ -25,38 +26,12 @@
 
 namespace {
 
-const struct { const char* item; const char* key; } MenuKeys[] = {
-    { "File", "SID_FILE" },
-    { "Open", "SID_OPEN" },
-    { "Save", "SID_SAVE" },
-    { "Upload", "SID_UPLOAD" },
-    { "Download", "SID_DOWNLOAD" },
-    { "FactoryDefault", "SID_RETRUN_FACTORY" },
-    { "Exit", "SID_EXIT" },
-    { "Link", "SID_LINK" },
-    { "Copy", "SID_COPY" },
-    { "Lock", "SID_LOCK" },
-    { "SettingID", "SID_SET_ID" },
-    { "NetworkSetup", "SID_SET_NETWORK" },
-    { "TestTone", "SID_TEST_TONE" },
-    { "ChNameList", "SID_CH_NAME_LIST" },
-    { "LanguageSel", "SID_LANGUAGE" },
-    { "ChineseSimplified", "SID_CHINESE_SIMPLIFIED" },
-    { "ChineseTraditional", "SID_CHINESE_TRODITIONAL" },
-    { "English", "SID_ENGLISH" },
-    { "Help", "SID_HELP" },
-    { "Rs232Code", "SID_RS232_CODE" },
-    { "LockSetup", "SID_LOCK_SETUP" },
-    { "BlockDiagram", "SID_BLOCK" },
-    { "Connect", "SID_CONNECT" },
-    { "Connected", "SID_CONNECT" },
-    { "ConnectHelp", "SID_CONNECT_HELP" },
-    { "About", "SID_ABOUT" },
-};
-
 const char* MenuKey(const char* item)
 {
-    for (const auto& m : MenuKeys) {
+    // Captioned offline until the link state says otherwise.
+    if (std::strcmp(item, "Connected") == 0)
+        return "SID_CONNECT";
+    for (const auto& m : layout::MenuTexts) {
         if (std::strcmp(m.item, item) == 0)
             return m.key;
     }

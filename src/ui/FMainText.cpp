@@ -10,36 +10,6 @@
 
 namespace {
 
-// Menu item and its key, in the menu's order.
-struct MenuText { const char* item; const char* key; };
-const MenuText MenuTexts[] = {
-    { "File", "SID_FILE" },
-    { "Open", "SID_OPEN" },
-    { "Save", "SID_SAVE" },
-    { "Upload", "SID_UPLOAD" },
-    { "Download", "SID_DOWNLOAD" },
-    { "FactoryDefault", "SID_RETRUN_FACTORY" },
-    { "Exit", "SID_EXIT" },
-    { "Link", "SID_LINK" },
-    { "Copy", "SID_COPY" },
-    { "Lock", "SID_LOCK" },
-    { "SettingID", "SID_SET_ID" },
-    { "NetworkSetup", "SID_SET_NETWORK" },
-    { "TestTone", "SID_TEST_TONE" },
-    { "ChNameList", "SID_CH_NAME_LIST" },
-    { "LanguageSel", "SID_LANGUAGE" },
-    { "ChineseSimplified", "SID_CHINESE_SIMPLIFIED" },
-    { "ChineseTraditional", "SID_CHINESE_TRODITIONAL" },
-    { "English", "SID_ENGLISH" },
-    { "Help", "SID_HELP" },
-    { "Rs232Code", "SID_RS232_CODE" },
-    { "LockSetup", "SID_LOCK_SETUP" },
-    { "BlockDiagram", "SID_BLOCK" },
-    { "Connect", "SID_CONNECT" },
-    { "ConnectHelp", "SID_CONNECT_HELP" },
-    { "About", "SID_ABOUT" },
-};
-
 struct NameKey { const char* name; const char* key; };
 
 const NameKey FixedLabels[] = {
@@ -120,7 +90,7 @@ void TfmMain::ApplyLanguage()
         return true;
     };
 
-    for (const MenuText& m : MenuTexts) {
+    for (const layout::MenuText& m : layout::MenuTexts) {
         auto* item = dynamic_cast<vcl::TMenuItem*>(FindComponent(QString::fromLatin1(m.item)));
         if (!item)
             return;
