@@ -13,6 +13,7 @@
 #include <QBitmap>
 #include <QMouseEvent>
 
+#include <optional>
 #include <vector>
 
 namespace rz {
@@ -21,19 +22,33 @@ using namespace vcl;
 
 // --- shared button plumbing ---
 
+namespace {
+
+struct TButtonRelease
+{
+    TMouseButton Button;
+    TShiftState Shift;
+    QPoint Pos;
+};
+
+// A left, right or middle button release in client coordinates; none for any other button.
+std::optional<TButtonRelease> ReleaseOf(const QMouseEvent* event, QPoint clientOrigin)
+{
+    TMouseButton button = TMouseButton::mbLeft;
+    if (!MouseButtonFrom(event->button(), button))
+        return std::nullopt;
+    return TButtonRelease { button, ShiftStateFrom(event->modifiers(), event->buttons()),
+                            event->position().toPoint() - clientOrigin };
+}
+
+} // namespace
+
 TRzButtonControl::TRzButtonControl(TComponent* AOwner) : TCustomControl(AOwner) {}
 
 void TRzButtonControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    const Qt::MouseButton b = event->button();
-    if (b != Qt::LeftButton && b != Qt::RightButton && b != Qt::MiddleButton)
-        return;
-    const TMouseButton button = b == Qt::RightButton ? TMouseButton::mbRight
-                                : b == Qt::MiddleButton ? TMouseButton::mbMiddle
-                                                        : TMouseButton::mbLeft;
-    const QPoint p = event->position().toPoint() - ClientOrigin();
-    const TShiftState shift = ShiftStateFrom(event->modifiers(), event->buttons());
-    Guarded([&] { MouseUp(button, shift, p.x(), p.y()); }, this);
+    if (const auto r = ReleaseOf(event, ClientOrigin()))
+        Guarded([&] { MouseUp(r->Button, r->Shift, r->Pos.x(), r->Pos.y()); }, this);
 }
 
 bool TRzButtonControl::TakeFocus()
@@ -901,15 +916,8 @@ void TRzShapeButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
 // The press/release pair reaches MouseDown/MouseUp only: the shape decides when it was clicked.
 void TRzShapeButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    const Qt::MouseButton b = event->button();
-    if (b != Qt::LeftButton && b != Qt::RightButton && b != Qt::MiddleButton)
-        return;
-    const TMouseButton button = b == Qt::RightButton ? TMouseButton::mbRight
-                                : b == Qt::MiddleButton ? TMouseButton::mbMiddle
-                                                        : TMouseButton::mbLeft;
-    const QPoint p = event->position().toPoint() - ClientOrigin();
-    const TShiftState shift = ShiftStateFrom(event->modifiers(), event->buttons());
-    Guarded([&] { MouseUp(button, shift, p.x(), p.y()); }, this);
+    if (const auto r = ReleaseOf(event, ClientOrigin()))
+        Guarded([&] { MouseUp(r->Button, r->Shift, r->Pos.x(), r->Pos.y()); }, this);
 }
 
 void TRzShapeButton::Dispatch(TMessage& Message)
