@@ -216,7 +216,8 @@ void TfmMain::RereadAfterLink()
         tmInLevelDet->SetEnabled(false);
         AckState = ACK_REREAD;
         SendCode(MCS_CMD_KEEP_ALIVE, SEND_APPEND);
-        if (rzbMenuLink)
+        // A hidden or disabled window cannot take the focus; the re-read goes on regardless.
+        if (rzbMenuLink && rzbMenuLink->CanFocus())
             rzbMenuLink->SetFocus();
         return;
     }
