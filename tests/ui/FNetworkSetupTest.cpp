@@ -1,5 +1,6 @@
 // The network setup dialog: which IDs and addresses Set applies, the corrections made when an edit is
 // left or Enter is pressed, and what stays unchanged while linked.
+#include "device/Constants.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TGroupBox.h"
@@ -102,7 +103,7 @@ TEST(FNetworkSetup, SetAppliesAnIdFromOneTo250AndTheAddressWhileOffline)
             EXPECT_EQ(TfmNetworkSetup::IpText(), QStringLiteral("127.0.0.7"));
         } else {
             EXPECT_EQ(fmMain->DeviceIp, 0xC0A80201u);
-            EXPECT_EQ(fmMain->ClientSocket.GetAddress(), "192.168.2.1");
+            EXPECT_EQ(fmMain->ClientSocket.GetAddress(), DEFAULT_DEVICE_IP);
         }
         fmMain->Linked = false;
     }
