@@ -166,14 +166,18 @@ void LUnitControl::CopyChannel(int a, int b)
 
 BytePacket LUnitControl::PresetToBytes() const
 {
-    BytePacket out(FILE_IDENTITY.begin(), FILE_IDENTITY.end());
+    BytePacket out;
+    out.reserve(FILE_IDENTITY.size() + (WorkMode - PresetName));
+    out.insert(out.end(), FILE_IDENTITY.begin(), FILE_IDENTITY.end());
     out.insert(out.end(), m_image.begin() + PresetName, m_image.begin() + WorkMode);
     return out;
 }
 
 BytePacket LUnitControl::UnitFileBytes() const
 {
-    BytePacket out(FILE_IDENTITY.begin(), FILE_IDENTITY.end());
+    BytePacket out;
+    out.reserve(UnitFileSize);
+    out.insert(out.end(), FILE_IDENTITY.begin(), FILE_IDENTITY.end());
     out.insert(out.end(), m_info.begin(), m_info.end());
     for (std::size_t k = 0; k < UnitRecordCount; ++k) {
         if (m_presetUsed[k]) {

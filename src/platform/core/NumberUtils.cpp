@@ -174,7 +174,7 @@ Decimal shortestDecimal(double magnitude)
 {
     Decimal d;
     if (magnitude == 0.0) {
-        d.digits = "0";
+        d.digits.assign(1, '0');
         return d;
     }
     char buf[64];
@@ -197,7 +197,7 @@ void roundToDigits(Decimal& d, int count)
     if (d.digits == "0")
         return;
     if (count < 0) {
-        d.digits = "0";
+        d.digits.assign(1, '0');
         d.pointPos = 1;
         return;
     }
@@ -221,7 +221,7 @@ void roundToDigits(Decimal& d, int count)
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
     if (d.digits.empty()) {
-        d.digits = "0";
+        d.digits.assign(1, '0');
         d.pointPos = 1;
     }
 }
