@@ -2,6 +2,7 @@
 // The main window: owns the device model, the response plots and the open transport.
 
 #include "platform/ui/TForm.h"
+#include "response/CurveStaleMarks.h"
 
 #include "device/BytePacket.h"
 #include "platform/os/TClientSocket.h"
@@ -428,7 +429,8 @@ public:
     void vrbShowOverlayClick(vcl::TObject* Sender, int plot);
     void ShowOverlayButtons(int ch, bool show);
     // Bit j of OverlayStale[k]: the copy of channel j's total on plot k is out of date.
-    std::array<std::uint32_t, 10> OverlayStale {};
+    CurveStaleMarks StaleMarks;
+    std::array<std::uint32_t, CurveStaleMarks::PlotCount>& OverlayStale = StaleMarks.OverlayStale;
 
     int CompChannel { 2 };
     int GateChannel { 0 };

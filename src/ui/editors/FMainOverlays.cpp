@@ -38,18 +38,7 @@ void UpdatePage(const TfmMain& f, const QString& name)
 
 void TfmMain::MarkCurveStale(int ch)
 {
-    if (ch < 0 || ch > 7)
-        return;
-    const std::uint32_t bit = 1u << ch;
-    if (ch < 2) {
-        OverlayStale[0] |= bit;
-        OverlayStale[1] |= bit;
-        OverlayStale[GainIn] |= bit;
-    } else {
-        for (int k = 2; k < 8; ++k)
-            OverlayStale[static_cast<std::size_t>(k)] |= bit;
-        OverlayStale[GainOut] |= bit;
-    }
+    StaleMarks.MarkCurveStale(ch);
 }
 
 void TfmMain::RefreshGainPageCurves()
