@@ -57,7 +57,7 @@ bool Device::Start()
     sockaddr_un addr {};
     if (m_path.size() >= sizeof addr.sun_path)
         return false;
-    m_listen = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    m_listen = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (m_listen < 0)
         return false;
     addr.sun_family = AF_UNIX;
@@ -107,11 +107,8 @@ void Device::Run()
         if (fds[0].revents)
             return;
         if (fds[1].revents & POLLIN) {
-            int fd = accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC);
-            if (fd >= 0) {
-                std::lock_guard guard(m_mutex);
-                m_clients.push_back(fd);
-            }
+            std::lock_guard guard(m_mutex);
+            AcceptPendingLocked();
         }
         for (size_t i = 2; i < fds.size(); ++i) {
             if (!fds[i].revents)
@@ -167,9 +164,21 @@ void Device::SendInput(const Bytes& data)
     Broadcast(report);
 }
 
+void Device::AcceptPendingLocked()
+{
+    for (;;) {
+        int fd = accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC);
+        if (fd < 0)
+            return;
+        m_clients.push_back(fd);
+    }
+}
+
 void Device::Broadcast(const Bytes& report)
 {
     std::lock_guard guard(m_mutex);
+    // A handle opened a moment ago may still wait in the listen queue; it is open all the same.
+    AcceptPendingLocked();
     // Like hidraw, every open handle gets its own copy; a handle that never reads drops reports.
     for (int fd : m_clients)
         send(fd, report.data(), report.size(), MSG_DONTWAIT | MSG_NOSIGNAL);

@@ -61,6 +61,8 @@ private:
     void Stop();
     void Run();
     void Broadcast(const Bytes& report);
+    // Takes every connection waiting on the node into the list of open handles; m_mutex held.
+    void AcceptPendingLocked();
     void Answer(const Bytes& reply);
 
     std::string m_node;

@@ -21,7 +21,7 @@ inline void EnsureApp()
 }
 
 // Runs the event loop until pred holds or timeoutMs passes; returns pred().
-inline bool PumpUntil(const std::function<bool()>& pred, int timeoutMs = 3000)
+inline bool PumpUntil(const std::function<bool()>& pred, int timeoutMs = 30000)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!pred()) {

@@ -100,7 +100,7 @@ protected:
 TEST_F(UsbPath, ConnectRequestIsOneOutputReportAndRepliesArriveAsFrames)
 {
     fakehid::Device* fake = PlugEmulated();
-    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed() != nullptr; }, 3000));
+    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed() != nullptr; }, 30000));
     usb = std::make_unique<LUsbProc>(hostPtr.get());
     ASSERT_TRUE(usb->Open());
     // A loaded machine must not turn a slow reply into a resend: this test counts writes.
@@ -108,14 +108,14 @@ TEST_F(UsbPath, ConnectRequestIsOneOutputReportAndRepliesArriveAsFrames)
 
     const BytePacket link = DeviceEmulator::RequestFrame(1, LinkRequest);
     usb->SendQueued(link, SEND_APPEND);
-    ASSERT_TRUE(fake->WaitForOutputs(1, 3000));
+    ASSERT_TRUE(fake->WaitForOutputs(1, 30000));
     const Bytes report = fake->Outputs()[0];
     ASSERT_EQ(report.size(), 65u);
     EXPECT_EQ(report[0], 0);
     EXPECT_TRUE(std::equal(link.begin(), link.end(), report.begin() + 1));
     EXPECT_TRUE(std::all_of(report.begin() + 1 + long(link.size()), report.end(), [](uint8_t b) { return b == 0; }));
 
-    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return hostPtr->Frames().size() == 1; }, 3000));
+    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return hostPtr->Frames().size() == 1; }, 30000));
     const BytePacket reply = hostPtr->Frames()[0].Frame;
     ASSERT_GE(reply.size(), 9u);
     EXPECT_EQ(reply.size(), size_t(reply[4]) + 8);
@@ -126,7 +126,7 @@ TEST_F(UsbPath, ConnectRequestIsOneOutputReportAndRepliesArriveAsFrames)
     // Further requests each go out as their own report and each reply comes back whole.
     usb->SendQueued(DeviceEmulator::RequestFrame(1, 0x13), SEND_APPEND);
     usb->SendQueued(DeviceEmulator::RequestFrame(1, 0x12), SEND_APPEND);
-    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return hostPtr->Frames().size() == 3; }, 3000));
+    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return hostPtr->Frames().size() == 3; }, 30000));
     EXPECT_EQ(fake->Outputs().size(), 3u);
     for (const auto& out : fake->Outputs())
         EXPECT_EQ(out.size(), 65u);
@@ -135,7 +135,7 @@ TEST_F(UsbPath, ConnectRequestIsOneOutputReportAndRepliesArriveAsFrames)
 TEST_F(UsbPath, UnplugDuringTrafficThenReplugClaimsANewDevice)
 {
     fakehid::Device* fake = PlugEmulated();
-    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed() != nullptr; }, 3000));
+    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed() != nullptr; }, 30000));
     usb = std::make_unique<LUsbProc>(hostPtr.get());
     ASSERT_TRUE(usb->Open());
     usb->SetTimeout(20);
@@ -166,13 +166,13 @@ TEST_F(UsbPath, UnplugDuringTrafficThenReplugClaimsANewDevice)
     usb.reset();
 
     PlugEmulated();
-    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed() != nullptr; }, 3000));
+    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed() != nullptr; }, 30000));
     EXPECT_EQ(claims, 2);
     const size_t afterUnplug = hostPtr->Frames().size();
     usb = std::make_unique<LUsbProc>(hostPtr.get());
     ASSERT_TRUE(usb->Open());
     usb->SendQueued(DeviceEmulator::RequestFrame(1, LinkRequest), SEND_APPEND);
-    EXPECT_TRUE(TestTransportHost::SpinUntil([&] { return hostPtr->Frames().size() > afterUnplug; }, 3000));
+    EXPECT_TRUE(TestTransportHost::SpinUntil([&] { return hostPtr->Frames().size() > afterUnplug; }, 30000));
 }
 
 TEST(HidUsbReportRules, ReportsAreBuiltAndCutByTheFrameLength)
