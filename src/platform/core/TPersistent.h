@@ -5,12 +5,16 @@
 
 namespace vcl {
 
+class TPropertyTable;
+
 class TPersistent : public TObject
 {
 public:
     // Copies Source into this object. The base asks Source->AssignTo(this), which fails with
     // EConvertError "Cannot assign a <source class> to a <this class>" ("nil" for no source).
     virtual void Assign(TPersistent* Source);
+    // The published properties of the object's class (see PublishedProperties.h); none by default.
+    virtual const TPropertyTable* PublishedProperties() const { return nullptr; }
 
 protected:
     virtual void AssignTo(TPersistent* Dest);

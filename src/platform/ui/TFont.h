@@ -33,6 +33,8 @@ public:
     TFont() = default;
 
     void Assign(TPersistent* Source) override;
+    // Charset, Color, Height, Name, Size (not stored: Height carries it) and Style.
+    const TPropertyTable* PublishedProperties() const override;
 
     // The Windows face name as the program set it (not the mapped family).
     const QString& Name() const { return m_name; }
