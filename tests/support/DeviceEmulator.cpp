@@ -245,6 +245,13 @@ void DeviceEmulator::SetProgramByte(std::size_t offset, std::uint8_t value) { st
 std::uint8_t DeviceEmulator::ProgramByte(std::size_t offset) const { std::lock_guard l(M); return Program.at(offset); }
 
 std::vector<BytePacket> DeviceEmulator::Requests() const { std::lock_guard l(M); return Log; }
+std::vector<BytePacket> DeviceEmulator::RequestsFrom(std::size_t first) const
+{
+    std::lock_guard l(M);
+    if (first >= Log.size())
+        return {};
+    return std::vector<BytePacket>(Log.begin() + static_cast<std::ptrdiff_t>(first), Log.end());
+}
 BytePacket DeviceEmulator::RawReceived() const { std::lock_guard l(M); return Raw; }
 std::size_t DeviceEmulator::RequestCount() const { std::lock_guard l(M); return Log.size(); }
 std::size_t DeviceEmulator::CountOf(std::uint8_t command) const

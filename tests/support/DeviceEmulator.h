@@ -50,6 +50,7 @@ public:
 
     // --- records ---
     std::vector<BytePacket> Requests() const;  // every request frame, in order
+    std::vector<BytePacket> RequestsFrom(std::size_t first) const; // those from the given index on
     BytePacket RawReceived() const;            // every byte fed
     std::size_t RequestCount() const;
     std::size_t CountOf(std::uint8_t command) const;

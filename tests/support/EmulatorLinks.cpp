@@ -6,6 +6,7 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -40,14 +41,30 @@ bool SendChunks(int fd, const std::vector<EmulatorChunk>& chunks, vcl::TEvent& q
 } // namespace
 
 EmulatorTcpServer::EmulatorTcpServer(DeviceEmulator& device)
+    : EmulatorTcpServer(device, "127.0.0.1", 0)
+{
+}
+
+EmulatorTcpServer::EmulatorTcpServer(DeviceEmulator& device, const std::string& address, std::uint16_t port)
     : Device(device)
 {
-    Listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in a {};
     a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(Listener, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    ::listen(Listener, 4);
+    a.sin_port = htons(port);
+    if (::inet_pton(AF_INET, address.c_str(), &a.sin_addr) != 1) {
+        Failure = "not an IPv4 address: " + address;
+        return;
+    }
+    Listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    int one = 1;
+    ::setsockopt(Listener, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    if (Listener < 0 || ::bind(Listener, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(Listener, 4) != 0) {
+        Failure = "cannot listen on " + address + ":" + std::to_string(port) + ": " + std::strerror(errno);
+        if (Listener >= 0)
+            ::close(Listener);
+        Listener = -1;
+        return;
+    }
     socklen_t len = sizeof a;
     ::getsockname(Listener, reinterpret_cast<sockaddr*>(&a), &len);
     ListenPort = ntohs(a.sin_port);
@@ -57,8 +74,10 @@ EmulatorTcpServer::EmulatorTcpServer(DeviceEmulator& device)
 EmulatorTcpServer::~EmulatorTcpServer()
 {
     Quit.SetEvent();
-    Thread.join();
-    ::close(Listener);
+    if (Thread.joinable())
+        Thread.join();
+    if (Listener >= 0)
+        ::close(Listener);
 }
 
 void EmulatorTcpServer::Run()

@@ -16,7 +16,12 @@ class EmulatorTcpServer
 public:
     // Listens on 127.0.0.1 at a free port and serves one client at a time.
     explicit EmulatorTcpServer(DeviceEmulator& device);
+    // Listens on the given IPv4 address and port (0: a free one). When that fails, Listening() is
+    // false, Error() says why and nothing is served.
+    EmulatorTcpServer(DeviceEmulator& device, const std::string& address, std::uint16_t port);
     ~EmulatorTcpServer();
+    bool Listening() const { return Listener >= 0; }
+    const std::string& Error() const { return Failure; }
     std::uint16_t Port() const { return ListenPort; }
     bool HasClient() const { return ClientUp; }
     // Closes the current connection (the device goes away).
@@ -27,6 +32,7 @@ private:
     DeviceEmulator& Device;
     int Listener { -1 };
     std::uint16_t ListenPort { 0 };
+    std::string Failure;
     std::atomic<bool> ClientUp { false };
     vcl::TEvent Quit { true };
     vcl::TEvent DropRequest;

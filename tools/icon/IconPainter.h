@@ -1,0 +1,6 @@
+#pragma once
+// The program's icon, drawn in code: a processor front with a response curve and level meters.
+
+#include <QImage>
+
+QImage PaintEditorIcon(int size);
