@@ -67,7 +67,8 @@ TEST(LUsbProc, WritesExactFramesOneAtATimeAndDeliversRepliesInOrder)
         EXPECT_LT(frames[i].Ms, 500u);
     }
     EXPECT_EQ(std::string(frames[1].Frame.begin() + 6, frames[1].Frame.begin() + 14), "ZQ9 V010");
-    EXPECT_FALSE(r.usb->IsBusy());
+    // The worker leaves its busy state once the last delivery has returned to it.
+    EXPECT_TRUE(SpinUntil([&] { return !r.usb->IsBusy(); }));
 }
 
 TEST(LUsbProc, AFaderDraggedThroughAThousandPositionsPutsTwoGainFramesOnTheWire)
