@@ -63,3 +63,18 @@ using TChangePropertyEvent = std::function<void(vcl::TObject* Sender, const QStr
 using TRequestEditEvent = std::function<void(vcl::TObject* Sender, const QString& PropName, bool& CanEdit)>;
 using TGetDesigningEvent = std::function<void(vcl::TObject* Sender, bool& Designing)>;
 using TIndexObjectEvent = std::function<void(vcl::TObject* Sender, int Index)>;
+
+// How an annotation places itself: on the data view, on a channel's axes, or mixed.
+enum class TiPlotReferenceType { iprtDataView, iprtChannel, iprtXChannelYDataView, iprtXDataViewYChannel };
+enum class TiPlotReferenceIndividual { ipriDataView, ipriChannel, ipriAuto };
+
+// Trace line styles of a channel.
+enum class TiPlotLineStyle { iplsSolid, iplsDash, iplsDot, iplsDashDot, iplsDashDotDot };
+
+// Plot-level settings.
+enum class TPrinterOrientation { poPortrait, poLandscape };
+enum class TiPlotFormStyle { ipfsModal, ipfsStayOnTop };
+enum class TiPlotExportFormat { ipefMetaFile, ipefBitmap, ipefJPEG };
+enum class TiPlotDataFileColumnSeparator { ipdfcsTab, ipdfcsComma };
+enum class TiPlotDataFileFormat { ipdffText, ipdffCompactInterval };
+enum class TiPlotImageFormatStyle { ipifBitmap, ipifEnhancedMetaFile, ipifJPEG, ipifPNG };

@@ -14,6 +14,10 @@
 #include <QMouseEvent>
 
 #include <memory>
+#include <ostream>
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace ptest {
 

@@ -1,0 +1,333 @@
+#pragma once
+// The plot control: owns the master manager that holds every plot object, offers adding, finding,
+// counting and deleting objects of each kind, and publishes the control-level settings.
+
+#include "plot/iCustomComponent.h"
+#include "plot/iPlotMasterManager.h"
+#include "plot/iPlotTypes.h"
+
+#include "platform/ui/TFont.h"
+#include "platform/ui/TGraphics.h"
+#include "platform/ui/TMenus.h"
+
+#include <memory>
+
+// An event about the object at an index of its kind's manager.
+using TiPlotObjectEvent = std::function<void(vcl::TObject* Sender, int Index)>;
+
+class TiPlotComponent : public TiCustomComponent, public IiPlotObjectHost
+{
+public:
+    explicit TiPlotComponent(vcl::TComponent* AOwner);
+    ~TiPlotComponent() override;
+
+    TiPlotMasterManager* Master() const { return FMaster.get(); }
+    TiPlotObjectManager* GetObjectManager() const { return FMaster->ObjectManager(); }
+    QString TranslateString(const QString& Text) const override { return Text; }
+
+    // --- channels ---
+    virtual int AddChannel();
+    virtual void DeleteChannel(int Index);
+    virtual void RemoveAllChannels();
+    int ChannelCount() const { return FMaster->ChannelManager()->Count(); }
+    TiPlotChannelCustom* Channel(int Index) const { return FMaster->ChannelManager()->Item(Index); }
+    TiPlotChannelCustom* GetChannelByName(const QString& Name) const;
+    int GetChannelIndexByName(const QString& Name) const;
+    // --- X axes ---
+    virtual int AddXAxis();
+    virtual void DeleteXAxis(int Index);
+    virtual void RemoveAllXAxes();
+    int XAxisCount() const { return FMaster->XAxisManager()->Count(); }
+    TiPlotXAxis* XAxis(int Index) const { return FMaster->XAxisManager()->Item(Index); }
+    TiPlotXAxis* GetXAxisByName(const QString& Name) const;
+    int GetXAxisIndexByName(const QString& Name) const;
+    // --- Y axes ---
+    virtual int AddYAxis();
+    virtual void DeleteYAxis(int Index);
+    virtual void RemoveAllYAxes();
+    int YAxisCount() const { return FMaster->YAxisManager()->Count(); }
+    TiPlotYAxis* YAxis(int Index) const { return FMaster->YAxisManager()->Item(Index); }
+    TiPlotYAxis* GetYAxisByName(const QString& Name) const;
+    int GetYAxisIndexByName(const QString& Name) const;
+    // --- data views ---
+    virtual int AddDataView();
+    virtual void DeleteDataView(int Index);
+    virtual void RemoveAllDataViews();
+    int DataViewCount() const { return FMaster->DataViewManager()->Count(); }
+    TiPlotDataView* DataView(int Index) const { return FMaster->DataViewManager()->Item(Index); }
+    TiPlotDataView* GetDataViewByName(const QString& Name) const;
+    int GetDataViewIndexByName(const QString& Name) const;
+    // --- data cursors ---
+    virtual int AddDataCursor();
+    virtual void DeleteDataCursor(int Index);
+    virtual void RemoveAllDataCursors();
+    int DataCursorCount() const { return FMaster->DataCursorManager()->Count(); }
+    TiPlotDataCursor* DataCursor(int Index) const { return FMaster->DataCursorManager()->Item(Index); }
+    TiPlotDataCursor* GetDataCursorByName(const QString& Name) const;
+    int GetDataCursorIndexByName(const QString& Name) const;
+    // --- legends ---
+    virtual int AddLegend();
+    virtual void DeleteLegend(int Index);
+    virtual void RemoveAllLegends();
+    int LegendCount() const { return FMaster->LegendManager()->Count(); }
+    TiPlotLegend* Legend(int Index) const { return FMaster->LegendManager()->Item(Index); }
+    TiPlotLegend* GetLegendByName(const QString& Name) const;
+    int GetLegendIndexByName(const QString& Name) const;
+    // --- tables ---
+    virtual int AddTable();
+    virtual void DeleteTable(int Index);
+    virtual void RemoveAllTables();
+    int TableCount() const { return FMaster->TableManager()->Count(); }
+    TiPlotTable* Table(int Index) const { return FMaster->TableManager()->Item(Index); }
+    TiPlotTable* GetTableByName(const QString& Name) const;
+    int GetTableIndexByName(const QString& Name) const;
+    // --- toolbars ---
+    virtual int AddToolBar();
+    virtual void DeleteToolBar(int Index);
+    virtual void RemoveAllToolBars();
+    int ToolBarCount() const { return FMaster->ToolBarManager()->Count(); }
+    TiPlotToolBar* ToolBar(int Index) const { return FMaster->ToolBarManager()->Item(Index); }
+    TiPlotToolBar* GetToolBarByName(const QString& Name) const;
+    int GetToolBarIndexByName(const QString& Name) const;
+    // --- limits ---
+    virtual int AddLimit();
+    virtual void DeleteLimit(int Index);
+    virtual void RemoveAllLimits();
+    int LimitCount() const { return FMaster->LimitManager()->Count(); }
+    TiPlotLimit* Limit(int Index) const { return FMaster->LimitManager()->Item(Index); }
+    TiPlotLimit* GetLimitByName(const QString& Name) const;
+    int GetLimitIndexByName(const QString& Name) const;
+    // --- labels: label 0 is the title and cannot be deleted ---
+    virtual int AddLabel();
+    virtual void DeleteLabel(int Index);
+    virtual void RemoveAllLabels();
+    int LabelCount() const { return FMaster->LabelManager()->Count(); }
+    TiPlotLabel* Label(int Index) const { return FMaster->LabelManager()->Item(Index); }
+    TiPlotLabel* GetLabelByName(const QString& Name) const;
+    int GetLabelIndexByName(const QString& Name) const;
+    // --- annotations: a new one takes the annotation defaults ---
+    virtual int AddAnnotation();
+    virtual void DeleteAnnotation(int Index);
+    virtual void RemoveAllAnnotations();
+    int AnnotationCount() const { return FMaster->AnnotationManager()->Count(); }
+    TiPlotAnnotation* Annotation(int Index) const { return FMaster->AnnotationManager()->Item(Index); }
+    TiPlotAnnotation* GetAnnotationByName(const QString& Name) const;
+    int GetAnnotationIndexByName(const QString& Name) const;
+
+    void DisableLayoutManager();
+    void EnableLayoutManager();
+    void RefreshLayoutManager();
+    // Paints once into a throw-away bitmap so that every object has its place.
+    void ReCalcLayout();
+    double GetNow() const;
+
+    // --- published settings ---
+    int DataViewZHorz() const;
+    void SetDataViewZHorz(int Value);
+    int DataViewZVert() const;
+    void SetDataViewZVert(int Value);
+    bool XYAxesReverse() const { return FMaster->XYAxesReverse(); }
+    void SetXYAxesReverse(bool Value) { FMaster->SetXYAxesReverse(Value); }
+    bool UserCanEditObjects() const { return FMaster->UserCanEditObjects(); }
+    void SetUserCanEditObjects(bool Value) { FMaster->SetUserCanEditObjects(Value); }
+    bool UserCanAddRemoveChannels() const { return FUserCanAddRemoveChannels; }
+    void SetUserCanAddRemoveChannels(bool Value) { FUserCanAddRemoveChannels = Value; }
+    int OuterMarginLeft() const { return FOuterMarginLeft; }
+    void SetOuterMarginLeft(int Value) { SetIntegerProperty(Value, FOuterMarginLeft, 0); }
+    int OuterMarginTop() const { return FOuterMarginTop; }
+    void SetOuterMarginTop(int Value) { SetIntegerProperty(Value, FOuterMarginTop, 0); }
+    int OuterMarginRight() const { return FOuterMarginRight; }
+    void SetOuterMarginRight(int Value) { SetIntegerProperty(Value, FOuterMarginRight, 0); }
+    int OuterMarginBottom() const { return FOuterMarginBottom; }
+    void SetOuterMarginBottom(int Value) { SetIntegerProperty(Value, FOuterMarginBottom, 0); }
+    TPrinterOrientation PrintOrientation() const { return FPrintOrientation; }
+    void SetPrintOrientation(TPrinterOrientation Value) { FPrintOrientation = Value; }
+    double PrintMarginLeft() const { return FPrintMarginLeft; }
+    void SetPrintMarginLeft(double Value) { FPrintMarginLeft = Value; }
+    double PrintMarginTop() const { return FPrintMarginTop; }
+    void SetPrintMarginTop(double Value) { FPrintMarginTop = Value; }
+    double PrintMarginRight() const { return FPrintMarginRight; }
+    void SetPrintMarginRight(double Value) { FPrintMarginRight = Value; }
+    double PrintMarginBottom() const { return FPrintMarginBottom; }
+    void SetPrintMarginBottom(double Value) { FPrintMarginBottom = Value; }
+    bool PrintShowDialog() const { return FPrintShowDialog; }
+    void SetPrintShowDialog(bool Value) { FPrintShowDialog = Value; }
+    const QString& PrintDocumentName() const { return FPrintDocumentName; }
+    void SetPrintDocumentName(const QString& Value) { FPrintDocumentName = Value; }
+    const QString& PrinterName() const { return FPrinterName; }
+    void SetPrinterName(const QString& Value) { FPrinterName = Value; }
+    int HintsPause() const { return FHintsPause; }
+    void SetHintsPause(int Value) { FHintsPause = Value; }
+    int HintsHidePause() const { return FHintsHidePause; }
+    void SetHintsHidePause(int Value) { FHintsHidePause = Value; }
+    bool HintsShow() const { return FHintsShow; }
+    void SetHintsShow(bool Value) { FHintsShow = Value; }
+    vcl::TFont* HintsFont() const { return FHintsFont.get(); }
+    void SetHintsFont(const vcl::TFont* Value);
+    TiPlotFormStyle EditorFormStyle() const { return FEditorFormStyle; }
+    void SetEditorFormStyle(TiPlotFormStyle Value) { FEditorFormStyle = Value; }
+    TiPlotExportFormat CopyToClipBoardFormat() const { return FCopyToClipBoardFormat; }
+    void SetCopyToClipBoardFormat(TiPlotExportFormat Value) { FCopyToClipBoardFormat = Value; }
+    // The title is label 0: without a label these read False, empty, the control's font and 0.
+    bool TitleVisible() const;
+    void SetTitleVisible(bool Value);
+    QString TitleText() const;
+    void SetTitleText(const QString& Value);
+    vcl::TFont* TitleFont() const;
+    void SetTitleFont(const vcl::TFont* Value);
+    double TitleMargin() const;
+    void SetTitleMargin(double Value);
+    const QString& LogFileName() const { return FLogFileName; }
+    // Raises while logging is active.
+    void SetLogFileName(const QString& Value);
+    int LogBufferSize() const { return FLogBufferSize; }
+    void SetLogBufferSize(int Value) { FLogBufferSize = Value; }
+    bool LoggingActive() const { return FLoggingActive; }
+    vcl::TFont* AnnotationDefaultFont() const { return FAnnotationDefaultFont.get(); }
+    void SetAnnotationDefaultFont(const vcl::TFont* Value);
+    vcl::TBrushStyle AnnotationDefaultBrushStlye() const { return FAnnotationDefaultBrushStlye; }
+    void SetAnnotationDefaultBrushStlye(vcl::TBrushStyle Value) { FAnnotationDefaultBrushStlye = Value; }
+    vcl::TColor AnnotationDefaultBrushColor() const { return FAnnotationDefaultBrushColor; }
+    void SetAnnotationDefaultBrushColor(vcl::TColor Value) { FAnnotationDefaultBrushColor = Value; }
+    vcl::TPenStyle AnnotationDefaultPenStlye() const { return FAnnotationDefaultPenStlye; }
+    void SetAnnotationDefaultPenStlye(vcl::TPenStyle Value) { FAnnotationDefaultPenStlye = Value; }
+    vcl::TColor AnnotationDefaultPenColor() const { return FAnnotationDefaultPenColor; }
+    void SetAnnotationDefaultPenColor(vcl::TColor Value) { FAnnotationDefaultPenColor = Value; }
+    int AnnotationDefaultPenWidth() const { return FAnnotationDefaultPenWidth; }
+    void SetAnnotationDefaultPenWidth(int Value) { FAnnotationDefaultPenWidth = Value; }
+    TiPlotReferenceType AnnotationDefaultReference() const { return FAnnotationDefaultReference; }
+    void SetAnnotationDefaultReference(TiPlotReferenceType Value) { FAnnotationDefaultReference = Value; }
+    TiPlotReferenceIndividual AnnotationDefaultReferencePositionX() const { return FAnnotationDefaultReferencePositionX; }
+    void SetAnnotationDefaultReferencePositionX(TiPlotReferenceIndividual V) { FAnnotationDefaultReferencePositionX = V; }
+    TiPlotReferenceIndividual AnnotationDefaultReferencePositionY() const { return FAnnotationDefaultReferencePositionY; }
+    void SetAnnotationDefaultReferencePositionY(TiPlotReferenceIndividual V) { FAnnotationDefaultReferencePositionY = V; }
+    TiPlotReferenceIndividual AnnotationDefaultReferenceSizeX() const { return FAnnotationDefaultReferenceSizeX; }
+    void SetAnnotationDefaultReferenceSizeX(TiPlotReferenceIndividual V) { FAnnotationDefaultReferenceSizeX = V; }
+    TiPlotReferenceIndividual AnnotationDefaultReferenceSizeY() const { return FAnnotationDefaultReferenceSizeY; }
+    void SetAnnotationDefaultReferenceSizeY(TiPlotReferenceIndividual V) { FAnnotationDefaultReferenceSizeY = V; }
+    bool ClipAnnotationsToAxes() const { return FClipAnnotationsToAxes; }
+    void SetClipAnnotationsToAxes(bool Value) { SetBooleanProperty(Value, FClipAnnotationsToAxes, 0); }
+    bool BackGroundGradientEnabled() const { return FBackGroundGradientEnabled; }
+    void SetBackGroundGradientEnabled(bool Value) { SetBooleanProperty(Value, FBackGroundGradientEnabled, 0); }
+    TiFillDirection BackGroundGradientDirection() const { return FBackGroundGradientDirection; }
+    void SetBackGroundGradientDirection(TiFillDirection Value);
+    vcl::TColor BackGroundGradientStartColor() const { return FBackGroundGradientStartColor; }
+    void SetBackGroundGradientStartColor(vcl::TColor Value) { SetColorProperty(Value, FBackGroundGradientStartColor, 0); }
+    vcl::TColor BackGroundGradientStopColor() const { return FBackGroundGradientStopColor; }
+    void SetBackGroundGradientStopColor(vcl::TColor Value) { SetColorProperty(Value, FBackGroundGradientStopColor, 0); }
+    TiPlotDataFileColumnSeparator DataFileColumnSeparator() const { return FDataFileColumnSeparator; }
+    // Raises for a different value while logging is active.
+    void SetDataFileColumnSeparator(TiPlotDataFileColumnSeparator Value);
+    TiPlotDataFileFormat DataFileFormat() const { return FDataFileFormat; }
+    // Raises while logging is active, even for the current value.
+    void SetDataFileFormat(TiPlotDataFileFormat Value);
+    const QString& DefaultSaveImageDirectory() const { return FDefaultSaveImageDirectory; }
+    void SetDefaultSaveImageDirectory(const QString& Value) { FDefaultSaveImageDirectory = Value; }
+    const QString& DefaultPropertyDirectory() const { return FDefaultPropertyDirectory; }
+    void SetDefaultPropertyDirectory(const QString& Value) { FDefaultPropertyDirectory = Value; }
+    const QString& DefaultDataDirectory() const { return FDefaultDataDirectory; }
+    void SetDefaultDataDirectory(const QString& Value) { FDefaultDataDirectory = Value; }
+    const QString& DefaultAnnotationDirectory() const { return FDefaultAnnotationDirectory; }
+    void SetDefaultAnnotationDirectory(const QString& Value) { FDefaultAnnotationDirectory = Value; }
+    TiPlotImageFormatStyle DefaultSaveImageFormat() const { return FDefaultSaveImageFormat; }
+    void SetDefaultSaveImageFormat(TiPlotImageFormatStyle Value) { FDefaultSaveImageFormat = Value; }
+    bool DifferentialPropertySave() const { return FDifferentialPropertySave; }
+    void SetDifferentialPropertySave(bool Value) { FDifferentialPropertySave = Value; }
+    vcl::TPopupMenu* ObjectPopupMenu() const { return FPopupMenu; }
+    bool PaintingActive() const { return FPaintingActive; }
+
+    // --- events: the object's index in the manager of its kind ---
+    TiPlotObjectEvent OnAddChannel, OnAddXAxis, OnAddYAxis, OnAddDataCursor, OnAddDataView, OnAddLegend, OnAddLimit,
+        OnAddTable, OnAddAnnotation;
+    TiPlotObjectEvent OnRemoveChannel, OnRemoveXAxis, OnRemoveYAxis, OnRemoveDataCursor, OnRemoveDataView,
+        OnRemoveLegend, OnRemoveLimit, OnRemoveTable, OnRemoveAnnotation;
+
+protected:
+    // Background (gradient when enabled) and border; the objects draw over it.
+    void iPaintTo(vcl::TCanvas* Canvas) override;
+
+    virtual void DoObjectInsert(vcl::TObject* AObject);
+    virtual void DoObjectRemove(vcl::TObject* AObject);
+    virtual void DoObjectChange(vcl::TObject* Sender);
+
+    // Runs Fn with the layout manager disabled and enables it again on every exit path.
+    template <typename Fn>
+    void WithLayoutManagerDisabled(Fn&& fn);
+
+    std::unique_ptr<TiPlotMasterManager> FMaster;
+    TiPlotObject* FMouseDownObject { nullptr };
+    TiPlotObject* FLastMouseOverObject { nullptr };
+    TiPlotObject* FLastMouseClickObject { nullptr };
+
+private:
+    // Fires the event of the object's kind with its index, each kind tested on its own.
+    void FireKindEvent(vcl::TObject* AObject, bool Added);
+    void DeleteFrom(TiPlotObjectManagerCustom* Manager, int Index);
+    void RemoveAllFrom(TiPlotObjectManagerCustom* Manager);
+
+    std::unique_ptr<vcl::TFont> FHintsFont;
+    vcl::TPopupMenu* FPopupMenu { nullptr };
+    bool FUserCanAddRemoveChannels { false };
+    TPrinterOrientation FPrintOrientation { TPrinterOrientation::poLandscape };
+    double FPrintMarginTop { 1.0 };
+    double FPrintMarginLeft { 1.0 };
+    double FPrintMarginRight { 1.0 };
+    double FPrintMarginBottom { 1.0 };
+    bool FPrintShowDialog { true };
+    QString FPrintDocumentName { QStringLiteral("Untitled") };
+    QString FPrinterName;
+    int FOuterMarginTop { 5 };
+    int FOuterMarginLeft { 5 };
+    int FOuterMarginRight { 5 };
+    int FOuterMarginBottom { 5 };
+    TiPlotFormStyle FEditorFormStyle { TiPlotFormStyle::ipfsModal };
+    TiPlotExportFormat FCopyToClipBoardFormat { TiPlotExportFormat::ipefMetaFile };
+    bool FClipAnnotationsToAxes { true };
+    bool FHintsShow { true };
+    int FHintsPause { 500 };
+    int FHintsHidePause { 2500 };
+    bool FLoggingActive { false };
+    int FLogBufferSize { 0 };
+    QString FLogFileName;
+    std::unique_ptr<vcl::TFont> FAnnotationDefaultFont;
+    vcl::TBrushStyle FAnnotationDefaultBrushStlye { vcl::TBrushStyle::bsSolid };
+    vcl::TColor FAnnotationDefaultBrushColor { vcl::clWhite };
+    vcl::TPenStyle FAnnotationDefaultPenStlye { vcl::TPenStyle::psSolid };
+    vcl::TColor FAnnotationDefaultPenColor { vcl::clWhite };
+    int FAnnotationDefaultPenWidth { 1 };
+    TiPlotReferenceType FAnnotationDefaultReference { TiPlotReferenceType::iprtDataView };
+    TiPlotReferenceIndividual FAnnotationDefaultReferencePositionX { TiPlotReferenceIndividual::ipriAuto };
+    TiPlotReferenceIndividual FAnnotationDefaultReferencePositionY { TiPlotReferenceIndividual::ipriAuto };
+    TiPlotReferenceIndividual FAnnotationDefaultReferenceSizeX { TiPlotReferenceIndividual::ipriAuto };
+    TiPlotReferenceIndividual FAnnotationDefaultReferenceSizeY { TiPlotReferenceIndividual::ipriAuto };
+    bool FBackGroundGradientEnabled { false };
+    vcl::TColor FBackGroundGradientStartColor { vcl::clBlue };
+    vcl::TColor FBackGroundGradientStopColor { vcl::clBlack };
+    TiFillDirection FBackGroundGradientDirection { TiFillDirection::ifdTopBottom };
+    bool FPaintingActive { false };
+    TiPlotDataFileColumnSeparator FDataFileColumnSeparator { TiPlotDataFileColumnSeparator::ipdfcsTab };
+    TiPlotDataFileFormat FDataFileFormat { TiPlotDataFileFormat::ipdffText };
+    QString FDefaultSaveImageDirectory;
+    QString FDefaultPropertyDirectory;
+    QString FDefaultDataDirectory;
+    QString FDefaultAnnotationDirectory;
+    TiPlotImageFormatStyle FDefaultSaveImageFormat { TiPlotImageFormatStyle::ipifBitmap };
+    bool FDifferentialPropertySave { false };
+};
+
+template <typename Fn>
+void TiPlotComponent::WithLayoutManagerDisabled(Fn&& fn)
+{
+    struct Enable
+    {
+        TiPlotLayoutManager* manager;
+        ~Enable()
+        {
+            if (manager)
+                manager->SetEnabled(true);
+        }
+    } enable { FMaster->LayoutManager() };
+    if (enable.manager)
+        enable.manager->SetEnabled(false);
+    fn();
+}
