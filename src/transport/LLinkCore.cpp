@@ -7,8 +7,20 @@
 #include <limits>
 #include <utility>
 
+namespace {
+std::uint32_t NextSource()
+{
+    static std::atomic<std::uint32_t> next { 0 };
+    std::uint32_t id = ++next;
+    while (id == 0)
+        id = ++next;
+    return id;
+}
+} // namespace
+
 LLinkCore::LLinkCore(LTransportHost* host)
-    : Host(host)
+    : Source(NextSource())
+    , Host(host)
 {
 }
 
@@ -55,6 +67,7 @@ bool LLinkCore::SendQueued(const BytePacket& frame, int mode)
 void LLinkCore::HandOverLocked(const BytePacket& frame)
 {
     SendBuffer = frame;
+    Unwritten = true;
     ++HandOvers;
 }
 
@@ -108,7 +121,7 @@ void LLinkCore::RequestStop()
 
 void LLinkCore::Notify(std::uint32_t code, std::uint32_t param)
 {
-    Host->PostCommEvent(code, param);
+    Host->PostCommEventFrom(Source, code, param);
 }
 
 unsigned LLinkCore::DeliveryMessage() const
@@ -135,6 +148,7 @@ void LLinkCore::WriteSendBuffer()
     {
         std::lock_guard lock(StateLock);
         out = SendBuffer;
+        Unwritten = false;
     }
     if (out.empty() || out[0] == 0)
         return;
@@ -161,8 +175,13 @@ void LLinkCore::FrameComplete(const BytePacket& frame)
     const std::uint32_t ms = ElapsedMs(start, vcl::QueryPerformanceCounter(), frequency);
     Awaiting = false; // the reply ends its request
     TraceFrame(frame);
-    if (StopRequested() || !Host->DeliverFrame(DeliveryMessage(), frame, ms, Cancel))
-        return; // stopping: the next request is not started
+    if (StopRequested())
+        return;
+    // Whatever the window made of the frame (a handler may have failed), the link goes on; only a
+    // stop keeps the next request back.
+    Host->DeliverFrame(DeliveryMessage(), frame, ms, Cancel);
+    if (StopRequested())
+        return;
     SendNextQueued(handOvers);
 }
 
@@ -174,6 +193,10 @@ void LLinkCore::SendNextQueued(std::uint64_t handOversBeforeDelivery)
         // The window sent a frame straight out while it handled this one (nothing was in flight):
         // that frame is in flight now, so the transport stays busy and the queue waits for its reply.
         if (HandOvers != handOversBeforeDelivery)
+            return;
+        // A second reply (say, to both copies of a resent request) while the frame handed over for the
+        // first has not reached the wire: that frame is still to go out, and nothing may replace it.
+        if (Unwritten)
             return;
         if (!Queue.Pop(next)) {
             Busy = false;

@@ -50,6 +50,9 @@ public:
     std::atomic<int> MaxRetries { 2 };
     std::atomic<bool> KeepAliveOff { false };
     std::atomic<int> DeviceId { 1 };
+    // Names this transport in its failure notices, so the window can tell a closed one's late notice
+    // from the open one's. Never 0.
+    const std::uint32_t Source;
 
     vcl::TCriticalSection& GetLock() { return Lock; }
 
@@ -106,6 +109,9 @@ private:
     std::int64_t SendTime { 0 };
     std::int64_t CounterFrequency { 1 };
     std::uint64_t HandOvers { 0 };
+    // The send buffer holds a frame the worker has not written yet: a reply arriving now answers an
+    // earlier request, so the next queued frame must wait rather than overwrite it.
+    bool Unwritten { false };
     std::vector<std::uint8_t> Received;
 
     LFrameCutter Cutter; // worker only

@@ -31,6 +31,13 @@ public:
                               const vcl::TCancelSignal& cancel) = 0;
     // Any thread: posts UM_COMM_EVENT with a failure code and its parameter.
     virtual void PostCommEvent(std::uint32_t code, std::uint32_t param) = 0;
+    // The same, naming the transport that reports (its nonzero source number), so a notice that
+    // arrives after that transport was closed can be told apart.
+    virtual void PostCommEventFrom(std::uint32_t source, std::uint32_t code, std::uint32_t param)
+    {
+        (void)source;
+        PostCommEvent(code, param);
+    }
 
     // Worker thread: put one frame on the wire (one output report; one socket write). Must not block
     // on the user-interface thread.

@@ -138,7 +138,11 @@ public:
     void Dispatch(vcl::TMessage& Message) override;
     // The reply dispatch (FMainReplies.cpp) and the failure handler (FMainTeardown.cpp).
     virtual void OnReplyFrame(const BytePacket& frame);
+    // A transport failure; wParam holds the code, and in its upper 32 bits the reporting transport's
+    // source number (0: unnamed). Notices of a transport that is no longer open are ignored.
     void OnCommEvent(vcl::TMessage& Message);
+    // The source number of the open transport (serial, else USB, else network); 0 when none is open.
+    std::uint32_t OpenTransportSource();
     // What the transports report to and write through; made on first use (user-interface thread).
     LTransportHost* TransportHost();
 

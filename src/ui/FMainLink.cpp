@@ -34,9 +34,12 @@ public:
         return handled;
     }
 
-    void PostCommEvent(std::uint32_t code, std::uint32_t param) override
+    void PostCommEvent(std::uint32_t code, std::uint32_t param) override { PostCommEventFrom(0, code, param); }
+    // The reporting transport rides in the upper half of wParam (see TfmMain::CommEventSource).
+    void PostCommEventFrom(std::uint32_t source, std::uint32_t code, std::uint32_t param) override
     {
-        vcl::PostMessage(Handle, UM_COMM_EVENT, code, static_cast<vcl::LPARAM>(param));
+        const auto wParam = static_cast<vcl::WPARAM>(code) | (static_cast<vcl::WPARAM>(source) << 32);
+        vcl::PostMessage(Handle, UM_COMM_EVENT, wParam, static_cast<vcl::LPARAM>(param));
     }
 
     void UsbWrite(const std::uint8_t* data, unsigned count) override

@@ -26,9 +26,28 @@ bool DropIfSet(Transport*& transport)
 
 } // namespace
 
+std::uint32_t TfmMain::OpenTransportSource()
+{
+    if (CommProc)
+        return CommProc->GetCore().Source;
+    if (UsbProc)
+        return UsbProc->GetCore().Source;
+    if (NetProc)
+        return NetProc->GetCore().Source;
+    return 0;
+}
+
 void TfmMain::OnCommEvent(vcl::TMessage& Message)
 {
-    if (Message.WParam == COMM_NO_REPLY && ConnectPending) {
+    const auto code = static_cast<std::uint32_t>(Message.WParam & 0xFFFFFFFFu);
+    const auto source = static_cast<std::uint32_t>(static_cast<std::uint64_t>(Message.WParam) >> 32);
+    // A notice of a transport closed since (a stop time-out, a report posted just before the close)
+    // must not end the link that came after it.
+    if (source != 0 && source != OpenTransportSource()) {
+        vcl::TForm::Dispatch(Message);
+        return;
+    }
+    if (code == COMM_NO_REPLY && ConnectPending) {
         // The candidate never answered the connect request: drop it, the search tries the next one.
         DropOpenTransport();
         ConnectPending = false;

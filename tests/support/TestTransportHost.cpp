@@ -96,7 +96,7 @@ bool TestTransportHost::DeliverFrame(unsigned message, const BytePacket& frame, 
     });
     for (;;) {
         if (call->Done.WaitFor(2))
-            return true;
+            return !ReportNotHandled.load();
         if (cancel.IsCancelled()) {
             std::lock_guard lock(call->M);
             if (call->St == PendingDelivery::State::Queued) {

@@ -55,6 +55,8 @@ public:
     std::function<void(const CommEvent&)> OnCommEvent;
     // Keeps each frame handler busy this long (a window slow to handle replies).
     std::atomic<int> HandlerDelayMs { 0 };
+    // Reports every frame as not handled once its handler ran, as a window whose handler failed does.
+    std::atomic<bool> ReportNotHandled { false };
 
     std::vector<Delivered> Frames() const;
     std::vector<Written> Writes() const;

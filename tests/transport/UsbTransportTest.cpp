@@ -71,6 +71,79 @@ TEST(LUsbProc, WritesExactFramesOneAtATimeAndDeliversRepliesInOrder)
     EXPECT_TRUE(SpinUntil([&] { return !r.usb->IsBusy(); }));
 }
 
+namespace {
+
+// A USB transport whose writes are only recorded; the test plays the device's replies itself.
+struct ManualUsbRig
+{
+    ManualUsbRig()
+    {
+        usb = std::make_unique<LUsbProc>(&host);
+        EXPECT_TRUE(usb->Open());
+        usb->SetTimeout(60000); // no resend interferes
+    }
+    void Receive(const BytePacket& bytes)
+    {
+        usb->ReceiveBytes(bytes.data(), static_cast<unsigned>(bytes.size()));
+    }
+    std::vector<BytePacket> Written() const
+    {
+        std::vector<BytePacket> out;
+        for (const auto& w : host.Writes())
+            out.push_back(w.Bytes);
+        return out;
+    }
+    AppGuard app;
+    TestTransportHost host;
+    std::unique_ptr<LUsbProc> usb;
+};
+
+BytePacket Ack()
+{
+    return DeviceEmulator::ReplyFrame(1, 0x01, {});
+}
+
+} // namespace
+
+TEST(LUsbProc, RepliesToBothCopiesOfAResentRequestInOneReadLoseNoQueuedFrame)
+{
+    ManualUsbRig r;
+    const BytePacket resent = Req(0x12), mask = Req(0x3B, { 2, 0x03, 0x00 }), gain = Gain(2, 100);
+    r.usb->SendQueued(resent, SEND_APPEND);
+    ASSERT_TRUE(SpinUntil([&] { return r.Written().size() == 1; }));
+    r.usb->SendQueued(mask, SEND_APPEND);
+    r.usb->SendQueued(gain, SEND_APPEND);
+
+    BytePacket both = Ack();
+    const BytePacket second = Ack();
+    both.insert(both.end(), second.begin(), second.end());
+    r.Receive(both);
+    ASSERT_TRUE(SpinUntil([&] { return r.host.Frames().size() == 2 && r.Written().size() >= 2; }));
+    TestTransportHost::Spin(100);
+    EXPECT_EQ(r.Written(), (std::vector<BytePacket> { resent, mask })) << "the gain waits for the mask's reply";
+
+    r.Receive(Ack());
+    ASSERT_TRUE(SpinUntil([&] { return r.Written().size() == 3; }));
+    r.Receive(Ack());
+    ASSERT_TRUE(SpinUntil([&] { return !r.usb->IsBusy(); }));
+    EXPECT_EQ(r.Written(), (std::vector<BytePacket> { resent, mask, gain }));
+}
+
+TEST(LUsbProc, AFrameTheWindowFailedToHandleStillLetsTheNextRequestGo)
+{
+    ManualUsbRig r;
+    r.host.ReportNotHandled = true;
+    const BytePacket first = Req(0x14), second = Req(0x29, { 0 });
+    r.usb->SendQueued(first, SEND_APPEND);
+    r.usb->SendQueued(second, SEND_APPEND);
+    ASSERT_TRUE(SpinUntil([&] { return r.Written().size() == 1; }));
+    r.Receive(DeviceEmulator::ReplyFrame(1, 0x14, {})); // no payload: the window's handler fails
+    ASSERT_TRUE(SpinUntil([&] { return r.Written().size() == 2; }));
+    EXPECT_EQ(r.Written().back(), second);
+    r.Receive(DeviceEmulator::ReplyFrame(1, 0x29, {}));
+    EXPECT_TRUE(SpinUntil([&] { return !r.usb->IsBusy(); })) << "the last reply returns the transport to idle";
+}
+
 TEST(LUsbProc, AFaderDraggedThroughAThousandPositionsPutsTwoGainFramesOnTheWire)
 {
     UsbRig r;
