@@ -9,6 +9,7 @@
 #include "platform/ui/TTimer.h"
 #include "ui/DialogCommon.h"
 #include "ui/FMain.h"
+#include "ui/FNetWorkScan.h"
 #include "widgets/RzBmpBtn.h"
 
 using namespace DialogCommon;
@@ -115,8 +116,10 @@ void TfmLockPassWord::tmCmdTimer(vcl::TObject* Sender)
 {
     (void)Sender;
     tmCmd->SetEnabled(false);
-    if (fmMain)
+    if (fmMain) {
+        fmMain->ChainStep(); // the upload goes on; its watch is back
         fmMain->SendCommand(CM_MCS_CMD(fmMain->GetDeviceId(), MCS_CMD_READ_PRESET_FLAGS), SEND_REPLACE, true);
+    }
     Close();
 }
 
@@ -128,5 +131,8 @@ void TfmLockPassWord::bnCancelClick(vcl::TObject* Sender)
     tmCmd->SetEnabled(false);
     if (fmMain)
         fmMain->Disconnect();
+    // Nothing is connected now: the next search must not take this candidate for a found device.
+    if (fmNetwork)
+        fmNetwork->ConnectResult = 0;
     Close();
 }

@@ -254,6 +254,13 @@ public:
     void tmProcessShowTimer(vcl::TObject* Sender);
     void tmUploadTimer(vcl::TObject* Sender);
     void tmInLevelDetTimer(vcl::TObject* Sender);
+    // A multi-step transfer (the connect-time upload, a store, recall, reset, whole-unit transfer or
+    // preset-file load) that makes no step for ChainWatchMs has stalled: its progress window closes
+    // and the link is treated as failed. Each step restarts the watch; the end of a chain stops it.
+    void tmChainWatchTimer(vcl::TObject* Sender);
+    void ChainStep();
+    void ChainEnd();
+    static constexpr unsigned ChainWatchMs = 15000;
 
     // Stand-ins until the block editors exist: the refresh of every control, the meters.
     virtual void RefreshAll();
@@ -269,6 +276,7 @@ public:
     vcl::TTimer* tmProcessShow { NewLinkTimer(QStringLiteral("tmProcessShow"), 100, &TfmMain::tmProcessShowTimer) };
     vcl::TTimer* tmUpload { NewLinkTimer(QStringLiteral("tmUpload"), 300, &TfmMain::tmUploadTimer) };
     vcl::TTimer* tmInLevelDet { NewLinkTimer(QStringLiteral("tmInLevelDet"), 300, &TfmMain::tmInLevelDetTimer) };
+    vcl::TTimer* tmChainWatch { NewLinkTimer(QStringLiteral("tmChainWatch"), ChainWatchMs, &TfmMain::tmChainWatchTimer) };
 
     vcl::TButton* rzbMenuLink { NewLinkButton() };
     vcl::TLabel* lbStatus { NewLinkLabel(QStringLiteral("lbStatus"), false) };
@@ -287,6 +295,11 @@ private:
     template <class Dialog> Dialog* NewFileDialog(const QString& name, const QString& filter);
     // Closes, deletes and clears the open transport (serial, else USB, else network); false when none was open.
     bool DropOpenTransport();
+    // True (and the reply reported once the handler has returned) when the payload holds fewer
+    // than `need` bytes: the reply is dropped whole.
+    bool ReplyTooShort(const BytePacket& payload, std::size_t need);
+    // Resets what an interrupted transfer leaves behind, so nothing of it runs on the next link.
+    void ForgetTransfer();
     void SendCode(int code, int mode);
     void SendCode(int code, int byte1, int mode);
     void FinishDownload();

@@ -15,28 +15,24 @@
 #include "transport/LUsbProc.h"
 #include "ui/AckState.h"
 #include "ui/MainLinkViews.h"
+#include "ui/ReplySizes.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
 
 namespace {
 
-std::uint8_t PayloadAt(const BytePacket& payload, std::size_t index)
-{
-    if (index >= payload.size())
-        throw vcl::ERangeError(QStringLiteral("Reply too short: byte %1 of %2").arg(index).arg(payload.size()));
-    return payload[index];
-}
-
-// The port number of "COMn" (or of "\\.\COMn" for longer names).
+// The port number of a serial port name: its trailing digits ("COM3" 3, "\\.\COM12" 12); -1 for a
+// name without them, which no port answers to.
 int ComPortNumber(const QString& name)
 {
-    const QString digits = name.size() > 5 ? name.mid(7, 2) : name.mid(3);
+    int start = static_cast<int>(name.size());
+    while (start > 0 && name[start - 1].isDigit())
+        --start;
     bool ok = false;
-    const int number = digits.toInt(&ok, 10);
-    if (!ok)
-        throw vcl::EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(digits));
-    return number;
+    const int number = name.mid(start, 9).toInt(&ok, 10);
+    return ok ? number : -1;
 }
 
 template <class Transport>
@@ -111,7 +107,7 @@ void TfmMain::ConnectCom()
     Linked = false;
     Drop(CommProc);
     CommProc = new LCommProc(TransportHost());
-    // A name whose number cannot be read leaves the transport unopened; the search's watchdog moves on.
+    // A name without a number opens nothing: the candidate fails like a port that cannot be opened.
     const int port = ComPortNumber(ComPortName);
     if (CommProc->Open(port, 115200, 8, 0, 0)) {
         SetReplyTimeout(1000);
@@ -175,6 +171,7 @@ void TfmMain::OnLinkReply(const BytePacket&)
 {
     ConnectPending = false;
     Linked = true;
+    ChainStep();
     SendCode(MCS_CMD_IDENTITY, SEND_APPEND);
     SetKeepAliveOff(false);
     SetMaxResend(1);
@@ -196,8 +193,12 @@ void TfmMain::OnIdentityReply(const BytePacket& payload)
         SetKeepAliveOff(true);
         LinkViews::SearchHide();
         Linked = false;
-        LinkViews::InformationShowModal(GetSidText(refusal));
-        tmDisconnect->SetEnabled(true);
+        ChainEnd();
+        // The message waits for the user, so it is shown once this reply's handling has returned.
+        QTimer::singleShot(0, this, [this, text = GetSidText(refusal)] {
+            LinkViews::InformationShowModal(text);
+            tmDisconnect->SetEnabled(true);
+        });
         return;
     }
 
@@ -210,17 +211,23 @@ void TfmMain::OnIdentityReply(const BytePacket& payload)
         lbShowIp->SetCaption(QStringLiteral("IP : ") + LinkViews::IpText(DeviceIp));
     MenuLinkDown = true;
     Online = true;
+    ChainStep();
     SetReplyTimeout(UsbProc ? 5000 : 1000);
     SendCode(MCS_CMD_READ_LOCK_STATUS, SEND_APPEND);
 }
 
 void TfmMain::OnLockStatusReply(const BytePacket& payload)
 {
-    if (PayloadAt(payload, 5) != 0) {
+    if (ReplyTooShort(payload, ReplySizes::LockStatus))
+        return;
+    if (payload[5] != 0) {
+        // The user answers the prompt at leisure; the lock dialog has its own time-out.
+        ChainEnd();
         AckState = ACK_LOCK_PASSWORD;
         tmLockPrompt->SetEnabled(true);
         return;
     }
+    ChainStep();
     SendCode(MCS_CMD_READ_PRESET_FLAGS, SEND_REPLACE);
 }
 
@@ -233,6 +240,9 @@ void TfmMain::tmLockPromptTimer(vcl::TObject*)
 
 void TfmMain::OnParamUploadReply(const BytePacket& payload)
 {
+    if (ReplyTooShort(payload, ReplySizes::PresetFlags))
+        return;
+    ChainStep();
     SendCode(MCS_CMD_GET_PRESET_NO, SEND_APPEND);
     if (UnitControl) {
         UnitControl->SetPresetUsedFlags(payload);
@@ -254,15 +264,19 @@ void TfmMain::tmProcessShowTimer(vcl::TObject*)
 
 void TfmMain::OnCurrentPresetReply(std::uint8_t presetNo)
 {
+    ChainStep();
     CurPresetNo = presetNo;
     SendCode(MCS_CMD_READ_PRESET_NAME, 0, SEND_APPEND);
 }
 
 void TfmMain::OnPresetNameReply(const BytePacket& payload)
 {
-    const int n = PayloadAt(payload, 0);
+    if (ReplyTooShort(payload, ReplySizes::PresetName))
+        return;
+    const int n = payload[0];
     if (n >= 31)
         return;
+    ChainStep();
     if (UnitControl)
         UnitControl->OnPresetNameReply(n + 1, payload); // row 31 (entry 30, never asked for) is refused there
     if (n + 1 >= 30)
@@ -273,14 +287,17 @@ void TfmMain::OnPresetNameReply(const BytePacket& payload)
 
 void TfmMain::OnProgramBlockReply(const BytePacket& payload)
 {
+    if (ReplyTooShort(payload, ReplySizes::Block))
+        return;
     SetProgramFolder();
     if (UnitControl)
         UnitControl->OnPresetDumpBlock(payload);
-    const int b = PayloadAt(payload, 0);
+    const int b = payload[0];
     if (b >= 14) {
         LinkViews::ProgressSetPosition(15);
         SendCode(MCS_CMD_KEEP_ALIVE, SEND_REPLACE);
         LinkViews::ProgressClose();
+        ChainEnd();
         SuppressSend = true;
         RefreshAll();
         SuppressSend = false;
@@ -290,6 +307,7 @@ void TfmMain::OnProgramBlockReply(const BytePacket& payload)
         MenuLinkDown = true;
         return;
     }
+    ChainStep();
     SendCode(MCS_CMD_READ_PROGRAM_BLOCK, b + 1, SEND_APPEND);
     LinkViews::ProgressSetPosition(b);
 }

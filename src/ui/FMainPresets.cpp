@@ -12,6 +12,7 @@
 #include "platform/core/Exception.h"
 #include "ui/AckState.h"
 #include "ui/MainLinkViews.h"
+#include "ui/ReplySizes.h"
 
 #include <QThread>
 
@@ -25,20 +26,15 @@ constexpr std::size_t DownloadBlockSize = 50;
 constexpr std::size_t RecordDumpEnd = 718;
 constexpr int DownloadEndRecord = 32;
 
-std::uint8_t PayloadAt(const BytePacket& payload, std::size_t index)
-{
-    if (index >= payload.size())
-        throw vcl::ERangeError(QStringLiteral("Reply too short: byte %1 of %2").arg(index).arg(payload.size()));
-    return payload[index];
-}
-
 } // namespace
 
 void TfmMain::StorePreset(int row, const QString& name)
 {
-    AckState = ACK_STORE_PRESET;
+    // Offline nothing happens: a state set now would act on the next link's first acknowledge.
     if (!Linked)
         return;
+    AckState = ACK_STORE_PRESET;
+    ChainStep();
     tmInLevelDet->SetEnabled(false);
     ClearMeters();
     CurPresetNo = row + 1;
@@ -62,9 +58,10 @@ void TfmMain::StorePreset(int row, const QString& name)
 
 void TfmMain::RecallPreset(int n)
 {
-    AckState = ACK_RECALL_PRESET;
     if (!Linked)
         return;
+    AckState = ACK_RECALL_PRESET;
+    ChainStep();
     tmInLevelDet->SetEnabled(false);
     ClearMeters();
     SetReplyTimeout(10000);
@@ -79,6 +76,8 @@ void TfmMain::RecallPreset(int n)
 void TfmMain::StartFactoryReset()
 {
     AckState = ACK_FACTORY_RESET;
+    if (Linked)
+        ChainStep();
     tmInLevelDet->SetEnabled(false);
     ClearMeters();
     SetReplyTimeout(10000);
@@ -108,6 +107,7 @@ void TfmMain::UploadUnit()
     }
     tmInLevelDet->SetEnabled(false);
     ClearMeters();
+    ChainStep();
     SendCommand(CM_MCS_READ_EEPROM(DeviceId, 0, 18), SEND_APPEND, true);
     LinkViews::ProgressSetPosition(0);
     LinkViews::ProgressSetMax(used);
@@ -123,10 +123,13 @@ void TfmMain::UploadNextPreset(int presetNo)
 
 void TfmMain::OnPresetBlockReply(const BytePacket& payload)
 {
-    const int b = PayloadAt(payload, 0);
+    if (ReplyTooShort(payload, ReplySizes::Block))
+        return;
+    const int b = payload[0];
     // A block that no upload asked for (none running) changes nothing.
     if (UploadPresetNo < 1 || UploadPresetNo > LUnitControl::PresetSlots)
         return;
+    ChainStep();
     if (UnitControl)
         UnitControl->OnStoredPresetDumpBlock(UploadPresetNo, payload);
     if (b < 14) {
@@ -144,6 +147,7 @@ void TfmMain::OnPresetBlockReply(const BytePacket& payload)
     }
     SendCode(MCS_CMD_KEEP_ALIVE, SEND_REPLACE);
     LinkViews::ProgressClose();
+    ChainEnd();
     tmUpload->SetEnabled(true);
     tmInLevelDet->SetEnabled(true);
 }
@@ -189,6 +193,7 @@ void TfmMain::DownloadUnit()
     tmInLevelDet->SetEnabled(false);
     ClearMeters();
     SetReplyTimeout(10000);
+    ChainStep();
     AckState = ACK_ERASE_FOR_DOWNLOAD;
     SendCode(MCS_CMD_FACTORY_RESET, SEND_APPEND);
     SetEnabled(false);
@@ -218,10 +223,13 @@ void TfmMain::DownloadNextRecord(int recordNo)
 
 void TfmMain::OnDownloadBlockReply(const BytePacket& payload)
 {
-    const int a = PayloadAt(payload, 0);
+    if (ReplyTooShort(payload, ReplySizes::BlockNumber))
+        return;
+    const int a = payload[0];
     // A block reply outside a running download changes nothing.
     if (DownloadRecordNo < 1 || DownloadRecordNo >= DownloadEndRecord)
         return;
+    ChainStep();
     if (a < DownloadBlockCount - 1) {
         const auto& record = UnitRecords[static_cast<std::size_t>(DownloadRecordNo - 1)];
         const std::size_t from = 51 + DownloadBlockSize * static_cast<std::size_t>(a);
@@ -241,6 +249,7 @@ void TfmMain::OnDownloadBlockReply(const BytePacket& payload)
 
 void TfmMain::FinishDownload()
 {
+    ChainEnd();
     LinkViews::ProgressClose();
     LinkViews::ProgressSetStatus(QString());
     SetEnabled(true);
@@ -279,6 +288,12 @@ void TfmMain::OpenPresetFile()
     RefreshAll();
     SuppressSend = false;
     PostLoadState = POST_LOAD_PENDING;
-    if (Linked)
+    if (Linked) {
+        // The window shows this load, not what the last transfer left in it.
+        LinkViews::ProgressSetStatus(GetSidText(QStringLiteral("SID_DOWNLOAD_PRESET")));
+        LinkViews::ProgressSetPosition(0);
+        LinkViews::ProgressSetMax(1);
+        ChainStep();
         LinkViews::ProgressShowModal();
+    }
 }

@@ -8,20 +8,30 @@
 #include "device/McsCodes.h"
 #include "device/SendMode.h"
 #include "platform/core/Exception.h"
+#include "platform/ui/TApplication.h"
 #include "ui/AckState.h"
 #include "ui/MainLinkViews.h"
+#include "ui/ReplySizes.h"
 
-namespace {
+#include <QTimer>
 
-// A reply shorter than the byte a handler reads is refused before anything is changed.
-std::uint8_t PayloadAt(const BytePacket& payload, std::size_t index)
+bool TfmMain::ReplyTooShort(const BytePacket& payload, std::size_t need)
 {
-    if (index >= payload.size())
-        throw vcl::ERangeError(QStringLiteral("Reply too short: byte %1 of %2").arg(index).arg(payload.size()));
-    return payload[index];
+    if (payload.size() >= need)
+        return false;
+    // Reported as the application reports any failure, but only after the reply's handling has
+    // returned: a message box must not hold the transport's delivery.
+    const QString text = QStringLiteral("Reply too short: byte %1 of %2").arg(need - 1).arg(payload.size());
+    QTimer::singleShot(0, this, [this, text] {
+        try {
+            throw vcl::ERangeError(text);
+        } catch (...) {
+            if (vcl::Application)
+                vcl::Application->HandleException(this);
+        }
+    });
+    return true;
 }
-
-} // namespace
 
 void TfmMain::SendCode(int code, int mode)
 {
@@ -48,12 +58,16 @@ void TfmMain::OnReplyFrame(const BytePacket& frame)
     case MCS_REPLY_ACK: {
         const int state = AckState;
         AckState = ACK_IDLE;
+        if (PostLoadState == POST_LOAD_PENDING)
+            ChainStep(); // a loaded preset's parameters are being taken
         switch (state) {
         case ACK_RECALL_PRESET:
+            ChainStep();
             SetReplyTimeout(5000);
             SendCode(MCS_CMD_READ_PROGRAM_BLOCK, 0, SEND_APPEND);
             break;
         case ACK_STORE_PRESET:
+            ChainStep();
             SetReplyTimeout(10000);
             SendCode(MCS_CMD_STORE_PRESET, CurPresetNo & 0xFF, SEND_APPEND);
             LinkViews::ProgressSetPosition(1);
@@ -63,22 +77,27 @@ void TfmMain::OnReplyFrame(const BytePacket& frame)
             LinkViews::ProgressSetPosition(LinkViews::ProgressMax());
             SendCode(MCS_CMD_KEEP_ALIVE, SEND_REPLACE);
             LinkViews::ProgressClose();
+            ChainEnd();
             tmInLevelDet->SetEnabled(true);
             break;
         case ACK_FACTORY_RESET:
         case ACK_REREAD:
+            ChainStep();
             SetReplyTimeout(5000);
             SendCode(MCS_CMD_READ_PRESET_FLAGS, SEND_APPEND);
             break;
         case ACK_SELECT_PRESET:
+            ChainStep();
             SetReplyTimeout(5000);
             SendCode(MCS_CMD_READ_PRESET_BLOCK, 0, SEND_APPEND);
             break;
         case ACK_ERASE_FOR_DOWNLOAD:
+            ChainStep();
             SendCommand(CM_MCS_WRITE_EEPROM(DeviceId, 1, 17, std::span(UnitFileInfo).subspan(1, 17)), SEND_APPEND, true);
             AckState = ACK_INFO_WRITTEN;
             break;
         case ACK_INFO_WRITTEN:
+            ChainStep();
             DownloadNextRecord(DownloadRecordNo);
             break;
         default: // ACK_IDLE, ACK_LOCK_PASSWORD and anything else: nothing waits
@@ -94,9 +113,13 @@ void TfmMain::OnReplyFrame(const BytePacket& frame)
         OnIdentityReply(payload);
         break;
     case MCS_REPLY_PRESET_NO:
-        OnCurrentPresetReply(PayloadAt(payload, 0));
+        if (!ReplyTooShort(payload, 1))
+            OnCurrentPresetReply(payload[0]);
         break;
     case MCS_REPLY_EEPROM_DATA:
+        if (ReplyTooShort(payload, ReplySizes::DeviceInfo))
+            break;
+        ChainStep();
         if (UnitControl)
             UnitControl->OnDeviceInfo(payload);
         UploadNextPreset(UploadPresetNo);
@@ -120,18 +143,47 @@ void TfmMain::OnReplyFrame(const BytePacket& frame)
         OnLockStatusReply(payload);
         break;
     case MCS_REPLY_PASSWORD_CHECK:
-        if (PayloadAt(payload, 0) == 0)
-            LinkViews::LockSetVerdict(PayloadAt(payload, 1));
+        // Only a verdict on the panel lock (byte 0 = 0) reads byte 1.
+        if (!ReplyTooShort(payload, 1) && payload[0] == 0 && !ReplyTooShort(payload, 2))
+            LinkViews::LockSetVerdict(payload[1]);
         break;
     case MCS_REPLY_LEVELS:
         OnLevelReply(payload);
         if (PostLoadState == POST_LOAD_PENDING) {
             PostLoadState = 0;
             SendCode(MCS_CMD_KEEP_ALIVE, SEND_REPLACE);
+            LinkViews::ProgressSetPosition(LinkViews::ProgressMax());
             LinkViews::ProgressClose();
+            ChainEnd();
         }
         break;
     default:
         break;
     }
+}
+
+// --- the stall watch of multi-step transfers ---
+
+void TfmMain::ChainStep()
+{
+    tmChainWatch->SetEnabled(false);
+    tmChainWatch->SetEnabled(true);
+}
+
+void TfmMain::ChainEnd()
+{
+    tmChainWatch->SetEnabled(false);
+}
+
+void TfmMain::tmChainWatchTimer(vcl::TObject*)
+{
+    tmChainWatch->SetEnabled(false);
+    LinkViews::ProgressClose();
+    if (!CommProc && !UsbProc && !NetProc)
+        return;
+    // No step for so long: the device no longer takes part, as when it stops answering.
+    Disconnect();
+    LinkViews::SearchSetProgressZero();
+    LinkViews::SearchOnLinkBroken();
+    LinkViews::SearchShowModal();
 }

@@ -9,6 +9,7 @@
 #include "transport/LTransportHost.h"
 #include "transport/LUsbProc.h"
 #include "transport/hid/TJvHidDeviceController.h"
+#include "ui/AckState.h"
 #include "ui/MainLinkViews.h"
 
 namespace {
@@ -68,6 +69,7 @@ void TfmMain::Disconnect()
     DropOpenTransport();
     if (network)
         ClientSocket.SetActive(false);
+    ForgetTransfer();
     // During the search a candidate is discarded without touching the window.
     if (LinkViews::SearchConnectResult() == 0)
         return;
@@ -84,6 +86,18 @@ void TfmMain::Disconnect()
     SetEnabled(true);
     tmInLevelDet->SetEnabled(false);
     ClearMeters();
+}
+
+void TfmMain::ForgetTransfer()
+{
+    AckState = ACK_IDLE;
+    UploadPresetNo = 0;
+    DownloadRecordNo = 0;
+    PostLoadState = 0;
+    ChainEnd();
+    tmLockPrompt->SetEnabled(false);
+    tmProcessShow->SetEnabled(false);
+    LinkViews::ProgressClose(); // also drops a display still waiting for tmProcessShow
 }
 
 void TfmMain::rzbMenuLinkClick(vcl::TObject*)

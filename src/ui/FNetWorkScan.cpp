@@ -8,6 +8,7 @@
 #include "platform/ui/TTimer.h"
 #include "ui/FMain.h"
 #include "ui/FProcess.h"
+#include "ui/MainLinkViews.h"
 #include "widgets/AdvProgressBar.h"
 
 #include <QHash>
@@ -23,12 +24,15 @@ constexpr unsigned NetWatchDogMs = 2000;
 constexpr unsigned ComWatchDogMs = 10000;
 
 
-// The number in a port name's characters 4 and 5 ("COM3" 3, "COM10" 10); a name of another form
-// sorts after every numbered one instead of stopping the search.
+// The number a port name ends in ("COM3" 3, "COM10" 10, "COM123" 123); a name without one sorts
+// after every numbered one instead of stopping the search.
 int PortNumber(const QString& name)
 {
+    int start = static_cast<int>(name.size());
+    while (start > 0 && name[start - 1].isDigit())
+        --start;
     bool ok = false;
-    const int n = name.mid(3, 2).toInt(&ok);
+    const int n = name.mid(start, 9).toInt(&ok);
     return ok ? n : INT_MAX;
 }
 
@@ -154,6 +158,9 @@ void TfmNetwork::btnOKClick(vcl::TObject* Sender)
 
 void TfmNetwork::StartScan()
 {
+    // A result left from an earlier search (a link since ended) must not end this one at once.
+    ConnectResult = 0;
+    tmConnect->SetEnabled(false);
     FixedCandidates = 0;
     SetButtonsEnabled(false);
     ScanCandidates();
@@ -226,6 +233,7 @@ void TfmNetwork::ScanCandidates()
     const int n = CandidateCount();
 
     if (n == 0) {
+        tmWatchDog->SetEnabled(false);
         pbScan->SetPosition(pbScan->Max());
         lblScan->SetCaption(DialogText("SID_NO_DEVICE"));
         lblDeviceID->SetCaption(QString());
@@ -264,8 +272,7 @@ void TfmNetwork::OnLinkBroken()
 {
     ConnectResult = 0;
     tmLinkBroken->SetEnabled(true);
-    if (fmProcess)
-        fmProcess->Close();
+    LinkViews::ProgressClose(); // also one still waiting for its delayed display
 }
 
 void TfmNetwork::tmRunUsbConnectTimer(vcl::TObject* Sender)
@@ -304,6 +311,8 @@ void TfmNetwork::tmConnectTimer(vcl::TObject* Sender)
     (void)Sender;
     tmConnect->SetEnabled(false);
     if (ConnectResult == 1) {
+        // Found: the watchdog must not move a search on that is over.
+        tmWatchDog->SetEnabled(false);
         Close();
         return;
     }
@@ -311,6 +320,7 @@ void TfmNetwork::tmConnectTimer(vcl::TObject* Sender)
         fmMain->Disconnect();
     const int n = CandidateCount();
     if (ScanIndex >= n) {
+        tmWatchDog->SetEnabled(false);
         SetButtonsEnabled(true);
         pbScan->SetPosition(pbScan->Max());
         lblScan->SetCaption(DialogText("SID_NO_DEVICE"));

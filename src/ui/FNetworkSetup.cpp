@@ -9,6 +9,8 @@
 #include "ui/FMain.h"
 #include "ui/FNetWorkScan.h"
 
+#include <algorithm>
+
 TfmNetworkSetup* fmNetworkSetup = nullptr;
 
 namespace {
@@ -126,8 +128,10 @@ void TfmNetworkSetup::bnSetClick(vcl::TObject* Sender)
     if (!fmMain)
         return;
     bool applied = false;
-    // An empty or garbled number is a conversion error, reported by the application.
-    const int id = vcl::StrToInt(edId->Text());
+    // An empty or unreadable number is as invalid as one out of range.
+    int id = 0;
+    if (!vcl::TryStrToInt(edId->Text(), id))
+        id = 0;
     if (id < 1 || id > MaxDialogId) {
         if (fmInformation) {
             if (auto* label = dynamic_cast<vcl::TLabel*>(fmInformation->FindComponent(QStringLiteral("lbMessage"))))
@@ -142,8 +146,13 @@ void TfmNetworkSetup::bnSetClick(vcl::TObject* Sender)
 
     if (!fmMain->IsLinked()) {
         std::uint32_t ip = 0;
-        for (int i = 0; i < 4; ++i)
-            ip = (ip << 8) | (static_cast<std::uint32_t>(vcl::StrToInt(edIp[i]->Text())) & 0xFF);
+        for (int i = 0; i < 4; ++i) {
+            // An empty octet is 0; one over 255 is taken as 255.
+            int octet = 0;
+            if (!vcl::TryStrToInt(edIp[i]->Text(), octet))
+                octet = 0;
+            ip = (ip << 8) | static_cast<std::uint32_t>(std::clamp(octet, 0, 255));
+        }
         fmMain->DeviceIp = ip;
         const QString text = IpText();
         fmMain->ClientSocket.SetActive(false);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <utility>
 
 DeviceEmulator::DeviceEmulator()
     : Levels(37, 0)
@@ -75,6 +76,15 @@ std::vector<EmulatorChunk> DeviceEmulator::Feed(const std::uint8_t* data, std::s
         BytePacket reply = Answer(request);
         if (reply.empty())
             continue;
+        if (ShortCode == request[5]) {
+            ShortCode = -1;
+            const std::size_t keep = std::min<std::size_t>(ShortBytes, reply[4] - 1u);
+            reply = ReplyFrame(reply[2], reply[5], BytePacket(reply.begin() + 6, reply.begin() + 6 + long(keep)));
+        }
+        if (std::exchange(Duplicate, false)) {
+            const BytePacket copy = reply;
+            reply.insert(reply.end(), copy.begin(), copy.end());
+        }
         reply.insert(reply.begin(), Inject.begin(), Inject.end());
         Inject.clear();
         if (Split.empty()) {
@@ -223,6 +233,13 @@ void DeviceEmulator::SetSplit(std::vector<std::size_t> sizes, unsigned gapMs)
     SplitGap = gapMs;
 }
 void DeviceEmulator::InjectBeforeNextReply(BytePacket bytes) { std::lock_guard l(M); Inject = std::move(bytes); }
+void DeviceEmulator::ShortenNextReplyTo(std::uint8_t command, std::size_t payloadBytes)
+{
+    std::lock_guard l(M);
+    ShortCode = command;
+    ShortBytes = payloadBytes;
+}
+void DeviceEmulator::DuplicateNextReply() { std::lock_guard l(M); Duplicate = true; }
 void DeviceEmulator::SetDeviceId(std::uint8_t id) { std::lock_guard l(M); Id = id; }
 void DeviceEmulator::SetIdentity(std::string text) { std::lock_guard l(M); Identity = std::move(text); }
 void DeviceEmulator::SetLocked(bool locked, std::string password)

@@ -37,6 +37,10 @@ public:
     void SetSplit(std::vector<std::size_t> sizes, unsigned gapMs); // cuts each reply into pieces
     void InjectBeforeNextReply(BytePacket bytes); // sent in the same piece as the next reply
     void SetDeviceId(std::uint8_t id);         // the address it answers to and signs with
+    // The next reply to `command` keeps only its first payloadBytes payload bytes (a short reply).
+    void ShortenNextReplyTo(std::uint8_t command, std::size_t payloadBytes);
+    // The next reply goes out twice in one piece (both copies of a resent request answered at once).
+    void DuplicateNextReply();
     void SetIdentity(std::string text);        // "ZQ9 V010"
     void SetLocked(bool locked, std::string password = "0000");
     void SetLevels(std::vector<std::uint8_t> payload); // 37 bytes
@@ -82,6 +86,9 @@ private:
     std::vector<std::size_t> Split;
     unsigned SplitGap { 0 };
     BytePacket Inject;
+    int ShortCode { -1 };
+    std::size_t ShortBytes { 0 };
+    bool Duplicate { false };
     std::uint8_t Id { 1 };
     std::string Identity { "ZQ9 V010" };
     bool Locked { false };

@@ -118,3 +118,37 @@ TEST(FDialogsLock, LockSetupSendsThePasswordThenDisconnects)
     EXPECT_FALSE(r.form->Online);
     EXPECT_FALSE(fmLockSetup->Visible());
 }
+
+TEST(FDialogsLock, CancelOnThePromptLeavesASearchThatCanFindTheDeviceAgain)
+{
+    DialogRig r;
+    fmNetwork = new TfmNetwork(&r.app);
+    r.emu.SetLocked(true, "AB12");
+    ModalAnswer prompt(fmLockPassWord, [&](vcl::TForm&) { fmLockPassWord->bnCancel->Click(); });
+    r.form->rzbMenuLink->Click(); // the search runs until it finds the device and closes
+    ASSERT_TRUE(SpinUntil([&] { return prompt.Count == 1 && r.form->NetProc == nullptr; }));
+    EXPECT_FALSE(r.form->Online);
+    EXPECT_EQ(fmNetwork->ConnectResult, 0) << "nothing is connected";
+    EXPECT_TRUE(r.form->rzbMenuLink->Enabled());
+
+    // The next search meets a device that does not answer at first: it must say so and stay open,
+    // not close as if it had found one; started again, it finds the device, now unlocked.
+    r.emu.SetLocked(false);
+    r.emu.SetSilent(true);
+    bool sawNoDevice = false;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (!sawNoDevice && fmNetwork->Modal() && fmNetwork->btnOK->Enabled()
+            && fmNetwork->lblScan->Caption() == DialogText("SID_NO_DEVICE")) {
+            sawNoDevice = true;
+            r.emu.SetSilent(false);
+            fmNetwork->btnOK->Click();
+        }
+    });
+    user.start(5);
+    r.form->rzbMenuLink->Click();
+    EXPECT_TRUE(sawNoDevice);
+    ASSERT_TRUE(SpinUntil([&] { return r.form->Online && r.form->tmInLevelDet->Enabled(); }));
+    EXPECT_EQ(prompt.Count, 1);
+    EXPECT_TRUE(r.form->rzbMenuLink->Enabled());
+}

@@ -186,3 +186,56 @@ TEST(FMainConnect, LinkButtonWhileOnlineDisconnectsThreeHundredMsLater)
     EXPECT_TRUE(r.form->rzbMenuLink->Enabled());
     EXPECT_FALSE(r.form->LinkButtonDown());
 }
+
+TEST(FMainConnect, AShortReplyToAnyUploadRequestEndsInALostLinkAndTheSearchComesBack)
+{
+    const struct
+    {
+        std::uint8_t request;
+        std::size_t keep; // payload bytes left in the reply
+    } cases[] = { { 0x2C, 0 }, { 0x22, 0 }, { 0x14, 0 }, { 0x29, 1 }, { 0x27, 10 } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.request));
+        Rig r(true);
+        std::vector<QString> boxes;
+        vcl::TMessageBoxSeam seam([&](const vcl::TMessageBoxRequest& m) { return boxes.push_back(m.Text), vcl::IDOK; });
+        int searchShown = 0;
+        ModalAnswer search(fmNetwork, [&](vcl::TForm& f) {
+            ++searchShown;
+            f.SetModalResult(vcl::mrCancel);
+        });
+        ModalAnswer progress(fmProcess, [](vcl::TForm&) {});
+        r.form->tmChainWatch->SetInterval(1500); // the test's own clock for a stalled transfer
+        r.emu.ShortenNextReplyTo(c.request, c.keep);
+        r.form->ConnectNet();
+        ASSERT_TRUE(SpinUntil([&] { return searchShown == 1; }));
+        EXPECT_EQ(boxes.size(), 1u) << "the short reply is reported";
+        EXPECT_FALSE(r.form->Linked);
+        EXPECT_EQ(r.form->NetProc, nullptr);
+        EXPECT_FALSE(fmProcess->Visible()) << "no progress window is left waiting";
+        EXPECT_TRUE(r.form->rzbMenuLink->Enabled());
+        EXPECT_EQ(r.form->lbShowIp->Caption(), QStringLiteral("Disconnected"));
+    }
+}
+
+TEST(FMainConnect, ALateNoticeOfAClosedTransportLeavesTheNextLinkAlone)
+{
+    Rig r;
+    ASSERT_TRUE(r.ConnectAndUpload());
+    const std::uint32_t first = r.form->OpenTransportSource();
+    ASSERT_NE(first, 0u);
+    r.form->Disconnect();
+    r.form->PrepareNetwork();
+    ASSERT_TRUE(SpinUntil([&] { return r.server.HasClient() && r.form->ClientSocket.Connected(); }));
+    ASSERT_TRUE(r.ConnectAndUpload());
+    ASSERT_NE(r.form->OpenTransportSource(), first);
+
+    r.form->TransportHost()->PostCommEventFrom(first, COMM_NO_REPLY, 1);
+    r.form->TransportHost()->PostCommEventFrom(first, COMM_STOP_TIMEOUT, 0);
+    TestTransportHost::Spin(100);
+    EXPECT_TRUE(r.form->Online);
+    EXPECT_NE(r.form->NetProc, nullptr);
+
+    r.form->TransportHost()->PostCommEventFrom(r.form->OpenTransportSource(), COMM_NO_REPLY, 1);
+    EXPECT_TRUE(SpinUntil([&] { return !r.form->Linked && r.form->NetProc == nullptr; })) << "the open one's notice counts";
+}

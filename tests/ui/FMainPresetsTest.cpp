@@ -3,6 +3,7 @@
 #include "FMainConnectTestRig.h"
 
 #include "device/PresetFiles.h"
+#include "transport/LTransportHost.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -84,15 +85,73 @@ TEST(FMainPresets, StoreSendsNameThenStoreThenKeepAliveAndRecallReadsFifteenBloc
     EXPECT_TRUE(r.form->tmInLevelDet->Enabled());
 }
 
-TEST(FMainPresets, StoreAndRecallWhileNotLinkedOnlySetTheirState)
+TEST(FMainPresets, StoreOrRecallTriedOfflineDoesNothingNowNorOnTheNextConnection)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(TfmMain&)> act;
+    } cases[] = {
+        { "store", [](TfmMain& f) { f.StorePreset(0, QStringLiteral("x")); } },
+        { "recall", [](TfmMain& f) { f.RecallPreset(1); } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig r;
+        c.act(*r.form);
+        EXPECT_EQ(r.form->AckState, ACK_IDLE);
+        EXPECT_FALSE(fmProcess->Visible());
+        EXPECT_EQ(r.emu.RequestCount(), 0u);
+        // The upload's closing keep-alive is acknowledged: no step of the offline attempt may run on it.
+        ASSERT_TRUE(r.ConnectAndUpload());
+        EXPECT_EQ(r.emu.CountOf(0x21), 0u) << "nothing stored";
+        EXPECT_EQ(r.emu.CountOf(0x27), 15u) << "no program read beyond the upload";
+        EXPECT_EQ(r.form->AckState, ACK_IDLE);
+    }
+}
+
+TEST(FMainPresets, AWholeUnitDownloadCutByALostLinkDoesNotGoOnWithTheNextDevice)
 {
     Rig r;
-    r.form->StorePreset(0, QStringLiteral("x"));
-    EXPECT_EQ(r.form->AckState, ACK_STORE_PRESET);
-    r.form->RecallPreset(1);
-    EXPECT_EQ(r.form->AckState, ACK_RECALL_PRESET);
+    QTemporaryDir dir;
+    ASSERT_TRUE(r.ConnectAndUpload());
+    // A file with one used record, as the system writes it.
+    BytePacket file(FILE_IDENTITY.begin(), FILE_IDENTITY.end());
+    file.insert(file.end(), 18, 0xA5);
+    for (std::size_t k = 0; k < 30; ++k) {
+        if (k == 3) {
+            file.push_back(4);
+            file.push_back(0xFF);
+            file.insert(file.end(), 716, 0x11);
+        } else {
+            file.insert(file.end(), 718, 0x64);
+        }
+        file.push_back(0x0D);
+        file.push_back(0x0A);
+    }
+    const std::string path = dir.filePath(QStringLiteral("unit.unt")).toStdString();
+    ASSERT_TRUE(WriteFileBytes(path, file));
+    vcl::TFileDialogSeam open([&](const vcl::TFileDialogRequest&) -> std::optional<QString> { return QString::fromStdString(path); });
+
+    r.emu.SetSilent(true); // the erase request goes unanswered
+    r.form->DownloadUnit();
+    ASSERT_TRUE(r.emu.WaitForRequests(1, 10000));
+    EXPECT_EQ(r.form->AckState, ACK_ERASE_FOR_DOWNLOAD);
+    // The device is lost: the transport's report tears the link down.
+    r.form->TransportHost()->PostCommEventFrom(r.form->OpenTransportSource(), COMM_NO_REPLY, 1);
+    ASSERT_TRUE(SpinUntil([&] { return r.form->NetProc == nullptr; }));
+    EXPECT_TRUE(r.form->Enabled());
     EXPECT_FALSE(fmProcess->Visible());
-    EXPECT_EQ(r.emu.RequestCount(), 0u);
+
+    r.emu.SetSilent(false);
+    r.emu.ClearRecords();
+    r.form->PrepareNetwork();
+    ASSERT_TRUE(SpinUntil([&] { return r.server.HasClient() && r.form->ClientSocket.Connected(); }));
+    ASSERT_TRUE(r.ConnectAndUpload());
+    for (std::uint8_t code : { 0x1A, 0x25, 0x04 })
+        EXPECT_EQ(r.emu.CountOf(code), 0u) << "code " << int(code);
+    EXPECT_EQ(r.form->AckState, ACK_IDLE);
+    EXPECT_TRUE(r.form->Online);
 }
 
 TEST(FMainPresets, WholeUnitUploadWritesTheStoredPresetsAndDownloadSendsThemBack)
@@ -354,4 +413,26 @@ TEST(FMainPresets, OpenPresetFileLoadsAGoodFileAndRefusesAWrongSizedOrForeignOne
     EXPECT_EQ(r.form->PostLoadState, POST_LOAD_PENDING);
     EXPECT_FALSE(r.form->SuppressSend);
     EXPECT_FALSE(fmProcess->Visible()) << "no progress display without a device";
+}
+
+TEST(FMainPresets, APresetFileLoadedOnlineShowsItsOwnProgressUntilTheDeviceTookIt)
+{
+    Rig r;
+    QTemporaryDir dir;
+    ASSERT_TRUE(r.ConnectAndUpload());
+    StoreWithProgram(r, 1, "Before", 3); // leaves the progress window at its full position
+    const std::string path = dir.filePath(QStringLiteral("p.prs")).toStdString();
+    ASSERT_TRUE(WriteFileBytes(path, PresetFileOf(*r.unit)));
+    vcl::TFileDialogSeam files([&](const vcl::TFileDialogRequest&) -> std::optional<QString> { return QString::fromStdString(path); });
+    QString status;
+    int position = -1;
+    ModalAnswer progress(fmProcess, [&](vcl::TForm&) {
+        status = fmProcess->StatusText();
+        position = fmProcess->BarPosition();
+    });
+    r.form->OpenPresetFile(); // returns when the first level reply after the load closed the window
+    EXPECT_EQ(status, r.form->GetSidText(QStringLiteral("SID_DOWNLOAD_PRESET")));
+    EXPECT_EQ(position, 0);
+    EXPECT_EQ(r.form->PostLoadState, 0);
+    EXPECT_FALSE(fmProcess->Visible());
 }

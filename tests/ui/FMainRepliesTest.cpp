@@ -103,24 +103,64 @@ TEST(FMainReplies, PasswordVerdictOnlyForThePanelLock)
     EXPECT_EQ(LinkViews::LockVerdict(), 0);
 }
 
-TEST(FMainReplies, ShortRepliesFailBeforeChangingOrSendingAnything)
+TEST(FMainReplies, ShortRepliesAreDroppedWholeAndReportedOnceTheirHandlingReturned)
 {
     Rig r;
     Idle(r);
+    std::vector<QString> boxes;
+    vcl::TMessageBoxSeam seam([&](const vcl::TMessageBoxRequest& m) { return boxes.push_back(m.Text), vcl::IDOK; });
     const int preset = r.form->CurPresetNo;
-    EXPECT_THROW(Feed(r, 1, MCS_REPLY_LOCK_STATUS, { 0, 0, 0, 0, 0 }), vcl::ERangeError);
-    EXPECT_THROW(Feed(r, 1, MCS_REPLY_PRESET_NO), vcl::ERangeError);
-    EXPECT_THROW(Feed(r, 1, MCS_REPLY_PASSWORD_CHECK, { 0 }), vcl::ERangeError);
+    const struct
+    {
+        std::uint8_t code;
+        BytePacket payload;
+    } shortReplies[] = {
+        { MCS_REPLY_LOCK_STATUS, { 0, 0, 0, 0, 0 } },
+        { MCS_REPLY_PRESET_NO, {} },
+        { MCS_REPLY_PASSWORD_CHECK, { 0 } },
+        { MCS_REPLY_PRESET_FLAGS, BytePacket(29, 0xFF) },
+        { MCS_REPLY_PRESET_NAME, { 3, 'A' } },
+        { MCS_REPLY_PROGRAM_BLOCK, BytePacket(50, 0) },
+        { MCS_REPLY_EEPROM_DATA, BytePacket(17, 0) },
+    };
+    for (const auto& c : shortReplies) {
+        SCOPED_TRACE(int(c.code));
+        EXPECT_NO_THROW(Feed(r, 1, c.code, c.payload));
+        EXPECT_TRUE(boxes.empty()) << "no message inside the reply's handling";
+    }
+    ASSERT_TRUE(SpinUntil([&] { return boxes.size() == std::size(shortReplies); }));
+    EXPECT_TRUE(boxes.front().startsWith(QStringLiteral("Reply too short"))) << boxes.front().toStdString();
     EXPECT_EQ(r.form->CurPresetNo, preset);
     EXPECT_EQ(r.form->AckState, ACK_IDLE);
-    // Through the window's message dispatch the error is reported, not thrown through the event loop.
-    int boxes = 0;
-    vcl::TMessageBoxSeam seam([&](const vcl::TMessageBoxRequest&) { return ++boxes, vcl::IDOK; });
+    EXPECT_FALSE(r.unit->IsPresetUsed(0)) << "short flags are not taken";
+    TestTransportHost::Spin(100);
+    EXPECT_EQ(r.emu.RequestCount(), 0u) << "no step followed a dropped reply";
+
+    // Delivered by the transport: the transport goes on with the next request.
     r.emu.InjectBeforeNextReply(DeviceEmulator::ReplyFrame(1, MCS_REPLY_PRESET_NAME, {}));
     r.form->SendCommand(CM_MCS_CMD(1, 0x12), SEND_APPEND, true);
-    ASSERT_TRUE(SpinUntil([&] { return boxes == 1; }));
-    TestTransportHost::Spin(100);
-    EXPECT_EQ(r.emu.RequestCount(), 1u);
+    r.form->SendCommand(CM_MCS_CMD(1, 0x35, 1), SEND_APPEND, true);
+    ASSERT_TRUE(SpinUntil([&] { return boxes.size() == std::size(shortReplies) + 1; }));
+    ASSERT_TRUE(r.Quiet());
+    EXPECT_EQ(Codes(r.emu.Requests()), (std::vector<std::uint8_t> { 0x12, 0x35 }));
+}
+
+TEST(FMainReplies, BothCopiesOfAResentRequestAnsweredInOneReadLoseNoQueuedCommand)
+{
+    Rig r;
+    Idle(r);
+    r.form->SetReplyTimeout(60000);
+    r.emu.SetReplyDelay(100); // the commands below are queued behind the first
+    r.emu.DuplicateNextReply();
+    r.form->SendCommand(CM_MCS_CMD(1, 0x12), SEND_APPEND, true);
+    r.form->SendCommand(CM_MCS_CMD(1, 0x3B, 2, 3), SEND_APPEND, true);
+    r.form->SendCommand(CM_MCS_CMD(1, 0x3B, 3, 0), SEND_APPEND, true);
+    ASSERT_TRUE(SpinUntil([&] { return r.emu.RequestCount() >= 3; }));
+    ASSERT_TRUE(r.Quiet());
+    const auto sent = r.emu.Requests();
+    ASSERT_EQ(Codes(sent), (std::vector<std::uint8_t> { 0x12, 0x3B, 0x3B }));
+    EXPECT_EQ(sent[1][6], 2);
+    EXPECT_EQ(sent[2][6], 3);
 }
 
 TEST(FMainReplies, NameAndBlockRepliesAtTheEndMoveToTheNextStep)

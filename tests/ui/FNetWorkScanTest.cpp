@@ -105,9 +105,9 @@ TEST(FNetWorkScan, PortsAreOrderedByTheirNumber)
     TfmNetwork::SortPortNames(names);
     EXPECT_EQ(names, (QStringList { "COM1", "COM3", "COM4", "COM10" }));
     // A name of another form neither stops the search nor takes the place of a numbered port.
-    QStringList odd { "ttyX", "COM12", "COM2" };
+    QStringList odd { "ttyX", "COM123", "COM12", "COM2" };
     TfmNetwork::SortPortNames(odd);
-    EXPECT_EQ(odd, (QStringList { "COM2", "COM12", "ttyX" }));
+    EXPECT_EQ(odd, (QStringList { "COM2", "COM12", "COM123", "ttyX" }));
 }
 
 TEST(FNetWorkScan, CandidatesAreTheUsbDeviceOrTheAddressThenEveryPortInOrder)
@@ -193,6 +193,15 @@ TEST(FNetWorkScan, APortThatCannotBeOpenedShowsLinkBrokenAndTheWatchdogMovesOn)
     fmNetwork->tmWatchDogTimer(nullptr);
     fmNetwork->tmConnectTimer(nullptr);
     EXPECT_EQ(fmNetwork->lblScan->Caption(), Sid("SID_NO_DEVICE"));
+    EXPECT_FALSE(fmNetwork->tmWatchDog->Enabled()) << "a search that ended watches nothing";
+
+    // A port name without a number is a port that cannot be opened, not an error.
+    fmNetwork->lblScan->SetCaption(QString());
+    fmMain->ComPortName = QStringLiteral("COMX");
+    EXPECT_NO_THROW(fmMain->ConnectCom());
+    EXPECT_EQ(fmMain->CommProc, nullptr);
+    EXPECT_TRUE(SpinUntil([] { return fmNetwork->lblScan->Caption() == Sid("SID_LINK_BROKEN"); }, 2000));
+    fmNetwork->tmWatchDog->SetEnabled(false);
 }
 
 TEST(FNetWorkScan, DemoClosesTheSearchWithTheLinkButtonEnabledAndNothingOpen)
@@ -244,10 +253,13 @@ TEST(FNetWorkScan, FindsTheDeviceAtTheNetworkAddressOverLoopback)
     fmMain->ClientSocket.SetPort(server.Port());
     fmMain->DeviceIp = 0x7F000001;
 
+    fmNetwork->ConnectResult = 1; // left from an earlier link: the new search starts afresh
     fmNetwork->btnOKClick(nullptr); // activates the client socket, then searches
+    EXPECT_EQ(fmNetwork->ConnectResult, 0);
     EXPECT_EQ(fmNetwork->lblDeviceID->Caption(), QStringLiteral("1/1"));
     RunSearchModal(20000);
     EXPECT_EQ(fmNetwork->ConnectResult, 1);
+    EXPECT_FALSE(fmNetwork->tmWatchDog->Enabled()) << "found: the watchdog no longer moves the search on";
     EXPECT_TRUE(SpinUntil([] { return fmMain->Online; }, 5000));
     EXPECT_NE(fmMain->NetProc, nullptr);
     EXPECT_GE(emu.CountOf(0x13), 1u);

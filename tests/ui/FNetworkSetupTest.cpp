@@ -81,6 +81,7 @@ TEST(FNetworkSetup, SetAppliesAnIdFromOneTo250AndTheAddressWhileOffline)
     const Case cases[] = {
         { "1", false, 1, 0, false, true },    { "250", false, 250, 0, false, true },
         { "251", false, 7, 1, false, true },  { "0", false, 7, 1, false, true },
+        { "", false, 7, 1, false, true },
         { "250", true, 250, 0, false, false }, { "251", true, 7, 1, true, false },
     };
     for (const Case& c : cases) {
@@ -109,7 +110,7 @@ TEST(FNetworkSetup, SetAppliesAnIdFromOneTo250AndTheAddressWhileOffline)
     }
 }
 
-TEST(FNetworkSetup, LeavingOrEnterCorrectsEntriesAndSetUsesTheLow8BitsOfAnOctet)
+TEST(FNetworkSetup, LeavingOrEnterCorrectsEntriesAndSetClampsOrFillsAnOctet)
 {
     SetupRig r;
     r.Show("300", { "127", "0", "300", "9" });
@@ -127,9 +128,10 @@ TEST(FNetworkSetup, LeavingOrEnterCorrectsEntriesAndSetUsesTheLow8BitsOfAnOctet)
     fmNetworkSetup->edIdKeyPress(id, letter);
     EXPECT_EQ(letter, 0); // digits only
 
-    // Set before the octet edit was left: 300 goes out as 44.
-    fmNetworkSetup->bnSetClick(nullptr);
-    EXPECT_EQ(fmMain->DeviceIp, 0x7F002C09u);
+    // Set before the octet edits were left: 300 is taken as 255, an empty octet as 0.
+    fmNetworkSetup->edIp[1]->SetText(QString());
+    fmNetworkSetup->bnSet->Click();
+    EXPECT_EQ(fmMain->DeviceIp, 0x7F00FF09u);
     EXPECT_EQ(fmMain->GetDeviceId(), 1);
 
     r.Show("1", { "127", "0", "300", "9" });
