@@ -101,10 +101,12 @@ TEST_F(UsbPath, ConnectRequestIsOneOutputReportAndRepliesArriveAsFrames)
 {
     fakehid::Device* fake = PlugEmulated();
     ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed() != nullptr; }, 30000));
+    // Replies reach only a read handle already open, as on a hidraw node: wait for the read thread's.
+    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed()->HidOverlappedRead() >= 0; }, 30000));
     usb = std::make_unique<LUsbProc>(hostPtr.get());
     ASSERT_TRUE(usb->Open());
     // A loaded machine must not turn a slow reply into a resend: this test counts writes.
-    usb->SetTimeout(10000);
+    usb->SetTimeout(30000);
 
     const BytePacket link = DeviceEmulator::RequestFrame(1, LinkRequest);
     usb->SendQueued(link, SEND_APPEND);
