@@ -1,8 +1,11 @@
 #include "plot/iComponent.h"
 
 #include "plot/iGPCanvas.h"
+#include "plot/iGPPropertyList.h"
 #include "plot/iGPText.h"
 #include "plot/iUpdateClock.h"
+
+#include "platform/core/TStringList.h"
 
 #include <QWidget>
 
@@ -306,4 +309,39 @@ void TiComponent::KeyPress(char16_t& Key)
 {
     TCustomControl::KeyPress(Key);
     RelayUser([&] { iKeyPress(Key); });
+}
+
+void TiComponent::SavePropertiesToFile(const QString& FileName)
+{
+    try {
+        TStringList exclude;
+        exclude.Add(QStringLiteral("Name"));
+        if (!FOptionSaveAllProperties)
+            for (const char* name : { "Left", "Top", "Width", "Height", "Align", "Cursor", "ShowHint", "Tag", "Visible",
+                                      "Enabled", "Hint", "HelpContext" })
+                exclude.Add(QString::fromLatin1(name));
+        TStringList lines;
+        lines.Add(QStringLiteral("File Type = ") + ClassName());
+        iSaveObjectToStringList(this, QString(), &lines, false, &exclude);
+        lines.SaveToFile(FileName);
+    } catch (const Exception& e) {
+        throw Exception(QStringLiteral("Error Saving Properties - ") + e.Message());
+    }
+}
+
+void TiComponent::LoadPropertiesFromFile(const QString& FileName)
+{
+    try {
+        TStringList lines;
+        lines.LoadFromFile(FileName);
+        BeginUpdate();
+        struct End
+        {
+            TiComponent* self;
+            ~End() { self->EndUpdate(); }
+        } end { this };
+        iLoadObjectFromStringList(this, QString(), &lines);
+    } catch (const Exception& e) {
+        throw Exception(QStringLiteral("Error Loading Properties - ") + e.Message());
+    }
 }

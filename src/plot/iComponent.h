@@ -17,6 +17,7 @@ class TiComponent : public vcl::TCustomControl, public IiUpdateClient
 public:
     explicit TiComponent(vcl::TComponent* AOwner);
     ~TiComponent() override;
+    const vcl::TPropertyTable* PublishedProperties() const override;
 
     // --- published ---
     bool OptionSaveAllProperties() const { return FOptionSaveAllProperties; }
@@ -60,6 +61,12 @@ public:
     virtual void EndUpdate();
     virtual void Lock() = 0;
     virtual void Unlock() = 0;
+    // The published properties as property lines after "File Type = <class>"; without
+    // OptionSaveAllProperties the common control properties stay out. Failures raise
+    // "Error Saving Properties - <reason>".
+    virtual void SavePropertiesToFile(const QString& FileName);
+    // Applies a properties file inside one update block; failures raise "Error Loading Properties - <reason>".
+    virtual void LoadPropertiesFromFile(const QString& FileName);
 
     // Repaints at once: clears the pending flag, notes the time and invalidates the window.
     void InvalidateNow();

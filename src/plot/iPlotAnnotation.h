@@ -15,6 +15,7 @@ public:
     TiPlotAnnotation(vcl::TWinControl* AOwner, vcl::TNotifyEvent AOnChange, vcl::TNotifyEvent AOnInsert,
                      vcl::TNotifyEvent AOnRemove, vcl::TNotifyEvent AOnRename);
     ~TiPlotAnnotation() override;
+    const vcl::TPropertyTable* PublishedProperties() const override;
 
     vcl::TBrushStyle BrushStyle() const { return FBrushStyle; }
     void SetBrushStyle(vcl::TBrushStyle Value);

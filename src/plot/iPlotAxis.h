@@ -14,6 +14,7 @@ public:
     TiPlotAxis(vcl::TWinControl* AOwner, vcl::TNotifyEvent AOnChange, vcl::TNotifyEvent AOnInsert,
                vcl::TNotifyEvent AOnRemove, vcl::TNotifyEvent AOnRename);
     ~TiPlotAxis() override;
+    const vcl::TPropertyTable* PublishedProperties() const override;
 
     double Min() const { return FMin; }
     // Clamped to -1e300..1e300.

@@ -16,6 +16,7 @@ class TiPlotChannelCustom : public TiPlotManagerObject
 {
 public:
     using TiPlotManagerObject::TiPlotManagerObject;
+    const vcl::TPropertyTable* PublishedProperties() const override;
 
     const QString& TitleText() const { return FTitleText; }
     void SetTitleText(const QString& Value) { SetStringProperty(Value, FTitleText, &TiPlotObject::DoChange); }

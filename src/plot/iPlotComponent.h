@@ -20,6 +20,7 @@ class TiPlotComponent : public TiCustomComponent, public IiPlotObjectHost
 public:
     explicit TiPlotComponent(vcl::TComponent* AOwner);
     ~TiPlotComponent() override;
+    const vcl::TPropertyTable* PublishedProperties() const override;
 
     TiPlotMasterManager* Master() const { return FMaster.get(); }
     TiPlotObjectManager* GetObjectManager() const { return FMaster->ObjectManager(); }

@@ -10,6 +10,7 @@ class TiPlotDataCursor : public TiPlotManagerObject
 public:
     TiPlotDataCursor(vcl::TWinControl* AOwner, vcl::TNotifyEvent AOnChange, vcl::TNotifyEvent AOnInsert,
                      vcl::TNotifyEvent AOnRemove, vcl::TNotifyEvent AOnRename);
+    const vcl::TPropertyTable* PublishedProperties() const override;
 
     const QString& ChannelName() const { return FChannelName; }
     void SetChannelName(const QString& Value) { SetStringProperty(Value, FChannelName, &TiPlotObject::DoChange); }

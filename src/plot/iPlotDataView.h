@@ -7,6 +7,7 @@ class TiPlotDataView : public TiPlotLayoutObject
 {
 public:
     using TiPlotLayoutObject::TiPlotLayoutObject;
+    const vcl::TPropertyTable* PublishedProperties() const override;
 
     // "<ALL>" in any letter case stands for every axis of the kind.
     const QString& GridXAxisName() const { return FGridXAxisName; }

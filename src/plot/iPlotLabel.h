@@ -14,6 +14,7 @@ public:
     TiPlotLabel(vcl::TWinControl* AOwner, vcl::TNotifyEvent AOnChange, vcl::TNotifyEvent AOnInsert,
                 vcl::TNotifyEvent AOnRemove, vcl::TNotifyEvent AOnRename);
     ~TiPlotLabel() override;
+    const vcl::TPropertyTable* PublishedProperties() const override;
 
     const QString& Caption() const { return FCaption; }
     void SetCaption(const QString& Value) { SetStringProperty(Value, FCaption, &TiPlotObject::DoChange); }

@@ -7,6 +7,7 @@ class TiPlotLimit : public TiPlotManagerObject
 {
 public:
     using TiPlotManagerObject::TiPlotManagerObject;
+    const vcl::TPropertyTable* PublishedProperties() const override;
 
     const QString& XAxisName() const { return FXAxisName; }
     void SetXAxisName(const QString& Value) { SetStringProperty(Value, FXAxisName, &TiPlotObject::DoChange); }

@@ -71,6 +71,7 @@ public:
 class TiPlotObject : public vcl::TPersistent
 {
 public:
+    const vcl::TPropertyTable* PublishedProperties() const override;
     // Stores the owner and callbacks; the object is announced afterwards by NotifyInsert.
     TiPlotObject(vcl::TWinControl* AOwner, vcl::TNotifyEvent AOnChange, vcl::TNotifyEvent AOnInsert,
                  vcl::TNotifyEvent AOnRemove, vcl::TNotifyEvent AOnRename);
@@ -205,6 +206,7 @@ class TiPlotLayoutObject : public TiPlotManagerObject
 {
 public:
     using TiPlotManagerObject::TiPlotManagerObject;
+    const vcl::TPropertyTable* PublishedProperties() const override;
 
     // --- published ---
     bool Horizontal() const { return FHorizontal; }

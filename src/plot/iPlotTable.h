@@ -13,4 +13,5 @@ public:
     {
         FHorizontal = false;
     }
+    const vcl::TPropertyTable* PublishedProperties() const override;
 };

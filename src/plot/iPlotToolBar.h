@@ -13,4 +13,5 @@ public:
     {
         FHorizontal = true;
     }
+    const vcl::TPropertyTable* PublishedProperties() const override;
 };

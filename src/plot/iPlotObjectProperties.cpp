@@ -1,0 +1,207 @@
+// The published properties of the plot objects, in declaration order: what property lists and form
+// streams save and load.
+
+#include "plot/iPlotAnnotation.h"
+#include "plot/iPlotAxis.h"
+#include "plot/iPlotChannel.h"
+#include "plot/iPlotDataCursor.h"
+#include "plot/iPlotDataView.h"
+#include "plot/iPlotLabel.h"
+#include "plot/iPlotLegend.h"
+#include "plot/iPlotLimit.h"
+#include "plot/iPlotTable.h"
+#include "plot/iPlotToolBar.h"
+
+#include "platform/core/PublishedProperties.h"
+
+using namespace vcl;
+
+#define ZQ9_ELEMENTS_ALIGNMENT { "iahCenter", "iahLeft", "iahRight" }
+#define ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL { "ipriDataView", "ipriChannel", "ipriAuto" }
+
+const TPropertyTable* TiPlotObject::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotObject>(QStringLiteral("TiPlotObject"), TPersistent::PublishedProperties())
+            .String(QStringLiteral("Name"), &TiPlotObject::Name, &TiPlotObject::SetName)
+            .Boolean(QStringLiteral("Visible"), &TiPlotObject::Visible, &TiPlotObject::SetVisible).Default(true)
+            .Boolean(QStringLiteral("Enabled"), &TiPlotObject::Enabled, &TiPlotObject::SetEnabled).Default(true)
+            .Integer(QStringLiteral("Layer"), &TiPlotObject::Layer, &TiPlotObject::SetLayer).Default(100)
+            .Boolean(QStringLiteral("PopupEnabled"), &TiPlotObject::PopupEnabled, &TiPlotObject::SetPopupEnabled)
+            .Default(true)
+            .Boolean(QStringLiteral("CanFocus"), &TiPlotObject::CanFocus, &TiPlotObject::SetCanFocus).Default(true)
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotLayoutObject::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotLayoutObject>(QStringLiteral("TiPlotLayoutObject"),
+                                                  TiPlotObject::PublishedProperties())
+            .Boolean(QStringLiteral("Horizontal"), &TiPlotLayoutObject::Horizontal, &TiPlotLayoutObject::SetHorizontal)
+            .Integer(QStringLiteral("ZOrder"), &TiPlotLayoutObject::ZOrder, &TiPlotLayoutObject::SetZOrder)
+            .Float(QStringLiteral("StartPercent"), &TiPlotLayoutObject::StartPercent,
+                   &TiPlotLayoutObject::SetStartPercent)
+            .Float(QStringLiteral("StopPercent"), &TiPlotLayoutObject::StopPercent, &TiPlotLayoutObject::SetStopPercent)
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotAxis::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotAxis>(QStringLiteral("TiPlotAxis"), TiPlotLayoutObject::PublishedProperties())
+            .Boolean(QStringLiteral("ForceStacking"), &TiPlotAxis::ForceStacking, &TiPlotAxis::SetForceStacking)
+            .Default(false)
+            .Float(QStringLiteral("Min"), &TiPlotAxis::Min, &TiPlotAxis::SetMin)
+            .Float(QStringLiteral("Span"), &TiPlotAxis::Span, &TiPlotAxis::SetSpan)
+            .Boolean(QStringLiteral("ReverseScale"), &TiPlotAxis::ReverseScale, &TiPlotAxis::SetReverseScale)
+            .Default(false)
+            .Boolean(QStringLiteral("LabelsVisible"), &TiPlotAxis::LabelsVisible, &TiPlotAxis::SetLabelsVisible)
+            .Default(true)
+            .Object(QStringLiteral("LabelsFont"), &TiPlotAxis::LabelsFont)
+            .String(QStringLiteral("Title"), &TiPlotAxis::Title, &TiPlotAxis::SetTitle)
+            .Boolean(QStringLiteral("TitleShow"), &TiPlotAxis::TitleShow, &TiPlotAxis::SetTitleShow).Default(false)
+            .Object(QStringLiteral("TitleFont"), &TiPlotAxis::TitleFont)
+            .Color(QStringLiteral("ScaleLinesColor"), &TiPlotAxis::ScaleLinesColor, &TiPlotAxis::SetScaleLinesColor)
+            .Default(clWhite)
+            .Boolean(QStringLiteral("GridLinesVisible"), &TiPlotAxis::GridLinesVisible,
+                     &TiPlotAxis::SetGridLinesVisible)
+            .Default(true)
+            .Boolean(QStringLiteral("TrackingEnabled"), &TiPlotAxis::TrackingEnabled, &TiPlotAxis::SetTrackingEnabled)
+            .Default(true)
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotChannelCustom::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotChannelCustom>(QStringLiteral("TiPlotChannelCustom"),
+                                                   TiPlotObject::PublishedProperties())
+            .String(QStringLiteral("TitleText"), &TiPlotChannelCustom::TitleText, &TiPlotChannelCustom::SetTitleText)
+            .Boolean(QStringLiteral("VisibleInLegend"), &TiPlotChannelCustom::VisibleInLegend,
+                     &TiPlotChannelCustom::SetVisibleInLegend)
+            .Default(true)
+            .Boolean(QStringLiteral("TraceVisible"), &TiPlotChannelCustom::TraceVisible,
+                     &TiPlotChannelCustom::SetTraceVisible)
+            .Default(true)
+            .Color(QStringLiteral("Color"), &TiPlotChannelCustom::Color, &TiPlotChannelCustom::SetColor).Default(255)
+            .Enum(QStringLiteral("TraceLineStyle"), { "iplsSolid", "iplsDash", "iplsDot", "iplsDashDot", "iplsDashDotDot" },
+                  &TiPlotChannelCustom::TraceLineStyle, &TiPlotChannelCustom::SetTraceLineStyle)
+            .Default(TiPlotLineStyle::iplsSolid)
+            .Integer(QStringLiteral("TraceLineWidth"), &TiPlotChannelCustom::TraceLineWidth,
+                     &TiPlotChannelCustom::SetTraceLineWidth)
+            .Default(1)
+            .String(QStringLiteral("XAxisName"), &TiPlotChannelCustom::XAxisName, &TiPlotChannelCustom::SetXAxisName)
+            .String(QStringLiteral("YAxisName"), &TiPlotChannelCustom::YAxisName, &TiPlotChannelCustom::SetYAxisName)
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotDataView::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotDataView>(QStringLiteral("TiPlotDataView"),
+                                              TiPlotLayoutObject::PublishedProperties())
+            .Boolean(QStringLiteral("GridShow"), &TiPlotDataView::GridShow, &TiPlotDataView::SetGridShow).Default(true)
+            .String(QStringLiteral("GridYAxisName"), &TiPlotDataView::GridYAxisName, &TiPlotDataView::SetGridYAxisName)
+            .String(QStringLiteral("GridXAxisName"), &TiPlotDataView::GridXAxisName, &TiPlotDataView::SetGridXAxisName)
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotDataCursor::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotDataCursor>(QStringLiteral("TiPlotDataCursor"),
+                                                TiPlotObject::PublishedProperties())
+            .String(QStringLiteral("ChannelName"), &TiPlotDataCursor::ChannelName, &TiPlotDataCursor::SetChannelName)
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotLabel::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotLabel>(QStringLiteral("TiPlotLabel"), TiPlotLayoutObject::PublishedProperties())
+            .Float(QStringLiteral("MarginLeft"), &TiPlotLabel::MarginLeft, &TiPlotLabel::SetMarginLeft)
+            .Float(QStringLiteral("MarginTop"), &TiPlotLabel::MarginTop, &TiPlotLabel::SetMarginTop)
+            .Float(QStringLiteral("MarginRight"), &TiPlotLabel::MarginRight, &TiPlotLabel::SetMarginRight)
+            .Float(QStringLiteral("MarginBottom"), &TiPlotLabel::MarginBottom, &TiPlotLabel::SetMarginBottom)
+            .String(QStringLiteral("Caption"), &TiPlotLabel::Caption, &TiPlotLabel::SetCaption)
+            .Enum(QStringLiteral("Alignment"), ZQ9_ELEMENTS_ALIGNMENT, &TiPlotLabel::Alignment, &TiPlotLabel::SetAlignment)
+            .Default(TiAlignmentHorizontal::iahCenter)
+            .Object(QStringLiteral("Font"), &TiPlotLabel::Font)
+            .Integer(QStringLiteral("ImageListIndex"), &TiPlotLabel::ImageListIndex, &TiPlotLabel::SetImageListIndex)
+            .Default(-1)
+            .Integer(QStringLiteral("ImageIndex"), &TiPlotLabel::ImageIndex, &TiPlotLabel::SetImageIndex).Default(0)
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotLegend::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotLegend>(QStringLiteral("TiPlotLegend"), TiPlotLayoutObject::PublishedProperties())
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotToolBar::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotToolBar>(QStringLiteral("TiPlotToolBar"), TiPlotLayoutObject::PublishedProperties())
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotTable::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotTable>(QStringLiteral("TiPlotTable"), TiPlotLayoutObject::PublishedProperties())
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotLimit::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotLimit>(QStringLiteral("TiPlotLimit"), TiPlotObject::PublishedProperties())
+            .String(QStringLiteral("XAxisName"), &TiPlotLimit::XAxisName, &TiPlotLimit::SetXAxisName)
+            .String(QStringLiteral("YAxisName"), &TiPlotLimit::YAxisName, &TiPlotLimit::SetYAxisName)
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotAnnotation::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotAnnotation>(QStringLiteral("TiPlotAnnotation"),
+                                                TiPlotObject::PublishedProperties())
+            .Enum(QStringLiteral("BrushStyle"),
+                  { "bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
+                    "bsDiagCross" },
+                  &TiPlotAnnotation::BrushStyle, &TiPlotAnnotation::SetBrushStyle)
+            .Color(QStringLiteral("BrushColor"), &TiPlotAnnotation::BrushColor, &TiPlotAnnotation::SetBrushColor)
+            .Enum(QStringLiteral("PenStyle"),
+                  { "psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame" },
+                  &TiPlotAnnotation::PenStyle, &TiPlotAnnotation::SetPenStyle)
+            .Color(QStringLiteral("PenColor"), &TiPlotAnnotation::PenColor, &TiPlotAnnotation::SetPenColor)
+            .Integer(QStringLiteral("PenWidth"), &TiPlotAnnotation::PenWidth, &TiPlotAnnotation::SetPenWidth)
+            .Enum(QStringLiteral("Reference"),
+                  { "iprtDataView", "iprtChannel", "iprtXChannelYDataView", "iprtXDataViewYChannel" },
+                  &TiPlotAnnotation::Reference, &TiPlotAnnotation::SetReference)
+            .Enum(QStringLiteral("ReferencePositionX"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL,
+                  &TiPlotAnnotation::ReferencePositionX, &TiPlotAnnotation::SetReferencePositionX)
+            .Enum(QStringLiteral("ReferencePositionY"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL,
+                  &TiPlotAnnotation::ReferencePositionY, &TiPlotAnnotation::SetReferencePositionY)
+            .Enum(QStringLiteral("ReferenceSizeX"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL,
+                  &TiPlotAnnotation::ReferenceSizeX, &TiPlotAnnotation::SetReferenceSizeX)
+            .Enum(QStringLiteral("ReferenceSizeY"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL,
+                  &TiPlotAnnotation::ReferenceSizeY, &TiPlotAnnotation::SetReferenceSizeY)
+            .Object(QStringLiteral("Font"), &TiPlotAnnotation::Font)
+            .Build();
+    return &table;
+}
