@@ -5,6 +5,7 @@
 
 namespace vcl {
 
+class TFiler;
 class TPropertyTable;
 
 class TPersistent : public TObject
@@ -15,6 +16,8 @@ public:
     virtual void Assign(TPersistent* Source);
     // The published properties of the object's class (see PublishedProperties.h); none by default.
     virtual const TPropertyTable* PublishedProperties() const { return nullptr; }
+    // Declares the properties a form stream carries besides the published ones (TFiler.h).
+    virtual void DefineProperties(TFiler& Filer) {}
 
 protected:
     virtual void AssignTo(TPersistent* Dest);
