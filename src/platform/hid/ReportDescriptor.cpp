@@ -18,6 +18,16 @@ struct Globals
     uint32_t reportId = 0;
 };
 
+// Lengths are clamped to 0xFFFF bytes, so counting further bits would change nothing; stopping the
+// sums there keeps a descriptor's huge sizes and counts from wrapping them round to small lengths.
+constexpr uint64_t kMaxReportBits = uint64_t(0xFFFF) * 8;
+
+void AddBits(uint64_t& total, uint32_t size, uint32_t count)
+{
+    const uint64_t bits = std::min<uint64_t>(uint64_t(size) * count, kMaxReportBits);
+    total = std::min(total + bits, kMaxReportBits);
+}
+
 uint16_t ByteLength(const std::map<uint32_t, uint64_t>& bitsById)
 {
     uint64_t longest = 0;
@@ -62,7 +72,7 @@ ReportLayout ParseReportDescriptor(const std::vector<uint8_t>& d)
         if (type == 0) {  // main
             if (tag == 0x8 || tag == 0x9 || tag == 0xB) {
                 const int kind = tag == 0x8 ? 0 : tag == 0x9 ? 1 : 2;
-                bits[kind][g.reportId] += uint64_t(g.reportSize) * g.reportCount;
+                AddBits(bits[kind][g.reportId], g.reportSize, g.reportCount);
             } else if (tag == 0xA) {
                 ++layout.collections;
                 if (!topSeen) {

@@ -1,6 +1,7 @@
 #include "platform/images/BmpCodec.h"
 
 #include "platform/core/Exception.h"
+#include "platform/images/BmpRle.h"
 #include "platform/images/PictureLimits.h"
 
 #include <array>
@@ -178,7 +179,7 @@ QImage BmpCodec::Decode(std::span<const std::uint8_t> data)
         fail("compressed bitmaps cannot be top-down");
 
     // Palette; an index beyond it reads as black.
-    std::array<QRgb, 256> palette;
+    BmpPalette palette;
     palette.fill(qRgb(0, 0, 0));
     if (bpp <= 8) {
         const std::uint32_t maxColors = 1u << bpp;
@@ -189,65 +190,22 @@ QImage BmpCodec::Decode(std::span<const std::uint8_t> data)
             palette[i] = qRgb(p[i * entrySize + 2], p[i * entrySize + 1], p[i * entrySize]);
     }
 
-    const bool hasAlpha = alpha.mask != 0;
-    QImage image(static_cast<int>(width), static_cast<int>(height), hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    if (image.isNull())
-        throw EOutOfMemory(QStringLiteral("Out of memory"));
+    // Where the pixels start and how many there must be is known from the header alone: check it
+    // before the picture is allocated, so a short file cannot make us reserve and fill a large one.
     const int w = static_cast<int>(width);
     const int h = static_cast<int>(height);
+    const std::uint64_t stride = ((std::uint64_t(width) * static_cast<std::uint64_t>(bpp) + 31) / 32) * 4;
+    const std::uint8_t* pixels = rle ? b.at(dataOffset, 2, "truncated pixel data")
+                                     : b.at(dataOffset, stride * static_cast<std::uint64_t>(height), "truncated pixel data");
 
+    QImage image(w, h, alpha.mask != 0 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (image.isNull())
+        throw EOutOfMemory(QStringLiteral("Out of memory"));
     if (rle) {
-        image.fill(qRgb(0, 0, 0));
-        if (dataOffset >= data.size())
-            fail("truncated pixel data");
-        std::size_t p = dataOffset;
-        const std::size_t end = data.size();
-        int x = 0;
-        int row = 0; // counted from the bottom
-        const bool rle8 = compression == BI_RLE8;
-        const auto put = [&](int index) {
-            if (x < w && row < h)
-                reinterpret_cast<QRgb*>(image.scanLine(h - 1 - row))[x] = palette[static_cast<std::size_t>(index)];
-            ++x;
-        };
-        bool finished = false;
-        while (!finished && row < h) {
-            if (end - p < 2)
-                fail("truncated pixel data");
-            const int count = data[p];
-            const int value = data[p + 1];
-            p += 2;
-            if (count > 0) {
-                for (int i = 0; i < count; ++i)
-                    put(rle8 ? value : ((i & 1) ? (value & 0x0F) : (value >> 4)));
-            } else if (value == 0) {
-                x = 0;
-                ++row;
-            } else if (value == 1) {
-                finished = true;
-            } else if (value == 2) {
-                if (end - p < 2)
-                    fail("truncated pixel data");
-                x += data[p];
-                row += data[p + 1];
-                p += 2;
-            } else {
-                const std::size_t bytes = rle8 ? static_cast<std::size_t>(value) : static_cast<std::size_t>(value + 1) / 2;
-                const std::size_t padded = bytes + (bytes & 1);
-                if (end - p < bytes)
-                    fail("truncated pixel data");
-                for (int i = 0; i < value; ++i) {
-                    const std::uint8_t byte = data[p + static_cast<std::size_t>(rle8 ? i : i / 2)];
-                    put(rle8 ? byte : ((i & 1) ? (byte & 0x0F) : (byte >> 4)));
-                }
-                p += std::min(padded, end - p);
-            }
-        }
+        DecodeBmpRle(data.subspan(dataOffset), compression == BI_RLE8, palette, image);
         return image;
     }
 
-    const std::uint64_t stride = ((std::uint64_t(width) * static_cast<std::uint64_t>(bpp) + 31) / 32) * 4;
-    const std::uint8_t* pixels = b.at(dataOffset, stride * static_cast<std::uint64_t>(height), "truncated pixel data");
     for (int r = 0; r < h; ++r) {
         const std::uint8_t* src = pixels + stride * static_cast<std::uint64_t>(r);
         auto* dst = reinterpret_cast<QRgb*>(image.scanLine(topDown ? r : h - 1 - r));

@@ -200,10 +200,77 @@ TEST(Bmp, RefusesCorruptHeaders)
     } catch (const EInvalidGraphic& e) {
         EXPECT_TRUE(e.Message().startsWith("Bitmap image is not valid")) << e.Message().toStdString();
     }
-    // RLE runs past the data and without an end are refused; runs beyond the width are clipped.
-    EXPECT_THROW(BmpCodec::Decode(bmp(40, 4, 2, 8, 1, { R }, {}, { 4, 0, 0, 0 }, 1)), EInvalidGraphic);
-    EXPECT_THROW(BmpCodec::Decode(bmp(40, 4, 1, 8, 1, { R }, {}, { 0, 9, 1, 2 }, 1)), EInvalidGraphic);
-    EXPECT_NO_THROW(BmpCodec::Decode(bmp(40, 2, 1, 8, 1, { R }, {}, { 200, 0, 0, 1 }, 1)));
+}
+
+// Run-length pixels must stay inside the picture: every run, absolute run and jump that would
+// leave it refuses the file, and codes that end early are a truncated file.
+TEST(Bmp, RunLengthCodesStayInsideThePicture)
+{
+    const struct {
+        const char* name;
+        int w, h, bpp;
+        std::uint32_t compression;
+        Bytes codes;
+    } refused[] = {
+        { "codes end before the picture", 4, 2, 8, 1, { 4, 0, 0, 0 } },
+        { "absolute run past the data", 4, 1, 8, 1, { 0, 9, 1, 2 } },
+        { "run past the row end", 2, 1, 8, 1, { 200, 0, 0, 1 } },
+        { "run one pixel too long", 4, 1, 8, 1, { 3, 0, 2, 0, 0, 1 } },
+        { "absolute run past the row end", 2, 1, 8, 1, { 0, 3, 0, 0, 0, 0, 0, 1 } },
+        { "RLE4 run past the row end", 3, 1, 4, 2, { 4, 0x12, 0, 1 } },
+        { "RLE4 absolute run past the row end", 2, 1, 4, 2, { 0, 3, 0x12, 0x30, 0, 1 } },
+        { "jump past the row end", 4, 2, 8, 1, { 0, 2, 5, 0, 0, 1 } },
+        { "jump past the last row", 4, 2, 8, 1, { 0, 2, 0, 3, 0, 1 } },
+    };
+    for (const auto& c : refused) {
+        const std::uint32_t colours = c.bpp == 8 ? 256 : 16;
+        EXPECT_THROW(BmpCodec::Decode(bmp(40, c.w, c.h, c.bpp, c.compression, std::vector<QRgb>(colours, R), {}, c.codes, colours)),
+                     EInvalidGraphic)
+            << c.name;
+    }
+    // Runs that end exactly at the row end, and an end-of-line after the last row, are fine.
+    const QImage exact = BmpCodec::Decode(bmp(40, 3, 2, 8, 1, { K, R, G }, {}, { 3, 1, 0, 0, 3, 2, 0, 0, 0, 1 }, 3));
+    EXPECT_EQ(rows(exact), (std::vector<QRgb> { G, G, G, R, R, R }));
+}
+
+// A 1 x 1 picture followed by 8.5 million full 255-pixel runs (over 2^31 pixels): the column used
+// to grow until it wrapped negative and the write landed before the row. The first run already
+// leaves the row.
+TEST(Bmp, EndlessRunsOnATinyPictureAreRefused)
+{
+    Bytes codes;
+    codes.reserve(2 * 8'500'000 + 2);
+    for (int i = 0; i < 8'500'000; ++i) {
+        codes.push_back(255);
+        codes.push_back(0);
+    }
+    codes.insert(codes.end(), { 0, 1 });
+    const Bytes file = bmp(40, 1, 1, 8, 1, { R }, {}, codes, 1);
+    EXPECT_THROW(BmpCodec::Decode(file), EInvalidGraphic);
+}
+
+// A 136-byte file that declares a 26116 x 2050 RLE4 picture with its pixels beyond the end: refused
+// from the header before anything of the picture's size is reserved.
+TEST(Bmp, PixelOffsetIsCheckedBeforeThePictureIsAllocated)
+{
+    struct Case {
+        const char* name;
+        std::uint32_t compression;
+        int bpp;
+    } cases[] = { { "RLE4", 2, 4 }, { "RLE8", 1, 8 }, { "uncompressed", 0, 24 } };
+    for (const auto& c : cases) {
+        const std::uint32_t colours = c.bpp <= 8 ? 1 : 0;
+        Bytes file = bmp(40, 26116, 2050, c.bpp, c.compression, std::vector<QRgb>(colours, R), {}, {}, colours);
+        ASSERT_LE(file.size(), 136u);
+        file.resize(136, 0);
+        le32(file, 10, 136);
+        try {
+            BmpCodec::Decode(file);
+            ADD_FAILURE() << c.name << ": decoded";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_TRUE(e.Message().contains("truncated pixel data")) << c.name << ": " << e.Message().toStdString();
+        }
+    }
 }
 
 TEST(Png, RoundTripOpaqueAndAlpha)
