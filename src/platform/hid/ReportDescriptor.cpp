@@ -74,7 +74,8 @@ ReportLayout ParseReportDescriptor(const std::vector<uint8_t>& d)
                 const int kind = tag == 0x8 ? 0 : tag == 0x9 ? 1 : 2;
                 AddBits(bits[kind][g.reportId], g.reportSize, g.reportCount);
             } else if (tag == 0xA) {
-                ++layout.collections;
+                if (layout.collections < 0xFFFF)
+                    ++layout.collections;
                 if (!topSeen) {
                     topSeen = true;
                     layout.usagePage = uint16_t(g.usagePage);

@@ -4,6 +4,8 @@
 #include "platform/hid/HidApi.h"
 #include "platform/hid/HidNames.h"
 
+#include <compare>
+
 #define ZQ9_HID_DECLARE(name, type) extern hidapi::type name;
 #define ZQ9_HID_DECLARE_ALIAS(name, exportName, type) extern hidapi::type name;
 ZQ9_HID_EXPORTS(ZQ9_HID_DECLARE)
