@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace vcl {
 
@@ -233,7 +234,10 @@ void TStrings::LoadFromBytes(const QByteArray& Bytes)
     TTextEncoding encoding = TTextEncoding::Ansi;
     if (n >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
         encoding = TTextEncoding::Utf8;
-        text = QString::fromUtf8(Bytes.constData() + 3, n - 3);
+        // Only the first mark is one; a second is the text's own U+FEFF, which Qt's plain decoding
+        // would drop.
+        QStringDecoder decode(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        text = decode(QByteArrayView(Bytes).sliced(3));
     } else if (n >= 2 && ((data[0] == 0xFF && data[1] == 0xFE) || (data[0] == 0xFE && data[1] == 0xFF))) {
         const bool little = data[0] == 0xFF;
         encoding = little ? TTextEncoding::Utf16LE : TTextEncoding::Utf16BE;

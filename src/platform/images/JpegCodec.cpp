@@ -39,7 +39,20 @@ extern "C" void onJpegMessage(j_common_ptr cinfo, int level)
         onJpegError(cinfo);
 }
 
-enum class Step { Ok, Failed, TooLarge, NoMemory };
+enum class Step { Ok, Failed, TooLarge, TooShort, NoMemory };
+
+// Huffman coding spends at least one bit on every 8 x 8 block of every component, so a file with
+// fewer bits than blocks cannot hold the picture it declares: it is refused before anything of the
+// picture's size is allocated. Arithmetic coding has no such floor.
+bool holdsEveryBlock(const jpeg_decompress_struct& cinfo, std::size_t size)
+{
+    if (cinfo.arith_code)
+        return true;
+    std::uint64_t blocks = 0;
+    for (int c = 0; c < cinfo.num_components; ++c)
+        blocks += std::uint64_t(cinfo.comp_info[c].width_in_blocks) * cinfo.comp_info[c].height_in_blocks;
+    return std::uint64_t(size) * 8 >= blocks;
+}
 
 // Decodes into `out`, which the caller owns. Returns Ok, or the failure with mgr.message set.
 Step decodeInto(const std::uint8_t* data, std::size_t size, ErrorManager& mgr, QImage& out)
@@ -64,6 +77,10 @@ Step decodeInto(const std::uint8_t* data, std::size_t size, ErrorManager& mgr, Q
     if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels) {
         jpeg_destroy_decompress(&cinfo);
         return Step::TooLarge;
+    }
+    if (!holdsEveryBlock(cinfo, size)) {
+        jpeg_destroy_decompress(&cinfo);
+        return Step::TooShort;
     }
     jpeg_start_decompress(&cinfo);
     out = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height), QImage::Format_RGB32);
@@ -150,6 +167,8 @@ QImage JpegCodec::Decode(std::span<const std::uint8_t> data)
         return out;
     case Step::TooLarge:
         throw EInvalidGraphic(prefix, QStringLiteral("image too large"));
+    case Step::TooShort:
+        throw EInvalidGraphic(prefix, QStringLiteral("truncated image data"));
     case Step::NoMemory:
         throw EOutOfMemory(QStringLiteral("Out of memory"));
     case Step::Failed:

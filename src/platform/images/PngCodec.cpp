@@ -43,6 +43,11 @@ QImage PngCodec::Decode(std::span<const std::uint8_t> data)
     const std::int64_t h = image.height;
     if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels)
         throw EInvalidGraphic(QStringLiteral("PNG image is not valid: %s"), QStringLiteral("image too large"));
+    // Deflate expands data at most 1032-fold and every pixel takes at least one bit, so a file too
+    // short to hold the pixels it declares is refused before the picture is allocated.
+    constexpr std::uint64_t kMostDeflateExpansion = 1032;
+    if (std::uint64_t(data.size()) * kMostDeflateExpansion < (std::uint64_t(w) * std::uint64_t(h) + 7) / 8)
+        throw EInvalidGraphic(QStringLiteral("PNG image is not valid: %s"), QStringLiteral("truncated image data"));
 
     const bool hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
     image.format = hasAlpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;

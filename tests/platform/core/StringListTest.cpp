@@ -230,6 +230,14 @@ TEST(StringListFiles, OddInputsAndFailures)
     l.LoadFromFile(path);
     EXPECT_EQ(l.Count(), 0);
     EXPECT_EQ(l.Encoding(), TTextEncoding::Utf8);
+    // Only the first mark is taken as one: a second is the text's own character and survives a
+    // save and a load.
+    writeFile(path, QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx"));
+    l.LoadFromFile(path);
+    EXPECT_EQ(contents(l), QStringList({ QString(QChar(0xFEFF)) + "x" }));
+    l.SaveToFile(path);
+    l.LoadFromFile(path);
+    EXPECT_EQ(contents(l), QStringList({ QString(QChar(0xFEFF)) + "x" }));
 
     l.SetText("keep");
     EXPECT_THROW(l.LoadFromFile(dir.filePath("missing.txt")), EFOpenError);

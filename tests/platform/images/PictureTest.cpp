@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <cstdlib>
 #include <functional>
@@ -283,6 +284,47 @@ TEST(Png, RoundTripOpaqueAndAlpha)
     const QImage b = PngCodec::Decode(PngCodec::Encode(alpha));
     EXPECT_EQ(b.format(), QImage::Format_ARGB32);
     EXPECT_EQ(rows(b), rows(alpha));
+}
+
+// A small PNG whose header declares 32768 x 2048 pixels cannot hold them even at deflate's
+// highest ratio: refused as truncated before the picture is allocated.
+TEST(Png, HeaderLargerThanTheDataIsRefused)
+{
+    Bytes file = toBytes(PngCodec::Encode(pattern(2, 2, false)));
+    const auto be32 = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            file[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (24 - 8 * i));
+    };
+    be32(16, 32768); // IHDR width and height, then the chunk's check sum again
+    be32(20, 2048);
+    be32(29, static_cast<std::uint32_t>(crc32(0, file.data() + 12, 17)));
+    try {
+        PngCodec::Decode(file);
+        FAIL() << "decoded";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_TRUE(e.Message().contains("truncated image data")) << e.Message().toStdString();
+    }
+}
+
+// The same for JPEG: a small file whose frame header declares 32768 x 2048 pixels holds fewer
+// bits than the picture has blocks.
+TEST(Jpeg, HeaderLargerThanTheDataIsRefused)
+{
+    Bytes file = toBytes(JpegCodec::Encode(gradient(16, 16)));
+    std::size_t frame = 2;
+    while (frame + 9 < file.size() && !(file[frame] == 0xFF && file[frame + 1] == 0xC0))
+        ++frame;
+    ASSERT_LT(frame + 9, file.size());
+    file[frame + 5] = 0x08; // height 2048
+    file[frame + 6] = 0x00;
+    file[frame + 7] = 0x80; // width 32768
+    file[frame + 8] = 0x00;
+    try {
+        JpegCodec::Decode(file);
+        FAIL() << "decoded";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_TRUE(e.Message().contains("truncated image data")) << e.Message().toStdString();
+    }
 }
 
 TEST(Jpeg, RoundTripStaysClose)
