@@ -24,7 +24,8 @@ public:
 
     TiPlotMasterManager* Master() const { return FMaster.get(); }
     TiPlotObjectManager* GetObjectManager() const { return FMaster->ObjectManager(); }
-    QString TranslateString(const QString& Text) const override { return Text; }
+    // The translation table's replacement of Text (Text itself when it has none).
+    QString TranslateString(const QString& Text) const override;
 
     // --- channels ---
     virtual int AddChannel();
@@ -110,6 +111,21 @@ public:
     virtual int AddAnnotation();
     virtual void DeleteAnnotation(int Index);
     virtual void RemoveAllAnnotations();
+    // --- translations: entries of the master manager's table, the newest at index 0 ---
+    int AddTranslation(const QString& OriginalString, const QString& ReplacementString);
+    virtual void DeleteTranslation(int Index);
+    virtual void RemoveAllTranslations();
+    int TranslationCount() const;
+    QString GetTranslationOriginalString(int Index) const;
+    QString GetTranslationReplacementString(int Index) const;
+    void LoadTranslationsFromFile(const QString& FileName);
+    void SaveTranslationsToFile(const QString& FileName) const;
+
+    // --- form streaming: the object collections and the placeholders' Z orders travel as defined
+    // properties; reading and writing keep the layout manager off and an update block open until
+    // the stream is done (Loaded, or the end of a write, also when it failed) ---
+    void DefineProperties(vcl::TFiler& Filer) override;
+    void Loaded() override;
     int AnnotationCount() const { return FMaster->AnnotationManager()->Count(); }
     TiPlotAnnotation* Annotation(int Index) const { return FMaster->AnnotationManager()->Item(Index); }
     TiPlotAnnotation* GetAnnotationByName(const QString& Name) const;

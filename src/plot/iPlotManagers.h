@@ -21,6 +21,11 @@
 
 #include <vector>
 
+namespace vcl {
+class TReader;
+class TWriter;
+}
+
 class TiPlotObjectManagerCustom : public vcl::TObject
 {
 public:
@@ -58,6 +63,11 @@ public:
     TiPlotObject* GetObjectByName(const QString& Value) const;
     int GetIndexByName(const QString& Value) const;
     bool DoWriteToStream() const { return Count() > 0; }
+    // The objects as one collection value, each item its stored published properties.
+    void WriteToStream(vcl::TWriter& Writer) const;
+    // Clears the manager, then creates, reads and announces one object per item; another value
+    // where the collection belongs is passed over and leaves the manager empty.
+    void ReadFromStream(vcl::TReader& Reader);
 
     vcl::TNotifyEvent OnChange;
     vcl::TNotifyEvent OnInsert;

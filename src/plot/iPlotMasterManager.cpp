@@ -28,6 +28,16 @@ TiPlotMasterManager::TiPlotMasterManager(TWinControl* AOwner) : FOwner(AOwner)
     FDataCursorManager->SetChannelManager(FChannelManager);
     FDataCursorManager->SetDataViewManager(FDataViewManager);
     FChannelManager->SetChannelClass(FChannelClass);
+    // The table's entries announce themselves; the table itself needs no further routing.
+    FTranslationManager = std::make_unique<TiPlotTranslationManager>(
+        [this](TObject* s) {
+            if (FTranslationManager)
+                FTranslationManager->NotificationInsert(s);
+        },
+        [this](TObject* s) {
+            if (FTranslationManager)
+                FTranslationManager->NotificationRemove(s);
+        });
     FUserCanEditObjects = true;
 }
 
@@ -43,6 +53,7 @@ M* TiPlotMasterManager::CreateManager()
 TiPlotMasterManager::~TiPlotMasterManager()
 {
     // Each field is cleared before its manager goes, so no notification reaches a manager being freed.
+    FTranslationManager.reset();
     auto release = [](auto*& field) { delete std::exchange(field, nullptr); };
     release(FToolBarManager);
     release(FLegendManager);

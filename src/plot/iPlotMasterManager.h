@@ -5,6 +5,9 @@
 
 #include "plot/iPlotLayoutManager.h"
 #include "plot/iPlotManagers.h"
+#include "plot/iPlotTranslation.h"
+
+#include <memory>
 
 class TiPlotMasterManager : public vcl::TObject
 {
@@ -27,6 +30,7 @@ public:
     TiPlotAnnotationManager* AnnotationManager() const { return FAnnotationManager; }
     TiPlotLayoutManager* LayoutManager() const { return FLayoutManager; }
     TiPlotObjectManager* ObjectManager() const { return FPlotObjectManager; }
+    TiPlotTranslationManager* TranslationManager() const { return FTranslationManager.get(); }
 
     // Each creates one object of its kind, announces it and returns its index in its manager.
     int AddChannel();
@@ -86,6 +90,7 @@ private:
     TiPlotAnnotationManager* FAnnotationManager { nullptr };
     TiPlotLayoutManager* FLayoutManager { nullptr };
     TiPlotObjectManager* FPlotObjectManager { nullptr };
+    std::unique_ptr<TiPlotTranslationManager> FTranslationManager;
     TiPlotChannelCustomClass FChannelClass { &TiXYPlotChannel::Construct };
     bool FXYAxesReverse { false };
 };
