@@ -8,8 +8,10 @@
 
 #include "platform/ui/TFont.h"
 #include "platform/ui/TGraphics.h"
+#include "platform/ui/TImageList.h"
 #include "platform/ui/TMenus.h"
 
+#include <array>
 #include <memory>
 
 // An event about the object at an index of its kind's manager.
@@ -120,6 +122,10 @@ public:
     QString GetTranslationReplacementString(int Index) const;
     void LoadTranslationsFromFile(const QString& FileName);
     void SaveTranslationsToFile(const QString& FileName) const;
+
+    // The picture lists 0, 1 and 2 of labels and annotations (24 x 24 when created); another
+    // index raises "ImageList Index must be 0-2".
+    vcl::TImageList* ImageList(int Index) const;
 
     // --- form streaming: the object collections and the placeholders' Z orders travel as defined
     // properties; reading and writing keep the layout manager off and an update block open until
@@ -283,6 +289,9 @@ private:
     void RemoveAllFrom(TiPlotObjectManagerCustom* Manager);
 
     std::unique_ptr<vcl::TFont> FHintsFont;
+    std::array<std::unique_ptr<vcl::TImageList>, 3> FImageLists { std::make_unique<vcl::TImageList>(24, 24),
+                                                                  std::make_unique<vcl::TImageList>(24, 24),
+                                                                  std::make_unique<vcl::TImageList>(24, 24) };
     vcl::TPopupMenu* FPopupMenu { nullptr };
     bool FUserCanAddRemoveChannels { false };
     TPrinterOrientation FPrintOrientation { TPrinterOrientation::poLandscape };

@@ -1,4 +1,5 @@
 #include "plot/iPlotComponent.h"
+#include "plot/iPlotImageListStream.h"
 
 #include "platform/core/TReader.h"
 #include "platform/core/TWriter.h"
@@ -48,6 +49,12 @@ void TiPlotComponent::DefineProperties(TFiler& Filer)
     Filer.DefineProperty(
         QStringLiteral("DataViewZVert"), [this](TReader& r) { SetDataViewZVert(r.ReadInteger()); },
         [this](TWriter& w) { w.WriteInteger(DataViewZVert()); }, true);
+    for (int i = 0; i < static_cast<int>(FImageLists.size()); ++i) {
+        TImageList* list = FImageLists[static_cast<std::size_t>(i)].get();
+        Filer.DefineBinaryProperty(
+            QStringLiteral("ImageList%1").arg(i), [list](TStream& s) { iReadImageList(s, *list); },
+            [list](TStream& s) { iWriteImageList(s, *list); }, list->Count() > 0);
+    }
     for (const auto& [name, manager] : StreamedManagers(*FMaster)) {
         if (!manager)
             continue;

@@ -191,4 +191,49 @@ TEST_F(PlotStreamingTest, FailedReadsAndWritesLeaveTheLayoutOnAndTheUpdateClosed
     ExpectSettled(source);
 }
 
+TEST_F(PlotStreamingTest, ImageListsTravelAsPngPicturesWhenTheyHoldAny)
+{
+    TiXYPlot* source = NewPlot();
+    QByteArray bytes = Write(source);
+    EXPECT_EQ(bytes.indexOf("ImageList"), -1);
+
+    QImage picture(24, 24, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 200, 30));
+    picture.setPixel(3, 4, qRgb(255, 0, 0));
+    source->ImageList(1)->Add(picture);
+    bytes = Write(source);
+    EXPECT_EQ(bytes.indexOf("ImageList0"), -1);
+    EXPECT_NE(bytes.indexOf("ImageList1"), -1);
+    EXPECT_EQ(bytes.indexOf("ImageList2"), -1);
+
+    TiXYPlot* target = NewPlot();
+    Read(bytes, target);
+    ASSERT_EQ(target->ImageList(1)->Count(), 1);
+    EXPECT_EQ(target->ImageList(1)->Image(0).pixel(3, 4), qRgb(255, 0, 0));
+    EXPECT_EQ(target->ImageList(1)->Image(0).pixel(0, 0), qRgb(10, 200, 30));
+    EXPECT_EQ(target->ImageList(0)->Count(), 0);
+
+    // A picture whose PNG signature is spoiled.
+    QByteArray spoiled = bytes;
+    const auto png = spoiled.indexOf("\x89PNG");
+    ASSERT_GT(png, 0);
+    spoiled[png + 1] = 'X';
+    TiXYPlot* other = NewPlot();
+    try {
+        Read(spoiled, other);
+        ADD_FAILURE() << "read a spoiled picture";
+    } catch (const EReadError& e) {
+        EXPECT_EQ(e.Message(), "Failed to read ImageList data from stream");
+    }
+    EXPECT_EQ(other->ImageList(1)->Count(), 0);
+    ExpectSettled(other);
+
+    try {
+        source->ImageList(3);
+        ADD_FAILURE();
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "ImageList Index must be 0-2");
+    }
+}
+
 } // namespace
