@@ -3,6 +3,7 @@
 
 #include "PlotTestSupport.h"
 
+#include "plot/iGPPropertyList.h"
 #include "plot/iPlotMasterManager.h"
 
 #include "platform/ui/TPanel.h"
@@ -139,8 +140,9 @@ TEST_F(PlotLayoutManagerTest, ZOrdersOutsideThreeDigitsRebuildWithoutRaising)
 {
     master->AddXAxis();
     master->AddXAxis();
-    xAxis(0)->SetZOrder(-7);
-    xAxis(1)->SetZOrder(1500);
+    iSetPropertyFromText(xAxis(0), QStringLiteral("ZOrder"), QStringLiteral("-7"), u'.'); // as a file sets it
+    iSetPropertyFromText(xAxis(1), QStringLiteral("ZOrder"), QStringLiteral("1500"), u'.');
+    ASSERT_EQ(xAxis(0)->ZOrder(), -7);
     EXPECT_EQ(Keys(layout()->BottomList()), QStringLiteral("000000:X-Axis 1"));
     EXPECT_EQ(Keys(layout()->TopList()), QStringLiteral("999000:X-Axis 2"));
     EXPECT_EQ(layout()->TopUniqueCount(), 1);
