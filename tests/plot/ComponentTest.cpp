@@ -267,6 +267,17 @@ TEST_F(ComponentTest, UnchangedBoundsAskForNoRepaint)
     EXPECT_TRUE(probe->NeedsRepaint());
 }
 
+TEST_F(ComponentTest, TransparentControlShowsWhatLiesBehindIt)
+{
+    form->SetColor(clRed);
+    probe->SetBackGroundColor(clBlue);
+    probe->SetTransparent(true);
+    ptest::Settle();
+    EXPECT_EQ(FromQColor(probe->grab().toImage().pixelColor(50, 30)), clRed);
+    probe->SetTransparent(false);
+    EXPECT_EQ(FromQColor(probe->grab().toImage().pixelColor(50, 30)), clBlue);
+}
+
 TEST_F(ComponentTest, InternalTimerStartsOnceAndTicks)
 {
     probe->InternalTimerStart(0, 0);
