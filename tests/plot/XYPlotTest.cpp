@@ -160,6 +160,22 @@ TEST_F(XYPlotTest, NewAnnotationTakesThePlotDefaults)
     EXPECT_EQ(annotation->Font()->Color(), clWhite);
 }
 
+TEST_F(XYPlotTest, TranslationsReachTheObjectsAndTheLatestEntryWins)
+{
+    EXPECT_EQ(plot->Channel(0)->TranslateString(QStringLiteral("Edit...")), QStringLiteral("Edit..."));
+    EXPECT_EQ(plot->AddTranslation(QStringLiteral("Edit..."), QStringLiteral("Bearbeiten...")), 0);
+    EXPECT_EQ(plot->AddTranslation(QStringLiteral("Edit..."), QStringLiteral("Modifier...")), 0);
+    EXPECT_EQ(plot->TranslationCount(), 2);
+    EXPECT_EQ(plot->GetTranslationReplacementString(1), QStringLiteral("Bearbeiten..."));
+    EXPECT_EQ(plot->Channel(0)->TranslateString(QStringLiteral("Edit...")), QStringLiteral("Modifier..."));
+    plot->DeleteTranslation(0);
+    EXPECT_EQ(plot->XAxis(0)->TranslateString(QStringLiteral("Edit...")), QStringLiteral("Bearbeiten..."));
+    EXPECT_THROW(plot->GetTranslationOriginalString(1), EListError);
+    plot->RemoveAllTranslations();
+    EXPECT_EQ(plot->TranslationCount(), 0);
+    EXPECT_EQ(plot->GetObjectManager()->Count(), 10); // entries are no plot objects
+}
+
 TEST_F(XYPlotTest, StripChartHoldsStripChannelsAndEndsItsUpdateBlock)
 {
     TiPlot strip(form);
