@@ -4,6 +4,7 @@
 #include "platform/core/NumberUtils.h"
 #include "platform/core/PublishedProperties.h"
 #include "platform/core/TStrings.h"
+#include "platform/core/TWriter.h"
 
 using namespace vcl;
 
@@ -181,4 +182,14 @@ bool iExtractNameValue(const QString& Name, QString& Value, TStrings* List)
 TPersistent* iGetObjectProperty(TPersistent* Instance, const QString& PropertyName)
 {
     return Instance ? GetObjectProp(*Instance, PropertyName) : nullptr;
+}
+
+void iWriteObjectProperties(TWriter& Writer, const TPersistent* Instance)
+{
+    if (!Instance)
+        return;
+    try {
+        Writer.WriteProperties(*Instance);
+    } catch (const Exception&) {
+    }
 }

@@ -8,6 +8,7 @@
 namespace vcl {
 class TPersistent;
 class TStrings;
+class TWriter;
 }
 
 // Appends one line per stored, writable published property of Instance (nested objects as their own
@@ -32,6 +33,10 @@ void iSplitNameValue(const QString& Text, const QString& Separator, QString& Nam
 bool iExtractNameValue(const QString& Name, QString& Value, vcl::TStrings* List);
 // The object of a published object property; nullptr when there is none.
 vcl::TPersistent* iGetObjectProperty(vcl::TPersistent* Instance, const QString& PropertyName);
+
+// Writes Instance's stored published properties, then its defined ones, with the form-stream
+// writer; a platform exception ends the writing of this object silently.
+void iWriteObjectProperties(vcl::TWriter& Writer, const vcl::TPersistent* Instance);
 
 // The decimal separator property lists are read with: the one number text uses ('.').
 QChar iLocalDecimalSeparator();

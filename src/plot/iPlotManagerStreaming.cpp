@@ -1,5 +1,7 @@
 #include "plot/iPlotManagers.h"
 
+#include "plot/iGPPropertyList.h"
+
 #include "platform/core/TReader.h"
 #include "platform/core/TWriter.h"
 #include "platform/ui/TWinControl.h"
@@ -12,7 +14,7 @@ void TiPlotObjectManagerCustom::WriteToStream(TWriter& Writer) const
     Writer.WriteValue(TValueType::vaCollection);
     for (const TiPlotObject* object : FList) {
         Writer.WriteListBegin();
-        Writer.WriteProperties(*object);
+        iWriteObjectProperties(Writer, object);
         Writer.WriteListEnd();
     }
     Writer.WriteListEnd();
