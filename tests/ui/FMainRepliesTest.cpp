@@ -184,3 +184,16 @@ TEST(FMainReplies, NameAndBlockRepliesAtTheEndMoveToTheNextStep)
     EXPECT_EQ(Codes(r.emu.Requests()), (std::vector<std::uint8_t> { 0x27, 0x12 }));
     EXPECT_EQ(r.emu.Requests()[0][6], 14);
 }
+
+TEST(FMainReplies, AProgressDisplayStillWaitingForItsDelayIsDroppedWhenTheLinkBreaks)
+{
+    Rig r(true);
+    Idle(r);
+    ModalAnswer progress(fmProcess, [](vcl::TForm& f) { f.SetModalResult(vcl::mrCancel); });
+    r.emu.SetSilent(true); // the upload goes no further
+    Feed(r, 1, MCS_REPLY_PRESET_FLAGS, BytePacket(30, 0)); // arms the display 100 ms later
+    ASSERT_TRUE(r.form->tmProcessShow->Enabled());
+    LinkViews::SearchOnLinkBroken(); // the link fails before the display is due
+    TestTransportHost::Spin(400);
+    EXPECT_EQ(progress.Count, 0) << "no progress window opens for a transfer that has ended";
+}
