@@ -128,9 +128,11 @@ public:
         return m;
     }
 
-    // 20 Hz .. 20 kHz of the 4096-point grid, -18 .. +18 dB.
+    // 20 Hz .. 20 kHz of the 4096-point grid of the 96 kHz design rate, -18 .. +18 dB.
     static void Range(LMyFFTDrawPhase* plot)
     {
+        plot->SetFFTNuimber(TFFTNumber::n4096);
+        plot->SetSampleRate(TSampleRate::n96000);
         plot->SetXAutoScale(false);
         plot->SetYAutoScale(false);
         plot->SetXMin(966);
