@@ -14,6 +14,7 @@ constexpr vcl::TColor White = 0xFFFFFF;
 constexpr vcl::TColor Red = 0x0000FF;
 constexpr vcl::TColor Yellow = 0x00FFFF;
 constexpr gdiplus::ARGB HighlightColour = gdiplus::MakeARGB(30, 128, 128, 128);
+static_assert(HighlightColour == LMyFFTDrawBase::HighlightArgb);
 // Spline points are held inside this many pixels so that absurd values cannot upset the rasteriser.
 constexpr int FillLimit = 1000000;
 
@@ -331,7 +332,7 @@ bool LMyFFTDrawBase::GetPlotY(std::vector<double>& out, int id) const
 
 bool LMyFFTDrawBase::SetPlotColor(vcl::TColor colour, int id)
 {
-    TPlotListMember* m = m_plotList->Find(id);
+    TPlotListMember* m = m_plotList->FindToChange(id);
     if (!m)
         return false;
     m->Color = colour;
@@ -342,7 +343,7 @@ bool LMyFFTDrawBase::SetPlotColor(vcl::TColor colour, int id)
 
 bool LMyFFTDrawBase::SetPlotStyle(TMyPlotStyle style, int id)
 {
-    TPlotListMember* m = m_plotList->Find(id);
+    TPlotListMember* m = m_plotList->FindToChange(id);
     if (!m)
         return false;
     m->Style = style;
@@ -966,6 +967,10 @@ void LMyFFTDrawBase::DrawOnePlot(const TPlotListMember* member)
     c.Brush()->SetStyle(vcl::TBrushStyle::bsSolid);
     c.Brush()->SetColor(style == 1 || style == 3 ? member->Color : Color());
     const std::int64_t w64 = W, h64 = H;
+    if (style == 0) {
+        DrawCurveLine(*member, w64, h64);
+        return;
+    }
     bool broken = true; // the next drawable point starts a new stroke
     for (int i = 0; i < member->NumPoints; ++i) {
         const double dx = member->X[static_cast<std::size_t>(i)];
@@ -1006,9 +1011,67 @@ void LMyFFTDrawBase::DrawOnePlot(const TPlotListMember* member)
     c.Pen()->SetWidth(2);
 }
 
+void LMyFFTDrawBase::DrawCurveLine(const TPlotListMember& member, std::int64_t w, std::int64_t h)
+{
+    // The pen goes from point to point; a point far off the page (or not a number) breaks the line,
+    // and the next drawable point joins on from the point before it. All strokes in one pass.
+    vcl::TCanvas& c = *m_plotPage->Canvas();
+    m_strokePoints.clear();
+    m_strokeCounts.clear();
+    vcl::TPoint pen;
+    bool havePen = false;   // the pen position joins on to the next drawable point
+    bool inStroke = false;  // the last stroke ends at the pen position
+    bool moved = false;     // some finite point moved the pen
+    for (int i = 0; i < member.NumPoints; ++i) {
+        const double dx = member.X[static_cast<std::size_t>(i)];
+        const double dy = member.Y[static_cast<std::size_t>(i)];
+        if (!std::isfinite(dx) || !std::isfinite(dy)) {
+            havePen = inStroke = false;
+            continue;
+        }
+        const vcl::TPoint p(SaturateToInt(FFTScreenX(dx)), SaturateToInt(FFTScreenY(dy)));
+        moved = true;
+        if (p.X < -2 * w || p.X >= 3 * w || p.Y < -2 * h || p.Y >= 3 * h) {
+            pen = p;
+            havePen = true;
+            inStroke = false;
+            continue;
+        }
+        if (!inStroke) {
+            m_strokePoints.push_back(havePen ? pen : p);
+            m_strokeCounts.push_back(1);
+            inStroke = true;
+        }
+        m_strokePoints.push_back(p);
+        ++m_strokeCounts.back();
+        pen = p;
+        havePen = true;
+    }
+    c.PolyPolyline(m_strokePoints, m_strokeCounts);
+    if (moved)
+        c.MoveTo(pen.X, pen.Y);
+    c.Pen()->SetWidth(2);
+}
+
+std::vector<double> LMyFFTDrawBase::PlotPageFingerprint() const
+{
+    const vcl::TCanvas& c = *m_plotPage->Canvas();
+    const auto e = [](auto v) { return static_cast<double>(static_cast<long long>(v)); };
+    return { e(m_plotPage->Bitmap.Width()), e(m_plotPage->Bitmap.Height()), e(Color()), e(m_axisColor),
+             e(m_axisStyle), e(m_xAxisFormat), e(m_yAxisFormat), m_xMin, m_xMax, m_yMin, m_yMax, m_logXMin, m_logXMax,
+             m_logYMin, m_logYMax, e(m_showHorzGrid), e(m_showVertGrid), e(m_showHorzTicks), e(m_showVertTicks),
+             e(m_numHorzGrid), e(m_numVertGrid), e(m_horzTickLength), e(m_vertTickLength), e(m_gridColor),
+             e(m_fftNumber), e(m_sampleRate), e(m_pointSize), e(c.Pen()->Mode()),
+             static_cast<double>(m_plotList->Generation()) };
+}
+
 void LMyFFTDrawBase::DrawAllPlots()
 {
     if (!Visible())
+        return;
+    // A redraw of what the page already showed after the last one is a copy of that.
+    const std::vector<double> fingerprint = PlotPageFingerprint();
+    if (m_plotPageCache.Restore(fingerprint, *m_plotPage->Canvas()))
         return;
     m_plotPage->Clear(Color());
     DrawGrid();
@@ -1016,6 +1079,7 @@ void LMyFFTDrawBase::DrawAllPlots()
     DrawAxis();
     for (const TPlotListMember* m = m_plotList->Head(); m != nullptr; m = m->Next.get())
         DrawOnePlot(m);
+    m_plotPageCache.Keep(fingerprint, *m_plotPage->Canvas());
 }
 
 void LMyFFTDrawBase::DrawCurveFill(int type, const double* curve, int count)
@@ -1029,25 +1093,62 @@ void LMyFFTDrawBase::DrawCurveFill(int type, const double* curve, int count)
     FillHighlight(count, true);
 }
 
+HighlightStamp::Shape LMyFFTDrawBase::HighlightShape(int count, bool outlineClosing) const
+{
+    HighlightStamp::Shape shape;
+    shape.count = count;
+    shape.outlineClosing = outlineClosing;
+    shape.width = m_plotPage->Bitmap.Width();
+    shape.height = m_plotPage->Bitmap.Height();
+    shape.xMin = m_xMin;
+    shape.xMax = m_xMax;
+    shape.yMin = m_yMin;
+    shape.yMax = m_yMax;
+    shape.closing = m_paramType < 0 ? -1 : std::min(m_paramType, 3);
+    shape.rising = m_paramGain >= 0;
+    shape.x10 = static_cast<float>(ScreenX(10.0));
+    shape.x20000 = static_cast<float>(ScreenX(20000.0));
+    shape.y0 = static_cast<float>(ScreenY(0.0));
+    shape.yTop = static_cast<float>(ScreenY(m_yMax));
+    shape.yBottom = static_cast<float>(ScreenY(m_yMin));
+    return shape;
+}
+
 void LMyFFTDrawBase::FillHighlight(int count, bool outlineClosing)
 {
-    using namespace gdiplus;
     if (count < 2 || m_plotPage->Bitmap.Empty())
         return;
-    const double W = m_plotPage->Bitmap.Width();
-    const double H = m_plotPage->Bitmap.Height();
+    const HighlightStamp::Shape shape = HighlightShape(count, outlineClosing);
+    vcl::TCanvas& page = *m_plotPage->Canvas();
+    // The path is drawn once per change of its shape; every pass after that stamps it.
+    HighlightStamp& stamp = outlineClosing ? m_fillStamp : m_displayStamp;
+    if (!page.ClipRegion() && page.Image() != nullptr) {
+        if (!stamp.Matches(shape, m_displayCurve.data()))
+            stamp.Record(shape, m_displayCurve.data(), [&](vcl::TCanvas& c) { DrawHighlightPath(c, shape); });
+        if (stamp.Stamp(*page.Image()))
+            return;
+    }
+    DrawHighlightPath(page, shape);
+}
+
+void LMyFFTDrawBase::DrawHighlightPath(vcl::TCanvas& canvas, const HighlightStamp::Shape& shape) const
+{
+    using namespace gdiplus;
+    const int count = shape.count;
+    const double W = shape.width;
+    const double H = shape.height;
     std::vector<GpPoint> points(static_cast<std::size_t>(count));
     auto clampPixel = [](double v) { return std::clamp(SaturateToInt(v), -FillLimit, FillLimit); };
     for (int i = 0; i < count; ++i) {
         const double v = m_displayCurve[static_cast<std::size_t>(i)];
-        points[static_cast<std::size_t>(i)].X = clampPixel(W * (i - m_xMin) / (m_xMax - m_xMin));
-        points[static_cast<std::size_t>(i)].Y = clampPixel(H - H * (v - m_yMin) / (m_yMax - m_yMin));
+        points[static_cast<std::size_t>(i)].X = clampPixel(W * (i - shape.xMin) / (shape.xMax - shape.xMin));
+        points[static_cast<std::size_t>(i)].Y = clampPixel(H - H * (v - shape.yMin) / (shape.yMax - shape.yMin));
     }
     GpGraphics* g = nullptr;
     GpPath* p = nullptr;
     GpPen* pen = nullptr;
     GpSolidFill* brush = nullptr;
-    GdipCreateFromCanvas(m_plotPage->Canvas(), &g);
+    GdipCreateFromCanvas(&canvas, &g);
     GdipCreatePath(FillMode::FillModeAlternate, &p);
     GdipCreatePen1(HighlightColour, 1.0f, Unit::UnitWorld, &pen);
     GdipCreateSolidFill(HighlightColour, &brush);
@@ -1059,26 +1160,23 @@ void LMyFFTDrawBase::FillHighlight(int count, bool outlineClosing)
         return;
 
     GdipAddPathCurveI(p, points.data(), count);
-    if (!outlineClosing)
+    if (!shape.outlineClosing)
         GdipDrawPath(g, pen, p);
-    const auto x10 = static_cast<REAL>(ScreenX(10.0));
-    const auto x20000 = static_cast<REAL>(ScreenX(20000.0));
-    const auto y0 = static_cast<REAL>(ScreenY(0.0));
-    const auto ytop = static_cast<REAL>(ScreenY(m_yMax));
-    const auto ybottom = static_cast<REAL>(ScreenY(m_yMin));
-    if (m_paramType == 0) {
+    const REAL x10 = shape.x10, x20000 = shape.x20000, y0 = shape.y0;
+    const REAL ytop = shape.yTop, ybottom = shape.yBottom;
+    if (shape.closing == 0) {
         GdipAddPathLine(p, x10, y0, x20000, y0);
-    } else if (m_paramType == 1) {
+    } else if (shape.closing == 1) {
         GdipAddPathLine(p, x20000, y0, x10, y0);
-        GdipAddPathLine(p, x10, y0, x10, m_paramGain >= 0 ? ytop : ybottom);
-    } else if (m_paramType == 2) {
-        GdipAddPathLine(p, x20000, m_paramGain >= 0 ? ytop : ybottom, x20000, y0);
+        GdipAddPathLine(p, x10, y0, x10, shape.rising ? ytop : ybottom);
+    } else if (shape.closing == 2) {
+        GdipAddPathLine(p, x20000, shape.rising ? ytop : ybottom, x20000, y0);
         GdipAddPathLine(p, x20000, y0, x10, y0);
-    } else if (m_paramType >= 3) {
+    } else if (shape.closing >= 3) {
         GdipAddPathLine(p, x20000, y0, x20000, ybottom);
         GdipAddPathLine(p, x20000, ybottom, x10, ybottom);
     }
-    if (outlineClosing)
+    if (shape.outlineClosing)
         GdipDrawPath(g, pen, p);
     GdipFillPath(g, brush, p);
 }

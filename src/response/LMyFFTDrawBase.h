@@ -4,8 +4,10 @@
 // line, a free text and pointer navigation. The twins differ only in their value labels and label
 // layouts, which they supply.
 
+#include "response/HighlightStamp.h"
 #include "response/LMyFFTTypes.h"
 #include "response/PaintPage.h"
+#include "response/PlotPageCache.h"
 #include "response/ResponseView.h"
 
 #include "platform/ui/TPaintBox.h"
@@ -21,6 +23,8 @@ class LMyFFTDrawBase : public vcl::TPaintBox, public ResponseView
 public:
     static constexpr int BlockCount = 50;
     static constexpr int CurvePoints = 4096;
+    // The selected band's translucent grey, 0xAARRGGBB.
+    static constexpr std::uint32_t HighlightArgb = 0x1E808080u;
 
     ~LMyFFTDrawBase() override;
 
@@ -273,6 +277,11 @@ private:
     void DrawLabels(const LabelOffsets& offsets, double gain, double x, float freqHz, double q, vcl::TColor colour);
     void DrawMarkerShape(int kind, int index, double sx, double sy);
     void FillHighlight(int count, bool outlineClosing);
+    HighlightStamp::Shape HighlightShape(int count, bool outlineClosing) const;
+    void DrawHighlightPath(vcl::TCanvas& canvas, const HighlightStamp::Shape& shape) const;
+    void DrawCurveLine(const TPlotListMember& member, std::int64_t w, std::int64_t h);
+    // Everything DrawAllPlots reads, as numbers.
+    std::vector<double> PlotPageFingerprint() const;
     void DrawZoomBand();
     void DrawVerticalLine(vcl::TPenStyle style);
     bool ValidSlot(int index) const { return index >= 0 && index < BlockCount; }
@@ -383,6 +392,15 @@ private:
     QString m_freeText;
     TFFTNumber m_fftNumber { TFFTNumber::n256 };
     TSampleRate m_sampleRate { TSampleRate::n48000 };
+
+    // The plot page as the last full redraw left it.
+    PlotPageCache m_plotPageCache;
+    // The highlight as DrawCurveFill and as the overlay pass draw it.
+    HighlightStamp m_fillStamp { HighlightArgb };
+    HighlightStamp m_displayStamp { HighlightArgb };
+    // Buffers of the curve strokes, kept between curves.
+    std::vector<vcl::TPoint> m_strokePoints;
+    std::vector<int> m_strokeCounts;
 
     // What the control shows; pages are copied here and the widget shows it.
     vcl::TBitmap m_screen;

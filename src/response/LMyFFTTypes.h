@@ -3,6 +3,7 @@
 
 #include "platform/core/TColor.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -40,13 +41,21 @@ public:
 
     // True when the id existed (its points replaced, colour and style kept); false when added at the head.
     bool Add(const double* x, const double* y, int n, int id, vcl::TColor colour, TMyPlotStyle style);
-    TPlotListMember* Find(int id) const;
+    const TPlotListMember* Find(int id) const;
+    // The member to change in place (its colour or style); counts as a change of the list.
+    TPlotListMember* FindToChange(int id);
     bool Remove(int id);
     void Clear();
     void Append(const TPlotList& other);
 
-    TPlotListMember* Head() const { return m_head.get(); }
+    const TPlotListMember* Head() const { return m_head.get(); }
+    // Changes with every change of the list or its members; no two lists share a value.
+    std::uint64_t Generation() const { return m_generation; }
 
 private:
+    TPlotListMember* FindMember(int id) const;
+    void Changed();
+
     std::unique_ptr<TPlotListMember> m_head;
+    std::uint64_t m_generation { 0 };
 };

@@ -8,6 +8,43 @@
 using response_detail::ToFloatSaturated;
 using response_detail::FiniteOr;
 
+namespace {
+
+// out[i] = 0.0 + c[0][i] + c[1][i] + ... + c[11][i], added in that order.
+void SumCurves(const std::array<const double*, 12>& c, double* __restrict out)
+{
+    const double* __restrict c0 = c[0];
+    const double* __restrict c1 = c[1];
+    const double* __restrict c2 = c[2];
+    const double* __restrict c3 = c[3];
+    const double* __restrict c4 = c[4];
+    const double* __restrict c5 = c[5];
+    const double* __restrict c6 = c[6];
+    const double* __restrict c7 = c[7];
+    const double* __restrict c8 = c[8];
+    const double* __restrict c9 = c[9];
+    const double* __restrict c10 = c[10];
+    const double* __restrict c11 = c[11];
+    for (int i = 0; i < FilterCurve::PointCount; ++i) {
+        double s = 0.0;
+        s += c0[i];
+        s += c1[i];
+        s += c2[i];
+        s += c3[i];
+        s += c4[i];
+        s += c5[i];
+        s += c6[i];
+        s += c7[i];
+        s += c8[i];
+        s += c9[i];
+        s += c10[i];
+        s += c11[i];
+        out[i] = s;
+    }
+}
+
+} // namespace
+
 Plot::Plot(ResponseView* view)
     : plot(view)
 {
@@ -50,15 +87,12 @@ void Plot::DrawMarker(int section, float level, int kind)
 
 void Plot::DrawSum(int channel)
 {
-    // Section by section over the whole curve; each point still adds sections 0..11 in index order
-    // starting from 0.0.
+    // One pass over the points; each point adds sections 0..11 in index order starting from 0.0.
     auto& total = sections[TotalSection]->curve;
-    total.fill(0.0);
-    for (int j = 0; j <= LowPassSection; ++j) {
-        const double* c = sections[static_cast<std::size_t>(j)]->curve.data();
-        for (int i = 0; i < FilterCurve::PointCount; ++i)
-            total[static_cast<std::size_t>(i)] += c[i];
-    }
+    std::array<const double*, LowPassSection + 1> c {};
+    for (std::size_t j = 0; j < c.size(); ++j)
+        c[j] = sections[j]->curve.data();
+    SumCurves(c, total.data());
     if (phaseMode == 1) {
         // Two corrections at most: a total beyond +-90 (900 degrees) stays partly unwrapped.
         const double half = PhaseHalfTurn;

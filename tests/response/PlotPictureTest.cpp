@@ -23,8 +23,7 @@ constexpr char Magic[8] = { 'Z', 'Q', '9', 'P', 'I', 'X', '1', '\0' };
 
 QString PicturePath(const char* name)
 {
-    return qEnvironmentVariable("ZQ9_SOURCE_DIR") + QStringLiteral("/tests/response/pictures/")
-        + QString::fromLatin1(name) + QStringLiteral(".zpix");
+    return QStringLiteral(ZQ9_RESPONSE_PICTURES "/") + QString::fromLatin1(name) + QStringLiteral(".zpix");
 }
 
 QByteArray Encode(const QImage& image)

@@ -38,6 +38,9 @@ public:
     const QRect& Limit() const { return m_limit; }
     // Sorted by row then column, overlapping and touching runs joined.
     std::vector<Span> Merged() const;
+    // As added: enough where drawing a pixel twice gives what drawing it once does.
+    const std::vector<Span>& Unmerged() const { return m_spans; }
+    void Reserve(std::size_t count) { m_spans.reserve(count); }
 
 private:
     QRect m_limit;

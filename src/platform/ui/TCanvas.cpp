@@ -256,11 +256,17 @@ void TCanvas::EmitRects(const std::vector<QRect>& rects, TColor color, TPenMode 
         m_painter->restore();
         return;
     }
+    uchar* bits = m_image->bits(); // detached once here, not per row
+    const qsizetype stride = m_image->bytesPerLine();
     for (const QRect& rect : rects)
         for (const QRect& clip : clips) {
             const QRect part = rect & clip;
             for (int y = part.top(); y <= part.bottom(); ++y) {
-                auto* line = reinterpret_cast<std::uint32_t*>(m_image->scanLine(y));
+                auto* line = reinterpret_cast<std::uint32_t*>(bits + stride * y);
+                if (mode == TPenMode::pmCopy) {
+                    std::fill(line + part.left(), line + part.right() + 1, pen);
+                    continue;
+                }
                 for (int x = part.left(); x <= part.right(); ++x)
                     line[x] = Rop2(mode, pen, line[x]);
             }
@@ -340,14 +346,11 @@ void TCanvas::LineTo(int X, int Y)
     Changed();
 }
 
-void TCanvas::ThinPolyline(const std::vector<TPoint>& points, bool closed, std::int64_t& phase)
+void TCanvas::AddPolyline(raster::SpanSet& ink, raster::SpanSet& gaps, const TPoint* points, std::size_t n,
+                          bool closed, std::int64_t& phase) const
 {
     const PenShape pen = CurrentPen();
-    const QRect limit = DrawLimit();
-    raster::SpanSet ink(limit);
-    raster::SpanSet gaps(limit);
     const bool opaque = m_brush.Style() == TBrushStyle::bsSolid;
-    const size_t n = points.size();
     const size_t segments = closed ? n : n - 1;
     for (size_t i = 0; i < segments; ++i) {
         const QPoint a = Q(points[i]);
@@ -357,8 +360,50 @@ void TCanvas::ThinPolyline(const std::vector<TPoint>& points, bool closed, std::
         else
             raster::AddWideLine(ink, a, b, pen.width);
     }
-    EmitSpans(gaps.Merged(), m_brush.Color(), m_pen.Mode());
-    EmitSpans(ink.Merged(), m_pen.Color(), m_pen.Mode());
+}
+
+void TCanvas::EmitStroke(const raster::SpanSet& ink, const raster::SpanSet& gaps)
+{
+    const TPenMode mode = m_pen.Mode();
+    // Copying, merging or masking the same colour twice gives what once gives.
+    const bool idempotent = mode == TPenMode::pmCopy || mode == TPenMode::pmBlack || mode == TPenMode::pmWhite
+        || mode == TPenMode::pmMerge || mode == TPenMode::pmMask || mode == TPenMode::pmNop;
+    if (idempotent && gaps.IsEmpty()) {
+        EmitSpans(ink.Unmerged(), m_pen.Color(), mode);
+        return;
+    }
+    EmitSpans(gaps.Merged(), m_brush.Color(), mode);
+    EmitSpans(ink.Merged(), m_pen.Color(), mode);
+}
+
+void TCanvas::ThinPolyline(const std::vector<TPoint>& points, bool closed, std::int64_t& phase)
+{
+    const QRect limit = DrawLimit();
+    raster::SpanSet ink(limit);
+    raster::SpanSet gaps(limit);
+    AddPolyline(ink, gaps, points.data(), points.size(), closed, phase);
+    EmitStroke(ink, gaps);
+}
+
+void TCanvas::PolyPolyline(const std::vector<TPoint>& Points, const std::vector<int>& Counts)
+{
+    if (!CurrentPen().visible || !HandleAllocated())
+        return;
+    const QRect limit = DrawLimit();
+    raster::SpanSet ink(limit);
+    raster::SpanSet gaps(limit);
+    ink.Reserve(Points.size() * 4);
+    std::size_t first = 0;
+    for (const int count : Counts) {
+        const std::size_t n = std::min<std::size_t>(std::max(count, 0), Points.size() - first);
+        if (n >= 2) {
+            std::int64_t phase = 0;
+            AddPolyline(ink, gaps, Points.data() + first, n, false, phase);
+        }
+        first += n;
+    }
+    EmitStroke(ink, gaps);
+    Changed();
 }
 
 void TCanvas::Polyline(const std::vector<TPoint>& Points)
@@ -681,9 +726,50 @@ void TCanvas::CopyRect(const TRect& Dest, TCanvas& Canvas, const TRect& Source)
 {
     if (!Canvas.m_image || Canvas.m_image->isNull())
         return;
+    if (&Canvas != this) {
+        StretchImage(Dest, *Canvas.m_image, Source, m_copyMode);
+        return;
+    }
     // A copy first, so that a canvas may copy onto itself with overlapping rectangles.
-    const QImage source = *Canvas.m_image;
+    const QImage source = Canvas.m_image->copy();
     StretchImage(Dest, source, Source, m_copyMode);
+}
+
+bool TCanvas::CopyRows(const TRect& Dest, const QImage& Image, const TRect& Source)
+{
+    // Only a plain copy of the same size, the right way round, from inside an RGB32 picture.
+    constexpr std::int64_t far = std::int64_t(1) << 28;
+    const auto near = [](std::int64_t v) { return v > -far && v < far; };
+    if (Image.format() != QImage::Format_RGB32 || !near(Dest.Left) || !near(Dest.Top) || !near(Dest.Right)
+        || !near(Dest.Bottom) || Dest.Right - Dest.Left != Source.Right - Source.Left
+        || Dest.Bottom - Dest.Top != Source.Bottom - Source.Top || Source.Right <= Source.Left
+        || Source.Bottom <= Source.Top || Source.Left < 0 || Source.Top < 0 || Source.Right > Image.width()
+        || Source.Bottom > Image.height())
+        return false;
+    const QRect target(QPoint(Dest.Left, Dest.Top), QPoint(Dest.Right - 1, Dest.Bottom - 1));
+    const int dx = Source.Left - Dest.Left;
+    const int dy = Source.Top - Dest.Top;
+    if (m_painter) {
+        m_painter->save();
+        if (m_clip)
+            m_painter->setClipRegion(*m_clip, Qt::IntersectClip);
+        m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        const QRect part = target & DrawLimit();
+        if (!part.isEmpty())
+            m_painter->drawImage(part.topLeft(), Image, part.translated(dx, dy));
+        m_painter->restore();
+        return true;
+    }
+    for (const QRect& clip : ClipRects()) {
+        const QRect part = clip & target;
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            const auto* in = reinterpret_cast<const std::uint32_t*>(Image.constScanLine(y + dy)) + dx;
+            auto* out = reinterpret_cast<std::uint32_t*>(m_image->scanLine(y));
+            for (int x = part.left(); x <= part.right(); ++x)
+                out[x] = in[x] | kOpaque;
+        }
+    }
+    return true;
 }
 
 void TCanvas::StretchImage(const TRect& Dest, const QImage& Image, const TRect& Source, TCopyMode Rop,
@@ -691,6 +777,10 @@ void TCanvas::StretchImage(const TRect& Dest, const QImage& Image, const TRect& 
 {
     if (!HandleAllocated() || Image.isNull())
         return;
+    if (Rop == SRCCOPY && !TransparentKey && (m_painter || m_image != &Image) && CopyRows(Dest, Image, Source)) {
+        Changed();
+        return;
+    }
     const std::int64_t dw = std::int64_t(Dest.Right) - Dest.Left;
     const std::int64_t dh = std::int64_t(Dest.Bottom) - Dest.Top;
     const std::int64_t sw = std::int64_t(Source.Right) - Source.Left;

@@ -25,6 +25,7 @@ namespace vcl {
 
 namespace raster {
 struct Span;
+class SpanSet;
 }
 
 // Ternary raster operation of a block copy (the platform's ROP codes).
@@ -91,6 +92,9 @@ public:
     void LineTo(int X, int Y);
     // Joins the points with the pen; the pen position is not used or moved.
     void Polyline(const std::vector<TPoint>& Points);
+    // Several polylines in one pass, each drawn as Polyline draws it: Counts[i] points each, taken
+    // in order from Points (a count below 2 skips its points). The pen position is not used or moved.
+    void PolyPolyline(const std::vector<TPoint>& Points, const std::vector<int>& Counts);
     // Fills the polygon (alternate rule) with the brush and outlines it with the pen.
     void Polygon(const std::vector<TPoint>& Points);
     void Rectangle(int X1, int Y1, int X2, int Y2);
@@ -159,9 +163,16 @@ private:
     void EmitBrush(const std::vector<raster::Span>& spans, TPenMode mode);
     void EmitRect(const QRect& rect, TColor color, TPenMode mode);
     void EmitRects(const std::vector<QRect>& rects, TColor color, TPenMode mode);
+    // The plain SRCCOPY of an unscaled, unmirrored RGB32 source lying inside its picture, row by
+    // row; false when the copy is anything else.
+    bool CopyRows(const TRect& Dest, const QImage& Image, const TRect& Source);
     void DrawFigure(int X1, int Y1, int X2, int Y2, std::int64_t cw, std::int64_t ch, bool fullEllipse);
     void DrawArcOrPie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4, bool pie);
     void ThinPolyline(const std::vector<TPoint>& points, bool closed, std::int64_t& phase);
+    void AddPolyline(raster::SpanSet& ink, raster::SpanSet& gaps, const TPoint* points, std::size_t n, bool closed,
+                     std::int64_t& phase) const;
+    // Emits the figure's gaps and ink, merged only where a second touch would change a pixel.
+    void EmitStroke(const raster::SpanSet& ink, const raster::SpanSet& gaps);
     template <typename Fn>
     void WithPainter(Fn&& fn);
     // Text with its cell's top-left at (X, Y); nothing when the cell is far off the drawing area.
