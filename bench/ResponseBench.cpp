@@ -96,4 +96,23 @@ void BandDrag(benchmark::State& state)
 }
 BENCHMARK(BandDrag)->Unit(benchmark::kMicrosecond);
 
+// The band edit's own math: one section designed and evaluated, and the channel total summed.
+void BandEditMath(benchmark::State& state)
+{
+    NullView view;
+    Plot plot(&view);
+    NineBands bands;
+    Crossover model;
+    BuildPeqCurve(plot, 2, bands);
+    BuildHpCurve(plot, 2, model);
+    BuildLpCurve(plot, 2, model);
+    double freq = 1000.0;
+    for (auto _ : state) {
+        freq = freq == 1000.0 ? 1001.0 : 1000.0;
+        plot.Section(3)->SetFilter(4.0, freq, 1.41, 1);
+        plot.DrawSum(2);
+    }
+}
+BENCHMARK(BandEditMath)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -3,6 +3,7 @@
 #include "device/Constants.h"
 
 #include "response/SafeNumbers.h"
+#include "response/WideVectors.h"
 
 // Values handed to the plot control are always finite, so no pixel conversion downstream meets NaN.
 using response_detail::ToFloatSaturated;
@@ -11,6 +12,7 @@ using response_detail::FiniteOr;
 namespace {
 
 // out[i] = 0.0 + c[0][i] + c[1][i] + ... + c[11][i], added in that order.
+ZQ9_WIDE_VECTORS
 void SumCurves(const std::array<const double*, 12>& c, double* __restrict out)
 {
     const double* __restrict c0 = c[0];
