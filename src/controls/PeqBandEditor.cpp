@@ -46,70 +46,103 @@ PeqBandEditor::PeqBandEditor(TComponent* AOwner, QStringList builtInNames)
     for (auto& title : m_titleLabels)
         title = new rz::TRzLabel(this); // never shown: titles only move the rows down
 
-    const int w = (490 - 68) / 5;
-    const int h = (420 - m_topBottomSpace - 16) / MaxRows;
-    for (int i = 0; i < MaxRows; ++i) {
-        auto* label = new rz::TRzLabel(this);
-        label->SetTransparent(false);
-        label->Font()->SetSize(12);
-        label->Font()->SetColor(BandColors[Row(i) % BandColors.size()]);
-        label->SetTransparent(true);
-        label->SetCaption(QString::number(i + 1));
-        label->SetAutoSize(false);
-        label->SetAlignment(TAlignment::taCenter);
-        label->SetParent(this);
-        m_bandLabels[Row(i)] = label;
-    }
-    for (int i = 0; i < MaxRows; ++i) {
-        auto makeEdit = [this, i](void (PeqBandEditor::*commit)(int), const QString& text) {
-            auto* e = new PeqEdit(this);
-            e->SetAlignment(TAlignment::taCenter);
-            e->SetTag(i);
-            e->SetTypingLimit(7);
-            e->SetText(text);
-            e->OnKeyDown = [this, i, commit](TObject*, WORD& Key, TShiftState) {
-                if (Key == VK_RETURN)
-                    (this->*commit)(i);
-            };
-            e->OnMouseDown = [this, i](TObject*, TMouseButton Button, TShiftState Shift, int X, int Y) {
-                EditMouseDown(i, Button, Shift, X, Y);
-            };
-            e->OnExit = [this, i, commit](TObject*) { (this->*commit)(i); };
-            e->SetParent(this);
-            return e;
-        };
-        m_freqEdits[Row(i)] = makeEdit(&PeqBandEditor::FrequencyCommit, QString::number(i));
-        m_freqUpDowns[Row(i)] = MakeValueHolder(this);
-        m_freqFrames[Row(i)] = new TShape(this);
-        m_qEdits[Row(i)] = makeEdit(&PeqBandEditor::QfactorCommit, PeqQText(0));
-        m_qUpDowns[Row(i)] = MakeValueHolder(this);
-        m_qFrames[Row(i)] = new TShape(this);
-        m_gainEdits[Row(i)] = makeEdit(&PeqBandEditor::GainCommit, QStringLiteral("0dB"));
-        m_gainUpDowns[Row(i)] = MakeValueHolder(this);
-        m_gainFrames[Row(i)] = new TShape(this);
-
-        auto* combo = new rz::TRzComboBox(this);
-        combo->SetStyle(TComboBoxStyle::csDropDownList);
-        combo->SetTag(i);
-        combo->OnChange = [this, i](TObject*) { PeqTypeChange(i); };
-        combo->OnMouseWheel = [this](TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled) {
-            if (OnPeqTypeMouseWheel)
-                OnPeqTypeMouseWheel(Sender, Shift, WheelDelta, MousePos, Handled);
-        };
-        combo->SetParent(this);
-        m_typeCombos[Row(i)] = combo;
-
-        auto* button = new rz::TRzButton(this);
-        button->SetThemeAware(false);
-        button->SetCaption(m_bypassCaption);
-        button->SetTag(i);
-        button->OnClick = [this, i](TObject*) { ByPassClick(i); };
-        button->SetParent(this);
-        m_bypassButtons[Row(i)] = button;
-
-        PlaceRow(i, w, h, 0);
-    }
     CreateWnd();
+}
+
+namespace {
+
+// The size and spacing construction lays the rows out with.
+constexpr int BuiltWidth = 490;
+constexpr int BuiltHeight = 420;
+constexpr int BuiltSpace = 15;
+
+} // namespace
+
+const PeqBandEditor& PeqBandEditor::Built(int row) const
+{
+    if (ValidBand(row) && !m_rowBuilt[Row(row)])
+        const_cast<PeqBandEditor*>(this)->BuildRow(row); // editors are never const objects
+    return *this;
+}
+
+void PeqBandEditor::BuildRow(int i)
+{
+    const std::size_t r = Row(i);
+    m_rowBuilt[r] = true;
+    auto* label = new rz::TRzLabel(this);
+    label->SetTransparent(false);
+    label->Font()->SetSize(12);
+    label->Font()->SetColor(BandColors[r % BandColors.size()]);
+    label->SetTransparent(true);
+    label->SetCaption(QString::number(i + 1));
+    label->SetAutoSize(false);
+    label->SetAlignment(TAlignment::taCenter);
+    label->SetParent(this);
+    m_bandLabels[r] = label;
+
+    auto makeEdit = [this, i](void (PeqBandEditor::*commit)(int), const QString& text) {
+        auto* e = new PeqEdit(this);
+        e->SetAlignment(TAlignment::taCenter);
+        e->SetTag(i);
+        e->SetTypingLimit(7);
+        e->SetText(text);
+        e->OnKeyDown = [this, i, commit](TObject*, WORD& Key, TShiftState) {
+            if (Key == VK_RETURN)
+                (this->*commit)(i);
+        };
+        e->OnMouseDown = [this, i](TObject*, TMouseButton Button, TShiftState Shift, int X, int Y) {
+            EditMouseDown(i, Button, Shift, X, Y);
+        };
+        e->OnExit = [this, i, commit](TObject*) { (this->*commit)(i); };
+        e->SetParent(this);
+        return e;
+    };
+    m_freqEdits[r] = makeEdit(&PeqBandEditor::FrequencyCommit, QString::number(i));
+    m_freqUpDowns[r] = MakeValueHolder(this);
+    m_freqFrames[r] = new TShape(this);
+    m_qEdits[r] = makeEdit(&PeqBandEditor::QfactorCommit, PeqQText(0));
+    m_qUpDowns[r] = MakeValueHolder(this);
+    m_qFrames[r] = new TShape(this);
+    m_gainEdits[r] = makeEdit(&PeqBandEditor::GainCommit, QStringLiteral("0dB"));
+    m_gainUpDowns[r] = MakeValueHolder(this);
+    m_gainFrames[r] = new TShape(this);
+
+    auto* combo = new rz::TRzComboBox(this);
+    combo->SetStyle(TComboBoxStyle::csDropDownList);
+    combo->SetTag(i);
+    combo->OnChange = [this, i](TObject*) { PeqTypeChange(i); };
+    combo->OnMouseWheel = [this](TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled) {
+        if (OnPeqTypeMouseWheel)
+            OnPeqTypeMouseWheel(Sender, Shift, WheelDelta, MousePos, Handled);
+    };
+    combo->SetParent(this);
+    m_typeCombos[r] = combo;
+
+    auto* button = new rz::TRzButton(this);
+    button->SetThemeAware(false);
+    button->SetCaption(QString()); // the caption construction had; window creation sets the real one
+    button->SetTag(i);
+    button->OnClick = [this, i](TObject*) { ByPassClick(i); };
+    button->SetParent(this);
+    m_bypassButtons[r] = button;
+
+    PlaceRowAt(i, (BuiltWidth - 68) / 5, (BuiltHeight - BuiltSpace - 16) / MaxRows, 0, BuiltSpace, false);
+    if (i < m_listedRows) {
+        FillNames(i, m_builtInNames, false);
+        combo->SetItemIndex(1);
+    }
+    if (m_rowParked[r])
+        ParkRow(i);
+}
+
+void PeqBandEditor::ParkRow(int i)
+{
+    TControl* controls[] = { BandLabel(i), FreqEdit(i), QEdit(i), GainEdit(i), FreqUpDown(i), QUpDown(i),
+                             GainUpDown(i), FreqFrame(i), QFrame(i), GainFrame(i), TypeCombo(i), BypassButton(i) };
+    for (TControl* c : controls) {
+        c->SetVisible(false);
+        c->SetTop(10000);
+    }
 }
 
 PeqBandEditor::~PeqBandEditor()
@@ -121,24 +154,33 @@ PeqBandEditor::~PeqBandEditor()
 
 void PeqBandEditor::PlaceRow(int i, int w, int h, int t)
 {
-    const std::size_t r = Row(i);
-    const int y = m_topBottomSpace + t + h * i + 8;
-    m_bandLabels[r]->SetBounds(12, y, 20, m_bandLabels[r]->Height());
-    const int x = m_bandLabels[0]->Left() + m_bandLabels[0]->Width();
-    const int editWidth = m_updownVisable ? w - 20 : w;
-    TEdit* edits[] = { m_freqEdits[r], m_qEdits[r], m_gainEdits[r] };
+    PlaceRowAt(i, w, h, t, m_topBottomSpace, m_updownVisable);
+}
+
+void PeqBandEditor::PlaceRowAt(int i, int w, int h, int t, int space, bool upDowns)
+{
+    const int y = space + t + h * i + 8;
+    BandLabel(i)->SetBounds(12, y, 20, BandLabel(i)->Height());
+    const int x = BandLabel(0)->Left() + BandLabel(0)->Width();
+    const int editWidth = upDowns ? w - 20 : w;
+    TEdit* edits[] = { FreqEdit(i), QEdit(i), GainEdit(i) };
     for (int k = 0; k < 3; ++k)
         edits[k]->SetBounds(x + 8 + k * (w + 8), y - 1, editWidth, edits[k]->Height());
-    m_typeCombos[r]->SetBounds(x + 3 * w + 32, y - 1, w + 8, h);
-    m_bypassButtons[r]->SetBounds(x + 4 * w + 46, y - 1, w - 14, m_gainEdits[r]->Height());
+    TypeCombo(i)->SetBounds(x + 3 * w + 32, y - 1, w + 8, h);
+    BypassButton(i)->SetBounds(x + 4 * w + 46, y - 1, w - 14, GainEdit(i)->Height());
 }
 
 void PeqBandEditor::FillList(int row, bool clearFirst)
 {
-    rz::TRzComboBox* combo = m_typeCombos[Row(row)];
+    FillNames(row, m_eqTypeNames, clearFirst);
+}
+
+void PeqBandEditor::FillNames(int row, const QStringList& names, bool clearFirst)
+{
+    rz::TRzComboBox* combo = TypeCombo(row);
     if (clearFirst)
         combo->ClearItems();
-    for (const QString& name : m_eqTypeNames)
+    for (const QString& name : names)
         combo->Items()->Add(name);
 }
 
@@ -155,7 +197,7 @@ void PeqBandEditor::RePaint()
     const int t = m_titleVisable ? 13 : 0;
     const int w = (width - 68) / 5;
     const int h = n > 0 ? (height - s - t - 16) / n : 0; // no rows, no row height
-    m_normalEditColor = m_freqEdits[0]->Font()->Color();
+    m_normalEditColor = FreqEdit(0)->Font()->Color();
 
     for (int k = 0; k < 6; ++k) {
         rz::TRzLabel* title = m_titleLabels[Row(k)];
@@ -167,15 +209,14 @@ void PeqBandEditor::RePaint()
             title->SetBounds(8 * k + (k - 1) * w + 33, s, w - 15, h);
     }
     for (int i = 0; i < n; ++i) {
-        const std::size_t r = Row(i);
-        m_bandLabels[r]->SetCaption(QString::number(i + 1));
+        BandLabel(i)->SetCaption(QString::number(i + 1));
         PlaceRow(i, w, h, t);
         if (m_updownVisable) {
             // The up-downs have no parent window: these bounds are kept but never shown.
             const std::pair<TEdit*, std::pair<TUpDown*, TShape*>> holders[] = {
-                { m_freqEdits[r], { m_freqUpDowns[r], m_freqFrames[r] } },
-                { m_qEdits[r], { m_qUpDowns[r], m_qFrames[r] } },
-                { m_gainEdits[r], { m_gainUpDowns[r], m_gainFrames[r] } },
+                { FreqEdit(i), { FreqUpDown(i), FreqFrame(i) } },
+                { QEdit(i), { QUpDown(i), QFrame(i) } },
+                { GainEdit(i), { GainUpDown(i), GainFrame(i) } },
             };
             for (const auto& [edit, pair] : holders) {
                 auto [upDown, frame] = pair;
@@ -186,21 +227,17 @@ void PeqBandEditor::RePaint()
                 frame->SetVisible(true);
             }
         }
-        rz::TRzComboBox* combo = m_typeCombos[r];
+        rz::TRzComboBox* combo = TypeCombo(i);
         combo->SetItemIndex(0);
         FillList(i, true);
         combo->SetItemIndex(0);
-        m_bypassButtons[r]->SetCaption(m_bypassCaption);
+        BypassButton(i)->SetCaption(m_bypassCaption);
     }
     for (int i = std::max(n, 0); i < MaxRows; ++i) {
-        const std::size_t r = Row(i);
-        TControl* controls[] = { m_bandLabels[r], m_freqEdits[r], m_qEdits[r], m_gainEdits[r], m_freqUpDowns[r],
-                                 m_qUpDowns[r], m_gainUpDowns[r], m_freqFrames[r], m_qFrames[r], m_gainFrames[r],
-                                 m_typeCombos[r], m_bypassButtons[r] };
-        for (TControl* c : controls) {
-            c->SetVisible(false);
-            c->SetTop(10000);
-        }
+        if (m_rowBuilt[Row(i)])
+            ParkRow(i);
+        else
+            m_rowParked[Row(i)] = true; // parked when it is built
     }
 }
 
@@ -214,9 +251,13 @@ void PeqBandEditor::CreateWnd()
 {
     m_eqTypeNames = m_builtInNames;
     m_bypassCaption = BuiltInBypassCaption;
+    // Rows built later fill their lists as they are built.
+    m_listedRows = m_channelNumber;
     for (int i = 0; i < m_channelNumber; ++i) {
+        if (!m_rowBuilt[Row(i)])
+            continue;
         FillList(i, false);
-        m_typeCombos[Row(i)]->SetItemIndex(1);
+        TypeCombo(i)->SetItemIndex(1);
     }
 }
 
@@ -229,11 +270,11 @@ void PeqBandEditor::SetEqTypeString(const QString& text, int index)
 void PeqBandEditor::ChangeLanguage()
 {
     for (int i = 0; i < m_channelNumber; ++i) {
-        rz::TRzComboBox* combo = m_typeCombos[Row(i)];
+        rz::TRzComboBox* combo = TypeCombo(i);
         const int selected = combo->ItemIndex();
         FillList(i, true);
         combo->SetItemIndex(selected);
-        m_bypassButtons[Row(i)]->SetCaption(m_bypassCaption);
+        BypassButton(i)->SetCaption(m_bypassCaption);
     }
 }
 
@@ -244,9 +285,9 @@ void PeqBandEditor::SetUpdownVisable(bool value)
     if (value == m_updownVisable)
         return;
     for (int i = 0; i < m_channelNumber; ++i) {
-        m_freqUpDowns[Row(i)]->SetVisible(value);
-        m_qUpDowns[Row(i)]->SetVisible(value);
-        m_gainUpDowns[Row(i)]->SetVisible(value);
+        FreqUpDown(i)->SetVisible(value);
+        QUpDown(i)->SetVisible(value);
+        GainUpDown(i)->SetVisible(value);
     }
     m_updownVisable = value;
     RePaint();
@@ -286,11 +327,10 @@ void PeqBandEditor::SetEditBackColor(TColor value)
         return;
     m_editBackColor = value;
     for (int i = 0; i < m_channelNumber; ++i) {
-        const std::size_t r = Row(i);
-        m_freqEdits[r]->SetColor(value);
-        m_qEdits[r]->SetColor(value);
-        m_gainEdits[r]->SetColor(value);
-        m_typeCombos[r]->SetColor(value);
+        FreqEdit(i)->SetColor(value);
+        QEdit(i)->SetColor(value);
+        GainEdit(i)->SetColor(value);
+        TypeCombo(i)->SetColor(value);
     }
     RePaint();
 }
@@ -301,7 +341,7 @@ void PeqBandEditor::SetBypassBackColor(TColor value)
         return;
     m_bypassBackColor = value;
     for (int i = 0; i < m_channelNumber; ++i)
-        m_bypassButtons[Row(i)]->SetColor(value);
+        BypassButton(i)->SetColor(value);
     RePaint();
 }
 
@@ -309,22 +349,22 @@ void PeqBandEditor::SetBypassBackColor(TColor value)
 
 double PeqBandEditor::GetFreqValue(int band) const
 {
-    return ValidBand(band) ? IndexToFreq(m_freqUpDowns[Row(band)]->Position() + 170) : 0.0;
+    return ValidBand(band) ? IndexToFreq(FreqUpDown(band)->Position() + 170) : 0.0;
 }
 
 double PeqBandEditor::GetQValue(int band) const
 {
-    return ValidBand(band) ? PeqQValue(m_qUpDowns[Row(band)]->Position()) : 0.0;
+    return ValidBand(band) ? PeqQValue(QUpDown(band)->Position()) : 0.0;
 }
 
 double PeqBandEditor::GetGainValue(int band) const
 {
-    return ValidBand(band) ? m_gainUpDowns[Row(band)]->Position() * 0.1 : 0.0;
+    return ValidBand(band) ? GainUpDown(band)->Position() * 0.1 : 0.0;
 }
 
 int PeqBandEditor::GetTypeValue(int band) const
 {
-    return ValidBand(band) ? m_typeCombos[Row(band)]->ItemIndex() : -1;
+    return ValidBand(band) ? TypeCombo(band)->ItemIndex() : -1;
 }
 
 bool PeqBandEditor::GetBypassValue(int band) const
@@ -337,8 +377,8 @@ void PeqBandEditor::SetFreqValue(int band, double hz)
     if (!ValidBand(band))
         return;
     const int p = PeqGridPosition(hz);
-    m_freqUpDowns[Row(band)]->SetPosition(p);
-    m_freqEdits[Row(band)]->SetText(PeqFreqText(IndexToFreq(p + 170)));
+    FreqUpDown(band)->SetPosition(p);
+    FreqEdit(band)->SetText(PeqFreqText(IndexToFreq(p + 170)));
     Change();
 }
 
@@ -347,8 +387,8 @@ void PeqBandEditor::SetQValue(int band, double qIndex)
     if (!ValidBand(band))
         return;
     const int index = std::clamp(SaturateToInt(qIndex), 0, 100); // the Q table has 101 entries
-    m_qUpDowns[Row(band)]->SetPosition(index);
-    m_qEdits[Row(band)]->SetText(PeqQText(index));
+    QUpDown(band)->SetPosition(index);
+    QEdit(band)->SetText(PeqQText(index));
     Change();
 }
 
@@ -356,8 +396,8 @@ void PeqBandEditor::SetGainValue(int band, double db)
 {
     if (!ValidBand(band))
         return;
-    m_gainUpDowns[Row(band)]->SetPosition(SaturateToInt(db * 10.0));
-    m_gainEdits[Row(band)]->SetText(PeqGainText(db));
+    GainUpDown(band)->SetPosition(SaturateToInt(db * 10.0));
+    GainEdit(band)->SetText(PeqGainText(db));
     Change();
 }
 
@@ -365,7 +405,7 @@ void PeqBandEditor::SetTypeValue(int band, int type)
 {
     if (!ValidBand(band))
         return;
-    m_typeCombos[Row(band)]->SetItemIndex(type);
+    TypeCombo(band)->SetItemIndex(type);
     Change();
 }
 
@@ -383,22 +423,22 @@ void PeqBandEditor::SetEqParamValue(int band, double hz, double qIndex, double d
         return;
     const std::size_t r = Row(band);
     const int p = PeqGridPosition(hz);
-    m_freqUpDowns[r]->SetPosition(p);
-    m_freqEdits[r]->SetText(PeqFreqText(IndexToFreq(p + 170)));
+    FreqUpDown(band)->SetPosition(p);
+    FreqEdit(band)->SetText(PeqFreqText(IndexToFreq(p + 170)));
 
     // Hundredths, then tenths rounded up only above half.
     const std::int64_t o = Trunc(db * 100.0);
     const std::int64_t a = o < 0 ? -o : o;
     const std::int64_t m = a / 10 + (a % 10 > 5 ? 1 : 0);
-    m_gainUpDowns[r]->SetPosition(static_cast<int>(std::clamp<std::int64_t>(o < 0 ? -m : m, INT_MIN, INT_MAX)));
-    m_gainEdits[r]->SetText(PeqGainText(db));
+    GainUpDown(band)->SetPosition(static_cast<int>(std::clamp<std::int64_t>(o < 0 ? -m : m, INT_MIN, INT_MAX)));
+    GainEdit(band)->SetText(PeqGainText(db));
 
-    m_typeCombos[r]->SetItemIndex(type);
+    TypeCombo(band)->SetItemIndex(type);
     m_bypassFlags[r] = bypass ? 1 : 0;
 
     const int index = std::clamp(SaturateToInt(qIndex), 0, 100);
-    m_qUpDowns[r]->SetPosition(index);
-    m_qEdits[r]->SetText(PeqQText(index));
+    QUpDown(band)->SetPosition(index);
+    QEdit(band)->SetText(PeqQText(index));
     Change();
 }
 
@@ -408,10 +448,9 @@ void PeqBandEditor::SetColor(int band, TColor colour)
 {
     if (band < 0 || band >= m_channelNumber)
         return;
-    const std::size_t r = Row(band);
-    m_gainEdits[r]->Font()->SetColor(colour);
-    m_qEdits[r]->Font()->SetColor(colour);
-    m_freqEdits[r]->Font()->SetColor(colour);
+    GainEdit(band)->Font()->SetColor(colour);
+    QEdit(band)->Font()->SetColor(colour);
+    FreqEdit(band)->Font()->SetColor(colour);
 }
 
 void PeqBandEditor::SetNowIndex(int index)
@@ -439,7 +478,7 @@ void PeqBandEditor::MakeCurrent(int row)
 
 void PeqBandEditor::ColourBypassButton(int row)
 {
-    m_bypassButtons[Row(row)]->SetColor(m_bypassFlags[Row(row)] ? BypassedColor : m_bypassBackColor);
+    BypassButton(row)->SetColor(m_bypassFlags[Row(row)] ? BypassedColor : m_bypassBackColor);
 }
 
 void PeqBandEditor::Change()
@@ -461,36 +500,33 @@ void PeqBandEditor::Restore(TEdit* edit, const QString& text)
 
 void PeqBandEditor::FrequencyCommit(int row)
 {
-    const std::size_t r = Row(row);
-    if (const auto index = ParsePeqFreqEntry(m_freqEdits[r]->Text())) {
-        m_freqUpDowns[r]->SetPosition(*index - 170);
-        m_freqEdits[r]->SetText(PeqFreqText(IndexToFreq(*index)));
+    if (const auto index = ParsePeqFreqEntry(FreqEdit(row)->Text())) {
+        FreqUpDown(row)->SetPosition(*index - 170);
+        FreqEdit(row)->SetText(PeqFreqText(IndexToFreq(*index)));
     } else
-        Restore(m_freqEdits[r], PeqFreqText(GetFreqValue(row)));
+        Restore(FreqEdit(row), PeqFreqText(GetFreqValue(row)));
     MakeCurrent(row);
     Change();
 }
 
 void PeqBandEditor::QfactorCommit(int row)
 {
-    const std::size_t r = Row(row);
-    if (const auto index = ParsePeqQEntry(m_qEdits[r]->Text())) {
-        m_qUpDowns[r]->SetPosition(*index);
-        m_qEdits[r]->SetText(PeqQText(*index));
+    if (const auto index = ParsePeqQEntry(QEdit(row)->Text())) {
+        QUpDown(row)->SetPosition(*index);
+        QEdit(row)->SetText(PeqQText(*index));
     } else
-        Restore(m_qEdits[r], PeqQText(m_qUpDowns[r]->Position()));
+        Restore(QEdit(row), PeqQText(QUpDown(row)->Position()));
     MakeCurrent(row);
     Change();
 }
 
 void PeqBandEditor::GainCommit(int row)
 {
-    const std::size_t r = Row(row);
-    if (const auto tenths = ParsePeqGainEntry(m_gainEdits[r]->Text())) {
-        m_gainUpDowns[r]->SetPosition(*tenths);
-        m_gainEdits[r]->SetText(PeqGainText(*tenths * 0.1));
+    if (const auto tenths = ParsePeqGainEntry(GainEdit(row)->Text())) {
+        GainUpDown(row)->SetPosition(*tenths);
+        GainEdit(row)->SetText(PeqGainText(*tenths * 0.1));
     } else
-        Restore(m_gainEdits[r], PeqGainText(GetGainValue(row)));
+        Restore(GainEdit(row), PeqGainText(GetGainValue(row)));
     MakeCurrent(row);
     Change();
 }

@@ -95,16 +95,16 @@ public:
     virtual void Change();
 
     // --- child controls ---
-    vcl::TEdit* FreqEdit(int row) const { return m_freqEdits[Row(row)]; }
-    vcl::TEdit* QEdit(int row) const { return m_qEdits[Row(row)]; }
-    vcl::TEdit* GainEdit(int row) const { return m_gainEdits[Row(row)]; }
-    rz::TRzLabel* BandLabel(int row) const { return m_bandLabels[Row(row)]; }
+    vcl::TEdit* FreqEdit(int row) const { return Built(row).m_freqEdits[Row(row)]; }
+    vcl::TEdit* QEdit(int row) const { return Built(row).m_qEdits[Row(row)]; }
+    vcl::TEdit* GainEdit(int row) const { return Built(row).m_gainEdits[Row(row)]; }
+    rz::TRzLabel* BandLabel(int row) const { return Built(row).m_bandLabels[Row(row)]; }
     rz::TRzLabel* TitleLabel(int k) const { return m_titleLabels[static_cast<std::size_t>(k)]; }
-    vcl::TUpDown* FreqUpDown(int row) const { return m_freqUpDowns[Row(row)]; }
-    vcl::TUpDown* QUpDown(int row) const { return m_qUpDowns[Row(row)]; }
-    vcl::TUpDown* GainUpDown(int row) const { return m_gainUpDowns[Row(row)]; }
-    rz::TRzComboBox* TypeCombo(int row) const { return m_typeCombos[Row(row)]; }
-    rz::TRzButton* BypassButton(int row) const { return m_bypassButtons[Row(row)]; }
+    vcl::TUpDown* FreqUpDown(int row) const { return Built(row).m_freqUpDowns[Row(row)]; }
+    vcl::TUpDown* QUpDown(int row) const { return Built(row).m_qUpDowns[Row(row)]; }
+    vcl::TUpDown* GainUpDown(int row) const { return Built(row).m_gainUpDowns[Row(row)]; }
+    rz::TRzComboBox* TypeCombo(int row) const { return Built(row).m_typeCombos[Row(row)]; }
+    rz::TRzButton* BypassButton(int row) const { return Built(row).m_bypassButtons[Row(row)]; }
     vcl::TColor NormalEditColor() const { return m_normalEditColor; }
 
 protected:
@@ -114,7 +114,18 @@ protected:
 private:
     static std::size_t Row(int row) { return static_cast<std::size_t>(row); }
     static bool ValidBand(int band) { return band >= 0 && band < MaxRows; }
+    vcl::TShape* FreqFrame(int row) const { return Built(row).m_freqFrames[Row(row)]; }
+    vcl::TShape* QFrame(int row) const { return Built(row).m_qFrames[Row(row)]; }
+    vcl::TShape* GainFrame(int row) const { return Built(row).m_gainFrames[Row(row)]; }
+    // The rows are built when first used, as construction would have left them by then: rows past
+    // the bands in use are never shown, and building all fifty of every editor is most of the main
+    // window's start-up.
+    const PeqBandEditor& Built(int row) const;
+    void BuildRow(int i);
     void PlaceRow(int i, int w, int h, int t);
+    void PlaceRowAt(int i, int w, int h, int t, int space, bool upDowns);
+    void ParkRow(int i);
+    void FillNames(int row, const QStringList& names, bool clearFirst);
     void FillList(int row, bool clearFirst);
     void ColourBypassButton(int row);
     void MakeCurrent(int row);
@@ -141,6 +152,9 @@ private:
     std::array<rz::TRzComboBox*, MaxRows> m_typeCombos {};
     std::array<rz::TRzButton*, MaxRows> m_bypassButtons {};
     std::array<std::uint8_t, MaxRows> m_bypassFlags {};
+    std::array<bool, MaxRows> m_rowBuilt {};
+    std::array<bool, MaxRows> m_rowParked {}; // laid out of sight before it was built
+    int m_listedRows { 0 };                   // rows whose lists window creation filled
     bool m_titleVisable { false };
     bool m_updownVisable { false };
     int m_topBottomSpace { 15 };

@@ -45,56 +45,77 @@ bool UsesGain(int type)
     return type >= CurvePeak && type <= CurveHighShelf;
 }
 
-// 10 log10(x) for a power ratio x >= 0, written without branches or library calls so that the loop
-// over a curve vectorises: the exponent is taken from the bits, the mantissa is brought into
-// [sqrt(1/2), sqrt(2)) and its logarithm is the series 2 atanh(s) = 2 (s + s^3/3 + ...), s = (m-1)/(m+1),
-// which is below 1e-17 after the s^23 term there. Within a few units in the last place of the library
-// routine. 0 gives -CurveLimit (an exact zero of the section), infinity +CurveLimit, NaN 0.
-inline double PowerRatioToDb(double x)
+// x = m 2^e with m in [1, 2), for a finite x >= 0 (subnormals too), from the bits alone.
+struct Binary
 {
-    constexpr double dbPerNeper = 10.0 / std::numbers::ln10;
-    constexpr double ln2Hi = 6.93147180369123816490e-01; // ln 2 with its last bits cut off
-    constexpr double ln2Lo = 1.90821492927058770002e-10;
+    double e;
+    double m;
+};
+
+inline Binary Split(double x)
+{
     constexpr double two54 = 18014398509481984.0;
-    constexpr double smallest = std::numeric_limits<double>::min();
-    constexpr double largest = std::numeric_limits<double>::max();
-    // Every value is computed and then selected, so the loop has no branches to keep it scalar.
-    const bool tiny = x < smallest;
+    // Every value is computed and then selected, so a loop over these has no branches.
+    const bool tiny = x < std::numeric_limits<double>::min();
     const double up = x * two54;
     const double scaled = tiny ? up : x; // subnormals into the normal range
     const auto bits = std::bit_cast<std::uint64_t>(scaled);
     // The biased exponent as a double, through the bits of 2^52 + exponent.
-    const double e0 = std::bit_cast<double>((bits >> 52) | 0x4330000000000000ull) - 4503599627370496.0 - 1023.0;
-    const double m0 = std::bit_cast<double>((bits & 0x000FFFFFFFFFFFFFull) | 0x3FF0000000000000ull);
-    const bool high = m0 > std::numbers::sqrt2;
-    const double halved = m0 * 0.5;
-    const double m = high ? halved : m0;
-    const double e1 = e0 + 1.0;
-    const double e2 = high ? e1 : e0;
+    const double e = std::bit_cast<double>((bits >> 52) | 0x4330000000000000ull) - 4503599627370496.0 - 1023.0;
     const double shift = tiny ? 54.0 : 0.0;
-    const double e = e2 - shift;
-    const double sNum = m - 1.0;
-    const double s = sNum / (m + 1.0);
+    return { e - shift, std::bit_cast<double>((bits & 0x000FFFFFFFFFFFFFull) | 0x3FF0000000000000ull) };
+}
+
+// 10 log10(n / d) for the squared magnitudes n, d >= 0 of a section's numerator and denominator,
+// written without branches or library calls so that the loop over a curve vectorises. The mantissa
+// ratio q is brought into [sqrt(1/2), sqrt(2)] and ln q = 2 atanh(s) = 2 (s + s^3/3 + ...) with
+// s = (q - 1) / (q + 1) = (mn - md) / (mn + md), so one division serves both the ratio and the series,
+// whose rest is below 1e-18 after the s^21 term. Within a few units in the last place of the library's
+// logarithm of n / d. Where n / d would be 0 (an exact zero of the section) it gives -CurveLimit, where
+// it would be infinite +CurveLimit, where it would be NaN 0.
+inline double PowerRatioToDb(double n, double d)
+{
+    constexpr double dbPerNeper = 10.0 / std::numbers::ln10;
+    constexpr double ln2Hi = 6.93147180369123816490e-01; // ln 2 with its last bits cut off
+    constexpr double ln2Lo = 1.90821492927058770002e-10;
+    constexpr double largest = std::numeric_limits<double>::max();
+    const Binary a = Split(n);
+    const Binary b = Split(d);
+    const double above = b.m * std::numbers::sqrt2;
+    const double below = b.m * (std::numbers::sqrt2 / 2.0);
+    const bool high = a.m > above;
+    const bool low = a.m < below;
+    const double halved = a.m * 0.5;
+    const double doubled = a.m * 2.0;
+    const double notLow = low ? doubled : a.m;
+    const double mn = high ? halved : notLow;
+    const double up = high ? 1.0 : 0.0;
+    const double down = low ? 1.0 : 0.0;
+    const double e = (a.e - b.e) + (up - down);
+    const double s = (mn - b.m) / (mn + b.m);
+    // p = 1/3 + z/5 + ... + z^9/21, in pairs (Estrin) so its terms are not one long chain.
     const double z = s * s;
-    double p = 1.0 / 23.0;
-    p = p * z + 1.0 / 21.0;
-    p = p * z + 1.0 / 19.0;
-    p = p * z + 1.0 / 17.0;
-    p = p * z + 1.0 / 15.0;
-    p = p * z + 1.0 / 13.0;
-    p = p * z + 1.0 / 11.0;
-    p = p * z + 1.0 / 9.0;
-    p = p * z + 1.0 / 7.0;
-    p = p * z + 1.0 / 5.0;
-    p = p * z + 1.0 / 3.0;
-    // ln m = 2s + 2s z p = (m - 1) - s (m - 1) + 2 s z p, kept as the small parts around m - 1.
-    const double lnM = sNum - s * sNum + 2.0 * s * z * p;
-    const double ln = e * ln2Hi + (e * ln2Lo + lnM);
-    const double db = dbPerNeper * ln;
-    const double huge = x > largest ? CurveLimit : 0.0; // infinity; NaN stays 0
-    const double special = x == 0.0 ? -CurveLimit : huge;
-    const bool finite = (x > 0.0) & (x <= largest);
-    return finite ? db : special;
+    const double z2 = z * z;
+    const double z4 = z2 * z2;
+    const double z8 = z4 * z4;
+    const double p01 = 1.0 / 3.0 + z * (1.0 / 5.0);
+    const double p23 = 1.0 / 7.0 + z * (1.0 / 9.0);
+    const double p45 = 1.0 / 11.0 + z * (1.0 / 13.0);
+    const double p67 = 1.0 / 15.0 + z * (1.0 / 17.0);
+    const double p89 = 1.0 / 19.0 + z * (1.0 / 21.0);
+    const double p03 = p01 + z2 * p23;
+    const double p47 = p45 + z2 * p67;
+    const double p = (p03 + z4 * p47) + z8 * p89;
+    const double lnQ = 2.0 * s + 2.0 * s * (z * p);
+    const double db = dbPerNeper * (e * ln2Hi + (e * ln2Lo + lnQ));
+    const bool nFinite = n <= largest;
+    const bool dFinite = d <= largest;
+    const bool toZero = ((n == 0.0) & (d > 0.0)) | ((d > largest) & nFinite & (n >= 0.0));
+    const bool toInfinity = ((d == 0.0) & (n > 0.0)) | ((n > largest) & dFinite & (d >= 0.0));
+    const double infinite = toInfinity ? CurveLimit : 0.0;
+    const double special = toZero ? -CurveLimit : infinite;
+    const bool ordinary = (n > 0.0) & nFinite & (d > 0.0) & dFinite;
+    return ordinary ? db : special;
 }
 
 // atan(x) to within a few units in the last place, written branch-light so the phase loop vectorises
@@ -140,7 +161,7 @@ void MagnitudeDb(const BiquadSet& c, const double* __restrict c1, const double* 
         const double bim = -(c.b1 * s1[i] + c.b2 * s2[i]);
         const double are = c.a0 + c.a1 * c1[i] + c.a2 * c2[i];
         const double aim = -(c.a1 * s1[i] + c.a2 * s2[i]);
-        out[i] = PowerRatioToDb((bre * bre + bim * bim) / (are * are + aim * aim));
+        out[i] = PowerRatioToDb(bre * bre + bim * bim, are * are + aim * aim);
     }
 }
 

@@ -82,10 +82,12 @@ void HighlightStamp::Record(const Shape& shape, const double* curve, const std::
     mask.Canvas()->FillRect(vcl::Rect(0, 0, shape.width, shape.height));
     draw(*mask.Canvas());
     const QImage& pixels = mask.Image();
-    for (int y = 0; y < pixels.height(); ++y) {
+    const int width = pixels.width();
+    const int height = pixels.height();
+    for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(pixels.constScanLine(y));
         int x = 0;
-        while (x < pixels.width()) {
+        while (x < width) {
             if (row[x] == Black) {
                 ++x;
                 continue;
@@ -94,7 +96,7 @@ void HighlightStamp::Record(const Shape& shape, const double* curve, const std::
             if (blends < 0)
                 return; // not a plain count of blends: draw the path instead
             const int start = x;
-            while (x < pixels.width() && row[x] == row[start])
+            while (x < width && row[x] == row[start])
                 ++x;
             m_runs.push_back({ y, start, x - 1, blends });
         }

@@ -92,8 +92,9 @@ public:
     void LineTo(int X, int Y);
     // Joins the points with the pen; the pen position is not used or moved.
     void Polyline(const std::vector<TPoint>& Points);
-    // Several polylines in one pass, each drawn as Polyline draws it: Counts[i] points each, taken
-    // in order from Points (a count below 2 skips its points). The pen position is not used or moved.
+    // Several polylines in one pass: Counts[i] points each, taken in order from Points (a count below
+    // 2 skips its points). Each gives the pixels Polyline gives; under a pen mode that inverts, a pixel
+    // two of them cover changes once. The pen position is not used or moved.
     void PolyPolyline(const std::vector<TPoint>& Points, const std::vector<int>& Counts);
     // Fills the polygon (alternate rule) with the brush and outlines it with the pen.
     void Polygon(const std::vector<TPoint>& Points);

@@ -1,0 +1,91 @@
+// Rows of the band editor that are first used late look and hold what they would have had if they
+// had been there from the start: after a layout, a language change, a size change or none.
+#include "controls/MyPEQAllpass.h"
+
+#include "ControlsTestApp.h"
+
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TShape.h"
+#include "platform/ui/TUpDown.h"
+#include "widgets/RzButton.h"
+#include "widgets/RzCmboBx.h"
+#include "widgets/RzLabel.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace vcl;
+
+namespace {
+
+// Everything a row shows or holds, as text, for comparing two editors row by row.
+std::string RowState(TMyPEQAllpass& peq, int i)
+{
+    std::string s;
+    auto control = [&s](const char* what, TControl* c) {
+        s += std::string(what) + ":" + (c->Visible() ? "v" : "h") + std::to_string(c->Left()) + ","
+            + std::to_string(c->Top()) + "," + std::to_string(c->Width()) + "," + std::to_string(c->Height()) + " ";
+    };
+    control("label", peq.BandLabel(i));
+    control("freq", peq.FreqEdit(i));
+    control("q", peq.QEdit(i));
+    control("gain", peq.GainEdit(i));
+    control("type", peq.TypeCombo(i));
+    control("bypass", peq.BypassButton(i));
+    control("fud", peq.FreqUpDown(i));
+    s += peq.BandLabel(i)->Caption().toStdString() + "|" + peq.FreqEdit(i)->Text().toStdString() + "|"
+        + peq.QEdit(i)->Text().toStdString() + "|" + peq.GainEdit(i)->Text().toStdString() + "|"
+        + peq.BypassButton(i)->Caption().toStdString() + "|" + std::to_string(peq.TypeCombo(i)->ItemIndex()) + "|";
+    for (int k = 0; k < peq.TypeCombo(i)->Items()->Count(); ++k)
+        s += peq.TypeCombo(i)->Items()->Strings(k).toStdString() + ";";
+    s += std::to_string(peq.GetFreqValue(i)) + "|" + std::to_string(peq.GetQValue(i)) + "|"
+        + std::to_string(peq.GetGainValue(i)) + "|" + std::to_string(peq.GetTypeValue(i));
+    return s;
+}
+
+void TouchEveryRow(TMyPEQAllpass& peq)
+{
+    for (int i = 0; i < PeqBandEditor::MaxRows; ++i)
+        (void)peq.BandLabel(i);
+}
+
+} // namespace
+
+TEST(PeqBandEditorRows, RowsFirstUsedLateMatchRowsUsedFromTheStart)
+{
+    controlstest::EnsureGuiApp();
+    using Step = std::function<void(TMyPEQAllpass&)>;
+    const std::vector<std::pair<const char*, Step>> histories = {
+        { "as built", [](TMyPEQAllpass&) {} },
+        { "nine rows laid out",
+          [](TMyPEQAllpass& p) {
+              p.SetBounds(0, 0, 560, 196);
+              p.SetChannelNumber(9);
+              p.RePaint();
+          } },
+        { "renamed and laid out twice",
+          [](TMyPEQAllpass& p) {
+              p.SetChannelNumber(8);
+              p.SetEqTypeString(QStringLiteral("Peak EQ"), 0);
+              p.SetBypassString(QStringLiteral("OFF"));
+              p.ChangeLanguage();
+              p.SetBounds(0, 0, 560, 196);
+              p.RePaint();
+              p.SetChannelNumber(12);
+              p.SetBounds(0, 0, 600, 300);
+              p.RePaint();
+          } },
+    };
+    for (const auto& [name, history] : histories) {
+        TMyPEQAllpass early(nullptr);
+        TouchEveryRow(early);
+        history(early);
+        TMyPEQAllpass late(nullptr);
+        history(late);
+        for (int i = 0; i < PeqBandEditor::MaxRows; ++i)
+            EXPECT_EQ(RowState(late, i), RowState(early, i)) << name << ", row " << i;
+    }
+}
