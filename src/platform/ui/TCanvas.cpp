@@ -281,6 +281,27 @@ void TCanvas::EmitRect(const QRect& rect, TColor color, TPenMode mode)
 
 void TCanvas::EmitSpans(const std::vector<raster::Span>& spans, TColor color, TPenMode mode)
 {
+    if (!m_painter && !m_clip && m_image && !m_image->isNull() && mode != TPenMode::pmNop) {
+        // Spans come clipped to the surface: written straight into it.
+        const std::uint32_t pen = ToRgb(color);
+        const QRect surface = m_image->rect();
+        uchar* bits = m_image->bits();
+        const qsizetype stride = m_image->bytesPerLine();
+        for (const raster::Span& sp : spans) {
+            const int x1 = std::max(sp.x1, surface.left());
+            const int x2 = std::min(sp.x2, surface.right());
+            if (sp.y < surface.top() || sp.y > surface.bottom() || x1 > x2)
+                continue;
+            auto* line = reinterpret_cast<std::uint32_t*>(bits + stride * sp.y);
+            if (mode == TPenMode::pmCopy) {
+                std::fill(line + x1, line + x2 + 1, pen);
+                continue;
+            }
+            for (int x = x1; x <= x2; ++x)
+                line[x] = Rop2(mode, pen, line[x]);
+        }
+        return;
+    }
     std::vector<QRect> rects;
     rects.reserve(spans.size());
     for (const raster::Span& s : spans)
