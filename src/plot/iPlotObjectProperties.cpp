@@ -71,6 +71,45 @@ const TPropertyTable* TiPlotAxis::PublishedProperties() const
             .Default(true)
             .Boolean(QStringLiteral("TrackingEnabled"), &TiPlotAxis::TrackingEnabled, &TiPlotAxis::SetTrackingEnabled)
             .Default(true)
+            .Float(QStringLiteral("DesiredStart"), &TiPlotAxis::DesiredStart, &TiPlotAxis::SetDesiredStart)
+            .Default(0.0)
+            .Float(QStringLiteral("DesiredIncrement"), &TiPlotAxis::DesiredIncrement, &TiPlotAxis::SetDesiredIncrement)
+            .Default(0.0)
+            .Enum(QStringLiteral("ScaleType"), { "ipstLinear", "ipstLog10" }, &TiPlotAxis::ScaleType,
+                  &TiPlotAxis::SetScaleType)
+            .Default(TiPlotScaleType::ipstLinear)
+            .Integer(QStringLiteral("MinorCount"), &TiPlotAxis::MinorCount, &TiPlotAxis::SetMinorCount).Default(1)
+            .Integer(QStringLiteral("MajorLength"), &TiPlotAxis::MajorLength, &TiPlotAxis::SetMajorLength).Default(7)
+            .Integer(QStringLiteral("MinorLength"), &TiPlotAxis::MinorLength, &TiPlotAxis::SetMinorLength).Default(3)
+            .Float(QStringLiteral("StackingEndsMargin"), &TiPlotAxis::StackingEndsMargin,
+                   &TiPlotAxis::SetStackingEndsMargin)
+            .Default(0.5)
+            .Float(QStringLiteral("LabelSeparation"), &TiPlotAxis::LabelSeparation, &TiPlotAxis::SetLabelSeparation)
+            .Default(2.0)
+            .Enum(QStringLiteral("LabelsRotation"), { "ira000", "ira090", "ira180", "ira270" },
+                  &TiPlotAxis::LabelsRotation, &TiPlotAxis::SetLabelsRotation)
+            .Default(TiRotationAngle::ira000)
+            .Integer(QStringLiteral("LabelsPrecision"), &TiPlotAxis::LabelsPrecision, &TiPlotAxis::SetLabelsPrecision)
+            .Default(3)
+            .Enum(QStringLiteral("LabelsPrecisionStyle"), { "ipsSignificantDigits", "ipsFixedDecimalPoints" },
+                  &TiPlotAxis::LabelsPrecisionStyle, &TiPlotAxis::SetLabelsPrecisionStyle)
+            .Default(TiPrecisionStyle::ipsSignificantDigits)
+            .Enum(QStringLiteral("LabelsFormatStyle"),
+                  { "iptfValue", "iptfExponent", "iptfPrefix", "iptfDateTime", "iptfPrice32nds", "iptfThousands" },
+                  &TiPlotAxis::LabelsFormatStyle, &TiPlotAxis::SetLabelsFormatStyle)
+            .Default(TiPlotTextFormat::iptfValue)
+            .String(QStringLiteral("DateTimeFormat"), &TiPlotAxis::DateTimeFormat, &TiPlotAxis::SetDateTimeFormat)
+            .Float(QStringLiteral("LabelsMinLength"), &TiPlotAxis::LabelsMinLength, &TiPlotAxis::SetLabelsMinLength)
+            .Default(5.0)
+            .Boolean(QStringLiteral("LabelsMinLengthAutoAdjust"), &TiPlotAxis::LabelsMinLengthAutoAdjust,
+                     &TiPlotAxis::SetLabelsMinLengthAutoAdjust)
+            .Default(false)
+            .Boolean(QStringLiteral("CursorUseDefaultFormat"), &TiPlotAxis::CursorUseDefaultFormat,
+                     &TiPlotAxis::SetCursorUseDefaultFormat)
+            .Default(true)
+            .Boolean(QStringLiteral("LegendUseDefaultFormat"), &TiPlotAxis::LegendUseDefaultFormat,
+                     &TiPlotAxis::SetLegendUseDefaultFormat)
+            .Default(true)
             .Build();
     return &table;
 }

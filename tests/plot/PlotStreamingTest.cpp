@@ -237,3 +237,35 @@ TEST_F(PlotStreamingTest, ImageListsTravelAsPngPicturesWhenTheyHoldAny)
 }
 
 } // namespace
+
+TEST_F(PlotStreamingTest, AxisScaleAndLabelSettingsTravelWithThePlot)
+{
+    TiXYPlot* source = NewPlot();
+    TiPlotXAxis* axis = source->XAxis(0);
+    axis->SetMinSpan(5, 120);
+    axis->SetScaleType(TiPlotScaleType::ipstLog10);
+    axis->SetDesiredStart(20);
+    axis->SetDesiredIncrement(20);
+    axis->SetMinorCount(4);
+    axis->SetLabelSeparation(0);
+    axis->SetLabelsPrecision(2);
+    axis->SetLabelsPrecisionStyle(TiPrecisionStyle::ipsFixedDecimalPoints);
+    axis->SetLabelsFormatStyle(TiPlotTextFormat::iptfDateTime);
+    axis->SetDateTimeFormat(QStringLiteral("Jhh:nn"));
+    axis->SetLabelsRotation(TiRotationAngle::ira090);
+
+    TiXYPlot* target = NewPlot();
+    Read(Write(source), target);
+    const TiPlotXAxis* read = target->XAxis(0);
+    EXPECT_EQ(read->Min(), 5);
+    EXPECT_EQ(read->ScaleType(), TiPlotScaleType::ipstLog10);
+    EXPECT_EQ(read->DesiredStart(), 20);
+    EXPECT_EQ(read->DesiredIncrement(), 20);
+    EXPECT_EQ(read->MinorCount(), 4);
+    EXPECT_EQ(read->LabelSeparation(), 0);
+    EXPECT_EQ(read->LabelsPrecision(), 2);
+    EXPECT_EQ(read->LabelsPrecisionStyle(), TiPrecisionStyle::ipsFixedDecimalPoints);
+    EXPECT_EQ(read->LabelsFormatStyle(), TiPlotTextFormat::iptfDateTime);
+    EXPECT_EQ(read->DateTimeFormat(), QStringLiteral("Jhh:nn"));
+    EXPECT_EQ(read->LabelsRotation(), TiRotationAngle::ira090);
+}
