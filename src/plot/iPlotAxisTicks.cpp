@@ -101,7 +101,7 @@ void TiPlotAxis::BuildLinearTicks(int Slots)
         increment = FSpan;
     }
     if (count == 0 && FDesiredIncrement != 0 && !FLabelsVisible &&
-        FSpan / FDesiredIncrement < double(length) / (FMinorCount + 1))
+        FSpan / FDesiredIncrement < double(length) / (FMinorCount + 1.0))
     {
         count = NearestInt(FSpan / FDesiredIncrement);
         increment = FDesiredIncrement;
@@ -134,8 +134,9 @@ void TiPlotAxis::BuildLinearTicks(int Slots)
         increment = FSpan / Slots;
     }
     FMajorIncrement = increment;
-    FMinorIncrement = increment / (FMinorCount + 1);
-    if (!(increment > 0))
+    FMinorIncrement = increment / (FMinorCount + 1.0);
+    // More minors than the tick list may hold would end in the single middle tick anyway.
+    if (!(increment > 0) || FMinorCount >= kMaxTicks)
     {
         AddSingleMiddleTick();
         return;

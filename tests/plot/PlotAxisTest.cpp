@@ -136,6 +136,13 @@ TEST_F(PlotAxisTest, IncrementLostInTheValuesLeavesOneTickInTheMiddle)
     axis->BuildTicks(bitmap.Canvas());
     ASSERT_EQ(axis->GetTickListCount(), 1);
     EXPECT_EQ(axis->Tick(0).Position, 1e20 + 1e-3 / 2);
+
+    SetUp();
+    Horizontal(300);
+    axis->SetMinorCount(2000000000); // far more ticks than a list may hold, built without walking them
+    axis->BuildTicks(bitmap.Canvas());
+    ASSERT_EQ(axis->GetTickListCount(), 1);
+    EXPECT_EQ(axis->Tick(0).Position, 50);
 }
 
 TEST_F(PlotAxisTest, LogTicksMarkDecadesOrStepOverThem)
