@@ -93,6 +93,26 @@ public:
     // Zooms about the middle: a linear scale multiplies Span by Factor, a log scale by 10^Factor.
     void Zoom(double Factor);
 
+    // --- size ---
+    int InnerMargin() const { return FInnerMargin; }
+    void SetInnerMargin(int Value) { SetIntegerProperty(Value, FInnerMargin, &TiPlotObject::DoChange); }
+    int OuterMargin() const { return FOuterMargin; }
+    void SetOuterMargin(int Value) { SetIntegerProperty(Value, FOuterMargin, &TiPlotObject::DoChange); }
+    double LabelsMargin() const { return FLabelsMargin; }
+    void SetLabelsMargin(double Value) { SetDoubleProperty(Value, FLabelsMargin, &TiPlotObject::DoChange); }
+    double TitleMargin() const { return FTitleMargin; }
+    void SetTitleMargin(double Value) { SetDoubleProperty(Value, FTitleMargin, &TiPlotObject::DoChange); }
+    bool TitleRotated() const { return FTitleRotated; }
+    void SetTitleRotated(bool Value) { SetBooleanProperty(Value, FTitleRotated, &TiPlotObject::DoChange); }
+    bool ScaleLinesShow() const { return FScaleLinesShow; }
+    void SetScaleLinesShow(bool Value) { SetBooleanProperty(Value, FScaleLinesShow, &TiPlotObject::DoChange); }
+    // Thickness across the axis: margins, tick lines, labels and title.
+    int GetRequiredWidth(vcl::TCanvas* Canvas) override;
+    // Room the labels need beyond both ends of the scale.
+    int GetRequiredEndMargin(vcl::TCanvas* Canvas) override;
+    int RequiredWidth() const { return FRequiredWidth; }
+    int TitleOffset() const { return FTitleOffset; }
+
     // --- value <-> pixel ---
     // Places the scale inside the draw rectangle and renews the cached mapping.
     void CalcScaleRect(vcl::TCanvas* Canvas);
@@ -217,6 +237,14 @@ private:
     QString FDateTimeFormat { QStringLiteral("hh:nn:ss") };
     double FLabelsMinLength { 5.0 };
     bool FLabelsMinLengthAutoAdjust { false };
+    int FInnerMargin { 5 };
+    int FOuterMargin { 5 };
+    double FLabelsMargin { 0.25 };
+    double FTitleMargin { 0.25 };
+    bool FTitleRotated { false };
+    bool FScaleLinesShow { true };
+    int FRequiredWidth { 0 };
+    int FTitleOffset { 0 };
     TextSet FCursor;
     TextSet FLegend;
 

@@ -110,6 +110,16 @@ const TPropertyTable* TiPlotAxis::PublishedProperties() const
             .Boolean(QStringLiteral("LegendUseDefaultFormat"), &TiPlotAxis::LegendUseDefaultFormat,
                      &TiPlotAxis::SetLegendUseDefaultFormat)
             .Default(true)
+            .Integer(QStringLiteral("InnerMargin"), &TiPlotAxis::InnerMargin, &TiPlotAxis::SetInnerMargin).Default(5)
+            .Integer(QStringLiteral("OuterMargin"), &TiPlotAxis::OuterMargin, &TiPlotAxis::SetOuterMargin).Default(5)
+            .Float(QStringLiteral("LabelsMargin"), &TiPlotAxis::LabelsMargin, &TiPlotAxis::SetLabelsMargin)
+            .Default(0.25)
+            .Float(QStringLiteral("TitleMargin"), &TiPlotAxis::TitleMargin, &TiPlotAxis::SetTitleMargin)
+            .Default(0.25)
+            .Boolean(QStringLiteral("TitleRotated"), &TiPlotAxis::TitleRotated, &TiPlotAxis::SetTitleRotated)
+            .Default(false)
+            .Boolean(QStringLiteral("ScaleLinesShow"), &TiPlotAxis::ScaleLinesShow, &TiPlotAxis::SetScaleLinesShow)
+            .Default(true)
             .Build();
     return &table;
 }

@@ -367,3 +367,29 @@ TEST_F(PlotAxisTest, AutoAdjustGrowsMinLengthOnlyWhileEstimatingWidth)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PlotAxisTest, RequiredWidthAddsMarginsTicksLabelsAndTitle)
+{
+    // Labels 30 pixels wide (five "0"), 10 high; label margin Round(10 x 0.25) = 2 (ties to even).
+    axis->SetHorizontal(false);
+    EXPECT_EQ(axis->GetRequiredWidth(bitmap.Canvas()), 5 + 5 + 7 + 2 + 30);
+    EXPECT_EQ(axis->TitleOffset(), 7 + 5 + 2 + 30);
+    EXPECT_EQ(axis->GetRequiredEndMargin(bitmap.Canvas()), 5);
+
+    axis->SetHorizontal(true);
+    axis->SetTitle(QStringLiteral("Gain"));
+    axis->SetTitleShow(true);
+    axis->SetTitleMargin(1);
+    axis->SetScaleLinesShow(false);
+    EXPECT_EQ(axis->GetRequiredWidth(bitmap.Canvas()), 5 + 5 + 0 + 2 + 10 + (10 + 10));
+    EXPECT_EQ(axis->GetRequiredEndMargin(bitmap.Canvas()), 15);
+
+    axis->SetLabelsVisible(false);
+    axis->SetTitleRotated(true);
+    EXPECT_EQ(axis->GetRequiredWidth(bitmap.Canvas()), 5 + 5 + (10 + 24));
+    EXPECT_EQ(axis->GetRequiredEndMargin(bitmap.Canvas()), 0);
+}
+
+} // namespace

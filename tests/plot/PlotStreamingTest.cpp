@@ -253,6 +253,8 @@ TEST_F(PlotStreamingTest, AxisScaleAndLabelSettingsTravelWithThePlot)
     axis->SetLabelsFormatStyle(TiPlotTextFormat::iptfDateTime);
     axis->SetDateTimeFormat(QStringLiteral("Jhh:nn"));
     axis->SetLabelsRotation(TiRotationAngle::ira090);
+    axis->SetInnerMargin(2);
+    axis->SetScaleLinesShow(false);
 
     TiXYPlot* target = NewPlot();
     Read(Write(source), target);
@@ -268,4 +270,6 @@ TEST_F(PlotStreamingTest, AxisScaleAndLabelSettingsTravelWithThePlot)
     EXPECT_EQ(read->LabelsFormatStyle(), TiPlotTextFormat::iptfDateTime);
     EXPECT_EQ(read->DateTimeFormat(), QStringLiteral("Jhh:nn"));
     EXPECT_EQ(read->LabelsRotation(), TiRotationAngle::ira090);
+    EXPECT_EQ(read->InnerMargin(), 2);
+    EXPECT_FALSE(read->ScaleLinesShow());
 }
