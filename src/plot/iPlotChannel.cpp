@@ -1,25 +1,128 @@
 #include "plot/iPlotChannel.h"
 
 #include "plot/iPlotAxis.h"
+#include "plot/iPlotChannelPainter.h"
+#include "plot/iPlotDataLists.h"
+#include "plot/iPlotComponent.h"
+
+#include "platform/core/Exception.h"
+
+#include <cmath>
 
 using namespace vcl;
 
-void TiPlotChannelCustom::SetColor(TColor Value)
+TiPlotChannelCustom::TiPlotChannelCustom(TWinControl* AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert,
+                                         TNotifyEvent AOnRemove, TNotifyEvent AOnRename)
+    : TiPlotManagerObject(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove), std::move(AOnRename)),
+      FDataList(iCreatePlotDataList(TiPlotDataStyle::ipdsStandard)), FMarkersFont(std::make_unique<TFont>())
 {
-    FColor = Value;
+    TiPlotPointDefaults& stored = FDataList->Stored;
+    stored.TraceLineColor = 0x0000FF;
+    stored.TraceLineWidth = 1;
+    stored.TraceLineStyle = TiPlotLineStyle::iplsSolid;
+    stored.MarkerSize = 3;
+    stored.MarkerPenColor = 0x0000FF;
+    stored.MarkerBrushColor = 0x0000FF;
+    FMarkersFont->SetColor(clWhite);
+    FMarkersFont->SetStyle(TFontStyles { TFontStyle::fsBold });
+    FMarkersFont->OnChange = [this](TObject*) { DoChange(); };
+}
+
+TiPlotChannelCustom::~TiPlotChannelCustom() { FMarkersFont->OnChange = nullptr; }
+
+TiPlotComponent* TiPlotChannelCustom::Plot() const { return dynamic_cast<TiPlotComponent*>(FOwner); }
+
+// ---------------------------------------------------------------- properties
+
+void TiPlotChannelCustom::SetRingBufferSize(int Value)
+{
+    FDataList->SetRingBufferSize(Value);
     DoChange();
 }
 
-void TiPlotChannelCustom::SetTraceLineStyle(TiPlotLineStyle Value)
+void TiPlotChannelCustom::SetMarkersFont(const TFont* Value)
 {
-    FTraceLineStyle = Value;
+    if (Value)
+        FMarkersFont->Assign(const_cast<TFont*>(Value));
+}
+
+void TiPlotChannelCustom::SetXAxisName(const QString& Value)
+{
+    if (FXAxisName == Value)
+        return;
+    FXAxisName = Value;
+    ForgetAxes();
     DoChange();
 }
 
-void TiPlotChannelCustom::SetTraceLineWidth(int Value)
+void TiPlotChannelCustom::SetYAxisName(const QString& Value)
 {
-    FTraceLineWidth = Value;
+    if (FYAxisName == Value)
+        return;
+    FYAxisName = Value;
+    ForgetAxes();
     DoChange();
+}
+
+void TiPlotChannelCustom::SetDataStyle(TiPlotDataStyle Value)
+{
+    if (FDataStyle == Value)
+        return;
+    TiPlotPointDefaults defaults = FDataList->Stored;
+    const int ringSize = FDataList->RingBufferSize();
+    std::unique_ptr<TiPlotDataCustomList> list = iCreatePlotDataList(Value);
+    defaults.MarkerCharacter = list->Stored.MarkerCharacter;
+    list->Stored = defaults;
+    list->SetRingBufferSize(ringSize);
+    FDataList = std::move(list);
+    FDataStyle = Value;
+    DoChange();
+}
+
+void TiPlotChannelCustom::SetCount(int Value)
+{
+    FDataList->SetCapacity(Value);
+    DoChange();
+}
+
+// ---------------------------------------------------------------- axes
+
+TiPlotXAxis* TiPlotChannelCustom::XAxis()
+{
+    if (!FXAxisLooked) {
+        TiPlotComponent* plot = Plot();
+        FXAxis = plot ? plot->GetXAxisByName(FXAxisName) : nullptr;
+        FXScale = dynamic_cast<IiPlotAxisScale*>(static_cast<TObject*>(FXAxis));
+        FXAxisLooked = FXAxis != nullptr; // a missing axis is looked for again next time
+    }
+    return FXAxis;
+}
+
+TiPlotYAxis* TiPlotChannelCustom::YAxis()
+{
+    if (!FYAxisLooked) {
+        TiPlotComponent* plot = Plot();
+        FYAxis = plot ? plot->GetYAxisByName(FYAxisName) : nullptr;
+        FYScale = dynamic_cast<IiPlotAxisScale*>(static_cast<TObject*>(FYAxis));
+        FYAxisLooked = FYAxis != nullptr;
+    }
+    return FYAxis;
+}
+
+void TiPlotChannelCustom::ForgetAxes()
+{
+    FXAxis = nullptr;
+    FYAxis = nullptr;
+    FXScale = nullptr;
+    FYScale = nullptr;
+    FXAxisLooked = false;
+    FYAxisLooked = false;
+}
+
+void TiPlotChannelCustom::NotificationRemove(TObject* AObject)
+{
+    if (AObject && (AObject == static_cast<TObject*>(FXAxis) || AObject == static_cast<TObject*>(FYAxis)))
+        ForgetAxes();
 }
 
 void TiPlotChannelCustom::NotificationRename(TiPlotObject* AObject)
@@ -30,16 +133,263 @@ void TiPlotChannelCustom::NotificationRename(TiPlotObject* AObject)
         FYAxisName = AObject->Name();
 }
 
+double TiPlotChannelCustom::MarkerPadding(int Index, bool XAxisSide)
+{
+    if (!MarkersVisible())
+        return 0.0;
+    if (GetNull(Index))
+        throw Exception(QStringLiteral("Data Point Null"));
+    if (XAxisSide ? !XAxis() : !YAxis())
+        throw Exception(XAxisSide ? QStringLiteral("X-Axis not assigned") : QStringLiteral("Y-Axis not assigned"));
+    const IiPlotAxisScale* scale = XAxisSide ? XScale() : YScale();
+    if (!scale)
+        return 0.0;
+    return std::fabs(scale->PixelsToPosition(scale->MinPixels() + MarkersSize()) - scale->Min());
+}
+
+// ---------------------------------------------------------------- points
+
+int TiPlotChannelCustom::AddXY(double X, double Y) { return AddPoint(X, Y, false, false); }
+
+int TiPlotChannelCustom::AddPoint(double X, double Y, bool Null, bool Empty)
+{
+    const int index = FDataList->Add(X, Y, Null, Empty);
+    if (X > FRunningXMax)
+        FRunningXMax = X;
+    if (X < FRunningXMin)
+        FRunningXMin = X;
+    if (Y > FRunningYMax)
+        FRunningYMax = Y;
+    if (Y < FRunningYMin)
+        FRunningYMin = Y;
+    ++FRunningCount;
+    FRunningXTotal.Add(X);
+    FRunningYTotal.Add(Y);
+    FMeansStale = true;
+    if ((FXAxisTrackingEnabled && XScale()) || (FYAxisTrackingEnabled && YScale()))
+        TrackNewPoint(index, X, Y, Null, Empty);
+    DoChange();
+    return index;
+}
+
+void TiPlotChannelCustom::TrackNewPoint(int Index, double X, double Y, bool Null, bool Empty)
+{
+    IiPlotAxisScale* xScale = FXAxisTrackingEnabled ? XScale() : nullptr;
+    IiPlotAxisScale* yScale = FYAxisTrackingEnabled ? YScale() : nullptr;
+    if (!xScale && !yScale)
+        return;
+    if (MarkersVisible()) {
+        const int newest = Count() - 1;
+        if (GetNull(newest))
+            return;
+        if (xScale) {
+            xScale->NewTrackingData(GetMarkerExtentXMax(newest));
+            xScale->NewTrackingData(GetMarkerExtentXMin(newest));
+        }
+        if (yScale) {
+            yScale->NewTrackingData(GetMarkerExtentYMax(newest));
+            yScale->NewTrackingData(GetMarkerExtentYMin(newest));
+        }
+        return;
+    }
+    (void)Index;
+    if (xScale)
+        xScale->NewTrackingData(X);
+    if (yScale && !Null && !Empty)
+        yScale->NewTrackingData(Y);
+}
+
+void TiPlotChannelCustom::Clear()
+{
+    ResetRunning();
+    FStartIndex = -1;
+    FStopIndex = -1;
+    FDataList->Clear();
+    DoChange();
+}
+
+void TiPlotChannelCustom::DeletePoints(int Size)
+{
+    if (Size == Count()) {
+        if (Size == 0) // nothing to delete: the list's own range error
+            FDataList->DeletePoints(Size);
+        Clear();
+        return;
+    }
+    FDataList->DeletePoints(Size);
+    DoChange();
+}
+
+void TiPlotChannelCustom::SetX(int Index, double Value)
+{
+    FDataList->SetX(Index, Value);
+    DoChange();
+}
+
+void TiPlotChannelCustom::SetY(int Index, double Value)
+{
+    FDataList->SetY(Index, Value);
+    DoChange();
+}
+
+void TiPlotChannelCustom::SetNull(int Index, bool Value)
+{
+    FDataList->SetNull(Index, Value);
+    DoChange();
+}
+
+void TiPlotChannelCustom::SetEmpty(int Index, bool Value)
+{
+    FDataList->SetEmpty(Index, Value);
+    DoChange();
+}
+
+// ---------------------------------------------------------------- statistics
+
+void TiPlotChannelCustom::RefreshMeans() const
+{
+    if (!FMeansStale)
+        return;
+    FMeansStale = false;
+    FRunningXMean = FRunningXTotal.Over(FRunningCount);
+    FRunningYMean = FRunningYTotal.Over(FRunningCount);
+}
+
+double TiPlotChannelCustom::RunningXMean() const
+{
+    RefreshMeans();
+    return FRunningXMean;
+}
+
+double TiPlotChannelCustom::RunningYMean() const
+{
+    RefreshMeans();
+    return FRunningYMean;
+}
+
+void TiPlotChannelCustom::ResetRunning()
+{
+    FRunningXMin = FRunningYMin = 1e300;
+    FRunningXMax = FRunningYMax = -1e300;
+    FRunningXMean = FRunningYMean = 0.0;
+    FRunningXTotal = FRunningYTotal = TiExtendedSum {};
+    FRunningCount = 0;
+    FMeansStale = false;
+}
+
+namespace {
+
+// Folds every valid point of the channel into Fn(X, Y).
+template <typename Fn>
+void ForEachValidPoint(const TiPlotChannelCustom& Channel, Fn&& fn)
+{
+    double x = 0, y = 0;
+    bool empty = false, null = false;
+    for (int i = 0; i < Channel.Count(); ++i) {
+        Channel.GetXYEmptyNull(i, x, y, empty, null);
+        if (!empty && !null)
+            fn(x, y);
+    }
+}
+
+} // namespace
+
+double TiPlotChannelCustom::GetXMin()
+{
+    double result = 1e300;
+    ForEachValidPoint(*this, [&](double x, double) { result = std::min(result, x); });
+    return FRunningXMin = result;
+}
+
+double TiPlotChannelCustom::GetXMax()
+{
+    double result = -1e300;
+    ForEachValidPoint(*this, [&](double x, double) { result = std::max(result, x); });
+    return FRunningXMax = result;
+}
+
+double TiPlotChannelCustom::GetYMin()
+{
+    double result = 1e300;
+    ForEachValidPoint(*this, [&](double, double y) { result = std::min(result, y); });
+    return FRunningYMin = result;
+}
+
+double TiPlotChannelCustom::GetYMax()
+{
+    double result = -1e300;
+    ForEachValidPoint(*this, [&](double, double y) { result = std::max(result, y); });
+    return FRunningYMax = result;
+}
+
+double TiPlotChannelCustom::GetXMean()
+{
+    RefreshMeans();
+    FRunningCount = 0;
+    FRunningXTotal = TiExtendedSum {};
+    ForEachValidPoint(*this, [&](double x, double) {
+        ++FRunningCount;
+        FRunningXTotal.Add(x);
+    });
+    return FRunningXMean = FRunningXTotal.Over(FRunningCount);
+}
+
+double TiPlotChannelCustom::GetYMean()
+{
+    RefreshMeans();
+    FRunningCount = 0;
+    FRunningYTotal = TiExtendedSum {};
+    ForEachValidPoint(*this, [&](double, double y) {
+        ++FRunningCount;
+        FRunningYTotal.Add(y);
+    });
+    return FRunningYMean = FRunningYTotal.Over(FRunningCount);
+}
+
+void TiPlotChannelCustom::FoldValidPoint(double X, double Y)
+{
+    FRunningXMax = std::max(FRunningXMax, X);
+    FRunningXMin = std::min(FRunningXMin, X);
+    FRunningYMax = std::max(FRunningYMax, Y);
+    FRunningYMin = std::min(FRunningYMin, Y);
+    ++FRunningCount;
+    FRunningXTotal.Add(X);
+    FRunningYTotal.Add(Y);
+    FMeansStale = true;
+}
+
+void TiPlotChannelCustom::ReCalcRunningMinMaxMean()
+{
+    ResetRunning();
+    ForEachValidPoint(*this, [this](double x, double y) { FoldValidPoint(x, y); });
+}
+
+// ---------------------------------------------------------------- drawing
+
+void TiPlotChannelCustom::CalcStartIndex() { FStartIndex = Count() ? 0 : -1; }
+
+void TiPlotChannelCustom::CalcStopIndex() { FStopIndex = Count() - 1; }
+
+void TiPlotChannelCustom::DrawTrace(TCanvas* Canvas, bool XYAxesReversed, TColor BackgroundColor)
+{
+    TiPlotChannelPainter(*this, XScale(), YScale()).DrawTrace(Canvas, XYAxesReversed, BackgroundColor);
+}
+
+void TiPlotChannelCustom::DrawMarkers(TCanvas* Canvas, bool XYAxesReversed, TColor BackgroundColor)
+{
+    TiPlotChannelPainter(*this, XScale(), YScale()).DrawMarkers(Canvas, XYAxesReversed, BackgroundColor);
+}
+
+void TiPlotChannelCustom::DrawMarker(TCanvas* Canvas, int Index, TColor BackgroundColor, TPoint Point)
+{
+    TiPlotChannelPainter(*this, XScale(), YScale()).DrawMarker(Canvas, Index, BackgroundColor, Point);
+}
+
+// ---------------------------------------------------------------- strip chart
+
 TiPlotChannelCustom* TiPlotChannel::Construct(TWinControl* AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert,
                                               TNotifyEvent AOnRemove, TNotifyEvent AOnRename)
 {
     return new TiPlotChannel(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove),
                              std::move(AOnRename));
-}
-
-TiPlotChannelCustom* TiXYPlotChannel::Construct(TWinControl* AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert,
-                                                TNotifyEvent AOnRemove, TNotifyEvent AOnRename)
-{
-    return new TiXYPlotChannel(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove),
-                               std::move(AOnRename));
 }

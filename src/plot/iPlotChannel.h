@@ -1,53 +1,286 @@
 #pragma once
-// The channel base: title, trace colour and style, legend visibility and the names of the axes it
-// is drawn against. TiPlotChannel (strip chart) and TiXYPlotChannel derive from it.
+// The channel base: the owned point list, the axes it is drawn against, running statistics, axis
+// tracking and every trace, marker and legend setting. TiPlotChannel (strip chart) and
+// TiXYPlotChannel derive from it.
 
+#include "plot/iPlotAxisScale.h"
+#include "plot/iPlotDataList.h"
 #include "plot/iPlotObjects.h"
 #include "plot/iPlotTypes.h"
 
+#include "platform/ui/TFont.h"
+
+#include <QVariant>
+
+#include <cmath>
+#include <memory>
+
 class TiPlotChannelCustom;
+
+// A running total kept to more than double precision: a double sum and the error of its roundings
+// (compensated summation), so long runs of points keep an exact mean.
+struct TiExtendedSum
+{
+    double Sum { 0.0 };
+    double Error { 0.0 };
+
+    void Add(double Value)
+    {
+        const double t = Sum + Value;
+        Error += std::fabs(Sum) >= std::fabs(Value) ? (Sum - t) + Value : (Value - t) + Sum;
+        Sum = t;
+    }
+    double Over(int Count) const { return Count ? (Sum + Error) / Count : 0.0; }
+};
+
+class TiPlotXAxis;
+class TiPlotYAxis;
+class TiOPCManager;
+class TiOPCItemManager;
 
 // The class of new channels: constructs one with the owner and the four manager callbacks.
 using TiPlotChannelCustomClass = TiPlotChannelCustom* (*)(vcl::TWinControl* AOwner, vcl::TNotifyEvent AOnChange,
                                                           vcl::TNotifyEvent AOnInsert, vcl::TNotifyEvent AOnRemove,
                                                           vcl::TNotifyEvent AOnRename);
 
+enum class TiPlotChannelDataPointMoveStyle { ipcdpmsXandY, ipcdpmsXOnly, ipcdpmsYOnly };
+enum class TiPlotDataPointStatus { ipdpsValid, ipdpsNull, ipdpsEmpty };
+
 class TiPlotChannelCustom : public TiPlotManagerObject
 {
 public:
-    using TiPlotManagerObject::TiPlotManagerObject;
+    TiPlotChannelCustom(vcl::TWinControl* AOwner, vcl::TNotifyEvent AOnChange, vcl::TNotifyEvent AOnInsert,
+                        vcl::TNotifyEvent AOnRemove, vcl::TNotifyEvent AOnRename);
+    ~TiPlotChannelCustom() override;
     const vcl::TPropertyTable* PublishedProperties() const override;
 
+    // --- published ---
     const QString& TitleText() const { return FTitleText; }
     void SetTitleText(const QString& Value) { SetStringProperty(Value, FTitleText, &TiPlotObject::DoChange); }
-    // The trace settings always report a change when written, even with the same value.
-    vcl::TColor Color() const { return FColor; }
-    void SetColor(vcl::TColor Value);
-    TiPlotLineStyle TraceLineStyle() const { return FTraceLineStyle; }
-    void SetTraceLineStyle(TiPlotLineStyle Value);
-    int TraceLineWidth() const { return FTraceLineWidth; }
-    void SetTraceLineWidth(int Value);
-    bool TraceVisible() const { return FTraceVisible; }
-    void SetTraceVisible(bool Value) { SetBooleanProperty(Value, FTraceVisible, &TiPlotObject::DoChange); }
     bool VisibleInLegend() const { return FVisibleInLegend; }
     void SetVisibleInLegend(bool Value) { SetBooleanProperty(Value, FVisibleInLegend, &TiPlotObject::DoChange); }
-    const QString& XAxisName() const { return FXAxisName; }
-    void SetXAxisName(const QString& Value) { SetStringProperty(Value, FXAxisName, &TiPlotObject::DoChange); }
-    const QString& YAxisName() const { return FYAxisName; }
-    void SetYAxisName(const QString& Value) { SetStringProperty(Value, FYAxisName, &TiPlotObject::DoChange); }
+    bool ClipToAxes() const { return FClipToAxes; }
+    void SetClipToAxes(bool Value) { SetBooleanProperty(Value, FClipToAxes, &TiPlotObject::DoChange); }
+    bool ShowDataPointHints() const { return FShowDataPointHints; }
+    void SetShowDataPointHints(bool Value) { FShowDataPointHints = Value; }
+    bool UserCanMoveDataPoints() const { return FUserCanMoveDataPoints; }
+    void SetUserCanMoveDataPoints(bool Value) { FUserCanMoveDataPoints = Value; }
+    TiPlotChannelDataPointMoveStyle UserCanMoveDataPointsStyle() const { return FUserCanMoveDataPointsStyle; }
+    void SetUserCanMoveDataPointsStyle(TiPlotChannelDataPointMoveStyle Value) { FUserCanMoveDataPointsStyle = Value; }
+    int RingBufferSize() const { return FDataList->RingBufferSize(); }
+    void SetRingBufferSize(int Value);
+    bool TraceVisible() const { return FTraceVisible; }
+    void SetTraceVisible(bool Value) { SetBooleanProperty(Value, FTraceVisible, &TiPlotObject::DoChange); }
+    bool MarkersAllowIndividual() const { return FMarkersAllowIndividual; }
+    void SetMarkersAllowIndividual(bool Value) { SetBooleanProperty(Value, FMarkersAllowIndividual, &TiPlotObject::DoChange); }
+    bool MarkersPenUseChannelColor() const { return FMarkersPenUseChannelColor; }
+    void SetMarkersPenUseChannelColor(bool Value) { SetBooleanProperty(Value, FMarkersPenUseChannelColor, &TiPlotObject::DoChange); }
+    bool MarkersBrushUseChannelColor() const { return FMarkersBrushUseChannelColor; }
+    void SetMarkersBrushUseChannelColor(bool Value) { SetBooleanProperty(Value, FMarkersBrushUseChannelColor, &TiPlotObject::DoChange); }
+    int MarkersTurnOffLimit() const { return FMarkersTurnOffLimit; }
+    void SetMarkersTurnOffLimit(int Value) { SetIntegerProperty(Value, FMarkersTurnOffLimit, &TiPlotObject::DoChange); }
 
+    // The settings kept in the point list always report a change when written, even unchanged.
+    vcl::TColor Color() const { return Stored().TraceLineColor; }
+    void SetColor(vcl::TColor Value) { SetStored(&TiPlotPointDefaults::TraceLineColor, Value); }
+    TiPlotLineStyle TraceLineStyle() const { return Stored().TraceLineStyle; }
+    void SetTraceLineStyle(TiPlotLineStyle Value) { SetStored(&TiPlotPointDefaults::TraceLineStyle, Value); }
+    int TraceLineWidth() const { return Stored().TraceLineWidth; }
+    void SetTraceLineWidth(int Value) { SetStored(&TiPlotPointDefaults::TraceLineWidth, Value); }
+    bool MarkersVisible() const { return Stored().MarkerVisible; }
+    void SetMarkersVisible(bool Value) { SetStored(&TiPlotPointDefaults::MarkerVisible, Value); }
+    int MarkersSize() const { return Stored().MarkerSize; }
+    void SetMarkersSize(int Value) { SetStored(&TiPlotPointDefaults::MarkerSize, Value); }
+    TiPlotMarkerStyle MarkersStyle() const { return Stored().MarkerStyle; }
+    void SetMarkersStyle(TiPlotMarkerStyle Value) { SetStored(&TiPlotPointDefaults::MarkerStyle, Value); }
+    vcl::TColor MarkersPenColor() const { return Stored().MarkerPenColor; }
+    void SetMarkersPenColor(vcl::TColor Value) { SetStored(&TiPlotPointDefaults::MarkerPenColor, Value); }
+    vcl::TPenStyle MarkersPenStyle() const { return Stored().MarkerPenStyle; }
+    void SetMarkersPenStyle(vcl::TPenStyle Value) { SetStored(&TiPlotPointDefaults::MarkerPenStyle, Value); }
+    int MarkersPenWidth() const { return Stored().MarkerPenWidth; }
+    void SetMarkersPenWidth(int Value) { SetStored(&TiPlotPointDefaults::MarkerPenWidth, Value); }
+    vcl::TColor MarkersBrushColor() const { return Stored().MarkerBrushColor; }
+    void SetMarkersBrushColor(vcl::TColor Value) { SetStored(&TiPlotPointDefaults::MarkerBrushColor, Value); }
+    vcl::TBrushStyle MarkersBrushStyle() const { return Stored().MarkerBrushStyle; }
+    void SetMarkersBrushStyle(vcl::TBrushStyle Value) { SetStored(&TiPlotPointDefaults::MarkerBrushStyle, Value); }
+    vcl::TFont* MarkersFont() const { return FMarkersFont.get(); }
+    void SetMarkersFont(const vcl::TFont* Value);
+
+    const QString& XAxisName() const { return FXAxisName; }
+    void SetXAxisName(const QString& Value);
+    const QString& YAxisName() const { return FYAxisName; }
+    void SetYAxisName(const QString& Value);
+    bool XAxisTrackingEnabled() const { return FXAxisTrackingEnabled; }
+    void SetXAxisTrackingEnabled(bool Value) { SetBooleanProperty(Value, FXAxisTrackingEnabled, &TiPlotObject::DoChange); }
+    bool YAxisTrackingEnabled() const { return FYAxisTrackingEnabled; }
+    void SetYAxisTrackingEnabled(bool Value) { SetBooleanProperty(Value, FYAxisTrackingEnabled, &TiPlotObject::DoChange); }
+    int LogBufferSize() const { return FLogBufferSize; }
+    void SetLogBufferSize(int Value) { FLogBufferSize = Value; }
+    bool LoggingActive() const { return FLoggingActive; }
+    TiPlotDataStyle DataStyle() const { return FDataStyle; }
+    // Every point is lost; the stored defaults and the ring-buffer size carry over.
+    void SetDataStyle(TiPlotDataStyle Value);
+    QVariant Tag;
+
+    // --- public ---
+    // The axes named by XAxisName and YAxisName in the owning plot, looked up on first use.
+    TiPlotXAxis* XAxis();
+    TiPlotYAxis* YAxis();
+    // Their value-to-pixel mapping, or null when the axis is missing or cannot map.
+    IiPlotAxisScale* XScale() { return FXAxisLooked ? FXScale : (XAxis(), FXScale); }
+    IiPlotAxisScale* YScale() { return FYAxisLooked ? FYScale : (YAxis(), FYScale); }
+
+    double XFirst() const { return Count() ? GetX(0) : -1.0; }
+    double XLast() const { return Count() ? GetX(Count() - 1) : -1.0; }
+    double YFirst() const { return Count() ? GetY(0) : -1.0; }
+    double YLast() const { return Count() ? GetY(Count() - 1) : -1.0; }
+    int IndexFirst() const { return Count() ? 0 : -1; }
+    int IndexLast() const { return Count() - 1; }
+    int DrawStartIndex() const { return FStartIndex; }
+    int DrawStopIndex() const { return FStopIndex; }
+    int DataPointSize() const { return FDataList->DataPointSize(); }
+    int MaxDataPoints() const { return FDataList->MaxDataPoints(); }
+    int Capacity() const { return FDataList->Capacity(); }
+    std::int64_t MemoryUsed() const { return FDataList->MemoryUsed(); }
+    int Count() const { return FDataList->Count(); }
+    // Reserves room, or truncates when smaller.
+    void SetCount(int Value);
+    int RunningCount() const { return FRunningCount; }
+    double RunningXMin() const { return FRunningXMin; }
+    double RunningXMax() const { return FRunningXMax; }
+    double RunningXMean() const;
+    double RunningYMin() const { return FRunningYMin; }
+    double RunningYMax() const { return FRunningYMax; }
+    double RunningYMean() const;
+    const TiPlotDataCustomList& DataList() const { return *FDataList; }
+
+    // --- points ---
+    virtual int AddXY(double X, double Y);
+    // The common add of every channel class: list, running statistics, tracking, change.
+    int AddPoint(double X, double Y, bool Null, bool Empty);
+    void Clear();
+    // Size = Count empties the channel through Clear; otherwise the oldest Size points go.
+    void DeletePoints(int Size);
+    void GetXYEmptyNull(int Index, double& X, double& Y, bool& Empty, bool& Null) const
+    {
+        FDataList->GetXYEmptyNull(Index, X, Y, Empty, Null);
+    }
+    double GetX(int Index) const { return FDataList->GetX(Index); }
+    double GetY(int Index) const { return FDataList->GetY(Index); }
+    bool GetNull(int Index) const { return FDataList->GetNull(Index); }
+    bool GetEmpty(int Index) const { return FDataList->GetEmpty(Index); }
+    bool GetValid(int Index) const { return !GetNull(Index) && !GetEmpty(Index); }
+    void SetX(int Index, double Value);
+    void SetY(int Index, double Value);
+    void SetNull(int Index, bool Value);
+    void SetEmpty(int Index, bool Value);
+    vcl::TColor GetPointTraceLineColor(int Index) const { return FDataList->GetTraceLineColor(Index); }
+    TiPlotLineStyle GetPointTraceLineStyle(int Index) const { return FDataList->GetTraceLineStyle(Index); }
+    int GetPointTraceLineWidth(int Index) const { return FDataList->GetTraceLineWidth(Index); }
+    bool GetPointMarkerVisible(int Index) const { return FDataList->GetMarkerVisible(Index); }
+    int GetPointMarkerSize(int Index) const { return FDataList->GetMarkerSize(Index); }
+    TiPlotMarkerStyle GetPointMarkerStyle(int Index) const { return FDataList->GetMarkerStyle(Index); }
+    vcl::TColor GetPointMarkerPenColor(int Index) const { return FDataList->GetMarkerPenColor(Index); }
+    int GetPointMarkerPenWidth(int Index) const { return FDataList->GetMarkerPenWidth(Index); }
+    vcl::TPenStyle GetPointMarkerPenStyle(int Index) const { return FDataList->GetMarkerPenStyle(Index); }
+    vcl::TColor GetPointMarkerBrushColor(int Index) const { return FDataList->GetMarkerBrushColor(Index); }
+    vcl::TBrushStyle GetPointMarkerBrushStyle(int Index) const { return FDataList->GetMarkerBrushStyle(Index); }
+    char16_t GetPointMarkerCharacter(int Index) const { return FDataList->GetMarkerCharacter(Index); }
+
+    // A point's value padded by one marker size in axis units (the bare value without markers).
+    double GetMarkerExtentXMax(int Index) { return GetX(Index) + MarkerPadding(Index, true); }
+    double GetMarkerExtentXMin(int Index) { return GetX(Index) - MarkerPadding(Index, true); }
+    double GetMarkerExtentYMax(int Index) { return GetY(Index) + MarkerPadding(Index, false); }
+    double GetMarkerExtentYMin(int Index) { return GetY(Index) - MarkerPadding(Index, false); }
+
+    // --- statistics over the valid points (each also updates its running field) ---
+    double GetXMin();
+    double GetXMax();
+    double GetXMean();
+    double GetYMin();
+    double GetYMax();
+    double GetYMean();
+    void ReCalcRunningMinMaxMean();
+
+    void SetLegendRect(const vcl::TRect& Rect) { FLegendRect = Rect; }
+    vcl::TRect LegendRect() const { return FLegendRect; }
+
+    // --- drawing (the painter does the work) ---
+    virtual void CalcStartIndex();
+    virtual void CalcStopIndex();
+    virtual double GetZoomXMax() { return -1e300; }
+    virtual double GetZoomXMin() { return 1e300; }
+    virtual double GetZoomYMax() { return -1e300; }
+    virtual double GetZoomYMin() { return 1e300; }
+    virtual void DrawTrace(vcl::TCanvas* Canvas, bool XYAxesReversed, vcl::TColor BackgroundColor);
+    virtual void DrawMarkers(vcl::TCanvas* Canvas, bool XYAxesReversed, vcl::TColor BackgroundColor);
+    // Index -1 draws the legend sample.
+    void DrawMarker(vcl::TCanvas* Canvas, int Index, vcl::TColor BackgroundColor, vcl::TPoint Point);
+
+    void NotificationRemove(vcl::TObject* AObject) override;
     // A renamed axis that this channel is drawn against keeps it, under the new name.
     void NotificationRename(TiPlotObject* AObject) override;
 
 protected:
+    const TiPlotPointDefaults& Stored() const { return FDataList->Stored; }
+    template <typename T>
+    void SetStored(T TiPlotPointDefaults::*Field, T Value)
+    {
+        FDataList->Stored.*Field = Value;
+        DoChange();
+    }
+    // The plot that owns the channel, or null.
+    class TiPlotComponent* Plot() const;
+    double MarkerPadding(int Index, bool XAxisSide);
+    void ResetRunning();
+    void FoldValidPoint(double X, double Y);
+
+    std::unique_ptr<TiPlotDataCustomList> FDataList;
+    int FStartIndex { -1 };
+    int FStopIndex { -1 };
+
+private:
+    void TrackNewPoint(int Index, double X, double Y, bool Null, bool Empty);
+    void RefreshMeans() const;
+    void ForgetAxes();
+
+    TiPlotXAxis* FXAxis { nullptr };
+    TiPlotYAxis* FYAxis { nullptr };
+    IiPlotAxisScale* FXScale { nullptr };
+    IiPlotAxisScale* FYScale { nullptr };
+    bool FXAxisLooked { false };
+    bool FYAxisLooked { false };
     QString FTitleText;
-    vcl::TColor FColor { 0x0000FF };
-    TiPlotLineStyle FTraceLineStyle { TiPlotLineStyle::iplsSolid };
-    int FTraceLineWidth { 1 };
-    bool FTraceVisible { true };
-    bool FVisibleInLegend { true };
     QString FXAxisName;
     QString FYAxisName;
+    bool FXAxisTrackingEnabled { true };
+    bool FYAxisTrackingEnabled { true };
+    bool FLoggingActive { false };
+    int FLogBufferSize { 0 };
+    bool FMarkersAllowIndividual { false };
+    int FMarkersTurnOffLimit { 0 };
+    vcl::TRect FLegendRect;
+    bool FVisibleInLegend { true };
+    bool FClipToAxes { false };
+    bool FShowDataPointHints { false };
+    bool FUserCanMoveDataPoints { false };
+    TiPlotChannelDataPointMoveStyle FUserCanMoveDataPointsStyle { TiPlotChannelDataPointMoveStyle::ipcdpmsXandY };
+    bool FMarkersBrushUseChannelColor { true };
+    bool FMarkersPenUseChannelColor { true };
+    bool FTraceVisible { true };
+    int FRunningCount { 0 };
+    double FRunningXMin { 1e300 };
+    double FRunningXMax { -1e300 };
+    TiExtendedSum FRunningXTotal;
+    double FRunningYMin { 1e300 };
+    double FRunningYMax { -1e300 };
+    TiExtendedSum FRunningYTotal;
+    // The means follow the totals; they are worked out when read.
+    mutable double FRunningXMean { 0 };
+    mutable double FRunningYMean { 0 };
+    mutable bool FMeansStale { false };
+    TiPlotDataStyle FDataStyle { TiPlotDataStyle::ipdsStandard };
+    std::unique_ptr<vcl::TFont> FMarkersFont;
 };
 
 // A strip-chart channel.
@@ -60,12 +293,5 @@ public:
                                           vcl::TNotifyEvent AOnRename);
 };
 
-// A channel of an XY plot.
-class TiXYPlotChannel : public TiPlotChannelCustom
-{
-public:
-    using TiPlotChannelCustom::TiPlotChannelCustom;
-    static TiPlotChannelCustom* Construct(vcl::TWinControl* AOwner, vcl::TNotifyEvent AOnChange,
-                                          vcl::TNotifyEvent AOnInsert, vcl::TNotifyEvent AOnRemove,
-                                          vcl::TNotifyEvent AOnRename);
-};
+// Users of the channel base reach the XY channel through this header too.
+#include "plot/iXYPlotChannel.h"

@@ -1,0 +1,197 @@
+// The channel base and the XY channel on a real XY plot: emptying through DeletePoints, running
+// statistics, the list-backed settings across a DataStyle change, reserving through Count, gap
+// points, zoom extents, the OPC group name and merged repaints.
+
+#include "PlotTestSupport.h"
+
+#include "plot/extras/iOPCManager.h"
+#include "plot/iXYPlot.h"
+
+#include "platform/core/Exception.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+using namespace vcl;
+
+namespace {
+
+class PlotChannelTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ptest::App();
+        form = new TForm(nullptr);
+        form->SetBounds(0, 0, 600, 300);
+        plot = new TiXYPlot(form);
+        plot->SetParent(form);
+        channel = plot->Channel(0);
+    }
+    void TearDown() override { delete form; }
+
+    TForm* form { nullptr };
+    TiXYPlot* plot { nullptr };
+    TiXYPlotChannel* channel { nullptr };
+};
+
+QString Raised(const std::function<void()>& fn)
+{
+    try {
+        fn();
+    } catch (const Exception& e) {
+        return e.Message();
+    }
+    return QStringLiteral("(nothing raised)");
+}
+
+// The main window's refill: DeletePoints with the channel's count empties it, then AddXY refills.
+TEST_F(PlotChannelTest, DeletingEveryPointClearsTheChannelAndItsStatistics)
+{
+    for (double x : { 1.0, 2.0, 3.0 })
+        channel->AddXY(x, -x);
+    channel->PrepareDraw();
+    EXPECT_EQ(channel->DrawStopIndex(), 2);
+    channel->DeletePoints(3);
+    EXPECT_EQ(channel->Count(), 0);
+    EXPECT_EQ(channel->RunningXMin(), 1e300);
+    EXPECT_EQ(channel->RunningYMax(), -1e300);
+    EXPECT_EQ(channel->DrawStartIndex(), -1);
+    EXPECT_EQ(channel->DrawStopIndex(), -1);
+    EXPECT_EQ(Raised([&] { channel->DeletePoints(0); }), QStringLiteral("Delete size out of Range"));
+
+    channel->AddXY(5, 7);
+    EXPECT_EQ(channel->RunningXMin(), 5);
+    EXPECT_EQ(channel->RunningXMax(), 5);
+    EXPECT_EQ(channel->RunningXMean(), 5);
+    EXPECT_EQ(channel->RunningYMean(), 7);
+}
+
+TEST_F(PlotChannelTest, PartialDeleteKeepsStatisticsAndMovesThePoints)
+{
+    for (double x : { 1.0, 2.0, 3.0, 4.0 })
+        channel->AddXY(x, x);
+    channel->DeletePoints(1);
+    EXPECT_EQ(channel->XFirst(), 2);
+    EXPECT_EQ(channel->RunningXMin(), 1);
+    EXPECT_EQ(Raised([&] { channel->DeletePoints(5); }), QStringLiteral("Delete size out of Range"));
+}
+
+TEST_F(PlotChannelTest, GapPointsCountInRunningTotalsButNotInRecalculation)
+{
+    channel->AddPoint(-50, 90, true, false);
+    channel->AddXY(2, 4);
+    channel->AddXY(4, 8);
+    EXPECT_EQ(channel->RunningXMin(), -50);
+    EXPECT_EQ(channel->RunningYMax(), 90);
+    EXPECT_DOUBLE_EQ(channel->RunningXMean(), -44.0 / 3);
+    channel->ReCalcRunningMinMaxMean();
+    EXPECT_EQ(channel->RunningXMin(), 2);
+    EXPECT_EQ(channel->RunningYMax(), 8);
+    EXPECT_EQ(channel->RunningXMean(), 3);
+    EXPECT_EQ(channel->RunningYMean(), 6);
+    EXPECT_EQ(channel->GetYMin(), 4);
+    EXPECT_EQ(channel->GetXMean(), 3);
+    EXPECT_EQ(channel->RunningYMean(), 6); // the Y mean is left as it was
+}
+
+TEST_F(PlotChannelTest, EmptyChannelReportsMinusOneEnds)
+{
+    EXPECT_EQ(channel->XFirst(), -1);
+    EXPECT_EQ(channel->YLast(), -1);
+    EXPECT_EQ(channel->IndexFirst(), -1);
+    EXPECT_EQ(channel->IndexLast(), -1);
+}
+
+TEST_F(PlotChannelTest, DataStyleChangeDropsPointsButKeepsSettings)
+{
+    channel->SetColor(0x123456);
+    channel->SetTraceLineWidth(3);
+    channel->SetMarkersVisible(true);
+    channel->SetMarkersStyle(TiPlotMarkerStyle::ipmsDiamond);
+    channel->SetMarkersSize(7);
+    channel->SetRingBufferSize(10);
+    channel->AddXY(1, 1);
+    channel->SetDataStyle(TiPlotDataStyle::ipdsCompact);
+    EXPECT_EQ(channel->Count(), 0);
+    EXPECT_EQ(channel->DataPointSize(), 8);
+    EXPECT_EQ(channel->Color(), TColor(0x123456));
+    EXPECT_EQ(channel->TraceLineWidth(), 3);
+    EXPECT_TRUE(channel->MarkersVisible());
+    EXPECT_EQ(channel->MarkersStyle(), TiPlotMarkerStyle::ipmsDiamond);
+    EXPECT_EQ(channel->MarkersSize(), 7);
+    EXPECT_EQ(channel->RingBufferSize(), 10);
+}
+
+TEST_F(PlotChannelTest, WritingCountReservesOrTruncates)
+{
+    channel->SetCount(1000);
+    EXPECT_EQ(channel->Count(), 0);
+    EXPECT_EQ(channel->Capacity(), 1000);
+    for (int i = 0; i < 5; ++i)
+        channel->AddXY(i, i);
+    channel->SetCount(2);
+    EXPECT_EQ(channel->Count(), 2);
+}
+
+TEST_F(PlotChannelTest, GapPointsOfTheXYChannelSkipStatisticsAndExtents)
+{
+    EXPECT_EQ(channel->AddNull(), 0);
+    EXPECT_EQ(channel->Count(), 1);
+    EXPECT_EQ(channel->RunningXMin(), 1e300);
+    EXPECT_TRUE(channel->GetNull(0));
+    EXPECT_EQ(channel->AddEmpty(), 1);
+    EXPECT_TRUE(channel->GetEmpty(1));
+    EXPECT_EQ(channel->GetZoomXMax(), -1e300);
+    EXPECT_EQ(channel->GetZoomYMin(), 1e300);
+    channel->AddXY(3, -2);
+    channel->AddXY(-1, 6);
+    EXPECT_EQ(channel->GetZoomXMax(), 3);
+    EXPECT_EQ(channel->GetZoomXMin(), -1);
+    EXPECT_EQ(channel->GetZoomYMax(), 6);
+    EXPECT_EQ(channel->GetZoomYMin(), -2);
+    channel->SetVisible(false);
+    EXPECT_EQ(channel->GetZoomXMax(), -1e300);
+}
+
+TEST_F(PlotChannelTest, OPCGroupNamesAreEightHexDigitsAndDifferPerChannel)
+{
+    TiXYPlotChannel* second = plot->Channel(plot->AddChannel());
+    const QRegularExpression hex(QStringLiteral("^[0-9A-F]{8}$"));
+    EXPECT_TRUE(hex.match(channel->OPCGroupName()).hasMatch()) << channel->OPCGroupName().toStdString();
+    EXPECT_NE(channel->OPCGroupName(), second->OPCGroupName());
+}
+
+// Without the OPC client library the channel's binding stays inactive and stores what it is given.
+TEST_F(PlotChannelTest, OPCBindingWithoutTheLibraryStaysInactive)
+{
+    channel->SetOPCServerName(QStringLiteral("Server"));
+    channel->SetOPCItemName(QStringLiteral("Item"));
+    channel->OPCActivate();
+    EXPECT_EQ(channel->OPCItemName(), QStringLiteral("Item"));
+    EXPECT_FALSE(channel->OPCActive());
+    EXPECT_FALSE(channel->OPCQualityGood());
+    EXPECT_EQ(channel->OPCManager()->GroupCount(), 1);
+    EXPECT_EQ(channel->OPCManager()->Group(0)->DLLGroupHandle(), 0);
+    EXPECT_EQ(Raised([&] { channel->OPCUpdateSuspend(); }), QStringLiteral("Zarvik OPC DLL Not Found."));
+}
+
+// A thousand points added within one frame interval cost one paint; the rest wait for the next frame.
+TEST_F(PlotChannelTest, AddsWithinOneFrameIntervalMergeIntoOnePaint)
+{
+    ptest::ManualClock clock;
+    int paints = 0;
+    plot->OnPaint = [&](TObject*, TCanvas*) { ++paints; };
+    form->Show();
+    ptest::Settle();
+    clock.AdvanceMs(100);
+    paints = 0;
+    for (int i = 0; i < 1000; ++i)
+        channel->AddXY(i, i);
+    ptest::Settle();
+    EXPECT_EQ(paints, 1);
+    EXPECT_TRUE(plot->NeedsRepaint());
+}
+
+} // namespace
