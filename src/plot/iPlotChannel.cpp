@@ -199,6 +199,32 @@ void TiPlotChannelCustom::TrackNewPoint(int Index, double X, double Y, bool Null
         yScale->NewTrackingData(Y);
 }
 
+void TiPlotChannelCustom::AddXYArrays(const TVariant& XData, const TVariant& YData)
+{
+    if (!XData.IsArray() || XData.DimCount() != 1)
+        throw Exception(QStringLiteral("X-Data array must be 1 dimensional"));
+    if (!YData.IsArray() || YData.DimCount() != 1)
+        throw Exception(QStringLiteral("Y-Data array must be 1 dimensional"));
+    if (XData.LowBound(1) != YData.LowBound(1))
+        throw Exception(QStringLiteral("X-Data and Y-Data low bound dimension must match"));
+    if (XData.HighBound(1) != YData.HighBound(1))
+        throw Exception(QStringLiteral("X-Data and Y-Data hogh bound dimension must match"));
+    for (int i = XData.LowBound(1); i <= XData.HighBound(1); ++i)
+        AddPoint(XData.Element({ i }).AsDouble(), YData.Element({ i }).AsDouble(), false, false);
+}
+
+void TiPlotChannelCustom::AddXYArray(const TVariant& Data)
+{
+    if (!Data.IsArray() || Data.DimCount() != 2)
+        throw Exception(QStringLiteral("Array Must Be 2 Dimensional"));
+    const int first = Data.LowBound(1);
+    const int last = Data.HighBound(1);
+    if (last - first + 1 != 2)
+        throw Exception(QStringLiteral("Array First Dimension Must Be 2 Elements"));
+    for (int j = Data.LowBound(2); j <= Data.HighBound(2); ++j)
+        AddPoint(Data.Element({ first, j }).AsDouble(), Data.Element({ last, j }).AsDouble(), false, false);
+}
+
 void TiPlotChannelCustom::Clear()
 {
     ResetRunning();

@@ -8,9 +8,8 @@
 #include "plot/iPlotObjects.h"
 #include "plot/iPlotTypes.h"
 
+#include "platform/core/Variant.h"
 #include "platform/ui/TFont.h"
-
-#include <QVariant>
 
 #include <cmath>
 #include <memory>
@@ -120,7 +119,7 @@ public:
     TiPlotDataStyle DataStyle() const { return FDataStyle; }
     // Every point is lost; the stored defaults and the ring-buffer size carry over.
     void SetDataStyle(TiPlotDataStyle Value);
-    QVariant Tag;
+    vcl::TVariant Tag;
 
     // --- public ---
     // The axes named by XAxisName and YAxisName in the owning plot, looked up on first use.
@@ -158,6 +157,10 @@ public:
     virtual int AddXY(double X, double Y);
     // The common add of every channel class: list, running statistics, tracking, change.
     int AddPoint(double X, double Y, bool Null, bool Empty);
+    // One point per element pair of two one-dimensional arrays with the same bounds.
+    void AddXYArrays(const vcl::TVariant& XData, const vcl::TVariant& YData);
+    // One point per column of a two-row array: row one holds X, row two Y.
+    void AddXYArray(const vcl::TVariant& Data);
     void Clear();
     // Size = Count empties the channel through Clear; otherwise the oldest Size points go.
     void DeletePoints(int Size);

@@ -96,6 +96,49 @@ TEST_F(PlotChannelTest, GapPointsCountInRunningTotalsButNotInRecalculation)
     EXPECT_EQ(channel->RunningYMean(), 6); // the Y mean is left as it was
 }
 
+TEST_F(PlotChannelTest, ArraysAddOnePointPerElementAndRefuseBadShapes)
+{
+    TVariant xs = TVariant::CreateArray({ { 1, 3 } });
+    TVariant ys = TVariant::CreateArray({ { 1, 3 } });
+    for (int i = 1; i <= 3; ++i) {
+        xs.SetElement({ i }, TVariant(i * 1.5));
+        ys.SetElement({ i }, TVariant(-i));
+    }
+    channel->AddXYArrays(xs, ys);
+    ASSERT_EQ(channel->Count(), 3);
+    EXPECT_EQ(channel->GetX(2), 4.5);
+    EXPECT_EQ(channel->RunningYMin(), -3);
+
+    TVariant table = TVariant::CreateArray({ { 0, 2 }, { 5, 2 } });
+    table.SetElement({ 0, 5 }, TVariant(10.0));
+    table.SetElement({ 1, 5 }, TVariant(20.0));
+    table.SetElement({ 0, 6 }, TVariant(11.0));
+    table.SetElement({ 1, 6 }, TVariant(21.0));
+    channel->AddXYArray(table);
+    EXPECT_EQ(channel->Count(), 5);
+    EXPECT_EQ(channel->GetY(4), 21);
+
+    struct Case
+    {
+        std::function<void()> call;
+        const char* error;
+    };
+    const TVariant shifted = TVariant::CreateArray({ { 0, 3 } });
+    const TVariant longer = TVariant::CreateArray({ { 1, 4 } });
+    const TVariant threeRows = TVariant::CreateArray({ { 0, 3 }, { 0, 2 } });
+    const Case cases[] = {
+        { [&] { channel->AddXYArrays(table, ys); }, "X-Data array must be 1 dimensional" },
+        { [&] { channel->AddXYArrays(xs, TVariant(1.0)); }, "Y-Data array must be 1 dimensional" },
+        { [&] { channel->AddXYArrays(xs, shifted); }, "X-Data and Y-Data low bound dimension must match" },
+        { [&] { channel->AddXYArrays(xs, longer); }, "X-Data and Y-Data hogh bound dimension must match" },
+        { [&] { channel->AddXYArray(xs); }, "Array Must Be 2 Dimensional" },
+        { [&] { channel->AddXYArray(threeRows); }, "Array First Dimension Must Be 2 Elements" },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Raised(c.call), QString::fromLatin1(c.error));
+    EXPECT_EQ(channel->Count(), 5);
+}
+
 TEST_F(PlotChannelTest, EmptyChannelReportsMinusOneEnds)
 {
     EXPECT_EQ(channel->XFirst(), -1);
