@@ -5,6 +5,7 @@
 #include "plot/iPlotAxisFormat.h"
 #include "plot/iPlotObjects.h"
 #include "plot/iPlotTypes.h"
+#include "plot/iPlotValueScale.h"
 
 #include "platform/ui/TFont.h"
 
@@ -30,7 +31,7 @@ struct TiPlotTickObject
     bool Show { false };
 };
 
-class TiPlotAxis : public TiPlotLayoutObject
+class TiPlotAxis : public TiPlotLayoutObject, public IiPlotAxisScale
 {
 public:
     TiPlotAxis(vcl::TWinControl* AOwner, vcl::TNotifyEvent AOnChange, vcl::TNotifyEvent AOnInsert,

@@ -93,6 +93,7 @@ TiPlotXAxis* TiPlotChannelCustom::XAxis()
         TiPlotComponent* plot = Plot();
         FXAxis = plot ? plot->GetXAxisByName(FXAxisName) : nullptr;
         FXScale = dynamic_cast<IiPlotAxisScale*>(static_cast<TObject*>(FXAxis));
+        FXTracking = dynamic_cast<IiPlotAxisTracking*>(static_cast<TObject*>(FXAxis));
         FXAxisLooked = FXAxis != nullptr; // a missing axis is looked for again next time
     }
     return FXAxis;
@@ -104,6 +105,7 @@ TiPlotYAxis* TiPlotChannelCustom::YAxis()
         TiPlotComponent* plot = Plot();
         FYAxis = plot ? plot->GetYAxisByName(FYAxisName) : nullptr;
         FYScale = dynamic_cast<IiPlotAxisScale*>(static_cast<TObject*>(FYAxis));
+        FYTracking = dynamic_cast<IiPlotAxisTracking*>(static_cast<TObject*>(FYAxis));
         FYAxisLooked = FYAxis != nullptr;
     }
     return FYAxis;
@@ -115,6 +117,8 @@ void TiPlotChannelCustom::ForgetAxes()
     FYAxis = nullptr;
     FXScale = nullptr;
     FYScale = nullptr;
+    FXTracking = nullptr;
+    FYTracking = nullptr;
     FXAxisLooked = false;
     FYAxisLooked = false;
 }
@@ -166,7 +170,7 @@ int TiPlotChannelCustom::AddPoint(double X, double Y, bool Null, bool Empty)
     FRunningXTotal.Add(X);
     FRunningYTotal.Add(Y);
     FMeansStale = true;
-    if ((FXAxisTrackingEnabled && XScale()) || (FYAxisTrackingEnabled && YScale()))
+    if ((FXAxisTrackingEnabled && XTracking()) || (FYAxisTrackingEnabled && YTracking()))
         TrackNewPoint(index, X, Y, Null, Empty);
     DoChange();
     return index;
@@ -174,8 +178,8 @@ int TiPlotChannelCustom::AddPoint(double X, double Y, bool Null, bool Empty)
 
 void TiPlotChannelCustom::TrackNewPoint(int Index, double X, double Y, bool Null, bool Empty)
 {
-    IiPlotAxisScale* xScale = FXAxisTrackingEnabled ? XScale() : nullptr;
-    IiPlotAxisScale* yScale = FYAxisTrackingEnabled ? YScale() : nullptr;
+    IiPlotAxisTracking* xScale = FXAxisTrackingEnabled ? XTracking() : nullptr;
+    IiPlotAxisTracking* yScale = FYAxisTrackingEnabled ? YTracking() : nullptr;
     if (!xScale && !yScale)
         return;
     if (MarkersVisible()) {

@@ -3,7 +3,7 @@
 // tracking and every trace, marker and legend setting. TiPlotChannel (strip chart) and
 // TiXYPlotChannel derive from it.
 
-#include "plot/iPlotAxisScale.h"
+#include "plot/iPlotValueScale.h"
 #include "plot/iPlotDataList.h"
 #include "plot/iPlotObjects.h"
 #include "plot/iPlotTypes.h"
@@ -128,6 +128,9 @@ public:
     // Their value-to-pixel mapping, or null when the axis is missing or cannot map.
     IiPlotAxisScale* XScale() { return FXAxisLooked ? FXScale : (XAxis(), FXScale); }
     IiPlotAxisScale* YScale() { return FYAxisLooked ? FYScale : (YAxis(), FYScale); }
+    // Their tracking feed, or null when the axis is missing or does not track.
+    IiPlotAxisTracking* XTracking() { return FXAxisLooked ? FXTracking : (XAxis(), FXTracking); }
+    IiPlotAxisTracking* YTracking() { return FYAxisLooked ? FYTracking : (YAxis(), FYTracking); }
 
     double XFirst() const { return Count() ? GetX(0) : -1.0; }
     double XLast() const { return Count() ? GetX(Count() - 1) : -1.0; }
@@ -251,6 +254,8 @@ private:
     TiPlotYAxis* FYAxis { nullptr };
     IiPlotAxisScale* FXScale { nullptr };
     IiPlotAxisScale* FYScale { nullptr };
+    IiPlotAxisTracking* FXTracking { nullptr };
+    IiPlotAxisTracking* FYTracking { nullptr };
     bool FXAxisLooked { false };
     bool FYAxisLooked { false };
     QString FTitleText;

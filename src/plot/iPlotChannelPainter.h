@@ -3,7 +3,7 @@
 // under it, the markers in their twelve shapes, the legend sample, and the small geometry routines
 // the strip chart uses for fills and bars.
 
-#include "plot/iPlotAxisScale.h"
+#include "plot/iPlotValueScale.h"
 
 #include "platform/core/TColor.h"
 #include "platform/core/Types.h"

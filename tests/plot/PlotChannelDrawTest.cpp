@@ -39,7 +39,6 @@ public:
     }
     int MinPixels() const override { return PositionToPixels(m_min); }
     int MaxPixels() const override { return PositionToPixels(m_max); }
-    void NewTrackingData(double) override {}
 
 private:
     double m_min, m_max;

@@ -1,7 +1,7 @@
 #pragma once
-// What a channel needs of the axes it is drawn against: the value range, the value-to-pixel mapping
-// and the tracking feed. An axis class offers it by deriving from IiPlotAxisScale (the names match the
-// axis's own operations, so the axis's functions implement it as they are).
+// What a channel needs of the axes it is drawn against: the value range and the value-to-pixel
+// mapping (IiPlotAxisScale), and the tracking feed (IiPlotAxisTracking). An axis offers them by
+// deriving from them; the names are the axis's own, so its functions implement them as they are.
 
 class IiPlotAxisScale
 {
@@ -14,10 +14,18 @@ public:
     virtual bool ValueOnScale(double Value) const = 0;
     virtual int MinPixels() const = 0;
     virtual int MaxPixels() const = 0;
-    virtual void NewTrackingData(double Value) = 0;
 
 protected:
     ~IiPlotAxisScale() = default;
+};
+
+class IiPlotAxisTracking
+{
+public:
+    virtual void NewTrackingData(double Value) = 0;
+
+protected:
+    ~IiPlotAxisTracking() = default;
 };
 
 // Percent of the plot's first data view to pixels, for values given as percentages.
