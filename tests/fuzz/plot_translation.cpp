@@ -7,6 +7,8 @@
 #include "platform/core/TStringList.h"
 #include "plot/iPlotTranslation.h"
 
+#include <QFile>
+
 namespace {
 
 const vcl::TNotifyEvent kNothing = [](vcl::TObject*) {};
@@ -23,6 +25,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const QString saved = QString::fromStdString(fuzz::ScratchFile({}, ".saved"));
     table.SaveToFile(saved);
+
+    // An 8-bit file whose first characters are the bytes of a byte-order mark ("\xFE\xFF", ...)
+    // reads back as Unicode text: the 8-bit format cannot tell them apart.
+    QFile file(saved);
+    fuzz::Require(file.open(QIODevice::ReadOnly), "the saved file reads back");
+    const QByteArray bytes = file.readAll();
+    if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return 0;
 
     vcl::TStringList lines;
     lines.LoadFromFile(saved);
