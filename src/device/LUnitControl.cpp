@@ -286,6 +286,17 @@ void LUnitControl::SetPeq(int ch, int band, const PeqBand& peq, bool bypassed)
         m_host->MarkCurveStale(ch);
 }
 
+void LUnitControl::SetPeqBandBypassed(int ch, int band, bool bypassed)
+{
+    if (!ValidBand(ch, band))
+        return;
+    ForEachLinked(ch, [&](int t) {
+        const std::size_t at = BandBypassMasks + 2 * static_cast<std::size_t>(t);
+        const auto bit = static_cast<std::uint16_t>(1u << band);
+        Write16(at, static_cast<std::uint16_t>(bypassed ? (Read16(at) | bit) : (Read16(at) & ~bit)));
+    });
+}
+
 void LUnitControl::SetHp(int ch, std::uint16_t freqIndex, std::uint8_t slope)
 {
     if (!ValidChannel(ch))

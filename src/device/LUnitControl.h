@@ -61,6 +61,8 @@ public:
 
     // --- writers that send nothing ---
     void SetEqBypassMask(int ch, std::uint16_t mask);
+    // Band b's bit of the band-bypass mask of ch and of every channel of ch's link mask.
+    void SetPeqBandBypassed(int ch, int band, bool bypassed);
     void MarkPresetUsed(int n);
     void SetPresetName(const PresetNameBytes& name);
 

@@ -365,6 +365,8 @@ public:
     void tmEqCurveTimer(vcl::TObject* Sender);
     void cvdEqFreqInAKeyDown(vcl::TObject* Sender, vcl::WORD& Key, vcl::TShiftState Shift);
     void vrbEqShowAllInAClick(vcl::TObject* Sender);
+    // Opens the PEQ reset question for the button's channel.
+    void vrbEqResetInAClick(vcl::TObject* Sender);
     void ResetChannelPeq(int ch);
     void ShowBandParams(int ch, bool enabled, double freqHz, double gainDb, double q);
     void FocusEqFreqEdit(int ch);
@@ -445,6 +447,9 @@ public:
     // OnClick of every overlay toggle ("vrbShow" + shown channel + plot suffix).
     void vrbShowOverlayClick(vcl::TObject* Sender, int plot);
     void ShowOverlayButtons(int ch, bool show);
+    // (editors/FMainViews.cpp) Magnitude and phase view of a channel plot; the button's Tag is the channel.
+    void rbShowGainInAClick(vcl::TObject* Sender);
+    void rbShowPhaseInAClick(vcl::TObject* Sender);
     // Bit j of OverlayStale[k]: the copy of channel j's total on plot k is out of date.
     CurveStaleMarks StaleMarks;
     std::array<std::uint32_t, CurveStaleMarks::PlotCount>& OverlayStale = StaleMarks.OverlayStale;

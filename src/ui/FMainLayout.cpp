@@ -12,6 +12,7 @@
 #include "platform/ui/TUpDown.h"
 #include "response/LMyFFTDrawPhase.h"
 #include "ui/FMainLayoutNames.h"
+#include "ui/FMainLayoutParts.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"
 #include "widgets/RzBmpBtn.h"
@@ -76,15 +77,18 @@ public:
         return box;
     }
 
+    // Every fader of the window stands upright, Min at the bottom, with the window's shared look.
     TAdvTrackBar* Fader(vcl::TWinControl* parent, const QString& name, int l, int t, int w, int h, int tag,
-                             int min, int max, int page, bool vertical)
+                        int min, int max, int page, int position = 0)
     {
         auto* f = Add<TAdvTrackBar>(parent, name, l, t, w, h, tag);
-        f->SetOrientation(vertical ? TTrackBarOrientation::trVertical : TTrackBarOrientation::trHorizontal);
+        f->SetOrientation(TTrackBarOrientation::trVertical);
         f->SetBounds(l, t, w, h); // a change of orientation swaps the sides
-        f->SetMin(min);
         f->SetMax(max);
+        f->SetMin(min);
         f->SetPageSize(page);
+        f->SetPosition(position);
+        ApplyMainFaderLook(*f);
         return f;
     }
 
@@ -182,12 +186,14 @@ void Builder::ChannelPage(int ch)
     const bool input = ch < 2;
     const int bands = input ? 8 : 9;
 
-    // Upper box: the response plot, its title and the channel's meters.
+    // Upper box: the response plot, its title, overlay toggles, view switch and the channel's meters.
     auto* up = Box(Main, QStringLiteral("rzgFft") + sfx, 0, 0, 1112, 284, BoxColor);
     up->SetTag(ch);
     up->SetVisible(false);
     Label(up, QStringLiteral("lbFftChannel") + sfx, sfx, 10, 3, 0, ch);
-    Label(up, QStringLiteral("lbFftParam") + sfx, QString(), 300, 3, 600, ch, DimText)->SetVisible(false);
+    Label(up, QStringLiteral("lbFftParam") + sfx, QString(), 60, 3, 330, ch, DimText)->SetVisible(false);
+    AddOverlayToggles(F, up, ch, 400, 0);
+    AddViewSwitch(F, up, ch, 880, 1);
     Range(Add<LMyFFTDrawPhase>(up, QStringLiteral("fftDraw") + sfx, 8, 22, 1004, 255, ch));
     auto* level = Add<vcl::TPanel>(up, QStringLiteral("plLevel") + sfx, 1020, 22, 84, 247, ch);
     level->SetColor(BoxColor);
@@ -202,8 +208,8 @@ void Builder::ChannelPage(int ch)
     lo->SetVisible(false);
     Label(lo, QStringLiteral("lbGainName") + sfx, sfx, 10, 10, 0, ch);
     Label(lo, QStringLiteral("lbGain") + sfx, QString(), 60, 10, 0, ch, DimText);
-    Fader(lo, QStringLiteral("isGain") + sfx, 30, 32, 44, 190, ch, -280, 120, 6, true);
-    Edit(lo, QStringLiteral("cvdGain") + sfx, 12, 226, 84, ch, QStringLiteral("+0.0dB"), true);
+    Fader(lo, QStringLiteral("isGain") + sfx, 40, 40, 26, 155, ch, -280, 120, 6);
+    Edit(lo, QStringLiteral("cvdGain") + sfx, 12, 222, 84, ch, QStringLiteral("+0.0dB"), true);
     Button(lo, QStringLiteral("rzbMute") + sfx, QString(), 8, 254, 44, 26, ch, 0, true);
     Button(lo, QStringLiteral("rzbPhase") + sfx, QString(), 56, 254, 58, 26, ch, 0, true);
 
@@ -217,35 +223,37 @@ void Builder::ChannelPage(int ch)
     Add<vr::TVrDemoButton>(lo, QStringLiteral("vrbEqReset") + sfx, 252, 256, 100, 26, ch);
     Add<vr::TVrDemoButton>(lo, QStringLiteral("vrbEqBypass") + sfx, 358, 256, 100, 26, ch);
 
-    Label(lo, QStringLiteral("lbEqParam") + sfx, QString(), 700, 10, 0, ch);
+    // Band parameters: three upright faders over their entry boxes.
+    Label(lo, QStringLiteral("lbEqParam") + sfx, QString(), 700, 6, 0, ch);
     const char* const quantities[] = { "Freq", "Bw", "Gain" };
     const int maxima[] = { 300, 100, 240 };
     const int pages[] = { 15, 5, 3 };
+    const int starts[] = { 0, 0, 120 };
     for (int i = 0; i < 3; ++i) {
         const QString q = QString::fromLatin1(quantities[i]);
-        const int y = 36 + i * 58;
-        Label(lo, QStringLiteral("lbEq") + q + sfx, QString(), 700, y, 0, ch, DimText);
-        Fader(lo, QStringLiteral("isEq") + q + sfx, 700, y + 18, 110, 26, ch, 0, maxima[i], pages[i], false);
-        Edit(lo, QStringLiteral("cvdEq") + q + sfx, 814, y + 20, 72, ch, QString(), true);
+        const int x = 696 + i * 64;
+        Label(lo, QStringLiteral("lbEq") + q + sfx, QString(), x, 26, 62, ch, DimText);
+        Fader(lo, QStringLiteral("isEq") + q + sfx, x + 18, 46, 27, 172, ch, 0, maxima[i], pages[i], starts[i]);
+        Edit(lo, QStringLiteral("cvdEq") + q + sfx, x, 222, 62, ch, QString(), true);
     }
 
+    // Crossover: high-pass ("LowCut") and low-pass ("HighCut") side by side.
     const char* const cuts[] = { "LowCut", "HighCut" };
     for (int i = 0; i < 2; ++i) {
         const QString c = QString::fromLatin1(cuts[i]);
-        const int y = 10 + i * 130;
-        Label(lo, QStringLiteral("lb") + c + QStringLiteral("Freq") + sfx, QString(), 900, y, 0, ch);
-        auto* f = Fader(lo, QStringLiteral("is") + c + QStringLiteral("Freq") + sfx, 900, y + 20, 100, 26, ch, 0, 300,
-                        15, false);
-        f->SetPosition(i == 0 ? 0 : 300);
-        Edit(lo, QStringLiteral("cvd") + c + QStringLiteral("Freq") + sfx, 1002, y + 22, 64, ch, QString(), false);
-        Label(lo, QStringLiteral("lb") + c + QStringLiteral("Slop") + sfx, QString(), 900, y + 54, 0, ch, DimText);
-        auto* slope = Add<rz::TRzComboBox>(lo, QStringLiteral("rzc") + c + QStringLiteral("Slop") + sfx, 900, y + 72, 100,
+        const int x = 896 + i * 86;
+        Label(lo, QStringLiteral("lb") + c + QStringLiteral("Freq") + sfx, QString(), x, 6, 84, ch);
+        Fader(lo, QStringLiteral("is") + c + QStringLiteral("Freq") + sfx, x + 28, 26, 26, 115, ch, 0, 300, 15,
+              i == 0 ? 0 : 300);
+        Edit(lo, QStringLiteral("cvd") + c + QStringLiteral("Freq") + sfx, x, 144, 82, ch, QString(), false);
+        Label(lo, QStringLiteral("lb") + c + QStringLiteral("Slop") + sfx, QString(), x, 172, 84, ch, DimText);
+        auto* slope = Add<rz::TRzComboBox>(lo, QStringLiteral("rzc") + c + QStringLiteral("Slop") + sfx, x, 190, 82,
                                            22, ch);
         for (const char* s : SlopeNames)
             slope->Items()->Add(QString::fromLatin1(s));
         slope->SetItemIndex(19);
-        Button(lo, QStringLiteral("rzb") + c + QStringLiteral("Bypass") + sfx, QString(), 1004, y + 72, 62, 22, ch, 1,
-               true);
+        // Each bypass is a toggle of its own: it stays down until clicked again, whatever the other does.
+        Button(lo, QStringLiteral("rzb") + c + QStringLiteral("Bypass") + sfx, QString(), x, 220, 82, 24, ch, 0, true);
     }
 }
 
@@ -254,6 +262,8 @@ void Builder::GainPage()
     auto* up = Box(Main, QStringLiteral("rzgFftGain"), 0, 0, 1112, 284, BoxColor);
     Label(up, QStringLiteral("lbFftGainIn"), QString(), 10, 3);
     Label(up, QStringLiteral("lbFftGainOut"), QString(), 566, 3);
+    AddOverlayToggles(F, up, 8, 120, 0);
+    AddOverlayToggles(F, up, 9, 700, 0);
     Range(Add<LMyFFTDrawPhase>(up, QStringLiteral("fftDrawGainIn"), 8, 22, 546, 255, 0));
     Range(Add<LMyFFTDrawPhase>(up, QStringLiteral("fftDrawGainOut"), 560, 22, 546, 255, 0));
 
@@ -264,7 +274,7 @@ void Builder::GainPage()
         const QString sfx = ChannelSuffix(ch);
         const int x = ch < 2 ? 12 + ch * 130 : 290 + (ch - 2) * 130;
         Label(lo, QStringLiteral("lbGainBackupName") + sfx, sfx, x + 4, 26, 0, ch);
-        Fader(lo, QStringLiteral("isGainBackup") + sfx, x + 10, 44, 44, 176, ch, -280, 120, 6, true);
+        Fader(lo, QStringLiteral("isGainBackup") + sfx, x + 20, 60, 26, 126, ch, -280, 120, 6);
         Meter(lo, QStringLiteral("pbLevelBackup") + sfx, x + 68, 56, 18, 160, ch, ch < 2 ? 9 : 8);
         if (ch >= 2)
             Meter(lo, QStringLiteral("pbLimitBackup") + sfx, x + 92, 56, 18, 18, ch, 1);
@@ -281,6 +291,7 @@ void Builder::CompPage()
     Label(up, QStringLiteral("lbCompName"), QString(), 10, 3, 538);
     auto* plot = Add<vcl::TPanel>(up, QStringLiteral("ipComp"), 8, 22, 620, 230);
     plot->SetColor(vcl::clBlack);
+    Label(up, QStringLiteral("lbHeadCompOut"), QStringLiteral("Out 1"), 646, 6, 0, 2);
     Meter(up, QStringLiteral("pbLevelCompOut"), 650, 28, 22, 210, 2, 8);
     Meter(up, QStringLiteral("pbLimitCompOut"), 684, 28, 22, 22, 2, 1);
 
@@ -294,10 +305,11 @@ void Builder::CompPage()
         const int mins[] = { -180, 0, 9 };
         const int maxs[] = { 40, 998, 2999 };
         const char* const texts[] = { "+0.0dB", "1ms", "10ms" };
+        const int starts[] = { 40, 50, 499 };
         for (int i = 0; i < 3; ++i) {
             const QString q = QString::fromLatin1(faders[i]);
             Label(lo, QStringLiteral("lbComp") + q + sfx, QString(), x + i * 46, 22, 46, ch, DimText);
-            Fader(lo, QStringLiteral("isComp") + q + sfx, x + i * 46 + 4, 40, 36, 150, ch, mins[i], maxs[i], 10, true);
+            Fader(lo, QStringLiteral("isComp") + q + sfx, x + i * 46 + 9, 40, 27, 150, ch, mins[i], maxs[i], 10, starts[i]);
             Edit(lo, QStringLiteral("cvdComp") + q + sfx, x + i * 46, 194, 46, ch, QString::fromLatin1(texts[i]), false);
         }
         Meter(lo, QStringLiteral("pbLevelComp") + sfx, x + 144, 40, 14, 150, ch, 8);
@@ -355,7 +367,7 @@ void Builder::DelayPage()
         const QString sfx = ChannelSuffix(ch);
         const int x = ch < 2 ? 12 + ch * 110 : 260 + (ch - 2) * 106;
         Label(lo, QString(), sfx, x + 4, 26, 0, ch);
-        Fader(lo, QStringLiteral("isDelay") + sfx, x + 14, 44, 44, 200, ch, 0, 65280, 6, true);
+        Fader(lo, QStringLiteral("isDelay") + sfx, x + 34, 56, 26, 180, ch, 0, 65280, 6);
         Edit(lo, QStringLiteral("cvdDelay") + sfx, x, 250, 96, ch, QStringLiteral("0.00ms"), false);
     }
 }
@@ -408,6 +420,7 @@ void Builder::GatePage()
     Label(up, QStringLiteral("lbGateName"), QString(), 10, 3, 856);
     auto* plot = Add<vcl::TPanel>(up, QStringLiteral("ipGate"), 8, 22, 904, 230);
     plot->SetColor(vcl::clBlack);
+    Label(up, QStringLiteral("lbHeadGateIn"), QStringLiteral("In A"), 936, 6, 0, 0);
     Meter(up, QStringLiteral("pbLevelGateIn"), 940, 28, 22, 210, 0, 9);
 
     auto* lo = Box(Main, QStringLiteral("rzgParamGate"), 20, 292, 1072, 290, ParamColor);
@@ -416,17 +429,16 @@ void Builder::GatePage()
     const int mins[] = { -180, 0, 9, 9 };
     const int maxs[] = { 0, 998, 998, 2999 };
     const char* const texts[] = { "-90.0dB", "1ms", "10ms", "10ms" };
+    const int starts[] = { 0, 50, 99, 499 };
     for (int ch = 0; ch < 2; ++ch) {
         const QString sfx = ChannelSuffix(ch);
         const int x = 60 + ch * 500;
-        auto* head = Label(lo, QStringLiteral("lbHeadGate") + sfx, sfx, x, 4, 0, ch, ChannelColor(ch));
-        (void)head;
         Label(lo, QStringLiteral("lbGate") + sfx, sfx + QStringLiteral(" Gate"), x + 60, 4, 0, ch);
         for (int i = 0; i < 4; ++i) {
             const QString q = QString::fromLatin1(quantities[i]);
             const int xx = x + i * 92;
             Label(lo, QStringLiteral("lbGate") + q + sfx, QString(), xx, 26, 88, ch, DimText);
-            Fader(lo, QStringLiteral("isGate") + q + sfx, xx + 20, 46, 40, 180, ch, mins[i], maxs[i], 10, true);
+            Fader(lo, QStringLiteral("isGate") + q + sfx, xx + 30, 46, 27, 180, ch, mins[i], maxs[i], 10, starts[i]);
             Edit(lo, QStringLiteral("cvdGate") + q + sfx, xx, 232, 84, ch, QString::fromLatin1(texts[i]), false);
         }
         Meter(lo, QStringLiteral("pbLevelGate") + sfx, x + 376, 46, 18, 180, ch, 9);

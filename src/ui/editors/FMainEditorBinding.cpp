@@ -109,6 +109,9 @@ void TfmMain::BindEditorHandlers()
             }
         bindClick(QStringLiteral("vrbEqBypass"), &TfmMain::vrbEqBypassInAClick);
         bindClick(QStringLiteral("vrbEqShowAll"), &TfmMain::vrbEqShowAllInAClick);
+        bindClick(QStringLiteral("vrbEqReset"), &TfmMain::vrbEqResetInAClick);
+        bindClick(QStringLiteral("rbShowGain"), &TfmMain::rbShowGainInAClick);
+        bindClick(QStringLiteral("rbShowPhase"), &TfmMain::rbShowPhaseInAClick);
         if (auto* edit = Find<vcl::TWinControl>(this, QStringLiteral("cvdEqFreq") + sfx))
             edit->OnKeyDown = vcl::Method(this, &TfmMain::cvdEqFreqInAKeyDown);
         if (auto* line = Find<vcl::TControl>(this, QStringLiteral("lbDelayLine") + sfx)) {

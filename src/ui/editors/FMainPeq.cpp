@@ -3,6 +3,7 @@
 #include "ui/editors/EditorNames.h"
 
 #include "controls/MyPEQAllpass.h"
+#include "ui/FPeqRst.h"
 #include "device/CM_MCS.h"
 #include "device/Constants.h"
 #include "device/SendMode.h"
@@ -110,6 +111,7 @@ void TfmMain::peqPeqInAChange(vcl::TObject* Sender)
     }
     plot->UpdateCurvePage();
     UnitControl->SetPeq(ch, b, band, bypass);
+    UnitControl->SetPeqBandBypassed(ch, b, bypass);
     ShowBandParams(ch, true, f, g, q);
 }
 
@@ -378,6 +380,15 @@ void TfmMain::vrbEqShowAllInAClick(vcl::TObject* Sender)
     box->Repaint();
 }
 
+void TfmMain::vrbEqResetInAClick(vcl::TObject* Sender)
+{
+    auto* button = dynamic_cast<vcl::TComponent*>(Sender);
+    if (!button || !fmPeqRst)
+        return;
+    fmPeqRst->SetChannel(static_cast<int>(button->Tag()));
+    fmPeqRst->ShowModal();
+}
+
 void TfmMain::ResetChannelPeq(int ch)
 {
     auto* peq = Find<TMyPEQAllpass>(this, QStringLiteral("peqPeq"), ch);
@@ -387,8 +398,13 @@ void TfmMain::ResetChannelPeq(int ch)
     peq->SetNowIndex(0);
     for (int b = n - 1; b >= 0; --b) {
         const PeqBand d = UnitControl->GetDefaultPeq(ch, b);
-        // Straight to the device: the model keeps what the editor's change stores.
+        // Straight to the device, and into the model for the whole group without a second send.
         SendCommand(CM_MCS_PEQ(DeviceId, ch, b, d, false), SEND_APPEND, true);
+        {
+            SuppressGuard quiet(*this);
+            UnitControl->SetPeq(ch, b, d, false);
+            UnitControl->SetPeqBandBypassed(ch, b, false);
+        }
         const double gain = static_cast<double>(IndexToGain(d.Gain));
         const double freq = IndexToFreq(d.Freq);
         peq->SetEqParamValue(b, freq, d.Q, gain, d.Type, false);

@@ -1,0 +1,27 @@
+#pragma once
+// Pieces of the main window's layout built apart from the page builder: the overlay toggles, the
+// magnitude/phase switches of the channel plots and the look every fader of the window shares.
+
+class TAdvTrackBar;
+class TfmMain;
+
+namespace vcl {
+class TWinControl;
+}
+
+namespace layout {
+
+// The group "rzgFftShowCh" + suffix on a channel plot's box (plot 0..7), or "rzgFftShowChIn" /
+// "rzgFftShowChOut" on the Gain page (plot 8, 9), holding a power button per channel that plot can
+// overlay, captioned with the channel and tagged with it. Only InA and Out1 on the Gain page start on.
+void AddOverlayToggles(TfmMain& form, vcl::TWinControl* box, int plot, int left, int top);
+
+// "rbShowGain" + suffix ("Mag", checked, yellow) and "rbShowPhase" + suffix ("Phase", silver) in a
+// panel of their own, so checking one unchecks only its twin.
+void AddViewSwitch(TfmMain& form, vcl::TWinControl* box, int ch, int left, int top);
+
+// The settings every fader of the window shares: vertical, focus frame, no hint, no ticks, no
+// buttons, no label, plain slider and pointer thumb with no background of its own.
+void ApplyMainFaderLook(TAdvTrackBar& fader);
+
+} // namespace layout
