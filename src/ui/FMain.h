@@ -467,6 +467,7 @@ private:
     bool DrawGateCurveFrom(int ch);
     bool RefreshInput(int ch);
     bool RefreshOutput(int ch);
+    bool RefreshPageWide();
     void CutFreqChange(vcl::TObject* Sender, bool highPass);
     void CutSlopeChange(vcl::TObject* Sender, bool highPass);
     void DelayEntry(vcl::TObject* Sender);

@@ -1,6 +1,7 @@
 // The page switch: one upper and one lower box per page; a follower channel shows its master's boxes.
 
 #include "ui/FMain.h"
+#include "ui/editors/LinkRules.h"
 
 #include "device/LUnitControl.h"
 #include "platform/ui/TLabel.h"
@@ -30,7 +31,12 @@ int SideBit(int ch)
 
 int TfmMain::LinkMaskOf(int ch) const
 {
-    return UnitControl ? UnitControl->GetLink(ch) : SideBit(ch);
+    if (!UnitControl)
+        return SideBit(ch);
+    editors::LinkMasks raw {};
+    for (int c = 0; c < layout::ChannelCount; ++c)
+        raw[static_cast<std::size_t>(c)] = UnitControl->GetLink(c);
+    return editors::ValidLinkMask(raw, ch);
 }
 
 void TfmMain::rzbMenuInAClick(vcl::TObject* Sender)

@@ -106,15 +106,6 @@ TEST(FDialogsChannel, TestSignalSendsModeAndFrequency)
         { "pink noise while the list shows 100Hz",
           [] { fmTest->cbSineFreq->SetItemIndex(7); fmTest->rbPinkNoise->SetChecked(true); },
           { { 1, 7 } } },
-        { "suppressed: the refresh of the controls sends nothing",
-          [&] {
-              r.form->SuppressSend = true;
-              fmTest->rbWhiteNoise->SetChecked(true);
-              fmTest->cbSineFreq->SetItemIndex(3);
-              fmTest->cbSineFreqSelect(fmTest->cbSineFreq);
-              r.form->SuppressSend = false;
-          },
-          {} },
     };
     fmTest->Show();
     for (const auto& c : cases) {
@@ -126,6 +117,17 @@ TEST(FDialogsChannel, TestSignalSendsModeAndFrequency)
     EXPECT_EQ(fmTest->Caption(), r.form->GetSidText(QStringLiteral("SID_TEST_TITLE")));
     fmTest->bnExit->Click();
     EXPECT_FALSE(fmTest->Visible());
+}
+
+TEST(FDialogsChannel, TheTestSignalDialogShowsTheDeviceSourceAfterReading)
+{
+    DialogRig r;
+    for (auto [at, value] : { std::pair { 708, 3 }, { 709, 0 }, { 710, 5 }, { 711, 0 } }) // sine, 50Hz
+        r.emu.SetProgramByte(static_cast<std::size_t>(at), static_cast<std::uint8_t>(value));
+    ASSERT_TRUE(r.ConnectAndUpload());
+    EXPECT_TRUE(fmTest->rbSineWave->Checked());
+    EXPECT_EQ(fmTest->cbSineFreq->ItemIndex(), 5);
+    EXPECT_EQ(PayloadsOf(r.emu, 0x39), std::vector<BytePacket> {}) << "the refresh sends no work mode";
 }
 
 TEST(FDialogsChannel, CopyDialogCopiesOnTheSideOfItsButton)

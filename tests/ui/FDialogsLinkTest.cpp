@@ -89,22 +89,27 @@ TEST(FDialogsLink, SetCopiesTheMasterThenStoresBothMasks)
     EXPECT_FALSE(fmLinkSel->Visible());
 }
 
-TEST(FDialogsLink, SetWithoutChangeSendsNothingAndExitForgetsClicks)
+TEST(FDialogsLink, ShowsTheDeviceLinksAfterConnectingAndSetWithoutChangeSendsNothing)
 {
     DialogRig r;
-    ASSERT_TRUE(r.Online());
+    // On the device InB follows InA and Out2, Out3 follow Out1.
+    ASSERT_TRUE(r.Online({ 0b11, 0, 0b111, 0, 0, 8, 16, 32 }));
+    EXPECT_TRUE(Down(1, 0)) << "InB follows InA";
+    EXPECT_FALSE(Down(1, 1));
+    EXPECT_TRUE(Down(3, 2));
+    EXPECT_TRUE(Down(4, 2));
+    for (int ch : { 0, 2, 5, 6, 7 })
+        EXPECT_TRUE(Down(ch, ch)) << ch;
     {
         ModalAnswer set(fmLinkSel, [](vcl::TForm&) { fmLinkSel->bnSet->Click(); });
         fmLinkSel->ShowModal();
     }
     ASSERT_TRUE(r.Quiet());
-    EXPECT_EQ(r.emu.RequestCount(), r.emu.CountOf(0x40)) << "only level polls";
+    EXPECT_EQ(r.emu.RequestCount(), r.emu.CountOf(0x40)) << "only level polls: nothing unlinked";
+    EXPECT_EQ(r.unit->GetLink(0), 0b11);
+    EXPECT_EQ(r.unit->GetLink(2), 0b111);
 
     // Clicks on both sides, then Exit: every row comes back from the model's masks.
-    r.unit->SetLink(0, 0b11);
-    r.unit->SetLink(1, 0);
-    fmLinkSel->ShowChannelLinks(0, 0b11);
-    ASSERT_TRUE(Down(1, 0));
     ModalAnswer exit(fmLinkSel, [](vcl::TForm&) {
         UserClick(1, 1);
         UserClick(7, 6);
@@ -115,6 +120,19 @@ TEST(FDialogsLink, SetWithoutChangeSendsNothingAndExitForgetsClicks)
     EXPECT_TRUE(Down(7, 7));
     EXPECT_FALSE(Down(7, 6));
     EXPECT_EQ(r.unit->GetLink(0), 0b11);
+}
+
+TEST(FDialogsLink, MasksThatBreakTheRulesShowTheirChannelsSingle)
+{
+    DialogRig r;
+    // InA claims InB, which claims itself too; Out2 names a lower channel; Out4 follows nobody.
+    ASSERT_TRUE(r.Online({ 0b11, 0b10, 1, 0b11, 4, 0, 16, 32 }));
+    EXPECT_TRUE(Down(1, 1)) << "InB leads itself";
+    EXPECT_FALSE(Down(1, 0));
+    EXPECT_TRUE(Down(3, 3)) << "Out2's mask holds Out1's bit: single";
+    EXPECT_TRUE(Down(5, 5)) << "Out4 with mask 0 and no master: single";
+    EXPECT_EQ(r.form->LinkMaskOf(5), 8);
+    EXPECT_EQ(r.form->GroupMaskOf(0), 1);
 }
 
 TEST(FDialogsViewer, TheColumnStaysCentredAndScrollsWithinItsRange)

@@ -67,18 +67,28 @@ struct DialogRig : seqtest::Rig
         fmLockPassWord->tmCheck->SetEnabled(false);
         fmLockSetup->tmClose->SetEnabled(false);
     }
-    // Online: connected, identified and the settings read, every channel single (the emulator's
-    // program holds arbitrary masks); the requests recorded from here on.
-    bool Online()
+    // Every channel single.
+    static constexpr std::array<std::uint16_t, 8> Singles { 1, 2, 1, 2, 4, 8, 16, 32 };
+
+    // The device's current program holds these link masks, as it would after a user linked channels
+    // on its front panel; the window learns them by reading the device.
+    void DeviceLinks(const std::array<std::uint16_t, 8>& masks)
     {
+        for (int ch = 0; ch < 8; ++ch) {
+            const std::size_t at = ch < 2 ? 16 + 78 * static_cast<std::size_t>(ch) + 76
+                                          : 172 + 86 * static_cast<std::size_t>(ch - 2) + 84;
+            emu.SetProgramByte(at, static_cast<std::uint8_t>(masks[static_cast<std::size_t>(ch)] & 0xFF));
+            emu.SetProgramByte(at + 1, static_cast<std::uint8_t>(masks[static_cast<std::size_t>(ch)] >> 8));
+        }
+    }
+
+    // Online: connected, identified and the settings read (every channel single unless the device
+    // holds other links); the requests recorded from here on.
+    bool Online(const std::array<std::uint16_t, 8>& links = Singles)
+    {
+        DeviceLinks(links);
         if (!ConnectAndUpload())
             return false;
-        form->SuppressSend = true;
-        for (int ch = 0; ch < 8; ++ch)
-            unit->SetLink(ch, static_cast<std::uint16_t>(1 << (ch < 2 ? ch : ch - 2)));
-        form->SuppressSend = false;
-        for (int ch = 0; ch < 8; ++ch)
-            fmLinkSel->ShowChannelLinks(ch, unit->GetLink(ch));
         emu.ClearRecords();
         return true;
     }

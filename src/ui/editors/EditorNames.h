@@ -51,4 +51,18 @@ private:
     bool Was;
 };
 
+// Puts the window's suppress-send flag back to the value it had at construction, on every exit path.
+class SuppressRestore
+{
+public:
+    explicit SuppressRestore(TfmMain& f) : Form(f), Was(f.SuppressSend) {}
+    ~SuppressRestore() { Form.SuppressSend = Was; }
+    SuppressRestore(const SuppressRestore&) = delete;
+    SuppressRestore& operator=(const SuppressRestore&) = delete;
+
+private:
+    TfmMain& Form;
+    bool Was;
+};
+
 } // namespace editors

@@ -68,7 +68,8 @@ void PlaceTime(const DelayParts& p)
     p.Time->SetTop(p.Marker->Top() + p.Marker->Height() / 4);
 }
 
-int Unit(const TfmMain& f) { return f.UnitControl ? f.UnitControl->GetDelayUnit() : 0; }
+// The model's delay unit, clamped to ft (2) when a device or file holds a larger value.
+int Unit(const TfmMain& f) { return f.UnitControl ? std::min<int>(f.UnitControl->GetDelayUnit(), 2) : 0; }
 
 bool OnMarker(const DelayParts& p, int x, int y)
 {

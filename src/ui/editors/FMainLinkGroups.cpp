@@ -1,6 +1,7 @@
 // Link groups: the group of a channel, one edit shown on every member, link masks, channel copy.
 
 #include "ui/editors/EditorNames.h"
+#include "ui/editors/LinkRules.h"
 
 #include "device/CM_MCS.h"
 #include "device/Constants.h"
@@ -19,8 +20,6 @@ using namespace editors;
 
 namespace {
 
-// Bit of a channel in its side's masks.
-int SideBit(int ch) { return ch < 2 ? ch : ch - 2; }
 int SideFirst(int ch) { return ch < 2 ? 0 : 2; }
 int SideCount(int ch) { return ch < 2 ? 2 : 6; }
 
@@ -43,16 +42,10 @@ int TfmMain::GroupMaskOf(int ch) const
 {
     if (!UnitControl || ch < 0 || ch > 7)
         return 0;
-    const int bit = 1 << SideBit(ch);
-    int m = UnitControl->GetLink(ch);
-    if (m & bit)
-        return m;
-    for (int c = SideFirst(ch); c < ch; ++c) {
-        m = UnitControl->GetLink(c);
-        if (m & bit)
-            return m;
-    }
-    return m;
+    LinkMasks raw {};
+    for (int c = 0; c < 8; ++c)
+        raw[static_cast<std::size_t>(c)] = UnitControl->GetLink(c);
+    return ValidLinkMask(raw, LinkLeader(raw, ch));
 }
 
 void TfmMain::ShowGroupGain(int ch, int pos)
@@ -193,7 +186,8 @@ void TfmMain::SetMenuCaption(int master, int ch)
 
 void TfmMain::CopyChannel(int src, int dst, bool reread)
 {
-    if (src == dst || !UnitControl)
+    // A copy joins two different channels of one side; anything else is refused.
+    if (src == dst || !UnitControl || src < 0 || src > 7 || dst < 0 || dst > 7 || (src < 2) != (dst < 2))
         return;
     if (Linked) {
         if (reread)

@@ -14,6 +14,9 @@
 #include "widgets/RzBmpBtn.h"
 #include "widgets/RzCmboBx.h"
 #include "device/Constants.h"
+#include "ui/RefreshDialogs.h"
+
+#include <algorithm>
 
 using namespace editors;
 
@@ -139,6 +142,8 @@ static bool RefreshCommon(TfmMain* f, const LUnitControl& model, int ch)
     if (delay->Max() > 0)
         marker->SetLeft(static_cast<int>(static_cast<long long>(delay->Position()) * (line->Width() - 90) / delay->Max() + 40));
 
+    RefreshDialogs::ShowChannelLinks(ch, f->LinkMaskOf(ch));
+
     auto* mute = Find<rz::TRzBmpButton>(f, QStringLiteral("rzbMute"), ch);
     auto* muteB = Find<rz::TRzBmpButton>(f, QStringLiteral("rzbMuteBackup"), ch);
     if (!mute || !muteB)
@@ -231,11 +236,14 @@ void TfmMain::RefreshAll()
 {
     if (!UnitControl)
         return;
+    // Band selection and the curves run with sending allowed; the caller's flag comes back at the end
+    // whatever path the refresh takes.
+    SuppressRestore restore(*this);
+    SuppressSend = false;
     DeselectEqBands();
     bool complete = true;
     {
-        // Every control is written with sending suppressed, and the flag is clear again after the
-        // refresh even when a missing control ends it early.
+        // Every control is written with sending suppressed; a missing control ends the refresh early.
         SuppressGuard guard(*this);
         if (auto* num = Find<vcl::TLabel>(this, QStringLiteral("lbPstNum")))
             num->SetCaption(CurPresetNo >= 1 ? QString::asprintf("U%02d", CurPresetNo) : QString::asprintf("F%02d", CurPresetNo));
@@ -250,18 +258,9 @@ void TfmMain::RefreshAll()
             complete = RefreshInput(ch);
         for (int ch = 2; ch < 8 && complete; ++ch)
             complete = RefreshOutput(ch);
-        if (complete) {
-            const int unit = UnitControl->GetDelayUnit();
-            if (auto* button = Find<rz::TRzBmpButton>(this, QStringLiteral("rzbUnit") + QString::number(unit))) {
-                button->SetDown(true);
-                if (button->OnClick)
-                    button->OnClick(button);
-            }
-            if (auto* matrix = Find<vcl::TControl>(this, QStringLiteral("pbMatrix")))
-                matrix->Repaint();
-        }
+        if (complete)
+            complete = RefreshPageWide();
     }
-    SuppressSend = false;
     if (!complete)
         return;
     for (int ch = 0; ch < 8; ++ch)
@@ -271,4 +270,24 @@ void TfmMain::RefreshAll()
         RefreshGainPageCurves();
     else
         RefreshChannelOverlays(CurPage);
+}
+
+// The delay unit, the test signal, the routing lines and the link display; sending is suppressed.
+bool TfmMain::RefreshPageWide()
+{
+    // A unit beyond ms, m and ft (a foreign file or device) is clamped to the last, ft.
+    const int unit = std::min<int>(UnitControl->GetDelayUnit(), 2);
+    auto* button = Find<rz::TRzBmpButton>(this, QStringLiteral("rzbUnit") + QString::number(unit));
+    if (!button)
+        return false;
+    button->SetDown(true);
+    if (button->OnClick)
+        button->OnClick(button);
+    RefreshDialogs::ShowWorkMode(UnitControl->GetWorkMode(), UnitControl->GetSineFreq());
+    if (auto* matrix = Find<vcl::TControl>(this, QStringLiteral("pbMatrix")))
+        matrix->Repaint();
+    RefreshDialogs::ApplyLinks();
+    for (int ch = 0; ch < 8; ++ch)
+        PlaceDelayLine(ch);
+    return true;
 }
