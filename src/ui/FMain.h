@@ -16,6 +16,7 @@
 #include "transport/LTransportHost.h"
 
 #include <array>
+#include <map>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -89,6 +90,18 @@ public:
 
     int CurPage { 10 };
     int ExtraHeight { 0 };
+
+private:
+    // (FMainLayoutResize.cpp) The rules of the window's resizing, by kind of control.
+    struct DesignPlace { int Left, Top, Width, Height; };
+    const DesignPlace& DesignOf(vcl::TControl* c);
+    void ResizeDelayRows(int h);
+    void ResizePageMeters(int h);
+    void SpreadDiagram(int w);
+    void PlaceDelayMarkers();
+    std::map<const vcl::TControl*, DesignPlace> DesignPlaces;
+
+public:
     bool ExitConfirmed { false };
 
     // --- creation and search ---

@@ -144,6 +144,15 @@ public:
         plot->SetYMin(-18);
         plot->SetYMax(18);
     }
+    // Nine labels k = 1..9 beside a page meter, from its top down (MeterScaleTop).
+    void Scale(vcl::TWinControl* parent, const QString& stem, int left, std::initializer_list<const char*> texts)
+    {
+        int k = 1;
+        for (const char* t : texts) {
+            Label(parent, stem + QString::number(k), QString::fromLatin1(t), left, MeterScaleTop(k, 0), 0, 0, DimText);
+            ++k;
+        }
+    }
     void Bar();
     void NameLabelClick(int ch)
     {
@@ -294,6 +303,7 @@ void Builder::CompPage()
     Label(up, QStringLiteral("lbHeadCompOut"), QStringLiteral("Out 1"), 646, 6, 0, 2);
     Meter(up, QStringLiteral("pbLevelCompOut"), 650, 28, 22, 210, 2, 8);
     Meter(up, QStringLiteral("pbLimitCompOut"), 684, 28, 22, 22, 2, 1);
+    Scale(up, QStringLiteral("lbScaleComp"), 712, { "Limit", "12", "5", "0", "-5", "-15", "-30", "-60", "-90" });
 
     auto* lo = Box(Main, QStringLiteral("rzgParamComp"), 20, 292, 1072, 290, ParamColor);
     lo->SetVisible(false);
@@ -341,15 +351,17 @@ void Builder::DelayPage()
         const QString sfx = ChannelSuffix(ch);
         const bool input = ch < 2;
         vcl::TPanel* panel = input ? left : right;
-        const int top = input ? 91 * ch + 51 : 36 * ch - 64 + 8;
+        // The row rules of the window's resizing at its design size: marker, line and time label.
+        const int top = DelayRowTop(DelayRow::Marker, ch, 0);
+        const int lineTop = DelayRowTop(DelayRow::Line, ch, 0);
         Label(panel, QString(), sfx, 4, top + 8, 0, ch, ChannelColor(ch));
-        auto* line = Label(panel, QStringLiteral("lbDelayLine") + sfx, QString(), input ? 40 : 46, top + 2,
-                           input ? 475 : 470, ch, ChannelColor(ch));
+        auto* line = Label(panel, QStringLiteral("lbDelayLine") + sfx, QString(), 40, lineTop, 475, ch, ChannelColor(ch));
         line->SetLayout(vcl::TTextLayout::tlCenter);
-        line->SetHeight(30);
+        line->SetHeight(2 * (top - lineTop) + 30); // centred on the marker
         auto* marker = Add<vcl::TPanel>(panel, QStringLiteral("imDelay") + sfx, 40, top, 30, 30, ch);
         marker->SetColor(ChannelColor(ch));
-        Label(panel, QStringLiteral("lbFftDelayTime") + sfx, QStringLiteral("0.00ms"), 70, top + 7, 0, ch);
+        Label(panel, QStringLiteral("lbFftDelayTime") + sfx, QStringLiteral("0.00ms"), 70, DelayRowTop(DelayRow::Time, ch, 0),
+              0, ch);
     }
 
     auto* lo = Box(Main, QStringLiteral("rzgParamDelay"), 20, 292, 1072, 290, ParamColor);
@@ -382,7 +394,8 @@ void Builder::MatrixPage()
     const char* const outText[] = { "", "Gain", "Comp", "Mute", "PEQ", "Phase", "X-Over", "Delay" };
     for (int ch = 0; ch < 2; ++ch) {
         const QString sfx = ChannelSuffix(ch);
-        auto* row = Add<vcl::TPanel>(up, QStringLiteral("plMatrix") + sfx, 8, 120 * ch + 70 - 36, 456, 30, ch);
+        // Row centres meet the routing lines' start points on pbMatrix (top 42: InA at 41, InB at 166).
+        auto* row = Add<vcl::TPanel>(up, QStringLiteral("plMatrix") + sfx, 8, 120 * ch + 70, 456, 30, ch);
         row->SetColor(BarColor);
         for (int k = 0; k < 7; ++k) {
             const QString caption = k == 0 ? sfx : QString::fromLatin1(inText[k]);
@@ -396,10 +409,11 @@ void Builder::MatrixPage()
     (void)pb;
     for (int ch = 2; ch < ChannelCount; ++ch) {
         const QString sfx = ChannelSuffix(ch);
-        const int top = 40 * ch - 50 - 20;
-        Button(up, QStringLiteral("rzbAMatrix") + sfx, QStringLiteral("A"), 568, top, 30, 26, 0, 0, true);
-        Button(up, QStringLiteral("rzbBMatrix") + sfx, QStringLiteral("B"), 602, top, 30, 26, 1, 0, true);
-        auto* row = Add<vcl::TPanel>(up, QStringLiteral("plMatrix") + sfx, 640, top - 2, 464, 30, ch);
+        // Row centres meet the routing lines' end points on pbMatrix (Out1 at 0 .. Out6 at 206).
+        const int top = 40 * ch - 50;
+        Button(up, QStringLiteral("rzbAMatrix") + sfx, QStringLiteral("A"), 568, top + 2, 30, 26, 0, 0, true);
+        Button(up, QStringLiteral("rzbBMatrix") + sfx, QStringLiteral("B"), 602, top + 2, 30, 26, 1, 0, true);
+        auto* row = Add<vcl::TPanel>(up, QStringLiteral("plMatrix") + sfx, 640, top, 464, 30, ch);
         row->SetColor(BarColor);
         for (int k = 0; k < 8; ++k) {
             const QString caption = k == 0 ? sfx : QString::fromLatin1(outText[k]);
@@ -422,6 +436,7 @@ void Builder::GatePage()
     plot->SetColor(vcl::clBlack);
     Label(up, QStringLiteral("lbHeadGateIn"), QStringLiteral("In A"), 936, 6, 0, 0);
     Meter(up, QStringLiteral("pbLevelGateIn"), 940, 28, 22, 210, 0, 9);
+    Scale(up, QStringLiteral("lbScaleGate"), 968, { "Clip", "12", "5", "0", "-5", "-20", "-30", "-60", "-90" });
 
     auto* lo = Box(Main, QStringLiteral("rzgParamGate"), 20, 292, 1072, 290, ParamColor);
     lo->SetVisible(false);

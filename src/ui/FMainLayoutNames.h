@@ -71,4 +71,27 @@ inline constexpr const char* SlopeNames[20] = { "BW -6",  "BL -6",  "BW -12", "B
                                                "BW -24", "BL -24", "LK -24", "BW -30", "BL -30", "BW -36", "BL -36",
                                                "LK -36", "BW -42", "BL -42", "BW -48", "BL -48", "LK -48" };
 
+// Rows of the Delay page at extra height h: output c (2..7) at (h / 7) * (c - 1) + step * c - base,
+// input c (0, 1) at (h / 4) * (c + 1) + step * c + base.
+enum class DelayRow { Marker, Line, Time };
+inline int DelayRowTop(DelayRow row, int c, int h)
+{
+    struct StepBase { int outStep, outBase, inStep, inBase; };
+    static constexpr StepBase rules[] = { { 36, 64, 91, 51 }, { 36, 64, 91, 41 }, { 36, 58, 91, 57 } };
+    const StepBase& r = rules[static_cast<int>(row)];
+    return c >= 2 ? (h / 7) * (c - 1) + r.outStep * c - r.outBase : (h / 4) * (c + 1) + r.inStep * c + r.inBase;
+}
+
+// Block-diagram rows of the Matrix page at extra height h.
+inline int MatrixRowTop(int c, int h)
+{
+    return c >= 2 ? (h / 7) * (c - 1) + 40 * c - 50 : (h / 4) * (c + 1) + 120 * c + 70;
+}
+
+// Scale label k (1..9) beside the Comp and Gate pages' meters: it moves by (h * k) / 9.
+inline int MeterScaleTop(int k, int h)
+{
+    return (h * k) / 9 + 20 + (k - 1) * 26;
+}
+
 } // namespace layout

@@ -3,6 +3,7 @@
 #include "ui/FMain.h"
 
 #include "ui/FMainLayoutNames.h"
+#include "widgets/AdvTrackBar.h"
 
 namespace {
 
@@ -59,20 +60,17 @@ void TfmMain::FormResize(vcl::TObject* Sender)
             pb->SetTop(h / 9 + 42);
             pb->SetHeight(h + 206);
         }
-        for (int ch = 2; ch < layout::ChannelCount; ++ch) {
+        for (int ch = 0; ch < layout::ChannelCount; ++ch) {
             const QString sfx = layout::ChannelSuffix(ch);
-            const int top = (h / 7) * (ch - 1) + 40 * ch - 50 - 20;
+            const int top = layout::MatrixRowTop(ch, h);
             if (auto* row = find(QStringLiteral("plMatrix") + sfx))
-                row->SetTop(top - 2);
-            if (auto* a = find(QStringLiteral("rzbAMatrix") + sfx))
-                a->SetTop(top);
-            if (auto* b = find(QStringLiteral("rzbBMatrix") + sfx))
-                b->SetTop(top);
+                row->SetTop(top);
+            for (const char* route : { "rzbAMatrix", "rzbBMatrix" })
+                if (auto* b = find(QString::fromLatin1(route) + sfx))
+                    b->SetTop(top + 2);
         }
-        for (int ch = 0; ch < 2; ++ch) {
-            if (auto* row = find(QStringLiteral("plMatrix") + layout::ChannelSuffix(ch)))
-                row->SetTop((h / 4) * (ch + 1) + 120 * ch + 70 - 36);
-        }
+        ResizeDelayRows(h);
+        ResizePageMeters(h);
         if (auto* preset = find(QStringLiteral("rzgPreset")))
             preset->SetTop(h + 626);
     }
@@ -121,7 +119,109 @@ void TfmMain::FormResize(vcl::TObject* Sender)
             lb->SetWidth(w + 856);
         if (auto* preset = find(QStringLiteral("rzgPreset")))
             preset->SetLeft(w / 2 + 10);
+        SpreadDiagram(w);
     }
+    PlaceDelayMarkers();
     main->SetVisible(false);
     main->SetVisible(true);
+    for (int ch = 0; ch < layout::ChannelCount; ++ch)
+        PlaceDelayLine(ch);
+}
+
+// Design places of the controls that the resizing moves, taken the first time it runs.
+const TfmMain::DesignPlace& TfmMain::DesignOf(vcl::TControl* c)
+{
+    auto [it, added] = DesignPlaces.try_emplace(c, DesignPlace { c->Left(), c->Top(), c->Width(), c->Height() });
+    (void)added;
+    return it->second;
+}
+
+void TfmMain::ResizeDelayRows(int h)
+{
+    for (int ch = 0; ch < layout::ChannelCount; ++ch) {
+        const QString sfx = layout::ChannelSuffix(ch);
+        auto* marker = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("imDelay") + sfx));
+        auto* line = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("lbDelayLine") + sfx));
+        auto* time = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("lbFftDelayTime") + sfx));
+        if (!marker || !line || !time)
+            return;
+        marker->SetTop(layout::DelayRowTop(layout::DelayRow::Marker, ch, h));
+        line->SetTop(layout::DelayRowTop(layout::DelayRow::Line, ch, h));
+        time->SetTop(layout::DelayRowTop(layout::DelayRow::Time, ch, h));
+    }
+}
+
+void TfmMain::ResizePageMeters(int h)
+{
+    for (const char* name : { "pbLevelCompOut", "pbLevelGateIn" })
+        if (auto* meter = dynamic_cast<vcl::TControl*>(FindComponent(QString::fromLatin1(name)))) {
+            const DesignPlace& d = DesignOf(meter);
+            meter->SetTop(h / 9 + d.Top);
+            meter->SetHeight((h * 8) / 9 + d.Height);
+        }
+    if (auto* lamp = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("pbLimitCompOut")))) {
+        lamp->SetTop(h / 9 + DesignOf(lamp).Top);
+        lamp->SetHeight(h / 9 + 22);
+    }
+    for (const char* stem : { "lbScaleComp", "lbScaleGate" })
+        for (int k = 1; k <= 9; ++k)
+            if (auto* label = dynamic_cast<vcl::TControl*>(FindComponent(QString::fromLatin1(stem) + QString::number(k))))
+                label->SetTop(layout::MeterScaleTop(k, h));
+}
+
+// The block diagram spreads over a third of the extra width each: the input rows, the routing box,
+// the output rows.
+void TfmMain::SpreadDiagram(int w)
+{
+    if (auto* pb = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("pbMatrix")))) {
+        pb->SetLeft(w / 3 + 465);
+        pb->SetWidth(w / 3 + 97);
+    }
+    static const char* const inBlocks[] = { "ChName", "Gain", "HpLp", "Gate", "Peq", "Phase", "Delay" };
+    static const char* const outBlocks[] = { "ChName", "Gain", "Comp", "Mute", "Peq", "Phase", "Xover", "Delay" };
+    for (int ch = 0; ch < layout::ChannelCount; ++ch) {
+        const QString sfx = layout::ChannelSuffix(ch);
+        const bool input = ch < 2;
+        auto* row = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("plMatrix") + sfx));
+        if (!row)
+            return;
+        const DesignPlace& r = DesignOf(row);
+        row->SetBounds(input ? r.Left : 2 * (w / 3) + r.Left, row->Top(), r.Width + w / 3,
+                       row->Height());
+        if (!input)
+            for (const char* route : { "rzbAMatrix", "rzbBMatrix" })
+                if (auto* b = dynamic_cast<vcl::TControl*>(FindComponent(QString::fromLatin1(route) + sfx)))
+                    b->SetLeft(2 * (w / 3) + DesignOf(b).Left);
+        const int blocks = input ? 7 : 8;
+        for (int k = 0; k < blocks; ++k) {
+            auto* label = dynamic_cast<vcl::TControl*>(
+                FindComponent(QStringLiteral("lbMatrix") + QString::fromLatin1(input ? inBlocks[k] : outBlocks[k]) + sfx));
+            if (!label)
+                return;
+            const DesignPlace& d = DesignOf(label);
+            label->SetLeft(((w / 3) * k) / 9 + d.Left);
+            label->SetWidth((input ? w / 21 : w / 24) + d.Width);
+        }
+    }
+    for (int ch = 0; ch < layout::ChannelCount; ++ch)
+        if (auto* line = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("lbDelayLine") + layout::ChannelSuffix(ch))))
+            line->SetWidth(w / 2 + DesignOf(line).Width);
+}
+
+// Each channel's delay marker at its fader's place along its line, the time label beside it.
+void TfmMain::PlaceDelayMarkers()
+{
+    for (int ch = 0; ch < layout::ChannelCount; ++ch) {
+        const QString sfx = layout::ChannelSuffix(ch);
+        auto* fader = dynamic_cast<TAdvTrackBar*>(FindComponent(QStringLiteral("isDelay") + sfx));
+        auto* marker = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("imDelay") + sfx));
+        auto* line = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("lbDelayLine") + sfx));
+        auto* time = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("lbFftDelayTime") + sfx));
+        if (!fader || !marker || !line || !time)
+            return;
+        if (fader->Max() > 0)
+            marker->SetLeft(static_cast<int>(static_cast<long long>(fader->Position()) * (line->Width() - 90) / fader->Max() + 40));
+        time->SetLeft(marker->Left() + 30);
+        time->SetTop(marker->Top() + marker->Height() / 4);
+    }
 }

@@ -11,6 +11,7 @@
 #include "platform/ui/TUpDown.h"
 #include "response/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
+#include "response/ResponseView.h"
 #include "ui/FMain.h"
 #include "ui/editors/EditorNames.h"
 #include "widgets/AdvTrackBar.h"
@@ -58,8 +59,11 @@ struct EditorRig
         Host = std::make_unique<RecordingHost>(*Form);
         Model.SetLinkHost(Host.get());
         Form->UnitControl = &Model;
+        // Each curve set on its plot control, as the window's creation makes them.
+        static const char* const plotNames[] = { "fftDrawInA", "fftDrawInB", "fftDrawOut1", "fftDrawOut2", "fftDrawOut3",
+                                                 "fftDrawOut4", "fftDrawOut5", "fftDrawOut6", "fftDrawGainIn", "fftDrawGainOut" };
         for (std::size_t i = 0; i < Curves.size(); ++i) {
-            Curves[i] = std::make_unique<Plot>(nullptr);
+            Curves[i] = std::make_unique<Plot>(dynamic_cast<ResponseView*>(Form->FindComponent(QString::fromLatin1(plotNames[i]))));
             Form->Plots[i] = Curves[i].get();
         }
     }
@@ -75,8 +79,8 @@ struct EditorRig
 
     std::unique_ptr<vcl::TApplication> AppOwner { MakeApp() };
     LUnitControl Model;
-    std::array<std::unique_ptr<Plot>, 10> Curves;
     std::unique_ptr<TfmMain> Form;
+    std::array<std::unique_ptr<Plot>, 10> Curves; // gone before the plot controls they draw on
     std::unique_ptr<RecordingHost> Host;
 
     // The commands of one code sent so far.
