@@ -100,5 +100,10 @@ void TfmMain::rzbMenuInAClick(vcl::TObject* Sender)
     newUpper->SetVisible(true);
     newLower->BringToFront();
     newUpper->BringToFront();
+    // The copies of other channels' curves on the page coming into view catch up with every edit.
+    if (p == 10)
+        RefreshGainPageCurves();
+    else
+        RefreshChannelOverlays(p);
     CurPage = p;
 }
