@@ -3,6 +3,7 @@
 #include "ui/FMain.h"
 
 #include "device/LUnitControl.h"
+#include "platform/core/AnsiCodec.h"
 #include "platform/ui/TLabel.h"
 #include "ui/FChannelName.h"
 #include "ui/FMainLayoutNames.h"
@@ -28,7 +29,7 @@ void TfmMain::SetChannelName(int ch, const char* name)
     std::array<std::uint8_t, 8> bytes {};
     const std::size_t n = strnlen(name, bytes.size());
     std::copy_n(reinterpret_cast<const std::uint8_t*>(name), n, bytes.begin());
-    const QString text = QString::fromLocal8Bit(name, static_cast<qsizetype>(n));
+    const QString text = vcl::AnsiCodec::Decode(std::span<const std::uint8_t>(bytes.data(), n));
     label->SetCaption(text);
     button->SetHint(text);
     if (UnitControl)
@@ -41,6 +42,7 @@ void TfmMain::lbMatrixChNameInAClick(vcl::TObject* Sender)
     if (!label || !fmChannelName)
         return;
     fmChannelName->SetChannel(static_cast<int>(label->Tag()));
-    fmChannelName->SetNameText(QString::fromLocal8Bit(label->Caption().toLocal8Bit().left(8)));
+    const auto bytes = vcl::AnsiCodec::Encode(label->Caption(), 8);
+    fmChannelName->SetNameText(vcl::AnsiCodec::Decode(std::span<const std::uint8_t>(bytes.data(), bytes.size())));
     fmChannelName->ShowModal();
 }

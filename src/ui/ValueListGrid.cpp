@@ -3,10 +3,36 @@
 #include "platform/ui/EventGuard.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QTableWidget>
 
-TValueListEditor::TValueListEditor(vcl::TComponent* AOwner) : vcl::TQtHostControl(AOwner), m_grid(new QTableWidget)
+namespace {
+
+// The grid marks the spans in which a mouse press or a key press is handled, so a current cell
+// that Qt sets by itself (the grid taking the focus, rows rebuilt) is told apart from a user's pick.
+class UserPickGrid : public QTableWidget
+{
+public:
+    bool Picking { false };
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        vcl::TFlagGuard pick(Picking);
+        QTableWidget::mousePressEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        vcl::TFlagGuard pick(Picking);
+        QTableWidget::keyPressEvent(event);
+    }
+};
+
+} // namespace
+
+TValueListEditor::TValueListEditor(vcl::TComponent* AOwner) : vcl::TQtHostControl(AOwner), m_grid(new UserPickGrid)
 {
     Host(m_grid);
     SetBounds(0, 0, 306, 300);
@@ -17,7 +43,7 @@ TValueListEditor::TValueListEditor(vcl::TComponent* AOwner) : vcl::TQtHostContro
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->verticalHeader()->setDefaultSectionSize(18);
     QObject::connect(m_grid, &QTableWidget::currentCellChanged, [this](int row, int col, int oldRow, int oldCol) {
-        if (!m_syncing)
+        if (!m_syncing && static_cast<UserPickGrid*>(m_grid)->Picking)
             vcl::Guarded([&] { CurrentChanged(row, col, oldRow, oldCol); }, this);
     });
 }
@@ -98,6 +124,7 @@ void TValueListEditor::SelectCell(int ACol, int ARow)
 {
     if (ARow < 1 || ARow > m_lines.size() || ACol < 0 || ACol > 1)
         return;
+    vcl::TFlagGuard pick(static_cast<UserPickGrid*>(m_grid)->Picking);
     m_grid->setCurrentCell(ARow - 1, ACol);
 }
 

@@ -110,16 +110,30 @@ TEST(FDialogsLink, ShowsTheDeviceLinksAfterConnectingAndSetWithoutChangeSendsNot
     EXPECT_EQ(r.unit->GetLink(2), 0b111);
 
     // Clicks on both sides, then Exit: every row comes back from the model's masks.
-    ModalAnswer exit(fmLinkSel, [](vcl::TForm&) {
-        UserClick(1, 1);
-        UserClick(7, 6);
-        fmLinkSel->bnExit->Click();
-    });
-    fmLinkSel->ShowModal();
+    {
+        ModalAnswer exit(fmLinkSel, [](vcl::TForm&) {
+            UserClick(1, 1);
+            UserClick(7, 6);
+            fmLinkSel->bnExit->Click();
+        });
+        fmLinkSel->ShowModal();
+    }
     EXPECT_TRUE(Down(1, 0)) << "InB follows InA again";
     EXPECT_TRUE(Down(7, 7));
     EXPECT_FALSE(Down(7, 6));
     EXPECT_EQ(r.unit->GetLink(0), 0b11);
+
+    // Closing by the title bar acts as Exit.
+    ModalAnswer titleBar(fmLinkSel, [](vcl::TForm&) {
+        UserClick(6, 5);
+        static_cast<QWidget*>(fmLinkSel)->close();
+    });
+    fmLinkSel->ShowModal();
+    EXPECT_FALSE(fmLinkSel->Visible());
+    EXPECT_TRUE(Down(6, 6)) << "Out5 leads itself again";
+    EXPECT_FALSE(Down(6, 5));
+    ASSERT_TRUE(r.Quiet());
+    EXPECT_EQ(r.emu.RequestCount(), r.emu.CountOf(0x40)) << "nothing stored";
 }
 
 TEST(FDialogsLink, MasksThatBreakTheRulesShowTheirChannelsSingle)

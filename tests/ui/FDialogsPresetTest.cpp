@@ -7,6 +7,9 @@
 #include "platform/ui/VirtualKeys.h"
 #include "ui/ValueListGrid.h"
 
+#include <QTableWidget>
+#include <QTest>
+
 using namespace dlgtest;
 using seqtest::ModalAnswer;
 using seqtest::SpinUntil;
@@ -146,4 +149,40 @@ TEST(FDialogsPreset, TextsComeFromTheKeys)
     EXPECT_EQ(fmStorePreset->vledPresetName->TitleCaptions(),
               QStringList({ r.form->GetSidText(QStringLiteral("SID_PST_NUM")), r.form->GetSidText(QStringLiteral("SID_PST_NAME")) }));
     fmStorePreset->Hide();
+}
+
+TEST(FDialogsPreset, OpeningAListWaitsForTheUsersRowThenAsksTheName)
+{
+    DialogRig r;
+    r.form->Show();
+    auto clickOn = [](vcl::TControl* c, QPoint at) {
+        QWidget* top = c->window();
+        QTest::mouseClick(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, c->mapTo(top, at));
+    };
+    for (TPresetListForm* list : { static_cast<TPresetListForm*>(fmStorePreset), static_cast<TPresetListForm*>(fmRecallPreset) }) {
+        bool askedAtOnce = true;
+        int askedIndex = -1;
+        ModalAnswer pick(list, [&](vcl::TForm&) {
+            // Shown and focused, no row picked yet: no name dialog.
+            list->vledPresetName->SetFocus();
+            QApplication::processEvents();
+            askedAtOnce = fmStoreName->Visible();
+            // A click on the row of U03 asks for its name.
+            auto* grid = list->vledPresetName->findChild<QTableWidget*>();
+            ASSERT_NE(grid, nullptr);
+            const QRect cell = grid->visualItemRect(grid->item(3, 1));
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+            QApplication::processEvents();
+            if (fmStoreName->Visible())
+                askedIndex = fmStoreName->PresetIndex;
+            fmStoreName->bnCancel->Click();
+            list->bnCancel->Click();
+        });
+        clickOn(dynamic_cast<vcl::TControl*>(r.form->FindComponent(list == fmStorePreset ? QStringLiteral("bStore")
+                                                                                          : QStringLiteral("bRecall"))),
+                QPoint(20, 10));
+        ASSERT_TRUE(SpinUntil([&] { return pick.Count == 1 && !list->Visible(); }));
+        EXPECT_FALSE(askedAtOnce) << "the list opened without asking for a name";
+        EXPECT_EQ(askedIndex, 3) << "the clicked row's name was asked for";
+    }
 }

@@ -71,7 +71,8 @@ bool ParseSignedEntry(std::string text, double lo, double hi, double& value)
             double whole = 0;
             if (!ToNumber(text.substr(0, dot), whole))
                 return false; // ".4": no digits before the point
-            text = std::to_string(static_cast<long long>(whole));
+            // Clamped while still a real number, so a huge entry converts to a value in range.
+            text = std::to_string(static_cast<long long>(std::clamp(std::trunc(whole), lo, hi)));
         }
     }
     double v = 0;

@@ -210,7 +210,8 @@ void TfmMain::DelayEntry(vcl::TObject* Sender)
     }
     edit->SetText(QString());
     if (valid) {
-        int s = DelayToSamples(value, unit);
+        // Clamped while still a real number: beyond the fader's range in any unit, never beyond an int.
+        int s = DelayToSamples(std::clamp(value, -1.0e6, 1.0e6), unit);
         if (s <= fader->Min())
             s = fader->Min();
         if (s >= fader->Max())

@@ -14,6 +14,7 @@
 #include "widgets/RzBmpBtn.h"
 #include "widgets/RzCmboBx.h"
 #include "device/Constants.h"
+#include "platform/core/AnsiCodec.h"
 #include "ui/RefreshDialogs.h"
 
 #include <algorithm>
@@ -35,10 +36,7 @@ QString FilterFreqText(int index)
 template <std::size_t N>
 QString NameText(const std::array<std::uint8_t, N>& bytes)
 {
-    std::size_t n = 0;
-    while (n < N && bytes[n] != 0)
-        ++n;
-    return QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(n));
+    return vcl::AnsiCodec::DecodeZ(std::span<const std::uint8_t>(bytes.data(), N));
 }
 
 } // namespace editors

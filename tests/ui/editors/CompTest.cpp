@@ -33,7 +33,8 @@ TEST(EditorComp, ParsedEntries)
     const struct { const char* text; bool ok; double value; } signedCases[] = {
         { "25", true, 20 }, { "-95", true, -90 }, { "-3.7dB", true, -3.7 }, { "3.4", true, 3 }, { "-0.3", true, 0 },
         { "3.5", true, 3.5 }, { "abc", false, 0 }, { "-", false, 0 }, { "4.", false, 0 }, { "3-", false, 0 },
-        { ".4", false, 0 }, { "1+2", false, 0 },
+        { ".4", false, 0 }, { "1+2", false, 0 }, { "99999999999999999999999.4", true, 20 },
+        { "-99999999999999999999999.2", true, -90 },
     };
     for (const auto& c : signedCases) {
         double v = 0;

@@ -1,0 +1,84 @@
+// Pictures of the window as a user sees it, against the device emulator: the link dialog after
+// connecting, the Gain page after an edit, a channel page with overlays, both crossover filters
+// bypassed, in English and Chinese. Runs only when ZQ9_SCREENSHOT_DIR names a folder to write to.
+#include "FDialogsRig.h"
+
+#include "controls/MyPEQAllpass.h"
+#include "platform/ui/TMenus.h"
+
+#include <QDir>
+#include <QTest>
+#include <QWindow>
+
+using namespace dlgtest;
+
+namespace {
+
+void Click(TfmMain& form, const QString& name)
+{
+    auto* c = dynamic_cast<vcl::TControl*>(form.FindComponent(name));
+    ASSERT_NE(c, nullptr) << name.toStdString();
+    ASSERT_TRUE(c->isVisible()) << name.toStdString();
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, c->mapTo(&form, QPoint(c->width() / 2, c->height() / 2)));
+    QApplication::processEvents();
+}
+
+void Save(QWidget& w, const QString& dir, const QString& name)
+{
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(20);
+    }
+    EXPECT_TRUE(w.grab().save(QDir(dir).filePath(name + QStringLiteral(".png")))) << name.toStdString();
+}
+
+} // namespace
+
+TEST(Screenshots, WindowAfterConnectingAndEditing)
+{
+    const QString dir = qEnvironmentVariable("ZQ9_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "set ZQ9_SCREENSHOT_DIR to take the pictures";
+    DialogRig r;
+    r.DeviceLinks({ 0b11, 0, 0b11, 0, 4, 8, 16, 32 }); // InB follows InA, Out2 follows Out1
+    ASSERT_TRUE(r.ConnectAndUpload());
+    r.form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(r.form));
+
+    fmLinkSel->Show();
+    Save(*fmLinkSel, dir, QStringLiteral("link-dialog"));
+    fmLinkSel->Close();
+
+    for (const char* language : { "English", "ChineseSimplified" }) {
+        const QString tag = QLatin1String(language) == QLatin1String("English") ? QStringLiteral("en") : QStringLiteral("zh");
+        r.form->ChineseSimplifiedClick(r.form->FindComponent(QString::fromLatin1(language)));
+
+        // An edit on Out3: band 2 lifted by 9 dB, then the Gain page.
+        Click(*r.form, QStringLiteral("rzbMenuOut3"));
+        Click(*r.form, QStringLiteral("rzbEq2Out3"));
+        auto* peq = dynamic_cast<TMyPEQAllpass*>(r.form->FindComponent(QStringLiteral("peqPeqOut3")));
+        ASSERT_NE(peq, nullptr);
+        peq->SetGainValue(1, tag == QStringLiteral("en") ? 9.0 : -6.0);
+        Click(*r.form, QStringLiteral("rzbMenuGain"));
+        Click(*r.form, QStringLiteral("vrbShow3Gain"));
+        Save(*r.form, dir, QStringLiteral("gain-page-after-edit-") + tag);
+
+        // Out1's page with the overlays of Out3 and Out4.
+        Click(*r.form, QStringLiteral("rzbMenuOut1"));
+        for (const char* toggle : { "vrbShow3Out1", "vrbShow4Out1" })
+            Click(*r.form, QString::fromLatin1(toggle));
+        Save(*r.form, dir, QStringLiteral("channel-overlays-") + tag);
+        for (const char* toggle : { "vrbShow3Out1", "vrbShow4Out1" })
+            Click(*r.form, QString::fromLatin1(toggle));
+
+        // Out4 with both crossover filters bypassed.
+        Click(*r.form, QStringLiteral("rzbMenuOut4"));
+        for (const char* bypass : { "rzbLowCutBypassOut4", "rzbHighCutBypassOut4" })
+            Click(*r.form, QString::fromLatin1(bypass));
+        Save(*r.form, dir, QStringLiteral("crossover-bypassed-") + tag);
+        for (const char* bypass : { "rzbLowCutBypassOut4", "rzbHighCutBypassOut4" })
+            Click(*r.form, QString::fromLatin1(bypass));
+        Click(*r.form, QStringLiteral("rzbMenuGain"));
+        Click(*r.form, QStringLiteral("vrbShow3Gain"));
+    }
+}
