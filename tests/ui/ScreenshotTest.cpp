@@ -40,6 +40,10 @@ TEST(Screenshots, WindowAfterConnectingAndEditing)
     if (dir.isEmpty())
         GTEST_SKIP() << "set ZQ9_SCREENSHOT_DIR to take the pictures";
     DialogRig r;
+    // The device holds the built-in default preset, so the curves show real filters.
+    const LUnitControl defaults;
+    for (std::size_t i = 2; i < defaults.GetImage().size(); ++i)
+        r.emu.SetProgramByte(i, defaults.GetImage()[i]);
     r.DeviceLinks({ 0b11, 0, 0b11, 0, 4, 8, 16, 32 }); // InB follows InA, Out2 follows Out1
     ASSERT_TRUE(r.ConnectAndUpload());
     r.form->Show();
