@@ -74,7 +74,6 @@ TfmLinkSel::TfmLinkSel(vcl::TComponent* owner) : vcl::TForm(owner)
     SetBorderStyle(vcl::TFormBorderStyle::bsDialog);
     SetPosition(vcl::TPosition::poScreenCenter);
     OnShow = vcl::Method(this, &TfmLinkSel::FormShow);
-    OnClose = vcl::Method(this, &TfmLinkSel::FormClose);
 
     rzgLinkSelIn = NewBox(this, this, QStringLiteral("rzgLinkSelIn"), 8, 8, 497, 108);
     rzgLinkSelOut = NewBox(this, this, QStringLiteral("rzgLinkSelOut"), 8, 124, 497, 256);
@@ -188,20 +187,11 @@ void TfmLinkSel::ShowChannelLinks(int ch, int mask)
 void TfmLinkSel::bnExitClick(vcl::TObject* Sender)
 {
     (void)Sender;
+    if (Changed) {
+        for (int ch = 0; ch < 8; ++ch)
+            ShowChannelLinks(ch, MainDialogActions::LinkMaskOf(ch));
+    }
     Close();
-}
-
-// Every way out but Set (Exit, the title bar, Esc) forgets the clicks: the rows come back from the
-// model's masks. After Set they already hold those masks.
-void TfmLinkSel::FormClose(vcl::TObject* Sender, vcl::TCloseAction& Action)
-{
-    (void)Sender;
-    (void)Action;
-    if (!Changed)
-        return;
-    for (int ch = 0; ch < 8; ++ch)
-        ShowChannelLinks(ch, MainDialogActions::LinkMaskOf(ch));
-    Changed = 0;
 }
 
 void TfmLinkSel::bnSetClick(vcl::TObject* Sender)
@@ -235,7 +225,6 @@ void TfmLinkSel::bnSetClick(vcl::TObject* Sender)
         ApplyLinkButtons();
         MainDialogActions::ShowGainPage();
     }
-    Changed = 0; // the buttons are what the model now holds
     Close();
 }
 
