@@ -113,6 +113,35 @@ void TRzCustomComboBox::SetFramingPreference(TFramingPreference Value)
         Invalidate();
 }
 
+void TRzCustomComboBox::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComboBox::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove)
+        FFrameController.Forget(AComponent);
+}
+
+bool TRzCustomComboBox::SetFrameControllerProperty(TRzFrameControllerProperty Kind, const TRzFrameController& C)
+{
+    using P = TRzFrameControllerProperty;
+    switch (Kind) {
+    case P::fcpFocusColor: SetFocusColor(C.FocusColor()); return true;
+    case P::fcpDisabledColor: SetDisabledColor(C.DisabledColor()); return true;
+    case P::fcpReadOnlyColor: SetReadOnlyColor(C.ReadOnlyColor()); return true;
+    case P::fcpReadOnlyColorOnFocus: SetReadOnlyColorOnFocus(C.ReadOnlyColorOnFocus()); return true;
+    case P::fcpFlatButtonColor: SetFlatButtonColor(C.FlatButtonColor()); return true;
+    case P::fcpFlatButtons: SetFlatButtons(C.FlatButtons()); return true;
+    case P::fcpFrameColor: SetFrameColor(C.FrameColor()); return true;
+    case P::fcpFrameHotColor: SetFrameHotColor(C.FrameHotColor()); return true;
+    case P::fcpFrameHotTrack: SetFrameHotTrack(C.FrameHotTrack()); return true;
+    case P::fcpFrameHotStyle: SetFrameHotStyle(C.FrameHotStyle()); return true;
+    case P::fcpFrameSides: SetFrameSides(C.FrameSides()); return true;
+    case P::fcpFrameStyle: SetFrameStyle(C.FrameStyle()); return true;
+    case P::fcpFrameVisible: SetFrameVisible(C.FrameVisible()); return true;
+    case P::fcpFramingPreference: SetFramingPreference(C.FramingPreference()); return true;
+    default: return false; // Color and ParentColor are set as any control's
+    }
+}
+
 bool TRzCustomComboBox::UseThemes() const
 {
     return FFramingPreference == TFramingPreference::fpXPThemes && ThemesActive();

@@ -7,6 +7,7 @@
 #include "platform/ui/TComboBox.h"
 #include "platform/ui/TTimer.h"
 #include "widgets/RzCommon.h"
+#include "widgets/RzFrameController.h"
 
 class QComboBox;
 
@@ -17,7 +18,7 @@ extern int SearchResetTimeout;
 
 using TRzDeleteComboItemEvent = std::function<void(vcl::TObject* Sender, void* Item)>;
 
-class TRzCustomComboBox : public vcl::TComboBox
+class TRzCustomComboBox : public vcl::TComboBox, public IFrameControllerTarget
 {
 public:
     explicit TRzCustomComboBox(vcl::TComponent* AOwner);
@@ -68,6 +69,11 @@ public:
     void SetFrameVisible(bool Value);
     TFramingPreference FramingPreference() const { return FFramingPreference; }
     void SetFramingPreference(TFramingPreference Value);
+    TRzFrameController* FrameController() const { return FFrameController.Get(); }
+    void SetFrameController(TRzFrameController* Value) { FFrameController.Set(Value); }
+    TRzFrameControllerNotifications FrameControllerNotifications() const override { return FFrameController.Notifications; }
+    void SetFrameControllerNotifications(TRzFrameControllerNotifications Value) { FFrameController.Notifications = Value; }
+    bool SetFrameControllerProperty(TRzFrameControllerProperty Kind, const TRzFrameController& Controller) override;
 
     TColor DisabledColor() const { return FDisabledColor; }
     void SetDisabledColor(TColor Value);
@@ -119,6 +125,7 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
     QComboBox* Combo() const;
 
 private:
@@ -159,6 +166,7 @@ private:
     vcl::TTimer FTimer { nullptr };
     bool FTyping { false };
     bool FEnterPressed { false };
+    TRzFrameControllerLink FFrameController { *this };
 };
 
 class TRzComboBox : public TRzCustomComboBox

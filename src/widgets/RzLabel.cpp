@@ -558,4 +558,37 @@ void TRzLabel::Dispatch(TMessage& Message)
     }
 }
 
+void TRzLabel::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TLabel::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove)
+        FFrameController.Forget(AComponent);
+}
+
+void TRzLabel::ApplyFrameController()
+{
+    const TRzFrameController* fc = FFrameController.Get();
+    if (!fc || !fc->FrameVisible())
+        return;
+    const TRzFrameControllerNotifications n = FFrameController.Notifications;
+    using P = TRzFrameControllerProperty;
+    if (n.Contains(P::fcpFrameStyle))
+        FBorderOuter = fc->FrameStyle();
+    if (n.Contains(P::fcpFrameSides))
+        FBorderSides = fc->FrameSides();
+    if (n.Contains(P::fcpFrameColor)) {
+        FFlatColor = fc->FrameColor();
+        FFlatColorAdjustment = 0;
+    }
+    if (n.Contains(P::fcpColor))
+        SetColor(fc->Color());
+    if (n.Contains(P::fcpParentColor))
+        SetParentColor(fc->ParentColor());
+    if (n.Contains(P::fcpColor)) {
+        FBorderHighlight = ShadeLighter(Color(), 100);
+        FBorderShadow = ShadeDarker(Color(), 50);
+    }
+    Invalidate();
+}
+
 } // namespace rz

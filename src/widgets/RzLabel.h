@@ -5,6 +5,7 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TTimer.h"
 #include "widgets/RzCommon.h"
+#include "widgets/RzFrameController.h"
 
 #include <memory>
 #include <vector>
@@ -50,11 +51,22 @@ private:
     unsigned FIntervalOn { 500 };
 };
 
-class TRzLabel : public vcl::TLabel
+class TRzLabel : public vcl::TLabel, public IFramingClient
 {
 public:
     explicit TRzLabel(vcl::TComponent* AOwner);
     ~TRzLabel() override;
+
+    TRzFrameController* FrameController() const { return FFrameController.Get(); }
+    void SetFrameController(TRzFrameController* Value) { FFrameController.Set(Value); }
+    TRzFrameControllerNotifications FrameControllerNotifications() const { return FFrameController.Notifications; }
+    void SetFrameControllerNotifications(TRzFrameControllerNotifications Value) { FFrameController.Notifications = Value; }
+    void ApplyFrameController() override;
+
+protected:
+    void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+
+public:
 
     int Angle() const { return FAngle; }
     void SetAngle(int Value);
@@ -165,6 +177,7 @@ private:
     TColor FCurrentColor { vcl::clWindowText };
     bool FShowAccelChar { true };
     bool FMouseOver { false };
+    TRzFrameControllerLink FFrameController { *this };
 };
 
 } // namespace rz

@@ -549,4 +549,39 @@ void TRzCustomGroupBox::PaintStyled()
 
 TRzGroupBox::TRzGroupBox(TComponent* AOwner) : TRzCustomGroupBox(AOwner) {}
 
+void TRzCustomPanel::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove)
+        FFrameController.Forget(AComponent);
+}
+
+void TRzCustomPanel::ApplyFrameController()
+{
+    const TRzFrameController* fc = FFrameController.Get();
+    if (!fc || !fc->FrameVisible())
+        return;
+    if (auto* box = dynamic_cast<TRzCustomGroupBox*>(this); box && box->GroupStyle() != TGroupBoxStyle::gsCustom)
+        return;
+    const TRzFrameControllerNotifications n = FFrameController.Notifications;
+    using P = TRzFrameControllerProperty;
+    if (n.Contains(P::fcpFrameStyle))
+        FBorderOuter = fc->FrameStyle();
+    if (n.Contains(P::fcpFrameSides))
+        FBorderSides = fc->FrameSides();
+    if (n.Contains(P::fcpFrameColor)) {
+        FFlatColor = fc->FrameColor();
+        FFlatColorAdjustment = 0;
+    }
+    if (n.Contains(P::fcpColor))
+        SetColor(fc->Color());
+    if (n.Contains(P::fcpParentColor))
+        SetParentColor(fc->ParentColor());
+    if (n.Contains(P::fcpColor)) {
+        FBorderHighlight = ShadeLighter(Color(), 100);
+        FBorderShadow = ShadeDarker(Color(), 50);
+    }
+    Invalidate();
+}
+
 } // namespace rz

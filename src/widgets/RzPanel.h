@@ -6,6 +6,7 @@
 #include "platform/ui/TCustomControl.h"
 #include "platform/ui/TLabel.h"
 #include "widgets/RzCommon.h"
+#include "widgets/RzFrameController.h"
 
 #include <QPointer>
 
@@ -17,11 +18,23 @@ namespace rz {
 enum class TGridStyle { gsDots, gsDottedLines, gsSolidLines };
 enum class TGroupBoxStyle { gsStandard, gsCustom, gsTopLine, gsFlat, gsBanner, gsUnderline };
 
-class TRzCustomPanel : public vcl::TCustomControl
+class TRzCustomPanel : public vcl::TCustomControl, public IFramingClient
 {
 public:
     explicit TRzCustomPanel(vcl::TComponent* AOwner);
     ~TRzCustomPanel() override;
+
+    TRzFrameController* FrameController() const { return FFrameController.Get(); }
+    void SetFrameController(TRzFrameController* Value) { FFrameController.Set(Value); }
+    TRzFrameControllerNotifications FrameControllerNotifications() const { return FFrameController.Notifications; }
+    void SetFrameControllerNotifications(TRzFrameControllerNotifications Value) { FFrameController.Notifications = Value; }
+    // Only while the controller's frame is visible: its style, sides, colours; then a repaint.
+    void ApplyFrameController() override;
+
+protected:
+    void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+
+public:
 
     TAlignmentVertical AlignmentVertical() const { return FAlignmentVertical; }
     void SetAlignmentVertical(TAlignmentVertical Value);
@@ -139,6 +152,7 @@ private:
     bool FWordWrap { true };
     bool FFullRepaint { true };
     bool FShowDockClientCaptions { true };
+    TRzFrameControllerLink FFrameController { *this };
     // Children's enabled states recorded when the panel was disabled.
     std::vector<std::pair<QPointer<vcl::TControl>, bool>> FEnabledList;
 };
