@@ -234,6 +234,12 @@ void TRzBmpButton::BitmapsChanged()
 void TRzBmpButton::Dispatch(TMessage& Message)
 {
     switch (Message.Msg) {
+    case CM_DIALOGCHAR:
+        if (Enabled() && IsAccelerator(static_cast<char16_t>(Message.WParam), Caption())) {
+            Click();
+            Message.Result = 1;
+        }
+        return;
     case UM_BMPBUTTON_GROUP: {
         auto* sender = dynamic_cast<TRzBmpButton*>(reinterpret_cast<TControl*>(Message.LParam));
         if (static_cast<int>(Message.WParam) != FGroupIndex || !sender || sender == this)

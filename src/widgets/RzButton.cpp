@@ -294,6 +294,23 @@ void TRzButton::Dispatch(TMessage& Message)
         FAllowAllUp = sender->AllowAllUp();
         return;
     }
+    case CM_DIALOGKEY:
+        // Enter for the default (or focused) button, Esc for the cancel button.
+        if (((Message.WParam == VK_RETURN && FActive) || (Message.WParam == VK_ESCAPE && FCancel)) && CanFocus()) {
+            const bool keyed = !FDropDownOnEnter;
+            const bool saved = FKeyWasPressed;
+            FKeyWasPressed = keyed || saved;
+            Click();
+            FKeyWasPressed = saved;
+            Message.Result = 1;
+        }
+        return;
+    case CM_DIALOGCHAR:
+        if (CanFocus() && IsAccelerator(static_cast<char16_t>(Message.WParam), Caption())) {
+            Click();
+            Message.Result = 1;
+        }
+        return;
     case CM_ENABLEDCHANGED:
     case CM_FONTCHANGED:
     case CM_COLORCHANGED: Invalidate(); break;
@@ -765,7 +782,11 @@ void TRzShapeButton::ApplyHitMask()
         clearMask();
         return;
     }
+    // Bit 1 is color1, the pixels the region keeps: the clickable (opaque) ones.
     QImage bits(FHitTestMask.size(), QImage::Format_MonoLSB);
+    bits.setColorCount(2);
+    bits.setColor(0, QColor(Qt::color0).rgb());
+    bits.setColor(1, QColor(Qt::color1).rgb());
     bits.fill(0);
     for (int y = 0; y < FHitTestMask.height(); ++y) {
         const uchar* m = FHitTestMask.constScanLine(y);
@@ -792,11 +813,57 @@ bool TRzShapeButton::Inside(int X, int Y) const
     return X >= 0 && X < Width() && Y >= 0 && Y < Height();
 }
 
+namespace {
+
+void PutLE(QByteArray& out, std::uint32_t v, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.append(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+
+// A 32-bit bottom-up bitmap file with the plain 40-byte information header, as the form stores
+// the built images: 54 + 4 x width x height bytes.
+QByteArray EncodeFormBitmap32(const QImage& image)
+{
+    const QImage src = image.convertToFormat(QImage::Format_RGB32);
+    const std::uint32_t w = static_cast<std::uint32_t>(src.width()), h = static_cast<std::uint32_t>(src.height());
+    const std::uint32_t pixels = w * h * 4;
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(54 + pixels));
+    out.append("BM", 2);
+    PutLE(out, 54 + pixels, 4);
+    PutLE(out, 0, 4);
+    PutLE(out, 54, 4);
+    PutLE(out, 40, 4);
+    PutLE(out, w, 4);
+    PutLE(out, h, 4);
+    PutLE(out, 1, 2);
+    PutLE(out, 32, 2);
+    PutLE(out, 0, 4); // uncompressed
+    PutLE(out, pixels, 4);
+    PutLE(out, 3780, 4); // 96 dots per inch
+    PutLE(out, 3780, 4);
+    PutLE(out, 0, 4);
+    PutLE(out, 0, 4);
+    for (int y = src.height() - 1; y >= 0; --y) {
+        const auto* line = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        for (int x = 0; x < src.width(); ++x) {
+            out.append(static_cast<char>(qBlue(line[x])));
+            out.append(static_cast<char>(qGreen(line[x])));
+            out.append(static_cast<char>(qRed(line[x])));
+            out.append('\0');
+        }
+    }
+    return out;
+}
+
+} // namespace
+
 bool TRzShapeButton::WriteBitmapUp(QByteArray& Data) const
 {
     if (FBitmapUp.Empty())
         return false;
-    Data = BmpCodec::Encode(FBitmapUp.Image(), 32);
+    Data = EncodeFormBitmap32(FBitmapUp.Image());
     return true;
 }
 
@@ -804,7 +871,7 @@ bool TRzShapeButton::WriteBitmapDown(QByteArray& Data) const
 {
     if (FBitmapDown.Empty())
         return false;
-    Data = BmpCodec::Encode(FBitmapDown.Image(), 32);
+    Data = EncodeFormBitmap32(FBitmapDown.Image());
     return true;
 }
 
@@ -922,6 +989,13 @@ void TRzShapeButton::mouseReleaseEvent(QMouseEvent* event)
 
 void TRzShapeButton::Dispatch(TMessage& Message)
 {
+    if (Message.Msg == CM_DIALOGCHAR) {
+        if (Enabled() && IsAccelerator(static_cast<char16_t>(Message.WParam), Caption())) {
+            Click();
+            Message.Result = 1;
+        }
+        return;
+    }
     if (Message.Msg == CM_FONTCHANGED || Message.Msg == CM_TEXTCHANGED)
         Invalidate();
     TGraphicControl::Dispatch(Message);

@@ -1,9 +1,13 @@
 #include "widgets/RzCommon.h"
 
 #include "platform/core/NumberUtils.h"
+#include "platform/os/OsVersion.h"
+#include "platform/ui/TBitmap.h"
 #include "widgets/RzGrafx.h"
 
+#include <QFontMetrics>
 #include <QStringList>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -686,6 +690,130 @@ QChar AcceleratorOf(const QString& Text)
         return Text[i + 1].toUpper();
     }
     return QChar();
+}
+
+bool IsAccelerator(char16_t Char, const QString& Caption)
+{
+    const QChar accel = AcceleratorOf(Caption);
+    return !accel.isNull() && QChar(Char).toUpper() == accel;
+}
+
+TRotatedFont CreateRotatedFont(const vcl::TFont& Font, int Angle)
+{
+    TRotatedFont f;
+    f.Height = Font.Height();
+    f.Escapement = Angle * 10;
+    f.Weight = Font.Style().Contains(vcl::TFontStyle::fsBold) ? 700 : 400;
+    f.Italic = Font.Style().Contains(vcl::TFontStyle::fsItalic);
+    f.Underline = Font.Style().Contains(vcl::TFontStyle::fsUnderline);
+    f.StrikeOut = Font.Style().Contains(vcl::TFontStyle::fsStrikeOut);
+    f.CharSet = Font.Charset();
+    f.Pitch = TFontPitchKind::fpDefault; // the platform font has no pitch of its own
+    f.FaceName = Font.Name();
+    return f;
+}
+
+bool IsTrueTypeFont(const vcl::TFont&)
+{
+    return true;
+}
+
+namespace {
+
+void FontOf(const TRotatedFont& R, vcl::TFont& f)
+{
+    f.SetName(R.FaceName);
+    f.SetHeight(R.Height);
+    vcl::TFontStyles style;
+    if (R.Weight >= 600)
+        style << vcl::TFontStyle::fsBold;
+    if (R.Italic)
+        style << vcl::TFontStyle::fsItalic;
+    if (R.Underline)
+        style << vcl::TFontStyle::fsUnderline;
+    if (R.StrikeOut)
+        style << vcl::TFontStyle::fsStrikeOut;
+    f.SetStyle(style);
+    f.SetCharset(R.CharSet);
+}
+
+constexpr TColor RotatedKey = vcl::RGB(1, 254, 3);
+
+} // namespace
+
+void DrawRotatedText(TCanvas& C, const QString& Text, int X, int Y, const TRotatedFont& Font, TColor Colour, unsigned Align)
+{
+    if (Text.isEmpty())
+        return;
+    vcl::TFont font;
+    FontOf(Font, font);
+    const QFontMetrics metrics(font.QtFont());
+    const int w = metrics.horizontalAdvance(Text);
+    const int ascent = metrics.ascent();
+    const int anchorX = (Align & TA_CENTER) == TA_CENTER ? w / 2 : (Align & TA_RIGHT) ? w : 0;
+    const int anchorY = (Align & TA_BASELINE) == TA_BASELINE ? ascent : 0;
+    // The text is written with its anchor on the middle of a square big enough for any turn.
+    const int side = 2 * (static_cast<int>(std::hypot(w, metrics.height())) + 2);
+    vcl::TBitmap glyphs;
+    glyphs.SetSize(side, side);
+    TCanvas& g = *glyphs.Canvas();
+    g.Brush()->SetColor(vcl::clBlack);
+    g.FillRect(TRect(0, 0, side, side));
+    g.Brush()->SetStyle(vcl::TBrushStyle::bsClear);
+    g.Font()->Assign(&font);
+    g.Font()->SetColor(vcl::clWhite);
+    g.TextOut(side / 2 - anchorX, side / 2 - anchorY, Text);
+    // Turned as a coverage mask, then cut back to whole pixels: thin strokes survive the turn.
+    QImage img = glyphs.Image().convertToFormat(QImage::Format_ARGB32);
+    img = img.transformed(QTransform().rotate(-Font.Escapement / 10.0), Qt::SmoothTransformation);
+    const QRgb key = qRgb(vcl::GetRValue(RotatedKey), vcl::GetGValue(RotatedKey), vcl::GetBValue(RotatedKey));
+    const TColor rgb = vcl::ColorToRGB(Colour);
+    const QRgb ink = qRgb(vcl::GetRValue(rgb), vcl::GetGValue(rgb), vcl::GetBValue(rgb));
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            line[x] = (qAlpha(line[x]) > 127 && qRed(line[x]) > 100) ? ink : key;
+    }
+    const int left = X - img.width() / 2, top = Y - img.height() / 2;
+    C.StretchImage(TRect(left, top, left + img.width(), top + img.height()), img, TRect(0, 0, img.width(), img.height()),
+                   vcl::SRCCOPY, RotatedKey);
+}
+
+// Platform 1 is the consumer line, 2 the NT line.
+bool WindowsVersionIs(int Index)
+{
+    const vcl::TOsVersion& v = vcl::OsVersion();
+    switch (Index) {
+    case 0: return v.Platform == 1 && v.Major <= 4 && v.Minor == 0;
+    case 1: return v.Platform == 2 && v.Major <= 4;
+    case 2: return v.Platform == 1 && v.Major <= 4 && v.Minor == 10;
+    case 3: return v.Platform == 1 && v.Major <= 4 && v.Minor == 90;
+    case 4: return v.Platform == 2 && v.Major == 5 && v.Minor == 0;
+    case 5: return v.Platform == 2 && v.Major == 5 && v.Minor == 1;
+    case 6: return v.Platform == 2 && v.Major == 5 && v.Minor == 2;
+    case 7: return v.Platform == 2 && v.Major == 6 && v.Minor == 0;
+    case 8: return v.Platform == 2 && v.Major == 6 && v.Minor == 1;
+    default: return false;
+    }
+}
+
+bool WindowsVersionAtLeast(int Index)
+{
+    const vcl::TOsVersion& v = vcl::OsVersion();
+    const bool any = v.Platform == 1 || v.Platform == 2;
+    const bool nt = v.Platform == 2;
+    switch (Index) {
+    case 0: return any && v.Major > 3;
+    case 1: return nt && v.Major > 3;
+    case 2: return any && v.Major > 3 && v.Minor > 9;
+    case 3: return any && ((v.Major >= 4 && v.Minor >= 90) || v.Major > 4);
+    case 4: return nt && v.Major > 4;
+    case 5: return nt && ((v.Major == 5 && v.Minor >= 1) || v.Major > 5);
+    case 6: return nt && ((v.Major > 4 && v.Minor > 1) || v.Major > 5);
+    case 7: return nt && v.Major > 5;
+    case 8: return nt && v.Major > 5 && v.Minor > 0;
+    default: return false;
+    }
 }
 
 } // namespace rz

@@ -6,6 +6,7 @@
 #include "platform/core/TSet.h"
 #include "platform/core/Types.h"
 #include "platform/ui/TCanvas.h"
+#include "platform/ui/TFont.h"
 
 #include <QString>
 
@@ -152,8 +153,46 @@ int DrawTextIn(TCanvas& Canvas, const QString& Text, TRect& Rect, unsigned Flags
 // One line, centred both ways, in a copy of Rect.
 void DrawTextCentered(TCanvas& Canvas, const QString& Text, TRect Rect);
 QChar LastChar(const QString& Text);
+
+// A logical font turned by an angle, as the platform's font-creation call takes it.
+enum class TFontPitchKind { fpDefault, fpFixed, fpVariable };
+struct TRotatedFont
+{
+    int Height { 0 };
+    int Width { 0 };
+    int Escapement { 0 }; // tenths of a degree, counter-clockwise
+    int Orientation { 0 };
+    int Weight { 400 };
+    bool Italic { false };
+    bool Underline { false };
+    bool StrikeOut { false };
+    vcl::TFontCharset CharSet { vcl::DEFAULT_CHARSET };
+    TFontPitchKind Pitch { TFontPitchKind::fpDefault };
+    QString FaceName;
+};
+// Font's height, style, character set and face at Angle degrees; the caller owns the value.
+TRotatedFont CreateRotatedFont(const vcl::TFont& Font, int Angle);
+// Every font this platform draws with is an outline font, so any angle can be drawn.
+bool IsTrueTypeFont(const vcl::TFont& Font);
+
+// Text anchors of rotated output (the platform's text-alignment flags).
+inline constexpr unsigned TA_LEFT = 0;
+inline constexpr unsigned TA_RIGHT = 2;
+inline constexpr unsigned TA_CENTER = 6;
+inline constexpr unsigned TA_TOP = 0;
+inline constexpr unsigned TA_BASELINE = 24;
+// Draws Text in Font turned by its escapement, in Colour, with the point named by Align (along
+// the unturned text: left/centre/right, top/baseline) at (X, Y); clipped by the canvas clip.
+void DrawRotatedText(TCanvas& Canvas, const QString& Text, int X, int Y, const TRotatedFont& Font, TColor Colour,
+                     unsigned Align);
+
+// Operating-system tests by index 0..8 (see OsVersion for the version reported).
+bool WindowsVersionIs(int Index);
+bool WindowsVersionAtLeast(int Index);
 QString StripAccelerators(const QString& Text);
 // The accelerator character of a caption (the letter after a single '&'), or a null QChar.
 QChar AcceleratorOf(const QString& Text);
+// True when Char is Caption's accelerator, compared without regard to case.
+bool IsAccelerator(char16_t Char, const QString& Caption);
 
 } // namespace rz

@@ -16,7 +16,11 @@ void DrawBitmapTransparent(TCanvas& Canvas, TBitmap& Bitmap, TRect DestRect, TRe
 {
     if (Bitmap.Empty())
         return;
-    Canvas.StretchImage(DestRect, Bitmap.Image(), SourceRect, SRCCOPY, ColorToRGB(TransparentColor));
+    // clNone draws every pixel: it must not become a key colour that takes out real pixels.
+    std::optional<TColor> key;
+    if (TransparentColor != clNone)
+        key = ColorToRGB(TransparentColor);
+    Canvas.StretchImage(DestRect, Bitmap.Image(), SourceRect, SRCCOPY, key);
 }
 
 void DrawBitmapSized(TCanvas& Canvas, TBitmap& Bitmap, TRect DestRect, TRect SourceRect, TColor TransparentColor)

@@ -21,38 +21,13 @@ namespace {
 
 std::unique_ptr<TRzBlinkingControlsList> g_blinkList;
 
-constexpr TColor kKey = RGB(1, 254, 3);
-
-// Draws Text turned by AngleDeg (counter-clockwise) with its horizontal centre and baseline at (X, Y).
-void DrawRotatedText(TCanvas& C, const QString& Text, int X, int Y, double AngleDeg, TColor Colour)
+// Draws Text in the canvas font turned by AngleDeg (counter-clockwise) with the point Align names at (X, Y).
+void DrawTurned(TCanvas& C, const QString& Text, int X, int Y, double AngleDeg, TColor Colour,
+                unsigned Align = TA_CENTER | TA_BASELINE)
 {
-    if (Text.isEmpty())
-        return;
-    const TSize ext = C.TextExtent(Text);
-    const int ascent = QFontMetrics(C.Font()->QtFont()).ascent();
-    const int side = 2 * (static_cast<int>(std::hypot(ext.cx, ext.cy)) + 2);
-    TBitmap glyphs;
-    glyphs.SetSize(side, side);
-    TCanvas& g = *glyphs.Canvas();
-    g.Brush()->SetColor(clBlack);
-    g.FillRect(TRect(0, 0, side, side));
-    g.Brush()->SetStyle(TBrushStyle::bsClear);
-    g.Font()->Assign(C.Font());
-    g.Font()->SetColor(clWhite);
-    g.TextOut(side / 2 - ext.cx / 2, side / 2 - ascent, Text);
-    // Turned as a coverage mask, then cut back to whole pixels: thin strokes survive the turn.
-    QImage img = glyphs.Image().convertToFormat(QImage::Format_ARGB32);
-    img = img.transformed(QTransform().rotate(-AngleDeg), Qt::SmoothTransformation);
-    const QRgb key = qRgb(GetRValue(kKey), GetGValue(kKey), GetBValue(kKey));
-    const QRgb ink = qRgb(GetRValue(ColorToRGB(Colour)), GetGValue(ColorToRGB(Colour)), GetBValue(ColorToRGB(Colour)));
-    for (int y = 0; y < img.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            line[x] = (qAlpha(line[x]) > 127 && qRed(line[x]) > 100) ? ink : key;
-    }
-    const int left = X - img.width() / 2, top = Y - img.height() / 2;
-    C.StretchImage(TRect(left, top, left + img.width(), top + img.height()), img,
-                   TRect(0, 0, img.width(), img.height()), SRCCOPY, kKey);
+    TRotatedFont font = CreateRotatedFont(*C.Font(), 0);
+    font.Escapement = static_cast<int>(std::lround(AngleDeg * 10));
+    DrawRotatedText(C, Text, X, Y, font, Colour, Align);
 }
 
 } // namespace
@@ -432,40 +407,75 @@ void TRzLabel::DrawStraightText(TCanvas& C, TRect R, unsigned Flags)
 }
 
 // Rotated text turned about the client centre, clipped to R.
+// The anchor of flat-rotated text: the right angles lay the text out from the frame's edges by the
+// label's alignment, any other angle centres it on the client centre.
 void TRzLabel::DrawFlatRotated(TCanvas& C, TRect R)
 {
     TCanvasSaver saver(C);
     C.IntersectClipRect(R);
     const QString text = StripAccelerators(Caption());
-    const int ascent = QFontMetrics(C.Font()->QtFont()).ascent();
-    const int h = C.TextHeight(QStringLiteral("Pp"));
-    const double a = FAngle * std::numbers::pi / 180.0;
-    // Move the baseline anchor so that the text's middle sits on the centre.
-    const int cx = Width() / 2 + RoundToInt(std::sin(a) * (ascent - h / 2.0));
-    const int cy = Height() / 2 + RoundToInt(std::cos(a) * (ascent - h / 2.0));
     const int e = FTextStyle == TTextStyle::tsShadow ? FShadowDepth / 2 : 0;
+    const int h = C.TextHeight(QStringLiteral("Pp"));
+    const double q = h / 4.0;
+    const double a = (FAngle + 90) * std::numbers::pi / 180.0;
+    const int textWidth = C.TextWidth(text);
+    const int w = textWidth + e;
+    const int hs = h + e;
+    const TAlignment align = Alignment();
+    const bool centred = align == TAlignment::taCenter;
+    const bool right = align == TAlignment::taRightJustify;
+    int x = Width() / 2;
+    int y = Height() / 2;
+    unsigned anchor = TA_LEFT | TA_BASELINE;
+    switch (FAngle) {
+    case 0:
+    case 360:
+        anchor = centred ? (TA_CENTER | TA_TOP) : (TA_LEFT | TA_TOP);
+        if (!centred)
+            x = right ? R.Right - textWidth - 2 * e : R.Left + e;
+        y -= hs / 2;
+        break;
+    case 90:
+        x -= RoundToInt(std::cos(a) * q);
+        y = centred ? R.Bottom - (R.Bottom - w) / 2 : right ? R.Top + w + e : R.Bottom - e;
+        break;
+    case 180:
+        x = centred ? R.Right - (R.Right - w) / 2 : right ? R.Left + w : R.Right - e;
+        y -= hs / 4;
+        break;
+    case 270:
+        x -= RoundToInt(std::cos(a) * q);
+        y = centred ? (R.Bottom - w) / 2 : right ? R.Bottom - w - e : R.Top + e;
+        break;
+    default:
+        x -= RoundToInt(std::cos(a) * q);
+        y += RoundToInt(std::sin(a) * q);
+        anchor = TA_CENTER | TA_BASELINE;
+        break;
+    }
+    auto out = [&](int dx, int dy, TColor colour) { DrawTurned(C, text, x + dx, y + dy, FAngle, colour, anchor); };
     if (!Enabled()) {
-        DrawRotatedText(C, text, cx, cy, FAngle, clGrayText);
+        out(0, 0, clGrayText);
         return;
     }
     switch (FTextStyle) {
     case TTextStyle::tsRaised:
         if (!FLightTextStyle)
-            DrawRotatedText(C, text, cx + 1, cy + 1, FAngle, FShadowColor);
-        DrawRotatedText(C, text, cx - 1, cy - 1, FAngle, FHighlightColor);
+            out(1, 1, FShadowColor);
+        out(-1, -1, FHighlightColor);
         break;
     case TTextStyle::tsRecessed:
-        DrawRotatedText(C, text, cx + 1, cy + 1, FAngle, FHighlightColor);
+        out(1, 1, FHighlightColor);
         if (!FLightTextStyle)
-            DrawRotatedText(C, text, cx - 1, cy - 1, FAngle, FShadowColor);
+            out(-1, -1, FShadowColor);
         break;
     case TTextStyle::tsShadow:
-        DrawRotatedText(C, text, cx + e, cy + e, FAngle, FShadowColor);
-        DrawRotatedText(C, text, cx - e, cy - e, FAngle, FCurrentColor);
+        out(e, e, FShadowColor);
+        out(-e, -e, FCurrentColor);
         return;
     case TTextStyle::tsNormal: break;
     }
-    DrawRotatedText(C, text, cx, cy, FAngle, FCurrentColor);
+    out(0, 0, FCurrentColor);
 }
 
 void TRzLabel::DrawCurved(TCanvas& C)
@@ -494,26 +504,26 @@ void TRzLabel::DrawCurved(TCanvas& C)
         const double deg = theta * 180.0 / std::numbers::pi;
         const QString s(ch);
         if (!Enabled()) {
-            DrawRotatedText(C, s, x + 1, y + 1, deg, clBtnHighlight);
-            DrawRotatedText(C, s, x, y, deg, clBtnShadow);
+            DrawTurned(C, s, x + 1, y + 1, deg, clBtnHighlight);
+            DrawTurned(C, s, x, y, deg, clBtnShadow);
         } else {
             switch (FTextStyle) {
             case TTextStyle::tsRaised:
                 if (!FLightTextStyle)
-                    DrawRotatedText(C, s, x + 1, y + 1, deg, FShadowColor);
-                DrawRotatedText(C, s, x - 1, y - 1, deg, FHighlightColor);
+                    DrawTurned(C, s, x + 1, y + 1, deg, FShadowColor);
+                DrawTurned(C, s, x - 1, y - 1, deg, FHighlightColor);
                 break;
             case TTextStyle::tsRecessed:
-                DrawRotatedText(C, s, x + 1, y + 1, deg, FHighlightColor);
+                DrawTurned(C, s, x + 1, y + 1, deg, FHighlightColor);
                 if (!FLightTextStyle)
-                    DrawRotatedText(C, s, x - 1, y - 1, deg, FShadowColor);
+                    DrawTurned(C, s, x - 1, y - 1, deg, FShadowColor);
                 break;
             case TTextStyle::tsShadow:
-                DrawRotatedText(C, s, x + FShadowDepth, y + FShadowDepth, deg, FShadowColor);
+                DrawTurned(C, s, x + FShadowDepth, y + FShadowDepth, deg, FShadowColor);
                 break;
             case TTextStyle::tsNormal: break;
             }
-            DrawRotatedText(C, s, x, y, deg, FCurrentColor);
+            DrawTurned(C, s, x, y, deg, FCurrentColor);
         }
         theta -= step;
     }

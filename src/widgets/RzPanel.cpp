@@ -383,6 +383,20 @@ void TRzCustomGroupBox::SetCaptionFont(const TFont* Value)
 
 void TRzCustomGroupBox::Dispatch(TMessage& Message)
 {
+    if (Message.Msg == CM_DIALOGCHAR) {
+        // The caption's accelerator moves the focus to the first child that can take it.
+        if (CanFocus() && IsAccelerator(static_cast<char16_t>(Message.WParam), Caption())) {
+            TWinControl* first = nullptr;
+            for (int i = 0; i < ControlCount(); ++i)
+                if (auto* w = dynamic_cast<TWinControl*>(Controls(i)); w && w->CanFocus()
+                                                                        && (!first || w->TabOrder() < first->TabOrder()))
+                    first = w;
+            if (first)
+                first->SetFocus();
+            Message.Result = 1;
+        }
+        return;
+    }
     if (Message.Msg == CM_FONTCHANGED && !FCaptionFontChanged) {
         FCopyingFont = true;
         FCaptionFont->Assign(Font());

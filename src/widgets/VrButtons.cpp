@@ -70,6 +70,15 @@ void TVrPowerButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 
 void TVrPowerButton::Dispatch(TMessage& Message)
 {
+    if (Message.Msg == CM_DIALOGCHAR) {
+        // The accelerator works as the Space key does: toggle, then OnClick.
+        if (Enabled() && rz::IsAccelerator(static_cast<char16_t>(Message.WParam), Caption())) {
+            Toggle();
+            FireClick();
+            Message.Result = 1;
+        }
+        return;
+    }
     TVrCustomImageControl::Dispatch(Message);
     switch (Message.Msg) {
     case CM_FONTCHANGED:
@@ -129,10 +138,29 @@ void TVrPowerButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
     TVrCustomImageControl::MouseDown(Button, Shift, X, Y);
 }
 
+// While the button holds the mouse the window system reports no leave or enter: the pointer's
+// position decides whether the press still counts.
+void TVrPowerButton::MouseMove(TShiftState Shift, int X, int Y)
+{
+    if (FDown) {
+        const bool inside = X >= 0 && Y >= 0 && X < Width() && Y < Height();
+        if (inside != FPressed) {
+            FPressed = inside;
+            UpdateControl();
+        }
+    }
+    TVrCustomImageControl::MouseMove(Shift, X, Y);
+}
+
 void TVrPowerButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     FDown = false;
-    const bool wasPressed = FPressed;
+    const bool inside = X >= 0 && Y >= 0 && X < Width() && Y < Height();
+    const bool wasPressed = FPressed && inside;
+    if (FPressed && !inside) {
+        FPressed = false;
+        UpdateControl();
+    }
     if (wasPressed) {
         FPressed = false;
         Toggle();
@@ -376,6 +404,13 @@ void TVrDemoButton::DoExit()
 
 void TVrDemoButton::Dispatch(TMessage& Message)
 {
+    if (Message.Msg == CM_DIALOGCHAR) {
+        if (Enabled() && rz::IsAccelerator(static_cast<char16_t>(Message.WParam), Caption())) {
+            FireClick();
+            Message.Result = 1;
+        }
+        return;
+    }
     TVrCustomImageControl::Dispatch(Message);
     if (Message.Msg == CM_TEXTCHANGED || Message.Msg == CM_ENABLEDCHANGED)
         UpdateControl();

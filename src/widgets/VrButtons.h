@@ -57,6 +57,7 @@ public:
 protected:
     void Paint() override;
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
     void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
     void MouseEnter() override;
     void MouseLeave() override;

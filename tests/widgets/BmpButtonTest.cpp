@@ -188,3 +188,26 @@ TEST_F(BmpButtonTest, DisabledCaptionIsWhiteAndGray)
 }
 
 } // namespace
+
+TEST_F(BmpButtonTest, LatchedButtonWithABorderShowsTheWhiteDotsOfItsDownPattern)
+{
+    for (TButtonBorder border : { TButtonBorder::bbSingle, TButtonBorder::bbButton }) {
+        TRzPanel panel(nullptr);
+        panel.SetBounds(0, 0, 100, 100);
+        TRzBmpButton* a = Make(&panel, 1);
+        a->SetButtonSize(TBtnSize::bszNeither);
+        a->SetButtonBorder(border);
+        a->SetBounds(0, 0, 40, 20);
+        a->SetDown(true);
+        ASSERT_EQ(a->State(), TRzButtonState::bsExclusive);
+        const QImage img = wtest::Render(a);
+        int white = 0, face = 0;
+        for (int y = 6; y < 14; ++y)
+            for (int x = 10; x < 30; ++x) {
+                white += wtest::Pixel(img, x, y) == clWhite;
+                face += wtest::Pixel(img, x, y) == ColorToRGB(clBtnFace);
+            }
+        EXPECT_EQ(white, 80) << static_cast<int>(border); // every pixel of equal parity
+        EXPECT_EQ(face, 80);
+    }
+}

@@ -7,6 +7,7 @@
 #include "platform/ui/TControl.h"
 
 #include <QApplication>
+#include <QTest>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -66,6 +67,53 @@ inline void Wheel(QWidget* w, int delta)
     QWheelEvent e(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
                   Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &e);
+}
+
+// --- input through the window system: events enter at the top-level window and Qt routes them to
+// the widget under the mouse or with the focus, with its grabs, masks and focus proxies. ---
+
+// Shows a top-level window and waits until it is active.
+inline bool ShowActive(QWidget* top)
+{
+    if (auto* control = dynamic_cast<vcl::TControl*>(top))
+        control->SetVisible(true); // a form shown as the program shows it
+    else
+        top->show();
+    top->activateWindow();
+    return QTest::qWaitForWindowActive(top);
+}
+
+// (x, y) of `w` in its window's coordinates.
+inline QPoint InWindow(QWidget* w, int x, int y)
+{
+    return w->mapTo(w->window(), QPoint(x, y));
+}
+
+inline void WinPress(QWidget* w, int x, int y)
+{
+    QTest::mousePress(w->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, InWindow(w, x, y));
+}
+inline void WinMove(QWidget* w, int x, int y)
+{
+    QTest::mouseMove(w->window()->windowHandle(), InWindow(w, x, y));
+}
+inline void WinRelease(QWidget* w, int x, int y)
+{
+    QTest::mouseRelease(w->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, InWindow(w, x, y));
+}
+inline void WinClick(QWidget* w, int x, int y)
+{
+    QTest::mouseClick(w->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, InWindow(w, x, y));
+}
+// Typed text and keys go to whatever has the focus in `top`.
+inline void WinType(QWidget* top, const QString& text)
+{
+    for (QChar ch : text)
+        QTest::keyClick(top->windowHandle(), ch.toLatin1());
+}
+inline void WinKey(QWidget* top, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(top->windowHandle(), key, modifiers);
 }
 
 } // namespace wtest

@@ -37,6 +37,10 @@ inline constexpr UINT CM_ACTIVATE = CM_BASE + 0;
 inline constexpr UINT CM_DEACTIVATE = CM_BASE + 1;
 inline constexpr UINT CM_GOTFOCUS = CM_BASE + 2;
 inline constexpr UINT CM_LOSTFOCUS = CM_BASE + 3;
+// WParam the virtual key (Enter or Esc) or the character the focused control left; a control that
+// acts on it sets Result to 1, which ends the round.
+inline constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
+inline constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
 inline constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;
 inline constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;
 inline constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;

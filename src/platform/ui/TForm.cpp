@@ -315,16 +315,36 @@ TButton* FindDialogButton(TWinControl* parent, bool wantDefault)
     return nullptr;
 }
 
+// Offers a notice to every visible, enabled control below Parent until one answers it.
+bool BroadcastUntilHandled(TWinControl* parent, UINT msg, WPARAM wparam)
+{
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* c = parent->Controls(i);
+        if (!c->Visible() || !c->Enabled())
+            continue;
+        if (c->Perform(msg, wparam, 0) != 0)
+            return true;
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && BroadcastUntilHandled(w, msg, wparam))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
-// Enter clicks the default button, Escape the cancel button.
+// Enter clicks the default button, Escape the cancel button; self-drawn buttons answer the notice.
 bool TForm::DialogKey(WORD Key)
 {
-    TButton* b = FindDialogButton(this, Key == VK_RETURN);
-    if (!b)
-        return false;
-    b->Click();
-    return true;
+    if (TButton* b = FindDialogButton(this, Key == VK_RETURN)) {
+        b->Click();
+        return true;
+    }
+    return BroadcastUntilHandled(this, CM_DIALOGKEY, Key);
+}
+
+bool TForm::DialogChar(char16_t Char)
+{
+    return BroadcastUntilHandled(this, CM_DIALOGCHAR, Char);
 }
 
 // The window system's close button goes through Close, which hides or refuses as the form says.

@@ -79,6 +79,7 @@ protected:
     void Paint() override;
     bool PreviewsKeys() const override { return m_keyPreview; }
     bool DialogKey(WORD Key) override;
+    bool DialogChar(char16_t Char) override;
     bool IsTopLevelWindow() const override { return true; }
     void SetTextValue(const QString& value) override;
 

@@ -17,6 +17,7 @@ protected:
     void Host(QWidget* inner);
     QWidget* Inner() const { return m_inner; }
     QWidget* FocusWidget() override { return m_inner ? m_inner : this; }
+    bool WantsChars() const override { return true; }
     void SizeChanged() override;
     void ColorChanged() override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -284,12 +284,15 @@ bool TWinControl::HandleKeyPress(QKeyEvent* event)
             }
         }
         const QString text = event->text();
+        const bool alt = event->modifiers() & Qt::AltModifier;
         for (QChar qc : text) {
             char16_t ch = qc.unicode();
             if (preview)
                 form->KeyPress(ch);
             if (ch != 0)
                 KeyPress(ch);
+            if (ch >= 32 && (alt || !WantsChars()) && form->DialogChar(ch))
+                ch = 0;
             if (ch == 0)
                 eaten = true;
         }

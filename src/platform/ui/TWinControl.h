@@ -61,6 +61,12 @@ protected:
     virtual void DoExit();
     // A key no control ate (Enter, Escape): a form clicks its default or cancel button.
     virtual bool DialogKey(WORD Key) { (void)Key; return false; }
+    // A character the focused control left unused (or typed with Alt): the form offers it to
+    // its controls as an accelerator.
+    virtual bool DialogChar(char16_t Char) { (void)Char; return false; }
+    // Controls that take typed characters themselves (edits, lists) keep plain characters from
+    // the accelerators; with Alt a character is always offered.
+    virtual bool WantsChars() const { return false; }
     // A form that sees keys before its controls.
     virtual bool PreviewsKeys() const { return false; }
     // Re-places the children after the client origin moved.
