@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QWheelEvent>
@@ -28,8 +30,12 @@ TRzCustomComboBox::TRzCustomComboBox(TComponent* AOwner) : TComboBox(AOwner)
     TComboBox::OnChange = [this](TObject*) { UserEdited(); };
     if (QComboBox* combo = Combo())
         combo->installEventFilter(this);
-    FNormalColor = Color();
-    FFocusColor = Color();
+    WatchListWindow();
+    // The box completes typed text itself, and has a window colour of its own.
+    TComboBox::SetAutoComplete(false);
+    SetColor(clWindow);
+    FNormalColor = clWindow;
+    FFocusColor = clWindow;
 }
 
 TRzCustomComboBox::~TRzCustomComboBox()
@@ -46,11 +52,11 @@ QComboBox* TRzCustomComboBox::Combo() const
 // A pick from the list: the platform's click, then the change.
 void TRzCustomComboBox::UserPicked()
 {
+    FPickedSinceDrop = true;
     if (OnSelect)
         OnSelect(this);
     Click();
-    if (OnSelEndOk)
-        OnSelEndOk(this);
+    SelEndOk();
 }
 
 void TRzCustomComboBox::UserEdited()
@@ -62,6 +68,30 @@ void TRzCustomComboBox::Change()
 {
     if (OnChange)
         OnChange(this);
+}
+
+void TRzCustomComboBox::Match()
+{
+    if (OnMatch)
+        OnMatch(this);
+}
+
+void TRzCustomComboBox::NotInList()
+{
+    if (OnNotInList)
+        OnNotInList(this);
+}
+
+void TRzCustomComboBox::SelEndCancel()
+{
+    if (OnSelEndCancel)
+        OnSelEndCancel(this);
+}
+
+void TRzCustomComboBox::SelEndOk()
+{
+    if (OnSelEndOk)
+        OnSelEndOk(this);
 }
 
 void TRzCustomComboBox::Click()
@@ -244,8 +274,8 @@ void TRzCustomComboBox::DoExit()
     FSearchString.clear();
     SetHotState(false, false);
     TComboBox::DoExit();
-    if (Style() == TComboBoxStyle::csDropDown && !Text().isEmpty() && Items()->IndexOf(Text()) < 0 && OnNotInList)
-        OnNotInList(this);
+    if (Style() == TComboBoxStyle::csDropDown && !Text().isEmpty() && Items()->IndexOf(Text()) < 0)
+        NotInList();
 }
 
 bool TRzCustomComboBox::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
@@ -289,6 +319,13 @@ bool TRzCustomComboBox::DoMouseWheelUp()
 bool TRzCustomComboBox::eventFilter(QObject* watched, QEvent* event)
 {
     QComboBox* combo = Combo();
+    if (watched == FListWindow && FListWindow) {
+        if (event->type() == QEvent::Show)
+            Guarded([this] { ListShown(); }, this);
+        else if (event->type() == QEvent::Hide)
+            Guarded([this] { ListHidden(); }, this);
+        return false;
+    }
     if (combo && watched == combo) {
         switch (event->type()) {
         case QEvent::Wheel: {
@@ -304,22 +341,27 @@ bool TRzCustomComboBox::eventFilter(QObject* watched, QEvent* event)
             if (FReadOnly)
                 return true;
             break;
+        case QEvent::Paint: {
+            // The system combo first, then the box's own frame and button over it.
+            static_cast<QObject*>(combo)->event(event);
+            QPainter painter(combo);
+            TCanvasPainterBinding binding(FCanvas, painter, TRect(0, 0, combo->width(), combo->height()));
+            Guarded([&] { PaintOver(FCanvas); }, this);
+            return true;
+        }
         case QEvent::KeyPress:
-            // An editable combo reports keys through its edit field already.
-            if (combo->isEditable())
+            // An editable combo has the focus itself and hands keys to its edit field directly,
+            // past any filter there: its keys are completed here, before the combo sees them.
+            if (FPassingKey)
                 return false;
+            if (combo->isEditable())
+                return EditCompletionKey(static_cast<QKeyEvent*>(event));
             return ListSearchKey(static_cast<QKeyEvent*>(event));
-        case QEvent::KeyRelease:
-        case QEvent::FocusIn:
-        case QEvent::FocusOut:
-            if (combo->isEditable())
-                return false;
-            break;
         default: break;
         }
     }
     if (combo && combo->lineEdit() && watched == combo->lineEdit()) {
-        if (event->type() == QEvent::KeyPress)
+        if (event->type() == QEvent::KeyPress && !FPassingKey)
             return EditCompletionKey(static_cast<QKeyEvent*>(event));
         if (event->type() == QEvent::MouseButtonPress && FAutoComplete)
             FSearchString = Text();
@@ -380,8 +422,8 @@ bool TRzCustomComboBox::AutoCompleteEdit(const QString& Text)
     QLineEdit* edit = combo->lineEdit();
     edit->setCursorPosition(edit->text().size());
     edit->cursorBackward(true, static_cast<int>(edit->text().size() - Text.size()));
-    if (ItemIndex() != old && OnMatch)
-        OnMatch(this);
+    if (ItemIndex() != old)
+        Match();
     return true;
 }
 
@@ -423,7 +465,19 @@ void TRzCustomComboBox::KeyPress(char16_t& Key)
         PostTab();
         return;
     }
+    if (Style() == TComboBoxStyle::csDropDown && FMaxLength > 0 && Key > 31 && combo && combo->lineEdit()
+        && Text().size() >= FMaxLength && !combo->lineEdit()->hasSelectedText()) {
+        InvalidKeyBeep();
+        Key = 0;
+        return;
+    }
     TComboBox::KeyPress(Key);
+    if (!FAutoDropDown || Key == 0)
+        return;
+    if (Key == u'\t')
+        SetDroppedDown(false);
+    else if (Key != u'\b' && Key != 27 && !dropped)
+        SetDroppedDown(true);
 }
 
 // Keys of a list-style combo: navigation clears the typed text, characters search the list.
@@ -471,7 +525,22 @@ bool TRzCustomComboBox::ListSearchKey(QKeyEvent* Event)
     return false;
 }
 
-// Keys of the edit field: completion against the list while typing.
+bool TRzCustomComboBox::PassToEdit(QKeyEvent* Event)
+{
+    TFlagGuard passing(FPassingKey);
+    PassReportedKey(Combo(), Event);
+    return true;
+}
+
+bool TRzCustomComboBox::ReportAndPass(QKeyEvent* Event)
+{
+    if (HandleKeyPress(Event))
+        return true;
+    return PassToEdit(Event);
+}
+
+// Keys of the edit field: completion against the list while typing. True when the key is done
+// with (swallowed, or already handed to the edit field).
 bool TRzCustomComboBox::EditCompletionKey(QKeyEvent* Event)
 {
     QComboBox* combo = Combo();
@@ -479,7 +548,7 @@ bool TRzCustomComboBox::EditCompletionKey(QKeyEvent* Event)
     const int key = Event->key();
     const bool dropped = combo->view() && combo->view()->isVisible();
     if (!FAutoComplete)
-        return TComboBox::eventFilter(edit, Event);
+        return ReportAndPass(Event);
     switch (key) {
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
@@ -489,13 +558,13 @@ bool TRzCustomComboBox::EditCompletionKey(QKeyEvent* Event)
         FSearchString.clear();
         if (FReadOnly)
             return true;
-        return TComboBox::eventFilter(edit, Event);
+        return ReportAndPass(Event);
     case Qt::Key_End:
     case Qt::Key_Home:
     case Qt::Key_Left:
     case Qt::Key_Right:
         FSearchString = Text();
-        return TComboBox::eventFilter(edit, Event);
+        return ReportAndPass(Event);
     case Qt::Key_Delete:
         if (!FAllowEdit && edit->selectedText() != edit->text())
             return true;
@@ -504,73 +573,46 @@ bool TRzCustomComboBox::EditCompletionKey(QKeyEvent* Event)
             FSearchString.remove(edit->selectionStart(), edit->selectedText().size());
         else
             FSearchString.remove(edit->cursorPosition(), 1);
-        return TComboBox::eventFilter(edit, Event);
+        return ReportAndPass(Event);
+    case Qt::Key_F4:
+        if (FReadOnly)
+            return true;
+        return ReportAndPass(Event);
     default: break;
     }
     if (FReadOnly) {
         if (FTabOnEnter && (key == Qt::Key_Return || key == Qt::Key_Enter) && !dropped)
             PostTab();
         const bool copy = (Event->modifiers() & Qt::ControlModifier) && key == Qt::Key_C;
-        return copy ? TComboBox::eventFilter(edit, Event) : true;
+        return copy ? ReportAndPass(Event) : true;
     }
-    if (key == Qt::Key_Backspace) {
-        if (FSearchString.isEmpty()) {
-            InvalidKeyBeep();
-            return TComboBox::eventFilter(edit, Event);
-        }
-        const int caret = edit->cursorPosition();
-        if (caret >= FSearchString.size())
-            FSearchString.chop(1);
-        else if (edit->hasSelectedText() && FAllowEdit)
-            FSearchString.remove(edit->selectionStart(), edit->selectedText().size());
-        else if (FAllowEdit && caret > 0)
-            FSearchString.remove(caret - 1, 1);
-        Change();
-        if (FSearchString.isEmpty()) {
-            SetItemIndex(-1);
-            if (FKeepSearchCase) {
-                TFlagGuard sync(m_syncing);
-                edit->clear();
-            }
-            Click();
-            Change();
-            return TComboBox::eventFilter(edit, Event);
-        }
-        {
-            TFlagGuard typing(FTyping);
-            TFlagGuard sync(m_syncing);
-            edit->setText(FSearchString);
-        }
-        if (!AutoCompleteEdit(FSearchString))
-            edit->setCursorPosition(FSearchString.size());
-        return true;
-    }
+    if (key == Qt::Key_Backspace)
+        return EditBackspace(Event);
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (dropped && OnSelEndOk)
-            OnSelEndOk(this);
+        if (dropped)
+            SelEndOk();
         FEnterPressed = true;
-        return TComboBox::eventFilter(edit, Event);
+        return ReportAndPass(Event);
     }
     if ((Event->modifiers() & Qt::ControlModifier) && (key == Qt::Key_V || key == Qt::Key_X)) {
         if (!FAllowEdit)
             return true;
-        const bool eaten = TComboBox::eventFilter(edit, Event);
-        if (!eaten) {
-            edit->event(Event); // let the edit cut or paste first, then complete the result
-            FSearchString = Text();
-            AutoCompleteEdit(FSearchString);
-        }
+        if (HandleKeyPress(Event))
+            return true;
+        PassToEdit(Event); // the edit cuts or pastes first, then the result is completed
+        FSearchString = Text();
+        AutoCompleteEdit(FSearchString);
         return true;
     }
     if (key == Qt::Key_Escape) {
         FSearchString.clear();
-        return !dropped;
+        return dropped ? ReportAndPass(Event) : true;
     }
     const QString typed = Event->text();
-    if (typed.size() != 1 || typed[0].unicode() < 32)
-        return TComboBox::eventFilter(edit, Event);
+    if (typed.size() != 1 || typed[0].unicode() < 32 || (Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return ReportAndPass(Event);
     // OnKeyDown and OnKeyPress first; a handler may cancel the character.
-    if (TComboBox::eventFilter(edit, Event))
+    if (HandleKeyPress(Event))
         return true;
     QString search = FSearchString;
     int caret = edit->cursorPosition();
@@ -578,7 +620,7 @@ bool TRzCustomComboBox::EditCompletionKey(QKeyEvent* Event)
         search.remove(edit->selectionStart(), edit->selectedText().size());
         caret = edit->selectionStart();
     }
-    const QString old = FSearchString;
+    const QString old = search; // what stays when the character completes nothing
     search.insert(std::min<int>(caret, static_cast<int>(search.size())), typed);
     FSearchString = search;
     if (AutoCompleteEdit(search))
@@ -590,10 +632,45 @@ bool TRzCustomComboBox::EditCompletionKey(QKeyEvent* Event)
             edit->setText(old);
         }
         edit->setCursorPosition(std::min<int>(caret, static_cast<int>(old.size())));
-        return false; // the edit inserts the character
+        return PassToEdit(Event); // the edit inserts the character
     }
     InvalidKeyBeep();
     FSearchString = old;
+    return true;
+}
+
+bool TRzCustomComboBox::EditBackspace(QKeyEvent* Event)
+{
+    QLineEdit* edit = Combo()->lineEdit();
+    if (FSearchString.isEmpty()) {
+        InvalidKeyBeep();
+        return ReportAndPass(Event);
+    }
+    const int caret = edit->cursorPosition();
+    if (caret >= FSearchString.size())
+        FSearchString.chop(1);
+    else if (edit->hasSelectedText() && FAllowEdit)
+        FSearchString.remove(edit->selectionStart(), edit->selectedText().size());
+    else if (FAllowEdit && caret > 0)
+        FSearchString.remove(caret - 1, 1);
+    Change();
+    if (FSearchString.isEmpty()) {
+        SetItemIndex(-1);
+        if (FKeepSearchCase) {
+            TFlagGuard sync(m_syncing);
+            edit->clear();
+        }
+        Click();
+        Change();
+        return ReportAndPass(Event);
+    }
+    {
+        TFlagGuard typing(FTyping);
+        TFlagGuard sync(m_syncing);
+        edit->setText(FSearchString);
+    }
+    if (!AutoCompleteEdit(FSearchString))
+        edit->setCursorPosition(FSearchString.size());
     return true;
 }
 

@@ -4,6 +4,8 @@
 // second list giving each item a value.
 
 #include "platform/core/TStringList.h"
+
+#include <algorithm>
 #include "platform/ui/TComboBox.h"
 #include "platform/ui/TTimer.h"
 #include "widgets/RzCommon.h"
@@ -17,6 +19,12 @@ namespace rz {
 extern int SearchResetTimeout;
 
 using TRzDeleteComboItemEvent = std::function<void(vcl::TObject* Sender, void* Item)>;
+
+enum class TOwnerDrawStateItem { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odHotLight,
+                                 odInactive, odNoAccel, odNoFocusRect, odReserved1, odReserved2, odComboBoxEdit };
+using TOwnerDrawState = vcl::TSet<TOwnerDrawStateItem>;
+// Index -1 draws the edit area of a box with no item chosen.
+using TDrawItemEvent = std::function<void(vcl::TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)>;
 
 class TRzCustomComboBox : public vcl::TComboBox, public IFrameControllerTarget
 {
@@ -33,6 +41,37 @@ public:
     vcl::TNotifyEvent OnSelEndCancel;
     vcl::TNotifyEvent OnSelEndOk;
     TRzDeleteComboItemEvent OnDeleteItem;
+    vcl::TNotifyEvent OnDropDown;
+    vcl::TNotifyEvent OnCloseUp;
+    TDrawItemEvent OnDrawItem;
+
+    // Tab closes an open list, other keys but Backspace and Esc open a closed one.
+    bool AutoDropDown() const { return FAutoDropDown; }
+    void SetAutoDropDown(bool Value) { FAutoDropDown = Value; }
+    // Typed characters stop at this many (0: no limit); text set by code is not cut.
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int Value) { FMaxLength = std::max(0, Value); }
+    int ItemHeight() const { return FItemHeight; }
+    void SetItemHeight(int Value);
+    bool ShowFocus() const { return FShowFocus; }
+    void SetShowFocus(bool Value) { FShowFocus = Value; }
+    bool DroppedDown() const;
+    void SetDroppedDown(bool Value);
+    // The width last given to the open list.
+    int ActualDropDownWidth() const { return FActualDropDownWidth; }
+    // The list's width by the rules: DropDownWidth, or the widest item (plus a scroll bar when the
+    // list scrolls) plus 8, at least the box's width.
+    int CalcDropDownWidth();
+    // The owner-drawn item painter: the state colours, OnDrawItem or the item's text, the focus
+    // rectangle.
+    virtual void DrawItem(TCanvas& Canvas, int Index, TRect Rect, TOwnerDrawState State);
+    // Without an OnDrawItem handler: the rectangle filled and the item's text.
+    virtual void DefaultDrawItem(TCanvas& Canvas, int Index, TRect Rect, TOwnerDrawState State);
+    bool IsOwnerDraw() const;
+    // The platform's style change, then the item painter that style asks for.
+    void SetStyle(vcl::TComboBoxStyle Value);
+    // Width of the drop-down button strip.
+    int ButtonWidth() const;
 
     bool AllowEdit() const { return FAllowEdit; }
     void SetAllowEdit(bool Value) { FAllowEdit = Value; }
@@ -110,6 +149,14 @@ public:
 
 protected:
     virtual void Change();
+    virtual void Match();
+    virtual void NotInList();
+    virtual void SelEndCancel();
+    virtual void SelEndOk();
+    virtual void DropDown();
+    virtual void CloseUp();
+    // The frame, border and button drawn over the system combo.
+    virtual void PaintOver(TCanvas& Canvas);
     virtual void InvalidKeyBeep();
     virtual void AutoCompleteList(const QString& Text);
     virtual bool AutoCompleteEdit(const QString& Text);
@@ -133,7 +180,21 @@ private:
     void UserEdited();
     bool ListSearchKey(QKeyEvent* Event);
     bool EditCompletionKey(QKeyEvent* Event);
+    bool EditBackspace(QKeyEvent* Event);
+    // Hands a key to the edit field without reporting it (again).
+    bool PassToEdit(QKeyEvent* Event);
+    // Reports a key (OnKeyDown, OnKeyPress, the form's dialog keys) and, unless a handler ate
+    // it, hands it to the edit field.
+    bool ReportAndPass(QKeyEvent* Event);
     void PostTab();
+    void WatchListWindow();
+    void ListShown();
+    void ListHidden();
+    void ApplyItemDrawing();
+    void PaintButton(TCanvas& Canvas, TRect Button);
+    void PaintFrame(TCanvas& Canvas);
+    void PaintEditItem(TCanvas& Canvas);
+    bool HotState() const { return FInControl || FOverControl; }
 
     bool FAutoComplete { true };
     bool FAllowEdit { true };
@@ -166,6 +227,15 @@ private:
     vcl::TTimer FTimer { nullptr };
     bool FTyping { false };
     bool FEnterPressed { false };
+    bool FPassingKey { false }; // a key on its way to the edit field through the combo
+    bool FAutoDropDown { false };
+    int FMaxLength { 0 };
+    int FItemHeight { 16 };
+    bool FShowFocus { true };
+    int FActualDropDownWidth { 0 };
+    bool FPickedSinceDrop { false };
+    QWidget* FListWindow { nullptr };
+    TCanvas FCanvas;
     TRzFrameControllerLink FFrameController { *this };
 };
 

@@ -3,6 +3,7 @@
 #include "platform/ui/EventGuard.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 
 namespace vcl {
@@ -75,6 +76,21 @@ void TComboBox::SetStyle(TComboBoxStyle value)
             }, this);
         });
         ForwardKeysFrom(m_combo->lineEdit());
+        if (!m_autoComplete)
+            m_combo->setCompleter(nullptr);
+    }
+}
+
+void TComboBox::SetAutoComplete(bool value)
+{
+    m_autoComplete = value;
+    if (m_combo->isEditable() && !value)
+        m_combo->setCompleter(nullptr);
+    else if (m_combo->isEditable() && !m_combo->completer()) {
+        auto* completer = new QCompleter(m_combo->model(), m_combo);
+        completer->setCaseSensitivity(Qt::CaseInsensitive);
+        completer->setCompletionMode(QCompleter::InlineCompletion);
+        m_combo->setCompleter(completer);
     }
 }
 

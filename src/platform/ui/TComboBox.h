@@ -28,6 +28,9 @@ public:
     bool Sorted() const { return m_items.Sorted(); }
     void SetSorted(bool value) { m_items.SetSorted(value); }
     void Clear();
+    // The edit field completes typed text from the items (Qt's inline completion); on by default.
+    bool AutoComplete() const { return m_autoComplete; }
+    void SetAutoComplete(bool value);
 
     TNotifyEvent OnChange;
     TNotifyEvent OnSelect;
@@ -42,6 +45,7 @@ private:
     QComboBox* m_combo;
     TStringList m_items;
     TComboBoxStyle m_style { TComboBoxStyle::csDropDown };
+    bool m_autoComplete { true };
 };
 
 } // namespace vcl

@@ -361,15 +361,20 @@ bool TWinControl::FilterInnerKey(QWidget* widget, QKeyEvent* event)
     if (m_innerKey)
         return false; // the editor's own turn, below
     const bool eaten = event->type() == QEvent::KeyPress ? HandleKeyPress(event) : HandleKeyRelease(event);
-    if (eaten)
-        return true;
+    if (!eaten)
+        PassReportedKey(widget, event);
+    return true;
+}
+
+void TWinControl::PassReportedKey(QWidget* widget, QKeyEvent* event)
+{
     QPointer<TWinControl> alive(this);
+    const bool saved = m_innerKey;
     m_innerKey = true;
     QCoreApplication::sendEvent(widget, event); // Qt handlers do not throw
     if (alive)
-        m_innerKey = false;
+        m_innerKey = saved;
     event->accept();
-    return true;
 }
 
 bool TWinControl::eventFilter(QObject* watched, QEvent* event)

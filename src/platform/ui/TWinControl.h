@@ -78,6 +78,9 @@ protected:
     void ForwardKeysFrom(QWidget* widget);
     // True when the key was eaten (Key set to 0) by a previewing form or a handler.
     bool HandleKeyPress(QKeyEvent* event);
+    // Hands a key that was already reported (HandleKeyPress) on to `widget`, an inner editor,
+    // without reporting it again when the editor leaves it to this control.
+    void PassReportedKey(QWidget* widget, QKeyEvent* event);
     bool HandleKeyRelease(QKeyEvent* event);
     // A key event of a forwarded editor, reported exactly once however far it bubbles.
     bool FilterInnerKey(QWidget* widget, QKeyEvent* event);
