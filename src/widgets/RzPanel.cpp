@@ -122,7 +122,10 @@ void TRzCustomPanel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
         ATop = Top() + Height() - AHeight;
     if (Align() == TAlign::alRight && AWidth != Width() && ALeft == Left())
         ALeft = Left() + Width() - AWidth;
+    const bool resized = AWidth != Width() || AHeight != Height();
     TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (resized && FDockManager)
+        FDockManager->ResetBounds();
 }
 
 TRect TRzCustomPanel::AdjustRectForBorders(TRect Rect, bool IncludeBorderWidth) const
@@ -165,6 +168,15 @@ void TRzCustomPanel::Paint()
 {
     EraseBackground();
     PaintPanel();
+    if (FDockManager)
+        FDockManager->PaintSite(*Canvas());
+}
+
+TRzPanelDockManager* TRzCustomPanel::DockManager()
+{
+    if (!FDockManager && FDockSite && FUseDockManager)
+        FDockManager = std::make_unique<TRzPanelDockManager>(*this);
+    return FDockManager.get();
 }
 
 void TRzCustomPanel::PaintPanel()

@@ -7,9 +7,11 @@
 #include "platform/ui/TLabel.h"
 #include "widgets/RzCommon.h"
 #include "widgets/RzFrameController.h"
+#include "widgets/RzPanelDock.h"
 
 #include <QPointer>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -94,7 +96,14 @@ public:
     bool FullRepaint() const { return FFullRepaint; }
     void SetFullRepaint(bool Value) { FFullRepaint = Value; }
     bool ShowDockClientCaptions() const { return FShowDockClientCaptions; }
-    void SetShowDockClientCaptions(bool Value) { FShowDockClientCaptions = Value; }
+    void SetShowDockClientCaptions(bool Value) { FShowDockClientCaptions = Value; Invalidate(); }
+    bool DockSite() const { return FDockSite; }
+    void SetDockSite(bool Value) { FDockSite = Value; }
+    bool UseDockManager() const { return FUseDockManager; }
+    void SetUseDockManager(bool Value) { FUseDockManager = Value; }
+    // The panel's dock manager, made on the first request when the panel is a dock site that uses
+    // one; nullptr otherwise.
+    TRzPanelDockManager* DockManager();
 
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void Dispatch(vcl::TMessage& Message) override;
@@ -152,6 +161,9 @@ private:
     bool FWordWrap { true };
     bool FFullRepaint { true };
     bool FShowDockClientCaptions { true };
+    bool FDockSite { false };
+    bool FUseDockManager { true };
+    std::unique_ptr<TRzPanelDockManager> FDockManager;
     TRzFrameControllerLink FFrameController { *this };
     // Children's enabled states recorded when the panel was disabled.
     std::vector<std::pair<QPointer<vcl::TControl>, bool>> FEnabledList;
