@@ -1,5 +1,6 @@
 #include "widgets/RzCommon.h"
 
+#include "platform/core/Exception.h"
 #include "platform/core/NumberUtils.h"
 #include "platform/os/OsVersion.h"
 #include "platform/ui/TBitmap.h"
@@ -814,6 +815,119 @@ bool WindowsVersionAtLeast(int Index)
     case 8: return nt && v.Major > 5 && v.Minor > 0;
     default: return false;
     }
+}
+
+// --- form values ---
+
+std::uint8_t TFormValueReader::Byte()
+{
+    if (m_pos >= m_data.size())
+        throw vcl::EReadError(QStringLiteral("Stream read error"));
+    return static_cast<std::uint8_t>(m_data[m_pos++]);
+}
+
+std::uint32_t TFormValueReader::Unsigned(int Bytes)
+{
+    std::uint32_t v = 0;
+    for (int i = 0; i < Bytes; ++i)
+        v |= static_cast<std::uint32_t>(Byte()) << (8 * i);
+    return v;
+}
+
+QByteArray TFormValueReader::Bytes(qsizetype Count)
+{
+    if (Count < 0 || Count > m_data.size() - m_pos)
+        throw vcl::EReadError(QStringLiteral("Stream read error"));
+    const QByteArray out = m_data.mid(m_pos, Count);
+    m_pos += Count;
+    return out;
+}
+
+QString TFormValueReader::ShortString()
+{
+    return QString::fromLatin1(Bytes(Byte()));
+}
+
+TValueType TFormValueReader::ReadValue()
+{
+    const std::uint8_t v = Byte();
+    if (v > static_cast<std::uint8_t>(TValueType::vaUTF8String))
+        throw vcl::EReadError(QStringLiteral("Invalid property value"));
+    return static_cast<TValueType>(v);
+}
+
+TValueType TFormValueReader::NextValue() const
+{
+    if (m_pos >= m_data.size())
+        throw vcl::EReadError(QStringLiteral("Stream read error"));
+    return static_cast<TValueType>(static_cast<std::uint8_t>(m_data[m_pos]));
+}
+
+bool TFormValueReader::ReadBoolean()
+{
+    const TValueType t = ReadValue();
+    if (t != TValueType::vaTrue && t != TValueType::vaFalse)
+        throw vcl::EReadError(QStringLiteral("Invalid property value"));
+    return t == TValueType::vaTrue;
+}
+
+QString TFormValueReader::ReadIdent()
+{
+    switch (ReadValue()) {
+    case TValueType::vaIdent: return ShortString();
+    case TValueType::vaFalse: return QStringLiteral("False");
+    case TValueType::vaTrue: return QStringLiteral("True");
+    case TValueType::vaNil: return QStringLiteral("nil");
+    case TValueType::vaNull: return QStringLiteral("Null");
+    default: throw vcl::EReadError(QStringLiteral("Invalid property value"));
+    }
+}
+
+int TFormValueReader::ReadInteger()
+{
+    switch (ReadValue()) {
+    case TValueType::vaInt8: return static_cast<std::int8_t>(Byte());
+    case TValueType::vaInt16: return static_cast<std::int16_t>(Unsigned(2));
+    case TValueType::vaInt32: return static_cast<std::int32_t>(Unsigned(4));
+    default: throw vcl::EReadError(QStringLiteral("Invalid property value"));
+    }
+}
+
+QString TFormValueReader::ReadString()
+{
+    switch (ReadValue()) {
+    case TValueType::vaString: return ShortString();
+    case TValueType::vaLString: return QString::fromLatin1(Bytes(Unsigned(4)));
+    case TValueType::vaUTF8String: return QString::fromUtf8(Bytes(Unsigned(4)));
+    case TValueType::vaWString: {
+        const QByteArray raw = Bytes(static_cast<qsizetype>(Unsigned(4)) * 2);
+        QString text;
+        for (qsizetype i = 0; i + 1 < raw.size(); i += 2)
+            text += QChar(static_cast<char16_t>(static_cast<std::uint8_t>(raw[i]) | (static_cast<std::uint8_t>(raw[i + 1]) << 8)));
+        return text;
+    }
+    default: throw vcl::EReadError(QStringLiteral("Invalid property value"));
+    }
+}
+
+QStringList TFormValueReader::ReadSet()
+{
+    if (ReadValue() != TValueType::vaSet)
+        throw vcl::EReadError(QStringLiteral("Invalid property value"));
+    QStringList names;
+    for (QString name = ShortString(); !name.isEmpty(); name = ShortString())
+        names << name;
+    return names;
+}
+
+TFrameStyleEx FrameStyleFromIdent(const QString& Ident, TFrameStyleEx Fallback)
+{
+    static const char* const names[] = { "fsNone", "fsFlat", "fsGroove", "fsBump", "fsLowered", "fsButtonDown",
+                                         "fsRaised", "fsButtonUp", "fsStatus", "fsPopup", "fsFlatBold", "fsFlatRounded" };
+    for (int i = 0; i < 12; ++i)
+        if (Ident.compare(QLatin1String(names[i]), Qt::CaseInsensitive) == 0)
+            return static_cast<TFrameStyleEx>(i);
+    return Fallback;
 }
 
 } // namespace rz

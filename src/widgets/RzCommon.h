@@ -8,7 +8,9 @@
 #include "platform/ui/TCanvas.h"
 #include "platform/ui/TFont.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -185,6 +187,53 @@ inline constexpr unsigned TA_BASELINE = 24;
 // the unturned text: left/centre/right, top/baseline) at (X, Y); clipped by the canvas clip.
 void DrawRotatedText(TCanvas& Canvas, const QString& Text, int X, int Y, const TRotatedFont& Font, TColor Colour,
                      unsigned Align);
+
+// The values of a form file as the class library streams them: a value-type byte, then the data.
+// Reads raise vcl::EReadError for a value of another kind or data that ends early.
+enum class TValueType : std::uint8_t {
+    vaNull, vaList, vaInt8, vaInt16, vaInt32, vaExtended, vaString, vaIdent, vaFalse, vaTrue, vaBinary, vaSet,
+    vaLString, vaNil, vaCollection, vaSingle, vaCurrency, vaDate, vaWString, vaInt64, vaUTF8String
+};
+class TFormValueReader
+{
+public:
+    explicit TFormValueReader(const QByteArray& Data) : m_data(Data) {}
+    TValueType ReadValue();
+    TValueType NextValue() const;
+    bool ReadBoolean();
+    QString ReadIdent();
+    int ReadInteger();
+    QString ReadString();
+    // The value-type code, then element names until an empty one.
+    QStringList ReadSet();
+    bool AtEnd() const { return m_pos >= m_data.size(); }
+
+private:
+    std::uint8_t Byte();
+    std::uint32_t Unsigned(int Bytes);
+    QByteArray Bytes(qsizetype Count);
+    QString ShortString();
+
+    QByteArray m_data;
+    qsizetype m_pos { 0 };
+};
+
+// Readers that consume one obsolete property's value and discard it, so that forms written by
+// earlier versions still load; the writer writes nothing.
+class TRzOldPropReader
+{
+public:
+    static void ReadOldBooleanProp(TFormValueReader& Reader) { Reader.ReadBoolean(); }
+    static void ReadOldEnumProp(TFormValueReader& Reader) { Reader.ReadIdent(); }
+    static void ReadOldIdentProp(TFormValueReader& Reader) { Reader.ReadIdent(); }
+    static void ReadOldIntegerProp(TFormValueReader& Reader) { Reader.ReadInteger(); }
+    static void ReadOldSetProp(TFormValueReader& Reader) { Reader.ReadSet(); }
+    static void ReadOldStringProp(TFormValueReader& Reader) { Reader.ReadString(); }
+    static void WriteOldProp(QByteArray& Writer) { (void)Writer; }
+};
+
+// The frame style of an identifier ("fsNone" .. "fsFlatRounded"); Fallback for any other.
+TFrameStyleEx FrameStyleFromIdent(const QString& Ident, TFrameStyleEx Fallback);
 
 // Operating-system tests by index 0..8 (see OsVersion for the version reported).
 bool WindowsVersionIs(int Index);

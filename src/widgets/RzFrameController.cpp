@@ -193,6 +193,19 @@ void TRzFrameController::ReadFrameFocusStyle(TFrameStyle Value)
     SetFrameHotStyle(Value);
 }
 
+bool TRzFrameController::ReadObsoleteProperty(const QString& Name, TFormValueReader& Reader)
+{
+    if (Name == QLatin1String("FrameFlat"))
+        ReadFrameFlat(Reader.ReadBoolean());
+    else if (Name == QLatin1String("FrameFocusStyle"))
+        ReadFrameFocusStyle(FrameStyleFromIdent(Reader.ReadIdent(), FFrameHotStyle));
+    else if (Name == QLatin1String("FrameFlatStyle"))
+        TRzOldPropReader::ReadOldIdentProp(Reader);
+    else
+        return false;
+    return true;
+}
+
 void TRzFrameController::ApplyToAll(TRzFrameControllerProperty Kind)
 {
     if (FUpdateCount > 0)

@@ -107,6 +107,9 @@ public:
     // Old form values: "FrameFlat" and "FrameFocusStyle" map onto today's settings.
     void ReadFrameFlat(bool Value);
     void ReadFrameFocusStyle(TFrameStyle Value);
+    // An obsolete property met while reading a form ("FrameFlat", "FrameFocusStyle",
+    // "FrameFlatStyle"); false for any other name, whose value is left unread.
+    bool ReadObsoleteProperty(const QString& Name, TFormValueReader& Reader);
 
     // Raise ENoRegIniFile without a RegIniFile; Load updates the controls once, also on failure.
     void Load(const QString& Section);

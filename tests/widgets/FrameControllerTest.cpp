@@ -159,3 +159,34 @@ TEST(FrameController, SavesAndLoadsThroughTheSettingsStore)
     EXPECT_EQ(fc.RegIniFile(), nullptr);
     EXPECT_THROW(fc.Save("Frame"), ENoRegIniFile);
 }
+
+TEST(FrameController, OldFormPropertiesMapOntoTodaysSettings)
+{
+    // "FrameFlat" True, "FrameFocusStyle" fsRaised, "FrameFlatStyle" any identifier, then a value
+    // of the wrong kind.
+    const QByteArray data = QByteArray("\x09", 1) + QByteArray("\x07\x08" "fsRaised") + QByteArray("\x07\x06" "fsNone")
+                            + QByteArray("\x06\x01x");
+    TFormValueReader reader(data);
+    TRzFrameController fc(nullptr);
+    EXPECT_TRUE(fc.ReadObsoleteProperty("FrameFlat", reader));
+    EXPECT_TRUE(fc.FrameHotTrack());
+    EXPECT_EQ(fc.FrameStyle(), TFrameStyleEx::fsStatus);
+    EXPECT_TRUE(fc.ReadObsoleteProperty("FrameFocusStyle", reader));
+    EXPECT_EQ(fc.FrameHotStyle(), TFrameStyleEx::fsRaised);
+    EXPECT_TRUE(fc.ReadObsoleteProperty("FrameFlatStyle", reader)); // read and dropped
+    EXPECT_FALSE(fc.ReadObsoleteProperty("Other", reader));
+    EXPECT_THROW(TRzOldPropReader::ReadOldIntegerProp(reader), EReadError);
+
+    // Each old-property reader consumes exactly one value of its kind.
+    const QByteArray all = QByteArray("\x08\x02\x05\x03\x34\x12\x0C\x02\x00\x00\x00" "ab\x0B\x01" "a\x01" "b\x00\x07\x01z", 22);
+    TFormValueReader r(all);
+    TRzOldPropReader::ReadOldBooleanProp(r);
+    TRzOldPropReader::ReadOldIntegerProp(r);
+    TRzOldPropReader::ReadOldIntegerProp(r);
+    TRzOldPropReader::ReadOldStringProp(r);
+    TRzOldPropReader::ReadOldSetProp(r);
+    TRzOldPropReader::ReadOldEnumProp(r);
+    EXPECT_TRUE(r.AtEnd());
+    TFormValueReader cut(QByteArray("\x06\x05" "ab", 4));
+    EXPECT_THROW(TRzOldPropReader::ReadOldStringProp(cut), EReadError);
+}
