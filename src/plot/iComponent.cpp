@@ -138,7 +138,8 @@ void TiComponent::InvalidateFrameRate()
     InvalidateNow();
 }
 
-void TiComponent::SetBooleanProperty(bool Value, bool& Field, int Kind)
+template <class T>
+void TiComponent::SetPropertyField(T Value, T& Field, int Kind)
 {
     if (Field == Value)
         return;
@@ -147,28 +148,21 @@ void TiComponent::SetBooleanProperty(bool Value, bool& Field, int Kind)
         InvalidateChange();
     else if (Kind == 1)
         BackGroundChange();
+}
+
+void TiComponent::SetBooleanProperty(bool Value, bool& Field, int Kind)
+{
+    SetPropertyField(Value, Field, Kind);
 }
 
 void TiComponent::SetIntegerProperty(int Value, int& Field, int Kind)
 {
-    if (Field == Value)
-        return;
-    Field = Value;
-    if (Kind == 0)
-        InvalidateChange();
-    else if (Kind == 1)
-        BackGroundChange();
+    SetPropertyField(Value, Field, Kind);
 }
 
 void TiComponent::SetColorProperty(TColor Value, TColor& Field, int Kind)
 {
-    if (Field == Value)
-        return;
-    Field = Value;
-    if (Kind == 0)
-        InvalidateChange();
-    else if (Kind == 1)
-        BackGroundChange();
+    SetPropertyField(Value, Field, Kind);
 }
 
 bool TiComponent::IsLoading() const

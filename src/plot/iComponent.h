@@ -86,6 +86,7 @@ protected:
     void SetBooleanProperty(bool Value, bool& Field, int Kind);
     void SetIntegerProperty(int Value, int& Field, int Kind);
     void SetColorProperty(vcl::TColor Value, vcl::TColor& Field, int Kind);
+    template <class T> void SetPropertyField(T Value, T& Field, int Kind);
 
     bool IsLoading() const;
     bool IsDesigning() const;
