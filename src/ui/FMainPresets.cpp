@@ -14,6 +14,7 @@
 #include "ui/MainLinkViews.h"
 #include "ui/ReplySizes.h"
 
+#include <QFile>
 #include <QThread>
 
 #include <algorithm>
@@ -25,6 +26,14 @@ constexpr std::size_t DownloadBlockSize = 50;
 // Record bytes 1..717 are dump bytes 0..716; what a record does not hold goes out as zero bytes.
 constexpr std::size_t RecordDumpEnd = 718;
 constexpr int DownloadEndRecord = 32;
+
+// A chosen file's path as the file system spells it (UTF-8 on Linux), so folders and names outside
+// the 8-bit code page open and save; only texts stored in the device and in files are 8-bit.
+std::string FileSystemPath(const QString& chosen)
+{
+    const QByteArray bytes = QFile::encodeName(chosen);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
 
 } // namespace
 
@@ -160,7 +169,7 @@ void TfmMain::tmUploadTimer(vcl::TObject*)
     sdSaveUnit->SetFileName(QString());
     if (sdSaveUnit->Execute() && UnitControl) {
         // A file that cannot be written is reported rather than passed over.
-        if (UnitControl->SaveUnitFile(WideToAnsi(sdSaveUnit->FileName())) == FileResult::ErrorFile)
+        if (UnitControl->SaveUnitFile(FileSystemPath(sdSaveUnit->FileName())) == FileResult::ErrorFile)
             LinkViews::InformationShowModal(GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")));
     }
     SetProgramFolder();
@@ -179,7 +188,7 @@ void TfmMain::DownloadUnit()
     if (!odOpenUnit->Execute())
         return;
     UnitFileContents file;
-    if (ReadUnitFile(WideToAnsi(odOpenUnit->FileName()), file) != FileResult::Ok) {
+    if (ReadUnitFile(FileSystemPath(odOpenUnit->FileName()), file) != FileResult::Ok) {
         LinkViews::InformationShowModal(GetSidText(QStringLiteral("SID_INFO_ERROR_DOWNLAOD")));
         return;
     }
@@ -267,7 +276,7 @@ void TfmMain::SavePresetFile()
     sdSavePreset->SetFileName(QString());
     if (sdSavePreset->Execute() && UnitControl) {
         // A file that cannot be written is reported rather than passed over.
-        if (::SavePresetFile(*UnitControl, WideToAnsi(sdSavePreset->FileName())) == FileResult::ErrorFile)
+        if (::SavePresetFile(*UnitControl, FileSystemPath(sdSavePreset->FileName())) == FileResult::ErrorFile)
             LinkViews::InformationShowModal(GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")));
     }
     SetProgramFolder();
@@ -278,7 +287,7 @@ void TfmMain::OpenPresetFile()
     if (!odOpenPreset->Execute())
         return;
     BytePacket body;
-    if (ReadPresetFile(WideToAnsi(odOpenPreset->FileName()), body) != FileResult::Ok) {
+    if (ReadPresetFile(FileSystemPath(odOpenPreset->FileName()), body) != FileResult::Ok) {
         LinkViews::InformationShowModal(GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")));
         return;
     }

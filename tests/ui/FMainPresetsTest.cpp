@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -343,6 +344,31 @@ TEST(FMainPresets, SavePresetFileWritesIdentityImageAndLineEndUnderTheFileNameRu
     }
     EXPECT_EQ(QDir::currentPath(), QCoreApplication::applicationDirPath());
     EXPECT_EQ(r.emu.RequestCount(), 0u);
+}
+
+TEST(FMainPresets, PresetFilesSaveAndOpenInFoldersWithNamesOutsideTheCodePage)
+{
+    Rig r;
+    QTemporaryDir root;
+    const QString folder = root.filePath(QStringLiteral("Pr\u00e9sets \u97f3\u7bb1"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString chosen = QDir(folder).filePath(QStringLiteral("Hall \u5927\u5385.prs"));
+    NamePreset(*r.unit, "Abroad");
+    std::vector<QString> shown;
+    ModalAnswer info(fmInformation, [&](vcl::TForm& f) {
+        shown.push_back(LinkViews::InformationText());
+        f.SetModalResult(vcl::mrOk);
+    });
+    vcl::TFileDialogSeam files([&](const vcl::TFileDialogRequest&) -> std::optional<QString> { return chosen; });
+    r.form->SavePresetFile();
+    ASSERT_TRUE(QFile::exists(chosen));
+    const BytePacket saved = PresetFileOf(*r.unit);
+    EXPECT_EQ(ReadFile(QFile::encodeName(chosen).toStdString()), saved);
+
+    NamePreset(*r.unit, "Changed");
+    r.form->OpenPresetFile();
+    EXPECT_EQ(PresetFileOf(*r.unit), saved);
+    EXPECT_TRUE(shown.empty());
 }
 
 TEST(FMainPresets, PresetFileThatCannotBeWrittenIsReported)
