@@ -1,7 +1,7 @@
 #include "widgets/RzRegIniFile.h"
 
 #include "platform/os/OsVersion.h"
-#include "platform/os/SpecialFolders.h"
+#include "platform/os/ShellFolders.h"
 #include "platform/ui/TApplication.h"
 
 #include <QCoreApplication>
@@ -69,7 +69,7 @@ QString ResolveIniFilePath(const QString& Path, TRzSpecialFolder Folder, const Q
     QString p = Path;
     const TOsVersion& os = OsVersion();
     if (Folder != TRzSpecialFolder::sfNone && os.Platform == 2 && os.Major >= 5) {
-        const QString dir = SpecialFolderDirectory(SpecialFolderId(Folder), DirectoryPart(p));
+        const QString dir = ShellFolderDirectory(SpecialFolderId(Folder), DirectoryPart(p));
         if (!dir.isEmpty())
             p = dir + WithIniExtension(p.isEmpty() ? FileNamePart(ExePath) : FileNamePart(p));
     }

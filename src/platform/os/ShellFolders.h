@@ -11,10 +11,10 @@ inline constexpr int CSIDL_LOCAL_APPDATA = 28; // local application data: the XD
 inline constexpr int CSIDL_COMMON_APPDATA = 35; // data of all users: the first XDG configuration directory
 
 // The folder's path with a trailing '/', or empty for an unknown identifier or an unset folder.
-QString SpecialFolderPath(int Folder);
+QString ShellFolderPath(int Folder);
 
-// SpecialFolderPath with RelativeDir appended, created with its parents, with a trailing '/';
+// ShellFolderPath with RelativeDir appended, created with its parents, with a trailing '/';
 // empty when the folder is unknown or the directories cannot be created.
-QString SpecialFolderDirectory(int Folder, const QString& RelativeDir);
+QString ShellFolderDirectory(int Folder, const QString& RelativeDir);
 
 } // namespace vcl

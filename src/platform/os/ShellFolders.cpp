@@ -1,4 +1,4 @@
-#include "platform/os/SpecialFolders.h"
+#include "platform/os/ShellFolders.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -16,7 +16,7 @@ QString WithSlash(QString path)
 
 } // namespace
 
-QString SpecialFolderPath(int Folder)
+QString ShellFolderPath(int Folder)
 {
     switch (Folder) {
     case CSIDL_PERSONAL: return WithSlash(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
@@ -30,9 +30,9 @@ QString SpecialFolderPath(int Folder)
     }
 }
 
-QString SpecialFolderDirectory(int Folder, const QString& RelativeDir)
+QString ShellFolderDirectory(int Folder, const QString& RelativeDir)
 {
-    const QString base = SpecialFolderPath(Folder);
+    const QString base = ShellFolderPath(Folder);
     if (base.isEmpty())
         return QString();
     QString relative = RelativeDir;
