@@ -16,20 +16,9 @@ using namespace vcl;
 
 namespace {
 
-class PlotLayoutManagerTest : public ::testing::Test
+class PlotLayoutManagerTest : public ptest::MasterManagerTest
 {
 protected:
-    void SetUp() override
-    {
-        ptest::App();
-        owner = std::make_unique<TPanel>(nullptr);
-        master = std::make_unique<TiPlotMasterManager>(owner.get());
-    }
-    void TearDown() override
-    {
-        master.reset();
-        owner.reset();
-    }
     TiPlotLayoutManager* layout() const { return master->LayoutManager(); }
     TiPlotXAxis* xAxis(int i) const { return master->XAxisManager()->Item(i); }
     QString Keys(const TiLayoutSideList& list) const
@@ -40,8 +29,6 @@ protected:
         return keys.join(u' ');
     }
 
-    std::unique_ptr<TPanel> owner;
-    std::unique_ptr<TiPlotMasterManager> master;
 };
 
 TEST_F(PlotLayoutManagerTest, OverlappingNewcomerTakesTheOutermostRow)

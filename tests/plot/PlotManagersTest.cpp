@@ -15,24 +15,11 @@ using namespace vcl;
 
 namespace {
 
-class PlotManagersTest : public ::testing::Test
+class PlotManagersTest : public ptest::MasterManagerTest
 {
 protected:
-    void SetUp() override
-    {
-        ptest::App();
-        owner = std::make_unique<TPanel>(nullptr);
-        master = std::make_unique<TiPlotMasterManager>(owner.get());
-    }
-    void TearDown() override
-    {
-        master.reset();
-        owner.reset();
-    }
     TiPlotChannelManager* channels() const { return master->ChannelManager(); }
 
-    std::unique_ptr<TPanel> owner;
-    std::unique_ptr<TiPlotMasterManager> master;
 };
 
 TEST_F(PlotManagersTest, NextNameIsOneAboveTheLargestNumberedName)

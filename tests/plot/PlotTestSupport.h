@@ -2,16 +2,20 @@
 // Shared helpers of the plot tests: one application, fixed text metrics, a hand-set repaint clock
 // and a form that holds the control under test.
 
+#include "plot/iPlotMasterManager.h"
 #include "plot/iUpdateClock.h"
 
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TForm.h"
+#include "platform/ui/TPanel.h"
 #include "platform/ui/TextMetrics.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <ostream>
@@ -84,5 +88,24 @@ inline void Mouse(QWidget* w, QEvent::Type type, int x, int y, Qt::MouseButton b
                   modifiers);
     QApplication::sendEvent(w, &e);
 }
+
+// A master manager on its own panel: the managers, objects and layout without a plot control.
+class MasterManagerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        App();
+        owner = std::make_unique<vcl::TPanel>(nullptr);
+        master = std::make_unique<TiPlotMasterManager>(owner.get());
+    }
+    void TearDown() override
+    {
+        master.reset();
+        owner.reset();
+    }
+    std::unique_ptr<vcl::TPanel> owner;
+    std::unique_ptr<TiPlotMasterManager> master;
+};
 
 } // namespace ptest
