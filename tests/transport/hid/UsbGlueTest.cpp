@@ -82,16 +82,18 @@ TEST_F(UsbGlue, ClaimsTheZq9AndExchangesFramesAsReports)
     // A loaded machine must not turn a slow reply into a resend: this test counts requests.
     form->UsbProc->SetTimeout(30000);
     // Each request waits for the reply to the one before, so three reports out mean two replies
-    // came back as input reports and were cut into frames.
+    // came back as input reports and were cut into frames. The window answers the replies with
+    // requests of its own, which the emulator takes at once: the three are the first, not the only.
     for (uint8_t code : {0x10, 0x13, 0x12})
         form->UsbProc->SendQueued(DeviceEmulator::RequestFrame(1, code), SEND_APPEND);
-    ASSERT_TRUE(hidtest::PumpUntil([&] { return emulator.RequestCount() == 3; }));
+    ASSERT_TRUE(hidtest::PumpUntil([&] { return emulator.RequestCount() >= 3; }));
     const auto outputs = fake->Outputs();
-    ASSERT_EQ(outputs.size(), 3u);
+    ASSERT_GE(outputs.size(), 3u);
     EXPECT_EQ(outputs[0].size(), 65u);
     EXPECT_EQ(outputs[0][0], 0);
     EXPECT_TRUE(std::equal(link.begin(), link.end(), outputs[0].begin() + 1));
     EXPECT_EQ(emulator.Requests()[1][5], 0x13);
+    EXPECT_EQ(emulator.Requests()[2][5], 0x12);
 }
 
 TEST_F(UsbGlue, UnplugReleasesTheDeviceAndStartsTheLinkLoss)
