@@ -71,6 +71,9 @@ public:
     // Repaints at once: clears the pending flag, notes the time and invalidates the window.
     void InvalidateNow();
 
+    // The control painted off screen at its size, written as a Windows bitmap file.
+    void SaveImageToBitmap(const QString& FileName);
+
     TiPaintEvent OnPaint;
     TChangePropertyEvent OnChangeProtected;
     TRequestEditEvent OnRequestEdit;

@@ -5,10 +5,17 @@
 
 #include "plot/iComponent.h"
 
+#include "platform/core/Variant.h"
+
 #include <QTimer>
 
 #include <memory>
 #include <mutex>
+
+namespace vcl {
+class TJPEGImage;
+class TMetafile;
+}
 
 class TiVCLComponent : public TiComponent
 {
@@ -37,6 +44,22 @@ public:
     void InternalTimerStop() override;
 
     vcl::TNotifyEvent OnInternalTimer;
+
+    // --- images: the control painted off screen at its size, the window not involved ---
+    // The recorded vector picture, written as SVG under FileName.
+    void SaveImageToMetaFile(const QString& FileName);
+    // Compression 1..100 (else "Compression must be in the range of 1-100", before anything is painted).
+    void SaveImageToJPEG(const QString& FileName, int Compression, bool Progressive);
+    // Compression 0..9 (else "Compression must be in the range of 0-9").
+    void SaveImageToPNG(const QString& FileName, int Compression);
+    // A complete JPEG or PNG file as a byte array with bounds 0 .. size - 1, made under the lock.
+    vcl::TVariant GetBytesJPEG(int Compression, bool Progressive);
+    vcl::TVariant GetBytesPNG(int Compression);
+    // A new compressed JPEG picture; the caller owns it.
+    std::unique_ptr<vcl::TJPEGImage> GetJPEGImage(int Compression, bool Progressive);
+    // The control painted into a fresh bitmap, or recorded into Metafile (sized to the control).
+    QImage PaintToImage();
+    void PaintToMetafile(vcl::TMetafile& Metafile, const QString& Description);
 
 protected:
     void DrawBackGround(vcl::TCanvas* Canvas, vcl::TColor Color) override;

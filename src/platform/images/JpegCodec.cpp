@@ -118,7 +118,21 @@ Step decodeInto(const std::uint8_t* data, std::size_t size, ErrorManager& mgr, Q
 }
 
 // Encodes `rgb` (Format_RGB888); *buffer is malloc'd by libjpeg and freed by the caller.
-bool encodeFrom(const QImage& rgb, int quality, ErrorManager& mgr, unsigned char** buffer, unsigned long* size)
+J_DCT_METHOD dctOf(TJpegDctMethod method)
+{
+    switch (method) {
+    case TJpegDctMethod::jdmFastInteger:
+        return JDCT_IFAST;
+    case TJpegDctMethod::jdmFloat:
+        return JDCT_FLOAT;
+    case TJpegDctMethod::jdmSlowInteger:
+        break;
+    }
+    return JDCT_ISLOW;
+}
+
+bool encodeFrom(const QImage& rgb, const TJpegEncodeOptions& options, ErrorManager& mgr, unsigned char** buffer,
+                unsigned long* size)
 {
     jpeg_compress_struct cinfo;
     std::memset(&cinfo, 0, sizeof cinfo);
@@ -136,7 +150,10 @@ bool encodeFrom(const QImage& rgb, int quality, ErrorManager& mgr, unsigned char
     cinfo.input_components = 3;
     cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, quality, TRUE);
+    jpeg_set_quality(&cinfo, options.Quality, TRUE);
+    cinfo.dct_method = dctOf(options.DctMethod);
+    if (options.Progressive)
+        jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
         JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(cinfo.next_scanline)));
@@ -179,13 +196,22 @@ QImage JpegCodec::Decode(std::span<const std::uint8_t> data)
 
 QByteArray JpegCodec::Encode(const QImage& image, int quality)
 {
+    TJpegEncodeOptions options;
+    options.Quality = quality;
+    return Encode(image, options);
+}
+
+QByteArray JpegCodec::Encode(const QImage& image, const TJpegEncodeOptions& requested)
+{
+    TJpegEncodeOptions options = requested;
+    options.Quality = std::clamp(options.Quality, 1, 100);
     if (image.isNull())
         throw EInvalidGraphic(QStringLiteral("Cannot save an empty JPEG image"));
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     ErrorManager mgr;
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
-    const bool ok = encodeFrom(rgb, std::clamp(quality, 1, 100), mgr, &buffer, &size);
+    const bool ok = encodeFrom(rgb, options, mgr, &buffer, &size);
     QByteArray out;
     if (ok)
         out = QByteArray(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));

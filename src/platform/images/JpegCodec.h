@@ -8,6 +8,16 @@
 
 namespace vcl {
 
+// The discrete cosine transform libjpeg encodes with: slow and exact, fast, or floating point.
+enum class TJpegDctMethod { jdmSlowInteger, jdmFastInteger, jdmFloat };
+
+struct TJpegEncodeOptions
+{
+    int Quality { 90 }; // 1..100
+    bool Progressive { false };
+    TJpegDctMethod DctMethod { TJpegDctMethod::jdmSlowInteger };
+};
+
 class JpegCodec
 {
 public:
@@ -18,6 +28,8 @@ public:
     static QImage Decode(const QByteArray& data);
     // Baseline YCbCr at the given quality (1..100).
     static QByteArray Encode(const QImage& image, int quality = 90);
+    // 24-bit YCbCr with the given quality (clamped to 1..100), scan order and transform.
+    static QByteArray Encode(const QImage& image, const TJpegEncodeOptions& options);
 };
 
 } // namespace vcl

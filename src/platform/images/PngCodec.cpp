@@ -5,6 +5,10 @@
 
 #include <png.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
 namespace vcl {
 
 namespace {
@@ -81,6 +85,75 @@ QByteArray PngCodec::Encode(const QImage& source)
         fail(image);
     out.resize(static_cast<qsizetype>(size));
     return out;
+}
+
+} // namespace vcl
+
+namespace vcl {
+
+namespace {
+
+// libpng reports write errors through a long jump back to the setjmp below; the writer keeps only
+// trivially destructible locals between the two, and the output lives in a heap object.
+struct PngWriteTarget
+{
+    QByteArray bytes;
+    char message[200] {};
+};
+
+extern "C" void onPngWrite(png_structp png, png_bytep data, png_size_t length)
+{
+    auto* target = static_cast<PngWriteTarget*>(png_get_io_ptr(png));
+    target->bytes.append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(length));
+}
+
+extern "C" void onPngFlush(png_structp) {}
+
+extern "C" void onPngError(png_structp png, png_const_charp message)
+{
+    auto* target = static_cast<PngWriteTarget*>(png_get_error_ptr(png));
+    std::snprintf(target->message, sizeof target->message, "%s", message ? message : "write failed");
+    png_longjmp(png, 1);
+}
+
+extern "C" void onPngWarning(png_structp, png_const_charp) {}
+
+// Writes rows of `pixels` (RGB888 or RGBA8888); false when libpng failed.
+bool writePng(const QImage& pixels, bool hasAlpha, int level, PngWriteTarget& target)
+{
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &target, onPngError, onPngWarning);
+    if (!png)
+        return false;
+    png_infop info = png_create_info_struct(png);
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    png_set_write_fn(png, &target, onPngWrite, onPngFlush);
+    png_set_compression_level(png, level);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(pixels.width()), static_cast<png_uint_32>(pixels.height()), 8,
+                 hasAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < pixels.height(); ++y)
+        png_write_row(png, const_cast<png_bytep>(pixels.constScanLine(y)));
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
+} // namespace
+
+QByteArray PngCodec::Encode(const QImage& source, int compressionLevel)
+{
+    if (source.isNull())
+        throw EInvalidGraphic(QStringLiteral("Cannot save an empty PNG image"));
+    const bool hasAlpha = source.hasAlphaChannel();
+    const QImage pixels = source.convertToFormat(hasAlpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    auto target = std::make_unique<PngWriteTarget>();
+    if (!writePng(pixels, hasAlpha, std::clamp(compressionLevel, 0, 9), *target))
+        throw EInvalidGraphic(QStringLiteral("PNG image could not be written: %s"), QString::fromLatin1(target->message));
+    return std::move(target->bytes);
 }
 
 } // namespace vcl

@@ -17,6 +17,8 @@ public:
     static QImage Decode(const QByteArray& data);
     // 8-bit RGB, or RGBA when the image has an alpha channel.
     static QByteArray Encode(const QImage& image);
+    // The same with the deflate level given (0 stores, 9 packs hardest; clamped to 0..9).
+    static QByteArray Encode(const QImage& image, int compressionLevel);
 };
 
 } // namespace vcl
