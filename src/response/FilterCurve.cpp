@@ -151,18 +151,106 @@ inline double Arctan(double x)
     return std::copysign(r, x);
 }
 
+// PowerRatioToDb for n and d that are both normal, positive and finite, as nearly every point of a real
+// section is: the same steps without the cases for subnormals, zeros and infinities, so the same result.
+inline double NormalPowerRatioToDb(double n, double d)
+{
+    constexpr double dbPerNeper = 10.0 / std::numbers::ln10;
+    constexpr double ln2Hi = 6.93147180369123816490e-01;
+    constexpr double ln2Lo = 1.90821492927058770002e-10;
+    constexpr std::uint64_t mantissa = 0x000FFFFFFFFFFFFFull;
+    constexpr std::uint64_t one = 0x3FF0000000000000ull;
+    constexpr std::uint64_t magic = 0x4330000000000000ull; // 2^52 + the biased exponent
+    const auto bn = std::bit_cast<std::uint64_t>(n);
+    const auto bd = std::bit_cast<std::uint64_t>(d);
+    // The biases cancel in the difference of the two exponents.
+    const double en = std::bit_cast<double>((bn >> 52) | magic);
+    const double ed = std::bit_cast<double>((bd >> 52) | magic);
+    const double am = std::bit_cast<double>((bn & mantissa) | one);
+    const double bm = std::bit_cast<double>((bd & mantissa) | one);
+    const double above = bm * std::numbers::sqrt2;
+    const double below = bm * (std::numbers::sqrt2 / 2.0);
+    const bool high = am > above;
+    const bool low = am < below;
+    const double halved = am * 0.5;
+    const double doubled = am * 2.0;
+    const double notLow = low ? doubled : am;
+    const double mn = high ? halved : notLow;
+    const double up = high ? 1.0 : 0.0;
+    const double down = low ? 1.0 : 0.0;
+    const double e = (en - ed) + (up - down);
+    const double s = (mn - bm) / (mn + bm);
+    const double z = s * s;
+    const double z2 = z * z;
+    const double z4 = z2 * z2;
+    const double z8 = z4 * z4;
+    const double p01 = 1.0 / 3.0 + z * (1.0 / 5.0);
+    const double p23 = 1.0 / 7.0 + z * (1.0 / 9.0);
+    const double p45 = 1.0 / 11.0 + z * (1.0 / 13.0);
+    const double p67 = 1.0 / 15.0 + z * (1.0 / 17.0);
+    const double p89 = 1.0 / 19.0 + z * (1.0 / 21.0);
+    const double p03 = p01 + z2 * p23;
+    const double p47 = p45 + z2 * p67;
+    const double p = (p03 + z4 * p47) + z8 * p89;
+    const double lnQ = 2.0 * s + 2.0 * s * (z * p);
+    return dbPerNeper * (e * ln2Hi + (e * ln2Lo + lnQ));
+}
+
+// True when x is a normal, positive, finite number.
+inline bool IsPositiveNormal(double x)
+{
+    constexpr std::uint64_t smallest = 0x0010000000000000ull;
+    constexpr std::uint64_t span = 0x7FF0000000000000ull - smallest;
+    return std::bit_cast<std::uint64_t>(x) - smallest < span;
+}
+
+// Squared magnitudes of B and A at point i.
+struct PowerPair
+{
+    double n;
+    double d;
+};
+
+inline PowerPair Powers(const BiquadSet c, double c1, double s1, double c2, double s2)
+{
+    const double bre = c.b0 + c.b1 * c1 + c.b2 * c2;
+    const double bim = -(c.b1 * s1 + c.b2 * s2);
+    const double are = c.a0 + c.a1 * c1 + c.a2 * c2;
+    const double aim = -(c.a1 * s1 + c.a2 * s2);
+    return { bre * bre + bim * bim, are * are + aim * aim };
+}
+
 // -20 log10(|A| / |B|) on every grid point, taken as 10 log10(|B|^2 / |A|^2) to spare two square roots.
+// False, with the curve incomplete, where a point's squares are not both normal numbers.
 ZQ9_WIDE_VECTORS
-void MagnitudeDb(const BiquadSet& c, const double* __restrict c1, const double* __restrict s1,
-                 const double* __restrict c2, const double* __restrict s2, double* __restrict out)
+bool MagnitudeDbNormal(const BiquadSet c, const double* __restrict c1, const double* __restrict s1,
+                       const double* __restrict c2, const double* __restrict s2, double* __restrict out)
+{
+    unsigned unusual = 0;
+    for (int i = 0; i < FilterCurve::PointCount; ++i) {
+        const PowerPair p = Powers(c, c1[i], s1[i], c2[i], s2[i]);
+        unusual |= static_cast<unsigned>(!(IsPositiveNormal(p.n) & IsPositiveNormal(p.d)));
+        out[i] = NormalPowerRatioToDb(p.n, p.d);
+    }
+    return unusual == 0;
+}
+
+// The same with every case handled: zeros, subnormals and overflowed squares.
+ZQ9_WIDE_VECTORS
+void MagnitudeDbAnyPoint(const BiquadSet c, const double* __restrict c1, const double* __restrict s1,
+                         const double* __restrict c2, const double* __restrict s2, double* __restrict out)
 {
     for (int i = 0; i < FilterCurve::PointCount; ++i) {
-        const double bre = c.b0 + c.b1 * c1[i] + c.b2 * c2[i];
-        const double bim = -(c.b1 * s1[i] + c.b2 * s2[i]);
-        const double are = c.a0 + c.a1 * c1[i] + c.a2 * c2[i];
-        const double aim = -(c.a1 * s1[i] + c.a2 * s2[i]);
-        out[i] = PowerRatioToDb(bre * bre + bim * bim, are * are + aim * aim);
+        const PowerPair p = Powers(c, c1[i], s1[i], c2[i], s2[i]);
+        out[i] = PowerRatioToDb(p.n, p.d);
     }
+}
+
+void MagnitudeDb(const BiquadSet c, const double* c1, const double* s1, const double* c2, const double* s2,
+                 double* out)
+{
+    if (!MagnitudeDbNormal(c, c1, s1, c2, s2, out))
+        MagnitudeDbAnyPoint(c, c1, s1, c2, s2, out);
 }
 
 } // namespace
