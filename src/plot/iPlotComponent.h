@@ -259,6 +259,26 @@ public:
     vcl::TPopupMenu* ObjectPopupMenu() const { return FPopupMenu; }
     bool PaintingActive() const { return FPaintingActive; }
 
+    // --- data files and the plot's log (iPlotDataFiles.cpp) ---
+    // Writes every channel's points as a text table or in the compact binary form of DataFileFormat;
+    // the file is replaced only once complete. Failures raise "Error Saving Data - <reason>".
+    void SaveDataToFile(const QString& FileName);
+    // Appends the points of a text or compact binary data file to the channels inside one update
+    // block. Failures raise "Error Loading Data - <reason>"; points read before stay.
+    void LoadDataFromFile(const QString& FileName);
+    // One row (one-dimensional Data: element k to channel k - low bound, XValue its X) or several
+    // (two-dimensional [channel, row]: XValue is the step after each channel's last X).
+    void AddDataArray(double XValue, const vcl::TVariant& Data);
+    void LogActivate(bool Append);
+    void LogDeactivate();
+    // Stops logging, then clears every channel.
+    void ClearAllData();
+    const QString& LastDataFileName() const { return FLastDataFileName; }
+    int LogBufferCount() const { return FLogBufferCount; }
+    QChar GetColumnSeparatorChar() const;
+    vcl::TNotifyEvent OnAfterSaveData;
+    vcl::TNotifyEvent OnAfterLoadData;
+
     // --- events: the object's index in the manager of its kind ---
     TiPlotObjectEvent OnAddChannel, OnAddXAxis, OnAddYAxis, OnAddDataCursor, OnAddDataView, OnAddLegend, OnAddLimit,
         OnAddTable, OnAddAnnotation;
@@ -283,6 +303,8 @@ protected:
     TiPlotObject* FLastMouseClickObject { nullptr };
 
 private:
+    // Appends the last LogBufferCount rows to the log; a point a channel lacks gives empty fields.
+    void FlushLog();
     // Fires the event of the object's kind with its index, each kind tested on its own.
     void FireKindEvent(vcl::TObject* AObject, bool Added);
     void DeleteFrom(TiPlotObjectManagerCustom* Manager, int Index);
@@ -313,6 +335,9 @@ private:
     int FHintsPause { 500 };
     int FHintsHidePause { 2500 };
     bool FLoggingActive { false };
+    int FLogBufferCount { 0 };
+    QString FLastDataFileName;
+    QChar FLoadingSeparator { u'\t' };
     int FLogBufferSize { 0 };
     QString FLogFileName;
     std::unique_ptr<vcl::TFont> FAnnotationDefaultFont;
