@@ -6,8 +6,12 @@
 #include "plot/iUpdateClock.h"
 
 #include "platform/core/TStringList.h"
+#include "platform/ui/TTimer.h"
 
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace vcl;
 
@@ -105,6 +109,7 @@ void TiComponent::InvalidateNow()
 {
     FNeedsRepaint = false;
     FLastUpdate = iUpdateClockNow();
+    FPaintPending = true;
     Invalidate();
 }
 
@@ -131,11 +136,37 @@ void TiComponent::BackGroundChange()
 void TiComponent::InvalidateFrameRate()
 {
     if (FAutoFrameRate && FUpdateFrameRate > 0) {
-        const double period = 1.0 / (FUpdateFrameRate * 86400.0);
-        if (iUpdateClockNow() <= FLastUpdate + period)
-            return; // stays pending for a later request or the update object's tick
+        if (FPaintPending || FFrameScheduled)
+            return; // merged into the repaint already on its way
+        const double due = FLastUpdate + 1.0 / (FUpdateFrameRate * 86400.0);
+        const double now = iUpdateClockNow();
+        if (now <= due) {
+            ScheduleFrame(due - now); // stays pending until the period has passed
+            return;
+        }
     }
     InvalidateNow();
+}
+
+void TiComponent::ScheduleFrame(double DelayDays)
+{
+    if (!FFrameTimer) {
+        FFrameTimer = std::make_unique<TTimer>(nullptr);
+        FFrameTimer->SetEnabled(false);
+        FFrameTimer->OnTimer = [this](TObject*) { FrameDue(); };
+    }
+    const double ms = std::ceil(DelayDays * 86400000.0);
+    FFrameTimer->SetInterval(static_cast<unsigned>(std::clamp(ms, 1.0, 1000.0)));
+    FFrameScheduled = true;
+    FFrameTimer->SetEnabled(true);
+}
+
+void TiComponent::FrameDue()
+{
+    FFrameTimer->SetEnabled(false);
+    FFrameScheduled = false;
+    if (FNeedsRepaint && !FUpdateActive)
+        InvalidateFrameRate(); // the clock decides: repaint now or wait the rest of the period
 }
 
 template <class T>
@@ -211,6 +242,9 @@ void TiComponent::DrawBorder(TCanvas* Canvas)
 
 void TiComponent::Paint()
 {
+    // This paint shows every change made so far.
+    FPaintPending = false;
+    FNeedsRepaint = false;
     if (Width() <= 0 || Height() <= 0)
         return;
     Lock();

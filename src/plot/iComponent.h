@@ -12,6 +12,10 @@
 
 #include <memory>
 
+namespace vcl {
+class TTimer;
+}
+
 class TiComponent : public vcl::TCustomControl, public IiUpdateClient
 {
 public:
@@ -83,6 +87,10 @@ protected:
     // --- repaint requests ---
     void InvalidateChange();
     void BackGroundChange();
+    // Under the frame-rate limit a request either repaints now or leaves the repaint pending until
+    // the frame period has passed. While a repaint is already on its way (the window waits to paint,
+    // or the frame timer runs) further requests only keep it pending: a stream of data adds reads the
+    // clock once a frame, not once an add.
     void InvalidateFrameRate();
 
     // Store when different, then repaint by kind: 0 InvalidateChange, 1 BackGroundChange, else store only.
@@ -162,6 +170,14 @@ protected:
     QString FErrorText { QStringLiteral("Error") };
     vcl::TColor FErrorBackGroundColor { 0 };
     std::unique_ptr<vcl::TFont> FErrorFont;
+
+private:
+    void ScheduleFrame(double DelayDays);
+    void FrameDue();
+
+    bool FPaintPending { false };
+    bool FFrameScheduled { false };
+    std::unique_ptr<vcl::TTimer> FFrameTimer;
 };
 
 template <typename Fn>

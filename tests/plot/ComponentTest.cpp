@@ -79,8 +79,9 @@ protected:
 TEST_F(ComponentTest, FrameRateLimitDefersSecondRequestUntilTheUpdateTick)
 {
     probe->SetUpdateFrameRate(60);
-    probe->SetAutoFrameRate(true);
+    probe->SetAutoFrameRate(true); // held back: the frame timer carries it out once the period has passed
     clock.AdvanceMs(100);
+    ASSERT_TRUE(ptest::WaitFor([this] { return !probe->NeedsRepaint(); }));
     ptest::Settle();
     probe->paints = 0;
 
