@@ -1,7 +1,7 @@
 // Cost of the response plot on screen: one repaint of a full channel plot, and a band edit as the
 // band editor runs it (band, marker, highlight, total, page update) followed by the repaint it asks for.
 
-#include "response/PlotScene.h"
+#include "responseplot/PlotScene.h"
 
 #include <benchmark/benchmark.h>
 

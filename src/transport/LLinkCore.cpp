@@ -1,7 +1,7 @@
 #include "transport/LLinkCore.h"
 
 #include "platform/os/PerformanceCounter.h"
-#include "platform/ui/Messages.h"
+#include "transport/TransportMessages.h"
 #include "transport/LTransportHost.h"
 
 #include <limits>

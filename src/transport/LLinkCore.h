@@ -6,7 +6,7 @@
 #include "device/BytePacket.h"
 #include "platform/os/TCriticalSection.h"
 #include "platform/os/TEvent.h"
-#include "platform/ui/WindowMessages.h"
+#include "platform/os/CrossThreadCall.h"
 #include "transport/LFrameCutter.h"
 #include "transport/LRequestQueue.h"
 

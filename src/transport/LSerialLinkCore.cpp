@@ -1,7 +1,7 @@
 #include "transport/LSerialLinkCore.h"
 
 #include "platform/os/WaitFor.h"
-#include "platform/ui/Messages.h"
+#include "transport/TransportMessages.h"
 #include "transport/LTransportHost.h"
 
 #include <algorithm>

@@ -10,7 +10,7 @@
 #include "platform/ui/TPaintBox.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TUpDown.h"
-#include "response/LMyFFTDrawPhase.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "ui/FMainLayoutNames.h"
 #include "ui/FMainLayoutParts.h"
 #include "widgets/AdvTrackBar.h"

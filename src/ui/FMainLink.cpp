@@ -11,6 +11,7 @@
 #include "transport/LCommProc.h"
 #include "transport/LNetProc.h"
 #include "transport/LUsbProc.h"
+#include "transport/TransportMessages.h"
 #include "ui/FHidData.h"
 #include "ui/FNetWorkScan.h"
 

@@ -5,7 +5,7 @@
 
 #include "device/LUnitControl.h"
 #include "platform/ui/TLabel.h"
-#include "response/LMyFFTDrawPhase.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
 #include "transport/LCommProc.h"
 #include "ui/FMainLayoutNames.h"

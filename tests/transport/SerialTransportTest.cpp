@@ -1,7 +1,7 @@
 #include "TransportRig.h"
 
 #include "platform/os/SerialPortList.h"
-#include "platform/ui/Messages.h"
+#include "transport/TransportMessages.h"
 #include "support/EmulatorLinks.h"
 #include "transport/LCommProc.h"
 

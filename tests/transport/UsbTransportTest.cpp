@@ -1,6 +1,6 @@
 #include "TransportRig.h"
 
-#include "platform/ui/Messages.h"
+#include "transport/TransportMessages.h"
 #include "transport/LUsbProc.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "device/Constants.h"
 #include "device/LUnitControl.h"
 #include "platform/ui/TApplication.h"
-#include "response/LMyFFTDrawPhase.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "ui/AppForms.h"
 #include "ui/FMain.h"
 #include "widgets/RzBmpBtn.h"

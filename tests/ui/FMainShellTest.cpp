@@ -7,7 +7,7 @@
 #include "platform/ui/TMenus.h"
 #include "platform/ui/TTimer.h"
 #include "platform/ui/TUpDown.h"
-#include "response/LMyFFTDrawPhase.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
 #include "ui/AppForms.h"
 #include "ui/FExit.h"

@@ -1,36 +1,13 @@
 #pragma once
-// Window handles and message delivery between threads: post, send, and a send a stopping worker can abandon.
+// Window handles and message delivery between threads: post, send, and a send a stopping worker can abandon
+// (carried by the cross-thread calls of the OS layer).
 
+#include "platform/os/CrossThreadCall.h"
 #include "platform/ui/Messages.h"
-
-#include <memory>
 
 namespace vcl {
 
 class TWinControl;
-
-namespace detail {
-struct SendSync;
-}
-
-// A sticky "stop waiting" flag a worker hands to SendMessage; Cancel is safe from any thread and
-// wakes every send that waits on it. A transport cancels it before it joins its worker.
-class TCancelSignal
-{
-public:
-    TCancelSignal();
-    ~TCancelSignal();
-    TCancelSignal(const TCancelSignal&) = delete;
-    TCancelSignal& operator=(const TCancelSignal&) = delete;
-
-    void Cancel();
-    void Reset();
-    bool IsCancelled() const;
-
-private:
-    friend LRESULT SendMessage(HWND, UINT, WPARAM, LPARAM, const TCancelSignal&, bool*);
-    std::shared_ptr<detail::SendSync> m_sync;
-};
 
 // Handle table: a handle names a live window or nothing. Allocate and release on the UI thread.
 HWND AllocateWindowHandle(TWinControl* control);
@@ -52,8 +29,5 @@ LRESULT SendMessage(HWND handle, UINT msg, WPARAM wParam, LPARAM lParam);
 // whether the window handled the message.
 LRESULT SendMessage(HWND handle, UINT msg, WPARAM wParam, LPARAM lParam, const TCancelSignal& cancel,
                     bool* handled = nullptr);
-
-// True on the thread that runs the application's event loop.
-bool IsUiThread();
 
 } // namespace vcl

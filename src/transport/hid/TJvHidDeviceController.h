@@ -4,7 +4,7 @@
 #include "platform/core/Events.h"
 #include "platform/core/TComponent.h"
 #include "platform/hid/HidApi.h"
-#include "platform/ui/Messages.h"
+#include "platform/os/MessageRecord.h"
 #include "transport/hid/JvHidControllerClass.h"
 #include "transport/hid/TJvHidDevice.h"
 

@@ -5,7 +5,7 @@
 #include "device/LUnitControl.h"
 #include "device/ValueGrids.h"
 #include "response/CurveBuilder.h"
-#include "response/LMyFFTDrawPhase.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"

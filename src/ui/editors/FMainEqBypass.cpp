@@ -6,7 +6,7 @@
 #include "device/LUnitControl.h"
 #include "device/McsCodes.h"
 #include "device/SendMode.h"
-#include "response/LMyFFTDrawPhase.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "widgets/VrButtons.h"
 
 using namespace editors;

@@ -4,7 +4,7 @@
 
 #include "device/Constants.h"
 #include "response/FilterCurve.h"
-#include "response/LMyFFTDrawPhase.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
 #include "widgets/VrButtons.h"
 

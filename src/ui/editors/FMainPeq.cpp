@@ -13,7 +13,7 @@
 #include "platform/ui/TLabel.h"
 #include "response/CurveBuilder.h"
 #include "response/FilterCurve.h"
-#include "response/LMyFFTDrawPhase.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
 #include "response/UnitCrossoverReader.h"
 #include "widgets/AdvTrackBar.h"

@@ -7,7 +7,7 @@
 #include "device/LUnitControl.h"
 #include "device/ValueGrids.h"
 #include "response/FilterCurve.h"
-#include "response/LMyFFTDrawPhase.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"

@@ -8,7 +8,7 @@
 #include "device/ValueGrids.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TUpDown.h"
-#include "response/LMyFFTDrawPhase.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"
 #include "widgets/RzBmpBtn.h"

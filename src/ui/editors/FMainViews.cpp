@@ -4,7 +4,7 @@
 
 #include "controls/MyPEQAllpass.h"
 #include "platform/ui/TRadioButton.h"
-#include "response/LMyFFTDrawPhase.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
 
 using namespace editors;

@@ -15,6 +15,10 @@ using namespace vcl;
 
 namespace {
 
+// Two of the program's own message numbers: one sent with a frame, one posted with a notice.
+constexpr UINT UM_RX_FRAME = WM_USER + 0x150;
+constexpr UINT UM_COMM_EVENT = WM_USER + 0x151;
+
 class Receiver : public TWinControl
 {
 public:

@@ -5,7 +5,7 @@
 
 #include "device/Constants.h"
 #include "response/CurveBuilder.h"
-#include "response/LMyFFTDrawPhase.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
 
 #include <QApplication>

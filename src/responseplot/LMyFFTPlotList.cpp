@@ -1,4 +1,4 @@
-#include "response/LMyFFTTypes.h"
+#include "responseplot/LMyFFTTypes.h"
 
 void TPlotList::Changed()
 {

@@ -2,7 +2,7 @@
 // The response plot control of every channel: magnitude or phase curves with their Y label unit
 // and scale, band markers with numbered circles and HPF/LPF squares, and the selected-band highlight.
 
-#include "response/LMyFFTDrawBase.h"
+#include "responseplot/LMyFFTDrawBase.h"
 
 class LMyFFTDrawPhase : public LMyFFTDrawBase
 {

@@ -1,4 +1,4 @@
-#include "response/HighlightStamp.h"
+#include "responseplot/HighlightStamp.h"
 
 #include "platform/ui/TBitmap.h"
 

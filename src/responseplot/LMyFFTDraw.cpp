@@ -1,4 +1,4 @@
-#include "response/LMyFFTDraw.h"
+#include "responseplot/LMyFFTDraw.h"
 
 #include "platform/core/NumberUtils.h"
 

@@ -1,4 +1,4 @@
-#include "response/LMyFFTDrawPhase.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 
 #include "platform/core/NumberUtils.h"
 

@@ -1,4 +1,4 @@
-#include "response/PlotPageCache.h"
+#include "responseplot/PlotPageCache.h"
 
 #include <cstring>
 

@@ -4,10 +4,10 @@
 // line, a free text and pointer navigation. The twins differ only in their value labels and label
 // layouts, which they supply.
 
-#include "response/HighlightStamp.h"
-#include "response/LMyFFTTypes.h"
-#include "response/PaintPage.h"
-#include "response/PlotPageCache.h"
+#include "responseplot/HighlightStamp.h"
+#include "responseplot/LMyFFTTypes.h"
+#include "responseplot/PaintPage.h"
+#include "responseplot/PlotPageCache.h"
 #include "response/ResponseView.h"
 
 #include "platform/ui/TPaintBox.h"

@@ -1,4 +1,4 @@
-#include "response/PaintPage.h"
+#include "responseplot/PaintPage.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // The twin response plot control: the same curves, pages and navigation, value labels always in dB
 // without scale, three more marker kinds ("L", "M", "H" circles) and its own label layouts.
 
-#include "response/LMyFFTDrawBase.h"
+#include "responseplot/LMyFFTDrawBase.h"
 
 class LMyFFTDraw : public LMyFFTDrawBase
 {

@@ -5,7 +5,7 @@
 //
 // ZQ9_WRITE_PICTURES=1 writes the pictures instead of comparing (only for an intended change).
 
-#include "response/PlotScene.h"
+#include "responseplot/PlotScene.h"
 
 #include <QByteArray>
 #include <QDir>

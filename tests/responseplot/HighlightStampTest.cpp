@@ -1,7 +1,7 @@
 // The highlight stamp: what it blends into a page equals drawing the translucent shapes there,
 // however often they overlap and whatever lies under them.
 
-#include "response/HighlightStamp.h"
+#include "responseplot/HighlightStamp.h"
 
 #include "platform/ui/TBitmap.h"
 

@@ -1,4 +1,4 @@
-#include "response/LMyFFTDrawBase.h"
+#include "responseplot/LMyFFTDrawBase.h"
 
 #include "platform/core/NumberUtils.h"
 

@@ -2,8 +2,8 @@
 // highlight, free text), the redraw chain, pointer navigation, and a whole channel drawn by a Plot.
 
 #include "response/CurveBuilder.h"
-#include "response/LMyFFTDraw.h"
-#include "response/LMyFFTDrawPhase.h"
+#include "responseplot/LMyFFTDraw.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
 
 #include "platform/core/NumberUtils.h"
