@@ -74,6 +74,7 @@ TfmLinkSel::TfmLinkSel(vcl::TComponent* owner) : vcl::TForm(owner)
     SetBorderStyle(vcl::TFormBorderStyle::bsDialog);
     SetPosition(vcl::TPosition::poScreenCenter);
     OnShow = vcl::Method(this, &TfmLinkSel::FormShow);
+    OnClose = vcl::Method(this, &TfmLinkSel::FormClose);
 
     rzgLinkSelIn = NewBox(this, this, QStringLiteral("rzgLinkSelIn"), 8, 8, 497, 108);
     rzgLinkSelOut = NewBox(this, this, QStringLiteral("rzgLinkSelOut"), 8, 124, 497, 256);
@@ -187,11 +188,22 @@ void TfmLinkSel::ShowChannelLinks(int ch, int mask)
 void TfmLinkSel::bnExitClick(vcl::TObject* Sender)
 {
     (void)Sender;
-    if (Changed) {
-        for (int ch = 0; ch < 8; ++ch)
-            ShowChannelLinks(ch, MainDialogActions::LinkMaskOf(ch));
-    }
     Close();
+}
+
+void TfmLinkSel::FormClose(vcl::TObject* Sender, vcl::TCloseAction& Action)
+{
+    (void)Sender;
+    (void)Action;
+    if (!Changed)
+        return;
+    Changed = 0;
+    // Each restored row is a button click, and a click hands the button's result (none) to the
+    // form: the result that is closing the dialog must outlive them, or the dialog stays open.
+    const vcl::TModalResult closing = ModalResult();
+    for (int ch = 0; ch < 8; ++ch)
+        ShowChannelLinks(ch, MainDialogActions::LinkMaskOf(ch));
+    SetModalResult(closing);
 }
 
 void TfmLinkSel::bnSetClick(vcl::TObject* Sender)
@@ -225,6 +237,7 @@ void TfmLinkSel::bnSetClick(vcl::TObject* Sender)
         ApplyLinkButtons();
         MainDialogActions::ShowGainPage();
     }
+    Changed = 0; // the buttons are what the model holds now
     Close();
 }
 

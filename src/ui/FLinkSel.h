@@ -29,6 +29,8 @@ public:
     void rzb8LinkOut8Click(vcl::TObject* Sender);
     void bnSetClick(vcl::TObject* Sender);
     void bnExitClick(vcl::TObject* Sender);
+    // Every way out but Set (Exit, the title bar, Esc) forgets the clicks.
+    void FormClose(vcl::TObject* Sender, vcl::TCloseAction& Action);
 
     // Presses the buttons of column ch for the set bits of mask (each pressed button is clicked).
     void ShowChannelLinks(int ch, int mask);

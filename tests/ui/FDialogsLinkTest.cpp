@@ -123,6 +123,19 @@ TEST(FDialogsLink, ShowsTheDeviceLinksAfterConnectingAndSetWithoutChangeSendsNot
     EXPECT_FALSE(Down(7, 6));
     EXPECT_EQ(r.unit->GetLink(0), 0b11);
 
+    // Closing by the title bar acts as Exit.
+    {
+        ModalAnswer titleBar(fmLinkSel, [](vcl::TForm&) {
+            UserClick(6, 5);
+            static_cast<QWidget*>(fmLinkSel)->close();
+        });
+        fmLinkSel->ShowModal();
+    }
+    EXPECT_FALSE(fmLinkSel->Visible());
+    EXPECT_TRUE(Down(6, 6)) << "Out5 leads itself again";
+    EXPECT_FALSE(Down(6, 5));
+    ASSERT_TRUE(r.Quiet());
+    EXPECT_EQ(r.emu.RequestCount(), r.emu.CountOf(0x40)) << "nothing stored";
 }
 
 TEST(FDialogsLink, MasksThatBreakTheRulesShowTheirChannelsSingle)
