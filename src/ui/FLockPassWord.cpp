@@ -7,6 +7,7 @@
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TTimer.h"
+#include "platform/ui/VirtualKeys.h"
 #include "ui/DialogCommon.h"
 #include "ui/FMain.h"
 #include "ui/FNetWorkScan.h"
@@ -41,6 +42,7 @@ TfmLockPassWord::TfmLockPassWord(vcl::TComponent* owner) : vcl::TForm(owner)
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     setWindowFlag(Qt::WindowSystemMenuHint, false);
     OnShow = vcl::Method(this, &TfmLockPassWord::FormShow);
+    OnClose = vcl::Method(this, &TfmLockPassWord::FormClose);
 
     lblLockPassword = NewLabel(this, this, QStringLiteral("lblLockPassword"), QStringLiteral("Password :"), 24, 28);
     edName = NewEdit(this, this, QStringLiteral("edName"), QStringLiteral("****"), 4, 120, 24, 121);
@@ -71,6 +73,7 @@ void TfmLockPassWord::FormShow(vcl::TObject* Sender)
     bnCancel->SetCaption(Sid("SID_EXIT_CANCEL"));
     edName->SetText(QStringLiteral("****"));
     FocusAndSelect(edName);
+    Answered = false;
 }
 
 void TfmLockPassWord::RzBmpButton1Click(vcl::TObject* Sender)
@@ -120,12 +123,37 @@ void TfmLockPassWord::tmCmdTimer(vcl::TObject* Sender)
         fmMain->ChainStep(); // the upload goes on; its watch is back
         fmMain->SendCommand(CM_MCS_CMD(fmMain->GetDeviceId(), MCS_CMD_READ_PRESET_FLAGS), SEND_REPLACE, true);
     }
+    Answered = true;
     Close();
 }
 
 void TfmLockPassWord::bnCancelClick(vcl::TObject* Sender)
 {
     (void)Sender;
+    DropConnection();
+    Answered = true;
+    Close();
+}
+
+void TfmLockPassWord::FormClose(vcl::TObject* Sender, vcl::TCloseAction& Action)
+{
+    (void)Sender;
+    (void)Action;
+    if (!Answered)
+        DropConnection();
+    Answered = true;
+}
+
+bool TfmLockPassWord::DialogKey(vcl::WORD Key)
+{
+    if (Key != vcl::VK_ESCAPE)
+        return vcl::TForm::DialogKey(Key);
+    bnCancel->Click();
+    return true;
+}
+
+void TfmLockPassWord::DropConnection()
+{
     // A Cancel while the verdict is awaited must not let a late tick act on a closed dialog.
     tmCheck->SetEnabled(false);
     tmCmd->SetEnabled(false);
@@ -134,5 +162,4 @@ void TfmLockPassWord::bnCancelClick(vcl::TObject* Sender)
     // Nothing is connected now: the next search must not take this candidate for a found device.
     if (fmNetwork)
         fmNetwork->ConnectResult = 0;
-    Close();
 }

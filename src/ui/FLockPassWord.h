@@ -27,6 +27,8 @@ public:
     void bnCancelClick(vcl::TObject* Sender);
     void tmCheckTimer(vcl::TObject* Sender);
     void tmCmdTimer(vcl::TObject* Sender);
+    // The title bar (or any close but OK's and Cancel's) is a Cancel: the connection is dropped.
+    void FormClose(vcl::TObject* Sender, vcl::TCloseAction& Action);
 
     std::uint8_t Verdict { 255 };
     std::int8_t CheckTicks { 0 };
@@ -37,6 +39,15 @@ public:
     rz::TRzBmpButton* bnCancel { nullptr };
     vcl::TTimer* tmCheck { nullptr };
     vcl::TTimer* tmCmd { nullptr };
+
+protected:
+    // Esc is a Cancel.
+    bool DialogKey(vcl::WORD Key) override;
+
+private:
+    void DropConnection();
+
+    bool Answered { false }; // OK accepted or Cancel: the close needs nothing more
 };
 
 extern TfmLockPassWord* fmLockPassWord;

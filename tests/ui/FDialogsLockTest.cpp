@@ -6,6 +6,9 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TTimer.h"
 
+#include <QTest>
+#include <QWindow>
+
 using namespace dlgtest;
 using seqtest::ModalAnswer;
 using seqtest::SpinUntil;
@@ -100,6 +103,44 @@ TEST(FDialogsLock, CancelWhileWaitingStopsTheWait)
     TestTransportHost::Spin(3500);
     EXPECT_EQ(boxes, 0) << "no late time-out after Cancel";
     EXPECT_EQ(r.form->NetProc, nullptr);
+}
+
+TEST(FDialogsLock, EscOrTheTitleBarOnThePromptActsAsCancel)
+{
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        { "Esc", [] { QTest::keyClick(fmLockPassWord->windowHandle(), Qt::Key_Escape); } },
+        { "title bar", [] { static_cast<QWidget*>(fmLockPassWord)->close(); } },
+    };
+    for (const auto& [way, leave] : ways) {
+        DialogRig r;
+        r.emu.SetLocked(true, "AB12");
+        ModalAnswer prompt(fmLockPassWord, [&](vcl::TForm&) {
+            fmLockPassWord->btnOK->Click(); // a wait for the verdict runs
+            leave();
+        });
+        r.form->ConnectNet();
+        ASSERT_TRUE(SpinUntil([&] { return prompt.Count == 1 && !fmLockPassWord->Visible(); })) << way;
+        EXPECT_EQ(r.form->NetProc, nullptr) << way << ": the connection is dropped";
+        EXPECT_FALSE(r.form->Online) << way;
+        EXPECT_FALSE(fmLockPassWord->tmCheck->Enabled()) << way << ": no late verdict check";
+        EXPECT_EQ(r.emu.CountOf(0x27), 0u) << way << ": no settings read";
+    }
+}
+
+TEST(FDialogsLock, TheProgressWindowIgnoresEsc)
+{
+    DialogRig r;
+    ASSERT_TRUE(r.Online());
+    bool stayed = false;
+    ModalAnswer progress(fmProcess, [&](vcl::TForm&) {
+        QTest::keyClick(fmProcess->windowHandle(), Qt::Key_Escape);
+        QApplication::processEvents();
+        stayed = fmProcess->Visible() && fmProcess->ModalResult() == vcl::mrNone;
+    });
+    r.form->RecallPreset(1); // returns when the recall has read the device and closed the window
+    EXPECT_EQ(progress.Count, 1);
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(r.emu.CountOf(0x27), 15u) << "the recall went on to its end";
 }
 
 TEST(FDialogsLock, LockSetupSendsThePasswordThenDisconnects)
