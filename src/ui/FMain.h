@@ -288,6 +288,7 @@ public:
     vcl::TTimer* tmLockPrompt { NewLinkTimer(QStringLiteral("tmLockPrompt"), 1000, &TfmMain::tmLockPromptTimer) };
     vcl::TTimer* tmProcessShow { NewLinkTimer(QStringLiteral("tmProcessShow"), 100, &TfmMain::tmProcessShowTimer) };
     vcl::TTimer* tmUpload { NewLinkTimer(QStringLiteral("tmUpload"), 300, &TfmMain::tmUploadTimer) };
+    bool UploadFileWritten { false }; // tmUpload's next tick resumes the level polls
     vcl::TTimer* tmInLevelDet { NewLinkTimer(QStringLiteral("tmInLevelDet"), 300, &TfmMain::tmInLevelDetTimer) };
     vcl::TTimer* tmChainWatch { NewLinkTimer(QStringLiteral("tmChainWatch"), ChainWatchMs, &TfmMain::tmChainWatchTimer) };
 

@@ -15,7 +15,6 @@
 #include "ui/ReplySizes.h"
 
 #include <QFile>
-#include <QThread>
 
 #include <algorithm>
 
@@ -114,6 +113,8 @@ void TfmMain::UploadUnit()
         LinkViews::InformationShowModal(GetSidText(QStringLiteral("SID_INFO_NO_SAVE_EXIST")));
         return;
     }
+    tmUpload->SetEnabled(false); // a resume of the polls left from the last upload must not fire now
+    UploadFileWritten = false;
     tmInLevelDet->SetEnabled(false);
     ClearMeters();
     ChainStep();
@@ -158,14 +159,21 @@ void TfmMain::OnPresetBlockReply(const BytePacket& payload)
     LinkViews::ProgressClose();
     ChainEnd();
     tmUpload->SetEnabled(true);
-    tmInLevelDet->SetEnabled(true);
 }
 
+// Two ticks: the first writes the file, the next one, 300 ms after the file is written, resumes
+// the level polls; the window goes on working in between.
 void TfmMain::tmUploadTimer(vcl::TObject*)
 {
     if (!tmUpload->Enabled())
         return;
     tmUpload->SetEnabled(false);
+    if (UploadFileWritten) {
+        UploadFileWritten = false;
+        if (Linked)
+            tmInLevelDet->SetEnabled(true);
+        return;
+    }
     sdSaveUnit->SetFileName(QString());
     if (sdSaveUnit->Execute() && UnitControl) {
         // A file that cannot be written is reported rather than passed over.
@@ -173,8 +181,8 @@ void TfmMain::tmUploadTimer(vcl::TObject*)
             LinkViews::InformationShowModal(GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")));
     }
     SetProgramFolder();
-    QThread::msleep(300);
-    tmInLevelDet->SetEnabled(true);
+    UploadFileWritten = true;
+    tmUpload->SetEnabled(true);
 }
 
 // --- whole-unit download ---

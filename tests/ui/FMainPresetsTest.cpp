@@ -189,15 +189,22 @@ TEST(FMainPresets, WholeUnitUploadWritesTheStoredPresetsAndDownloadSendsThemBack
     ASSERT_EQ(wantFile.size(), UnitFileSize);
 
     const std::string chosen = dir.filePath(QStringLiteral("unit")).toStdString();
+    std::size_t pollsBeforeFile = 0;
     vcl::TFileDialogSeam files([&](const vcl::TFileDialogRequest& req) -> std::optional<QString> {
         EXPECT_TRUE(req.Save);
         EXPECT_EQ(req.Filter, QStringLiteral("*.unt|*.unt"));
+        pollsBeforeFile = r.emu.CountOf(0x40);
         return QString::fromStdString(chosen);
     });
     r.emu.ClearRecords();
     r.form->UploadUnit();
     EXPECT_EQ(fmProcess->Max(), 2);
+    // The file is written, then the window waits without blocking before the meters poll again.
+    ASSERT_TRUE(SpinUntil([&] { return r.form->UploadFileWritten || r.form->tmInLevelDet->Enabled(); }));
+    EXPECT_TRUE(r.form->UploadFileWritten && r.form->tmUpload->Enabled() && !r.form->tmInLevelDet->Enabled())
+        << "the wait runs in the event loop";
     ASSERT_TRUE(SpinUntil([&] { return !r.form->tmUpload->Enabled() && r.form->tmInLevelDet->Enabled(); }));
+    EXPECT_EQ(pollsBeforeFile, 0u) << "no level poll while the presets are read";
     ASSERT_TRUE(r.Quiet());
     auto sent = Sent(r.emu);
     std::vector<std::uint8_t> want { 0x19, 0x24 };
