@@ -3,6 +3,8 @@
 #include "FMainConnectTestRig.h"
 
 #include "device/McsCodes.h"
+#include "platform/ui/TEdit.h"
+#include "widgets/RzBmpBtn.h"
 
 #include <QElapsedTimer>
 
@@ -110,23 +112,14 @@ TEST(FMainConnect, LockedDeviceAsksThePasswordAndGoesOnOnceAccepted)
     r.emu.SetLocked(true, "4711");
     QElapsedTimer sinceConnect;
     qint64 promptAfter = -1;
-    // The prompt as the lock dialog acts: submit, wait for the verdict, then the re-read.
+    // The user types the password and presses OK; the dialog waits for the verdict and goes on.
     ModalAnswer prompt(fmLockPassWord, [&](vcl::TForm&) {
         promptAfter = sinceConnect.elapsed();
         EXPECT_EQ(r.emu.CountOf(0x22), 0u) << "nothing goes on before the prompt";
         EXPECT_EQ(r.emu.CountOf(0x2D), 0u);
-        LinkViews::LockSetVerdict(255);
-        r.form->SendCommand(CM_MCS_PASS_SUBMIT(r.form->GetDeviceId(), 0, "4711"), SEND_APPEND, true);
+        fmLockPassWord->edName->SetText(QStringLiteral("4711"));
+        fmLockPassWord->btnOK->Click();
     });
-    QTimer verdict;
-    verdict.setInterval(5);
-    QObject::connect(&verdict, &QTimer::timeout, [&] {
-        if (fmLockPassWord->Modal() && LinkViews::LockVerdict() == 1) {
-            r.form->SendCommand(CM_MCS_CMD(r.form->GetDeviceId(), 0x22), SEND_REPLACE, true);
-            fmLockPassWord->SetModalResult(vcl::mrOk);
-        }
-    });
-    verdict.start();
 
     sinceConnect.start();
     r.form->ConnectNet();
