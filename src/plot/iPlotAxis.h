@@ -19,6 +19,8 @@ class TCanvas;
 
 enum class TiPlotTickType { ipttMajor, ipttMinor };
 enum class TiPlotScaleType { ipstLinear, ipstLog10 };
+// What dragging the axis does.
+enum class TiPlotAxisMode { ipamScroll, ipamZoom };
 enum class TiQuadSide { iqsLeft, iqsTop, iqsRight, iqsBottom };
 
 // One tick of an axis: majors carry a label; Show tells whether it lay on the scale at the last placement.
@@ -62,6 +64,11 @@ public:
     void SetScaleLinesColor(vcl::TColor Value) { SetColorProperty(Value, FScaleLinesColor, &TiPlotObject::DoChange); }
     bool GridLinesVisible() const { return FGridLinesVisible; }
     void SetGridLinesVisible(bool Value) { SetBooleanProperty(Value, FGridLinesVisible, &TiPlotObject::DoChange); }
+    // Factor the data cursor applies to values of this axis.
+    double CursorScaler() const { return FCursorScaler; }
+    void SetCursorScaler(double Value) { SetDoubleProperty(Value, FCursorScaler, &TiPlotObject::DoChange); }
+    TiPlotAxisMode Mode() const { return FMode; }
+    void SetMode(TiPlotAxisMode Value) { FMode = Value; }
     bool TrackingEnabled() const { return FTrackingEnabled; }
     void SetTrackingEnabled(bool Value) { SetBooleanProperty(Value, FTrackingEnabled, &TiPlotObject::DoChange); }
 
@@ -260,6 +267,8 @@ private:
     vcl::TColor FScaleLinesColor { vcl::clWhite };
     bool FGridLinesVisible { true };
     bool FTrackingEnabled { true };
+    double FCursorScaler { 1.0 };
+    TiPlotAxisMode FMode { TiPlotAxisMode::ipamScroll };
 };
 
 class TiPlotXAxis : public TiPlotAxis

@@ -5,6 +5,7 @@
 
 #include "plot/iPlotValueScale.h"
 #include "plot/iPlotDataList.h"
+#include "plot/iPlotDecorationEvents.h"
 #include "plot/iPlotObjects.h"
 #include "plot/iPlotTypes.h"
 
@@ -35,6 +36,7 @@ struct TiExtendedSum
 class TiPlotXAxis;
 class TiPlotYAxis;
 class TiOPCManager;
+class TiPlotDataCursor;
 class TiOPCItemManager;
 
 // The class of new channels: constructs one with the owner and the four manager callbacks.
@@ -223,11 +225,25 @@ public:
     // Index -1 draws the legend sample.
     void DrawMarker(vcl::TCanvas* Canvas, int Index, vcl::TColor BackgroundColor, vcl::TPoint Point);
 
+    // --- data cursor (iPlotChannelCursor.cpp) ---
+    // Measures for Cursor at its pointers, hands it the values and sets its display text.
+    virtual void CalcDataCursor(TiPlotDataCursor* Cursor);
+    // The X axis's cursor text of Value, or "No X-Axis" without one (translated).
+    QString GetXValueText(double Value);
+    // The Y axis's cursor text of Value, or "No Y-Axis" without one.
+    QString GetYValueText(double Value);
+    // The texts of the last measurement.
+    const QString& DataCursorXText() const { return FDataCursorXText; }
+    const QString& DataCursorYText() const { return FDataCursorYText; }
+
     void NotificationRemove(vcl::TObject* AObject) override;
     // A renamed axis that this channel is drawn against keeps it, under the new name.
     void NotificationRename(TiPlotObject* AObject) override;
 
 protected:
+    QString CursorTexts(TiPlotDataCursorStyle Style, TiPlotDataPointStatus Status, double X, double Y);
+    QString FDataCursorXText;
+    QString FDataCursorYText;
     const TiPlotPointDefaults& Stored() const { return FDataList->Stored; }
     template <typename T>
     void SetStored(T TiPlotPointDefaults::*Field, T Value)

@@ -3,6 +3,7 @@
 // counting and deleting objects of each kind, and publishes the control-level settings.
 
 #include "plot/iCustomComponent.h"
+#include "plot/iPlotDecorationEvents.h"
 #include "plot/iPlotMasterManager.h"
 #include "plot/iPlotTypes.h"
 
@@ -17,7 +18,7 @@
 // An event about the object at an index of its kind's manager.
 using TiPlotObjectEvent = std::function<void(vcl::TObject* Sender, int Index)>;
 
-class TiPlotComponent : public TiCustomComponent, public IiPlotObjectHost
+class TiPlotComponent : public TiCustomComponent, public IiPlotObjectHost, public TiPlotDecorationEvents
 {
 public:
     explicit TiPlotComponent(vcl::TComponent* AOwner);
@@ -258,6 +259,8 @@ public:
     void SetDifferentialPropertySave(bool Value) { FDifferentialPropertySave = Value; }
     vcl::TPopupMenu* ObjectPopupMenu() const { return FPopupMenu; }
     bool PaintingActive() const { return FPaintingActive; }
+    // True while the plot reads itself from a stream: it fires no object events then.
+    using TiComponent::IsLoading;
 
     // --- data files and the plot's log (iPlotDataFiles.cpp) ---
     // Writes every channel's points as a text table or in the compact binary form of DataFileFormat;

@@ -8,6 +8,11 @@
 
 #include <memory>
 
+namespace vcl {
+class TBitmap;
+class TImageList;
+}
+
 class TiPlotLabel : public TiPlotLayoutObject
 {
 public:
@@ -36,7 +41,31 @@ public:
     int ImageIndex() const { return FImageIndex; }
     void SetImageIndex(int Value) { SetIntegerProperty(Value, FImageIndex, &TiPlotObject::DoChange); }
 
+    // --- public ---
+    // The picture shown instead of the caption (nullptr when none); writing copies it.
+    vcl::TBitmap* Image() const { return FImage.get(); }
+    void SetImage(vcl::TBitmap* Value);
+    void ImageClear();
+    // A bitmap loader error passes to the caller and keeps the previous picture.
+    void ImageLoadFromFile(const QString& FileName);
+    int RequiredWidth() const { return FRequiredWidth; }
+
+    // Text height of the caption (all its lines) plus the top and bottom margins.
+    int GetRequiredWidth(vcl::TCanvas* Canvas) override;
+    void Draw(vcl::TCanvas* Canvas, vcl::TColor BackGroundColor) override;
+
 private:
+    void CalcMarginPixels(vcl::TCanvas* Canvas);
+    const vcl::TImageList* SelectedImageList() const;
+    int PictureLeft(int PictureWidth) const;
+    void DrawCaption(vcl::TCanvas* Canvas);
+
+    int FRequiredWidth { 0 };
+    int FMarginTopPixels { 0 };
+    int FMarginBottomPixels { 0 };
+    int FMarginLeftPixels { 0 };
+    int FMarginRightPixels { 0 };
+    std::unique_ptr<vcl::TBitmap> FImage;
     QString FCaption;
     TiAlignmentHorizontal FAlignment { TiAlignmentHorizontal::iahCenter };
     double FMarginLeft { 0.0 };

@@ -19,12 +19,16 @@ class TCanvas;
 class TWinControl;
 }
 
+class TiPlotObject;
+
 // What plot objects ask of the control that holds them.
 class IiPlotObjectHost
 {
 public:
     // The plot's replacement of a user-interface text (the text itself when it has none).
     virtual QString TranslateString(const QString& Text) const = 0;
+    // The plot's click dispatch: the click or double-click event of the object's kind.
+    virtual void ObjectClick(TiPlotObject* /*Object*/, bool /*DblClickActive*/) {}
 
 protected:
     ~IiPlotObjectHost() = default;

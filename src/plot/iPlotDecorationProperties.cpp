@@ -1,0 +1,202 @@
+// The published properties of the plot's decorations (label, legend, toolbar, data cursor, limit,
+// annotation, table), in declaration order: what property lists and form streams save and load.
+
+#include "plot/iPlotAnnotation.h"
+#include "plot/iPlotDataCursor.h"
+#include "plot/iPlotLabel.h"
+#include "plot/iPlotLegend.h"
+#include "plot/iPlotLimit.h"
+#include "plot/iPlotTable.h"
+#include "plot/iPlotToolBar.h"
+
+#include "platform/core/PublishedProperties.h"
+
+using namespace vcl;
+
+#define ZQ9_ELEMENTS_ALIGNMENT { "iahCenter", "iahLeft", "iahRight" }
+#define ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL { "ipriDataView", "ipriChannel", "ipriAuto" }
+
+const TPropertyTable* TiPlotDataCursor::PublishedProperties() const
+{
+    using C = TiPlotDataCursor;
+    static const TPropertyTable table =
+        TPropertyTableBuilder<C>(QStringLiteral("TiPlotDataCursor"), TiPlotObject::PublishedProperties())
+            .String(QStringLiteral("ChannelName"), &C::ChannelName, &C::SetChannelName)
+            .Boolean(QStringLiteral("ChannelAllowAll"), &C::ChannelAllowAll, &C::SetChannelAllowAll)
+            .Boolean(QStringLiteral("ChannelShowAllInLegend"), &C::ChannelShowAllInLegend, &C::SetChannelShowAllInLegend)
+            .Enum(QStringLiteral("Style"),
+                  { "ipcsValueXY", "ipcsValueX", "ipcsValueY", "ipcsDeltaX", "ipcsDeltaY", "ipcsInverseDeltaX" },
+                  &C::Style, &C::SetStyle)
+            .Object(QStringLiteral("Font"), &C::Font)
+            .Color(QStringLiteral("Color"), &C::Color, &C::SetColor)
+            .Boolean(QStringLiteral("UseChannelColor"), &C::UseChannelColor, &C::SetUseChannelColor)
+            .Boolean(QStringLiteral("HintShow"), &C::HintShow, &C::SetHintShow)
+            .Boolean(QStringLiteral("HintHideOnRelease"), &C::HintHideOnRelease, &C::SetHintHideOnRelease)
+            .Enum(QStringLiteral("HintOrientationSide"), { "iosBottomRight", "iosTopLeft" }, &C::HintOrientationSide,
+                  &C::SetHintOrientationSide)
+            .Float(QStringLiteral("HintPosition"), &C::HintPosition, &C::SetHintPosition)
+            .Float(QStringLiteral("Pointer1Position"), &C::Pointer1Position, &C::SetPointer1Position)
+            .Float(QStringLiteral("Pointer2Position"), &C::Pointer2Position, &C::SetPointer2Position)
+            .Integer(QStringLiteral("PointerPenWidth"), &C::PointerPenWidth, &C::SetPointerPenWidth)
+            .Boolean(QStringLiteral("MenuUserCanChangeOptions"), &C::MenuUserCanChangeOptions,
+                     &C::SetMenuUserCanChangeOptions)
+            .Default(true)
+            .Boolean(QStringLiteral("SnapToDataPoint"), &C::SnapToDataPoint, &C::SetSnapToDataPoint).Default(false)
+            .Boolean(QStringLiteral("UseCachedInterpolatedData"), &C::UseCachedInterpolatedData,
+                     &C::SetUseCachedInterpolatedData)
+            .Default(false)
+            .Boolean(QStringLiteral("MenuItemVisibleValueXY"), &C::MenuItemVisibleValueXY, &C::SetMenuItemVisibleValueXY)
+            .Boolean(QStringLiteral("MenuItemVisibleValueX"), &C::MenuItemVisibleValueX, &C::SetMenuItemVisibleValueX)
+            .Boolean(QStringLiteral("MenuItemVisibleValueY"), &C::MenuItemVisibleValueY, &C::SetMenuItemVisibleValueY)
+            .Boolean(QStringLiteral("MenuItemVisibleDeltaX"), &C::MenuItemVisibleDeltaX, &C::SetMenuItemVisibleDeltaX)
+            .Boolean(QStringLiteral("MenuItemVisibleDeltaY"), &C::MenuItemVisibleDeltaY, &C::SetMenuItemVisibleDeltaY)
+            .Boolean(QStringLiteral("MenuItemVisibleInverseDeltaX"), &C::MenuItemVisibleInverseDeltaX,
+                     &C::SetMenuItemVisibleInverseDeltaX)
+            .String(QStringLiteral("MenuItemCaptionValueXY"), &C::MenuItemCaptionValueXY, &C::SetMenuItemCaptionValueXY)
+            .String(QStringLiteral("MenuItemCaptionValueX"), &C::MenuItemCaptionValueX, &C::SetMenuItemCaptionValueX)
+            .String(QStringLiteral("MenuItemCaptionValueY"), &C::MenuItemCaptionValueY, &C::SetMenuItemCaptionValueY)
+            .String(QStringLiteral("MenuItemCaptionDeltaX"), &C::MenuItemCaptionDeltaX, &C::SetMenuItemCaptionDeltaX)
+            .String(QStringLiteral("MenuItemCaptionDeltaY"), &C::MenuItemCaptionDeltaY, &C::SetMenuItemCaptionDeltaY)
+            .String(QStringLiteral("MenuItemCaptionInverseDeltaX"), &C::MenuItemCaptionInverseDeltaX,
+                    &C::SetMenuItemCaptionInverseDeltaX)
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotLabel::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotLabel>(QStringLiteral("TiPlotLabel"), TiPlotLayoutObject::PublishedProperties())
+            .Float(QStringLiteral("MarginLeft"), &TiPlotLabel::MarginLeft, &TiPlotLabel::SetMarginLeft)
+            .Float(QStringLiteral("MarginTop"), &TiPlotLabel::MarginTop, &TiPlotLabel::SetMarginTop)
+            .Float(QStringLiteral("MarginRight"), &TiPlotLabel::MarginRight, &TiPlotLabel::SetMarginRight)
+            .Float(QStringLiteral("MarginBottom"), &TiPlotLabel::MarginBottom, &TiPlotLabel::SetMarginBottom)
+            .String(QStringLiteral("Caption"), &TiPlotLabel::Caption, &TiPlotLabel::SetCaption)
+            .Enum(QStringLiteral("Alignment"), ZQ9_ELEMENTS_ALIGNMENT, &TiPlotLabel::Alignment, &TiPlotLabel::SetAlignment)
+            .Default(TiAlignmentHorizontal::iahCenter)
+            .Object(QStringLiteral("Font"), &TiPlotLabel::Font)
+            .Integer(QStringLiteral("ImageListIndex"), &TiPlotLabel::ImageListIndex, &TiPlotLabel::SetImageListIndex)
+            .Default(-1)
+            .Integer(QStringLiteral("ImageIndex"), &TiPlotLabel::ImageIndex, &TiPlotLabel::SetImageIndex).Default(0)
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotLegend::PublishedProperties() const
+{
+    using L = TiPlotLegend;
+    static const TPropertyTable table =
+        TPropertyTableBuilder<L>(QStringLiteral("TiPlotLegend"), TiPlotLayoutObject::PublishedProperties())
+            .Float(QStringLiteral("MarginLeft"), &L::MarginLeft, &L::SetMarginLeft)
+            .Float(QStringLiteral("MarginTop"), &L::MarginTop, &L::SetMarginTop)
+            .Float(QStringLiteral("MarginRight"), &L::MarginRight, &L::SetMarginRight)
+            .Float(QStringLiteral("MarginBottom"), &L::MarginBottom, &L::SetMarginBottom)
+            .Color(QStringLiteral("BackGroundColor"), &L::BackGroundColor, &L::SetBackGroundColor).Default(TColor(0x808080))
+            .Boolean(QStringLiteral("BackGroundTransparent"), &L::BackGroundTransparent, &L::SetBackGroundTransparent)
+            .Default(true)
+            .Color(QStringLiteral("SelectedItemBackGroundColor"), &L::SelectedItemBackGroundColor,
+                   &L::SetSelectedItemBackGroundColor)
+            .Default(TColor(0xFFFF))
+            .Object(QStringLiteral("SelectedItemFont"), &L::SelectedItemFont)
+            .Boolean(QStringLiteral("ShowColumnLine"), &L::ShowColumnLine, &L::SetShowColumnLine).Default(true)
+            .Boolean(QStringLiteral("ShowColumnMarker"), &L::ShowColumnMarker, &L::SetShowColumnMarker).Default(false)
+            .Boolean(QStringLiteral("ShowColumnXAxisTitle"), &L::ShowColumnXAxisTitle, &L::SetShowColumnXAxisTitle)
+            .Default(false)
+            .Boolean(QStringLiteral("ShowColumnYAxisTitle"), &L::ShowColumnYAxisTitle, &L::SetShowColumnYAxisTitle)
+            .Default(false)
+            .Boolean(QStringLiteral("ShowColumnXValue"), &L::ShowColumnXValue, &L::SetShowColumnXValue).Default(false)
+            .Boolean(QStringLiteral("ShowColumnYValue"), &L::ShowColumnYValue, &L::SetShowColumnYValue).Default(false)
+            .Boolean(QStringLiteral("ShowColumnYMax"), &L::ShowColumnYMax, &L::SetShowColumnYMax).Default(false)
+            .Boolean(QStringLiteral("ShowColumnYMin"), &L::ShowColumnYMin, &L::SetShowColumnYMin).Default(false)
+            .Boolean(QStringLiteral("ShowColumnYMean"), &L::ShowColumnYMean, &L::SetShowColumnYMean).Default(false)
+            .String(QStringLiteral("CaptionColumnTitle"), &L::CaptionColumnTitle, &L::SetCaptionColumnTitle)
+            .String(QStringLiteral("CaptionColumnXAxisTitle"), &L::CaptionColumnXAxisTitle, &L::SetCaptionColumnXAxisTitle)
+            .String(QStringLiteral("CaptionColumnYAxisTitle"), &L::CaptionColumnYAxisTitle, &L::SetCaptionColumnYAxisTitle)
+            .String(QStringLiteral("CaptionColumnXValue"), &L::CaptionColumnXValue, &L::SetCaptionColumnXValue)
+            .String(QStringLiteral("CaptionColumnYValue"), &L::CaptionColumnYValue, &L::SetCaptionColumnYValue)
+            .String(QStringLiteral("CaptionColumnYMax"), &L::CaptionColumnYMax, &L::SetCaptionColumnYMax)
+            .String(QStringLiteral("CaptionColumnYMin"), &L::CaptionColumnYMin, &L::SetCaptionColumnYMin)
+            .String(QStringLiteral("CaptionColumnYMean"), &L::CaptionColumnYMean, &L::SetCaptionColumnYMean)
+            .Object(QStringLiteral("Font"), &L::Font)
+            .Float(QStringLiteral("ColumnSpacing"), &L::ColumnSpacing, &L::SetColumnSpacing)
+            .Float(QStringLiteral("RowSpacing"), &L::RowSpacing, &L::SetRowSpacing)
+            .Integer(QStringLiteral("WrapColDesiredCount"), &L::WrapColDesiredCount, &L::SetWrapColDesiredCount)
+            .Boolean(QStringLiteral("WrapColAutoCountEnabled"), &L::WrapColAutoCountEnabled, &L::SetWrapColAutoCountEnabled)
+            .Integer(QStringLiteral("WrapColAutoCountMax"), &L::WrapColAutoCountMax, &L::SetWrapColAutoCountMax)
+            .Float(QStringLiteral("WrapColSpacingMin"), &L::WrapColSpacingMin, &L::SetWrapColSpacingMin)
+            .Boolean(QStringLiteral("WrapColSpacingAuto"), &L::WrapColSpacingAuto, &L::SetWrapColSpacingAuto)
+            .Integer(QStringLiteral("WrapRowDesiredCount"), &L::WrapRowDesiredCount, &L::SetWrapRowDesiredCount)
+            .Boolean(QStringLiteral("WrapRowAutoCountEnabled"), &L::WrapRowAutoCountEnabled, &L::SetWrapRowAutoCountEnabled)
+            .Integer(QStringLiteral("WrapRowAutoCountMax"), &L::WrapRowAutoCountMax, &L::SetWrapRowAutoCountMax)
+            .Float(QStringLiteral("WrapRowSpacingMin"), &L::WrapRowSpacingMin, &L::SetWrapRowSpacingMin)
+            .Boolean(QStringLiteral("WrapRowSpacingAuto"), &L::WrapRowSpacingAuto, &L::SetWrapRowSpacingAuto)
+            .Boolean(QStringLiteral("ColumnTitlesVisible"), &L::ColumnTitlesVisible, &L::SetColumnTitlesVisible)
+            .Default(false)
+            .Object(QStringLiteral("ColumnTitlesFont"), &L::ColumnTitlesFont)
+            .Float(QStringLiteral("ChannelNameMaxWidth"), &L::ChannelNameMaxWidth, &L::SetChannelNameMaxWidth)
+            .Enum(QStringLiteral("ChannelNameColorStyle"),
+                  { "iplcncsFont", "iplcncsChannelColor", "iplcncsXAxisFontColor", "iplcncsYAxisFontColor" },
+                  &L::ChannelNameColorStyle, &L::SetChannelNameColorStyle)
+            .Default(TiPlotLegendChannelNameColorStyle::iplcncsFont)
+            .Integer(QStringLiteral("LineColumnWidth"), &L::LineColumnWidth, &L::SetLineColumnWidth).Default(13)
+            .Integer(QStringLiteral("LineColumnHeight"), &L::LineColumnHeight, &L::SetLineColumnHeight).Default(3)
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotToolBar::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotToolBar>(QStringLiteral("TiPlotToolBar"), TiPlotLayoutObject::PublishedProperties())
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotTable::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotTable>(QStringLiteral("TiPlotTable"), TiPlotLayoutObject::PublishedProperties())
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotLimit::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotLimit>(QStringLiteral("TiPlotLimit"), TiPlotObject::PublishedProperties())
+            .String(QStringLiteral("XAxisName"), &TiPlotLimit::XAxisName, &TiPlotLimit::SetXAxisName)
+            .String(QStringLiteral("YAxisName"), &TiPlotLimit::YAxisName, &TiPlotLimit::SetYAxisName)
+            .Build();
+    return &table;
+}
+
+const TPropertyTable* TiPlotAnnotation::PublishedProperties() const
+{
+    static const TPropertyTable table =
+        TPropertyTableBuilder<TiPlotAnnotation>(QStringLiteral("TiPlotAnnotation"),
+                                                TiPlotObject::PublishedProperties())
+            .Enum(QStringLiteral("BrushStyle"),
+                  { "bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
+                    "bsDiagCross" },
+                  &TiPlotAnnotation::BrushStyle, &TiPlotAnnotation::SetBrushStyle)
+            .Color(QStringLiteral("BrushColor"), &TiPlotAnnotation::BrushColor, &TiPlotAnnotation::SetBrushColor)
+            .Enum(QStringLiteral("PenStyle"),
+                  { "psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame" },
+                  &TiPlotAnnotation::PenStyle, &TiPlotAnnotation::SetPenStyle)
+            .Color(QStringLiteral("PenColor"), &TiPlotAnnotation::PenColor, &TiPlotAnnotation::SetPenColor)
+            .Integer(QStringLiteral("PenWidth"), &TiPlotAnnotation::PenWidth, &TiPlotAnnotation::SetPenWidth)
+            .Enum(QStringLiteral("Reference"),
+                  { "iprtDataView", "iprtChannel", "iprtXChannelYDataView", "iprtXDataViewYChannel" },
+                  &TiPlotAnnotation::Reference, &TiPlotAnnotation::SetReference)
+            .Enum(QStringLiteral("ReferencePositionX"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL,
+                  &TiPlotAnnotation::ReferencePositionX, &TiPlotAnnotation::SetReferencePositionX)
+            .Enum(QStringLiteral("ReferencePositionY"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL,
+                  &TiPlotAnnotation::ReferencePositionY, &TiPlotAnnotation::SetReferencePositionY)
+            .Enum(QStringLiteral("ReferenceSizeX"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL,
+                  &TiPlotAnnotation::ReferenceSizeX, &TiPlotAnnotation::SetReferenceSizeX)
+            .Enum(QStringLiteral("ReferenceSizeY"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL,
+                  &TiPlotAnnotation::ReferenceSizeY, &TiPlotAnnotation::SetReferenceSizeY)
+            .Object(QStringLiteral("Font"), &TiPlotAnnotation::Font)
+            .Build();
+    return &table;
+}
