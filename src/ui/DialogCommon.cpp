@@ -6,6 +6,7 @@
 #include "platform/ui/VirtualKeys.h"
 #include "ui/FMain.h"
 #include "ui/FNetWorkScan.h"
+#include "ui/Skin.h"
 #include "widgets/RzBmpBtn.h"
 
 #include <QHash>
@@ -62,6 +63,7 @@ rz::TRzBmpButton* NewButton(vcl::TComponent* owner, vcl::TWinControl* parent, co
     b->SetParent(parent);
     b->SetBounds(left, top, width, height);
     b->SetCaption(caption);
+    skin::DressButton(*b);
     return b;
 }
 

@@ -1,6 +1,6 @@
 // The main window's controls: the page-button bar, the thirteen pages' upper and lower boxes with
-// every per-channel control under its composed name, and the preset area. No skin pictures are
-// shipped, so every box is drawn in plain colours.
+// every per-channel control under its composed name, and the preset area, in the skin's colours
+// and with its button faces.
 
 #include "ui/FMain.h"
 
@@ -13,11 +13,13 @@
 #include "responseplot/LMyFFTDrawPhase.h"
 #include "ui/FMainLayoutNames.h"
 #include "ui/FMainLayoutParts.h"
+#include "ui/Skin.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"
 #include "widgets/RzBmpBtn.h"
 #include "widgets/RzButton.h"
 #include "widgets/RzCmboBx.h"
+#include "widgets/RzLabel.h"
 #include "widgets/RzPanel.h"
 #include "widgets/VrButtons.h"
 
@@ -25,12 +27,26 @@ namespace {
 
 using namespace layout;
 
-constexpr vcl::TColor FormColor = vcl::RGB(28, 32, 40);
-constexpr vcl::TColor BarColor = vcl::RGB(40, 46, 58);
-constexpr vcl::TColor BoxColor = vcl::RGB(34, 39, 50);
-constexpr vcl::TColor ParamColor = vcl::RGB(44, 50, 64);
-constexpr vcl::TColor TextColor = vcl::RGB(220, 226, 235);
-constexpr vcl::TColor DimText = vcl::RGB(150, 160, 175);
+constexpr vcl::TColor FormColor = skin::Colour(skin::FormBack);
+constexpr vcl::TColor BarColor = skin::Colour(skin::BarBack);
+constexpr vcl::TColor BoxColor = skin::Colour(skin::UpperBack);
+constexpr vcl::TColor ParamColor = skin::Colour(skin::LowerBack);
+constexpr vcl::TColor RowColor = skin::Colour(skin::RowBack);
+constexpr vcl::TColor TextColor = skin::Colour(skin::Text);
+constexpr vcl::TColor DimText = skin::Colour(skin::Caption);
+
+// The lamp a latched button lights: red for mute, amber for polarity and bypasses, blue for the
+// band and unit choices, green for the rest.
+skin::Lamp LampOf(const QString& name)
+{
+    if (name.startsWith(QLatin1String("rzbMute")))
+        return skin::Lamp::Red;
+    if (name.startsWith(QLatin1String("rzbPhase")) || name.contains(QLatin1String("Bypass")))
+        return skin::Lamp::Amber;
+    if (name.startsWith(QLatin1String("rzbEq")) || name.startsWith(QLatin1String("rzbUnit")))
+        return skin::Lamp::Blue;
+    return skin::Lamp::Green;
+}
 
 // Page button captions, in page order.
 const char* const PageCaptions[PageCount] = { "InA", "InB", "Out1", "Out2", "Out3", "Out4", "Out5", "Out6",
@@ -64,7 +80,8 @@ public:
         auto* lb = Add<vcl::TLabel>(parent, name, l, t, w > 0 ? w : 60, 16, tag);
         lb->SetAutoSize(w <= 0);
         lb->SetTransparent(true);
-        lb->Font()->SetColor(colour);
+        // A coloured caption (a channel's) keeps its hue but is made readable on its box.
+        lb->Font()->SetColor(skin::Colour(skin::Legible(skin::RgbOf(colour), skin::RgbOf(parent->Color()))));
         lb->SetCaption(caption);
         return lb;
     }
@@ -96,6 +113,11 @@ public:
                      bool readOnly)
     {
         auto* e = Add<TCurvyEdit>(parent, name, l, t, w, 22, tag);
+        e->SetColor(skin::Colour(skin::FieldBack));
+        e->SetBorderColor(skin::Colour(skin::FieldBorder));
+        e->Font()->SetColor(skin::Colour(skin::FieldText));
+        e->Font()->SetName(QString::fromLatin1(skin::ValueFont));
+        e->Font()->SetHeight(-13);
         e->SetReadOnly(readOnly);
         e->SetText(text);
         return e;
@@ -113,21 +135,30 @@ public:
             b->SetAllowAllUp(true);
         b->SetCaption(caption);
         b->Font()->SetColor(vcl::clWhite);
+        skin::DressButton(*b, LampOf(name));
         return b;
     }
 
     LProgressBar* Meter(vcl::TWinControl* parent, const QString& name, int l, int t, int w, int h, int tag, int max)
     {
         auto* m = Add<LProgressBar>(parent, name, l, t, w, h, tag);
+        m->SetFirstColor(skin::Colour(skin::MeterUnlit[0]));
+        m->SetSecondColor(skin::Colour(skin::MeterUnlit[1]));
+        m->SetThirdColor(skin::Colour(skin::MeterUnlit[2]));
+        m->SetLFirstColor(skin::Colour(skin::MeterLit[0]));
+        m->SetLSecondColor(skin::Colour(skin::MeterLit[1]));
+        m->SetLThirdColor(skin::Colour(skin::MeterLit[2]));
         m->SetMax(max);
+        // Red only for the top segment (clip or limit), yellow for the two below, green for the rest;
+        // a limiter lamp lights red.
         if (max > 1) {
-            m->SetFirstNum(max - 3);
+            m->SetFirstNum(1);
             m->SetSecondNum(2);
-            m->SetThirdNum(1);
+            m->SetThirdNum(max - 3);
         } else {
-            m->SetFirstNum(0);
+            m->SetFirstNum(1);
             m->SetSecondNum(0);
-            m->SetThirdNum(1);
+            m->SetThirdNum(0);
         }
         return m;
     }
@@ -180,6 +211,7 @@ void Builder::Bar()
         b->SetShowHint(true);
         b->OnClick = vcl::Method(&F, &TfmMain::rzbMenuInAClick);
         b->Font()->SetColor(p == 10 ? 0x00FF00 : 0xFFFFFF);
+        skin::DressPageButton(*b);
         b->SetDown(p == 10);
     }
     if (F.rzbMenuLink) {
@@ -225,12 +257,22 @@ void Builder::ChannelPage(int ch)
     Label(lo, QStringLiteral("lbEq") + sfx, QString(), 126, 8, 560, ch, DimText);
     auto* peq = Add<TMyPEQAllpass>(lo, QStringLiteral("peqPeq") + sfx, 126, 26, 560, 196, ch);
     peq->SetChannelNumber(bands);
+    // Value fields dark with light text, so the current band's green reads as well as the rest.
+    static_cast<vcl::TControl*>(peq)->SetColor(RowColor);
+    peq->Font()->SetColor(skin::Colour(skin::FieldText));
+    peq->SetLabelColor(DimText);
+    peq->SetEditBackColor(skin::Colour(skin::FieldBack));
+    for (int b = 0; b < bands; ++b) {
+        vcl::TFont* f = peq->BandLabel(b)->Font();
+        f->SetColor(skin::Colour(skin::Legible(skin::RgbOf(f->Color()), skin::RowBack)));
+    }
     for (int b = 0; b < bands; ++b)
         Button(lo, QStringLiteral("rzbEq%1").arg(b + 1) + sfx, QString::number(b + 1), 126 + b * 36, 228, 32, 22, b,
                ch + 1);
-    Add<vr::TVrPowerButton>(lo, QStringLiteral("vrbEqShowAll") + sfx, 126, 256, 120, 26, ch);
-    Add<vr::TVrDemoButton>(lo, QStringLiteral("vrbEqReset") + sfx, 252, 256, 100, 26, ch);
-    Add<vr::TVrDemoButton>(lo, QStringLiteral("vrbEqBypass") + sfx, 358, 256, 100, 26, ch);
+    skin::DressPowerButton(*Add<vr::TVrPowerButton>(lo, QStringLiteral("vrbEqShowAll") + sfx, 126, 256, 120, 26, ch),
+                           skin::LitGreen.lamp);
+    skin::DressDemoButton(*Add<vr::TVrDemoButton>(lo, QStringLiteral("vrbEqReset") + sfx, 252, 256, 100, 26, ch));
+    skin::DressDemoButton(*Add<vr::TVrDemoButton>(lo, QStringLiteral("vrbEqBypass") + sfx, 358, 256, 100, 26, ch));
 
     // Band parameters: three upright faders over their entry boxes.
     Label(lo, QStringLiteral("lbEqParam") + sfx, QString(), 700, 6, 0, ch);
@@ -261,6 +303,7 @@ void Builder::ChannelPage(int ch)
         for (const char* s : SlopeNames)
             slope->Items()->Add(QString::fromLatin1(s));
         slope->SetItemIndex(19);
+        skin::DressCombo(*slope);
         // Each bypass is a toggle of its own: it stays down until clicked again, whatever the other does.
         Button(lo, QStringLiteral("rzb") + c + QStringLiteral("Bypass") + sfx, QString(), x, 220, 82, 24, ch, 0, true);
     }
@@ -310,6 +353,7 @@ void Builder::CompPage()
     for (int ch = 2; ch < ChannelCount; ++ch) {
         const QString sfx = ChannelSuffix(ch);
         const int x = 8 + (ch - 2) * 177;
+        constexpr int column = 52; // room for "+20.0dB", "1000ms" and "Threshold" in the narrow face
         Label(lo, QStringLiteral("lbComp") + sfx, sfx, x + 4, 4, 0, ch);
         const char* const faders[] = { "Threshold", "Attack", "Release" };
         const int mins[] = { -180, 0, 9 };
@@ -318,12 +362,15 @@ void Builder::CompPage()
         const int starts[] = { 40, 50, 499 };
         for (int i = 0; i < 3; ++i) {
             const QString q = QString::fromLatin1(faders[i]);
-            Label(lo, QStringLiteral("lbComp") + q + sfx, QString(), x + i * 46, 22, 46, ch, DimText);
-            Fader(lo, QStringLiteral("isComp") + q + sfx, x + i * 46 + 9, 40, 27, 150, ch, mins[i], maxs[i], 10, starts[i]);
-            Edit(lo, QStringLiteral("cvdComp") + q + sfx, x + i * 46, 194, 46, ch, QString::fromLatin1(texts[i]), false);
+            auto* caption = Label(lo, QStringLiteral("lbComp") + q + sfx, QString(), x + i * column, 22, column, ch, DimText);
+            caption->Font()->SetName(QString::fromLatin1(skin::ValueFont));
+            caption->SetAlignment(vcl::TAlignment::taCenter);
+            Fader(lo, QStringLiteral("isComp") + q + sfx, x + i * column + 12, 40, 27, 150, ch, mins[i], maxs[i], 10, starts[i]);
+            Edit(lo, QStringLiteral("cvdComp") + q + sfx, x + i * column, 194, column, ch, QString::fromLatin1(texts[i]), false);
         }
-        Meter(lo, QStringLiteral("pbLevelComp") + sfx, x + 144, 40, 14, 150, ch, 8);
-        Meter(lo, QStringLiteral("pbLimitComp") + sfx, x + 160, 40, 12, 12, ch, 1);
+        // The limiter lamp above the level meter, both beside the three columns.
+        Meter(lo, QStringLiteral("pbLimitComp") + sfx, x + 3 * column + 2, 40, 12, 10, ch, 1);
+        Meter(lo, QStringLiteral("pbLevelComp") + sfx, x + 3 * column + 2, 52, 12, 138, ch, 8);
         const char* const steps[] = { "Ratio", "Knee" };
         for (int i = 0; i < 2; ++i) {
             const QString q = QString::fromLatin1(steps[i]);
@@ -513,6 +560,7 @@ void TfmMain::BuildLayout()
     b.MatrixPage();
     b.GatePage();
     b.Preset();
+    skin::DressMenuBar(*this);
     OnResize = vcl::Method(this, &TfmMain::FormResize);
     OnClose = vcl::Method(this, &TfmMain::FormClose);
 }

@@ -6,6 +6,7 @@
 #include "platform/ui/TRadioButton.h"
 #include "ui/FMain.h"
 #include "ui/FMainLayoutNames.h"
+#include "ui/Skin.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/RzPanel.h"
 #include "widgets/VrButtons.h"
@@ -59,7 +60,8 @@ void AddOverlayToggles(TfmMain& form, vcl::TWinControl* box, int plot, int left,
         toggle->SetBounds(x, 1, ToggleWidth, ToggleHeight);
         toggle->SetTag(c);
         toggle->SetCaption(ChannelSuffix(c));
-        toggle->Font()->SetColor(ChannelColor(c));
+        // The channel's colour is the lamp's; the caption stays light on the dark face.
+        skin::DressPowerButton(*toggle, skin::RgbOf(ChannelColor(c)));
         toggle->SetActive(plot >= ChannelCount && (c == 0 || c == 2));
         x += ToggleWidth + 2;
     }

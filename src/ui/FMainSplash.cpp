@@ -1,37 +1,10 @@
-// The start-up splash: a dark gradient picture with the program's name, version and a loading line.
+// The start-up splash: the skin's start-up picture with the program's name, version and a loading line.
 
 #include "ui/FMain.h"
 
 #include "device/Constants.h"
+#include "ui/Skin.h"
 #include "widgets/AdvSmoothSplashScreen.h"
-
-#include <QBuffer>
-#include <QImage>
-#include <QLinearGradient>
-#include <QPainter>
-
-namespace {
-
-// No skin pictures ship with the program; the splash background is drawn here.
-QByteArray SplashPicture(int w, int h)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    QPainter p(&img);
-    QLinearGradient g(0, 0, 0, h);
-    g.setColorAt(0, QColor(20, 40, 90));
-    g.setColorAt(1, QColor(5, 10, 30));
-    p.fillRect(img.rect(), g);
-    p.setPen(QColor(70, 110, 180));
-    p.drawRect(img.rect().adjusted(0, 0, -1, -1));
-    p.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, "PNG");
-    return bytes;
-}
-
-} // namespace
 
 void TfmMain::ConfigureSplash()
 {
@@ -45,7 +18,7 @@ void TfmMain::ConfigureSplash()
     f->SetBorderColor(clNone);
     f->SetOpacity(249);
     f->SetPicturePosition(TFillPicturePosition::ppBottomCenter);
-    f->Picture()->LoadFromBytes(SplashPicture(620, 350));
+    f->Picture()->LoadFromBytes(skin::PictureFile("splash"));
     s.SetTimeOut(100);
     s.SetDisplayStyle(TDisplayStyle::dsNormal);
     TSplashHeadingText* name = s.BasicProgramInfo()->ProgramName();

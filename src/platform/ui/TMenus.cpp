@@ -141,8 +141,9 @@ void TMenuItem::SetRadioItem(bool value)
 
 void TMenuItem::UpdateAction()
 {
+    // A separator has no text: some styles would draw its "-" as a heading.
     m_action->setSeparator(IsLine());
-    m_action->setText(m_caption);
+    m_action->setText(IsLine() ? QString() : m_caption);
     m_action->setCheckable(m_checked || m_radioItem);
     m_action->setChecked(m_checked);
     m_action->setEnabled(m_enabled);
