@@ -173,6 +173,8 @@ int TiPlotChannelCustom::AddPoint(double X, double Y, bool Null, bool Empty)
     if ((FXAxisTrackingEnabled && XTracking()) || (FYAxisTrackingEnabled && YTracking()))
         TrackNewPoint(index, X, Y, Null, Empty);
     DoChange();
+    if (FLoggingActive)
+        BufferLogPoint();
     return index;
 }
 
@@ -231,6 +233,8 @@ void TiPlotChannelCustom::AddXYArray(const TVariant& Data)
 
 void TiPlotChannelCustom::Clear()
 {
+    if (FLoggingActive)
+        LogDeactivate();
     ResetRunning();
     FStartIndex = -1;
     FStopIndex = -1;

@@ -236,6 +236,21 @@ public:
     const QString& DataCursorXText() const { return FDataCursorXText; }
     const QString& DataCursorYText() const { return FDataCursorYText; }
 
+    // --- the channel's own files and log (iPlotChannelFiles.cpp) ---
+    // "File Type = Plot Channel Config" and the published properties as "Channel.<name>" lines;
+    // failures raise "Error Saving Properties - " / "Error Loading Properties - " and the reason.
+    void SavePropertiesToFile(const QString& FileName);
+    void LoadPropertiesFromFile(const QString& FileName);
+    // One "X<separator>Y" line per point (Empty points left out, Null as "Null").
+    void SaveDataToFile(const QString& FileName);
+    void LoadDataFromFile(const QString& FileName, bool ClearPreviousData);
+    const QString& LogFileName() const { return FLogFileName; }
+    // Raises while logging is active.
+    void SetLogFileName(const QString& Value);
+    void LogActivate(bool Append);
+    void LogDeactivate();
+    int LogBufferCount() const { return FLogBufferCount; }
+
     void NotificationRemove(vcl::TObject* AObject) override;
     // A renamed axis that this channel is drawn against keeps it, under the new name.
     void NotificationRename(TiPlotObject* AObject) override;
@@ -262,6 +277,10 @@ protected:
     int FStopIndex { -1 };
 
 private:
+    // Counts a point added while logging and writes the buffer when it is full.
+    void BufferLogPoint();
+    void WriteLogBuffer();
+    QChar ColumnSeparator() const;
     void TrackNewPoint(int Index, double X, double Y, bool Null, bool Empty);
     void RefreshMeans() const;
     void ForgetAxes();
@@ -281,6 +300,9 @@ private:
     bool FYAxisTrackingEnabled { true };
     bool FLoggingActive { false };
     int FLogBufferSize { 0 };
+    int FLogBufferCount { 0 };
+    QString FLogFileName;
+    QChar FLoadingSeparator { u'\t' };
     bool FMarkersAllowIndividual { false };
     int FMarkersTurnOffLimit { 0 };
     vcl::TRect FLegendRect;

@@ -262,6 +262,20 @@ public:
     // True while the plot reads itself from a stream: it fires no object events then.
     using TiComponent::IsLoading;
 
+    // --- configuration and annotation files (iPlotConfigFiles.cpp) ---
+    // Every object of every kind with its published properties, then the control's own, as
+    // property lines after "File Type = Plot Config" and the object counts.
+    void SavePropertiesToFile(const QString& FileName) override;
+    // Rebuilds the objects from such a file; a failed load still leaves the layout manager on and
+    // the update block closed. Failures raise "Error Loading Properties - <reason>".
+    void LoadPropertiesFromFile(const QString& FileName) override;
+    void SaveAnnotationsToFile(const QString& FileName);
+    void LoadAnnotationsFromFile(const QString& FileName);
+    const QString& LastPropertiesFileName() const { return FLastPropertiesFileName; }
+    vcl::TNotifyEvent OnBeforeLoadProperties;
+    vcl::TNotifyEvent OnAfterLoadProperties;
+    vcl::TNotifyEvent OnAfterSaveProperties;
+
     // --- data files and the plot's log (iPlotDataFiles.cpp) ---
     // Writes every channel's points as a text table or in the compact binary form of DataFileFormat;
     // the file is replaced only once complete. Failures raise "Error Saving Data - <reason>".
@@ -340,6 +354,7 @@ private:
     bool FLoggingActive { false };
     int FLogBufferCount { 0 };
     QString FLastDataFileName;
+    QString FLastPropertiesFileName;
     QChar FLoadingSeparator { u'\t' };
     int FLogBufferSize { 0 };
     QString FLogFileName;

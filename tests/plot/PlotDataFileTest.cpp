@@ -1,6 +1,7 @@
 // The plot's data files, rows added from arrays and the log: exact bytes of both file forms,
 // reloading them, the loaders' refusals, and the log's batches.
 
+#include "MainWindowPlots.h"
 #include "PlotTestSupport.h"
 
 #include "plot/iPlot.h"
@@ -62,18 +63,6 @@ protected:
     void TearDown() override { delete form; }
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
-    // The main window's gate plot at a threshold of -40 dB: the curve and the threshold dot.
-    void FillGatePlot(TiPlotComponent* target)
-    {
-        target->AddChannel();
-        target->Channel(0)->SetTitleText(QStringLiteral("Gate"));
-        target->Channel(1)->SetTitleText(QStringLiteral("Threshold"));
-        target->Channel(0)->AddXY(20, 20);
-        target->Channel(0)->AddXY(-40, -40);
-        target->Channel(0)->AddXY(-40, -100);
-        target->Channel(1)->AddXY(-39.8, -40.4);
-    }
-
     QTemporaryDir dir;
     TForm* form { nullptr };
     TiXYPlot* plot { nullptr };
@@ -93,20 +82,17 @@ TEST_F(PlotDataFileTest, CompactIntervalFilesAreExactToTheByte)
                          "9976167f"));                                   // end mark 2e38
     EXPECT_EQ(plot->LastDataFileName(), Path("one.dat"));
 
-    // The compressor plot: a transfer curve of four points and the one-point threshold dot.
+    // The main window's compressor plot: the four-point transfer curve and the one-point dot.
     TiXYPlot comp(form);
     comp.SetDataFileFormat(TiPlotDataFileFormat::ipdffCompactInterval);
-    comp.AddChannel();
-    for (auto [x, y] : { std::pair { -100.0, -100.0 }, { -10.0, -10.0 }, { 0.0, -5.0 }, { 20.0, 5.0 } })
-        comp.Channel(0)->AddXY(x, y);
-    comp.Channel(1)->AddXY(-9.8, -10.4);
+    ptest::SeedCompressorPlot(comp);
     comp.SaveDataToFile(Path("comp.dat"));
     EXPECT_EQ(ReadAll(Path("comp.dat")).toHex(),
               QByteArray("436f6d7061637420496e74657276616c0d0a320d0a"
-                         "0000c8c20000c8c2" "cdcc1cc1666626c1"  // row 0: both channels' X and Y
+                         "0000a0410000a041" "66669e413333a341"  // row 0: both channels' X and Y
                          "000020c1000020c1" "9976967e9976967e"  // row 1: the dot has no point: 1e38 twice
-                         "0000a0c0" "9976967e"                  // rows 2, 3: Y only
-                         "0000a040" "9976967e"
+                         "000020c1" "9976967e"                  // rows 2, 3: Y only
+                         "0000c8c2" "9976967e"
                          "9976167f"));
 
     // Reading it back takes the fill values as gaps and stops at the end mark.
@@ -115,9 +101,9 @@ TEST_F(PlotDataFileTest, CompactIntervalFilesAreExactToTheByte)
     reloaded.LoadDataFromFile(Path("comp.dat"));
     ASSERT_EQ(reloaded.Channel(0)->Count(), 4);
     ASSERT_EQ(reloaded.Channel(1)->Count(), 1);
-    EXPECT_FLOAT_EQ(reloaded.Channel(0)->GetY(3), 5.0f);
+    EXPECT_EQ(reloaded.Channel(0)->GetY(3), -100.0);
     EXPECT_EQ(reloaded.Channel(0)->GetX(3), 0.0); // rows from 2 on keep no X
-    EXPECT_FLOAT_EQ(reloaded.Channel(1)->GetX(0), -9.8f);
+    EXPECT_FLOAT_EQ(reloaded.Channel(1)->GetX(0), 19.8f);
 }
 
 TEST_F(PlotDataFileTest, ThreeChannelsOfFivePointsGiveTheDocumentedSize)
@@ -135,15 +121,17 @@ TEST_F(PlotDataFileTest, ThreeChannelsOfFivePointsGiveTheDocumentedSize)
 TEST_F(PlotDataFileTest, GatePlotTextFileAndItsReload)
 {
     TiXYPlot gate(form);
-    FillGatePlot(&gate);
-    gate.Channel(0)->AddXY(-45, 0);
+    ptest::SeedGatePlot(gate);
+    gate.Channel(0)->SetTitleText(QStringLiteral("Gate"));
+    gate.Channel(1)->SetTitleText(QStringLiteral("Threshold"));
+    gate.Channel(0)->AddXY(-95, 0);
     gate.Channel(0)->SetNull(3, true);
     gate.SaveDataToFile(Path("gate.txt"));
     EXPECT_EQ(ReadAll(Path("gate.txt")), QByteArray("Gate(X)\tGate(Y)\tThreshold(X)\tThreshold(Y)\r\n"
-                                                    "20\t20\t-39.8\t-40.4\r\n"
-                                                    "-40\t-40\t\t\r\n"
-                                                    "-40\t-100\t\t\r\n"
-                                                    "-45\tNull\t\t\r\n"));
+                                                    "20\t20\t-89.8\t-90.4\r\n"
+                                                    "-90\t-90\t\t\r\n"
+                                                    "-90\t-100\t\t\r\n"
+                                                    "-95\tNull\t\t\r\n"));
 
     gate.Channel(0)->Clear();
     gate.Channel(1)->Clear();
@@ -152,8 +140,8 @@ TEST_F(PlotDataFileTest, GatePlotTextFileAndItsReload)
     ASSERT_EQ(gate.Channel(1)->Count(), 1);
     EXPECT_EQ(gate.Channel(0)->GetY(2), -100.0);
     EXPECT_TRUE(gate.Channel(0)->GetNull(3));
-    EXPECT_EQ(gate.Channel(0)->GetX(3), -45.0);
-    EXPECT_EQ(gate.Channel(1)->GetX(0), -39.8);
+    EXPECT_EQ(gate.Channel(0)->GetX(3), -95.0);
+    EXPECT_EQ(gate.Channel(1)->GetX(0), -89.8);
 
     // Comma columns are read the same way.
     gate.SetDataFileColumnSeparator(TiPlotDataFileColumnSeparator::ipdfcsComma);

@@ -154,7 +154,7 @@ TEST_F(PropertyListTest, PlotPropertiesFileRoundTripsAndWrapsFailures)
 
     TStringList saved;
     saved.LoadFromFile(file);
-    EXPECT_EQ(saved.Get(0), QStringLiteral("File Type = TiXYPlot"));
+    EXPECT_EQ(saved.Get(0), QStringLiteral("File Type = Plot Config")); // the plot writes its own configuration
     EXPECT_EQ(saved.IndexOf(QStringLiteral("Width = 321")), -1); // common properties stay out
 
     TiXYPlot target(nullptr);
