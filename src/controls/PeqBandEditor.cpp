@@ -127,12 +127,54 @@ void PeqBandEditor::BuildRow(int i)
     m_bypassButtons[r] = button;
 
     PlaceRowAt(i, (BuiltWidth - 68) / 5, (BuiltHeight - BuiltSpace - 16) / MaxRows, 0, BuiltSpace, false);
-    if (i < m_listedRows) {
-        FillNames(i, m_builtInNames, false);
-        combo->SetItemIndex(1);
+    for (const RowTextStep& step : m_rowTextSteps) {
+        if (i >= step.rows)
+            continue;
+        if (step.language) {
+            ApplyLanguage(i, step.names, step.bypass);
+        } else {
+            FillNames(i, step.names, false);
+            combo->SetItemIndex(1);
+        }
     }
     if (m_rowParked[r])
         ParkRow(i);
+    ApplyPendingColours(i);
+}
+
+void PeqBandEditor::ApplyPendingColours(int row)
+{
+    RowColours& pending = m_pendingColours[Row(row)];
+    if (pending.bypass)
+        BypassButton(row)->SetColor(*pending.bypass);
+    if (pending.editText) {
+        GainEdit(row)->Font()->SetColor(*pending.editText);
+        QEdit(row)->Font()->SetColor(*pending.editText);
+        FreqEdit(row)->Font()->SetColor(*pending.editText);
+    }
+    if (pending.editBack)
+        SetEditBackColour(row, *pending.editBack);
+    pending = RowColours {};
+}
+
+void PeqBandEditor::SetBypassColour(int row, TColor colour)
+{
+    if (m_rowBuilt[Row(row)])
+        BypassButton(row)->SetColor(colour);
+    else
+        m_pendingColours[Row(row)].bypass = colour;
+}
+
+void PeqBandEditor::SetEditBackColour(int row, TColor colour)
+{
+    if (!m_rowBuilt[Row(row)]) {
+        m_pendingColours[Row(row)].editBack = colour;
+        return;
+    }
+    FreqEdit(row)->SetColor(colour);
+    QEdit(row)->SetColor(colour);
+    GainEdit(row)->SetColor(colour);
+    TypeCombo(row)->SetColor(colour);
 }
 
 void PeqBandEditor::ParkRow(int i)
@@ -252,7 +294,7 @@ void PeqBandEditor::CreateWnd()
     m_eqTypeNames = m_builtInNames;
     m_bypassCaption = BuiltInBypassCaption;
     // Rows built later fill their lists as they are built.
-    m_listedRows = m_channelNumber;
+    m_rowTextSteps.push_back({ m_channelNumber, false, m_builtInNames, QString() });
     for (int i = 0; i < m_channelNumber; ++i) {
         if (!m_rowBuilt[Row(i)])
             continue;
@@ -269,13 +311,20 @@ void PeqBandEditor::SetEqTypeString(const QString& text, int index)
 
 void PeqBandEditor::ChangeLanguage()
 {
-    for (int i = 0; i < m_channelNumber; ++i) {
-        rz::TRzComboBox* combo = TypeCombo(i);
-        const int selected = combo->ItemIndex();
-        FillList(i, true);
-        combo->SetItemIndex(selected);
-        BypassButton(i)->SetCaption(m_bypassCaption);
-    }
+    // Rows not built yet take the texts when they are built.
+    m_rowTextSteps.push_back({ m_channelNumber, true, m_eqTypeNames, m_bypassCaption });
+    for (int i = 0; i < m_channelNumber; ++i)
+        if (m_rowBuilt[Row(i)])
+            ApplyLanguage(i, m_eqTypeNames, m_bypassCaption);
+}
+
+void PeqBandEditor::ApplyLanguage(int row, const QStringList& names, const QString& bypass)
+{
+    rz::TRzComboBox* combo = TypeCombo(row);
+    const int selected = combo->ItemIndex();
+    FillNames(row, names, true);
+    combo->SetItemIndex(selected);
+    BypassButton(row)->SetCaption(bypass);
 }
 
 // --- properties ---
@@ -326,12 +375,8 @@ void PeqBandEditor::SetEditBackColor(TColor value)
     if (value == m_editBackColor)
         return;
     m_editBackColor = value;
-    for (int i = 0; i < m_channelNumber; ++i) {
-        FreqEdit(i)->SetColor(value);
-        QEdit(i)->SetColor(value);
-        GainEdit(i)->SetColor(value);
-        TypeCombo(i)->SetColor(value);
-    }
+    for (int i = 0; i < m_channelNumber; ++i)
+        SetEditBackColour(i, value);
     RePaint();
 }
 
@@ -341,7 +386,7 @@ void PeqBandEditor::SetBypassBackColor(TColor value)
         return;
     m_bypassBackColor = value;
     for (int i = 0; i < m_channelNumber; ++i)
-        BypassButton(i)->SetColor(value);
+        SetBypassColour(i, value);
     RePaint();
 }
 
@@ -448,6 +493,10 @@ void PeqBandEditor::SetColor(int band, TColor colour)
 {
     if (band < 0 || band >= m_channelNumber)
         return;
+    if (!m_rowBuilt[Row(band)]) {
+        m_pendingColours[Row(band)].editText = colour;
+        return;
+    }
     GainEdit(band)->Font()->SetColor(colour);
     QEdit(band)->Font()->SetColor(colour);
     FreqEdit(band)->Font()->SetColor(colour);
@@ -478,7 +527,7 @@ void PeqBandEditor::MakeCurrent(int row)
 
 void PeqBandEditor::ColourBypassButton(int row)
 {
-    BypassButton(row)->SetColor(m_bypassFlags[Row(row)] ? BypassedColor : m_bypassBackColor);
+    SetBypassColour(row, m_bypassFlags[Row(row)] ? BypassedColor : m_bypassBackColor);
 }
 
 void PeqBandEditor::Change()

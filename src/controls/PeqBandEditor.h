@@ -14,6 +14,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace vcl {
 class TEdit;
@@ -127,6 +129,10 @@ private:
     void ParkRow(int i);
     void FillNames(int row, const QStringList& names, bool clearFirst);
     void FillList(int row, bool clearFirst);
+    void ApplyLanguage(int row, const QStringList& names, const QString& bypass);
+    void ApplyPendingColours(int row);
+    void SetBypassColour(int row, vcl::TColor colour);
+    void SetEditBackColour(int row, vcl::TColor colour);
     void ColourBypassButton(int row);
     void MakeCurrent(int row);
     void Restore(vcl::TEdit* edit, const QString& text);
@@ -154,7 +160,24 @@ private:
     std::array<std::uint8_t, MaxRows> m_bypassFlags {};
     std::array<bool, MaxRows> m_rowBuilt {};
     std::array<bool, MaxRows> m_rowParked {}; // laid out of sight before it was built
-    int m_listedRows { 0 };                   // rows whose lists window creation filled
+    // What window creation and language changes did to the type lists and bypass captions of the rows
+    // in use, in order, so that a row built later is given the same.
+    struct RowTextStep
+    {
+        int rows;             // the rows in use at the time
+        bool language;        // a language change, else window creation
+        QStringList names;    // the type names listed
+        QString bypass;       // the bypass caption a language change set
+    };
+    std::vector<RowTextStep> m_rowTextSteps;
+    // Colours last given to rows not built yet, set when they are built.
+    struct RowColours
+    {
+        std::optional<vcl::TColor> bypass;   // the bypass button
+        std::optional<vcl::TColor> editText; // the three edits' text
+        std::optional<vcl::TColor> editBack; // the three edits and the type list
+    };
+    std::array<RowColours, MaxRows> m_pendingColours {};
     bool m_titleVisable { false };
     bool m_updownVisable { false };
     int m_topBottomSpace { 15 };

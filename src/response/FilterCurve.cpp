@@ -196,14 +196,6 @@ inline double NormalPowerRatioToDb(double n, double d)
     return dbPerNeper * (e * ln2Hi + (e * ln2Lo + lnQ));
 }
 
-// True when x is a normal, positive, finite number.
-inline bool IsPositiveNormal(double x)
-{
-    constexpr std::uint64_t smallest = 0x0010000000000000ull;
-    constexpr std::uint64_t span = 0x7FF0000000000000ull - smallest;
-    return std::bit_cast<std::uint64_t>(x) - smallest < span;
-}
-
 // Squared magnitudes of B and A at point i.
 struct PowerPair
 {
@@ -226,13 +218,21 @@ ZQ9_WIDE_VECTORS
 bool MagnitudeDbNormal(const BiquadSet c, const double* __restrict c1, const double* __restrict s1,
                        const double* __restrict c2, const double* __restrict s2, double* __restrict out)
 {
-    unsigned unusual = 0;
+    // As unsigned integers the bits of the positive normal numbers are one range, above those of zero and
+    // the subnormals and below those of infinity, NaN and every negative number.
+    constexpr std::uint64_t smallestNormal = 0x0010000000000000ull;
+    constexpr std::uint64_t infinity = 0x7FF0000000000000ull;
+    std::uint64_t lowest = infinity;
+    std::uint64_t highest = smallestNormal;
     for (int i = 0; i < FilterCurve::PointCount; ++i) {
         const PowerPair p = Powers(c, c1[i], s1[i], c2[i], s2[i]);
-        unusual |= static_cast<unsigned>(!(IsPositiveNormal(p.n) & IsPositiveNormal(p.d)));
+        const auto bn = std::bit_cast<std::uint64_t>(p.n);
+        const auto bd = std::bit_cast<std::uint64_t>(p.d);
+        lowest = std::min(lowest, std::min(bn, bd));
+        highest = std::max(highest, std::max(bn, bd));
         out[i] = NormalPowerRatioToDb(p.n, p.d);
     }
-    return unusual == 0;
+    return lowest >= smallestNormal && highest < infinity;
 }
 
 // The same with every case handled: zeros, subnormals and overflowed squares.

@@ -1,5 +1,5 @@
 // Rows of the band editor that are first used late look and hold what they would have had if they
-// had been there from the start: after a layout, a language change, a size change or none.
+// had been there from the start: after a layout, language changes, window creation, a size change or none.
 #include "controls/MyPEQAllpass.h"
 
 #include "ControlsTestApp.h"
@@ -39,6 +39,10 @@ std::string RowState(TMyPEQAllpass& peq, int i)
     s += peq.BandLabel(i)->Caption().toStdString() + "|" + peq.FreqEdit(i)->Text().toStdString() + "|"
         + peq.QEdit(i)->Text().toStdString() + "|" + peq.GainEdit(i)->Text().toStdString() + "|"
         + peq.BypassButton(i)->Caption().toStdString() + "|" + std::to_string(peq.TypeCombo(i)->ItemIndex()) + "|";
+    for (TControl* c : { static_cast<TControl*>(peq.FreqEdit(i)), static_cast<TControl*>(peq.QEdit(i)),
+                         static_cast<TControl*>(peq.GainEdit(i)), static_cast<TControl*>(peq.TypeCombo(i)),
+                         static_cast<TControl*>(peq.BypassButton(i)) })
+        s += std::to_string(c->Color()) + "/" + std::to_string(c->Font()->Color()) + " ";
     for (int k = 0; k < peq.TypeCombo(i)->Items()->Count(); ++k)
         s += peq.TypeCombo(i)->Items()->Strings(k).toStdString() + ";";
     s += std::to_string(peq.GetFreqValue(i)) + "|" + std::to_string(peq.GetQValue(i)) + "|"
@@ -77,6 +81,37 @@ TEST(PeqBandEditorRows, RowsFirstUsedLateMatchRowsUsedFromTheStart)
               p.SetChannelNumber(12);
               p.SetBounds(0, 0, 600, 300);
               p.RePaint();
+          } },
+        { "coloured, some bands bypassed and selected",
+          [](TMyPEQAllpass& p) {
+              p.OnChange = [](TObject*) {};
+              p.SetEditBackColor(0x202020);
+              p.SetBypassBackColor(0x404040);
+              p.SetEqParamValue(3, 1000.0, 2.0, 3.0, 1, true);
+              p.SetNowIndex(4);
+              p.SetNowIndex(6);
+              p.SetChannelNumber(6);
+              p.SetBypassBackColor(0x505050);
+              p.SetEditBackColor(0x303030);
+          } },
+        { "renamed twice, never laid out",
+          [](TMyPEQAllpass& p) {
+              p.SetEqTypeString(QStringLiteral("Peak EQ"), 0);
+              p.SetBypassString(QStringLiteral("OFF"));
+              p.ChangeLanguage();
+              p.SetChannelNumber(5);
+              p.SetEqTypeString(QStringLiteral("Glocke"), 0);
+              p.SetBypassString(QStringLiteral("AUS"));
+              p.ChangeLanguage();
+          } },
+        { "renamed, window created again, renamed",
+          [](TMyPEQAllpass& p) {
+              p.SetBypassString(QStringLiteral("OFF"));
+              p.ChangeLanguage();
+              p.SetChannelNumber(7);
+              p.CreateWnd();
+              p.SetEqTypeString(QStringLiteral("Shelf"), 2);
+              p.ChangeLanguage();
           } },
     };
     for (const auto& [name, history] : histories) {

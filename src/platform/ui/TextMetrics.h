@@ -25,11 +25,19 @@ protected:
     ITextMetrics() = default;
 };
 
-// Measures with the font files the mapped font resolves to.
+// Measures with the font files the mapped font resolves to. Windows draw the same few texts in the same
+// few fonts over and over, so each measure is kept (up to a bound) and given again for the same font
+// and text.
 class TQtTextMetrics : public ITextMetrics
 {
 public:
+    TQtTextMetrics();
+    ~TQtTextMetrics() override;
     TSize TextExtent(const TFont& font, const QString& text) const override;
+
+private:
+    struct Cache;
+    std::unique_ptr<Cache> m_cache;
 };
 
 // The metrics in use: TQtTextMetrics unless a TTextMetricsOverride is alive.

@@ -1,12 +1,16 @@
-// Font face mapping to the Debian fonts, point sizes at 96 DPI and change notices.
+// Font face mapping to the Debian fonts, point sizes at 96 DPI, change notices and text measures.
 
 #include "platform/ui/CanvasTestSupport.h"
 
 #include "platform/ui/TFont.h"
+#include "platform/ui/TextMetrics.h"
 
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QFontMetrics>
+
+#include <functional>
 
 using namespace vcl;
 
@@ -90,4 +94,33 @@ TEST(FontChange, OnChangeFiresOnRealChangesAndAssignCopies)
 extern "C" const char* __lsan_default_suppressions()
 {
     return "leak:libfontconfig.so\n";
+}
+
+TEST(TextMetrics, KeptMeasuresFollowEveryFontChange)
+{
+    canvastest::EnsureGuiApp();
+    // One metrics object measures the same texts while the font changes under it; each answer must be
+    // what Qt measures for the font as it is then, the second time as the first.
+    const TQtTextMetrics metrics;
+    TFont font;
+    const auto fresh = [&font](const QString& text) {
+        const QFontMetrics m(font.QtFont());
+        return TSize { m.horizontalAdvance(text), m.ascent() + m.descent() };
+    };
+    const std::function<void()> changes[] = {
+        [] {},
+        [&font] { font.SetHeight(-20); },
+        [&font] { font.SetHeight(18); },
+        [&font] { font.SetStyle(TFontStyles { TFontStyle::fsBold }); },
+        [&font] { font.SetStyle(TFontStyles { TFontStyle::fsItalic }); },
+        [&font] { font.SetName(QStringLiteral("Courier New")); },
+        [&font] { font.SetColor(clRed); },
+    };
+    for (const auto& change : changes) {
+        change();
+        for (int round = 0; round < 2; ++round)
+            for (const QString& text : { QStringLiteral("1"), QStringLiteral("WWW"), QStringLiteral("HPF"), QString() })
+                ASSERT_EQ(metrics.TextExtent(font, text), fresh(text))
+                    << font.Name().toStdString() << " " << font.Height() << " " << text.toStdString();
+    }
 }
