@@ -118,6 +118,7 @@ public:
         e->Font()->SetColor(skin::Colour(skin::FieldText));
         e->Font()->SetName(QString::fromLatin1(skin::ValueFont));
         e->Font()->SetHeight(-13);
+        e->SetRounding(4); // a tighter corner leaves the field room for the longest values
         e->SetReadOnly(readOnly);
         e->SetText(text);
         return e;
@@ -353,7 +354,7 @@ void Builder::CompPage()
     for (int ch = 2; ch < ChannelCount; ++ch) {
         const QString sfx = ChannelSuffix(ch);
         const int x = 8 + (ch - 2) * 177;
-        constexpr int column = 52; // room for "+20.0dB", "1000ms" and "Threshold" in the narrow face
+        constexpr int column = 54; // room for "+20.0dB", "1000ms" and "Threshold" in the narrow face
         Label(lo, QStringLiteral("lbComp") + sfx, sfx, x + 4, 4, 0, ch);
         const char* const faders[] = { "Threshold", "Attack", "Release" };
         const int mins[] = { -180, 0, 9 };

@@ -24,7 +24,8 @@ void TfmMain::ConfigureSplash()
     TSplashHeadingText* name = s.BasicProgramInfo()->ProgramName();
     name->SetText(QStringLiteral("ZQ9 DSP Processor Editor"));
     name->Font()->SetName(QStringLiteral("Tahoma"));
-    name->Font()->SetHeight(-29);
+    // Sized so that the name ends before the version beside it with the Debian fonts.
+    name->Font()->SetHeight(-25);
     name->Font()->SetStyle({ TFontStyle::fsBold });
     name->SetLocation(TItemLocation::ilCustom);
     name->SetPosX(85);
