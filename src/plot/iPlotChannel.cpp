@@ -418,12 +418,3 @@ void TiPlotChannelCustom::DrawMarker(TCanvas* Canvas, int Index, TColor Backgrou
 {
     TiPlotChannelPainter(*this, XScale(), YScale()).DrawMarker(Canvas, Index, BackgroundColor, Point);
 }
-
-// ---------------------------------------------------------------- strip chart
-
-TiPlotChannelCustom* TiPlotChannel::Construct(TWinControl* AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert,
-                                              TNotifyEvent AOnRemove, TNotifyEvent AOnRename)
-{
-    return new TiPlotChannel(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove),
-                             std::move(AOnRename));
-}

@@ -3,6 +3,7 @@
 // tracking and every trace, marker and legend setting. TiPlotChannel (strip chart) and
 // TiXYPlotChannel derive from it.
 
+#include "plot/iPlotChannelPainter.h"
 #include "plot/iPlotValueScale.h"
 #include "plot/iPlotDataList.h"
 #include "plot/iPlotDecorationEvents.h"
@@ -251,6 +252,15 @@ public:
     void LogDeactivate();
     int LogBufferCount() const { return FLogBufferCount; }
 
+    // --- mouse (iPlotChannelMouse.cpp): the legend entry always; markers and bars in select mode ---
+    bool iMouseHitTest(const TiPlotMouseData& MouseData) override;
+    vcl::TCursor GetMouseCursor(vcl::TPoint Point) override;
+    // Another object taking the selection deselects the channel, unless it is a legend or a data
+    // cursor reading this channel.
+    void NotificationSetFocus(TiPlotObject* AObject) override;
+    void AddMenuItems(vcl::TPopupMenu* PopupMenu) override;
+    int SelectDataIndex() const { return FSelectDataIndex; }
+
     void NotificationRemove(vcl::TObject* AObject) override;
     // A renamed axis that this channel is drawn against keeps it, under the new name.
     void NotificationRename(TiPlotObject* AObject) override;
@@ -259,6 +269,16 @@ protected:
     QString CursorTexts(TiPlotDataCursorStyle Style, TiPlotDataPointStatus Status, double X, double Y);
     QString FDataCursorXText;
     QString FDataCursorYText;
+    void DoMouseHint(const TiPlotMouseData& MouseData, TiHintData& HintData) override;
+    void DoMouseLeft(const TiPlotMouseData& MouseData) override;
+    void DoMouseMove(const TiPlotMouseData& MouseData) override;
+    void DoMouseUp(const TiPlotMouseData& MouseData) override;
+    // Whether points are hit on their bars, and the rectangle a point is hit in.
+    virtual bool BarsHit() const { return false; }
+    virtual vcl::TRect GetHitRect(int Index);
+    // The painter over this channel's axes.
+    TiPlotChannelPainter Painter();
+
     const TiPlotPointDefaults& Stored() const { return FDataList->Stored; }
     template <typename T>
     void SetStored(T TiPlotPointDefaults::*Field, T Value)
@@ -275,6 +295,16 @@ protected:
     std::unique_ptr<TiPlotDataCustomList> FDataList;
     int FStartIndex { -1 };
     int FStopIndex { -1 };
+    int FSelectDataIndex { -1 };
+    vcl::TRect FSelectHitTestRect;
+    bool FSelectMouseDown { false };
+    int FSelectMouseDownIndex { -1 };
+    int FMouseDownDataIndex { -1 };
+    vcl::TRect FSelectDownRect;
+    double FMouseDownValueX { 0.0 };
+    double FMouseDownValueY { 0.0 };
+    int FMouseDownPixelX { 0 };
+    int FMouseDownPixelY { 0 };
 
 private:
     // Counts a point added while logging and writes the buffer when it is full.
@@ -329,15 +359,6 @@ private:
     std::unique_ptr<vcl::TFont> FMarkersFont;
 };
 
-// A strip-chart channel.
-class TiPlotChannel : public TiPlotChannelCustom
-{
-public:
-    using TiPlotChannelCustom::TiPlotChannelCustom;
-    static TiPlotChannelCustom* Construct(vcl::TWinControl* AOwner, vcl::TNotifyEvent AOnChange,
-                                          vcl::TNotifyEvent AOnInsert, vcl::TNotifyEvent AOnRemove,
-                                          vcl::TNotifyEvent AOnRename);
-};
-
 // Users of the channel base reach the XY channel through this header too.
 #include "plot/iXYPlotChannel.h"
+#include "plot/iPlotStripChannel.h"

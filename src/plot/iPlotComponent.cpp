@@ -26,6 +26,7 @@ TiPlotComponent::TiPlotComponent(TComponent* AOwner)
     FPopupMenu = new TPopupMenu(this);
     FAnnotationDefaultFont->SetColor(clWhite);
     FMaster->SetUserCanEditObjects(true);
+    OnInternalTimer = [this](TObject*) { HintTimerTick(); };
 }
 
 TiPlotComponent::~TiPlotComponent()
@@ -76,6 +77,8 @@ void TiPlotComponent::DoObjectRemove(TObject* AObject)
         FLastMouseOverObject = nullptr;
     if (FLastMouseClickObject == AObject)
         FLastMouseClickObject = nullptr;
+    if (FLastHintObject == AObject)
+        FLastHintObject = nullptr;
     if (FMaster)
         FireKindEvent(AObject, false);
 }

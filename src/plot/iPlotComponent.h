@@ -17,6 +17,31 @@
 
 // An event about the object at an index of its kind's manager.
 using TiPlotObjectEvent = std::function<void(vcl::TObject* Sender, int Index)>;
+using TiPlotObjectMouseEvent =
+    std::function<void(vcl::TObject* Sender, int Index, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y)>;
+using TiPlotObjectMouseMoveEvent = std::function<void(vcl::TObject* Sender, int Index, vcl::TShiftState Shift, int X, int Y)>;
+using TiPlotObjectMouseWheelEvent =
+    std::function<void(vcl::TObject* Sender, int Index, int WheelDelta, vcl::TShiftState Shift, int X, int Y)>;
+using TiPlotObjectGetMouseCursorEvent = std::function<void(vcl::TObject* Sender, int Index, vcl::TCursor& MouseCursor)>;
+using TiPlotPopupMenuEvent =
+    std::function<void(vcl::TObject* Sender, int Index, bool& Cancel, int ScreenX, int ScreenY)>;
+using TiPlotDataPointMouseEvent = std::function<void(vcl::TObject* Sender, int ChannelIndex, int DataIndex,
+                                                     vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y)>;
+using TiPlotDataPointMouseMoveEvent =
+    std::function<void(vcl::TObject* Sender, int ChannelIndex, int DataIndex, vcl::TShiftState Shift, int X, int Y)>;
+using TiPlotClickDataPointEvent = std::function<void(vcl::TObject* Sender, int ChannelIndex, int DataIndex)>;
+using TiPlotDataPointMovedEvent = std::function<void(vcl::TObject* Sender, int ChannelIndex, int DataIndex, double OldX,
+                                                     double OldY, double NewX, double NewY)>;
+using TiPlotObjectDoubleValueChangeEvent =
+    std::function<void(vcl::TObject* Sender, int Index, double OldValue, double NewValue)>;
+using TiPlotAxesMinSpanChangeEvent = std::function<void(vcl::TObject* Sender, int Index, double OldMin, double OldSpan,
+                                                        double NewMin, double NewSpan)>;
+using TiPlotAxesCustomizeLabelEvent = std::function<void(vcl::TObject* Sender, int Index, double Value, QString& ALabel)>;
+using TiPlotDataPointCustomizeTextEvent =
+    std::function<void(vcl::TObject* Sender, int ChannelIndex, int DataPointIndex, QString& AText)>;
+
+// The object kinds the per-object events are told apart by (the order the events are looked up in).
+enum class TiPlotEventKind { Channel, XAxis, YAxis, DataCursor, DataView, Legend, Limit, Annotation, Count };
 
 class TiPlotComponent : public TiCustomComponent, public IiPlotObjectHost, public TiPlotDecorationEvents
 {
@@ -302,7 +327,114 @@ public:
     TiPlotObjectEvent OnRemoveChannel, OnRemoveXAxis, OnRemoveYAxis, OnRemoveDataCursor, OnRemoveDataView,
         OnRemoveLegend, OnRemoveLimit, OnRemoveTable, OnRemoveAnnotation;
 
+    // --- per-object events (index in the manager of the object's kind), none while loading ---
+    TiPlotObjectMouseEvent OnMouseDownChannel, OnMouseDownXAxis, OnMouseDownYAxis, OnMouseDownDataCursor,
+        OnMouseDownDataView, OnMouseDownLegend, OnMouseDownLimit, OnMouseDownAnnotation;
+    TiPlotObjectMouseMoveEvent OnMouseMoveChannel, OnMouseMoveXAxis, OnMouseMoveYAxis, OnMouseMoveDataCursor,
+        OnMouseMoveDataView, OnMouseMoveLegend, OnMouseMoveLimit, OnMouseMoveAnnotation;
+    TiPlotObjectMouseEvent OnMouseUpChannel, OnMouseUpXAxis, OnMouseUpYAxis, OnMouseUpDataCursor, OnMouseUpDataView,
+        OnMouseUpLegend, OnMouseUpLimit, OnMouseUpAnnotation;
+    TiPlotObjectMouseWheelEvent OnMouseWheelChannel, OnMouseWheelXAxis, OnMouseWheelYAxis, OnMouseWheelDataCursor,
+        OnMouseWheelDataView, OnMouseWheelLegend, OnMouseWheelLimit, OnMouseWheelAnnotation;
+    TiPlotObjectEvent OnClickChannel, OnClickXAxis, OnClickYAxis, OnClickDataCursor, OnClickDataView, OnClickLegend,
+        OnClickLimit, OnClickAnnotation;
+    TiPlotObjectEvent OnDblClickChannel, OnDblClickXAxis, OnDblClickYAxis, OnDblClickDataCursor, OnDblClickDataView,
+        OnDblClickLegend, OnDblClickLimit, OnDblClickAnnotation;
+    // (the legend's, data cursor's, limit's and annotation's are the decorations' own)
+    TiPlotObjectGetMouseCursorEvent OnGetMouseCursorChannel, OnGetMouseCursorXAxis, OnGetMouseCursorYAxis,
+        OnGetMouseCursorDataView;
+    TiPlotObjectEvent OnGotFocusChannel, OnGotFocusXAxis, OnGotFocusYAxis, OnGotFocusDataCursor, OnGotFocusDataView,
+        OnGotFocusLegend, OnGotFocusAnnotation;
+    TiPlotObjectEvent OnLostFocusChannel, OnLostFocusXAxis, OnLostFocusYAxis, OnLostFocusDataCursor,
+        OnLostFocusDataView, OnLostFocusLegend, OnLostFocusAnnotation;
+    TiPlotPopupMenuEvent OnPopupMenuChannel, OnPopupMenuXAxis, OnPopupMenuYAxis, OnPopupMenuDataCursor,
+        OnPopupMenuDataView, OnPopupMenuLegend, OnPopupMenuLimit, OnPopupMenuAnnotation;
+    TiPlotDataPointMouseEvent OnMouseDownDataPoint, OnMouseUpDataPoint;
+    TiPlotDataPointMouseMoveEvent OnMouseMoveDataPoint;
+    TiPlotClickDataPointEvent OnClickDataPoint, OnDblClickDataPoint;
+    TiPlotDataPointMovedEvent OnDataPointMoved;
+    TiPlotAxesCustomizeLabelEvent OnXAxisCustomizeLabel, OnYAxisCustomizeLabel;
+    TiPlotIndexTextEvent OnXAxisCustomizeHint, OnYAxisCustomizeHint;
+    TiPlotDataPointCustomizeTextEvent OnDataPointCustomizeHint;
+    TiPlotObjectDoubleValueChangeEvent OnXAxisMinChange, OnYAxisMinChange, OnXAxisSpanChange, OnYAxisSpanChange;
+    TiPlotAxesMinSpanChangeEvent OnXAxisMinSpanChange, OnYAxisMinSpanChange, OnXAxisMinSpanChangeFinished,
+        OnYAxisMinSpanChangeFinished;
+
+    // --- firing the events (iPlotComponentInput.cpp); objects call these ---
+    void DoObjectMouseDown(TiPlotObject* AObject, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
+    void DoObjectMouseMove(TiPlotObject* AObject, vcl::TShiftState Shift, int X, int Y);
+    void DoObjectMouseUp(TiPlotObject* AObject, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
+    void DoObjectMouseWheel(TiPlotObject* AObject, int WheelDelta, vcl::TShiftState Shift, int X, int Y);
+    // OnDblClick of the kind while a double click is under way, else OnClick; ends the double click.
+    void DoObjectClick(TiPlotObject* AObject);
+    // The same for objects that carry the double-click flag in their mouse record.
+    void ObjectClick(TiPlotObject* Object, bool DblClickActive) override;
+    void DoObjectGetMouseCursor(TiPlotObject* AObject, vcl::TCursor& MouseCursor);
+    void DoObjectGotFocus(TiPlotObject* AObject);
+    void DoObjectLostFocus(TiPlotObject* AObject);
+    void DoObjectPopupMenu(TiPlotObject* AObject, bool& Cancel, int ScreenX, int ScreenY);
+    void DoDataPointClick(TiPlotChannelCustom* Channel, int DataIndex);
+    void DoDataPointMouseDown(TiPlotChannelCustom* Channel, int DataIndex, const TiPlotMouseData& MouseData);
+    void DoDataPointMouseMove(TiPlotChannelCustom* Channel, int DataIndex, const TiPlotMouseData& MouseData);
+    void DoDataPointMouseUp(TiPlotChannelCustom* Channel, int DataIndex, const TiPlotMouseData& MouseData);
+    void DoDataPointMoved(TiPlotChannelCustom* Channel, int DataIndex, double OldX, double OldY, double NewX,
+                          double NewY);
+    void DoAxisCustomizeLabel(TiPlotAxis* Axis, QString& Text, double Value);
+    // For a customize-label handler: the text DoAxisCustomizeLabel hands back.
+    void SetCustomizeLabelText(const QString& Value) { FTempCustomLabel = Value; }
+    void DoXAxisCustomizeHint(TiPlotObject* AObject, QString& AText);
+    void DoYAxisCustomizeHint(TiPlotObject* AObject, QString& AText);
+    void DoDataCursorCustomizeHint(TiPlotObject* AObject, QString& AText);
+    void DoDataPointCustomizeHint(TiPlotChannelCustom* Channel, int DataPointIndex, QString& AText);
+    void DoToolBarButtonClick(TiPlotObject* ToolBar, TiPlotToolBarButtonType ButtonType);
+    void DoBeforeToolBarButtonClick(TiPlotObject* ToolBar, TiPlotToolBarButtonType ButtonType, bool& Cancel);
+    void DoBeforeDataCursorUpdate(TiPlotObject* Cursor);
+    // Fires also while loading.
+    void DoDataCursorChange(TiPlotObject* Cursor);
+    void DoAnnotationCoordinatesChange(TiPlotObject* Annotation);
+    void DoAnnotationMoveUser(TiPlotObject* Annotation);
+    void DoAnnotationResizeUser(TiPlotObject* Annotation);
+    void DoAnnotationCoordinatesChangeFinished(TiPlotObject* Annotation);
+    void DoLimitLine1PositionChange(TiPlotObject* Limit, double OldValue, double NewValue);
+    void DoLimitLine2PositionChange(TiPlotObject* Limit, double OldValue, double NewValue);
+    void DoAxisMinChange(TiPlotAxis* Axis, double OldValue, double NewValue);
+    void DoAxisSpanChange(TiPlotAxis* Axis, double OldValue, double NewValue);
+    void DoAxisMinSpanChange(TiPlotAxis* Axis, double OldMin, double OldSpan, double NewMin, double NewSpan);
+    void DoAxisMinSpanChangeFinished(TiPlotAxis* Axis, double OldMin, double OldSpan, double NewMin, double NewSpan);
+
+    // --- routing (iPlotComponentInput.cpp) ---
+    // The object under the mouse: selected objects first, then any, then data views and legends.
+    TiPlotObject* FindObjectAt(const TiPlotMouseData& MouseData);
+    void FillAxisPixels(TiPlotMouseData& MouseData) const;
+    void HideHint();
+    // Input an axis with MasterUIInput hands to the other axes of its kind, each once.
+    void MasterAxisMouseLeft(TiPlotAxis* Axis, const TiPlotMouseData& MouseData);
+    void MasterAxisMouseMove(TiPlotAxis* Axis, const TiPlotMouseData& MouseData);
+    void MasterAxisMouseUp(TiPlotAxis* Axis, const TiPlotMouseData& MouseData);
+    void MasterAxisMouseWheel(TiPlotAxis* Axis, int WheelDelta, vcl::TShiftState Shift, vcl::TPoint MousePos);
+    void MasterAxisKeyDown(TiPlotAxis* Axis, vcl::WORD& Key, vcl::TShiftState Shift);
+    // Whether the user picks data points (toolbar 0's select mode).
+    bool GetSelectActive() const;
+    void SetSelectActive(bool Value);
+    bool DblClickActive() const { return FDBLClickActive; }
+    const TiHintData& HintData() const { return FHintData; }
+    TiPlotObject* MouseDownObject() const { return FMouseDownObject; }
+    TiPlotObject* LastMouseClickObject() const { return FLastMouseClickObject; }
+    // The window that took the mouse capture: this control, another one, or none.
+    void CaptureChanged(const QWidget* NewCapture);
+    bool HoldsCapture() const { return FCaptureHeld; }
+
 protected:
+    void iMouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    void iMouseMove(vcl::TShiftState Shift, int X, int Y) override;
+    void iMouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+    void iDoubleClick() override;
+    bool iMouseWheel(int WheelDelta, vcl::TShiftState Shift, vcl::TPoint MousePos) override;
+    void iKeyDown(vcl::WORD& Key, vcl::TShiftState Shift) override;
+    void iWantSpecialKey(vcl::WORD& CharCode, vcl::LRESULT& Result) override;
+    bool event(QEvent* Event) override;
+    void HintTimerTick();
+
     // Background (gradient when enabled) and border; the objects draw over it.
     void iPaintTo(vcl::TCanvas* Canvas) override;
 
@@ -322,6 +454,42 @@ protected:
 private:
     // Appends the last LogBufferCount rows to the log; a point a channel lacks gives empty fields.
     void FlushLog();
+    TiPlotEventKind EventKind(const TiPlotObject* AObject) const;
+    int KindIndex(TiPlotEventKind Kind, const TiPlotObject* AObject) const;
+    // Fires Family[kind of AObject] with the object's index and Args, unless loading.
+    template <typename Event, typename... Args>
+    void FireKind(const Event* const (&Family)[int(TiPlotEventKind::Count)], TiPlotObject* AObject, Args&&... args);
+    int ChannelIndex(const TiPlotChannelCustom* Channel) const;
+    vcl::TPoint ScreenPoint(int X, int Y) const;
+    void RunHintStateMachine(TiPlotObject* Over, const TiHintData& Local, int X, int Y);
+    void CaptureMouse();
+    void ReleaseMouseCapture();
+    template <typename Fn>
+    void ForwardToOtherAxes(TiPlotAxis* Axis, Fn&& fn);
+
+    bool FMouseDown { false };
+    vcl::TShiftState FShiftState;
+    bool FSelectingActive { false };
+    bool FDBLClickActive { false };
+    const QWidget* FCaptureWindowHandle { nullptr };
+    bool FCaptureHeld { false };
+    bool FJustReleasedCapture { false };
+    bool FSelectActive { false };
+    bool FMasterAxisBlock { false };
+    vcl::TMouseButton FLastMouseClickButton { vcl::TMouseButton::mbLeft };
+    vcl::TShiftState FLastMouseClickShift;
+    int FLastMouseClickX { 0 };
+    int FLastMouseClickY { 0 };
+    int FLastMouseClickScreenX { 0 };
+    int FLastMouseClickScreenY { 0 };
+    TiHintData FHintData;
+    int FLastHintX { 0 };
+    int FLastHintY { 0 };
+    vcl::TRect FLastHintShowRect;
+    TiPlotObject* FLastHintObject { nullptr };
+    bool FHintShowing { false };
+    QString FTempCustomLabel;
+
     // Fires the event of the object's kind with its index, each kind tested on its own.
     void FireKindEvent(vcl::TObject* AObject, bool Added);
     void DeleteFrom(TiPlotObjectManagerCustom* Manager, int Index);

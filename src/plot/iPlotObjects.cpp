@@ -1,5 +1,7 @@
 #include "plot/iPlotObjects.h"
 
+#include "plot/iPlotComponent.h"
+
 #include "platform/core/Exception.h"
 #include "platform/core/NumberUtils.h"
 #include "platform/ui/TWinControl.h"
@@ -179,12 +181,26 @@ TiPlotMouseData TiPlotObject::MakeMouseData(int X, int Y, int ScreenX, int Scree
     return data;
 }
 
+TiPlotComponent* TiPlotObject::OwnerPlot() const { return dynamic_cast<TiPlotComponent*>(FOwner); }
+
+void TiPlotObject::DoGotFocus()
+{
+    if (TiPlotComponent* plot = OwnerPlot())
+        plot->DoObjectGotFocus(this);
+}
+
+void TiPlotObject::DoLostFocus()
+{
+    if (TiPlotComponent* plot = OwnerPlot())
+        plot->DoObjectLostFocus(this);
+}
+
 void TiPlotObject::iMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y, int ScreenX, int ScreenY,
                               TPopupMenu* PopupMenu)
 {
     if (!FEnabled)
         return;
-    TiPlotMouseData data = MakeMouseData(X, Y, 0, 0);
+    TiPlotMouseData data = MakeMouseData(X, Y, ScreenX, ScreenY);
     data.Shift = Shift;
     data.Button = Button;
     FMouseDownPopup = false;
@@ -196,6 +212,8 @@ void TiPlotObject::iMouseDown(TMouseButton Button, TShiftState Shift, int X, int
         FMouseDown = true;
         DoMouseLeft(data);
     }
+    if (TiPlotComponent* plot = OwnerPlot(); plot && iMouseHitTest(data))
+        plot->DoObjectMouseDown(this, Button, Shift, X, Y);
 }
 
 void TiPlotObject::iMouseMove(TiHintData& HintData, TShiftState Shift, int X, int Y, int ScreenX, int ScreenY,
@@ -208,6 +226,8 @@ void TiPlotObject::iMouseMove(TiHintData& HintData, TShiftState Shift, int X, in
         DoMouseMove(data);
     else
         DoMouseHint(data, HintData);
+    if (TiPlotComponent* plot = OwnerPlot(); plot && iMouseHitTest(data))
+        plot->DoObjectMouseMove(this, Shift, X, Y);
 }
 
 void TiPlotObject::iMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y, int ScreenX, int ScreenY,
@@ -217,18 +237,30 @@ void TiPlotObject::iMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     data.Shift = Shift;
     data.Button = Button;
     data.DblClickActive = DblClickActive;
-    if (FMouseDownPopup && iMouseHitTest(data) && PopupMenu) {
-        AddMenuItems(PopupMenu);
-        PopupMenu->Popup(ScreenX, ScreenY);
+    if (FMouseDownPopup && iMouseHitTest(data)) {
+        bool cancel = false;
+        if (TiPlotComponent* plot = OwnerPlot())
+            plot->DoObjectPopupMenu(this, cancel, ScreenX, ScreenY);
+        if (!cancel && PopupMenu) {
+            AddMenuItems(PopupMenu);
+            PopupMenu->Popup(ScreenX, ScreenY);
+        }
     }
     FMouseDownPopup = false;
     DoMouseUp(data);
-    FMouseDown = false;
+    if (FMouseDown) {
+        FMouseDown = false;
+        if (TiPlotComponent* plot = OwnerPlot())
+            plot->DoObjectMouseUp(this, Button, Shift, X, Y);
+    }
 }
 
 bool TiPlotObject::iMouseWheel(int WheelDelta, TShiftState Shift, TPoint MousePos)
 {
-    return DoMouseWheel(WheelDelta, Shift, MousePos.X, MousePos.Y);
+    const bool result = DoMouseWheel(WheelDelta, Shift, MousePos.X, MousePos.Y);
+    if (TiPlotComponent* plot = OwnerPlot())
+        plot->DoObjectMouseWheel(this, WheelDelta, Shift, MousePos.X, MousePos.Y);
+    return result;
 }
 
 TiPlotObject* TiPlotObject::GetMouseOverObject(int X, int Y)
@@ -253,6 +285,12 @@ void TiPlotObject::iKeyDown(WORD& Key, TShiftState Shift, TPopupMenu* PopupMenu)
     const bool menuKey = (Key == kKeyF10 && Shift.Contains(TShiftStateItem::ssShift)) || Key == kKeyApps;
     if (!menuKey)
         return;
+    if (TiPlotComponent* plot = OwnerPlot()) {
+        bool cancel = false;
+        plot->DoObjectPopupMenu(this, cancel, 0, 0);
+        if (cancel)
+            return;
+    }
     AddMenuItems(PopupMenu);
     TPoint point;
     if (!GetKeyMenuPoint(point) || !FOwner)

@@ -74,6 +74,9 @@ public:
 
 class TiPlotObject : public vcl::TPersistent
 {
+    // The plot routes input to its objects and hands axis input from one axis to the others.
+    friend class TiPlotComponent;
+
 public:
     const vcl::TPropertyTable* PublishedProperties() const override;
     // Stores the owner and callbacks; the object is announced afterwards by NotifyInsert.
@@ -167,13 +170,16 @@ protected:
     virtual void DoMouseMove(const TiPlotMouseData& MouseData) {}
     virtual void DoMouseUp(const TiPlotMouseData& MouseData) {}
     virtual bool DoMouseWheel(int WheelDelta, vcl::TShiftState Shift, int X, int Y) { return false; }
-    virtual void DoGotFocus() {}
-    virtual void DoLostFocus() {}
+    // Ask the owning plot to fire its focus events for the object.
+    virtual void DoGotFocus();
+    virtual void DoLostFocus();
     virtual void DoMouseNotOver() {}
     // Where the object's menu opens for the menu key; false: no menu.
     virtual bool GetKeyMenuPoint(vcl::TPoint& Point) const { return false; }
     void AddEditMenuItem(vcl::TPopupMenu* PopupMenu);
     TiPlotMouseData MakeMouseData(int X, int Y, int ScreenX, int ScreenY) const;
+    // The plot control that owns the object, or null.
+    class TiPlotComponent* OwnerPlot() const;
 
     QString FName;
     QString FNameOld;
