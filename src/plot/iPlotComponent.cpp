@@ -27,6 +27,8 @@ TiPlotComponent::TiPlotComponent(TComponent* AOwner)
     FAnnotationDefaultFont->SetColor(clWhite);
     FMaster->SetUserCanEditObjects(true);
     OnInternalTimer = [this](TObject*) { HintTimerTick(); };
+    // Hover hints and mouse cursors follow the mouse without a button held.
+    setMouseTracking(true);
 }
 
 TiPlotComponent::~TiPlotComponent()
