@@ -413,7 +413,7 @@ public:
     void MasterAxisMouseUp(TiPlotAxis* Axis, const TiPlotMouseData& MouseData);
     void MasterAxisMouseWheel(TiPlotAxis* Axis, int WheelDelta, vcl::TShiftState Shift, vcl::TPoint MousePos);
     void MasterAxisKeyDown(TiPlotAxis* Axis, vcl::WORD& Key, vcl::TShiftState Shift);
-    // Whether the user picks data points (toolbar 0's select mode).
+    // Whether the user picks data points: toolbar 0's Select button is down.
     bool GetSelectActive() const;
     void SetSelectActive(bool Value);
     bool DblClickActive() const { return FDBLClickActive; }
@@ -474,7 +474,6 @@ private:
     const QWidget* FCaptureWindowHandle { nullptr };
     bool FCaptureHeld { false };
     bool FJustReleasedCapture { false };
-    bool FSelectActive { false };
     bool FMasterAxisBlock { false };
     vcl::TMouseButton FLastMouseClickButton { vcl::TMouseButton::mbLeft };
     vcl::TShiftState FLastMouseClickShift;

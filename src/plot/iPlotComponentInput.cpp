@@ -656,14 +656,12 @@ void TiPlotComponent::iWantSpecialKey(WORD& CharCode, LRESULT& Result)
 
 // ---------------------------------------------------------------- select mode
 
-bool TiPlotComponent::GetSelectActive() const { return ToolBarCount() > 0 && FSelectActive; }
+bool TiPlotComponent::GetSelectActive() const { return ToolBarCount() > 0 && ToolBar(0)->SelectActive(); }
 
 void TiPlotComponent::SetSelectActive(bool Value)
 {
-    if (ToolBarCount() == 0 || FSelectActive == Value)
-        return;
-    FSelectActive = Value;
-    InvalidateChange();
+    if (ToolBarCount() > 0 && ToolBar(0)->SelectActive() != Value)
+        ToolBar(0)->DoButtonClickSelect();
 }
 
 // ---------------------------------------------------------------- input shared between axes
