@@ -11,6 +11,7 @@
 #include "platform/ui/TGraphics.h"
 #include "platform/ui/TImageList.h"
 #include "platform/ui/TMenus.h"
+#include "platform/ui/TMetafile.h"
 
 #include <array>
 #include <memory>
@@ -287,6 +288,36 @@ public:
     // True while the plot reads itself from a stream: it fires no object events then.
     using TiComponent::IsLoading;
 
+    // --- paper, clipboard and pictures (iPlotPrinting.cpp) ---
+    // The plot as one picture on the clipboard in the form of CopyToClipBoardFormat, drawn
+    // without toolbars or selections.
+    void CopyToClipBoard();
+    // The plot recorded as a vector picture kept by the control (the caller does not free it).
+    vcl::TMetafile* GetSnapShotPicture();
+    // Asks for a file name through TiPlotOutputHooks::SaveImagePicker and saves the image in the
+    // format its extension names ("bmp", "emf", "jpg", "png", letter case as given).
+    void Save();
+    // Prints X axis 0's visible range; failures raise "Error Printing : <reason>".
+    void PrintChart();
+    // Shows the print preview through TiPlotOutputHooks::ShowPreview.
+    void PreviewChart();
+    // Height to the paper's proportions of the last print job (nothing before the first one).
+    void PrintSizeToFillPage();
+    void PrintAdjustXSpanToMinutesPerMillimeter(double MinutesPerMillimeter);
+    double PrintXStart() const { return FPrintXStart; }
+    void SetPrintXStart(double Value) { FPrintXStart = Value; }
+    double PrintXStop() const { return FPrintXStop; }
+    void SetPrintXStop(double Value) { FPrintXStop = Value; }
+    double PrinterPaperWidthInches() const { return FPrinterPaperWidthInches; }
+    double PrinterPaperHeightInches() const { return FPrinterPaperHeightInches; }
+    double PrinterPaperWidthCentimeters() const { return FPrinterPaperWidthInches * 2.54; }
+    double PrinterPaperHeightCentimeters() const { return FPrinterPaperHeightInches * 2.54; }
+    int PrinterPaperWidthPixels() const { return FPrinterPaperWidthPixels; }
+    int PrinterPaperHeightPixels() const { return FPrinterPaperHeightPixels; }
+    vcl::TNotifyEvent OnBeforePrint;
+    vcl::TNotifyEvent OnAfterPrint;
+    std::function<void(vcl::TObject* Sender, int PageIndex, bool LastPage)> OnBeforePrintPage;
+
     // --- configuration and annotation files (iPlotConfigFiles.cpp) ---
     // Every object of every kind with its published properties, then the control's own, as
     // property lines after "File Type = Plot Config" and the object counts.
@@ -452,6 +483,8 @@ protected:
     TiPlotObject* FLastMouseClickObject { nullptr };
 
 private:
+    void PrintPages();
+    void PrintPage(const vcl::TRect& Rect);
     // Appends the last LogBufferCount rows to the log; a point a channel lacks gives empty fields.
     void FlushLog();
     TiPlotEventKind EventKind(const TiPlotObject* AObject) const;
@@ -522,6 +555,13 @@ private:
     int FLogBufferCount { 0 };
     QString FLastDataFileName;
     QString FLastPropertiesFileName;
+    double FPrintXStart { 0.0 };
+    double FPrintXStop { 0.0 };
+    double FPrinterPaperWidthInches { 0.0 };
+    double FPrinterPaperHeightInches { 0.0 };
+    int FPrinterPaperWidthPixels { 0 };
+    int FPrinterPaperHeightPixels { 0 };
+    std::unique_ptr<vcl::TMetafile> FSnapShotPicture;
     QChar FLoadingSeparator { u'\t' };
     int FLogBufferSize { 0 };
     QString FLogFileName;

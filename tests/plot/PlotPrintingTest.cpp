@@ -1,0 +1,255 @@
+// The plot on paper, on the clipboard and as pictures: printing to PDF printers, the page scaling,
+// multi-page X ranges, the dialog, the clipboard's contents and the save and preview hooks.
+
+#include "PlotTestSupport.h"
+
+#include "plot/iPlotAxis.h"
+#include "plot/iPlotOutputHooks.h"
+#include "plot/iPlotPrintLayout.h"
+#include "plot/iPlotToolBar.h"
+#include "plot/iXYPlot.h"
+
+#include "platform/images/PngCodec.h"
+#include "platform/ui/TClipboard.h"
+#include "platform/ui/TPrinter.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace vcl;
+
+namespace {
+
+QByteArray ReadAll(const QString& FileName)
+{
+    QFile file(FileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The first page's paper box in points.
+QString PdfMediaBox(const QByteArray& Pdf)
+{
+    const auto match = QRegularExpression(QStringLiteral("/MediaBox\\s*\\[([^\\]]*)\\]")).match(QString::fromLatin1(Pdf));
+    return match.hasMatch() ? match.captured(1).simplified() : QString();
+}
+
+int PdfPageCount(const QByteArray& Pdf)
+{
+    return static_cast<int>(QString::fromLatin1(Pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+QString MessageOf(const std::function<void()>& Call)
+{
+    try {
+        Call();
+    } catch (const Exception& e) {
+        return e.Message();
+    }
+    return QStringLiteral("<no exception>");
+}
+
+class PlotPrintingTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ptest::App();
+        ASSERT_TRUE(dir.isValid());
+        form = new TForm(nullptr);
+        form->SetBounds(0, 0, 800, 600);
+        plot = new TiXYPlot(form);
+        plot->SetParent(form);
+        plot->SetBounds(0, 0, 400, 300);
+        plot->SetPrintShowDialog(false);
+        plot->XAxis(0)->SetMin(0);
+        plot->XAxis(0)->SetSpan(10);
+        printers = std::make_unique<TPrinterSeam>(std::vector<TPrinterTarget> {
+            { QStringLiteral("Office Laser"), Path("laser.pdf"), 300, QPageSize::Letter, QMarginsF(0.25, 0.2, 0.25, 0.2) },
+            { QStringLiteral("Plotter"), Path("plotter.pdf"), 150, QPageSize::A4, QMarginsF() },
+        });
+    }
+    void TearDown() override
+    {
+        printers.reset();
+        TiPlotOutputHooks::SaveImagePicker = nullptr;
+        TiPlotOutputHooks::ShowPreview = nullptr;
+        delete form;
+    }
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir dir;
+    TForm* form { nullptr };
+    TiXYPlot* plot { nullptr };
+    std::unique_ptr<TPrinterSeam> printers;
+};
+
+TEST(PlotPrintScaling, PlotKeepsItsProportionsInsideTheMargins)
+{
+    TiPrintPageGeometry page;
+    page.PaperWidthPixels = 2550;
+    page.PaperHeightPixels = 3300;
+    page.DpiX = page.DpiY = 300;
+    EXPECT_DOUBLE_EQ(iPrintScale(page, 400, 300), 4.875);
+    EXPECT_EQ(iPrintPageRect(page, 400, 300), TRect(300, 300, 2250, 1762)); // 1762.5 rounds to even
+    page.OffsetX = 75;
+    page.OffsetY = 60;
+    EXPECT_EQ(iPrintPageRect(page, 400, 300), TRect(225, 240, 2175, 1702)); // 1702.5 rounds to even
+    // A tall plot is limited by the height.
+    EXPECT_DOUBLE_EQ(iPrintScale(page, 100, 900), 3.0);
+}
+
+TEST_F(PlotPrintingTest, PrintsOnePageOnThePrinterNamedWithThePagesGeometry)
+{
+    plot->SetPrinterName(QStringLiteral("  office LASER "));
+    int before = 0, after = 0;
+    plot->OnBeforePrint = [&](TObject*) { ++before; };
+    plot->OnAfterPrint = [&](TObject*) { ++after; };
+    plot->PrintChart();
+    EXPECT_EQ(before, 1);
+    EXPECT_EQ(after, 1);
+    const QByteArray pdf = ReadAll(Path("laser.pdf"));
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+    EXPECT_EQ(PdfMediaBox(pdf), QStringLiteral("0 0 792.000000 612.000000")); // landscape letter, in points
+    EXPECT_FALSE(QFile::exists(Path("plotter.pdf")));
+    EXPECT_DOUBLE_EQ(plot->PrinterPaperWidthInches(), 11.0);
+    EXPECT_DOUBLE_EQ(plot->PrinterPaperHeightInches(), 8.5);
+    EXPECT_DOUBLE_EQ(plot->PrinterPaperWidthCentimeters(), 27.94);
+    EXPECT_EQ(plot->PrinterPaperWidthPixels(), 3300);
+    EXPECT_EQ(plot->PrinterPaperHeightPixels(), 2550);
+    EXPECT_EQ(Printer()->PhysicalOffsetX(), 75); // 0.25 inch at 300 dpi
+    EXPECT_FALSE(Printer()->Printing());
+
+    plot->SetPrinterName(QStringLiteral("Plotter"));
+    plot->SetPrintOrientation(TPrinterOrientation::poPortrait);
+    plot->PrintChart();
+    EXPECT_EQ(PdfPageCount(ReadAll(Path("plotter.pdf"))), 1);
+    EXPECT_EQ(plot->PrinterPaperWidthPixels(), 1240); // A4 at 150 dpi
+}
+
+TEST_F(PlotPrintingTest, WideXRangeGoesOnAsARowOfPagesAndComesBack)
+{
+    plot->OnBeforePrint = [&](TObject*) {
+        plot->SetPrintXStop(35);
+        plot->PrintSizeToFillPage();
+        plot->SetOuterMarginLeft(40);
+    };
+    std::vector<std::pair<double, bool>> pages;
+    std::vector<int> indexes;
+    plot->OnBeforePrintPage = [&](TObject*, int index, bool last) {
+        indexes.push_back(index);
+        pages.emplace_back(plot->XAxis(0)->Min(), last);
+    };
+    plot->PrintChart();
+    EXPECT_EQ(indexes, (std::vector<int> { 1, 2, 3, 4 }));
+    EXPECT_EQ(pages, (std::vector<std::pair<double, bool>> { { 0, false }, { 10, false }, { 20, false }, { 30, true } }));
+    EXPECT_EQ(PdfPageCount(ReadAll(Path("laser.pdf"))), 4);
+    EXPECT_EQ(plot->XAxis(0)->Min(), 0.0);
+    EXPECT_EQ(plot->XAxis(0)->Span(), 10.0);
+    EXPECT_EQ(plot->Height(), 300);
+    EXPECT_EQ(plot->OuterMarginLeft(), 5);
+    EXPECT_TRUE(plot->ToolBar(0)->Visible());
+
+    // After a print the paper's proportions are known: landscape letter, 11 x 8.5.
+    plot->PrintSizeToFillPage();
+    EXPECT_EQ(plot->Height(), 309);
+}
+
+TEST_F(PlotPrintingTest, CancelledDialogPrintsNothingAndSizeToPageWaitsForPaper)
+{
+    plot->PrintSizeToFillPage(); // no print yet: no paper to divide by
+    EXPECT_EQ(plot->Height(), 300);
+
+    plot->SetPrintShowDialog(true);
+    int asked = 0, events = 0;
+    TPrintDialogSeam dialog([&](TPrinter&) {
+        ++asked;
+        return false;
+    });
+    plot->OnBeforePrint = [&](TObject*) { ++events; };
+    plot->OnAfterPrint = [&](TObject*) { ++events; };
+    plot->PrintChart();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(events, 0);
+    EXPECT_FALSE(QFile::exists(Path("laser.pdf")));
+}
+
+TEST_F(PlotPrintingTest, FailuresArePrefixedAndTheSettingsRestored)
+{
+    plot->OnBeforePrint = [&](TObject*) {
+        plot->SetHeight(50);
+        throw Exception(QStringLiteral("paper jam"));
+    };
+    EXPECT_EQ(MessageOf([&] { plot->PrintChart(); }), QStringLiteral("Error Printing : paper jam"));
+    EXPECT_EQ(plot->Height(), 300);
+    EXPECT_FALSE(Printer()->Printing());
+    EXPECT_FALSE(plot->UpdateActive());
+}
+
+TEST_F(PlotPrintingTest, MinutesPerMillimetreSetsTheSpanFromTheAxisLength)
+{
+    plot->SetPrintOrientation(TPrinterOrientation::poPortrait);
+    plot->PrintChart(); // portrait letter: 11 inches high
+    plot->PrintAdjustXSpanToMinutesPerMillimeter(1);
+    const double length = std::abs(plot->XAxis(0)->MaxPixels() - plot->XAxis(0)->MinPixels());
+    // An axis not laid out yet has no length to measure: its span stays.
+    EXPECT_DOUBLE_EQ(plot->XAxis(0)->Span(), length > 0 ? length * (9.0 / 300) * 25.4 / 1440 : 10.0);
+}
+
+TEST_F(PlotPrintingTest, ClipboardGetsThePlotInTheChosenForm)
+{
+    plot->SetCopyToClipBoardFormat(TiPlotExportFormat::ipefBitmap);
+    plot->CopyToClipBoard();
+    EXPECT_EQ(Clipboard()->Image().size(), QSize(400, 300));
+    EXPECT_TRUE(plot->ToolBar(0)->Visible());
+    EXPECT_FALSE(plot->UpdateActive());
+
+    plot->SetCopyToClipBoardFormat(TiPlotExportFormat::ipefMetaFile);
+    plot->CopyToClipBoard();
+    const QByteArray svg = Clipboard()->Data(kSvgMimeType);
+    EXPECT_TRUE(svg.contains("viewBox=\"0 0 400 300\""));
+    EXPECT_TRUE(svg.contains("<desc>Strip Chart</desc>"));
+    EXPECT_EQ(Clipboard()->Image().size(), QSize(400, 300));
+
+    plot->SetCopyToClipBoardFormat(TiPlotExportFormat::ipefJPEG);
+    plot->CopyToClipBoard();
+    EXPECT_TRUE(Clipboard()->Data(kJpegMimeType).startsWith("\xFF\xD8"));
+    EXPECT_EQ(Clipboard()->Image().size(), QSize(400, 300));
+}
+
+TEST_F(PlotPrintingTest, SnapshotAndSaveAndPreviewGoThroughTheirHooks)
+{
+    TMetafile* snapshot = plot->GetSnapShotPicture();
+    EXPECT_EQ(snapshot->Width(), 400);
+    EXPECT_EQ(snapshot->Description(), QStringLiteral("iPlot"));
+    EXPECT_EQ(plot->GetSnapShotPicture(), snapshot);
+
+    EXPECT_EQ(MessageOf([&] { plot->Save(); }),
+              QStringLiteral("Saving an image needs the image file picker, which is not available"));
+    EXPECT_EQ(MessageOf([&] { plot->PreviewChart(); }), QStringLiteral("The print preview is not available"));
+
+    std::optional<QString> answer = Path("plot.BMP");
+    TiSaveImageRequest asked;
+    TiPlotOutputHooks::SaveImagePicker = [&](TiPlotComponent&, const TiSaveImageRequest& request) {
+        asked = request;
+        return answer;
+    };
+    plot->SetDefaultSaveImageFormat(TiPlotImageFormatStyle::ipifPNG);
+    plot->Save();
+    EXPECT_EQ(asked.FilterIndex, 4);
+    EXPECT_EQ(asked.FileName, QStringLiteral("Untitled"));
+    EXPECT_TRUE(asked.Filter.startsWith(QStringLiteral("Bitmap (*.bmp)|*.bmp|Enhanced Metafile (*.emf)|*.emf|")));
+    EXPECT_FALSE(QFile::exists(Path("plot.BMP"))); // the ending is compared with its letter case
+    answer = Path("plot.png");
+    plot->Save();
+    EXPECT_EQ(PngCodec::Decode(ReadAll(Path("plot.png"))).size(), QSize(400, 300));
+
+    int previews = 0;
+    TiPlotOutputHooks::ShowPreview = [&](TiPlotComponent& shown) { previews += &shown == plot; };
+    plot->PreviewChart();
+    EXPECT_EQ(previews, 1);
+}
+
+} // namespace
