@@ -97,6 +97,8 @@ TfmMain::TfmMain(vcl::TComponent* owner) : vcl::TForm(owner)
 
 TfmMain::~TfmMain()
 {
+    // Nothing of a transport may outlive what it reports to and writes through.
+    Controller.CloseTransports();
     if (asScreen)
         asScreen->Hide(); // an open splash window refers back to its component
     BeforeDestruction();

@@ -4,6 +4,7 @@
 #include "platform/ui/TForm.h"
 #include "response/CurveStaleMarks.h"
 
+#include "controller/DeviceController.h"
 #include "device/BytePacket.h"
 #include "platform/os/TClientSocket.h"
 #include "platform/os/TThreadCallQueue.h"
@@ -14,6 +15,7 @@
 #include "platform/ui/TTimer.h"
 #include "transport/LNetSocketGlue.h"
 #include "transport/LTransportHost.h"
+#include "ui/MainDeviceView.h"
 
 #include <array>
 #include <map>
@@ -132,14 +134,14 @@ public:
     // (FMainLink.cpp) Every command leaves here for the open transport (serial, else USB, else
     // network); replies come back through Dispatch. Transports are made with TransportHost().
 
-    void SendCommand(const LCmd& cmd, int mode, bool framed);
-    int GetDeviceId() const { return DeviceId; }
-    bool IsLinked() const { return Linked; }
+    void SendCommand(const LCmd& cmd, int mode, bool framed) { Controller.SendCommand(cmd, mode, framed); }
+    int GetDeviceId() const { return Controller.DeviceId; }
+    bool IsLinked() const { return Controller.Linked; }
     // 1..254; shows "ID : n" and becomes the open transport's keep-alive address.
     void SetDeviceId(int id);
-    void SetReplyTimeout(unsigned ms);
-    void SetMaxResend(int count);
-    void SetKeepAliveOff(bool off);
+    void SetReplyTimeout(unsigned ms) { Controller.SetReplyTimeout(ms); }
+    void SetMaxResend(int count) { Controller.SetMaxResend(count); }
+    void SetKeepAliveOff(bool off) { Controller.SetKeepAliveOff(off); }
     // Serial traffic traces; any thread.
     void TraceComWrite(const std::uint8_t* data, unsigned count);
     void TraceComRead(const std::uint8_t* data, unsigned count);
@@ -149,13 +151,14 @@ public:
     void PostTrace(TraceSource source, std::string line);
     std::string WideToAnsi(const QString& text) const;
     void Dispatch(vcl::TMessage& Message) override;
-    // The reply dispatch (FMainReplies.cpp) and the failure handler (FMainTeardown.cpp).
-    virtual void OnReplyFrame(const BytePacket& frame);
-    // A transport failure; wParam holds the code, and in its upper 32 bits the reporting transport's
-    // source number (0: unnamed). Notices of a transport that is no longer open are ignored.
+    // A reply frame, handled by the device controller.
+    virtual void OnReplyFrame(const BytePacket& frame) { Controller.OnReplyFrame(frame); }
+    // A transport failure (FMainTeardown.cpp); wParam holds the code, and in its upper 32 bits the
+    // reporting transport's source number (0: unnamed). Notices of a transport that is no longer open
+    // are ignored.
     void OnCommEvent(vcl::TMessage& Message);
     // The source number of the open transport (serial, else USB, else network); 0 when none is open.
-    std::uint32_t OpenTransportSource();
+    std::uint32_t OpenTransportSource() const { return Controller.OpenTransportSource(); }
     // What the transports report to and write through; made on first use (user-interface thread).
     LTransportHost* TransportHost();
 
@@ -171,24 +174,7 @@ public:
     // Writes one frame as an output report; set by the USB glue, called on the USB worker thread.
     std::function<void(const std::uint8_t* data, unsigned count)> UsbWriteHandler;
 
-    LUnitControl* UnitControl { nullptr };
     TJvHidDevice* HidDevice { nullptr };
-    LUsbProc* UsbProc { nullptr };
-    LCommProc* CommProc { nullptr };
-    QString ComPortName;
-    LNetProc* NetProc { nullptr };
-    int DeviceId { 1 };
-    bool Online { false };
-    bool ConnectPending { false };
-    bool Linked { false };
-    int CurPresetNo { 0 };
-    int PostLoadState { 0 };
-    int AckState { 0 };
-    int UploadPresetNo { 0 };
-    int DownloadRecordNo { 0 };
-    std::array<std::array<std::uint8_t, 728>, 31> UnitRecords {};
-    std::array<std::uint8_t, 50> DownloadBlock {};
-    std::array<std::uint8_t, 18> UnitFileInfo {};
     std::uint32_t DeviceIp { 0 };
     vcl::TClientSocket ClientSocket;
 
@@ -197,8 +183,27 @@ private:
     std::unique_ptr<LTransportHost> LinkHostImpl;
     std::unique_ptr<LNetSocketGlue> NetGlue;
     std::unique_ptr<vcl::TThreadCallQueue> UiCalls;
+    friend class MainDeviceView;
+    MainDeviceView DeviceView { *this };
 
 public:
+    // The device end: the open transport, the reply dispatch and the transfer sequences. Declared
+    // after what its transports report to and write through, so it closes them first.
+    DeviceController Controller { DeviceView };
+    // The controller's state under the names the window's handlers and dialogs use.
+    LUnitControl*& UnitControl = Controller.UnitControl;
+    LUsbProc*& UsbProc = Controller.UsbProc;
+    LCommProc*& CommProc = Controller.CommProc;
+    LNetProc*& NetProc = Controller.NetProc;
+    QString& ComPortName = Controller.ComPortName;
+    int& DeviceId = Controller.DeviceId;
+    bool& Online = Controller.Online;
+    bool& ConnectPending = Controller.ConnectPending;
+    bool& Linked = Controller.Linked;
+    int& CurPresetNo = Controller.CurPresetNo;
+    int& PostLoadState = Controller.PostLoadState;
+    int& AckState = Controller.AckState;
+
 
     // --- USB glue ---
     // (FMainUsb.cpp) The HID controller finds and claims the ZQ9 (vendor 0x0168, product 0x0821);
@@ -222,39 +227,27 @@ private:
     std::unique_ptr<TJvHidDeviceController, void (*)(TJvHidDeviceController*)> HidCtlOwner { nullptr, nullptr };
 
 public:
-    // --- replies, connection and transfers ---
-    // (FMainReplies.cpp) Every reply frame: the device-ID filter, the reply table, the ACK steps.
-    // (FMainConnect.cpp) Opening a candidate, link, identity, lock status and the upload of the settings.
-    // (FMainPresets.cpp) Preset store and recall, factory reset, whole-unit upload and download, preset files.
-    // (FMainTeardown.cpp) Transport failures, the teardown and the link button.
+    // --- connection and transfers ---
+    // The device controller runs the sequences; the window adds its file dialogs (FMainPresets.cpp),
+    // the timers that pace the link (FMainConnect.cpp) and the link button (FMainTeardown.cpp).
 
     // The text of a SID_ key in the current language.
     QString GetSidText(const QString& key) const;
 
-    void ConnectCom();
-    void ConnectUsb();
-    void ConnectNet();
-    void OnLinkReply(const BytePacket& payload);
-    void OnIdentityReply(const BytePacket& payload);
-    void OnLockStatusReply(const BytePacket& payload);
-    void OnParamUploadReply(const BytePacket& payload);
-    void OnCurrentPresetReply(std::uint8_t presetNo);
-    void OnPresetNameReply(const BytePacket& payload);
-    void OnProgramBlockReply(const BytePacket& payload);
-    void OnPresetBlockReply(const BytePacket& payload);
-    void OnDownloadBlockReply(const BytePacket& payload);
+    void ConnectCom() { Controller.ConnectCom(); }
+    void ConnectUsb() { Controller.ConnectUsb(); }
+    void ConnectNet() { Controller.ConnectNet(); }
 
-    void StorePreset(int row, const QString& name);
-    void RecallPreset(int n);
-    void StartFactoryReset();
-    void UploadUnit();
-    void UploadNextPreset(int presetNo);
+    void StorePreset(int row, const QString& name) { Controller.StorePreset(row, name); }
+    void RecallPreset(int n) { Controller.RecallPreset(n); }
+    void StartFactoryReset() { Controller.StartFactoryReset(); }
+    void UploadUnit() { Controller.UploadUnit(); }
+    // Asks for a whole-unit file and writes its presets into the device.
     void DownloadUnit();
-    void DownloadNextRecord(int recordNo);
     void SavePresetFile();
     void OpenPresetFile();
 
-    void Disconnect();
+    void Disconnect() { Controller.Disconnect(); }
     void rzbMenuLinkClick(vcl::TObject* Sender);
     // The link button's pressed look (down while online).
     bool LinkButtonDown() const { return MenuLinkDown; }
@@ -271,9 +264,9 @@ public:
     // preset-file load) that makes no step for ChainWatchMs has stalled: its progress window closes
     // and the link is treated as failed. Each step restarts the watch; the end of a chain stops it.
     void tmChainWatchTimer(vcl::TObject* Sender);
-    void ChainStep();
-    void ChainEnd();
-    static constexpr unsigned ChainWatchMs = 15000;
+    void ChainStep() { Controller.ChainStep(); }
+    void ChainEnd() { Controller.ChainEnd(); }
+    static constexpr unsigned ChainWatchMs = DeviceController::ChainWatchMs;
 
     // Stand-ins until the block editors exist: the refresh of every control, the meters.
     virtual void RefreshAll();
@@ -308,15 +301,7 @@ private:
     vcl::TLabel* NewLinkLabel(const QString& name, bool visible);
     template <class Dialog> Dialog* NewFileDialog(const QString& name, const QString& filter);
     // Closes, deletes and clears the open transport (serial, else USB, else network); false when none was open.
-    bool DropOpenTransport();
-    // True (and the reply reported once the handler has returned) when the payload holds fewer
-    // than `need` bytes: the reply is dropped whole.
-    bool ReplyTooShort(const BytePacket& payload, std::size_t need);
-    // Resets what an interrupted transfer leaves behind, so nothing of it runs on the next link.
-    void ForgetTransfer();
-    void SendCode(int code, int mode);
-    void SendCode(int code, int byte1, int mode);
-    void FinishDownload();
+    bool DropOpenTransport() { return Controller.DropOpenTransport(); }
     void SetProgramFolder();
 
     bool MenuLinkDown { false };

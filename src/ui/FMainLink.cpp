@@ -80,60 +80,13 @@ LTransportHost* TfmMain::TransportHost()
     return LinkHostImpl.get();
 }
 
-void TfmMain::SendCommand(const LCmd& cmd, int mode, bool framed)
-{
-    const BytePacket bytes = cmd.ToBytes(framed);
-    if (CommProc)
-        CommProc->SendQueued(bytes, mode);
-    else if (UsbProc)
-        UsbProc->SendQueued(bytes, mode);
-    else if (NetProc)
-        NetProc->SendQueued(bytes, mode);
-}
-
 void TfmMain::SetDeviceId(int id)
 {
     if (id < 1 || id > 254)
         return;
-    DeviceId = id;
+    Controller.SetDeviceId(id);
     if (auto* label = dynamic_cast<vcl::TLabel*>(FindComponent(QStringLiteral("lbShowIdNumber"))))
         label->SetCaption(QStringLiteral("ID : %1").arg(id));
-    if (CommProc)
-        CommProc->SetDeviceId(id);
-    else if (UsbProc)
-        UsbProc->SetDeviceId(id);
-    else if (NetProc)
-        NetProc->SetDeviceId(id);
-}
-
-void TfmMain::SetReplyTimeout(unsigned ms)
-{
-    if (CommProc)
-        CommProc->SetTimeout(ms);
-    else if (UsbProc)
-        UsbProc->SetTimeout(ms);
-    else if (NetProc)
-        NetProc->SetTimeout(ms);
-}
-
-void TfmMain::SetMaxResend(int count)
-{
-    if (CommProc)
-        CommProc->SetMaxRetries(count);
-    else if (UsbProc)
-        UsbProc->SetMaxRetries(count);
-    else if (NetProc)
-        NetProc->SetMaxRetries(count);
-}
-
-void TfmMain::SetKeepAliveOff(bool off)
-{
-    if (CommProc)
-        CommProc->SetKeepAliveOff(off);
-    else if (UsbProc)
-        UsbProc->SetKeepAliveOff(off);
-    else if (NetProc)
-        NetProc->SetKeepAliveOff(off);
 }
 
 void TfmMain::TraceComWrite(const std::uint8_t* data, unsigned count)

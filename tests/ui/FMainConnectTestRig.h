@@ -15,7 +15,7 @@
 #include "transport/LCommProc.h"
 #include "transport/LNetProc.h"
 #include "transport/LUsbProc.h"
-#include "ui/AckState.h"
+#include "controller/AckState.h"
 #include "ui/FInformation.h"
 #include "ui/FLockPassWord.h"
 #include "ui/FMain.h"

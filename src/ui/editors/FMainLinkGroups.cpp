@@ -8,7 +8,7 @@
 #include "device/LUnitControl.h"
 #include "device/McsCodes.h"
 #include "device/SendMode.h"
-#include "ui/AckState.h"
+#include "controller/AckState.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"
 #include "widgets/RzBmpBtn.h"
@@ -207,9 +207,7 @@ void TfmMain::CopyChannel(int src, int dst, bool reread)
 void TfmMain::RereadAfterLink()
 {
     if (Linked) {
-        tmInLevelDet->SetEnabled(false);
-        AckState = ACK_REREAD;
-        SendCode(MCS_CMD_KEEP_ALIVE, SEND_APPEND);
+        Controller.StartReread();
         // A hidden or disabled window cannot take the focus; the re-read goes on regardless.
         if (rzbMenuLink && rzbMenuLink->CanFocus())
             rzbMenuLink->SetFocus();
