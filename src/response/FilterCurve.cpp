@@ -151,9 +151,12 @@ inline double Arctan(double x)
     return std::copysign(r, x);
 }
 
-// PowerRatioToDb for n and d that are both normal, positive and finite, as nearly every point of a real
-// section is: the same steps without the cases for subnormals, zeros and infinities, so the same result.
-inline double NormalPowerRatioToDb(double n, double d)
+// 10 log10(r) for a normal, positive, finite r, as the ratio of a section's squared magnitudes is at
+// nearly every point of a real section: one division gives the ratio, a second the series variable, and
+// the series stops at s^17, whose successor is below 4e-16 for |s| <= 0.1716. The rounding of the ratio
+// bounds the error at a few units in the last place of ln r: about 1e-15 dB near 0 dB, where the general
+// form above stays accurate relative to the result.
+inline double NormalRatioToDb(double r)
 {
     constexpr double dbPerNeper = 10.0 / std::numbers::ln10;
     constexpr double ln2Hi = 6.93147180369123816490e-01;
@@ -161,39 +164,26 @@ inline double NormalPowerRatioToDb(double n, double d)
     constexpr std::uint64_t mantissa = 0x000FFFFFFFFFFFFFull;
     constexpr std::uint64_t one = 0x3FF0000000000000ull;
     constexpr std::uint64_t magic = 0x4330000000000000ull; // 2^52 + the biased exponent
-    const auto bn = std::bit_cast<std::uint64_t>(n);
-    const auto bd = std::bit_cast<std::uint64_t>(d);
-    // The biases cancel in the difference of the two exponents.
-    const double en = std::bit_cast<double>((bn >> 52) | magic);
-    const double ed = std::bit_cast<double>((bd >> 52) | magic);
-    const double am = std::bit_cast<double>((bn & mantissa) | one);
-    const double bm = std::bit_cast<double>((bd & mantissa) | one);
-    const double above = bm * std::numbers::sqrt2;
-    const double below = bm * (std::numbers::sqrt2 / 2.0);
-    const bool high = am > above;
-    const bool low = am < below;
-    const double halved = am * 0.5;
-    const double doubled = am * 2.0;
-    const double notLow = low ? doubled : am;
-    const double mn = high ? halved : notLow;
-    const double up = high ? 1.0 : 0.0;
-    const double down = low ? 1.0 : 0.0;
-    const double e = (en - ed) + (up - down);
-    const double s = (mn - bm) / (mn + bm);
+    constexpr double bias = 4503599627370496.0 + 1023.0;
+    const auto bits = std::bit_cast<std::uint64_t>(r);
+    const double e0 = std::bit_cast<double>((bits >> 52) | magic) - bias;
+    const double m0 = std::bit_cast<double>((bits & mantissa) | one);
+    // m in [sqrt(1/2), sqrt(2)) with r = m 2^e.
+    const bool high = m0 > std::numbers::sqrt2;
+    const double m = high ? m0 * 0.5 : m0;
+    const double e = high ? e0 + 1.0 : e0;
+    const double s = (m - 1.0) / (m + 1.0);
+    // p = 1/3 + z/5 + ... + z^7/17, in pairs (Estrin).
     const double z = s * s;
     const double z2 = z * z;
     const double z4 = z2 * z2;
-    const double z8 = z4 * z4;
     const double p01 = 1.0 / 3.0 + z * (1.0 / 5.0);
     const double p23 = 1.0 / 7.0 + z * (1.0 / 9.0);
     const double p45 = 1.0 / 11.0 + z * (1.0 / 13.0);
     const double p67 = 1.0 / 15.0 + z * (1.0 / 17.0);
-    const double p89 = 1.0 / 19.0 + z * (1.0 / 21.0);
-    const double p03 = p01 + z2 * p23;
-    const double p47 = p45 + z2 * p67;
-    const double p = (p03 + z4 * p47) + z8 * p89;
-    const double lnQ = 2.0 * s + 2.0 * s * (z * p);
-    return dbPerNeper * (e * ln2Hi + (e * ln2Lo + lnQ));
+    const double p = (p01 + z2 * p23) + z4 * (p45 + z2 * p67);
+    const double lnM = 2.0 * s + 2.0 * s * (z * p);
+    return dbPerNeper * (e * ln2Hi + (e * ln2Lo + lnM));
 }
 
 // Squared magnitudes of B and A at point i.
@@ -213,7 +203,7 @@ inline PowerPair Powers(const BiquadSet c, double c1, double s1, double c2, doub
 }
 
 // -20 log10(|A| / |B|) on every grid point, taken as 10 log10(|B|^2 / |A|^2) to spare two square roots.
-// False, with the curve incomplete, where a point's squares are not both normal numbers.
+// False, with the curve incomplete, where a point's ratio of squares is not a normal number.
 ZQ9_WIDE_VECTORS
 bool MagnitudeDbNormal(const BiquadSet c, const double* __restrict c1, const double* __restrict s1,
                        const double* __restrict c2, const double* __restrict s2, double* __restrict out)
@@ -226,11 +216,11 @@ bool MagnitudeDbNormal(const BiquadSet c, const double* __restrict c1, const dou
     std::uint64_t highest = smallestNormal;
     for (int i = 0; i < FilterCurve::PointCount; ++i) {
         const PowerPair p = Powers(c, c1[i], s1[i], c2[i], s2[i]);
-        const auto bn = std::bit_cast<std::uint64_t>(p.n);
-        const auto bd = std::bit_cast<std::uint64_t>(p.d);
-        lowest = std::min(lowest, std::min(bn, bd));
-        highest = std::max(highest, std::max(bn, bd));
-        out[i] = NormalPowerRatioToDb(p.n, p.d);
+        const double r = p.n / p.d; // 0, infinite, NaN or subnormal where n or d is unusual
+        const auto bits = std::bit_cast<std::uint64_t>(r);
+        lowest = std::min(lowest, bits);
+        highest = std::max(highest, bits);
+        out[i] = NormalRatioToDb(r);
     }
     return lowest >= smallestNormal && highest < infinity;
 }
