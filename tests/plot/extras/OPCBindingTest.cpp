@@ -8,7 +8,10 @@
 #include "plot/extras/iOPCBinding.h"
 #include "plot/extras/iOPCItem.h"
 #include "plot/extras/iOPCManager.h"
+#include "plot/iPlot.h"
 #include "plot/iXYPlot.h"
+
+#include "platform/core/DateTime.h"
 
 #include "platform/core/Exception.h"
 
@@ -240,6 +243,40 @@ TEST_F(OPCBindingTest, XYChannelAddsAPointPerGroupUpdate)
     ASSERT_TRUE(ptest::WaitFor([&] { return channel->Count() == 1; }));
     EXPECT_EQ(channel->GetX(0), 2.5);
     EXPECT_EQ(channel->GetY(0), 40);
+}
+
+// A strip channel fed X and Y by two items stops both; fed by one item, each new value is a point at
+// the time the value came.
+TEST_F(OPCBindingTest, StripChannelStopsBothItemsAndAddsItemDataAtItsTime)
+{
+    TWallClockOverride clock([] { return 45000.5; });
+    TForm form(nullptr);
+    auto* plot = new TiPlot(&form);
+    TiPlotChannel* channel = plot->Channel(0);
+    TiOPCItem* first = channel->OPCItemManager()->Item(0);
+    TiOPCItem* second = channel->OPCItemManager()->Item(1);
+    channel->SetOPCServerName(QStringLiteral("Server"));
+    channel->SetOPCItemName(QStringLiteral("Time.Value"));
+    channel->SetOPCItem2Name(QStringLiteral("Level.Value"));
+    channel->SetOPCXValueSource(TiOPCXValueSourceStyle::iopcxvsOPCItem);
+    channel->OPCActivate();
+    EXPECT_TRUE(first->Active());
+    EXPECT_TRUE(second->Active());
+    channel->OPCDeactivate();
+    EXPECT_FALSE(first->Active());
+    EXPECT_FALSE(second->Active());
+
+    channel->SetOPCXValueSource(TiOPCXValueSourceStyle::iopcxvsSystemTimeStamp);
+    channel->SetOPCItemName(QStringLiteral("Pressure.Value"));
+    channel->OPCActivate();
+    EXPECT_TRUE(first->Active());
+    EXPECT_FALSE(second->Active());
+    const int signal = FakeOpcSignalByItem(u"Pressure.Value");
+    FakeOpcSetValue(signal, Real(3.25), Good);
+    FakeOpcFireDataChanged(signal, 1);
+    ASSERT_TRUE(ptest::WaitFor([&] { return channel->Count() == 1; }));
+    EXPECT_EQ(channel->GetX(0), 45000.5);
+    EXPECT_EQ(channel->GetY(0), 3.25);
 }
 
 } // namespace
