@@ -32,7 +32,6 @@ struct StripChart
 {
     explicit StripChart(int Width) : width(Width)
     {
-        App();
         channel = plot.Channel(0);
         x = plot.XAxis(0);
         y = plot.YAxis(0);
@@ -67,6 +66,7 @@ struct StripChart
     static double Signal(int i) { return std::sin(i * 0.001) + 0.3 * std::sin(i * 0.37); }
 
     int width;
+    bool appReady { (App(), true) };
     TiPlot plot { nullptr };
     TiPlotChannel* channel { nullptr };
     TiPlotXAxis* x { nullptr };

@@ -55,6 +55,22 @@ public:
 
     // Direct record access for the channel's drawing loops (logical index, checked).
     const Rec& Record(int Index) const { return FList[GetBufferIndex(Index)]; }
+    // The records of the logical indexes From..To (checked) as at most two contiguous pieces, oldest
+    // first: Fn(first, past the last).
+    template <typename Fn>
+    void ForEachSpan(int From, int To, Fn&& fn) const
+    {
+        if (From > To)
+            return;
+        const int a = GetBufferIndex(From);
+        const int b = GetBufferIndex(To);
+        if (a <= b) {
+            fn(FList + a, FList + b + 1);
+        } else {
+            fn(FList + a, FList + FCount);
+            fn(FList, FList + b + 1);
+        }
+    }
 
 protected:
     TiPlotDataRecordList() : TiPlotDataCustomList(static_cast<int>(sizeof(Rec))) {}

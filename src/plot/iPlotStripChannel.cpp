@@ -4,12 +4,14 @@
 #include "plot/extras/iOPCManager.h"
 #include "plot/iPlotAxis.h"
 #include "plot/iPlotComponent.h"
+#include "plot/iPlotDataLists.h"
 
 #include "platform/core/DateTime.h"
 #include "platform/core/Exception.h"
 #include "platform/core/PublishedProperties.h"
 
 #include <atomic>
+#include <typeinfo>
 
 using namespace vcl;
 
@@ -120,8 +122,13 @@ void TiPlotChannel::CheckXOrder(double X) const
     const int count = Count();
     if (count < 2)
         return;
-    const double last = GetX(count - 1);
-    if (GetX(1) >= GetX(0)) {
+    // The standard list is read straight from its records; this runs for every point added.
+    const TiPlotDataCustomList& list = *FDataList;
+    const auto* records =
+        typeid(list) == typeid(TiPlotDataNullList) ? static_cast<const TiPlotDataNullList*>(&list) : nullptr;
+    auto x = [&](int Index) { return records ? records->Record(Index).X : GetX(Index); };
+    const double last = x(count - 1);
+    if (x(1) >= x(0)) {
         if (X < last)
             throw Exception(QStringLiteral("New Data-Point X-Value is out of order"));
     } else if (X > last) {

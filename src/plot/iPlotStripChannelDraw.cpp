@@ -10,7 +10,7 @@
 #include "plot/iPlotDataView.h"
 #include "plot/iPlotDecorationHost.h"
 #include "plot/iPlotMath.h"
-#include "plot/iPlotMinMaxPoint.h"
+#include "plot/iPlotDataLists.h"
 
 #include "platform/core/Exception.h"
 #include "platform/ui/TCanvas.h"
@@ -207,54 +207,197 @@ void TiPlotChannel::DrawTrace(TCanvas* Canvas, bool XYAxesReversed, TColor Backg
     }
 }
 
-// Each pixel column is drawn once: a vertical stroke over the values that fall into it, and a line
-// from the last value of the column before to the first value of this one.
+namespace {
+
+// The values that fall into one pixel column, in the order they came.
+struct TiColumnValues
+{
+    bool Empty { true };
+    double XValue { 0 };
+    double YMin { 0 };
+    double YMax { 0 };
+    double YFirst { 0 };
+    double YLast { 0 };
+
+    void Add(double X, double Y)
+    {
+        if (Empty) {
+            Empty = false;
+            XValue = X;
+            YMin = YMax = YFirst = Y;
+        } else {
+            YMin = std::min(YMin, Y);
+            YMax = std::max(YMax, Y);
+        }
+        YLast = Y;
+    }
+};
+
+// Point access for the fast trace: straight from the records of the standard list, else through
+// the list's virtual getters.
+class TiPointReader
+{
+public:
+    explicit TiPointReader(const TiPlotDataCustomList& List)
+        : m_list(List), m_records(dynamic_cast<const TiPlotDataRecordList<TiPlotDataNull>*>(&List))
+    {
+    }
+    double X(int Index) const { return m_records ? m_records->Record(Index).X : m_list.GetX(Index); }
+    // Y of a valid point; false for a Null (Gap) or Empty (Skip) point.
+    enum Kind { Valid, Gap, Skip };
+    Kind Read(int Index, double& X, double& Y) const
+    {
+        if (m_records) {
+            const TiPlotDataNull& r = m_records->Record(Index);
+            X = r.X;
+            Y = r.Y;
+            if (r.Extra & iNullExtra::Empty)
+                return Skip;
+            return (r.Extra & iNullExtra::Null) ? Gap : Valid;
+        }
+        bool empty = false, null = false;
+        m_list.GetXYEmptyNull(Index, X, Y, empty, null);
+        return empty ? Skip : (null ? Gap : Valid);
+    }
+
+    // Folds the valid points From..To into Column in one pass over the records; false (nothing
+    // folded) when a Null or Empty point lies among them or the list is not the standard one.
+    template <typename Column>
+    bool FoldPlain(int From, int To, Column& column) const
+    {
+        if (!m_records || From > To)
+            return m_records != nullptr;
+        std::uint16_t flags = 0;
+        double lo = column.YMin, hi = column.YMax;
+        m_records->ForEachSpan(From, To, [&](const TiPlotDataNull* p, const TiPlotDataNull* end) {
+            for (; p != end; ++p) {
+                flags |= p->Extra;
+                lo = p->Y < lo ? p->Y : lo;
+                hi = p->Y > hi ? p->Y : hi;
+            }
+        });
+        if (flags & (iNullExtra::Null | iNullExtra::Empty))
+            return false;
+        column.YMin = lo;
+        column.YMax = hi;
+        column.YLast = m_records->Record(To).Y;
+        return true;
+    }
+
+private:
+    const TiPlotDataCustomList& m_list;
+    const TiPlotDataRecordList<TiPlotDataNull>* m_records;
+};
+
+} // namespace
+
+// Each pixel column is drawn once: a vertical stroke over the values that fall into it (at its
+// first X), and a line from the last value of the column before to the first value of this one;
+// a Null point breaks the line and Empty points are passed over. With X in order the points of one
+// column are found by searching for the column's end, so only the values inside are read.
 void TiPlotChannel::DrawFastTrace(TCanvas* Canvas, TiPlotChannelPainter& Painter, bool Reversed)
 {
     if (FStartIndex < 0 || FStopIndex < 0 || FStartIndex == FStopIndex)
         return;
     const IiPlotAxisScale* x = XScale();
-    TiPlotMinMaxPoint col1, col2, col3;
-    auto segment = [&](double X1, double Y1, double X2, double Y2) {
-        Painter.DrawSegment(Canvas, Reversed, X1, Y1, X2, Y2, false);
+    const IiPlotAxisScale* y = YScale();
+    const TiPointReader points(DataList());
+    const bool ordered = !FDrawOutOfOrderXValues;
+    // A plain one-pixel pen draws a stroke as the one-pixel-wide rectangle of the same pixels.
+    TPen* pen = Canvas->Pen();
+    const bool strokesAsRects = !ClipToAxes() && pen->Width() <= 1 && pen->Style() == TPenStyle::psSolid
+        && pen->Mode() == TPenMode::pmCopy;
+    if (strokesAsRects) {
+        Canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
+        Canvas->Brush()->SetColor(pen->Color());
+    }
+    auto stroke = [&](double X, double YFrom, double YTo) {
+        if (!strokesAsRects || X < x->Min() || X > x->Max()) {
+            Painter.DrawSegment(Canvas, Reversed, X, YFrom, X, YTo, false);
+            return;
+        }
+        // The line from the pixel of YFrom towards that of YTo, its last pixel left out.
+        const int column = x->PositionToPixels(X);
+        const int a = y->PositionToPixels(YFrom);
+        const int b = y->PositionToPixels(YTo);
+        if (a == b)
+            return;
+        const int top = a < b ? a : b + 1;
+        const int bottom = a < b ? b : a + 1;
+        Canvas->FillRect(ExchangedRect(TRect(column, top, column + 1, bottom), Reversed));
     };
-    auto drawColumns = [&] {
-        if (!col1.Empty && col1.YMin != col1.YMax)
-            segment(col1.XValue, col1.YMin, col1.XValue, col1.YMax);
-        if (!col2.Empty && col2.YMin != col2.YMax)
-            segment(col2.XValue, col2.YMin, col2.XValue, col2.YMax);
-        if (!col1.Empty && !col2.Empty)
-            segment(col1.XValue, col1.YLast, col2.XValue, col2.YFirst);
-        if (!col2.Empty && !col3.Empty)
-            segment(col2.XValue, col2.YLast, col3.XValue, col3.YFirst);
+    TiColumnValues previous;
+    auto drawColumn = [&](const TiColumnValues& column) {
+        if (column.YMin != column.YMax)
+            stroke(column.XValue, column.YMin, column.YMax);
+        if (!previous.Empty)
+            Painter.DrawSegment(Canvas, Reversed, previous.XValue, previous.YLast, column.XValue, column.YFirst,
+                                false);
+        previous = column;
     };
-    for (int i = FStartIndex; i <= FStopIndex; ++i) {
+    auto pixel = [&](int Index) { return x->PositionToPixels(points.X(Index)); };
+    // The last index from Index on whose point lies in column P (pixels follow X, X follows the index).
+    auto columnEnd = [&](int Index, int P) {
+        int lo = Index;
+        int step = 1;
+        while (lo + step <= FStopIndex && pixel(lo + step) == P) {
+            lo += step;
+            step *= 2;
+        }
+        int hi = std::min(lo + step, FStopIndex + 1); // first index known (or assumed) outside
+        while (hi - lo > 1) {
+            const int mid = lo + (hi - lo) / 2;
+            if (pixel(mid) == P)
+                lo = mid;
+            else
+                hi = mid;
+        }
+        return lo;
+    };
+    TiColumnValues column;
+    int columnPixel = 0;
+    int i = FStartIndex;
+    while (i <= FStopIndex) {
         double vx = 0, vy = 0;
-        bool empty = false, null = false;
-        GetXYEmptyNull(i, vx, vy, empty, null);
-        if (empty)
+        const TiPointReader::Kind kind = points.Read(i, vx, vy);
+        if (kind == TiPointReader::Skip) {
+            ++i;
             continue;
-        if (null) {
-            drawColumns();
-            col1.Clear();
-            col2.Clear();
-            col3.Clear();
+        }
+        if (kind == TiPointReader::Gap) {
+            if (!column.Empty)
+                drawColumn(column);
+            column = TiColumnValues {};
+            previous = TiColumnValues {};
+            ++i;
             continue;
         }
         const int p = x->PositionToPixels(vx);
-        if (col1.Empty || col1.XPixels == p) {
-            col1.AddData(vx, vy, p);
-        } else if (col2.Empty || col2.XPixels == p) {
-            col2.AddData(vx, vy, p);
-        } else {
-            col3.AddData(vx, vy, p);
-            drawColumns();
-            col1.AssignDown(col3);
-            col2.Clear();
-            col3.Clear();
+        if (!column.Empty && p != columnPixel) {
+            drawColumn(column);
+            column = TiColumnValues {};
         }
+        columnPixel = p;
+        column.Add(vx, vy);
+        // Take in the rest of the column at once; a gap inside ends it there.
+        const int end = ordered ? columnEnd(i, p) : i;
+        if (points.FoldPlain(i + 1, end, column)) {
+            i = end + 1;
+            continue;
+        }
+        int k = i + 1;
+        for (; k <= end; ++k) {
+            const TiPointReader::Kind next = points.Read(k, vx, vy);
+            if (next == TiPointReader::Gap)
+                break;
+            if (next == TiPointReader::Valid)
+                column.Add(vx, vy);
+        }
+        i = k;
     }
-    drawColumns();
+    if (!column.Empty)
+        drawColumn(column);
+    Canvas->Brush()->SetStyle(TBrushStyle::bsClear);
 }
 
 void TiPlotChannel::DrawCurveTraces(TCanvas* Canvas, TiPlotChannelPainter& Painter, bool Reversed)

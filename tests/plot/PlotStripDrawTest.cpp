@@ -148,6 +148,22 @@ TEST_F(StripDrawTest, FastTraceDrawsOneStrokePerPixelColumn)
     EXPECT_LT(differing, 100);
 }
 
+TEST_F(StripDrawTest, FastTraceOfAWrappedRingBufferMatchesTheSamePointsInAPlainList)
+{
+    auto wave = [](int i) { return 50 + 40 * std::sin(i * 0.05) * ((i % 7) ? 1 : -1); };
+    channel->SetRingBufferSize(500);
+    for (int i = 0; i < 830; ++i) // the ring has wrapped: its oldest point sits mid-array
+        channel->AddXY(i / 10.0, wave(i));
+    xAxis->SetMinSpan(35, 50);
+    const QImage ring = Render("fast-ring");
+    channel->SetRingBufferSize(0);
+    channel->Clear();
+    for (int i = 330; i < 830; ++i)
+        channel->AddXY(i / 10.0, wave(i));
+    EXPECT_EQ(Render("fast-plain"), ring);
+    EXPECT_GT(Colours(ring).count(0xFFFFFF), 0u);
+}
+
 TEST_F(StripDrawTest, FastTraceBreaksAtNullPointsAndSkipsEmptyOnes)
 {
     channel->Clear();
