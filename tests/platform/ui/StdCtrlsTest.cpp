@@ -215,6 +215,25 @@ TEST_F(StdCtrlsTest, MenuClickRadioGroupsAndMenuBarAboveClientArea)
     EXPECT_EQ(child->geometry().top(), bar);
 }
 
+TEST_F(StdCtrlsTest, MenuLineIsASeparatorWithoutText)
+{
+    TForm form(nullptr);
+    auto* menu = new TMainMenu(&form);
+    auto* file = new TMenuItem(&form);
+    file->SetCaption(QStringLiteral("File"));
+    menu->Items()->Add(file);
+    auto* line = new TMenuItem(&form);
+    line->SetCaption(QStringLiteral("-"));
+    file->Add(line);
+    form.SetMenu(menu);
+    EXPECT_TRUE(line->IsLine());
+    EXPECT_TRUE(line->Action()->isSeparator());
+    EXPECT_TRUE(line->Action()->text().isEmpty()); // some styles would draw "-" as a heading
+    line->SetCaption(QStringLiteral("Save"));
+    EXPECT_FALSE(line->Action()->isSeparator());
+    EXPECT_EQ(line->Action()->text(), QStringLiteral("Save"));
+}
+
 TEST_F(StdCtrlsTest, FileDialogSeamSeesTheRequestAndCancelKeepsName)
 {
     TSaveDialog save(nullptr);
