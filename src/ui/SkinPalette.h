@@ -28,6 +28,11 @@ inline constexpr Rgb FieldBack { 14, 18, 24 };
 inline constexpr Rgb FieldText { 236, 240, 245 };
 inline constexpr Rgb FieldBorder { 96, 108, 130 };
 
+// A band's bypass switch: a light face with dark text, so both its states (this face, or the light
+// red the band editor gives a bypassed band) read.
+inline constexpr Rgb SwitchBack { 196, 202, 212 };
+inline constexpr Rgb SwitchText { 16, 18, 22 };
+
 // Button faces, top and bottom of their gradient.
 inline constexpr Rgb FaceTop { 78, 86, 104 };
 inline constexpr Rgb FaceBottom { 54, 60, 74 };

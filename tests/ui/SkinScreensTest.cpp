@@ -6,6 +6,7 @@
 #include "FDialogsRig.h"
 #include "ui/AppForms.h"
 
+#include "controls/MyPEQAllpass.h"
 #include "controls/PeqEdit.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TMenus.h"
@@ -198,6 +199,9 @@ std::vector<Sample> TextSamples(QWidget& top)
         else if (auto* b = dynamic_cast<rz::TRzBmpButton*>(c)) {
             text = b->Caption();
             r = r.adjusted(4, r.height() / 4, -4, -r.height() / 4);
+        } else if (auto* pb = dynamic_cast<rz::TRzButton*>(c)) {
+            text = pb->Caption();
+            r = r.adjusted(3, 3, -3, -3);
         } else if (auto* p = dynamic_cast<vr::TVrPowerButton*>(c)) {
             text = p->Caption();
             const vcl::TRect t = p->TextBounds();
@@ -357,6 +361,20 @@ TEST(SkinScreens, EveryPageAndDialogInBothLanguages)
             EXPECT_GE(ChangedPixels(up, down, where), 60) << t.toggle << " looks the same up and latched";
             Click(form, QString::fromLatin1(t.restore));
         }
+
+        // A bypassed band's switch in the band editor still reads.
+        Click(form, QStringLiteral("rzbMenuOut1"));
+        auto* peq = Find<TMyPEQAllpass>(form, QStringLiteral("peqPeqOut1"));
+        ASSERT_NE(peq, nullptr);
+        rz::TRzButton* bypass = peq->BypassButton(1);
+        const QPoint centre = bypass->mapTo(&form, QPoint(bypass->width() / 2, bypass->height() / 2));
+        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
+        QTest::mouseMove(form.windowHandle(), QPoint(2, form.height() - 2));
+        const QImage bypassed = Grab(form);
+        Keep(bypassed, QStringLiteral("band-bypassed-") + tag);
+        ExpectReadable(bypassed, form, QStringLiteral("band-bypassed-") + tag);
+        EXPECT_TRUE(peq->GetBypassValue(1));
+        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
     }
 
     // The dialogs, as the menu and the preset buttons open them, in the language last chosen and

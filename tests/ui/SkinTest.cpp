@@ -2,6 +2,7 @@
 // faces it is drawn on, and a latched face stands apart from the up face.
 #include "ui/Skin.h"
 
+#include "controls/PeqBandEditor.h"
 #include "platform/ui/TBitmap.h"
 
 #include <gtest/gtest.h>
@@ -60,6 +61,8 @@ TEST(Skin, CaptionsReadOnEveryFaceTheyAreDrawnOn)
     EXPECT_GE(Contrast(Caption, UpperBack), ReadableContrast);
     EXPECT_GE(Contrast(FieldText, FieldBack), ReadableContrast);
     EXPECT_GE(Contrast(Rgb { 0, 176, 0 }, FieldBack), ReadableContrast); // the current band's values
+    EXPECT_GE(Contrast(SwitchText, SwitchBack), ReadableContrast);
+    EXPECT_GE(Contrast(SwitchText, RgbOf(PeqBandEditor::BypassedColor)), ReadableContrast);
 }
 
 TEST(Skin, LatchedFacesLightUpAgainstTheUpFace)
