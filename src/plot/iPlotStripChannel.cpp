@@ -374,6 +374,7 @@ const TPropertyTable* TiPlotChannel::PublishedProperties() const
             .Color(QStringLiteral("BarBrushColor"), &C::BarBrushColor, &C::SetBarBrushColor).Default(255)
             .Enum(QStringLiteral("BarBrushStyle"), ZQ9_BRUSH_STYLES, &C::BarBrushStyle, &C::SetBarBrushStyle)
             .Default(TBrushStyle::bsSolid)
+            .String(QStringLiteral("OPCGroupName"), &C::OPCGroupName, &C::SetOPCGroupName)
             .String(QStringLiteral("OPCComputerName"), &C::OPCComputerName, &C::SetOPCComputerName)
             .String(QStringLiteral("OPCServerName"), &C::OPCServerName, &C::SetOPCServerName)
             .String(QStringLiteral("OPCItemName"), &C::OPCItemName, &C::SetOPCItemName)
