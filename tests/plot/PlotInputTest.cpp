@@ -11,6 +11,7 @@
 
 #include "platform/ui/TBitmap.h"
 #include "platform/ui/TCanvas.h"
+#include "platform/ui/TextMetrics.h"
 
 #include <QTest>
 #include <QWindow>
@@ -321,6 +322,39 @@ TEST_F(XYInputTest, HintShowsAfterThePauseAndGoesAfterTheHidePause)
     Move(At(101, 65));
     EXPECT_GT(moves, 0);
     EXPECT_FALSE(plot->InternalTimerActive());
+}
+
+TEST_F(XYInputTest, PointHintIsPlacedInsideTheDataView)
+{
+    TTextMetricsOverride metrics(ptest::Fixed()); // 6 pixels a character, 10 high
+    PickPoints();
+    channel->SetShowDataPointHints(true);
+    struct Case
+    {
+        double x, y;
+        int left, top; // -1: centred above the point
+    };
+    // Data view 50..450 x 20..150; markers of size 3 (half 1); the hint is 14 high.
+    const Case cases[] = {
+        { 200, 65, -1, 85 - 19 },          // room above: centred over the point
+        { 200, 128, -1, 22 + 14 + 4 + 1 }, // near the top: below the point
+        { 2, 65, 52 + 1 + 8, 85 - 7 },     // near the left edge: to its right
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.x);
+        channel->Clear();
+        channel->AddXY(c.x, c.y);
+        Move(QPoint(440, 140)); // over the data view, which gives no hint: the next one starts afresh
+        Move(At(c.x, c.y));
+        plot->Advance(plot->HintsPause());
+        const TiHintData& hint = plot->HintData();
+        ASSERT_TRUE(hint.Visible);
+        EXPECT_EQ(hint.Width, 6 * int(hint.Text.size()) + 4);
+        EXPECT_EQ(hint.Height, 14);
+        EXPECT_EQ(hint.Left, c.left < 0 ? At(c.x, c.y).x() - hint.Width / 2 : c.left);
+        EXPECT_EQ(hint.Top, c.top);
+        plot->Advance(plot->HintsHidePause());
+    }
 }
 
 TEST_F(XYInputTest, WheelIsConsumedAndAnXYChannelReportsNoWheel)
