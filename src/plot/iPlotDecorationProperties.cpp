@@ -15,6 +15,9 @@ using namespace vcl;
 
 #define ZQ9_ELEMENTS_ALIGNMENT { "iahCenter", "iahLeft", "iahRight" }
 #define ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL { "ipriDataView", "ipriChannel", "ipriAuto" }
+#define ZQ9_ELEMENTS_PEN_STYLE { "psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame" }
+#define ZQ9_ELEMENTS_BRUSH_STYLE                                                                                    \
+    { "bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross", "bsDiagCross" }
 
 const TPropertyTable* TiPlotDataCursor::PublishedProperties() const
 {
@@ -162,10 +165,24 @@ const TPropertyTable* TiPlotTable::PublishedProperties() const
 
 const TPropertyTable* TiPlotLimit::PublishedProperties() const
 {
+    using L = TiPlotLimit;
     static const TPropertyTable table =
-        TPropertyTableBuilder<TiPlotLimit>(QStringLiteral("TiPlotLimit"), TiPlotObject::PublishedProperties())
-            .String(QStringLiteral("XAxisName"), &TiPlotLimit::XAxisName, &TiPlotLimit::SetXAxisName)
-            .String(QStringLiteral("YAxisName"), &TiPlotLimit::YAxisName, &TiPlotLimit::SetYAxisName)
+        TPropertyTableBuilder<L>(QStringLiteral("TiPlotLimit"), TiPlotObject::PublishedProperties())
+            .Color(QStringLiteral("Color"), &L::Color, &L::SetColor)
+            .Enum(QStringLiteral("LineStyle"), ZQ9_ELEMENTS_PEN_STYLE, &L::LineStyle, &L::SetLineStyle)
+            .Integer(QStringLiteral("LineWidth"), &L::LineWidth, &L::SetLineWidth)
+            .Enum(QStringLiteral("FillStyle"), ZQ9_ELEMENTS_BRUSH_STYLE, &L::FillStyle, &L::SetFillStyle)
+            .String(QStringLiteral("XAxisName"), &L::XAxisName, &L::SetXAxisName)
+            .String(QStringLiteral("YAxisName"), &L::YAxisName, &L::SetYAxisName)
+            .Enum(QStringLiteral("Style"),
+                  { "iplsLineX", "iplsLineY", "iplsBandX", "iplsBandY", "iplsPolyBandX", "iplsPolyBandY" }, &L::Style,
+                  &L::SetStyle)
+            .Float(QStringLiteral("Line1Position"), &L::Line1Position, &L::SetLine1Position)
+            .Float(QStringLiteral("Line2Position"), &L::Line2Position, &L::SetLine2Position)
+            .Boolean(QStringLiteral("UserCanMove"), &L::UserCanMove, &L::SetUserCanMove)
+            .Boolean(QStringLiteral("SelectModeOnlyInteraction"), &L::SelectModeOnlyInteraction,
+                     &L::SetSelectModeOnlyInteraction)
+            .Boolean(QStringLiteral("ClipToAxes"), &L::ClipToAxes, &L::SetClipToAxes)
             .Build();
     return &table;
 }

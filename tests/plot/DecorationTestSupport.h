@@ -4,6 +4,8 @@
 
 #include "PlotTestSupport.h"
 
+#include "plot/iPlotAxis.h"
+#include "plot/iPlotDataView.h"
 #include "plot/iXYPlot.h"
 
 #include "platform/ui/TBitmap.h"
@@ -33,6 +35,8 @@ protected:
         delete form;
     }
     vcl::TCanvas* Canvas() { return bitmap->Canvas(); }
+    // X-Axis 1 maps 0..100 to x 10..110, Y-Axis 1 to y 110..10; data view 0 is (10, 10, 110, 110).
+    void PlaceAxes();
     vcl::TColor Pixel(int x, int y) { return bitmap->Canvas()->Pixels(x, y); }
 
     vcl::TTextMetricsOverride metrics { Fixed() };
@@ -40,5 +44,16 @@ protected:
     TiXYPlot* plot { nullptr };
     std::unique_ptr<vcl::TBitmap> bitmap;
 };
+
+inline void DecorationTest::PlaceAxes()
+{
+    TiPlotAxis* x = plot->XAxis(0);
+    x->SetDrawRect(vcl::TRect(10, 110, 110, 140));
+    x->CalcScaleRect(Canvas());
+    TiPlotAxis* y = plot->YAxis(0);
+    y->SetDrawRect(vcl::TRect(0, 10, 30, 110));
+    y->CalcScaleRect(Canvas());
+    plot->DataView(0)->SetDrawRect(vcl::TRect(10, 10, 110, 110));
+}
 
 } // namespace ptest
