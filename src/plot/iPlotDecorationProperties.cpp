@@ -189,31 +189,70 @@ const TPropertyTable* TiPlotLimit::PublishedProperties() const
 
 const TPropertyTable* TiPlotAnnotation::PublishedProperties() const
 {
+    using A = TiPlotAnnotation;
     static const TPropertyTable table =
-        TPropertyTableBuilder<TiPlotAnnotation>(QStringLiteral("TiPlotAnnotation"),
-                                                TiPlotObject::PublishedProperties())
-            .Enum(QStringLiteral("BrushStyle"),
-                  { "bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
-                    "bsDiagCross" },
-                  &TiPlotAnnotation::BrushStyle, &TiPlotAnnotation::SetBrushStyle)
-            .Color(QStringLiteral("BrushColor"), &TiPlotAnnotation::BrushColor, &TiPlotAnnotation::SetBrushColor)
-            .Enum(QStringLiteral("PenStyle"),
-                  { "psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame" },
-                  &TiPlotAnnotation::PenStyle, &TiPlotAnnotation::SetPenStyle)
-            .Color(QStringLiteral("PenColor"), &TiPlotAnnotation::PenColor, &TiPlotAnnotation::SetPenColor)
-            .Integer(QStringLiteral("PenWidth"), &TiPlotAnnotation::PenWidth, &TiPlotAnnotation::SetPenWidth)
+        TPropertyTableBuilder<A>(QStringLiteral("TiPlotAnnotation"), TiPlotObject::PublishedProperties())
+            .Enum(QStringLiteral("Style"),
+                  { "ipasText", "ipasLine", "ipasRectangle", "ipasLineX", "ipasLineY", "ipasImage", "ipasTextRectangle",
+                    "ipasEllipse", "ipasTextBox", "ipasEllipse2", "ipasPolygon", "ipasRectangle2" },
+                  &A::Style, &A::SetStyle)
+            .Default(TiPlotAnnotationStyle::ipasText)
             .Enum(QStringLiteral("Reference"),
-                  { "iprtDataView", "iprtChannel", "iprtXChannelYDataView", "iprtXDataViewYChannel" },
-                  &TiPlotAnnotation::Reference, &TiPlotAnnotation::SetReference)
-            .Enum(QStringLiteral("ReferencePositionX"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL,
-                  &TiPlotAnnotation::ReferencePositionX, &TiPlotAnnotation::SetReferencePositionX)
-            .Enum(QStringLiteral("ReferencePositionY"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL,
-                  &TiPlotAnnotation::ReferencePositionY, &TiPlotAnnotation::SetReferencePositionY)
-            .Enum(QStringLiteral("ReferenceSizeX"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL,
-                  &TiPlotAnnotation::ReferenceSizeX, &TiPlotAnnotation::SetReferenceSizeX)
-            .Enum(QStringLiteral("ReferenceSizeY"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL,
-                  &TiPlotAnnotation::ReferenceSizeY, &TiPlotAnnotation::SetReferenceSizeY)
-            .Object(QStringLiteral("Font"), &TiPlotAnnotation::Font)
+                  { "iprtDataView", "iprtChannel", "iprtXChannelYDataView", "iprtXDataViewYChannel" }, &A::Reference,
+                  &A::SetReference)
+            .Default(TiPlotReferenceType::iprtDataView)
+            .Enum(QStringLiteral("ReferencePositionX"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL, &A::ReferencePositionX,
+                  &A::SetReferencePositionX)
+            .Default(TiPlotReferenceIndividual::ipriAuto)
+            .Enum(QStringLiteral("ReferencePositionY"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL, &A::ReferencePositionY,
+                  &A::SetReferencePositionY)
+            .Default(TiPlotReferenceIndividual::ipriAuto)
+            .Enum(QStringLiteral("ReferenceSizeX"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL, &A::ReferenceSizeX,
+                  &A::SetReferenceSizeX)
+            .Default(TiPlotReferenceIndividual::ipriAuto)
+            .Enum(QStringLiteral("ReferenceSizeY"), ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL, &A::ReferenceSizeY,
+                  &A::SetReferenceSizeY)
+            .Default(TiPlotReferenceIndividual::ipriAuto)
+            .Float(QStringLiteral("X"), &A::X, &A::SetX)
+            .Float(QStringLiteral("Y"), &A::Y, &A::SetY)
+            .Float(QStringLiteral("X2"), &A::X2, &A::SetX2)
+            .Float(QStringLiteral("Y2"), &A::Y2, &A::SetY2)
+            .Float(QStringLiteral("Width"), &A::Width, &A::SetWidth)
+            .Float(QStringLiteral("Height"), &A::Height, &A::SetHeight)
+            .Color(QStringLiteral("PenColor"), &A::PenColor, &A::SetPenColor).Default(clWhite)
+            .Enum(QStringLiteral("PenStyle"), ZQ9_ELEMENTS_PEN_STYLE, &A::PenStyle, &A::SetPenStyle)
+            .Default(TPenStyle::psSolid)
+            .Integer(QStringLiteral("PenWidth"), &A::PenWidth, &A::SetPenWidth).Default(1)
+            .Color(QStringLiteral("BrushColor"), &A::BrushColor, &A::SetBrushColor).Default(clWhite)
+            .Enum(QStringLiteral("BrushStyle"), ZQ9_ELEMENTS_BRUSH_STYLE, &A::BrushStyle, &A::SetBrushStyle)
+            .Default(TBrushStyle::bsSolid)
+            .String(QStringLiteral("Text"), &A::Text, &A::SetText)
+            .Enum(QStringLiteral("TextRotation"), { "ira000", "ira090", "ira180", "ira270" }, &A::TextRotation,
+                  &A::SetTextRotation)
+            .Default(TiRotationAngle::ira000)
+            .Enum(QStringLiteral("TextHorzAlignment"), ZQ9_ELEMENTS_ALIGNMENT, &A::TextHorzAlignment,
+                  &A::SetTextHorzAlignment)
+            .Default(TiAlignmentHorizontal::iahCenter)
+            .Enum(QStringLiteral("TextVertAlignment"), { "iavCenter", "iavTop", "iavBottom" }, &A::TextVertAlignment,
+                  &A::SetTextVertAlignment)
+            .Default(TiAlignmentVertical::iavCenter)
+            .Enum(QStringLiteral("TextLineAlignment"), ZQ9_ELEMENTS_ALIGNMENT, &A::TextLineAlignment,
+                  &A::SetTextLineAlignment)
+            .Default(TiAlignmentHorizontal::iahCenter)
+            .Float(QStringLiteral("TextHorzMargin"), &A::TextHorzMargin, &A::SetTextHorzMargin)
+            .Float(QStringLiteral("TextVertMargin"), &A::TextVertMargin, &A::SetTextVertMargin)
+            .Object(QStringLiteral("Font"), &A::Font)
+            .Integer(QStringLiteral("OuterMargin"), &A::OuterMargin, &A::SetOuterMargin).Default(0)
+            .Integer(QStringLiteral("ImageListIndex"), &A::ImageListIndex, &A::SetImageListIndex).Default(0)
+            .Integer(QStringLiteral("ImageIndex"), &A::ImageIndex, &A::SetImageIndex).Default(0)
+            .String(QStringLiteral("ChannelName"), &A::ChannelName, &A::SetChannelName)
+            .Boolean(QStringLiteral("UserCanMove"), &A::UserCanMove, &A::SetUserCanMove).Default(false)
+            .Boolean(QStringLiteral("UserCanSize"), &A::UserCanSize, &A::SetUserCanSize).Default(false)
+            .Boolean(QStringLiteral("SelectModeOnlyInteraction"), &A::SelectModeOnlyInteraction,
+                     &A::SetSelectModeOnlyInteraction)
+            .Default(true)
+            .Boolean(QStringLiteral("ClipToAxes"), &A::ClipToAxes, &A::SetClipToAxes).Default(false)
+            .Boolean(QStringLiteral("ShowFocusRect"), &A::ShowFocusRect, &A::SetShowFocusRect).Default(true)
             .Build();
     return &table;
 }
