@@ -149,16 +149,55 @@ const TPropertyTable* TiPlotLegend::PublishedProperties() const
 
 const TPropertyTable* TiPlotToolBar::PublishedProperties() const
 {
+    using T = TiPlotToolBar;
     static const TPropertyTable table =
-        TPropertyTableBuilder<TiPlotToolBar>(QStringLiteral("TiPlotToolBar"), TiPlotLayoutObject::PublishedProperties())
+        TPropertyTableBuilder<T>(QStringLiteral("TiPlotToolBar"), TiPlotLayoutObject::PublishedProperties())
+            .Boolean(QStringLiteral("ShowResumeButton"), &T::ShowResumeButton, &T::SetShowResumeButton).Default(true)
+            .Boolean(QStringLiteral("ShowPauseButton"), &T::ShowPauseButton, &T::SetShowPauseButton).Default(true)
+            .Boolean(QStringLiteral("ShowAxesModeButtons"), &T::ShowAxesModeButtons, &T::SetShowAxesModeButtons)
+            .Default(true)
+            .Boolean(QStringLiteral("ShowZoomInOutButtons"), &T::ShowZoomInOutButtons, &T::SetShowZoomInOutButtons)
+            .Default(true)
+            .Boolean(QStringLiteral("ShowSelectButton"), &T::ShowSelectButton, &T::SetShowSelectButton).Default(false)
+            .Boolean(QStringLiteral("ShowZoomBoxButton"), &T::ShowZoomBoxButton, &T::SetShowZoomBoxButton).Default(true)
+            .Boolean(QStringLiteral("ShowCursorButton"), &T::ShowCursorButton, &T::SetShowCursorButton).Default(true)
+            .Boolean(QStringLiteral("ShowEditButton"), &T::ShowEditButton, &T::SetShowEditButton).Default(true)
+            .Boolean(QStringLiteral("ShowCopyButton"), &T::ShowCopyButton, &T::SetShowCopyButton).Default(true)
+            .Boolean(QStringLiteral("ShowSaveButton"), &T::ShowSaveButton, &T::SetShowSaveButton).Default(true)
+            .Boolean(QStringLiteral("ShowPrintButton"), &T::ShowPrintButton, &T::SetShowPrintButton).Default(true)
+            .Boolean(QStringLiteral("ShowPreviewButton"), &T::ShowPreviewButton, &T::SetShowPreviewButton)
+            .Default(false)
+            .Float(QStringLiteral("ZoomInOutFactor"), &T::ZoomInOutFactor, &T::SetZoomInOutFactor)
+            .Boolean(QStringLiteral("FlatBorder"), &T::FlatBorder, &T::SetFlatBorder).Default(false)
+            .Boolean(QStringLiteral("FlatButtons"), &T::FlatButtons, &T::SetFlatButtons).Default(false)
+            .Boolean(QStringLiteral("SmallButtons"), &T::SmallButtons, &T::SetSmallButtons).Default(false)
             .Build();
     return &table;
 }
 
 const TPropertyTable* TiPlotTable::PublishedProperties() const
 {
+    using T = TiPlotTable;
     static const TPropertyTable table =
-        TPropertyTableBuilder<TiPlotTable>(QStringLiteral("TiPlotTable"), TiPlotLayoutObject::PublishedProperties())
+        TPropertyTableBuilder<T>(QStringLiteral("TiPlotTable"), TiPlotLayoutObject::PublishedProperties())
+            .Float(QStringLiteral("MarginLeft"), &T::MarginLeft, &T::SetMarginLeft)
+            .Float(QStringLiteral("MarginTop"), &T::MarginTop, &T::SetMarginTop)
+            .Float(QStringLiteral("MarginRight"), &T::MarginRight, &T::SetMarginRight)
+            .Float(QStringLiteral("MarginBottom"), &T::MarginBottom, &T::SetMarginBottom)
+            .Color(QStringLiteral("GridBackGroundColor"), &T::GridBackGroundColor, &T::SetGridBackGroundColor)
+            .Default(TColor(0x808080))
+            .Boolean(QStringLiteral("GridBackGroundTransparent"), &T::GridBackGroundTransparent,
+                     &T::SetGridBackGroundTransparent)
+            .Default(false)
+            .Color(QStringLiteral("GridLinesColor"), &T::GridLinesColor, &T::SetGridLinesColor)
+            .Boolean(QStringLiteral("GridLinesShow"), &T::GridLinesShow, &T::SetGridLinesShow)
+            .Object(QStringLiteral("DataFont"), &T::DataFont)
+            .Float(QStringLiteral("ColumnSpacing"), &T::ColumnSpacing, &T::SetColumnSpacing)
+            .Float(QStringLiteral("RowSpacing"), &T::RowSpacing, &T::SetRowSpacing)
+            .Integer(QStringLiteral("RowsMax"), &T::RowsMax, &T::SetRowsMax)
+            .Boolean(QStringLiteral("ColumnTitlesVisible"), &T::ColumnTitlesVisible, &T::SetColumnTitlesVisible)
+            .Default(true)
+            .Object(QStringLiteral("ColumnTitlesFont"), &T::ColumnTitlesFont)
             .Build();
     return &table;
 }
