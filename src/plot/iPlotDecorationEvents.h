@@ -1,6 +1,6 @@
 #pragma once
 // The plot's events that its decorations fire (toolbar, data cursors, limits, annotations, legends),
-// the output hooks its toolbar runs, and the enumerations they share with the plot.
+// the editor hook its toolbar runs, and the enumerations they share with the plot.
 
 #include "plot/iPlotObjects.h"
 
@@ -35,8 +35,8 @@ using TiPlotIndexTextEvent = std::function<void(vcl::TObject* Sender, int Index,
 using TiPlotLimitPositionEvent =
     std::function<void(vcl::TObject* Sender, int Index, double OldValue, double NewValue)>;
 using TiPlotMouseCursorEvent = std::function<void(vcl::TObject* Sender, int Index, vcl::TCursor& Cursor)>;
-// Output that other parts of the plot provide (clipboard, files, printer, preview, property editor).
-using TiPlotOutputHook = std::function<void()>;
+// The property editor, which the editor forms provide.
+using TiPlotEditorHook = std::function<void()>;
 
 class TiPlotDecorationEvents
 {
@@ -58,16 +58,11 @@ public:
     TiPlotMouseCursorEvent OnGetMouseCursorLimit;
     TiPlotMouseCursorEvent OnGetMouseCursorAnnotation;
 
-    // Installed by the plot's output and editor code; the toolbar's Copy, Save, Print, Preview and
-    // Edit buttons run them.
-    TiPlotOutputHook CopyToClipBoardHook;
-    TiPlotOutputHook SaveHook;
-    TiPlotOutputHook PrintChartHook;
-    TiPlotOutputHook PreviewChartHook;
-    TiPlotOutputHook EditPropertiesHook;
+    // Opens the plot's property editor (the toolbar's Edit button); installed by the editor forms.
+    TiPlotEditorHook EditPropertiesHook;
 
     // Runs Hook; raises Exception "<What> is not available in this plot" when none is installed.
-    static void RunHook(const TiPlotOutputHook& Hook, const QString& What);
+    static void RunHook(const TiPlotEditorHook& Hook, const QString& What);
 
 protected:
     ~TiPlotDecorationEvents() = default;

@@ -10,7 +10,7 @@
 
 using namespace vcl;
 
-void TiPlotDecorationEvents::RunHook(const TiPlotOutputHook& Hook, const QString& What)
+void TiPlotDecorationEvents::RunHook(const TiPlotEditorHook& Hook, const QString& What)
 {
     if (!Hook)
         throw Exception(QStringLiteral("%1 is not available in this plot").arg(What));

@@ -134,21 +134,12 @@ void TiPlotToolBar::DoButtonClickEdit()
         TiPlotDecorationEvents::RunHook(plot->EditPropertiesHook, QStringLiteral("The property editor"));
 }
 
-namespace {
-
-void RunOutput(TiPlotToolBar* ToolBar, const TiPlotOutputHook TiPlotDecorationEvents::*Hook, const QString& What)
-{
-    if (TiPlotComponent* plot = iplot::PlotOf(ToolBar))
-        TiPlotDecorationEvents::RunHook(plot->*Hook, What);
-}
-
-} // namespace
-
 void TiPlotToolBar::DoButtonClickCopy()
 {
     if (!Before(BT::iptbbtCopy))
         return;
-    RunOutput(this, &TiPlotDecorationEvents::CopyToClipBoardHook, QStringLiteral("Copying to the clipboard"));
+    if (TiPlotComponent* plot = iplot::PlotOf(this))
+        plot->CopyToClipBoard();
     After(BT::iptbbtCopy);
 }
 
@@ -156,7 +147,8 @@ void TiPlotToolBar::DoButtonClickSave()
 {
     if (!Before(BT::iptbbtSave))
         return;
-    RunOutput(this, &TiPlotDecorationEvents::SaveHook, QStringLiteral("Saving to a file"));
+    if (TiPlotComponent* plot = iplot::PlotOf(this))
+        plot->Save();
     After(BT::iptbbtSave);
 }
 
@@ -164,7 +156,8 @@ void TiPlotToolBar::DoButtonClickPrint()
 {
     if (!Before(BT::iptbbtPrint))
         return;
-    RunOutput(this, &TiPlotDecorationEvents::PrintChartHook, QStringLiteral("Printing"));
+    if (TiPlotComponent* plot = iplot::PlotOf(this))
+        plot->PrintChart();
     After(BT::iptbbtPrint);
 }
 
@@ -172,7 +165,8 @@ void TiPlotToolBar::DoButtonClickPreview()
 {
     if (!Before(BT::iptbbtPreview))
         return;
-    RunOutput(this, &TiPlotDecorationEvents::PreviewChartHook, QStringLiteral("The print preview"));
+    if (TiPlotComponent* plot = iplot::PlotOf(this))
+        plot->PreviewChart();
     After(BT::iptbbtPreview);
 }
 

@@ -5,6 +5,7 @@
 
 #include "plot/iPlotAxis.h"
 #include "plot/iPlotDataCursor.h"
+#include "plot/iPlotOutputHooks.h"
 #include "plot/iPlotToolBar.h"
 
 #include "platform/core/Exception.h"
@@ -156,22 +157,29 @@ TEST_F(PlotToolBarTest, CursorButtonShowsTheCursorsAndResumeTurnsThemOff)
     EXPECT_TRUE(plot->YAxis(0)->TrackingEnabled());
 }
 
-TEST_F(PlotToolBarTest, OutputButtonsRunThePlotsHooksOrSayTheyAreMissing)
+TEST_F(PlotToolBarTest, OutputButtonsRunThePlotsOutputAndEditorOrSayTheyAreMissing)
 {
     RecordEvents();
-    try {
-        toolBar->DoButtonClickCopy();
-        FAIL() << "no hook installed";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("Copying to the clipboard is not available in this plot"));
-    }
-    EXPECT_EQ(events, (QStringList { "before 0 10" }));
-    int saved = 0;
-    plot->SaveHook = [&] { ++saved; };
+    EXPECT_THROW(toolBar->DoButtonClickPreview(), Exception);
+    EXPECT_EQ(events, (QStringList { "before 0 13" }));
+    int previews = 0;
+    TiPlotOutputHooks::ShowPreview = [&](TiPlotComponent& shown) {
+        EXPECT_EQ(&shown, plot);
+        ++previews;
+    };
     events.clear();
-    toolBar->DoButtonClickSave();
-    EXPECT_EQ(saved, 1);
-    EXPECT_EQ(events, (QStringList { "before 0 11", "after 0 11" }));
+    toolBar->DoButtonClickPreview();
+    TiPlotOutputHooks::ShowPreview = nullptr;
+    EXPECT_EQ(previews, 1);
+    EXPECT_EQ(events, (QStringList { "before 0 13", "after 0 13" }));
+
+    events.clear();
+    try {
+        toolBar->DoButtonClickEdit();
+        FAIL() << "no editor installed";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("The property editor is not available in this plot"));
+    }
     int edited = 0;
     plot->EditPropertiesHook = [&] { ++edited; };
     events.clear();
