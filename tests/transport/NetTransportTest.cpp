@@ -11,6 +11,10 @@
 
 namespace {
 
+// The pause between the pieces of a reply that a test needs read apart: long enough that a loaded
+// machine still reads the first piece before the next arrives.
+constexpr unsigned PieceGapMs = 250;
+
 // The network transport over a loopback connection to the emulator, joined to the client socket by
 // the glue as the main window joins them.
 struct NetHost : TestTransportHost
@@ -84,7 +88,7 @@ TEST(LNetProc, TracesCoverExactlyTheBytesWrittenAndReceived)
 {
     NetRig r;
     ASSERT_TRUE(r.net->Open());
-    r.emu.SetSplit({ 4 }, 40);
+    r.emu.SetSplit({ 4 }, PieceGapMs);
     r.net->SendQueued(Req(0x10), SEND_APPEND);
     ASSERT_TRUE(SpinUntil([&] { return r.host.Frames().size() == 1; }));
     const std::vector<std::string> want = { "NET W 10 02 00 01 01 10 10 03 11 ", "NET R 10 02 01 00 ",
@@ -132,10 +136,11 @@ TEST(LNetProc, AShortReadThatCannotBelongToAFrameSendsTheLastFrameAgain)
         r.net->SetTimeout(2000);
         if (!c.before.empty())
             r.emu.InjectBeforeNextReply(c.before);
-        r.emu.SetSplit({ c.firstPiece }, 40);
+        r.emu.SetSplit({ c.firstPiece }, PieceGapMs);
         const BytePacket link = Req(0x10);
         r.net->SendQueued(link, SEND_APPEND);
-        ASSERT_TRUE(SpinUntil([&] { return r.host.Frames().size() == 1; }));
+        // A resent request is answered too; on a busy machine both replies may come in one spin.
+        ASSERT_TRUE(SpinUntil([&] { return r.host.Frames().size() >= 1; }));
         TestTransportHost::Spin(150);
         EXPECT_EQ(r.host.Frames()[0].Frame.size(), r.host.Frames()[0].Frame[4] + 8u) << "the reply arrives whole";
         EXPECT_EQ(r.emu.RequestCount(), c.resent ? 2u : 1u);

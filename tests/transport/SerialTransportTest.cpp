@@ -119,7 +119,7 @@ TEST(LCommProc, ExtraResendsComeBeforeTheCountedOnesAndTheReportAtTheFirstTimeOu
     r.com->SetExtraResends(1);
     const BytePacket f = Req(0x34, { 0, 1, 2 });
     r.com->SendQueued(f, SEND_APPEND);
-    ASSERT_TRUE(SpinUntil([&] { return !r.host.CommEvents().empty(); }, 3000));
+    ASSERT_TRUE(SpinUntil([&] { return !r.host.CommEvents().empty(); }, 10000));
     const auto e = r.host.CommEvents().front();
     EXPECT_EQ(e.Code, COMM_NO_REPLY);
     EXPECT_EQ(e.Param, 1u);
@@ -127,10 +127,10 @@ TEST(LCommProc, ExtraResendsComeBeforeTheCountedOnesAndTheReportAtTheFirstTimeOu
     // Still unanswered: an extra resend granted now writes nothing (nothing is left to write), and the
     // next report comes after it and the two counted turns.
     r.com->SetExtraResends(1);
-    ASSERT_TRUE(SpinUntil([&] { return r.host.CommEvents().size() == 2; }, 3000));
+    ASSERT_TRUE(SpinUntil([&] { return r.host.CommEvents().size() == 2; }, 10000));
     const double next = r.host.CommEvents()[1].AtMs - e.AtMs;
     EXPECT_GE(next, 3 * T - 5.0);
-    EXPECT_LT(next, 4 * T + 250.0);
+    EXPECT_LT(next, 4 * T + 1000.0); // late only on a loaded machine
     EXPECT_EQ(r.emu.Requests(), std::vector<BytePacket>(4, f));
     EXPECT_EQ(r.host.Traces(), std::vector<std::string> { TestTransportHost::Hex("COM W ", f.data(), 9 + 3) })
         << "resends are not traced";
