@@ -5,11 +5,13 @@
 
 #include "plot/iComponent.h"
 
+#include "platform/core/TStringList.h"
 #include "platform/core/Variant.h"
 
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 #include <mutex>
 
 namespace vcl {
@@ -44,6 +46,24 @@ public:
     void InternalTimerStop() override;
 
     vcl::TNotifyEvent OnInternalTimer;
+
+    // --- colour schemes (iComponentSchemes.cpp) ---
+    // Replaces every loaded scheme with those of the library's and the user's scheme files, found
+    // in the folders the settings store names under "SOFTWARE\Zarvik\Themes".
+    void LoadThemes();
+    int GetThemeCategoryCount() const;
+    QString GetThemeCategoryName(int CategoryIndex) const;
+    int GetThemeCategorySchemeCount(int CategoryIndex) const;
+    QString GetThemeCategorySchemeName(int CategoryIndex, int SchemeIndex) const;
+    bool GetThemeCategorySchemeIsUser(int CategoryIndex, int SchemeIndex) const;
+    // Writes the scheme's "path = value" lines into the published properties.
+    void ApplyScheme(int CategoryIndex, int SchemeIndex);
+    // Writes Value into the writable published property whose dotted path (below Prefix) is Path,
+    // at any depth, converted by its kind; a value that does not convert raises EConvertError.
+    static void SetPropertyByPath(vcl::TPersistent* Instance, const QString& Prefix, const QString& Value,
+                                  const QString& Path);
+    // The library's and the user's scheme folders, each ending in a separator when not empty.
+    static void GetThemePaths(QString& LibraryPath, QString& UserPath);
 
     // --- images: the control painted off screen at its size, the window not involved ---
     // The recorded vector picture, written as SVG under FileName.
@@ -82,7 +102,23 @@ protected:
     bool FNeedsTransparentCapture { false };
 
 private:
+    // A scheme's "path = value" lines; the list's class (TiZarvikSchemeList or TiUserSchemeList)
+    // tells which file it came from.
+    struct ThemeScheme
+    {
+        QString Name;
+        std::shared_ptr<vcl::TStringList> Properties;
+    };
+    struct ThemeCategory
+    {
+        QString Name;
+        std::vector<ThemeScheme> Schemes;
+    };
+    void LoadSchemeFile(const QByteArray& Bytes, bool User);
+    const ThemeScheme& SchemeAt(int CategoryIndex, int SchemeIndex) const;
     void InternalTimerTick();
+
+    std::vector<ThemeCategory> FThemeCategoryList;
 
     std::recursive_mutex m_dataCriticalSection;
     QTimer m_internalTimer;
