@@ -4,6 +4,7 @@
 // image, and painting into another canvas at an offset.
 
 #include "plot/iComponent.h"
+#include "plot/extras/iOPCItem.h"
 
 #include "platform/core/TStringList.h"
 #include "platform/core/Variant.h"
@@ -46,6 +47,49 @@ public:
     void InternalTimerStop() override;
 
     vcl::TNotifyEvent OnInternalTimer;
+
+    // --- OPC items bound to published properties (iComponentOPC.cpp); an Index outside the
+    // item list raises the list's index error ---
+    TiOPCItemManager* OPCItemManager();
+    int OPCAddItem();
+    int OPCItemCount();
+    void OPCRemoveAllItems();
+    void OPCDeleteItem(int Index);
+    void OPCItemActivate(int Index);
+    void OPCItemDeactivate(int Index);
+    void OPCItemUpdateResume(int Index);
+    void OPCItemUpdateSuspend(int Index);
+    void OPCItemLoaded(int Index);
+    void SetOPCItemData(int Index, const iopc::Variant& Value);
+    void SetOPCItemComputerName(int Index, const QString& Value);
+    void SetOPCItemServerName(int Index, const QString& Value);
+    void SetOPCItemItemName(int Index, const QString& Value);
+    void SetOPCItemPropertyName(int Index, const QString& Value);
+    void SetOPCItemAutoConnect(int Index, bool Value);
+    void SetOPCItemUpdateRate(int Index, int Value);
+    QString GetOPCItemComputerName(int Index);
+    QString GetOPCItemServerName(int Index);
+    QString GetOPCItemItemName(int Index);
+    QString GetOPCItemPropertyName(int Index);
+    bool GetOPCItemAutoConnect(int Index);
+    int GetOPCItemUpdateRate(int Index);
+    // The last value the item received (the caller owns the copy and clears it).
+    iopc::Variant GetOPCItemData(int Index);
+    std::uint16_t GetOPCItemQuality(int Index);
+    double GetOPCItemTimeStamp(int Index);
+    // Sends a changed property to every active item bound to it; false when none took it, or
+    // when the change came from an incoming value (nothing is sent back then).
+    bool OPCOutputData(const QString& PropertyName, const iopc::Variant& Value);
+    // A derived control may take an incoming value itself and answer true.
+    virtual bool OPCNewDataSpecial(const QString& PropertyName, const iopc::Variant& Value) { return false; }
+    // The item list's notice of a new value: written into the item's property when its quality is good.
+    void OPCNewData(TiOPCItem* Item);
+    // The kind of the writable published property at PropertyName (any depth), or tkUnknown.
+    TiOPCPropertyKind GetPropertyTypeKind(const QString& PropertyName);
+    // Sender, item index.
+    std::function<void(vcl::TObject* Sender, int Index)> OnNewOPCData;
+    // Sender, item index, the value (which the handler may change).
+    std::function<void(vcl::TObject* Sender, int Index, iopc::Variant& Data)> OnBeforeNewOPCData;
 
     // --- colour schemes (iComponentSchemes.cpp) ---
     // Replaces every loaded scheme with those of the library's and the user's scheme files, found
@@ -119,6 +163,8 @@ private:
     void InternalTimerTick();
 
     std::vector<ThemeCategory> FThemeCategoryList;
+    std::unique_ptr<TiOPCItemManager> FOPCItemManager;
+    bool FOPCIncomingActive { false };
 
     std::recursive_mutex m_dataCriticalSection;
     QTimer m_internalTimer;
