@@ -8,6 +8,7 @@
 #include "platform/ui/TApplication.h"
 #include "plot/iXYPlot.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
