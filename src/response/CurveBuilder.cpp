@@ -20,6 +20,9 @@ struct StageParams
 };
 
 // Sets the stages of one crossover and remembers the last one set, whose parameters the total takes.
+// A stage designed like one set before in the same build takes that one's curve instead of evaluating
+// it again (the Linkwitz-Riley slopes set every stage twice); stages the slope leaves out are made flat
+// once, at the end.
 class StageWriter
 {
 public:
@@ -30,23 +33,69 @@ public:
 
     void Flat(int index)
     {
-        m_plot.Section(m_first + index)->SetStage(0.0, 1000.0, StageQ, CurveFlat, 0.0f, 0.0f);
+        MakeFlat(index);
         m_last = StageParams {};
     }
 
     void Stage(int index, int type, float k0, float k1 = 0.0f)
     {
-        m_plot.Section(m_first + index)->SetStage(0.0, m_freq, StageQ, type, k0, k1);
+        FilterCurve* stage = Section(index);
+        if (const FilterCurve* twin = Twin(type, k0, k1, stage->phaseMode)) {
+            stage->k0 = twin->k0;
+            stage->k1 = twin->k1;
+            stage->type = twin->type;
+            stage->freqHz = twin->freqHz;
+            stage->gainDb = twin->gainDb;
+            stage->q = twin->q;
+            stage->curve = twin->curve;
+        } else {
+            stage->SetStage(0.0, m_freq, StageQ, type, k0, k1);
+        }
+        m_set[Slot(index)] = Kind::Designed;
+        m_params[Slot(index)] = StageParams { type, k0, k1 };
         m_last = StageParams { type, k0, k1 };
+    }
+
+    // Makes flat every stage this build has not set.
+    void FlatRest()
+    {
+        for (int i = 0; i < Plot::StageCount; ++i)
+            if (m_set[Slot(i)] == Kind::Untouched)
+                MakeFlat(i);
     }
 
     const StageParams& Last() const { return m_last; }
 
 private:
+    enum class Kind { Untouched, Flat, Designed };
+
+    static std::size_t Slot(int index) { return static_cast<std::size_t>(index); }
+    FilterCurve* Section(int index) const { return m_plot.Section(m_first + index); }
+
+    void MakeFlat(int index)
+    {
+        Section(index)->SetStage(0.0, 1000.0, StageQ, CurveFlat, 0.0f, 0.0f);
+        m_set[Slot(index)] = Kind::Flat;
+    }
+
+    // A stage of this build designed with the same type and factors, in the same mode.
+    const FilterCurve* Twin(int type, float k0, float k1, std::uint8_t phaseMode) const
+    {
+        for (int i = 0; i < Plot::StageCount; ++i) {
+            const StageParams& p = m_params[Slot(i)];
+            if (m_set[Slot(i)] == Kind::Designed && p.type == type && p.k0 == k0 && p.k1 == k1
+                && Section(i)->phaseMode == phaseMode)
+                return Section(i);
+        }
+        return nullptr;
+    }
+
     Plot& m_plot;
     int m_first;
     double m_freq;
     StageParams m_last;
+    std::array<Kind, Plot::StageCount> m_set {};
+    std::array<StageParams, Plot::StageCount> m_params {};
 };
 
 // out[i] = 0.0 + stage 0 + ... + stage 4 at point i, in that order, in one pass.
@@ -134,12 +183,11 @@ void BuildHpLpCurve(Plot& plot, bool highPass, int slopeCode, double freqHz, int
     FilterCurve* total = plot.Section(T);
 
     StageWriter w(plot, F + 3, freqHz);
-    for (int i = 0; i < Plot::StageCount; ++i)
-        w.Flat(i);
-
     if (row == 0) {
+        w.FlatRest();
         total->SetStage(0.0, freqHz, StageQ, CurveFlat, 0.0f, 0.0f);
     } else if (row == 1) {
+        w.FlatRest();
         total->SetStage(0.0, freqHz, StageQ, first, 1.0f, 0.0f);
     } else {
         if (row <= 8) {
@@ -201,6 +249,7 @@ void BuildHpLpCurve(Plot& plot, bool highPass, int slopeCode, double freqHz, int
         // its points are the sum of the stages, without wrapping.
         // Its own response would be overwritten at once, so only its design is run (which leaves the
         // shared coefficient set as a full SetStage would).
+        w.FlatRest();
         const StageParams& last = w.Last();
         total->gainDb = 0.0;
         total->freqHz = freqHz;

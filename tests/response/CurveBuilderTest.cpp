@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace {
@@ -152,6 +153,43 @@ TEST(CurveBuilder, StagesAndTheTotalsParameters)
     EXPECT_EQ(plot.Section(10)->type, 14);
     EXPECT_EQ(plot.Section(10)->k0, 1.0f);
     EXPECT_NEAR(plot.Section(10)->curve[NearestPoint(500.0)], -3.01, 0.02);
+}
+
+TEST(CurveBuilder, EveryStageHoldsItsOwnDesignWhateverWasBuiltBefore)
+{
+    // Each slope built over another crossover must leave the stages and the total exactly as a build on
+    // a fresh plot does, and every stage's curve must be what its own parameters evaluate to.
+    for (std::uint8_t mode : { 0, 1 }) {
+        for (bool highPass : { true, false }) {
+            for (int slope = 0; slope <= 21; ++slope) {
+                SCOPED_TRACE("mode " + std::to_string(mode) + (highPass ? " high-pass" : " low-pass") + " slope "
+                             + std::to_string(slope));
+                Plot fresh(nullptr);
+                Plot reused(nullptr);
+                fresh.SetPhaseMode(mode == 1);
+                reused.SetPhaseMode(mode == 1);
+                BuildHpLpCurve(reused, !highPass, 19, 3000.0, 10);
+                BuildHpLpCurve(reused, highPass, 20, 150.0, 10);
+                BuildHpLpCurve(fresh, highPass, slope, 800.0, 10);
+                BuildHpLpCurve(reused, highPass, slope, 800.0, 10);
+                for (int j : { highPass ? 10 : 11, 13, 14, 15, 16, 17 }) {
+                    const FilterCurve& a = *fresh.Section(j);
+                    const FilterCurve& b = *reused.Section(j);
+                    ASSERT_EQ(b.type, a.type) << "section " << j;
+                    ASSERT_EQ(b.freqHz, a.freqHz) << "section " << j;
+                    ASSERT_EQ(b.k0, a.k0) << "section " << j;
+                    ASSERT_EQ(b.k1, a.k1) << "section " << j;
+                    ASSERT_TRUE(b.curve == a.curve) << "section " << j;
+                    if (j < 13)
+                        continue;
+                    FilterCurve own;
+                    own.phaseMode = mode;
+                    own.SetStage(b.gainDb, b.freqHz, b.q, b.type, b.k0, b.k1);
+                    ASSERT_TRUE(own.curve == b.curve) << "stage " << j;
+                }
+            }
+        }
+    }
 }
 
 TEST(CurveBuilder, BypassSlopeIsFlatWithItsMarkerAtTheFrequency)
