@@ -9,6 +9,9 @@
 #include "ui/FMain.h"
 #include "ui/FNetWorkScan.h"
 
+#include <QApplication>
+#include <QWindow>
+
 #include <algorithm>
 
 TfmNetworkSetup* fmNetworkSetup = nullptr;
@@ -28,6 +31,18 @@ vcl::TEdit* NewNumberEdit(TfmNetworkSetup* form, vcl::TWinControl* parent, const
     e->SetBounds(left, top, 40, 22);
     e->SetMaxLength(3);
     return e;
+}
+
+// The dialog belongs to the window it is opened from: it stays in front of it, also of one that
+// keeps itself above the other windows (the connection search).
+void KeepInFrontOf(QWidget* dialog, QWidget* owner)
+{
+    const bool ownerOnTop = owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != ownerOnTop)
+        dialog->setWindowFlag(Qt::WindowStaysOnTopHint, ownerOnTop);
+    (void)dialog->winId(); // the native window, to carry its owner
+    if (QWindow* window = dialog->windowHandle())
+        window->setTransientParent(owner ? owner->windowHandle() : nullptr);
 }
 
 } // namespace
@@ -106,6 +121,10 @@ QString TfmNetworkSetup::IpText()
 void TfmNetworkSetup::FormShow(vcl::TObject* Sender)
 {
     (void)Sender;
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner)
+        owner = QApplication::activeWindow();
+    KeepInFrontOf(this, owner != this ? owner : nullptr);
     const std::uint32_t ip = fmMain ? fmMain->DeviceIp : 0;
     for (int i = 0; i < 4; ++i)
         edIp[i]->SetText(QString::number((ip >> (24 - 8 * i)) & 0xFF));

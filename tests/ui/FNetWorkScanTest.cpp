@@ -1,5 +1,7 @@
 // The connection search: candidate order and counter, the end of a search, the link-broken state,
 // the offline exit, and whole searches against the emulator over a pseudo-terminal and loopback TCP.
+#include "FMainConnectTestRig.h"
+
 #include "platform/os/SerialPortList.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
@@ -19,7 +21,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdlib>
 #include <memory>
@@ -222,6 +226,48 @@ TEST(FNetWorkScan, DemoClosesTheSearchWithTheLinkButtonEnabledAndNothingOpen)
     EXPECT_EQ(fmMain->UsbProc, nullptr);
     EXPECT_EQ(fmMain->NetProc, nullptr);
     EXPECT_FALSE(fmMain->Online);
+}
+
+TEST(FNetWorkScan, SetOpensTheNetworkDialogInFrontOfTheSearch)
+{
+    SearchRig r("");
+    fmMain->DeviceIp = 0;
+    QWidget* activeModal = nullptr;
+    QWindow* owner = nullptr;
+    bool onTop = false;
+    seqtest::ModalAnswer setup(fmNetworkSetup, [&](vcl::TForm&) {
+        activeModal = QApplication::activeModalWidget();
+        owner = fmNetworkSetup->windowHandle()->transientParent();
+        onTop = fmNetworkSetup->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        fmNetworkSetup->bnExit->Click();
+    });
+    bool pressedSet = false;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (!fmNetwork->Modal() || !fmNetwork->btnId->Enabled())
+            return;
+        if (pressedSet) {
+            fmNetwork->btnExit->Click();
+            return;
+        }
+        pressedSet = true;
+        const QPoint centre(fmNetwork->btnId->Width() / 2, fmNetwork->btnId->Height() / 2);
+        QTest::mouseClick(fmNetwork->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          fmNetwork->btnId->mapTo(fmNetwork, centre));
+    });
+    user.start(5);
+    RunSearchModal(10000);
+    ASSERT_EQ(setup.Count, 1);
+    EXPECT_EQ(activeModal, static_cast<QWidget*>(fmNetworkSetup)) << "the network dialog is the modal window on top";
+    EXPECT_EQ(owner, fmNetwork->windowHandle()) << "it belongs to the search dialog";
+    EXPECT_TRUE(onTop) << "as the search dialog keeps itself above the others, so does it";
+
+    // From the main window's menu it belongs to the main window and keeps no place above the others.
+    fmMain->Show();
+    fmMain->NetworkSetupClick(nullptr);
+    ASSERT_EQ(setup.Count, 2);
+    EXPECT_FALSE(onTop);
+    EXPECT_NE(owner, fmNetwork->windowHandle());
 }
 
 TEST(FNetWorkScan, FindsTheDeviceBehindAPseudoTerminalListedAsASerialPort)
