@@ -4,6 +4,7 @@
 #include "controller/DeviceController.h"
 
 #include "controller/AckState.h"
+#include "controller/CommandTap.h"
 #include "controller/ReplySizes.h"
 #include "device/CM_MCS.h"
 #include "device/LCmd.h"
@@ -51,6 +52,7 @@ void DeviceController::CloseTransports()
 
 void DeviceController::SendCommand(const LCmd& cmd, int mode, bool framed)
 {
+    CommandTap::Notify(cmd, mode);
     const BytePacket bytes = cmd.ToBytes(framed);
     if (CommProc)
         CommProc->SendQueued(bytes, mode);

@@ -46,21 +46,21 @@ struct DialogRig : seqtest::Rig
 {
     DialogRig()
     {
-        fmRecallPreset = new TfmRecallPreset(&app);
-        fmStorePreset = new TfmStorePreset(&app);
-        fmStoreName = new TfmStoreName(&app);
-        fmChannelName = new TfmChannelName(&app);
-        fmChNameList = new TfmChNameList(&app);
-        fmTest = new TfmTest(&app);
-        fmLockSetup = new TfmLockSetup(&app);
-        fmLinkSel = new TfmLinkSel(&app);
-        fmCopy = new TfmCopy(&app);
-        fmExit = new TfmExit(&app);
-        fmFactory = new TfmFactory(&app);
-        fmPeqRst = new TfmPeqRst(&app);
-        fmAbout = new TfmAbout(&app);
-        fmHidData = new TfmHidData(&app);
-        fmMemo = new TfmMemo(&app);
+        app.CreateForm(fmRecallPreset);
+        app.CreateForm(fmStorePreset);
+        app.CreateForm(fmStoreName);
+        app.CreateForm(fmChannelName);
+        app.CreateForm(fmChNameList);
+        app.CreateForm(fmTest);
+        app.CreateForm(fmLockSetup);
+        app.CreateForm(fmLinkSel);
+        app.CreateForm(fmCopy);
+        app.CreateForm(fmExit);
+        app.CreateForm(fmFactory);
+        app.CreateForm(fmPeqRst);
+        app.CreateForm(fmAbout);
+        app.CreateForm(fmHidData);
+        app.CreateForm(fmMemo);
     }
     ~DialogRig()
     {

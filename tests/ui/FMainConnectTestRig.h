@@ -4,7 +4,6 @@
 
 #include "device/LCmd.h"
 #include "device/LUnitControl.h"
-#include "device/LinkHost.h"
 #include "platform/os/SerialPortList.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/TApplication.h"
@@ -37,20 +36,6 @@ inline bool SpinUntil(const std::function<bool()>& pred, int ms = 30000)
 {
     return TestTransportHost::SpinUntil(pred, ms);
 }
-
-// The model's road to the window, as the window's own creation sets it up.
-class RigModelHost : public LinkHost
-{
-public:
-    explicit RigModelHost(TfmMain& f) : Form(f) {}
-    void SendCommand(const LCmd& cmd, int mode, bool framed) override { Form.SendCommand(cmd, mode, framed); }
-    int GetDeviceId() const override { return Form.GetDeviceId(); }
-    bool IsSendSuppressed() const override { return Form.SuppressSend; }
-    void MarkCurveStale(int) override {}
-
-private:
-    TfmMain& Form;
-};
 
 // Answers a window each time it runs modally: act runs once per modal display.
 class ModalAnswer
@@ -97,16 +82,16 @@ struct Rig
     explicit Rig(bool withSearch = false)
     {
         vcl::SetSerialPortOverride(std::vector<vcl::TSerialPortEntry> {});
-        form = new TfmMain(&app);
-        fmMain = form;
-        fmProcess = new TfmProcess(&app);
-        fmInformation = new TfmInformation(&app);
-        fmLockPassWord = new TfmLockPassWord(&app);
+        // The window's own creation builds the model, its road to the window and the curve sets.
+        app.CreateForm(fmMain);
+        form = fmMain;
+        form->tmStartConnect->SetEnabled(false); // the rig connects by itself
+        unit = form->UnitControl;
+        app.CreateForm(fmProcess);
+        app.CreateForm(fmInformation);
+        app.CreateForm(fmLockPassWord);
         if (withSearch)
-            fmNetwork = new TfmNetwork(&app);
-        host = std::make_unique<RigModelHost>(*form);
-        unit->SetLinkHost(host.get());
-        form->UnitControl = unit.get();
+            app.CreateForm(fmNetwork);
         form->DeviceIp = 0x7F000001;
         form->ClientSocket.SetAddress("127.0.0.1");
         form->ClientSocket.SetPort(server.Port());
@@ -166,8 +151,7 @@ struct Rig
     DeviceEmulator emu;
     EmulatorTcpServer server { emu };
     TfmMain* form { nullptr }; // owned by app
-    std::unique_ptr<LUnitControl> unit { std::make_unique<LUnitControl>() };
-    std::unique_ptr<RigModelHost> host;
+    LUnitControl* unit { nullptr }; // the window's own model
 };
 
 } // namespace seqtest

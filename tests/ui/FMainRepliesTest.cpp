@@ -181,8 +181,13 @@ TEST(FMainReplies, NameAndBlockRepliesAtTheEndMoveToTheNextStep)
     Feed(r, 1, MCS_REPLY_PROGRAM_BLOCK, block);
     ASSERT_TRUE(SpinUntil([&] { return r.emu.CountOf(0x12) == 1; }));
     TestTransportHost::Spin(100);
-    EXPECT_EQ(Codes(r.emu.Requests()), (std::vector<std::uint8_t> { 0x27, 0x12 }));
-    EXPECT_EQ(r.emu.Requests()[0][6], 14);
+    // The read's end starts the level polls again; they may come at any time after it.
+    std::vector<BytePacket> steps;
+    for (const auto& f : r.emu.Requests())
+        if (f[5] != 0x40)
+            steps.push_back(f);
+    EXPECT_EQ(Codes(steps), (std::vector<std::uint8_t> { 0x27, 0x12 }));
+    EXPECT_EQ(steps.at(0)[6], 14);
 }
 
 TEST(FMainReplies, AProgressDisplayStillWaitingForItsDelayIsDroppedWhenTheLinkBreaks)

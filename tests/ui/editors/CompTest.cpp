@@ -113,7 +113,7 @@ TEST(EditorGate, TypedEntries)
         EXPECT_EQ(box->Text(), e.shown) << e.box << " " << e.typed;
     }
     EXPECT_EQ(rig.Model.GetInGate(0).Hold, 998);
-    rig.Host->Sent.clear();
+    rig.Tap.Sent.clear();
     auto* box = rig.Get<TCurvyEdit>("cvdGateThresholdInA");
     box->SetText("10"); // already at 0 dB: the fader reports the clamped write, so it is stored again
     rig.Form->cvdGateEntry(box, 0);

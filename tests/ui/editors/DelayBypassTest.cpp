@@ -52,7 +52,7 @@ TEST(EditorDelay, TypedEntries)
     rig.Form->SuppressSend = false;
     box->SetText("1");
     rig.Form->cvdDelayInAExit(box);
-    rig.Host->Sent.clear();
+    rig.Tap.Sent.clear();
     box->SetText("1.000");
     vcl::WORD key = 13;
     rig.Form->cvdDelayInBKeyDown(box, key, {});
@@ -69,7 +69,7 @@ TEST(EditorDelay, MarkerLineUnitSwitchAndLinkedDrag)
     EXPECT_EQ(rig.Get<vcl::TControl>("lbFftDelayTimeInA")->Caption(), "680.000 ms");
     EXPECT_EQ(rig.Get<vcl::TControl>("lbFftDelayTimeInA")->Left(), 455);
 
-    rig.Host->Sent.clear();
+    rig.Tap.Sent.clear();
     auto* unitFt = rig.Get<rz::TRzBmpButton>("rzbUnit2");
     unitFt->SetDown(true);
     unitFt->Click();

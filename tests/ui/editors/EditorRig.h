@@ -1,5 +1,5 @@
 #pragma once
-// The main window as its layout builds it, over a model whose commands are recorded instead of sent.
+// The main window as the program creates it, with the commands it hands to the device recorded.
 
 #include "controls/LProgressBar.h"
 #include "controls/MyPEQAllpass.h"
@@ -8,10 +8,12 @@
 #include "device/LinkHost.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TLabel.h"
+#include "platform/ui/TTimer.h"
 #include "platform/ui/TUpDown.h"
 #include "responseplot/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
 #include "response/ResponseView.h"
+#include "controller/CommandTap.h"
 #include "ui/FMain.h"
 #include "ui/editors/EditorNames.h"
 #include "widgets/AdvTrackBar.h"
@@ -22,72 +24,66 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include <array>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
 namespace edtest {
 
-// One application per rig, gone with it, as the window tests do.
+// One application per rig, gone with it, as the window tests do. No test here sees the machine's
+// HID devices or serial ports.
 inline std::unique_ptr<vcl::TApplication> MakeApp()
 {
+    static QTemporaryDir emptyHidRoot;
+    setenv("ZQ9_HID_ROOT", emptyHidRoot.path().toLocal8Bit().constData(), 1);
+    setenv("ZQ9_SERIAL_PORTS", "", 1);
     static int argc = 1;
     static char name[] = "test_ui_editors";
     static char* argv[] = { name, nullptr };
     return std::make_unique<vcl::TApplication>(argc, argv);
 }
 
-class RecordingHost : public LinkHost
+// The commands the window hands to the device, recorded at its send path (no device is connected).
+struct SentCommands
 {
-public:
-    explicit RecordingHost(TfmMain& f) : Form(f) {}
-    void SendCommand(const LCmd& cmd, int, bool) override { Sent.push_back(cmd); }
-    int GetDeviceId() const override { return 1; }
-    bool IsSendSuppressed() const override { return Form.SuppressSend; }
-    void MarkCurveStale(int) override {}
     std::vector<LCmd> Sent;
-
-private:
-    TfmMain& Form;
+    TCommandTapSeam Seam { [this](const LCmd& cmd, int) { Sent.push_back(cmd); } };
 };
+
+// The main window as the program creates it: its creation builds the model, the model's road to
+// the window and every curve set; the start-up search is held back.
+inline TfmMain* CreateMainWindow(vcl::TApplication& app)
+{
+    app.CreateForm(fmMain);
+    fmMain->tmStartConnect->SetEnabled(false);
+    return fmMain;
+}
 
 struct EditorRig
 {
-    EditorRig()
-    {
-        Form = std::make_unique<TfmMain>(nullptr);
-        Host = std::make_unique<RecordingHost>(*Form);
-        Model.SetLinkHost(Host.get());
-        Form->UnitControl = &Model;
-        // Each curve set on its plot control, as the window's creation makes them.
-        static const char* const plotNames[] = { "fftDrawInA", "fftDrawInB", "fftDrawOut1", "fftDrawOut2", "fftDrawOut3",
-                                                 "fftDrawOut4", "fftDrawOut5", "fftDrawOut6", "fftDrawGainIn", "fftDrawGainOut" };
-        for (std::size_t i = 0; i < Curves.size(); ++i) {
-            Curves[i] = std::make_unique<Plot>(dynamic_cast<ResponseView*>(Form->FindComponent(QString::fromLatin1(plotNames[i]))));
-            Form->Plots[i] = Curves[i].get();
-        }
-    }
-
     // The window's own control of that name; a name the layout lacks fails the test.
     template <class T>
     T* Get(const QString& name) const
     {
-        T* c = editors::Find<T>(Form.get(), name);
+        T* c = editors::Find<T>(Form, name);
         EXPECT_NE(c, nullptr) << name.toStdString();
         return c;
     }
 
     std::unique_ptr<vcl::TApplication> AppOwner { MakeApp() };
-    LUnitControl Model;
-    std::unique_ptr<TfmMain> Form;
-    std::array<std::unique_ptr<Plot>, 10> Curves; // gone before the plot controls they draw on
-    std::unique_ptr<RecordingHost> Host;
+    TfmMain* Form { CreateMainWindow(*AppOwner) }; // owned by the application
+    LUnitControl& Model { *Form->UnitControl };
+    std::array<Plot*, 10>& Curves { Form->Plots };
+    SentCommands Tap;
 
     // The commands of one code sent so far.
     std::vector<LCmd> SentOf(int code) const
     {
         std::vector<LCmd> out;
-        for (const LCmd& c : Host->Sent)
+        for (const LCmd& c : Tap.Sent)
             if (c.GetCommand() == code)
                 out.push_back(c);
         return out;

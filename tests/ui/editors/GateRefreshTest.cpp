@@ -68,7 +68,7 @@ TEST(EditorRefresh, WritesEveryControlAndSendsNothing)
 
     rig.Form->RefreshAll();
 
-    EXPECT_TRUE(rig.Host->Sent.empty());
+    EXPECT_TRUE(rig.Tap.Sent.empty());
     EXPECT_FALSE(rig.Form->SuppressSend);
     EXPECT_EQ(pst->Caption(), "U07");
     EXPECT_EQ(rig.Get<TCurvyEdit>("cvdGainInA")->Text(), "-60.0dB");
@@ -94,5 +94,5 @@ TEST(EditorRefresh, MissingControlEndsItWithSendingAllowedAgain)
     delete rig.Get<TAdvTrackBar>("isGainBackupInB");
     rig.Form->RefreshAll();
     EXPECT_FALSE(rig.Form->SuppressSend);
-    EXPECT_TRUE(rig.Host->Sent.empty());
+    EXPECT_TRUE(rig.Tap.Sent.empty());
 }

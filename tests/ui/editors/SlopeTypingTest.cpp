@@ -28,7 +28,7 @@ TEST(EditorCrossover, TypingLIntoASlopeBoxSendsLinkwitzRiley12)
     EditorRig rig;
     rig.Form->SetVisible(true);
     rig.Form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(rig.Form.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rig.Form));
     Click(rig.Get<rz::TRzBmpButton>("rzbMenuOut1"), 5, 5); // the Out1 page, as a user opens it
     auto* bypass = rig.Get<rz::TRzBmpButton>("rzbLowCutBypassOut1");
     if (bypass->Down())
@@ -38,7 +38,7 @@ TEST(EditorCrossover, TypingLIntoASlopeBoxSendsLinkwitzRiley12)
     ASSERT_TRUE(slope->Visible() && slope->isVisible());
     Click(slope, 8, slope->Height() / 2);
     ASSERT_TRUE(slope->Focused());
-    rig.Host->Sent.clear();
+    rig.Tap.Sent.clear();
 
     QTest::keyClick(rig.Form->windowHandle(), Qt::Key_A, Qt::ControlModifier); // the whole text selected
     QTest::keyClick(rig.Form->windowHandle(), 'l');

@@ -26,6 +26,13 @@ vcl::TControl* Control(EditorRig& rig, const char* name)
 TEST(WindowInput, BothCrossoverBypassesStayDownAndFollowTheModel)
 {
     EditorRig rig;
+    {
+        // InA with both filters working (the default program bypasses them), shown by a refresh.
+        editors::SuppressGuard quiet(*rig.Form);
+        rig.Model.SetHp(0, 10, 4);
+        rig.Model.SetLp(0, 280, 4);
+    }
+    rig.Form->RefreshAll();
     ShowPageByClick(*rig.Form, QStringLiteral("rzbMenuInA"));
     auto* hp = rig.Get<rz::TRzBmpButton>(QStringLiteral("rzbLowCutBypassInA"));
     auto* lp = rig.Get<rz::TRzBmpButton>(QStringLiteral("rzbHighCutBypassInA"));
@@ -56,15 +63,14 @@ TEST(WindowInput, BothCrossoverBypassesStayDownAndFollowTheModel)
 TEST(WindowInput, EqResetAsksThenResetsEveryBandInTheModel)
 {
     EditorRig rig;
-    fmMain = rig.Form.get();
-    fmPeqRst = new TfmPeqRst(rig.Form.get());
+    fmPeqRst = new TfmPeqRst(rig.Form);
     {
         editors::SuppressGuard quiet(*rig.Form);
         for (int b = 0; b < 9; ++b)
             rig.Model.SetPeq(3, b, PeqBand { 150, 50, 30, 1 }, false);
     }
     rig.Form->RefreshAll();
-    rig.Host->Sent.clear();
+    rig.Tap.Sent.clear();
     ShowPageByClick(*rig.Form, QStringLiteral("rzbMenuOut2"));
     {
         seqtest::ModalAnswer ok(fmPeqRst, [](vcl::TForm&) { fmPeqRst->btnOK->Click(); });
