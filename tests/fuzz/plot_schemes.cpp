@@ -8,15 +8,17 @@
 #include "platform/ui/TApplication.h"
 #include "plot/iXYPlot.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
+// The fuzz programs' own scratch folder, which the run cleans up.
 QString SchemeFolder()
 {
-    return QDir::tempPath() + QStringLiteral("/zq9-fuzz-schemes-") + QString::number(QCoreApplication::applicationPid());
+    static const QString folder = QFileInfo(QString::fromStdString(fuzz::ScratchFile({}, ".none"))).absolutePath();
+    return folder;
 }
 
 } // namespace
