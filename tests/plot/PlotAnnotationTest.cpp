@@ -163,3 +163,27 @@ TEST_F(PlotAnnotationTest, ChannelFrameFollowsTheChannelsAxes)
 }
 
 } // namespace
+
+namespace {
+
+// The same move made with the mouse on the plot window: the plot's routing selects the annotation
+// on the press and hands it the drag.
+TEST_F(PlotAnnotationTest, MouseOnThePlotWindowMovesTheAnnotation)
+{
+    form->Show();
+    Rectangle2(20, 20, 40, 40);
+    note->SetUserCanMove(true);
+    note->Draw(Canvas(), clBlack);
+    events.clear();
+    ptest::Mouse(plot, QEvent::MouseButtonPress, 40, 80);
+    ptest::Mouse(plot, QEvent::MouseMove, 45, 75);
+    ptest::Mouse(plot, QEvent::MouseMove, 50, 70);
+    ptest::Mouse(plot, QEvent::MouseButtonRelease, 50, 70);
+    EXPECT_DOUBLE_EQ(note->X(), 30);
+    EXPECT_DOUBLE_EQ(note->Y2(), 50);
+    ASSERT_FALSE(events.isEmpty());
+    EXPECT_EQ(events.last(), QStringLiteral("finished"));
+    EXPECT_EQ(events.count(QStringLiteral("move")), 2);
+}
+
+} // namespace

@@ -215,3 +215,21 @@ TEST_F(PlotToolBarTest, EveryButtonPictureIsShippedAtBothSizesOnTheMaskColour)
 }
 
 } // namespace
+
+namespace {
+
+// A click on the plot control itself reaches the button under the mouse through the plot's routing.
+TEST_F(PlotToolBarTest, ClickOnThePlotWindowPressesTheButtonUnderTheMouse)
+{
+    form->Show();
+    toolBar->Draw(Canvas(), clBlack);
+    RecordEvents();
+    const TRect zoom = Button(BT::iptbbtZoomAxesMode)->DrawRect();
+    ptest::Mouse(plot, QEvent::MouseButtonPress, zoom.Left + 5, zoom.Top + 5);
+    ptest::Mouse(plot, QEvent::MouseButtonRelease, zoom.Left + 5, zoom.Top + 5);
+    EXPECT_TRUE(Button(BT::iptbbtZoomAxesMode)->Down());
+    EXPECT_FALSE(Button(BT::iptbbtScrollAxesMode)->Down());
+    EXPECT_EQ(events, (QStringList { "before 0 3", "after 0 3" }));
+}
+
+} // namespace
