@@ -168,8 +168,9 @@ void TiPlotDataCursor::SetValues(TiPlotDataPointStatus Status, double X, double 
     FValueX = X;
     FValueY = Y;
     FStatus = Status;
+    // The one object event that fires while the plot loads.
     TiPlotComponent* plot = iplot::PlotOf(this);
-    if (plot && plot->OnDataCursorChange && !plot->IsLoading())
+    if (plot && plot->OnDataCursorChange)
         plot->OnDataCursorChange(plot, Index());
 }
 

@@ -7,6 +7,10 @@
 #include "plot/iPlotChannel.h"
 #include "plot/iPlotDataCursor.h"
 #include "plot/iPlotDataView.h"
+#include "plot/iPlot.h"
+
+#include "platform/ui/TMenus.h"
+#include "platform/ui/VirtualKeys.h"
 
 using namespace vcl;
 using S = TiPlotDataCursorStyle;
@@ -153,6 +157,96 @@ TEST_F(PlotDataCursorTest, CursorWithoutChannelSaysSoInItsHint)
     plot->OnDataCursorCustomizeHint = [&](TObject*, int, QString& text) { seen = text; };
     cursor->Draw(Canvas(), clBlack);
     EXPECT_EQ(seen, QStringLiteral("No Channel"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PlotDataCursorTest, KeysMovePointersByPixelsAndCtrlTakesPointerTwo)
+{
+    cursor->SetStyle(S::ipcsDeltaX); // two vertical pointers, 200 pixels: half a percent each
+    struct Case { WORD key; bool ctrl; double p1; double p2; };
+    const Case cases[] = {
+        { VK_RIGHT, false, 50.5, 60 }, { VK_LEFT, true, 50.5, 59.5 }, { VK_PRIOR, false, 53, 59.5 },
+        { VK_END, false, 100, 59.5 },  { VK_RIGHT, false, 100, 59.5 }, { VK_HOME, true, 100, 0 },
+    };
+    for (const Case& c : cases) {
+        WORD key = c.key;
+        TShiftState shift;
+        if (c.ctrl)
+            shift.Include(TShiftStateItem::ssCtrl);
+        cursor->iKeyDown(key, shift, nullptr);
+        EXPECT_DOUBLE_EQ(cursor->Pointer1Position(), c.p1) << c.key;
+        EXPECT_DOUBLE_EQ(cursor->Pointer2Position(), c.p2) << c.key;
+    }
+}
+
+TEST_F(PlotDataCursorTest, AnXYPlotNeitherOffersNorDoesSnapping)
+{
+    TPopupMenu menu(nullptr);
+    cursor->AddMenuItems(&menu);
+    QStringList captions;
+    for (int i = 0; i < menu.Items()->Count(); ++i)
+        captions << menu.Items()->Items(i)->Caption();
+    EXPECT_EQ(captions, (QStringList { "Channel", "Style", "Options", "Edit..." }));
+
+    cursor->SetSnapToDataPoint(true);
+    for (WORD key : { VK_RIGHT, VK_END, VK_PRIOR }) {
+        cursor->iKeyDown(key, TShiftState(), nullptr);
+        EXPECT_EQ(cursor->Pointer1Position(), 50.0);
+    }
+    WORD up = VK_UP;
+    cursor->iKeyDown(up, TShiftState(), nullptr);
+    EXPECT_DOUBLE_EQ(cursor->HintPosition(), 51.0) << "the hint still moves a pixel";
+}
+
+class StripCursorTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ptest::App();
+        form = new TForm(nullptr);
+        plot = new TiPlot(form);
+        plot->SetParent(form);
+        for (int i = 0; i <= 10; ++i)
+            plot->Channel(0)->AddXY(i * 10, i);
+        cursor = plot->DataCursor(0);
+        cursor->SetChannelName(plot->Channel(0)->Name());
+        view = plot->DataView(0);
+        view->SetDrawRect(TRect(0, 0, 200, 100));
+        cursor->SetDataView(view);
+        cursor->SetSnapToDataPoint(true);
+    }
+    void TearDown() override { delete form; }
+    TForm* form { nullptr };
+    TiPlot* plot { nullptr };
+    TiPlotDataCursor* cursor { nullptr };
+    TiPlotDataView* view { nullptr };
+};
+
+TEST_F(StripCursorTest, PointersStepFromPointToPoint)
+{
+    plot->XAxis(0)->SetMin(0);
+    plot->XAxis(0)->SetSpan(100);
+    cursor->SetPointer1Position(33);
+    WORD right = VK_RIGHT;
+    cursor->iKeyDown(right, TShiftState(), nullptr);
+    EXPECT_DOUBLE_EQ(cursor->Pointer1Position(), 40) << "snapped onto 30, then one point on";
+    WORD end = VK_END;
+    cursor->iKeyDown(end, TShiftState(), nullptr);
+    EXPECT_DOUBLE_EQ(cursor->Pointer1Position(), 100);
+    WORD pageDown = VK_NEXT;
+    cursor->iKeyDown(pageDown, TShiftState(), nullptr);
+    EXPECT_DOUBLE_EQ(cursor->Pointer1Position(), 50);
+
+    TPopupMenu menu(nullptr);
+    cursor->AddMenuItems(&menu);
+    bool offered = false;
+    for (int i = 0; i < menu.Items()->Count(); ++i)
+        offered = offered || menu.Items()->Items(i)->Caption() == QStringLiteral("Snap to Data-Point");
+    EXPECT_TRUE(offered);
 }
 
 } // namespace
