@@ -36,6 +36,7 @@ TiPlotComponent* TiPlotChannelCustom::Plot() const { return dynamic_cast<TiPlotC
 
 void TiPlotChannelCustom::SetRingBufferSize(int Value)
 {
+    ++FDataVersion;
     FDataList->SetRingBufferSize(Value);
     DoChange();
 }
@@ -66,6 +67,7 @@ void TiPlotChannelCustom::SetYAxisName(const QString& Value)
 
 void TiPlotChannelCustom::SetDataStyle(TiPlotDataStyle Value)
 {
+    ++FDataVersion;
     if (FDataStyle == Value)
         return;
     TiPlotPointDefaults defaults = FDataList->Stored;
@@ -81,6 +83,7 @@ void TiPlotChannelCustom::SetDataStyle(TiPlotDataStyle Value)
 
 void TiPlotChannelCustom::SetCount(int Value)
 {
+    ++FDataVersion;
     FDataList->SetCapacity(Value);
     DoChange();
 }
@@ -233,6 +236,7 @@ void TiPlotChannelCustom::AddXYArray(const TVariant& Data)
 
 void TiPlotChannelCustom::Clear()
 {
+    ++FDataVersion;
     if (FLoggingActive)
         LogDeactivate();
     ResetRunning();
@@ -244,6 +248,7 @@ void TiPlotChannelCustom::Clear()
 
 void TiPlotChannelCustom::DeletePoints(int Size)
 {
+    ++FDataVersion;
     if (Size == Count()) {
         if (Size == 0) // nothing to delete: the list's own range error
             FDataList->DeletePoints(Size);
@@ -256,24 +261,28 @@ void TiPlotChannelCustom::DeletePoints(int Size)
 
 void TiPlotChannelCustom::SetX(int Index, double Value)
 {
+    ++FDataVersion;
     FDataList->SetX(Index, Value);
     DoChange();
 }
 
 void TiPlotChannelCustom::SetY(int Index, double Value)
 {
+    ++FDataVersion;
     FDataList->SetY(Index, Value);
     DoChange();
 }
 
 void TiPlotChannelCustom::SetNull(int Index, bool Value)
 {
+    ++FDataVersion;
     FDataList->SetNull(Index, Value);
     DoChange();
 }
 
 void TiPlotChannelCustom::SetEmpty(int Index, bool Value)
 {
+    ++FDataVersion;
     FDataList->SetEmpty(Index, Value);
     DoChange();
 }

@@ -158,6 +158,9 @@ public:
     double RunningYMax() const { return FRunningYMax; }
     double RunningYMean() const;
     const TiPlotDataCustomList& DataList() const { return *FDataList; }
+    // Counts every change of points other than adding them (edits, deletes, a new list), so that
+    // what is worked out from the points can tell when to work it out again.
+    std::uint64_t DataVersion() const { return FDataVersion; }
 
     // --- points ---
     virtual int AddXY(double X, double Y);
@@ -295,6 +298,7 @@ protected:
     std::unique_ptr<TiPlotDataCustomList> FDataList;
     int FStartIndex { -1 };
     int FStopIndex { -1 };
+    std::uint64_t FDataVersion { 0 };
     int FSelectDataIndex { -1 };
     vcl::TRect FSelectHitTestRect;
     bool FSelectMouseDown { false };

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstdint>
 #include <cstring>
 #include <type_traits>
 
@@ -55,6 +56,8 @@ public:
 
     // Direct record access for the channel's drawing loops (logical index, checked).
     const Rec& Record(int Index) const { return FList[GetBufferIndex(Index)]; }
+    // How many times a full ring gave its oldest point up for a new one.
+    std::uint64_t Overwrites() const { return FOverwrites; }
     // The records of the logical indexes From..To (checked) as at most two contiguous pieces, oldest
     // first: Fn(first, past the last).
     template <typename Fn>
@@ -92,6 +95,7 @@ protected:
             if (++FTail >= FCount)
                 FTail = 0;
             Overwrote = true;
+            ++FOverwrites;
             return FCount - 1;
         }
         FList[FCount] = Record;
@@ -102,6 +106,7 @@ protected:
     virtual bool DeleteAllowsWholeList() const { return false; }
 
     Rec* FList { nullptr };
+    std::uint64_t FOverwrites { 0 };
 
 private:
     void FreeList()

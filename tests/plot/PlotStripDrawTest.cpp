@@ -164,6 +164,56 @@ TEST_F(StripDrawTest, FastTraceOfAWrappedRingBufferMatchesTheSamePointsInAPlainL
     EXPECT_GT(Colours(ring).count(0xFFFFFF), 0u);
 }
 
+// The standard list's columns are read through block summaries kept from paint to paint; a list
+// that keeps every attribute per point is read point by point. Both give one picture, also after
+// points are added, edited or deleted between paints.
+TEST_F(StripDrawTest, FastTraceThroughKeptBlocksMatchesThePointByPointReading)
+{
+    TiPlotChannel* reference = static_cast<TiPlotChannel*>(plot->Channel(plot->AddChannel()));
+    reference->SetColor(clWhite);
+    reference->SetDataStyle(TiPlotDataStyle::ipdsFullFeature);
+    auto both = [&](auto&& change) {
+        change(channel);
+        change(reference);
+    };
+    auto add = [&](int from, int to) {
+        both([&](TiPlotChannel* c) {
+            for (int i = from; i < to; ++i) {
+                const double y = 50 + 30 * std::sin(i * 0.01) + ((i * 7919) % 13);
+                if (i == 7777)
+                    c->AddXNull(i / 250.0);
+                else if (i == 9001)
+                    c->AddXEmpty(i / 250.0);
+                else
+                    c->AddXY(i / 250.0, y);
+            }
+        });
+    };
+    auto compare = [&](const char* what) {
+        SCOPED_TRACE(what);
+        reference->SetVisible(false);
+        const QImage kept = Render("blocks");
+        TiPlotChannel* main = channel;
+        channel = reference;
+        reference->SetVisible(true);
+        main->SetVisible(false);
+        const QImage plain = Render("blocks-reference");
+        main->SetVisible(true);
+        channel = main;
+        EXPECT_EQ(kept, plain);
+        EXPECT_GT(Colours(kept).count(0xFFFFFF), 0u);
+    };
+    add(0, 20000);
+    compare("first paint");
+    compare("kept blocks");
+    add(20000, 25000);
+    compare("points added");
+    both([](TiPlotChannel* c) { c->SetY(12345, 99); });
+    compare("point edited");
+    both([](TiPlotChannel* c) { c->DeletePoints(3000); });
+    compare("oldest points deleted");
+}
+
 TEST_F(StripDrawTest, FastTraceBreaksAtNullPointsAndSkipsEmptyOnes)
 {
     channel->Clear();
