@@ -5,6 +5,9 @@
 
 #include "platform/core/NumberUtils.h"
 #include "platform/core/PublishedProperties.h"
+#include "platform/core/TFiler.h"
+#include "platform/core/TReader.h"
+#include "platform/core/TWriter.h"
 
 using namespace vcl;
 using namespace iopc;
@@ -183,4 +186,13 @@ TiOPCPropertyKind TiVCLComponent::GetPropertyTypeKind(const QString& PropertyNam
 {
     const TPropertyInfo* prop = FindByPath(this, QString(), PropertyName);
     return prop ? OpcKindOf(prop->Kind) : TiOPCPropertyKind::tkUnknown;
+}
+
+void TiVCLComponent::DefineProperties(TFiler& Filer)
+{
+    TiComponent::DefineProperties(Filer);
+    Filer.DefineProperty(
+        QStringLiteral("OPCItems"), [this](TReader& Reader) { OPCItemManager()->ReadFromStream(Reader); },
+        [this](TWriter& Writer) { OPCItemManager()->WriteToStream(Writer); },
+        FOPCItemManager && FOPCItemManager->DoWriteToStream());
 }

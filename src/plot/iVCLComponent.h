@@ -82,6 +82,8 @@ public:
     bool OPCOutputData(const QString& PropertyName, const iopc::Variant& Value);
     // A derived control may take an incoming value itself and answer true.
     virtual bool OPCNewDataSpecial(const QString& PropertyName, const iopc::Variant& Value) { return false; }
+    // Streams the item list as the stored property "OPCItems" when it holds items.
+    void DefineProperties(vcl::TFiler& Filer) override;
     // The item list's notice of a new value: written into the item's property when its quality is good.
     void OPCNewData(TiOPCItem* Item);
     // The kind of the writable published property at PropertyName (any depth), or tkUnknown.

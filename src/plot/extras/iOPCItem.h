@@ -15,6 +15,8 @@
 
 namespace vcl {
 class TComponent;
+class TReader;
+class TWriter;
 }
 
 class TiOPCItemManager;
@@ -33,6 +35,8 @@ public:
     TiOPCItem();
     // Deactivates, swallowing every error.
     ~TiOPCItem() override;
+    // The stored settings, in stream order (iOPCItemStreaming.cpp).
+    const vcl::TPropertyTable* PublishedProperties() const override;
 
     const QString& PropertyName() const { return FPropertyName; }
     void SetPropertyName(const QString& Value);
@@ -128,6 +132,10 @@ public:
     int FindIndex(const TiOPCItem* Item) const;
     bool IsDesigning() const;
     bool DoWriteToStream() const { return Count() > 0; }
+    // The items as one collection value of the owning control's "OPCItems" property; a read
+    // replaces the items and runs each one's Loaded.
+    void WriteToStream(vcl::TWriter& Writer) const;
+    void ReadFromStream(vcl::TReader& Reader);
     vcl::TComponent* Owner() const { return FOwner; }
     void SetOwner(vcl::TComponent* Value) { FOwner = Value; }
 

@@ -7,6 +7,9 @@
 #include "plot/extras/iOPCBinding.h"
 #include "plot/iXYPlot.h"
 
+#include "platform/core/TReader.h"
+#include "platform/core/TWriter.h"
+
 #include <gtest/gtest.h>
 
 using namespace vcl;
@@ -117,6 +120,39 @@ TEST_F(ComponentOPCTest, PropertyKindsAreFoundAtAnyDepth)
     EXPECT_EQ(plot->GetPropertyTypeKind(QStringLiteral("XYAxesReverse")), TiOPCPropertyKind::tkEnumeration);
     EXPECT_EQ(plot->GetPropertyTypeKind(QStringLiteral("PrintMarginLeft")), TiOPCPropertyKind::tkFloat);
     EXPECT_EQ(plot->GetPropertyTypeKind(QStringLiteral("No.Such")), TiOPCPropertyKind::tkUnknown);
+}
+
+TEST_F(ComponentOPCTest, ItemsTravelWithTheControlsFormStream)
+{
+    auto streamed = [](TiXYPlot& source) {
+        TMemoryStream stream;
+        TWriter writer(stream);
+        writer.WriteRootComponent(source);
+        return stream.Bytes();
+    };
+    EXPECT_FALSE(streamed(*plot).contains("OPCItems")); // an empty list stores nothing
+
+    for (const char* property : { "TitleText", "HintsFont.Color" }) {
+        const int index = plot->OPCAddItem();
+        plot->SetOPCItemPropertyName(index, QString::fromLatin1(property));
+        plot->SetOPCItemItemName(index, QStringLiteral("Tank.") + QString::fromLatin1(property));
+        plot->SetOPCItemUpdateRate(index, 250 + index);
+        plot->SetOPCItemAutoConnect(index, false);
+    }
+    const QByteArray bytes = streamed(*plot);
+    ASSERT_TRUE(bytes.contains("OPCItems"));
+
+    TiXYPlot copy(nullptr);
+    copy.OPCAddItem(); // a read replaces the items held before
+    TMemoryStream stream;
+    stream.SetBytes(bytes);
+    TReader reader(stream);
+    reader.ReadRootComponent(copy);
+    ASSERT_EQ(copy.OPCItemCount(), 2);
+    EXPECT_EQ(copy.GetOPCItemPropertyName(1), QStringLiteral("HintsFont.Color"));
+    EXPECT_EQ(copy.GetOPCItemItemName(0), QStringLiteral("Tank.TitleText"));
+    EXPECT_EQ(copy.GetOPCItemUpdateRate(1), 251);
+    EXPECT_FALSE(copy.GetOPCItemAutoConnect(0));
 }
 
 } // namespace
