@@ -2,6 +2,7 @@
 #include "device/Constants.h"
 #include "platform/core/Exception.h"
 #include "platform/ui/TApplication.h"
+#include "plot/iPlotOutputForms.h"
 #include "ui/AppForms.h"
 
 int main(int argc, char** argv)
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
     vcl::TApplication application(argc, argv);
     try {
         vcl::Application->Initialize();
+        iInstallPlotOutputForms();
         vcl::Application->SetMainFormOnTaskBar(true);
         vcl::Application->SetTitle(QString::fromStdString(APP_TITLE + " " + APP_VERSION));
         CreateAppForms(*vcl::Application);

@@ -1,6 +1,7 @@
 #include "platform/ui/TOpenDialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace vcl {
 
@@ -16,7 +17,8 @@ std::optional<QString> ShowRealDialog(const TFileDialogRequest& r)
 {
     QFileDialog dialog(nullptr, r.Title, r.InitialDir);
     dialog.setAcceptMode(r.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(r.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const bool multiple = !r.Save && r.Options.Contains(TOpenOption::ofAllowMultiSelect);
+    dialog.setFileMode(r.Save ? QFileDialog::AnyFile : multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     if (r.Save && !r.Options.Contains(TOpenOption::ofOverwritePrompt))
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filters = QtNameFilters(r.Filter);
@@ -31,7 +33,14 @@ std::optional<QString> ShowRealDialog(const TFileDialogRequest& r)
         dialog.selectFile(r.FileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().first();
+    const QStringList files = dialog.selectedFiles();
+    if (files.size() == 1)
+        return files.first();
+    // Several files: the folder, then each name, every one ended by a NUL.
+    QString answer = QFileInfo(files.first()).absolutePath() + QChar(u'\0');
+    for (const QString& file : files)
+        answer += QFileInfo(file).fileName() + QChar(u'\0');
+    return answer;
 }
 
 } // namespace

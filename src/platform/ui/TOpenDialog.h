@@ -30,7 +30,8 @@ struct TFileDialogRequest
     QString DefaultExt;
     TOpenOptions Options;
 };
-// Returns the chosen file name, or nothing for Cancel.
+// Returns the chosen file name, or nothing for Cancel. Several files chosen with ofAllowMultiSelect
+// come as the folder and the names, each ended by a NUL character.
 using TFileDialogHandler = std::function<std::optional<QString>(const TFileDialogRequest&)>;
 
 // Installs a handler that answers every file dialog while it lives, then restores the previous.
