@@ -5,6 +5,8 @@
 #include "plot/iPlotComponent.h"
 #include "plot/iPlotDataView.h"
 #include "plot/iPlotDecorationHost.h"
+#include "plot/iPlotAxis.h"
+#include "plot/iPlotStripChannel.h"
 
 #include "platform/ui/TCanvas.h"
 
@@ -329,4 +331,45 @@ TCursor TiPlotDataCursor::GetMouseCursor(TPoint)
     if (TiPlotComponent* plot = iplot::PlotOf(this); plot && plot->OnGetMouseCursorDataCursor)
         plot->OnGetMouseCursorDataCursor(plot, Index(), cursor);
     return cursor;
+}
+
+TiPlotDataPointStatus TiPlotDataCursor::GetInterpolatedYValue(const QString& ChannelName, double XValue,
+                                                             double& YValue)
+{
+    YValue = 0.0;
+    TiPlotComponent* plot = iplot::PlotOf(this);
+    auto* channel = plot ? dynamic_cast<TiPlotChannel*>(plot->GetChannelByName(ChannelName)) : nullptr;
+    TiPlotXAxis* axis = channel ? channel->XAxis() : nullptr;
+    if (!axis)
+        return TiPlotDataPointStatus::ipdpsNull;
+    const bool visible = FVisible;
+    const TiPlotDataCursorStyle style = FStyle;
+    const QString name = FChannelName;
+    TiPlotChannelCustom* cached = FChannel;
+    const double pointer1 = FPointer1Position;
+    const double min = axis->Min();
+    FVisible = true;
+    FStyle = TiPlotDataCursorStyle::ipcsValueXY;
+    FChannelName = ChannelName;
+    FChannel = channel;
+    DeriveLayout();
+    if (FUseCachedInterpolatedData) {
+        FPointer1Position = axis->PositionToPercent(XValue) * 100.0;
+    } else {
+        FPointer1Position = 0.0;
+        axis->SetMin(XValue);
+        plot->ReCalcLayout();
+    }
+    UpdateValues();
+    const TiPlotDataPointStatus status = FStatus;
+    YValue = FValueY;
+    FVisible = visible;
+    FStyle = style;
+    FChannelName = name;
+    FChannel = cached;
+    FPointer1Position = pointer1;
+    DeriveLayout();
+    if (axis->Min() != min)
+        axis->SetMin(min);
+    return status;
 }

@@ -109,6 +109,9 @@ public:
     // The cached channel, else the plot's channel named ChannelName (nullptr for "<All>").
     TiPlotChannelCustom* GetChannel();
     void UpdateValues();
+    // The Y of the strip-chart channel named ChannelName at XValue, measured by this cursor whose
+    // settings and the X axis' Min are put back afterwards; ipdpsNull (Y 0) for any other channel.
+    TiPlotDataPointStatus GetInterpolatedYValue(const QString& ChannelName, double XValue, double& YValue);
     // Stores the values and fires the plot's change event when any differs.
     void SetValues(TiPlotDataPointStatus Status, double X, double Y);
 

@@ -9,6 +9,7 @@
 #include "plot/iPlotDataView.h"
 #include "plot/iPlot.h"
 
+#include "platform/ui/TBitmap.h"
 #include "platform/ui/TMenus.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -247,6 +248,35 @@ TEST_F(StripCursorTest, PointersStepFromPointToPoint)
     for (int i = 0; i < menu.Items()->Count(); ++i)
         offered = offered || menu.Items()->Items(i)->Caption() == QStringLiteral("Snap to Data-Point");
     EXPECT_TRUE(offered);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StripCursorTest, InterpolatedValueIsReadWithoutDisturbingTheCursor)
+{
+    cursor->SetSnapToDataPoint(false);
+    cursor->SetStyle(S::ipcsDeltaX);
+    cursor->SetPointer1Position(12);
+    plot->XAxis(0)->SetMin(0);
+    plot->XAxis(0)->SetSpan(100);
+    TBitmap scratch;
+    plot->XAxis(0)->SetDrawRect(TRect(0, 100, 200, 130)); // under the data view, 2 pixels a unit
+    plot->XAxis(0)->CalcScaleRect(scratch.Canvas());
+    for (bool cached : { true, false }) {
+        cursor->SetUseCachedInterpolatedData(cached);
+        double y = -1;
+        EXPECT_EQ(cursor->GetInterpolatedYValue(plot->Channel(0)->Name(), 40, y), TiPlotDataPointStatus::ipdpsValid);
+        EXPECT_DOUBLE_EQ(y, 4.0) << cached;
+        EXPECT_EQ(cursor->Style(), S::ipcsDeltaX);
+        EXPECT_EQ(cursor->Pointer1Position(), 12.0);
+        EXPECT_FALSE(cursor->Visible());
+        EXPECT_EQ(plot->XAxis(0)->Min(), 0.0);
+    }
+    double y = -1;
+    EXPECT_EQ(cursor->GetInterpolatedYValue(QStringLiteral("missing"), 40, y), TiPlotDataPointStatus::ipdpsNull);
+    EXPECT_EQ(y, 0.0);
 }
 
 } // namespace
