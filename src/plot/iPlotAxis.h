@@ -22,6 +22,31 @@ enum class TiPlotScaleType { ipstLinear, ipstLog10 };
 // What dragging the axis does.
 enum class TiPlotAxisMode { ipamScroll, ipamZoom };
 enum class TiQuadSide { iqsLeft, iqsTop, iqsRight, iqsBottom };
+// An axis drawn through the data view: a master across its middle, a child at a value of another axis.
+enum class TiPlotCartesianStyle { ipcsNone, ipcsMaster, ipcsChild };
+// What dragging, the wheel and the keys do to the scale.
+enum class TiPlotAxisMode { ipamScroll, ipamZoom };
+enum class TiPlotTrackingStyle {
+    iptsScaleMinMax,
+    iptsScaleMax,
+    iptsScaleMin,
+    iptsScrollSmooth,
+    iptsScrollPage,
+    iptsExpandCollapse,
+    iptsExpandCollapseFast,
+    iptsExpandMinMax
+};
+enum class TiPlotTrackingIncrementStyle { iptisMinimum, iptisMajor, iptisMinor };
+enum class TiPlotAlignFirstStyle { ipafsNone, ipafsMin, ipafsMax, ipafsAuto };
+enum class TiPlotGridLineStyle { ipglsSolid, ipglsDash, ipglsDot };
+
+// The pen of one kind of grid line.
+struct TiPlotGridPen
+{
+    vcl::TColor Color { 0x008000 };
+    int Width { 0 };
+    TiPlotGridLineStyle Style { TiPlotGridLineStyle::ipglsSolid };
+};
 
 // One tick of an axis: majors carry a label; Show tells whether it lay on the scale at the last placement.
 struct TiPlotTickObject
@@ -33,8 +58,11 @@ struct TiPlotTickObject
     bool Show { false };
 };
 
-class TiPlotAxis : public TiPlotLayoutObject, public IiPlotAxisScale
+class TiPlotAxis : public TiPlotLayoutObject, public IiPlotAxisScale, public IiPlotAxisTracking
 {
+    friend class TiPlotDataView; // passes axes-control drags and wheel steps on
+    friend class TiPlotXAxis;    // sets its own tracking defaults
+
 public:
     TiPlotAxis(vcl::TWinControl* AOwner, vcl::TNotifyEvent AOnChange, vcl::TNotifyEvent AOnInsert,
                vcl::TNotifyEvent AOnRemove, vcl::TNotifyEvent AOnRename);
@@ -70,7 +98,8 @@ public:
     TiPlotAxisMode Mode() const { return FMode; }
     void SetMode(TiPlotAxisMode Value) { FMode = Value; }
     bool TrackingEnabled() const { return FTrackingEnabled; }
-    void SetTrackingEnabled(bool Value) { SetBooleanProperty(Value, FTrackingEnabled, &TiPlotObject::DoChange); }
+    // Switching on restores the resume values, switching off saves them (with RestoreValuesOnResume).
+    void SetTrackingEnabled(bool Value);
 
     // --- scale ---
     double DesiredStart() const { return FDesiredStart; }
@@ -120,6 +149,76 @@ public:
     int GetRequiredEndMargin(vcl::TCanvas* Canvas) override;
     int RequiredWidth() const { return FRequiredWidth; }
     int TitleOffset() const { return FTitleOffset; }
+
+    // --- drawing, input and tracking ---
+    bool ScaleLineShow() const { return FScaleLineShow; }
+    void SetScaleLineShow(bool Value) { SetBooleanProperty(Value, FScaleLineShow, &TiPlotObject::DoChange); }
+    TiPlotAxisMode Mode() const { return FMode; }
+    void SetMode(TiPlotAxisMode Value) { FMode = Value; }
+    // Mode, turned round (scroll <-> zoom) while Ctrl is held.
+    TiPlotAxisMode GetEffectiveMode() const;
+    TiPlotTrackingStyle TrackingStyle() const { return FTrackingStyle; }
+    void SetTrackingStyle(TiPlotTrackingStyle Value);
+    TiPlotTrackingIncrementStyle TrackingIncrementStyle() const { return FTrackingIncrementStyle; }
+    void SetTrackingIncrementStyle(TiPlotTrackingIncrementStyle Value);
+    TiPlotAlignFirstStyle TrackingAlignFirstStyle() const { return FTrackingAlignFirstStyle; }
+    void SetTrackingAlignFirstStyle(TiPlotAlignFirstStyle Value);
+    double TrackingScrollCompressMax() const { return FTrackingScrollCompressMax; }
+    void SetTrackingScrollCompressMax(double Value) { SetDoubleProperty(Value, FTrackingScrollCompressMax, &TiPlotObject::DoChange); }
+    double TrackingSpanMinimum() const { return FTrackingSpanMinimum; }
+    void SetTrackingSpanMinimum(double Value) { SetDoubleProperty(Value, FTrackingSpanMinimum, &TiPlotObject::DoChange); }
+    double TrackingMaxMargin() const { return FTrackingMaxMargin; }
+    void SetTrackingMaxMargin(double Value) { SetDoubleProperty(Value, FTrackingMaxMargin, &TiPlotObject::DoChange); }
+    double TrackingMinMargin() const { return FTrackingMinMargin; }
+    void SetTrackingMinMargin(double Value) { SetDoubleProperty(Value, FTrackingMinMargin, &TiPlotObject::DoChange); }
+    bool RestoreValuesOnResume() const { return FRestoreValuesOnResume; }
+    void SetRestoreValuesOnResume(bool Value) { SetBooleanProperty(Value, FRestoreValuesOnResume, &TiPlotObject::DoChange); }
+    bool ScrollMinMaxEnabled() const { return FScrollMinMaxEnabled; }
+    void SetScrollMinMaxEnabled(bool Value) { SetBooleanProperty(Value, FScrollMinMaxEnabled, &TiPlotObject::DoChange); }
+    double ScrollMin() const { return FScrollMin; }
+    void SetScrollMin(double Value) { SetDoubleProperty(Value, FScrollMin, &TiPlotObject::DoChange); }
+    double ScrollMax() const { return FScrollMax; }
+    void SetScrollMax(double Value) { SetDoubleProperty(Value, FScrollMax, &TiPlotObject::DoChange); }
+    // Input on this axis also moves every other axis of its kind.
+    bool MasterUIInput() const { return FMasterUIInput; }
+    void SetMasterUIInput(bool Value) { SetBooleanProperty(Value, FMasterUIInput, &TiPlotObject::DoChange); }
+    TiPlotCartesianStyle CartesianStyle() const { return FCartesianStyle; }
+    void SetCartesianStyle(TiPlotCartesianStyle Value);
+    const QString& CartesianChildRefAxisName() const { return FCartesianChildRefAxisName; }
+    void SetCartesianChildRefAxisName(const QString& Value) { SetStringProperty(Value, FCartesianChildRefAxisName, &TiPlotObject::DoChange); }
+    double CartesianChildRefValue() const { return FCartesianChildRefValue; }
+    void SetCartesianChildRefValue(double Value) { SetDoubleProperty(Value, FCartesianChildRefValue, &TiPlotObject::DoChange); }
+    // An axis of the same kind whose span along the edge this axis takes.
+    const QString& AlignRefAxisName() const { return FAlignRefAxisName; }
+    void SetAlignRefAxisName(const QString& Value) { SetStringProperty(Value, FAlignRefAxisName, &TiPlotObject::DoChange); }
+
+    // Registers the scale line of a cartesian axis with the plot's label collision list.
+    void PrepareDraw() override;
+    void Draw(vcl::TCanvas* Canvas, vcl::TColor BackGroundColor) override;
+    // Lines across Rect at the shown ticks, majors and minors each with their own pen.
+    void DrawGridLines(vcl::TCanvas* Canvas, const vcl::TRect& Rect, const TiPlotGridPen& Minor,
+                       const TiPlotGridPen& Major, bool ShowMinors, bool ShowMajors) const;
+    // The scale takes the pixels of Rect along the axis.
+    void ZoomToRect(const vcl::TRect& Rect);
+
+    void ScrollBy(double Fraction);
+    // Amount > 0 zooms in.
+    void ZoomBy(double Amount);
+    // Widens the scale to whole major or minor increments (by TrackingIncrementStyle).
+    void AlignToIncrement();
+    // Fits the scale to the zoom extents of the channels drawn against it.
+    void ZoomToFit();
+    // The same from the channels' running minimum and maximum, without the span minimum.
+    void ZoomToFitFast();
+    void NewTrackingData(double Value) override;
+    void ResetFirstAlign() { FFirstAlignDone = false; }
+    void UpdateResumeValues();
+
+    bool iMouseHitTest(const TiPlotMouseData& MouseData) override;
+    vcl::TCursor GetMouseCursor(vcl::TPoint Point) override;
+    void iKeyDown(vcl::WORD& Key, vcl::TShiftState Shift, vcl::TPopupMenu* PopupMenu) override;
+    void AddMenuItems(vcl::TPopupMenu* PopupMenu) override;
+    void NotificationSetFocus(TiPlotObject* AObject) override;
 
     // --- value <-> pixel ---
     // Places the scale inside the draw rectangle and renews the cached mapping.
@@ -187,6 +286,13 @@ public:
     int GetLegendTextMinWidth(vcl::TCanvas* Canvas, const vcl::TFont* Font) const;
     int GetCursorTextMinWidth(vcl::TCanvas* Canvas, const vcl::TFont* Font) const;
 
+protected:
+    void DoMouseHint(const TiPlotMouseData& MouseData, TiHintData& HintData) override;
+    void DoMouseLeft(const TiPlotMouseData& MouseData) override;
+    void DoMouseMove(const TiPlotMouseData& MouseData) override;
+    void DoMouseUp(const TiPlotMouseData& MouseData) override;
+    bool DoMouseWheel(int WheelDelta, vcl::TShiftState Shift, int X, int Y) override;
+
 private:
     struct TextSet
     {
@@ -213,6 +319,44 @@ private:
     void AddTick(TiPlotTickType Type, double Position);
     void AddSingleMiddleTick();
     void UpdateTickPixels();
+    bool IsCartesian() const { return FCartesianStyle != TiPlotCartesianStyle::ipcsNone; }
+    // Every other axis of this kind when MasterUIInput is on (none while input is being passed on).
+    template <typename Fn>
+    void ForOtherAxes(Fn fn);
+    void DrawScaleLine(vcl::TCanvas* Canvas) const;
+    void DrawTickLine(vcl::TCanvas* Canvas, const TiPlotTickObject& Tick);
+    void DrawLabel(vcl::TCanvas* Canvas, const TiPlotTickObject& Tick);
+    void DrawTitle(vcl::TCanvas* Canvas);
+    void TrackScale(double Value);
+    void ApplyTrackingMargins(double Value);
+
+    bool FScaleLineShow { true };
+    TiPlotAxisMode FMode { TiPlotAxisMode::ipamScroll };
+    TiPlotTrackingStyle FTrackingStyle { TiPlotTrackingStyle::iptsScaleMinMax };
+    TiPlotTrackingIncrementStyle FTrackingIncrementStyle { TiPlotTrackingIncrementStyle::iptisMinimum };
+    TiPlotAlignFirstStyle FTrackingAlignFirstStyle { TiPlotAlignFirstStyle::ipafsNone };
+    double FTrackingScrollCompressMax { 0.0 };
+    double FTrackingSpanMinimum { 0.0 };
+    double FTrackingMaxMargin { 0.0 };
+    double FTrackingMinMargin { 0.0 };
+    bool FRestoreValuesOnResume { true };
+    bool FScrollMinMaxEnabled { false };
+    double FScrollMin { 0.0 };
+    double FScrollMax { 100.0 };
+    bool FMasterUIInput { false };
+    bool FPassingInputOn { false };
+    TiPlotCartesianStyle FCartesianStyle { TiPlotCartesianStyle::ipcsNone };
+    QString FCartesianChildRefAxisName { QStringLiteral("<None>") };
+    double FCartesianChildRefValue { 0.0 };
+    QString FAlignRefAxisName;
+    bool FFirstAlignDone { false };
+    double FPreviousMin { 0.0 };
+    double FPreviousSpan { 100.0 };
+    double FPreviousLabelsMinLength { 0.0 };
+    int FMouseDownX { 0 };
+    int FMouseDownY { 0 };
+    double FMouseDownMin { 0.0 };
+    double FMouseDownSpan { 0.0 };
 
     int FActualStart { 0 };
     int FActualStop { 0 };
@@ -271,10 +415,12 @@ private:
     TiPlotAxisMode FMode { TiPlotAxisMode::ipamScroll };
 };
 
+// Tracks with the scale's minimum and maximum and aligns the scale to its first value when needed.
 class TiPlotXAxis : public TiPlotAxis
 {
 public:
-    using TiPlotAxis::TiPlotAxis;
+    TiPlotXAxis(vcl::TWinControl* AOwner, vcl::TNotifyEvent AOnChange, vcl::TNotifyEvent AOnInsert,
+                vcl::TNotifyEvent AOnRemove, vcl::TNotifyEvent AOnRename);
 };
 
 class TiPlotYAxis : public TiPlotAxis

@@ -317,23 +317,3 @@ void TiPlotComponent::SetDataFileFormat(TiPlotDataFileFormat Value)
         throw Exception(QStringLiteral("Data File Format can not be changed while logging active"));
     FDataFileFormat = Value;
 }
-
-// ---------------------------------------------------------------- painting
-
-void TiPlotComponent::iPaintTo(TCanvas* Canvas)
-{
-    FPaintingActive = true;
-    struct Done
-    {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done { FPaintingActive };
-    if (FBackGroundGradientEnabled && !FTransparent) {
-        FBackGroundChanged = false;
-        iDrawGradient(Canvas, TRect(0, 0, Width(), Height()), FBackGroundGradientDirection,
-                      FBackGroundGradientStartColor, FBackGroundGradientStopColor);
-        DrawBorder(Canvas);
-    } else {
-        DrawBackGround(Canvas, BackGroundColor());
-    }
-}

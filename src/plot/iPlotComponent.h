@@ -14,6 +14,8 @@
 #include "platform/ui/TMetafile.h"
 
 #include <array>
+#include <utility>
+#include <vector>
 #include <memory>
 
 // An event about the object at an index of its kind's manager.
@@ -332,6 +334,18 @@ public:
     vcl::TNotifyEvent OnAfterLoadProperties;
     vcl::TNotifyEvent OnAfterSaveProperties;
 
+    // --- the paint pass ---
+    // Rectangles that cartesian axes reserve during one pass so that their labels do not overlap.
+    void AddCollisionRect(const vcl::TRect& Rect);
+    // Accepts Rect when it meets no reserved rectangle and lies inside data view 0 (an empty list
+    // accepts any rectangle), and then reserves it.
+    bool TryAddCollisionRect(const vcl::TRect& Rect);
+    void ClearCollisionRects();
+    // Whether the last paint pass drew the hover hint.
+    bool HintShowing() const { return FHintShowing; }
+    // Fires at the end of every complete paint pass.
+    vcl::TNotifyEvent OnAfterPaint;
+
     // --- data files and the plot's log (iPlotDataFiles.cpp) ---
     // Writes every channel's points as a text table or in the compact binary form of DataFileFormat;
     // the file is replaced only once complete. Failures raise "Error Saving Data - <reason>".
@@ -466,7 +480,7 @@ protected:
     bool event(QEvent* Event) override;
     void HintTimerTick();
 
-    // Background (gradient when enabled) and border; the objects draw over it.
+    // Lays out and paints every object; a plot without a toolbar, a legend or a data view paints nothing.
     void iPaintTo(vcl::TCanvas* Canvas) override;
 
     virtual void DoObjectInsert(vcl::TObject* AObject);
@@ -521,6 +535,19 @@ private:
     TiPlotObject* FLastHintObject { nullptr };
     bool FHintShowing { false };
     QString FTempCustomLabel;
+
+    void BuildAllTicks(vcl::TCanvas* Canvas);
+    void LayoutPass(vcl::TCanvas* Canvas);
+    void PaintBackground(vcl::TCanvas* Canvas);
+    // Queues the layered objects in drawing order: before the equal keys, so among objects of one
+    // layer the first queued is drawn last, on top.
+    void QueueLayerObject(const QString& Key, TiPlotObject* Object);
+    void QueueLayeredObjects();
+    void DrawFrameObjects(vcl::TCanvas* Canvas);
+    void DrawHint(vcl::TCanvas* Canvas);
+
+    std::vector<std::pair<QString, TiPlotObject*>> FLayerList;
+    std::vector<vcl::TRect> FAxesCollisionList;
 
     // Fires the event of the object's kind with its index, each kind tested on its own.
     void FireKindEvent(vcl::TObject* AObject, bool Added);

@@ -17,6 +17,8 @@
 using namespace vcl;
 
 #define ZQ9_ELEMENTS_ALIGNMENT { "iahCenter", "iahLeft", "iahRight" }
+#define ZQ9_ELEMENTS_GRID_LINE_STYLE { "ipglsSolid", "ipglsDash", "ipglsDot" }
+#define ZQ9_ELEMENTS_AXES_CONTROL { "ipacsXAxis", "ipacsYAxis", "ipacsBoth", "ipacsNone" }
 #define ZQ9_ELEMENTS_REFERENCE_INDIVIDUAL { "ipriDataView", "ipriChannel", "ipriAuto" }
 
 const TPropertyTable* TiPlotObject::PublishedProperties() const
@@ -50,6 +52,7 @@ const TPropertyTable* TiPlotLayoutObject::PublishedProperties() const
 
 const TPropertyTable* TiPlotAxis::PublishedProperties() const
 {
+    using A = TiPlotAxis;
     static const TPropertyTable table =
         TPropertyTableBuilder<TiPlotAxis>(QStringLiteral("TiPlotAxis"), TiPlotLayoutObject::PublishedProperties())
             .Boolean(QStringLiteral("ForceStacking"), &TiPlotAxis::ForceStacking, &TiPlotAxis::SetForceStacking)
@@ -120,6 +123,37 @@ const TPropertyTable* TiPlotAxis::PublishedProperties() const
             .Default(false)
             .Boolean(QStringLiteral("ScaleLinesShow"), &TiPlotAxis::ScaleLinesShow, &TiPlotAxis::SetScaleLinesShow)
             .Default(true)
+            .Boolean(QStringLiteral("ScaleLineShow"), &A::ScaleLineShow, &A::SetScaleLineShow).Default(true)
+            .Enum(QStringLiteral("TrackingStyle"),
+                  { "iptsScaleMinMax", "iptsScaleMax", "iptsScaleMin", "iptsScrollSmooth", "iptsScrollPage",
+                    "iptsExpandCollapse", "iptsExpandCollapseFast", "iptsExpandMinMax" },
+                  &A::TrackingStyle, &A::SetTrackingStyle)
+            .Enum(QStringLiteral("TrackingIncrementStyle"), { "iptisMinimum", "iptisMajor", "iptisMinor" },
+                  &A::TrackingIncrementStyle, &A::SetTrackingIncrementStyle)
+            .Default(TiPlotTrackingIncrementStyle::iptisMinimum)
+            .Float(QStringLiteral("TrackingScrollCompressMax"), &A::TrackingScrollCompressMax,
+                   &A::SetTrackingScrollCompressMax)
+            .Default(0.0)
+            .Float(QStringLiteral("TrackingSpanMinimum"), &A::TrackingSpanMinimum, &A::SetTrackingSpanMinimum).Default(0.0)
+            .Float(QStringLiteral("TrackingMaxMargin"), &A::TrackingMaxMargin, &A::SetTrackingMaxMargin).Default(0.0)
+            .Float(QStringLiteral("TrackingMinMargin"), &A::TrackingMinMargin, &A::SetTrackingMinMargin).Default(0.0)
+            .Enum(QStringLiteral("TrackingAlignFirstStyle"), { "ipafsNone", "ipafsMin", "ipafsMax", "ipafsAuto" },
+                  &A::TrackingAlignFirstStyle, &A::SetTrackingAlignFirstStyle)
+            .Boolean(QStringLiteral("RestoreValuesOnResume"), &A::RestoreValuesOnResume, &A::SetRestoreValuesOnResume)
+            .Default(true)
+            .Float(QStringLiteral("ScrollMin"), &A::ScrollMin, &A::SetScrollMin).Default(0.0)
+            .Float(QStringLiteral("ScrollMax"), &A::ScrollMax, &A::SetScrollMax).Default(100.0)
+            .Boolean(QStringLiteral("ScrollMinMaxEnabled"), &A::ScrollMinMaxEnabled, &A::SetScrollMinMaxEnabled)
+            .Default(false)
+            .Boolean(QStringLiteral("MasterUIInput"), &A::MasterUIInput, &A::SetMasterUIInput).Default(false)
+            .Enum(QStringLiteral("CartesianStyle"), { "ipcsNone", "ipcsMaster", "ipcsChild" }, &A::CartesianStyle,
+                  &A::SetCartesianStyle)
+            .Default(TiPlotCartesianStyle::ipcsNone)
+            .Float(QStringLiteral("CartesianChildRefValue"), &A::CartesianChildRefValue, &A::SetCartesianChildRefValue)
+            .Default(0.0)
+            .String(QStringLiteral("CartesianChildRefAxisName"), &A::CartesianChildRefAxisName,
+                    &A::SetCartesianChildRefAxisName)
+            .String(QStringLiteral("AlignRefAxisName"), &A::AlignRefAxisName, &A::SetAlignRefAxisName)
             .Build();
     return &table;
 }
@@ -151,12 +185,62 @@ const TPropertyTable* TiPlotChannelCustom::PublishedProperties() const
 
 const TPropertyTable* TiPlotDataView::PublishedProperties() const
 {
+    using D = TiPlotDataView;
     static const TPropertyTable table =
         TPropertyTableBuilder<TiPlotDataView>(QStringLiteral("TiPlotDataView"),
                                               TiPlotLayoutObject::PublishedProperties())
+            .String(QStringLiteral("Title"), &D::Title, &D::SetTitle)
+            .Boolean(QStringLiteral("BackgroundTransparent"), &D::BackgroundTransparent, &D::SetBackgroundTransparent)
+            .Default(true)
+            .Color(QStringLiteral("BackgroundColor"), &D::BackgroundColor, &D::SetBackgroundColor).Default(TColor(0x808000))
             .Boolean(QStringLiteral("GridShow"), &TiPlotDataView::GridShow, &TiPlotDataView::SetGridShow).Default(true)
+            .Boolean(QStringLiteral("AxesControlEnabled"), &D::AxesControlEnabled, &D::SetAxesControlEnabled).Default(false)
+            .Enum(QStringLiteral("AxesControlWheelStyle"), ZQ9_ELEMENTS_AXES_CONTROL, &D::AxesControlWheelStyle,
+                  &D::SetAxesControlWheelStyle)
+            .Default(TiPlotAxesControlStyle::ipacsXAxis)
+            .Enum(QStringLiteral("AxesControlMouseStyle"), ZQ9_ELEMENTS_AXES_CONTROL, &D::AxesControlMouseStyle,
+                  &D::SetAxesControlMouseStyle)
+            .Default(TiPlotAxesControlStyle::ipacsBoth)
             .String(QStringLiteral("GridYAxisName"), &TiPlotDataView::GridYAxisName, &TiPlotDataView::SetGridYAxisName)
             .String(QStringLiteral("GridXAxisName"), &TiPlotDataView::GridXAxisName, &TiPlotDataView::SetGridXAxisName)
+            .Color(QStringLiteral("GridLineColor"), &D::GridLineColor, &D::SetGridLineColor).Default(TColor(0x008000))
+            .Boolean(QStringLiteral("GridLineShowLeft"), &D::GridLineShowLeft, &D::SetGridLineShowLeft).Default(true)
+            .Boolean(QStringLiteral("GridLineShowTop"), &D::GridLineShowTop, &D::SetGridLineShowTop).Default(true)
+            .Boolean(QStringLiteral("GridLineShowRight"), &D::GridLineShowRight, &D::SetGridLineShowRight).Default(true)
+            .Boolean(QStringLiteral("GridLineShowBottom"), &D::GridLineShowBottom, &D::SetGridLineShowBottom).Default(true)
+            .Boolean(QStringLiteral("GridLineShowXMajors"), &D::GridLineShowXMajors, &D::SetGridLineShowXMajors).Default(true)
+            .Boolean(QStringLiteral("GridLineShowXMinors"), &D::GridLineShowXMinors, &D::SetGridLineShowXMinors).Default(false)
+            .Boolean(QStringLiteral("GridLineShowYMajors"), &D::GridLineShowYMajors, &D::SetGridLineShowYMajors).Default(true)
+            .Boolean(QStringLiteral("GridLineShowYMinors"), &D::GridLineShowYMinors, &D::SetGridLineShowYMinors).Default(false)
+            .Enum(QStringLiteral("GridLineMajorStyle"), ZQ9_ELEMENTS_GRID_LINE_STYLE, &D::GridLineMajorStyle,
+                  &D::SetGridLineMajorStyle)
+            .Default(TiPlotGridLineStyle::ipglsSolid)
+            .Enum(QStringLiteral("GridLineMinorStyle"), ZQ9_ELEMENTS_GRID_LINE_STYLE, &D::GridLineMinorStyle,
+                  &D::SetGridLineMinorStyle)
+            .Default(TiPlotGridLineStyle::ipglsSolid)
+            .Boolean(QStringLiteral("GridLineXMajorCustom"), &D::GridLineXMajorCustom, &D::SetGridLineXMajorCustom).Default(false)
+            .Color(QStringLiteral("GridLineXMajorColor"), &D::GridLineXMajorColor, &D::SetGridLineXMajorColor).Default(TColor(0x008000))
+            .Integer(QStringLiteral("GridLineXMajorWidth"), &D::GridLineXMajorWidth, &D::SetGridLineXMajorWidth).Default(0)
+            .Enum(QStringLiteral("GridLineXMajorStyle"), ZQ9_ELEMENTS_GRID_LINE_STYLE, &D::GridLineXMajorStyle, &D::SetGridLineXMajorStyle)
+            .Default(TiPlotGridLineStyle::ipglsSolid)
+            .Boolean(QStringLiteral("GridLineXMinorCustom"), &D::GridLineXMinorCustom, &D::SetGridLineXMinorCustom).Default(false)
+            .Color(QStringLiteral("GridLineXMinorColor"), &D::GridLineXMinorColor, &D::SetGridLineXMinorColor).Default(TColor(0x008000))
+            .Integer(QStringLiteral("GridLineXMinorWidth"), &D::GridLineXMinorWidth, &D::SetGridLineXMinorWidth).Default(0)
+            .Enum(QStringLiteral("GridLineXMinorStyle"), ZQ9_ELEMENTS_GRID_LINE_STYLE, &D::GridLineXMinorStyle, &D::SetGridLineXMinorStyle)
+            .Default(TiPlotGridLineStyle::ipglsSolid)
+            .Boolean(QStringLiteral("GridLineYMajorCustom"), &D::GridLineYMajorCustom, &D::SetGridLineYMajorCustom).Default(false)
+            .Color(QStringLiteral("GridLineYMajorColor"), &D::GridLineYMajorColor, &D::SetGridLineYMajorColor).Default(TColor(0x008000))
+            .Integer(QStringLiteral("GridLineYMajorWidth"), &D::GridLineYMajorWidth, &D::SetGridLineYMajorWidth).Default(0)
+            .Enum(QStringLiteral("GridLineYMajorStyle"), ZQ9_ELEMENTS_GRID_LINE_STYLE, &D::GridLineYMajorStyle, &D::SetGridLineYMajorStyle)
+            .Default(TiPlotGridLineStyle::ipglsSolid)
+            .Boolean(QStringLiteral("GridLineYMinorCustom"), &D::GridLineYMinorCustom, &D::SetGridLineYMinorCustom).Default(false)
+            .Color(QStringLiteral("GridLineYMinorColor"), &D::GridLineYMinorColor, &D::SetGridLineYMinorColor).Default(TColor(0x008000))
+            .Integer(QStringLiteral("GridLineYMinorWidth"), &D::GridLineYMinorWidth, &D::SetGridLineYMinorWidth).Default(0)
+            .Enum(QStringLiteral("GridLineYMinorStyle"), ZQ9_ELEMENTS_GRID_LINE_STYLE, &D::GridLineYMinorStyle, &D::SetGridLineYMinorStyle)
+            .Default(TiPlotGridLineStyle::ipglsSolid)
+            .Boolean(QStringLiteral("AxesControlAllowInSelectMode"), &D::AxesControlAllowInSelectMode,
+                     &D::SetAxesControlAllowInSelectMode)
+            .Default(false)
             .Build();
     return &table;
 }
