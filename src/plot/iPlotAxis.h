@@ -24,8 +24,6 @@ enum class TiPlotAxisMode { ipamScroll, ipamZoom };
 enum class TiQuadSide { iqsLeft, iqsTop, iqsRight, iqsBottom };
 // An axis drawn through the data view: a master across its middle, a child at a value of another axis.
 enum class TiPlotCartesianStyle { ipcsNone, ipcsMaster, ipcsChild };
-// What dragging, the wheel and the keys do to the scale.
-enum class TiPlotAxisMode { ipamScroll, ipamZoom };
 enum class TiPlotTrackingStyle {
     iptsScaleMinMax,
     iptsScaleMax,
@@ -153,8 +151,6 @@ public:
     // --- drawing, input and tracking ---
     bool ScaleLineShow() const { return FScaleLineShow; }
     void SetScaleLineShow(bool Value) { SetBooleanProperty(Value, FScaleLineShow, &TiPlotObject::DoChange); }
-    TiPlotAxisMode Mode() const { return FMode; }
-    void SetMode(TiPlotAxisMode Value) { FMode = Value; }
     // Mode, turned round (scroll <-> zoom) while Ctrl is held.
     TiPlotAxisMode GetEffectiveMode() const;
     TiPlotTrackingStyle TrackingStyle() const { return FTrackingStyle; }
@@ -331,7 +327,6 @@ private:
     void ApplyTrackingMargins(double Value);
 
     bool FScaleLineShow { true };
-    TiPlotAxisMode FMode { TiPlotAxisMode::ipamScroll };
     TiPlotTrackingStyle FTrackingStyle { TiPlotTrackingStyle::iptsScaleMinMax };
     TiPlotTrackingIncrementStyle FTrackingIncrementStyle { TiPlotTrackingIncrementStyle::iptisMinimum };
     TiPlotAlignFirstStyle FTrackingAlignFirstStyle { TiPlotAlignFirstStyle::ipafsNone };

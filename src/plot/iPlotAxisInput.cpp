@@ -4,6 +4,7 @@
 #include "plot/iPlotAxis.h"
 
 #include "plot/iPlotComponent.h"
+#include "plot/iPlotDecorationHost.h"
 
 #include <cmath>
 
@@ -152,6 +153,8 @@ void TiPlotAxis::DoMouseUp(const TiPlotMouseData& MouseData)
     if (!FMouseDown)
         return;
     ForOtherAxes([&](TiPlotAxis* other) { other->DoMouseUp(MouseData); });
+    if (iMouseHitTest(MouseData))
+        iplot::ObjectClick(this, MouseData.DblClickActive);
     FMouseDown = false;
 }
 

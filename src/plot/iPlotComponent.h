@@ -538,6 +538,7 @@ private:
 
     void BuildAllTicks(vcl::TCanvas* Canvas);
     void LayoutPass(vcl::TCanvas* Canvas);
+    void UpdateDataCursors();
     void PaintBackground(vcl::TCanvas* Canvas);
     // Queues the layered objects in drawing order: before the equal keys, so among objects of one
     // layer the first queued is drawn last, on top.

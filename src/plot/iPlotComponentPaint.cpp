@@ -445,6 +445,7 @@ void TiPlotComponent::iPaintTo(TCanvas* Canvas)
     const TColor layerColor = view->BackgroundTransparent() ? BackGroundColor() : view->BackgroundColor();
     ClearCollisionRects();
     FLayerList.clear();
+    UpdateDataCursors();
 
     BuildAllTicks(Canvas);
     LayoutPass(Canvas);
@@ -483,6 +484,20 @@ void TiPlotComponent::iPaintTo(TCanvas* Canvas)
     FPaintingActive = false;
     if (OnAfterPaint)
         OnAfterPaint(this);
+}
+
+// Cursors take their values before the legend is laid out; the legend lists every channel while
+// a visible all-channels cursor asks it to.
+void TiPlotComponent::UpdateDataCursors()
+{
+    TiPlotLegend* legend = Legend(0);
+    legend->SetCursorAllChannels(false);
+    for (int i = 0; i < DataCursorCount(); ++i) {
+        TiPlotDataCursor* cursor = DataCursor(i);
+        cursor->UpdateValues();
+        if (cursor->Visible() && cursor->IsAllChannels() && cursor->ChannelShowAllInLegend())
+            legend->SetCursorAllChannels(true);
+    }
 }
 
 void TiPlotComponent::PaintBackground(TCanvas* Canvas)

@@ -2,6 +2,8 @@
 
 #include "plot/iGPCanvas.h"
 #include "plot/iPlotComponent.h"
+#include "plot/iPlotDecorationHost.h"
+#include "plot/iPlotToolBar.h"
 
 #include "platform/core/Exception.h"
 #include "platform/ui/TCanvas.h"
@@ -211,9 +213,10 @@ int TiPlotDataView::PositionPercentToPixelsY(double Percent) const
 
 TiPlotDataView::ControlMode TiPlotDataView::GetControlMode() const
 {
-    if (OnGetToolBarSelectActive && OnGetToolBarSelectActive() && !FAxesControlAllowInSelectMode)
+    const TiPlotToolBar* toolbar = iplot::FirstToolBar(this);
+    if (toolbar && toolbar->SelectActive() && !FAxesControlAllowInSelectMode)
         return ControlMode::Select;
-    if (OnGetToolBarZoomBoxActive && OnGetToolBarZoomBoxActive())
+    if (toolbar && toolbar->ZoomBoxActive())
         return ControlMode::ZoomBox;
     return FAxesControlEnabled ? ControlMode::AxesControl : ControlMode::None;
 }
@@ -341,6 +344,8 @@ void TiPlotDataView::DoMouseUp(const TiPlotMouseData& MouseData)
         FDirectionLock = false;
         ForAxes([&](TiPlotAxis* axis) { axis->DoMouseUp(MouseData); });
     }
+    if (MouseData.X >= FLeft && MouseData.X < FRight && MouseData.Y >= FTop && MouseData.Y < FBottom)
+        iplot::ObjectClick(this, MouseData.DblClickActive);
     FMouseDown = false;
     FMouseDownRight = false;
     FZoomBoxActive = false;

@@ -113,10 +113,7 @@ public:
     void iKeyDown(vcl::WORD& Key, vcl::TShiftState Shift, vcl::TPopupMenu* PopupMenu) override;
     void AddMenuItems(vcl::TPopupMenu* PopupMenu) override;
 
-    // The plot's answers the data view asks for: the zoom box and select states of its first
-    // toolbar, and whether a zoom box may be applied (OnBeforeZoomBox; it may change the box).
-    std::function<bool()> OnGetToolBarZoomBoxActive;
-    std::function<bool()> OnGetToolBarSelectActive;
+    // Asked before a zoom box is applied: it may change the box or cancel it.
     std::function<void(vcl::TRect& Rect, bool& Cancel)> OnBeforeZoomBox;
 
 protected:

@@ -150,6 +150,7 @@ TEST_F(PlotPaintTest, AxesSharingAZOrderAbutAtTheirStackedEnds)
 TEST_F(PlotPaintTest, ChannelsOfOneLayerDrawTheFirstOnTopAndAHigherLayerAboveThat)
 {
     plot->AddChannel();
+    plot->Legend(0)->SetVisible(false); // its samples show both colours
     const TColor first(0x0000FF);
     const TColor second(0x00FF00);
     plot->Channel(0)->SetColor(first);
