@@ -13,6 +13,10 @@ namespace ptest {
 inline void SeedTransferPlot(TiXYPlot& Plot, std::initializer_list<std::pair<double, double>> Curve,
                              std::pair<double, double> Dot)
 {
+    for (TiPlotAxis* axis : { static_cast<TiPlotAxis*>(Plot.XAxis(0)), static_cast<TiPlotAxis*>(Plot.YAxis(0)) }) {
+        axis->SetRestoreValuesOnResume(false);
+        axis->SetTrackingEnabled(false); // the window's axes stay at -100..+20 whatever the points
+    }
     Plot.XAxis(0)->SetMin(-100);
     Plot.XAxis(0)->SetSpan(120);
     Plot.YAxis(0)->SetMin(-100);
