@@ -17,6 +17,8 @@ namespace vcl {
 class TCanvas;
 }
 
+class TiPlotComponent;
+
 enum class TiPlotTickType { ipttMajor, ipttMinor };
 enum class TiPlotScaleType { ipstLinear, ipstLog10 };
 // What dragging the axis does.
@@ -214,7 +216,6 @@ public:
     vcl::TCursor GetMouseCursor(vcl::TPoint Point) override;
     void iKeyDown(vcl::WORD& Key, vcl::TShiftState Shift, vcl::TPopupMenu* PopupMenu) override;
     void AddMenuItems(vcl::TPopupMenu* PopupMenu) override;
-    void NotificationSetFocus(TiPlotObject* AObject) override;
 
     // --- value <-> pixel ---
     // Places the scale inside the draw rectangle and renews the cached mapping.
@@ -316,9 +317,10 @@ private:
     void AddSingleMiddleTick();
     void UpdateTickPixels();
     bool IsCartesian() const { return FCartesianStyle != TiPlotCartesianStyle::ipcsNone; }
-    // Every other axis of this kind when MasterUIInput is on (none while input is being passed on).
-    template <typename Fn>
-    void ForOtherAxes(Fn fn);
+    // The plot that passes this axis's input on to the others of its kind (with MasterUIInput).
+    TiPlotComponent* MasterPlot() const;
+    // The plot's MinSpan-finished event, when a drag or key moved the scale since the press.
+    void FireMinSpanFinished();
     void DrawScaleLine(vcl::TCanvas* Canvas) const;
     void DrawTickLine(vcl::TCanvas* Canvas, const TiPlotTickObject& Tick);
     void DrawLabel(vcl::TCanvas* Canvas, const TiPlotTickObject& Tick);
@@ -339,7 +341,6 @@ private:
     double FScrollMin { 0.0 };
     double FScrollMax { 100.0 };
     bool FMasterUIInput { false };
-    bool FPassingInputOn { false };
     TiPlotCartesianStyle FCartesianStyle { TiPlotCartesianStyle::ipcsNone };
     QString FCartesianChildRefAxisName { QStringLiteral("<None>") };
     double FCartesianChildRefValue { 0.0 };

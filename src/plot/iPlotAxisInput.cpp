@@ -90,31 +90,23 @@ void TiPlotAxis::ZoomBy(double Amount)
     SetMinSpan(FMin * factor, FSpan / factor);
 }
 
-template <typename Fn>
-void TiPlotAxis::ForOtherAxes(Fn fn)
+TiPlotComponent* TiPlotAxis::MasterPlot() const
 {
-    auto* plot = dynamic_cast<TiPlotComponent*>(FOwner);
-    if (!FMasterUIInput || FPassingInputOn || !plot)
+    return FMasterUIInput ? dynamic_cast<TiPlotComponent*>(FOwner) : nullptr;
+}
+
+void TiPlotAxis::FireMinSpanFinished()
+{
+    if (FMin == FMouseDownMin && FSpan == FMouseDownSpan)
         return;
-    const bool xAxis = dynamic_cast<TiPlotXAxis*>(this) != nullptr;
-    const int count = xAxis ? plot->XAxisCount() : plot->YAxisCount();
-    for (int i = 0; i < count; ++i) {
-        TiPlotAxis* other = xAxis ? static_cast<TiPlotAxis*>(plot->XAxis(i)) : static_cast<TiPlotAxis*>(plot->YAxis(i));
-        if (other == this)
-            continue;
-        other->FPassingInputOn = true;
-        struct Clear
-        {
-            bool& flag;
-            ~Clear() { flag = false; }
-        } clear { other->FPassingInputOn };
-        fn(other);
-    }
+    if (auto* plot = dynamic_cast<TiPlotComponent*>(FOwner))
+        plot->DoAxisMinSpanChangeFinished(this, FMouseDownMin, FMouseDownSpan, FMin, FSpan);
 }
 
 void TiPlotAxis::DoMouseLeft(const TiPlotMouseData& MouseData)
 {
-    ForOtherAxes([&](TiPlotAxis* other) { other->DoMouseLeft(MouseData); });
+    if (TiPlotComponent* plot = MasterPlot())
+        plot->MasterAxisMouseLeft(this, MouseData);
     FShiftState = MouseData.Shift;
     FMouseDown = true;
     FMouseDownX = MouseData.X;
@@ -127,7 +119,8 @@ void TiPlotAxis::DoMouseMove(const TiPlotMouseData& MouseData)
 {
     if (!FMouseDown)
         return;
-    ForOtherAxes([&](TiPlotAxis* other) { other->DoMouseMove(MouseData); });
+    if (TiPlotComponent* plot = MasterPlot())
+        plot->MasterAxisMouseMove(this, MouseData);
     if (MouseData.DblClickActive)
         return;
     FShiftState = MouseData.Shift;
@@ -152,9 +145,11 @@ void TiPlotAxis::DoMouseUp(const TiPlotMouseData& MouseData)
 {
     if (!FMouseDown)
         return;
-    ForOtherAxes([&](TiPlotAxis* other) { other->DoMouseUp(MouseData); });
+    if (TiPlotComponent* plot = MasterPlot())
+        plot->MasterAxisMouseUp(this, MouseData);
     if (iMouseHitTest(MouseData))
         iplot::ObjectClick(this, MouseData.DblClickActive);
+    FireMinSpanFinished();
     FMouseDown = false;
 }
 
@@ -163,7 +158,8 @@ bool TiPlotAxis::DoMouseWheel(int WheelDelta, TShiftState Shift, int X, int Y)
     if (WheelDelta == 0)
         return true;
     SetTrackingEnabled(false);
-    ForOtherAxes([&](TiPlotAxis* other) { other->DoMouseWheel(WheelDelta, Shift, X, Y); });
+    if (TiPlotComponent* plot = MasterPlot())
+        plot->MasterAxisMouseWheel(this, WheelDelta, Shift, TPoint(X, Y));
     FShiftState = Shift;
     const double s = WheelDelta > 0 ? 1.0 : -1.0;
     if (GetEffectiveMode() == TiPlotAxisMode::ipamScroll)
@@ -176,10 +172,10 @@ bool TiPlotAxis::DoMouseWheel(int WheelDelta, TShiftState Shift, int X, int Y)
 void TiPlotAxis::iKeyDown(WORD& Key, TShiftState Shift, TPopupMenu* PopupMenu)
 {
     TiPlotLayoutObject::iKeyDown(Key, Shift, PopupMenu);
-    ForOtherAxes([&](TiPlotAxis* other) {
+    if (TiPlotComponent* plot = MasterPlot()) {
         WORD key = Key;
-        other->iKeyDown(key, Shift, PopupMenu);
-    });
+        plot->MasterAxisKeyDown(this, key, Shift);
+    }
     SetTrackingEnabled(false);
     FMouseDownMin = FMin;
     FMouseDownSpan = FSpan;
@@ -191,13 +187,17 @@ void TiPlotAxis::iKeyDown(WORD& Key, TShiftState Shift, TPopupMenu* PopupMenu)
         ScrollBy(amount);
     else
         ZoomBy(amount);
+    FireMinSpanFinished();
 }
 
 TCursor TiPlotAxis::GetMouseCursor(TPoint)
 {
-    if (FMode == TiPlotAxisMode::ipamScroll)
-        return crHandPoint;
-    return IsHorz() ? crSizeWE : crSizeNS;
+    TCursor cursor = crHandPoint;
+    if (FMode == TiPlotAxisMode::ipamZoom)
+        cursor = IsHorz() ? crSizeWE : crSizeNS;
+    if (auto* plot = dynamic_cast<TiPlotComponent*>(FOwner))
+        plot->DoObjectGetMouseCursor(this, cursor);
+    return cursor;
 }
 
 bool TiPlotAxis::iMouseHitTest(const TiPlotMouseData& MouseData)
@@ -219,17 +219,10 @@ void TiPlotAxis::DoMouseHint(const TiPlotMouseData& MouseData, TiHintData& HintD
     HintData.Top = MouseData.Y - 20;
     HintData.Width = canvas->TextWidth(FTitle) + 4;
     HintData.Height = canvas->TextHeight(FTitle) + 4;
-}
-
-void TiPlotAxis::NotificationSetFocus(TiPlotObject* AObject)
-{
-    if (AObject == this || !AObject || !AObject->UserSelected())
-        return;
-    const bool keepsSeveral = dynamic_cast<TiPlotAxis*>(AObject)
-                              && (FShiftState.Contains(TShiftStateItem::ssShift)
-                                  || FShiftState.Contains(TShiftStateItem::ssCtrl));
-    if (!keepsSeveral)
-        SetUserSelected(false);
+    if (dynamic_cast<TiPlotXAxis*>(this))
+        plot->DoXAxisCustomizeHint(this, HintData.Text);
+    else
+        plot->DoYAxisCustomizeHint(this, HintData.Text);
 }
 
 void TiPlotAxis::AddMenuItems(TPopupMenu* PopupMenu)

@@ -389,14 +389,20 @@ void TiPlotDataView::iKeyDown(WORD& Key, TShiftState Shift, TPopupMenu* PopupMen
 
 TCursor TiPlotDataView::GetMouseCursor(TPoint)
 {
+    TCursor cursor = crDefault;
     switch (GetControlMode()) {
     case ControlMode::ZoomBox:
-        return crDrag;
+        cursor = crDrag;
+        break;
     case ControlMode::AxesControl:
-        return crHandPoint;
+        cursor = crHandPoint;
+        break;
     default:
-        return crDefault;
+        break;
     }
+    if (auto* plot = dynamic_cast<TiPlotComponent*>(FOwner))
+        plot->DoObjectGetMouseCursor(this, cursor);
+    return cursor;
 }
 
 void TiPlotDataView::AddMenuItems(TPopupMenu* PopupMenu)

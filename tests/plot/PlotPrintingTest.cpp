@@ -192,8 +192,9 @@ TEST_F(PlotPrintingTest, MinutesPerMillimetreSetsTheSpanFromTheAxisLength)
 {
     plot->SetPrintOrientation(TPrinterOrientation::poPortrait);
     plot->PrintChart(); // portrait letter: 11 inches high
-    plot->PrintAdjustXSpanToMinutesPerMillimeter(1);
+    plot->ReCalcLayout(); // the axis's length on screen, which the adjustment measures
     const double length = std::abs(plot->XAxis(0)->MaxPixels() - plot->XAxis(0)->MinPixels());
+    plot->PrintAdjustXSpanToMinutesPerMillimeter(1);
     // An axis not laid out yet has no length to measure: its span stays.
     EXPECT_DOUBLE_EQ(plot->XAxis(0)->Span(), length > 0 ? length * (9.0 / 300) * 25.4 / 1440 : 10.0);
 }
