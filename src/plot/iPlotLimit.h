@@ -23,8 +23,6 @@ public:
                 vcl::TNotifyEvent AOnRemove, vcl::TNotifyEvent AOnRename);
     ~TiPlotLimit() override;
     const vcl::TPropertyTable* PublishedProperties() const override;
-    // Area limits are painted under the grid of their layer, line limits over it.
-    virtual bool IsAreaStyle() const { return false; }
 
     // --- published ---
     vcl::TColor Color() const { return FColor; }
