@@ -340,8 +340,6 @@ public:
     void isGateReleaseInAChange(vcl::TObject* Sender);
     void isGateHoldInAChange(vcl::TObject* Sender);
     void lbGateInAMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
-    // Hands the gate's transfer curve (three points) and threshold dot to the gate plot once it exists.
-    std::function<void(const std::vector<std::pair<double, double>>& curve, std::pair<double, double> dot)> GateCurveSink;
 
     // Routing matrix and the block diagram's labels.
     void rzbAMatrixOutClick(vcl::TObject* Sender, int ch);
@@ -411,8 +409,6 @@ public:
     void cvdCompEntry(vcl::TObject* Sender, int field);
     void CompMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
     void tmCompDispTimer(vcl::TObject* Sender);
-    // Hands the compressor's transfer curve (four points) and threshold dot to the plot once it exists.
-    std::function<void(const std::vector<std::pair<double, double>>& curve, std::pair<double, double> dot)> CompCurveSink;
     int CompDispChannel { 2 };
     vcl::TTimer* tmCompDisp { NewLinkTimer(QStringLiteral("tmCompDisp"), 1, &TfmMain::tmCompDispTimer) };
     // Typed entry of the gate boxes (field as SetGateParam).

@@ -13,6 +13,8 @@
 #include "responseplot/LMyFFTDrawPhase.h"
 #include "ui/FMainLayoutNames.h"
 #include "ui/FMainLayoutParts.h"
+#include "plot/iXYPlot.h"
+#include "ui/editors/TransferPlot.h"
 #include "ui/Skin.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"
@@ -346,8 +348,8 @@ void Builder::CompPage()
     auto* up = Box(Main, QStringLiteral("rzgFftComp"), 0, 0, 1112, 284, BoxColor);
     up->SetVisible(false);
     Label(up, QStringLiteral("lbCompName"), QString(), 10, 3, 538);
-    auto* plot = Add<vcl::TPanel>(up, QStringLiteral("ipComp"), 8, 22, 620, 230);
-    plot->SetColor(vcl::clBlack);
+    TiXYPlot* plot = editors::CreateTransferPlot(&F, up, QStringLiteral("ipComp"), 8, 22, 620, 230);
+    editors::RefillTransferPlot(*plot, { { 20, 20 }, { -10, -10 }, { -10, -10 }, { -100, -100 } }, { 19.8, 20.4 });
     Label(up, QStringLiteral("lbHeadCompOut"), QStringLiteral("Out 1"), 646, 6, 0, 2);
     Meter(up, QStringLiteral("pbLevelCompOut"), 650, 28, 22, 210, 2, 8);
     Meter(up, QStringLiteral("pbLimitCompOut"), 684, 28, 22, 22, 2, 1);
@@ -484,8 +486,8 @@ void Builder::GatePage()
     auto* up = Box(Main, QStringLiteral("rzgFftGate"), 0, 0, 1112, 284, BoxColor);
     up->SetVisible(false);
     Label(up, QStringLiteral("lbGateName"), QString(), 10, 3, 856);
-    auto* plot = Add<vcl::TPanel>(up, QStringLiteral("ipGate"), 8, 22, 904, 230);
-    plot->SetColor(vcl::clBlack);
+    TiXYPlot* plot = editors::CreateTransferPlot(&F, up, QStringLiteral("ipGate"), 8, 22, 904, 230);
+    editors::RefillTransferPlot(*plot, { { 20, 20 }, { -90, -90 }, { -90, -100 } }, { -89.8, -90.4 });
     Label(up, QStringLiteral("lbHeadGateIn"), QStringLiteral("In A"), 936, 6, 0, 0);
     Meter(up, QStringLiteral("pbLevelGateIn"), 940, 28, 22, 210, 0, 9);
     Scale(up, QStringLiteral("lbScaleGate"), 968, { "Clip", "12", "5", "0", "-5", "-20", "-30", "-60", "-90" });

@@ -2,6 +2,8 @@
 
 #include "ui/editors/EditorMath.h"
 #include "ui/editors/EditorNames.h"
+#include "plot/iXYPlot.h"
+#include "ui/editors/TransferPlot.h"
 
 #include "device/Constants.h"
 #include "device/LUnitControl.h"
@@ -248,8 +250,8 @@ void TfmMain::DrawCompCurve(int ch)
         return;
     const int ratioIndex = ratio->Position() == ratio->Max() ? 15 : ratio->Position();
     const CompCurve points = CompCurvePoints(threshold->Position(), knee->Position(), ratioIndex);
-    if (CompCurveSink)
-        CompCurveSink(points.Curve, points.Dot);
+    if (auto* plot = Find<TiXYPlot>(this, QStringLiteral("ipComp")))
+        RefillTransferPlot(*plot, points.Curve, points.Dot);
     const QString out = QStringLiteral("Out ") + QChar(u'1' + (ch - 2));
     if (auto* name = Find<vcl::TLabel>(this, QStringLiteral("lbCompName")))
         name->SetCaption(out + QStringLiteral("  ") + GetSidText(QStringLiteral("SID_COMP")));

@@ -1,6 +1,8 @@
 // Noise-gate editor of the inputs: faders, typed entries and the transfer curve.
 
 #include "ui/editors/EditorMath.h"
+#include "plot/iXYPlot.h"
+#include "ui/editors/TransferPlot.h"
 #include "ui/editors/EditorNames.h"
 
 #include "device/LUnitControl.h"
@@ -50,8 +52,8 @@ bool TfmMain::DrawGateCurveFrom(int ch)
     if (!threshold)
         return false;
     const GateCurve points = GateCurvePoints(threshold->Position());
-    if (GateCurveSink)
-        GateCurveSink(points.Curve, points.Dot);
+    if (auto* plot = Find<TiXYPlot>(this, QStringLiteral("ipGate")))
+        RefillTransferPlot(*plot, points.Curve, points.Dot);
     if (auto* name = Find<vcl::TLabel>(this, QStringLiteral("lbGateName")))
         name->SetCaption(QStringLiteral("In ") + ChannelLetter(ch) + QStringLiteral("  ") + GetSidText(QStringLiteral("SID_GATE")));
     return true;

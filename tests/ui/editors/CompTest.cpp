@@ -3,6 +3,7 @@
 #include "EditorRig.h"
 
 #include "device/McsCodes.h"
+#include "plot/iXYPlot.h"
 #include "ui/editors/EditorMath.h"
 
 #include <gtest/gtest.h>
@@ -54,8 +55,8 @@ TEST(EditorComp, ParsedEntries)
 TEST(EditorComp, EditsStoreShowTheGroupAndDrawTheLastOutput)
 {
     EditorRig rig;
-    std::vector<XY> drawn;
-    rig.Form->CompCurveSink = [&](const std::vector<XY>& curve, XY) { drawn = curve; };
+    const TiXYPlot* plot = rig.Get<TiXYPlot>("ipComp");
+    const std::vector<XY> before = CurveOf(*plot);
     rig.Get<TAdvTrackBar>("isCompAttackOut2")->SetPosition(49);
     rig.Get<TAdvTrackBar>("isCompThresholdOut3")->SetPosition(-20);
     rig.Get<TAdvTrackBar>("isCompReleaseOut4")->SetPosition(99);
@@ -64,11 +65,12 @@ TEST(EditorComp, EditsStoreShowTheGroupAndDrawTheLastOutput)
     EXPECT_EQ(rig.Model.GetOutComp(4).Threshold, 160);
     EXPECT_EQ(rig.Model.GetOutComp(5).Release, 99);
     EXPECT_EQ(rig.Form->CompChannel, 5);
-    EXPECT_TRUE(drawn.empty()) << "the curve waits for the timer";
+    EXPECT_EQ(CurveOf(*plot), before) << "the curve waits for the timer";
     rig.Form->tmCompDispTimer(rig.Form->tmCompDisp);
     EXPECT_EQ(rig.Get<vcl::TLabel>("lbHeadCompOut")->Caption(), "Out 4");
     EXPECT_TRUE(rig.Get<vcl::TLabel>("lbCompName")->Caption().startsWith("Out 4  "));
-    EXPECT_EQ(drawn.size(), 4u);
+    EXPECT_EQ(CurveOf(*plot).size(), 4u);
+    EXPECT_EQ(plot->Channel(1)->Count(), 1); // the dot
 
     auto* ratioBox = rig.Get<TCurvyEdit>("cvdCompRatioOut1");
     ratioBox->SetText("25");

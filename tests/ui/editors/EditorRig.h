@@ -1,6 +1,8 @@
 #pragma once
 // The main window as the program creates it, with the commands it hands to the device recorded.
 
+#include "plot/iXYPlot.h"
+#include "ui/editors/EditorMath.h"
 #include "controls/LProgressBar.h"
 #include "controls/MyPEQAllpass.h"
 #include "device/LCmd.h"
@@ -60,6 +62,16 @@ inline TfmMain* CreateMainWindow(vcl::TApplication& app)
     app.CreateForm(fmMain);
     fmMain->tmStartConnect->SetEnabled(false);
     return fmMain;
+}
+
+// The points of a transfer plot's curve channel (channel 0) as the window left them.
+inline std::vector<editors::XY> CurveOf(const TiXYPlot& Plot)
+{
+    std::vector<editors::XY> points;
+    const TiXYPlotChannel* curve = Plot.Channel(0);
+    for (int i = 0; i < curve->Count(); ++i)
+        points.emplace_back(curve->GetX(i), curve->GetY(i));
+    return points;
 }
 
 struct EditorRig

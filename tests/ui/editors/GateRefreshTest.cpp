@@ -1,6 +1,7 @@
 // Gate editor and the refresh of every control from the model.
 
 #include "EditorRig.h"
+#include "plot/iXYPlot.h"
 
 #include "device/Constants.h"
 #include "ui/editors/EditorMath.h"
@@ -26,8 +27,7 @@ TEST(EditorGate, CurvePoints)
 TEST(EditorGate, FadersStoreSelectAndDraw)
 {
     EditorRig rig;
-    std::vector<editors::XY> drawn;
-    rig.Form->GateCurveSink = [&](const std::vector<editors::XY>& curve, editors::XY) { drawn = curve; };
+    const TiXYPlot* plot = rig.Get<TiXYPlot>("ipGate");
     rig.Get<vcl::TLabel>("lbHeadGateIn")->SetCaption("In A");
     rig.Get<TAdvTrackBar>("isGateThresholdInB")->SetPosition(-100);
     rig.Get<TAdvTrackBar>("isGateHoldInB")->SetPosition(40);
@@ -36,6 +36,7 @@ TEST(EditorGate, FadersStoreSelectAndDraw)
     EXPECT_EQ(rig.Get<TCurvyEdit>("cvdGateHoldInB")->Text(), "41ms");
     EXPECT_EQ(rig.Model.GetInGate(1).Threshold, 80);
     EXPECT_EQ(rig.Model.GetInGate(1).Hold, 40);
+    const std::vector<editors::XY> drawn = CurveOf(*plot);
     ASSERT_EQ(drawn.size(), 3u);
     EXPECT_EQ(drawn[1], (editors::XY { -50, -50 }));
     EXPECT_TRUE(rig.Get<vcl::TLabel>("lbGateName")->Caption().startsWith("In B  "));
