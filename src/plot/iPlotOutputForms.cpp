@@ -2,6 +2,7 @@
 
 #include "plot/iPlotComponent.h"
 #include "plot/iPlotDialogs.h"
+#include "plot/iPlotPrintPreview.h"
 
 std::optional<QString> iPickSaveImageFile(TiPlotComponent& Plot, const TiSaveImageRequest& Request)
 {
@@ -18,4 +19,5 @@ std::optional<QString> iPickSaveImageFile(TiPlotComponent& Plot, const TiSaveIma
 void iInstallPlotOutputForms()
 {
     TiPlotOutputHooks::SaveImagePicker = iPickSaveImageFile;
+    TiPlotOutputHooks::ShowPreview = [](TiPlotComponent& Plot) { iShowPlotPreview(Plot); };
 }

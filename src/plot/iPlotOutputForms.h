@@ -1,6 +1,6 @@
 #pragma once
 // Puts the library's own forms behind the plot's Save and PreviewChart: the save dialog picks the
-// image file. The program calls this once at start-up.
+// image file and the preview form shows the page. The program calls this once at start-up.
 
 #include "plot/iPlotOutputHooks.h"
 
