@@ -82,6 +82,15 @@ TEST(TransferPlots, CompressorCurveFollowsTheThresholdFaderAndIsDrawn)
         EXPECT_EQ(plot->Channel(1)->GetX(0), expected.Dot.first);
         EXPECT_TRUE(CurveDrawn(*plot, Shot(*plot, key == VK_HOME ? "comp-lowest" : "comp-highest"))) << "key " << key;
     }
+    for (int i = 0; i < 8; ++i) // the ratio's up arrow, clicked on the window
+        edtest::ClickOnWindow(*rig.Form, ratio, QPoint(ratio->width() / 2, 3));
+    KeyOnFader(*rig.Form, threshold, VK_HOME);
+    ASSERT_GT(ratio->Position(), 0);
+    const int ratioIndex = ratio->Position() == ratio->Max() ? 15 : ratio->Position();
+    const editors::CompCurve bent = editors::CompCurvePoints(threshold->Position(), knee->Position(), ratioIndex);
+    ASSERT_TRUE(WaitFor([&] { return CurveOf(*plot) == bent.Curve; }));
+    EXPECT_TRUE(CurveDrawn(*plot, Shot(*plot, "comp-ratio")));
+    rig.Form->grab().save(QDir::current().absoluteFilePath(QStringLiteral("transfer-plots/window-comp.png")));
 }
 
 TEST(TransferPlots, GateCurveFollowsTheThresholdFaderAndIsDrawn)
@@ -96,6 +105,7 @@ TEST(TransferPlots, GateCurveFollowsTheThresholdFaderAndIsDrawn)
         ASSERT_TRUE(WaitFor([&] { return CurveOf(*plot) == expected.Curve; })) << "key " << key;
         EXPECT_TRUE(CurveDrawn(*plot, Shot(*plot, key == VK_HOME ? "gate-first" : "gate-second"))) << "key " << key;
     }
+    rig.Form->grab().save(QDir::current().absoluteFilePath(QStringLiteral("transfer-plots/window-gate.png")));
 }
 
 } // namespace
