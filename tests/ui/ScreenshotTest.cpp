@@ -49,13 +49,14 @@ TEST(Screenshots, WindowAfterConnectingAndEditing)
     r.form->Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(r.form));
 
-    fmLinkSel->Show();
-    Save(*fmLinkSel, dir, QStringLiteral("link-dialog"));
-    fmLinkSel->Close();
-
     for (const char* language : { "English", "ChineseSimplified" }) {
         const QString tag = QLatin1String(language) == QLatin1String("English") ? QStringLiteral("en") : QStringLiteral("zh");
         r.form->ChineseSimplifiedClick(r.form->FindComponent(QString::fromLatin1(language)));
+
+        // The device's links as the link dialog shows them after connecting.
+        fmLinkSel->Show();
+        Save(*fmLinkSel, dir, QStringLiteral("link-dialog-") + tag);
+        fmLinkSel->Close();
 
         // An edit on Out3: band 2 lifted by 9 dB, then the Gain page.
         Click(*r.form, QStringLiteral("rzbMenuOut3"));
@@ -75,13 +76,23 @@ TEST(Screenshots, WindowAfterConnectingAndEditing)
         for (const char* toggle : { "vrbShow3Out1", "vrbShow4Out1" })
             Click(*r.form, QString::fromLatin1(toggle));
 
-        // Out4 with both crossover filters bypassed.
+        // Out4 with both crossover filters bypassed: a click on each bypass that is not down yet.
         Click(*r.form, QStringLiteral("rzbMenuOut4"));
-        for (const char* bypass : { "rzbLowCutBypassOut4", "rzbHighCutBypassOut4" })
-            Click(*r.form, QString::fromLatin1(bypass));
+        std::vector<QString> pressed;
+        for (const char* bypass : { "rzbLowCutBypassOut4", "rzbHighCutBypassOut4" }) {
+            auto* b = dynamic_cast<rz::TRzBmpButton*>(r.form->FindComponent(QString::fromLatin1(bypass)));
+            ASSERT_NE(b, nullptr);
+            if (!b->Down()) {
+                Click(*r.form, QString::fromLatin1(bypass));
+                pressed.push_back(QString::fromLatin1(bypass));
+            }
+            EXPECT_TRUE(b->Down()) << bypass;
+        }
+        EXPECT_EQ(r.unit->GetHpLp(5).HpSlope, 0);
+        EXPECT_EQ(r.unit->GetHpLp(5).LpSlope, 0);
         Save(*r.form, dir, QStringLiteral("crossover-bypassed-") + tag);
-        for (const char* bypass : { "rzbLowCutBypassOut4", "rzbHighCutBypassOut4" })
-            Click(*r.form, QString::fromLatin1(bypass));
+        for (const QString& bypass : pressed)
+            Click(*r.form, bypass);
         Click(*r.form, QStringLiteral("rzbMenuGain"));
         Click(*r.form, QStringLiteral("vrbShow3Gain"));
     }
