@@ -95,6 +95,9 @@ TEST_F(PlotPrintPreviewTest, PaintHidesTheToolBarOnlyWhileThePageIsDrawn)
     preview->Show();
     ptest::Settle();
     const QImage shown = preview->Preview->grab().toImage();
+    // Kept for a person to look at when ZQ9_ARTIFACT_DIR names a folder.
+    if (const QByteArray dir = qgetenv("ZQ9_ARTIFACT_DIR"); !dir.isEmpty())
+        preview->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/plot-print-preview.png"));
     EXPECT_TRUE(hiddenWhileDrawn);
     EXPECT_TRUE(plot->ToolBar(0)->Visible());
     const TiPreviewPage page = iPreviewPageGeometry(preview->Preview->Width(), preview->Preview->Height(), 0,
