@@ -929,7 +929,8 @@ void LMyFFTDrawBase::DrawYAxisLabels()
     auto number = [&](double v) { return FormatNumber(v, m_yLabelFormat, m_yLabelPrecision, m_yLabelDigits); };
     auto centred = [&](const QString& text, double v) {
         const vcl::TSize s = c.TextExtent(text);
-        TextAt(c, pageWidth - s.cx - 2, SaturateToInt(ScreenY(v) - s.cy / 2), text);
+        const int halfHeight = s.cy / 2; // whole pixels: the label sits on the pixel grid
+        TextAt(c, pageWidth - s.cx - 2, SaturateToInt(ScreenY(v) - halfHeight), text);
     };
     if (m_yAxisFormat == TMyAxisFormat::Linear) {
         const QString top = QStringLiteral("+") + number(m_yMax * scale) + unit;

@@ -29,12 +29,15 @@ private:
     std::string m_utf8;
 };
 
+// The arguments name a class and its base, which cannot stand in parentheses.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 #define ZQ9_VCL_EXCEPTION(Name, Base) \
     class Name : public Base          \
     {                                 \
     public:                           \
         using Base::Base;             \
     };
+// NOLINTEND(bugprone-macro-parentheses)
 
 ZQ9_VCL_EXCEPTION(EAbort, Exception)
 ZQ9_VCL_EXCEPTION(EConvertError, Exception)
