@@ -48,11 +48,16 @@ endfunction()
 
 # zq9_test(<target> [DEPS <targets...>]): every .cpp of the calling folder becomes one GoogleTest
 # program, run headless by CTest.
+# PRIVATE_NETWORK: the program may dial or listen beyond its own loopback (the main window's
+# connection search, the emulator): it runs itself inside a private network namespace it makes.
 function(zq9_test target)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "PRIVATE_NETWORK" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
   if(NOT sources)
     return()
+  endif()
+  if(ARG_PRIVATE_NETWORK)
+    list(APPEND sources "${PROJECT_SOURCE_DIR}/tests/support/private-network/PrivateNetworkGuard.cpp")
   endif()
   add_executable(${target} ${sources})
   target_compile_options(${target} PRIVATE ${ZQ9_WARNINGS})
