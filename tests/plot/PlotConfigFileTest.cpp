@@ -2,7 +2,7 @@
 // how they rebuild a plot, and the refusals of foreign or damaged files.
 
 #include "MainWindowPlots.h"
-#include "PlotTestSupport.h"
+#include "PlotFileTestSupport.h"
 
 #include "plot/iPlotAnnotation.h"
 #include "plot/iPlotLayoutManager.h"
@@ -18,46 +18,12 @@ using namespace vcl;
 
 namespace {
 
-QByteArray ReadAll(const QString& FileName)
-{
-    QFile file(FileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using ptest::MessageOf;
+using ptest::ReadAll;
+using ptest::WriteAll;
 
-void WriteAll(const QString& FileName, const QByteArray& Bytes)
+class PlotConfigFileTest : public ptest::PlotFileTest
 {
-    QFile file(FileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(Bytes);
-}
-
-QString MessageOf(const std::function<void()>& Call)
-{
-    try {
-        Call();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QStringLiteral("<no exception>");
-}
-
-class PlotConfigFileTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ptest::App();
-        form = new TForm(nullptr);
-        plot = new TiXYPlot(form);
-        plot->SetParent(form);
-        ASSERT_TRUE(dir.isValid());
-    }
-    void TearDown() override { delete form; }
-    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-
-    QTemporaryDir dir;
-    TForm* form { nullptr };
-    TiXYPlot* plot { nullptr };
 };
 
 TEST_F(PlotConfigFileTest, CompressorPlotConfigurationStartsWithTypeCountsAndBlocks)

@@ -2,7 +2,7 @@
 // reloading them, the loaders' refusals, and the log's batches.
 
 #include "MainWindowPlots.h"
-#include "PlotTestSupport.h"
+#include "PlotFileTestSupport.h"
 
 #include "plot/iPlot.h"
 #include "plot/iXYPlot.h"
@@ -17,28 +17,9 @@ using namespace vcl;
 
 namespace {
 
-QByteArray ReadAll(const QString& FileName)
-{
-    QFile file(FileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& FileName, const QByteArray& Bytes)
-{
-    QFile file(FileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(Bytes);
-}
-
-QString MessageOf(const std::function<void()>& Call)
-{
-    try {
-        Call();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QStringLiteral("<no exception>");
-}
+using ptest::MessageOf;
+using ptest::ReadAll;
+using ptest::WriteAll;
 
 TVariant Row(std::initializer_list<double> Values)
 {
@@ -49,23 +30,8 @@ TVariant Row(std::initializer_list<double> Values)
     return row;
 }
 
-class PlotDataFileTest : public ::testing::Test
+class PlotDataFileTest : public ptest::PlotFileTest
 {
-protected:
-    void SetUp() override
-    {
-        ptest::App();
-        form = new TForm(nullptr);
-        plot = new TiXYPlot(form);
-        plot->SetParent(form);
-        ASSERT_TRUE(dir.isValid());
-    }
-    void TearDown() override { delete form; }
-    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-
-    QTemporaryDir dir;
-    TForm* form { nullptr };
-    TiXYPlot* plot { nullptr };
 };
 
 TEST_F(PlotDataFileTest, CompactIntervalFilesAreExactToTheByte)

@@ -1,7 +1,7 @@
 // Images of a plot: bitmap, JPEG, PNG and vector files and byte arrays at the control's size, the
 // encoder settings they carry and the compression checks made before anything is written.
 
-#include "PlotTestSupport.h"
+#include "PlotFileTestSupport.h"
 
 #include "plot/iXYPlot.h"
 
@@ -20,11 +20,7 @@ using namespace vcl;
 
 namespace {
 
-QByteArray ReadAll(const QString& FileName)
-{
-    QFile file(FileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using ptest::ReadAll;
 
 QByteArray BytesOf(const TVariant& Array)
 {
@@ -40,26 +36,16 @@ bool IsProgressiveJpeg(const QByteArray& Bytes)
     return Bytes.contains(QByteArray("\xFF\xC2", 2)) && !Bytes.contains(QByteArray("\xFF\xC0", 2));
 }
 
-class PlotImageExportTest : public ::testing::Test
+class PlotImageExportTest : public ptest::PlotFileTest
 {
 protected:
     void SetUp() override
     {
-        ptest::App();
-        form = new TForm(nullptr);
+        ptest::PlotFileTest::SetUp();
         form->SetBounds(0, 0, 800, 400);
-        plot = new TiXYPlot(form);
-        plot->SetParent(form);
         plot->SetBounds(0, 0, 620, 230);
         plot->SetBackGroundColor(clNavy);
-        ASSERT_TRUE(dir.isValid());
     }
-    void TearDown() override { delete form; }
-    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-
-    QTemporaryDir dir;
-    TForm* form { nullptr };
-    TiXYPlot* plot { nullptr };
 };
 
 TEST_F(PlotImageExportTest, EveryFileFormatHasTheControlsSizeAndSignature)

@@ -1,3 +1,5 @@
+#include "PlotTestSupport.h"
+
 #include "plot/iPlotMath.h"
 
 #include "platform/core/Exception.h"
@@ -16,15 +18,7 @@ std::vector<double> Ones(std::initializer_list<double> values)
     return a;
 }
 
-QString MessageOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const vcl::Exception& e) {
-        return e.Message();
-    }
-    return {};
-}
+using ptest::MessageOf;
 
 TEST(PlotMath, LogAndPowerOfTen)
 {

@@ -1,7 +1,7 @@
 // The plot on paper, on the clipboard and as pictures: printing to PDF printers, the page scaling,
 // multi-page X ranges, the dialog, the clipboard's contents and the save and preview hooks.
 
-#include "PlotTestSupport.h"
+#include "PlotFileTestSupport.h"
 
 #include "plot/iPlotAxis.h"
 #include "plot/iPlotOutputHooks.h"
@@ -23,11 +23,8 @@ using namespace vcl;
 
 namespace {
 
-QByteArray ReadAll(const QString& FileName)
-{
-    QFile file(FileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using ptest::MessageOf;
+using ptest::ReadAll;
 
 // The first page's paper box in points.
 QString PdfMediaBox(const QByteArray& Pdf)
@@ -41,27 +38,13 @@ int PdfPageCount(const QByteArray& Pdf)
     return static_cast<int>(QString::fromLatin1(Pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 
-QString MessageOf(const std::function<void()>& Call)
-{
-    try {
-        Call();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QStringLiteral("<no exception>");
-}
-
-class PlotPrintingTest : public ::testing::Test
+class PlotPrintingTest : public ptest::PlotFileTest
 {
 protected:
     void SetUp() override
     {
-        ptest::App();
-        ASSERT_TRUE(dir.isValid());
-        form = new TForm(nullptr);
+        ptest::PlotFileTest::SetUp();
         form->SetBounds(0, 0, 800, 600);
-        plot = new TiXYPlot(form);
-        plot->SetParent(form);
         plot->SetBounds(0, 0, 400, 300);
         plot->SetPrintShowDialog(false);
         plot->XAxis(0)->SetMin(0);
@@ -76,13 +59,9 @@ protected:
         printers.reset();
         TiPlotOutputHooks::SaveImagePicker = nullptr;
         TiPlotOutputHooks::ShowPreview = nullptr;
-        delete form;
+        ptest::PlotFileTest::TearDown();
     }
-    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
-    QTemporaryDir dir;
-    TForm* form { nullptr };
-    TiXYPlot* plot { nullptr };
     std::unique_ptr<TPrinterSeam> printers;
 };
 

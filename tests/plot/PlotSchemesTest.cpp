@@ -17,12 +17,7 @@ using namespace vcl;
 
 namespace {
 
-void WriteAll(const QString& FileName, const QByteArray& Bytes)
-{
-    QFile file(FileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(Bytes);
-}
+using ptest::WriteAll;
 
 void SetThemeFolders(HKEY Root, const QString& Library, const QString& User)
 {

@@ -1,3 +1,5 @@
+#include "PlotTestSupport.h"
+
 #include "plot/iLimitDataList.h"
 #include "plot/iMemoryStream.h"
 #include "plot/iPlotMinMaxPoint.h"
@@ -8,15 +10,7 @@
 
 namespace {
 
-QString MessageOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const vcl::Exception& e) {
-        return e.Message();
-    }
-    return {};
-}
+using ptest::MessageOf;
 
 std::unique_ptr<TiXMLMemoryStream> StreamOf(const QByteArray& bytes)
 {

@@ -1,22 +1,26 @@
 #pragma once
-// Shared helpers of the plot tests: one application, fixed text metrics, a hand-set repaint clock
-// and a form that holds the control under test.
+// Shared helpers of the plot tests: one application, fixed text metrics, a hand-set repaint clock,
+// a form that holds the control under test, whole files and the message a call raises.
 
 #include "plot/iPlotMasterManager.h"
 #include "plot/iUpdateClock.h"
 
+#include "platform/core/Exception.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TForm.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TextMetrics.h"
 
 #include <QApplication>
-#include <QImage>
+#include <QByteArray>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
 #include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -87,6 +91,32 @@ inline void Mouse(QWidget* w, QEvent::Type type, int x, int y, Qt::MouseButton b
     QMouseEvent e(type, local, w->mapToGlobal(local), type == QEvent::MouseMove ? Qt::NoButton : button, held,
                   modifiers);
     QApplication::sendEvent(w, &e);
+}
+
+// A file's whole content; empty when it cannot be read.
+inline QByteArray ReadAll(const QString& FileName)
+{
+    QFile file(FileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Replaces a file's content; a test failure when it cannot be opened for writing.
+inline void WriteAll(const QString& FileName, const QByteArray& Bytes)
+{
+    QFile file(FileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(Bytes);
+}
+
+// The message of the exception the call raises, or "<no exception>".
+inline QString MessageOf(const std::function<void()>& Call)
+{
+    try {
+        Call();
+    } catch (const vcl::Exception& e) {
+        return e.Message();
+    }
+    return QStringLiteral("<no exception>");
 }
 
 // A master manager on its own panel: the managers, objects and layout without a plot control.

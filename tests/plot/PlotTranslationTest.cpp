@@ -1,3 +1,5 @@
+#include "PlotTestSupport.h"
+
 #include "plot/iPlotTranslation.h"
 
 #include "platform/core/Exception.h"
@@ -48,22 +50,7 @@ struct TranslationHost
     }
 };
 
-QString MessageOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const vcl::Exception& e) {
-        return e.Message();
-    }
-    return {};
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using ptest::MessageOf;
 
 TEST(PlotTranslation, NewestEntryWinsAndCaseCounts)
 {
@@ -99,7 +86,7 @@ TEST(PlotTranslation, FilesLoadInReverseAndFailWithTheirPrefix)
     TranslationHost host;
     host.Add("Old", "Alt");
 
-    WriteFile(path, "One\tEins\r\nTwo\tZwei\tmit Tab\r\nThree\tDrei\r\n");
+    ptest::WriteAll(path, "One\tEins\r\nTwo\tZwei\tmit Tab\r\nThree\tDrei\r\n");
     host.table->LoadFromFile(path);
     EXPECT_EQ(host.Originals(), QStringList({ "Three", "Two", "One" }));
     EXPECT_EQ(host.table->Item(1)->ReplacementString(), "Zwei\tmit Tab");
@@ -110,7 +97,7 @@ TEST(PlotTranslation, FilesLoadInReverseAndFailWithTheirPrefix)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("Three\tDrei\r\nTwo\tZwei\tmit Tab\r\nOne\tEins\r\n"));
 
-    WriteFile(path, "First\tErste\r\n\r\nThird\tDritte\r\n");
+    ptest::WriteAll(path, "First\tErste\r\n\r\nThird\tDritte\r\n");
     EXPECT_EQ(MessageOf([&] { host.table->LoadFromFile(path); }),
               "Error Loading Data - Invalid Format - Tab Deliminator Missing");
     EXPECT_EQ(host.Originals(), QStringList({ "First" }));
