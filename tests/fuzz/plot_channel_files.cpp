@@ -3,18 +3,13 @@
 // either applies or raises "Error Loading Properties - ..."; a data load either adds points or
 // raises a conversion error; the points it holds save and load back to the same count.
 
-#include "FuzzSupport.h"
+#include "PlotFuzzSupport.h"
 #include "platform/core/Exception.h"
-#include "platform/ui/TApplication.h"
 #include "plot/iXYPlot.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "zq9-fuzz";
-    static char* argv[] = { name, nullptr };
-    new vcl::TApplication(argc, argv); // lives as long as the process
+    fuzz::EnsurePlotApplication();
     return 0;
 }
 
@@ -22,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     TiXYPlot plot(nullptr);
     TiPlotChannelCustom* channel = plot.Channel(0);
-    const QString input = QString::fromStdString(fuzz::ScratchFile({ data, size }, ".txt"));
+    const QString input = fuzz::ScratchPath({ data, size }, ".txt");
     try {
         channel->LoadPropertiesFromFile(input);
     } catch (const vcl::Exception& e) {
@@ -35,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int kept = 0;
     for (int i = 0; i < channel->Count(); ++i)
         kept += channel->GetEmpty(i) ? 0 : 1;
-    const QString saved = QString::fromStdString(fuzz::ScratchFile({}, ".saved"));
+    const QString saved = fuzz::ScratchPath({}, ".saved");
     channel->SaveDataToFile(saved);
     channel->LoadDataFromFile(saved, true);
     fuzz::Require(channel->Count() == kept, "a saved data file loads every point it holds");

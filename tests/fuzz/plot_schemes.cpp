@@ -2,10 +2,9 @@
 // Loading any file either reads its schemes or raises one of the reader's errors; it always ends,
 // and every scheme read keeps a name and only non-empty property paths.
 
-#include "FuzzSupport.h"
+#include "PlotFuzzSupport.h"
 #include "platform/core/Exception.h"
 #include "platform/os/Registry.h"
-#include "platform/ui/TApplication.h"
 #include "plot/iXYPlot.h"
 
 #include <QDir>
@@ -17,7 +16,7 @@ namespace {
 // The fuzz programs' own scratch folder, which the run cleans up.
 QString SchemeFolder()
 {
-    static const QString folder = QFileInfo(QString::fromStdString(fuzz::ScratchFile({}, ".none"))).absolutePath();
+    static const QString folder = QFileInfo(fuzz::ScratchPath({}, ".none")).absolutePath();
     return folder;
 }
 
@@ -25,11 +24,7 @@ QString SchemeFolder()
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "zq9-fuzz";
-    static char* argv[] = { name, nullptr };
-    new vcl::TApplication(argc, argv); // lives as long as the process
+    fuzz::EnsurePlotApplication();
     QDir().mkpath(SchemeFolder() + QStringLiteral("/config"));
     qputenv("XDG_CONFIG_HOME", (SchemeFolder() + QStringLiteral("/config")).toLocal8Bit());
     vcl::TRegistry registry;
