@@ -140,7 +140,6 @@ void TiComponentEditorOpenPicker::ChooseFile()
     dialog.SetDefaultExt(FDefaultExt);
     dialog.SetDefaultDir(FDefaultDir);
     dialog.SetAllowMultiSelect(FAllowMultiSelect);
-    FDefaultDirUsed = true;
     if (!dialog.Execute())
         return;
     FFileName = dialog.FileName();

@@ -79,7 +79,6 @@ private:
     QString FFilter;
     QString FDefaultExt;
     QString FDefaultDir;
-    bool FDefaultDirUsed { false };
     bool FFileMustExist { false };
     bool FAllowMultiSelect { false };
     std::unique_ptr<vcl::TStringList> FFiles;
