@@ -1,7 +1,7 @@
 // The editors' picker buttons clicked as a user clicks them, with the dialogs answered through the
 // layer's seams: a pick is kept and reported once, a cancel changes and reports nothing.
 
-#include "PlotTestSupport.h"
+#include "EditorTestSupport.h"
 
 #include "plot/iEditorPickers.h"
 
@@ -18,30 +18,10 @@ using namespace vcl;
 
 namespace {
 
-class CountingForm : public TiCustomEditorForm
-{
-public:
-    using TiCustomEditorForm::TiCustomEditorForm;
-    void UserChange() override { ++userChanges; }
-    int userChanges { 0 };
-};
-
-class EditorPickersTest : public ::testing::Test
+class EditorPickersTest : public ptest::EditorFormTest
 {
 protected:
-    void SetUp() override
-    {
-        ptest::App();
-        form = new CountingForm(nullptr);
-        form->SetBounds(0, 0, 300, 200);
-    }
-    void TearDown() override { delete form; }
-    void Show()
-    {
-        form->Show();
-        form->activateWindow();
-        ptest::Settle();
-    }
+    EditorPickersTest() : ptest::EditorFormTest(300, 200) {}
     void ClickAt(TControl* control, int X, int Y)
     {
         QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, QPoint(control->Left() + X, control->Top() + Y));
@@ -57,7 +37,6 @@ protected:
         return picker;
     }
 
-    CountingForm* form { nullptr };
     int changes { 0 };
 };
 

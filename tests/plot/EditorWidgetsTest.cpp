@@ -1,7 +1,7 @@
 // The property editors' own controls driven as a user drives them (real mouse and keys on the
 // top-level window): silent program writes, user changes reaching the form once, Disable blanking.
 
-#include "PlotTestSupport.h"
+#include "EditorTestSupport.h"
 
 #include "plot/iEditorBasicComponents.h"
 
@@ -15,14 +15,6 @@ using namespace vcl;
 
 namespace {
 
-class CountingForm : public TiCustomEditorForm
-{
-public:
-    using TiCustomEditorForm::TiCustomEditorForm;
-    void UserChange() override { ++userChanges; }
-    int userChanges { 0 };
-};
-
 struct Counts
 {
     int change { 0 };
@@ -31,23 +23,11 @@ struct Counts
     int update { 0 };
 };
 
-class EditorWidgetsTest : public ::testing::Test
+class EditorWidgetsTest : public ptest::EditorFormTest
 {
 protected:
-    void SetUp() override
-    {
-        ptest::App();
-        form = new CountingForm(nullptr);
-        form->SetBounds(0, 0, 400, 300);
-    }
-    void TearDown() override { delete form; }
+    EditorWidgetsTest() : ptest::EditorFormTest(400, 300) {}
 
-    void Show()
-    {
-        form->Show();
-        form->activateWindow();
-        ptest::Settle();
-    }
     QWindow* Window() const { return form->windowHandle(); }
     // A point of a control in the window's coordinates.
     static QPoint In(TControl* control, int X, int Y) { return QPoint(control->Left() + X, control->Top() + Y); }
@@ -63,7 +43,6 @@ protected:
         ptest::Settle();
     }
 
-    CountingForm* form { nullptr };
     Counts counts;
 };
 
