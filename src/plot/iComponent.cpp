@@ -6,6 +6,7 @@
 #include "plot/iUpdateClock.h"
 
 #include "platform/core/TStringList.h"
+#include "platform/core/TUpdateGuard.h"
 #include "platform/ui/TTimer.h"
 
 #include <QWidget>
@@ -362,12 +363,7 @@ void TiComponent::LoadPropertiesFromFile(const QString& FileName)
     try {
         TStringList lines;
         lines.LoadFromFile(FileName);
-        BeginUpdate();
-        struct End
-        {
-            TiComponent* self;
-            ~End() { self->EndUpdate(); }
-        } end { this };
+        TUpdateGuard<TiComponent> update(this);
         iLoadObjectFromStringList(this, QString(), &lines);
     } catch (const Exception& e) {
         throw Exception(QStringLiteral("Error Loading Properties - ") + e.Message());

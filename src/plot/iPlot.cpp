@@ -2,17 +2,14 @@
 
 #include "plot/iPlotDefaultObjects.h"
 
+#include "platform/core/TUpdateGuard.h"
+
 using namespace vcl;
 
 TiPlot::TiPlot(TComponent* AOwner) : TiPlotComponent(AOwner)
 {
     FMaster->SetChannelClass(&TiPlotChannel::Construct);
-    BeginUpdate();
-    struct End
-    {
-        TiPlot* plot;
-        ~End() { plot->EndUpdate(); }
-    } end { this };
+    TUpdateGuard<TiPlot> update(this);
     WithLayoutManagerDisabled([this] { iCreateDefaultPlotObjects(*this); });
 }
 

@@ -7,6 +7,7 @@
 
 #include "platform/core/NumberUtils.h"
 #include "platform/core/TStringList.h"
+#include "platform/core/TUpdateGuard.h"
 
 #include <functional>
 
@@ -202,12 +203,7 @@ void TiPlotComponent::LoadAnnotationsFromFile(const QString& FileName)
     try {
         TStringList lines;
         lines.LoadFromBytes(iReadWholeFile(FileName));
-        BeginUpdate();
-        struct End
-        {
-            TiPlotComponent* self;
-            ~End() { self->EndUpdate(); }
-        } end { this };
+        TUpdateGuard<TiPlotComponent> update(this);
         RemoveAllAnnotations();
         const int count = ExtractCount(QStringLiteral("AnnotationCount"), &lines);
         for (int i = 0; i < count; ++i)

@@ -8,6 +8,7 @@
 #include "platform/core/AnsiCodec.h"
 #include "platform/core/NumberUtils.h"
 #include "platform/core/TStringList.h"
+#include "platform/core/TUpdateGuard.h"
 
 #include <cstring>
 #include <vector>
@@ -271,12 +272,7 @@ void ReadDataBinary(TiPlotComponent& Plot, const QByteArray& Bytes)
 
 void TiPlotComponent::LoadDataFromFile(const QString& FileName)
 {
-    BeginUpdate();
-    struct End
-    {
-        TiPlotComponent* self;
-        ~End() { self->EndUpdate(); }
-    } end { this };
+    TUpdateGuard<TiPlotComponent> update(this);
     try {
         const QByteArray bytes = iReadWholeFile(FileName);
         TStringList lines;

@@ -8,6 +8,7 @@
 #include "plot/iPlotToolBar.h"
 
 #include "platform/core/NumberUtils.h"
+#include "platform/core/TUpdateGuard.h"
 #include "platform/images/JpegCodec.h"
 #include "platform/ui/TClipboard.h"
 #include "platform/ui/TJPEGImage.h"
@@ -143,12 +144,7 @@ void TiPlotComponent::PrintChart()
     printer->SetTitle(PrintDocumentName());
     if (PrintShowDialog() && !ExecutePrintDialog(*printer))
         return;
-    BeginUpdate();
-    struct End
-    {
-        TiPlotComponent* self;
-        ~End() { self->EndUpdate(); }
-    } end { this };
+    TUpdateGuard<TiPlotComponent> update(this);
     try {
         FPrintXStart = XAxis(0)->Min();
         FPrintXStop = XAxis(0)->Max();
