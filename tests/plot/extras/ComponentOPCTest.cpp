@@ -2,6 +2,7 @@
 // incoming values written by property path, quality and the notices around it, values sent back
 // for bound properties, and the kinds the item list asks for.
 
+#include "OPCTestSupport.h"
 #include "plot/PlotTestSupport.h"
 
 #include "plot/extras/iOPCBinding.h"
@@ -15,25 +16,11 @@
 using namespace vcl;
 using namespace iopc;
 
-extern "C" {
-int FakeOpcSignalByItem(const char16_t* Item);
-void FakeOpcSetValue(std::int32_t Handle, Variant Value, std::uint16_t Quality);
-int FakeOpcSendDataCalls(int* LastHandle);
-void FakeOpcFireDataChanged(std::int32_t Handle, int Foreign);
-}
-
 namespace {
 
-const bool LibraryDirSet = qputenv("ZQ9_LIBRARY_DIR", ZQ9_FAKE_OPC_DIR);
-constexpr std::uint16_t Good = 0xC0;
-
-Variant Int(std::int32_t v)
-{
-    Variant value {};
-    value.vt = vtI4;
-    value.i4 = v;
-    return value;
-}
+using opctest::Good;
+using opctest::Int;
+using opctest::LibraryDirSet;
 
 class ComponentOPCTest : public ::testing::Test
 {

@@ -3,6 +3,7 @@
 // from the library's own threads reaching items and channels on the user-interface thread, and an
 // XY channel fed through its group.
 
+#include "OPCTestSupport.h"
 #include "plot/PlotTestSupport.h"
 
 #include "plot/extras/iOPCBinding.h"
@@ -22,32 +23,11 @@
 using namespace vcl;
 using namespace iopc;
 
-extern "C" {
-void FakeOpcFailNextCall(const char16_t* Message);
-int FakeOpcSignalCount();
-int FakeOpcSignalValueType(std::int32_t Handle);
-int FakeOpcSignalByItem(const char16_t* Item);
-int FakeOpcGroupByName(const char16_t* Name);
-void FakeOpcSetValue(std::int32_t Handle, Variant Value, std::uint16_t Quality);
-int FakeOpcSendDataCalls(int* LastHandle);
-void FakeOpcFireDataChanged(std::int32_t Handle, int Foreign);
-void FakeOpcFireGroupUpdate(std::int32_t Handle, int Foreign);
-}
-
 namespace {
 
-// The binding looks for the library on first use; point it at the stand-in before that.
-const bool LibraryDirSet = qputenv("ZQ9_LIBRARY_DIR", ZQ9_FAKE_OPC_DIR);
-
-constexpr std::uint16_t Good = 0xC0;
-
-Variant Int(std::int32_t v)
-{
-    Variant value {};
-    value.vt = vtI4;
-    value.i4 = v;
-    return value;
-}
+using opctest::Good;
+using opctest::Int;
+using opctest::LibraryDirSet;
 
 Variant Wide(std::int64_t v)
 {
