@@ -1,6 +1,7 @@
 // The axis as drawn and under the user's hand: labels without scale lines, dragging, the wheel and
 // the keys in scroll and zoom mode, scroll limits, and tracking of new values by style.
 
+#include "PaintedPlot.h"
 #include "PlotTestSupport.h"
 
 #include "plot/iPlotAxis.h"
@@ -17,12 +18,7 @@ using namespace vcl;
 
 namespace {
 
-class PaintedPlot : public TiXYPlot
-{
-public:
-    using TiXYPlot::TiXYPlot;
-    using TiPlotComponent::iPaintTo;
-};
+using ptest::PaintedPlot;
 
 class PlotAxisInputTest : public ::testing::Test
 {

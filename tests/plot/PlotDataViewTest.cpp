@@ -1,6 +1,7 @@
 // The data view: its grid and frame as painted, percent <-> pixel conversions, and the mouse in
 // axes-control mode (dragging the axes, the right-drag zoom box).
 
+#include "PaintedPlot.h"
 #include "PlotTestSupport.h"
 
 #include "plot/iPlotAxis.h"
@@ -17,12 +18,7 @@ using namespace vcl;
 
 namespace {
 
-class PaintedPlot : public TiXYPlot
-{
-public:
-    using TiXYPlot::TiXYPlot;
-    using TiPlotComponent::iPaintTo;
-};
+using ptest::PaintedPlot;
 
 class PlotDataViewTest : public ::testing::Test
 {

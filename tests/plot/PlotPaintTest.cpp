@@ -2,6 +2,7 @@
 // view paints nothing, the layout of the objects around the data view, the drawing order of
 // layered objects and the collision rectangles of cartesian axes.
 
+#include "PaintedPlot.h"
 #include "PlotTestSupport.h"
 
 #include "plot/iPlotAxis.h"
@@ -19,13 +20,7 @@ using namespace vcl;
 
 namespace {
 
-// The plot with its paint pass reachable, as the control's own paint and image output call it.
-class PaintedPlot : public TiXYPlot
-{
-public:
-    using TiXYPlot::TiXYPlot;
-    using TiPlotComponent::iPaintTo;
-};
+using ptest::PaintedPlot;
 
 class PlotPaintTest : public ::testing::Test
 {
