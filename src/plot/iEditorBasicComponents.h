@@ -14,6 +14,7 @@
 #include "platform/ui/TGraphicControl.h"
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TListBox.h"
+#include "platform/ui/TPageControl.h"
 #include "platform/ui/TPaintBox.h"
 #include "platform/ui/TTimer.h"
 
@@ -31,6 +32,9 @@ public:
 
 // The owner's UserChange, when the owner is an editor form.
 void iNotifyEditorForm(vcl::TComponent* Owner);
+
+// Translates the texts of a form the editors open (the plot's translation table does it).
+using TFormTranslationMethod = std::function<void(vcl::TForm* AForm)>;
 
 class TiComponentEditorEdit : public vcl::TEdit
 {
@@ -222,6 +226,15 @@ private:
 
     bool FDragging { false };
     int FDragStartY { 0 };
+};
+
+// The editors' page control; TabIndex is the page shown.
+class TiComponentEditorPageControl : public vcl::TPageControl
+{
+public:
+    using vcl::TPageControl::TPageControl;
+    int TabIndex() const { return ActivePageIndex(); }
+    void SetTabIndex(int Value) { SetActivePageIndex(Value); }
 };
 
 class TiComponentEditorButton : public vcl::TButton
