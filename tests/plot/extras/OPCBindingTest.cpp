@@ -204,6 +204,20 @@ TEST_F(OPCBindingTest, ManagerKeepsItsSizeAndFindsGroupsIgnoringCase)
     EXPECT_NE(groups.Group(0)->DLLGroupHandle(), 0);
     EXPECT_EQ(groups.GetGroupIndex(QStringLiteral("pRESSURES")), 0);
     EXPECT_EQ(groups.GetGroupIndex(QStringLiteral("Flows")), -1);
+
+    // Its picture sits two pixels in from its raised frame, and greys when it is disabled.
+    const QPoint plug(2 + 18, 2 + 7);
+    const QImage enabled = groups.grab().toImage();
+    EXPECT_EQ(enabled.pixelColor(plug), QColor(0xC0, 0, 0));
+    groups.SetEnabled(false);
+    const QImage disabled = groups.grab().toImage();
+    const QColor grey = disabled.pixelColor(plug);
+    EXPECT_EQ(grey.red(), grey.green());
+    EXPECT_EQ(grey.green(), grey.blue());
+    if (const char* dir = std::getenv("ZQ9_PICTURE_DIR")) {
+        enabled.save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("opc-manager.png")));
+        disabled.save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("opc-manager-disabled.png")));
+    }
 }
 
 // Groups travel with the manager's form stream as "Groups" (only when there are any), and each one
