@@ -233,7 +233,7 @@ void TiPlotLayoutViewer::MergeIntoSlot(TBlockObject* Slot, TiPlotLayoutObject* O
 {
     std::vector<TiPlotLayoutObject*> row;
     for (TiPlotLayoutObject* object : LayoutObjects()) {
-        if (object == FSelectedBlock || dynamic_cast<TiPlotDataView*>(object)
+        if (!object || object == FSelectedBlock || dynamic_cast<TiPlotDataView*>(object)
             || dynamic_cast<TiPlotDataViewLayout*>(object))
             continue;
         if (object->IsHorz() == Slot->Horizontal && object->ZOrder() == Slot->ZOrder)
