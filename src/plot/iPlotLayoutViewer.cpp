@@ -78,6 +78,19 @@ std::vector<TiPlotLayoutObject*> TiPlotLayoutViewer::LayoutObjects() const
     return objects;
 }
 
+void TiPlotLayoutViewer::ForgetFreedObjects()
+{
+    for (TiPlotLayoutObject** remembered : { &FSelectedBlock, &FResizeBlock, &FOverLayoutObject }) {
+        if (*remembered && (!FLayoutManager || FLayoutManager->GetIndex(*remembered) < 0))
+            *remembered = nullptr;
+    }
+    if (!FSelectedBlock && FEditMode != TiLayoutEditMode::ilemNone) {
+        FEditMode = TiLayoutEditMode::ilemNone;
+        FMouseDown = false;
+        FDragOverRefBlock2 = nullptr;
+    }
+}
+
 // --- layout of the schematic ---
 
 void TiPlotLayoutViewer::BuildBlocks(TCanvas* Canvas)
@@ -177,6 +190,7 @@ void TiPlotLayoutViewer::PlaceLayoutRects()
 
 void TiPlotLayoutViewer::iPaintTo(TCanvas* Canvas)
 {
+    ForgetFreedObjects();
     BuildBlocks(Canvas);
     Canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
     Canvas->Brush()->SetColor(clBlue);

@@ -73,6 +73,9 @@ protected:
 private:
     // The object list of the layout manager in its order.
     std::vector<TiPlotLayoutObject*> LayoutObjects() const;
+    // Forgets every remembered object the layout manager no longer holds (the plot may free
+    // objects between two mouse events).
+    void ForgetFreedObjects();
     void BuildBlocks(vcl::TCanvas* Canvas);
     void RebuildBlockList();
     void PlaceLayoutRects();

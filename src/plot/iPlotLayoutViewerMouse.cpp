@@ -51,6 +51,7 @@ bool CanMerge(const TiPlotLayoutObject* Dragged, const TiPlotLayoutObject* Occup
 
 void TiPlotLayoutViewer::iMouseDown(TMouseButton, TShiftState Shift, int X, int Y)
 {
+    ForgetFreedObjects();
     TiPlotLayoutObject* object = GetMouseOverBlock(X, Y);
     if (!object || dynamic_cast<TiPlotDataView*>(object) || dynamic_cast<TiPlotToolBar*>(object))
         return;
@@ -72,6 +73,7 @@ void TiPlotLayoutViewer::iMouseDown(TMouseButton, TShiftState Shift, int X, int 
 
 void TiPlotLayoutViewer::iMouseMove(TShiftState Shift, int X, int Y)
 {
+    ForgetFreedObjects();
     SetCursor(crDefault);
     if (FEditMode == TiLayoutEditMode::ilemDrag && !Shift.Contains(TShiftStateItem::ssLeft))
         return;
@@ -179,6 +181,7 @@ void TiPlotLayoutViewer::TrackResize(int X, int Y)
 
 void TiPlotLayoutViewer::iMouseUp(TMouseButton, TShiftState, int, int)
 {
+    ForgetFreedObjects();
     FMouseDown = false;
     if (FEditMode == TiLayoutEditMode::ilemDrag && FDragOverRefBlock2 && FSelectedBlock)
         DropOnSlot();
@@ -233,7 +236,7 @@ void TiPlotLayoutViewer::MergeIntoSlot(TBlockObject* Slot, TiPlotLayoutObject* O
 {
     std::vector<TiPlotLayoutObject*> row;
     for (TiPlotLayoutObject* object : LayoutObjects()) {
-        if (object == FSelectedBlock || dynamic_cast<TiPlotDataView*>(object)
+        if (!object || object == FSelectedBlock || dynamic_cast<TiPlotDataView*>(object)
             || dynamic_cast<TiPlotDataViewLayout*>(object))
             continue;
         if (object->IsHorz() == Slot->Horizontal && object->ZOrder() == Slot->ZOrder)

@@ -260,6 +260,42 @@ TEST_F(PlotLayoutViewerTest, DropOnASlotOfTheOtherOrientationWithoutAnOccupantCh
     EXPECT_EQ(changes, 0);
 }
 
+TEST_F(PlotLayoutViewerTest, ObjectsFreedByThePlotBetweenMouseEventsAreForgotten)
+{
+    const int extra = plot->AddXAxis();
+    TiPlotLabel* second = plot->Label(plot->AddLabel());
+    Attach();
+    // The mouse rests on the extra axis's edge, then the plot frees the axis.
+    TiPlotXAxis* axis = plot->XAxis(extra);
+    const TRect r = axis->LayoutRect();
+    Hover(QPoint(r.Left + 3, (r.Top + r.Bottom) / 2));
+    ASSERT_EQ(viewer->Cursor(), crSizeWE);
+    plot->DeleteXAxis(extra);
+    // A press with no move before it starts a drag of the pressed label, not a resize of the axis.
+    const QPoint from = Centre(second);
+    QTest::mousePress(form->windowHandle(), Qt::LeftButton, {}, At(from.x(), from.y()));
+    ptest::Settle();
+    EXPECT_EQ(viewer->SelectedObject(), second);
+    QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, {}, At(from.x(), from.y()));
+    ptest::Settle();
+    EXPECT_EQ(viewer->SelectedObject(), nullptr);
+    EXPECT_EQ(changes, 0);
+
+    // A plot object freed in the middle of its own drag ends the drag without a change.
+    const QPoint label = Centre(second);
+    const QPoint title = Centre(plot->Label(0));
+    Hover(label);
+    QTest::mousePress(form->windowHandle(), Qt::LeftButton, {}, At(label.x(), label.y()));
+    QTest::mouseMove(form->windowHandle(), At(title.x(), title.y()));
+    ptest::Settle();
+    Paint();
+    plot->DeleteLabel(1);
+    QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, {}, At(title.x(), title.y()));
+    ptest::Settle();
+    Paint();
+    EXPECT_EQ(changes, 0);
+}
+
 TEST_F(PlotLayoutViewerTest, PictureOfAPlotWithSeveralAxesLabelsAndALegend)
 {
     // The screen's own fonts, as a user sees the schematic.
