@@ -170,12 +170,18 @@ TEST_F(PlotPrintingTest, FailuresArePrefixedAndTheSettingsRestored)
 TEST_F(PlotPrintingTest, MinutesPerMillimetreSetsTheSpanFromTheAxisLength)
 {
     plot->SetPrintOrientation(TPrinterOrientation::poPortrait);
-    plot->PrintChart(); // portrait letter: 11 inches high
-    plot->ReCalcLayout(); // the axis's length on screen, which the adjustment measures
-    const double length = std::abs(plot->XAxis(0)->MaxPixels() - plot->XAxis(0)->MinPixels());
+    plot->PrintChart(); // portrait letter: 11 inches high, 1-inch margins
+    // A plot 400 pixels high whose X axis the layout makes 500 pixels long.
+    plot->SetHeight(400);
+    auto axisLength = [&] {
+        plot->ReCalcLayout();
+        return std::abs(plot->XAxis(0)->MaxPixels() - plot->XAxis(0)->MinPixels());
+    };
+    plot->SetWidth(plot->Width() + 500 - axisLength());
+    ASSERT_EQ(axisLength(), 500);
     plot->PrintAdjustXSpanToMinutesPerMillimeter(1);
-    // An axis not laid out yet has no length to measure: its span stays.
-    EXPECT_DOUBLE_EQ(plot->XAxis(0)->Span(), length > 0 ? length * (9.0 / 300) * 25.4 / 1440 : 10.0);
+    // 500 x (9 / 400) x 25.4 / 1440 days: one printed millimetre is one minute.
+    EXPECT_NEAR(plot->XAxis(0)->Span() * 1440, 285.75, 1e-9);
 }
 
 TEST_F(PlotPrintingTest, ClipboardGetsThePlotInTheChosenForm)
