@@ -1,7 +1,7 @@
 // Every decoration on one shown plot, laid out and painted by the plot's own paint pass and worked
 // with the mouse and keys on its top-level window: where each lands in the window's picture, and the
-// order of the events that dragging a limit, the data cursor and an annotation fires. Set
-// ZQ9_PICTURE_DIR to keep the picture.
+// order of the events that dragging a limit, the data cursor and an annotation fires. The picture is
+// kept for a person to look at when ZQ9_ARTIFACT_DIR names a folder.
 
 #include "PlotTestSupport.h"
 
@@ -193,7 +193,7 @@ TEST_F(PlotDecorationsWindowTest, EveryDecorationLandsWhereTheLayoutPutsIt)
     ShowAndPaint();
     const QImage picture = plot->grab().toImage();
     ASSERT_EQ(picture.size(), QSize(680, 440));
-    if (const QByteArray dir = qgetenv("ZQ9_PICTURE_DIR"); !dir.isEmpty())
+    if (const QByteArray dir = qgetenv("ZQ9_ARTIFACT_DIR"); !dir.isEmpty())
         picture.save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("plot-decorations-window.png")));
 
     const TRect view = plot->DataView(0)->DrawRect();
@@ -316,6 +316,36 @@ TEST_F(PlotDecorationsWindowTest, DraggingAnAnnotationReportsEachStepThenClickAn
     // Repainted where it was dropped.
     EXPECT_EQ(text->ClickRect().Left, before.Left + 40);
     EXPECT_EQ(text->ClickRect().Top, before.Top + 30);
+}
+
+TEST_F(PlotDecorationsWindowTest, CursorButtonShowsTheCursorAndAnAllChannelsCursorFillsTheLegend)
+{
+    Compose();
+    cursor->SetVisible(false);
+    ShowAndPaint();
+    TiPlotLegend* legend = plot->Legend(0);
+    const int plainWidth = legend->ItemWidth();
+    EXPECT_FALSE(cursor->HintShowing());
+
+    Click(Centre(plot->ToolBar(0)->ButtonOfType(BT::iptbbtCursor)->DrawRect()));
+    ASSERT_TRUE(cursor->Visible());
+    EXPECT_FALSE(plot->XAxis(0)->TrackingEnabled()) << "the cursor pauses the axes";
+    EXPECT_TRUE(cursor->HintShowing()) << "drawn by the repaint the button asked for";
+    EXPECT_FALSE(legend->CursorAllChannels());
+
+    // A cursor on every channel keeps its hint to itself and lists each channel's values in the legend.
+    cursor->SetChannelName(QStringLiteral("<All>"));
+    ptest::Settle();
+    EXPECT_FALSE(cursor->HintShowing());
+    EXPECT_TRUE(legend->CursorAllChannels());
+    EXPECT_GT(legend->ItemWidth(), plainWidth) << "X and Y value cells";
+    EXPECT_FALSE(plot->Channel(0)->DataCursorXText().isEmpty());
+
+    // Resume turns the cursor off again.
+    Click(Centre(plot->ToolBar(0)->ButtonOfType(BT::iptbbtResume)->DrawRect()));
+    EXPECT_FALSE(cursor->Visible());
+    EXPECT_FALSE(legend->CursorAllChannels());
+    EXPECT_EQ(legend->ItemWidth(), plainWidth);
 }
 
 TEST_F(PlotDecorationsWindowTest, RestingOverAToolBarButtonShowsItsHintBelowIt)
