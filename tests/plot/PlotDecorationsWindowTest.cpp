@@ -13,13 +13,18 @@
 #include "plot/iPlotLabel.h"
 #include "plot/iPlotLegend.h"
 #include "plot/iPlotLimit.h"
+#include "plot/iPlotOutputHooks.h"
 #include "plot/iPlotTable.h"
 #include "plot/iPlotToolBar.h"
 #include "plot/iXYPlot.h"
 
 #include "platform/core/TColor.h"
+#include "platform/images/PngCodec.h"
+#include "platform/ui/TClipboard.h"
+#include "platform/ui/TPrinter.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -346,6 +351,47 @@ TEST_F(PlotDecorationsWindowTest, CursorButtonShowsTheCursorAndAnAllChannelsCurs
     EXPECT_FALSE(cursor->Visible());
     EXPECT_FALSE(legend->CursorAllChannels());
     EXPECT_EQ(legend->ItemWidth(), plainWidth);
+}
+
+TEST_F(PlotDecorationsWindowTest, OutputButtonsOnTheWindowCopySaveAndPrintThePlotWithoutItsToolBar)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("laser.pdf"));
+    TPrinterSeam printers({ { QStringLiteral("Laser"), pdf, 150, QPageSize::A4, QMarginsF() } });
+    int dialogs = 0;
+    TPrintDialogSeam dialog([&](TPrinter&) { return ++dialogs > 0; });
+    const QString png = dir.filePath(QStringLiteral("plot.png"));
+    TiPlotOutputHooks::SaveImagePicker = [&](TiPlotComponent&, const TiSaveImageRequest&) {
+        return std::optional<QString>(png);
+    };
+    struct ClearHooks
+    {
+        ~ClearHooks() { TiPlotOutputHooks::SaveImagePicker = nullptr; }
+    } clearHooks;
+    plot->SetCopyToClipBoardFormat(TiPlotExportFormat::ipefBitmap);
+    ShowAndPaint();
+    TiPlotToolBar* bar = plot->ToolBar(0);
+    const TRect barRect = bar->DrawRect();
+    QStringList order;
+    plot->OnToolBarButtonClick = [&](TObject*, int, BT type) { order << QString::number(static_cast<int>(type)); };
+
+    Click(Centre(bar->ButtonOfType(BT::iptbbtCopy)->DrawRect()));
+    const QImage copied = Clipboard()->Image();
+    ASSERT_EQ(copied.size(), QSize(680, 440));
+    EXPECT_FALSE(AnyPixel(copied, barRect, clBtnFace)) << "the copy leaves the toolbar out";
+    EXPECT_TRUE(bar->Visible());
+
+    Click(Centre(bar->ButtonOfType(BT::iptbbtSave)->DrawRect()));
+    EXPECT_EQ(PngCodec::Decode(ptest::ReadAll(png)).size(), QSize(680, 440));
+
+    Click(Centre(bar->ButtonOfType(BT::iptbbtPrint)->DrawRect()));
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_TRUE(ptest::ReadAll(pdf).startsWith("%PDF"));
+    EXPECT_TRUE(bar->Visible());
+    EXPECT_EQ(order, (QStringList { "10", "11", "12" }));
+    // The window shows its toolbar again after all three.
+    EXPECT_TRUE(AnyPixel(plot->grab().toImage(), barRect, clBtnFace));
 }
 
 TEST_F(PlotDecorationsWindowTest, RestingOverAToolBarButtonShowsItsHintBelowIt)
