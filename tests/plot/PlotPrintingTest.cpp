@@ -33,6 +33,23 @@ QString PdfMediaBox(const QByteArray& Pdf)
     return match.hasMatch() ? match.captured(1).simplified() : QString();
 }
 
+// The document's title from its information dictionary: a literal string, UTF-16 after a
+// byte-order mark or plain 8-bit text.
+QString PdfTitle(const QByteArray& Pdf)
+{
+    const qsizetype at = Pdf.indexOf("/Title (");
+    if (at < 0)
+        return QString();
+    const qsizetype from = at + 8;
+    const QByteArray raw = Pdf.mid(from, Pdf.indexOf(')', from) - from);
+    if (!raw.startsWith("\xFE\xFF"))
+        return QString::fromLatin1(raw);
+    QString title;
+    for (qsizetype i = 2; i + 1 < raw.size(); i += 2)
+        title += QChar(char16_t((uchar(raw[i]) << 8) | uchar(raw[i + 1])));
+    return title;
+}
+
 int PdfPageCount(const QByteArray& Pdf)
 {
     return static_cast<int>(QString::fromLatin1(Pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
@@ -83,6 +100,7 @@ TEST(PlotPrintScaling, PlotKeepsItsProportionsInsideTheMargins)
 TEST_F(PlotPrintingTest, PrintsOnePageOnThePrinterNamedWithThePagesGeometry)
 {
     plot->SetPrinterName(QStringLiteral("  office LASER "));
+    plot->SetPrintDocumentName(QStringLiteral("Gate curve"));
     int before = 0, after = 0;
     plot->OnBeforePrint = [&](TObject*) { ++before; };
     plot->OnAfterPrint = [&](TObject*) { ++after; };
@@ -92,6 +110,7 @@ TEST_F(PlotPrintingTest, PrintsOnePageOnThePrinterNamedWithThePagesGeometry)
     const QByteArray pdf = ReadAll(Path("laser.pdf"));
     EXPECT_EQ(PdfPageCount(pdf), 1);
     EXPECT_EQ(PdfMediaBox(pdf), QStringLiteral("0 0 792.000000 612.000000")); // landscape letter, in points
+    EXPECT_EQ(PdfTitle(pdf), QStringLiteral("Gate curve"));
     EXPECT_FALSE(QFile::exists(Path("plotter.pdf")));
     EXPECT_DOUBLE_EQ(plot->PrinterPaperWidthInches(), 11.0);
     EXPECT_DOUBLE_EQ(plot->PrinterPaperHeightInches(), 8.5);
