@@ -457,8 +457,10 @@ void TiPlotComponent::iPaintTo(TCanvas* Canvas)
         XAxis(i)->PrepareDraw();
     for (int i = 0; i < YAxisCount(); ++i)
         YAxis(i)->PrepareDraw();
-    for (int i = 0; i < AnnotationCount(); ++i)
+    for (int i = 0; i < AnnotationCount(); ++i) {
         Annotation(i)->SetXYAxesReversed(FMaster->XYAxesReverse());
+        Annotation(i)->SetDataView(view);
+    }
     for (int i = 0; i < DataCursorCount(); ++i)
         DataCursor(i)->SetDataView(view);
 

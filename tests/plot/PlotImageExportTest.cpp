@@ -12,6 +12,8 @@
 #include "platform/ui/TMetafile.h"
 
 #include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -145,6 +147,18 @@ TEST_F(PlotImageExportTest, VectorPictureIsWrittenAsSvgUnderTheGivenName)
     ASSERT_TRUE(svg.contains("<svg"));
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 620 230\""));
     EXPECT_TRUE(svg.contains("<title>Zarvik</title>"));
+    // Drawn by a viewer, the file is the plot at full size: its far corner holds the plot's own
+    // drawing, not the empty page around a shrunken copy.
+    QSvgRenderer viewer(svg);
+    QImage viewed(620, 230, QImage::Format_RGB32);
+    viewed.fill(Qt::white);
+    {
+        QPainter painter(&viewed);
+        viewer.render(&painter);
+    }
+    const QImage painted = plot->PaintToImage();
+    for (const QPoint p : { QPoint(600, 120), QPoint(310, 220), QPoint(500, 200) })
+        EXPECT_EQ(viewed.pixel(p) & 0xFFFFFF, painted.pixel(p) & 0xFFFFFF) << p.x() << "," << p.y();
 
     // Replayed, the recording is the same drawing as the bitmap.
     TMetafile metafile;

@@ -91,6 +91,39 @@ TEST_F(PlotLimitTest, DraggingAnEdgeMovesItWithPositionEventsAndMayInvertTheBand
     EXPECT_EQ(limit->Line2Position(), 40.0);
 }
 
+TEST_F(PlotLimitTest, MouseCursorShowsWhichWayAnEdgeMoves)
+{
+    using LS = TiPlotLimitStyle;
+    struct Case { LS style; bool canMove; bool reversed; TCursor cursor; };
+    const Case cases[] = {
+        { LS::iplsLineY, false, false, crDefault },
+        { LS::iplsLineY, true, false, crHandPoint }, // a single line may move either way
+        { LS::iplsLineX, true, true, crHandPoint },
+        { LS::iplsBandX, true, false, crSizeWE },
+        { LS::iplsBandY, true, false, crSizeNS },
+        { LS::iplsBandX, true, true, crSizeNS },
+        { LS::iplsBandY, true, true, crSizeWE },
+        { LS::iplsBandY, false, false, crDefault },
+    };
+    limit->SetLine1Position(20);
+    limit->SetLine2Position(40);
+    for (const Case& c : cases) {
+        plot->SetXYAxesReverse(c.reversed);
+        limit->SetStyle(c.style);
+        limit->SetUserCanMove(c.canMove);
+        limit->Draw(Canvas(), clBlack);
+        EXPECT_EQ(limit->GetMouseCursor(TPoint(50, 50)), c.cursor) << static_cast<int>(c.style) << c.reversed;
+    }
+    // The plot's event has the last word, but only where the limit can be moved.
+    plot->OnGetMouseCursorLimit = [](TObject*, int index, TCursor& cursor) {
+        EXPECT_EQ(index, 0);
+        cursor = crCross;
+    };
+    EXPECT_EQ(limit->GetMouseCursor(TPoint(50, 50)), crDefault);
+    limit->SetUserCanMove(true);
+    EXPECT_EQ(limit->GetMouseCursor(TPoint(50, 50)), crCross);
+}
+
 TEST_F(PlotLimitTest, BandElementsNeedUpperNotBelowLower)
 {
     try {

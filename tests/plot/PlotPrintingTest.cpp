@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace vcl;
 
 namespace {
@@ -31,6 +33,58 @@ QString PdfMediaBox(const QByteArray& Pdf)
 {
     const auto match = QRegularExpression(QStringLiteral("/MediaBox\\s*\\[([^\\]]*)\\]")).match(QString::fromLatin1(Pdf));
     return match.hasMatch() ? match.captured(1).simplified() : QString();
+}
+
+// The document's title from its information dictionary: a literal string, UTF-16 after a
+// byte-order mark or plain 8-bit text.
+QString PdfTitle(const QByteArray& Pdf)
+{
+    const qsizetype at = Pdf.indexOf("/Title (");
+    if (at < 0)
+        return QString();
+    const qsizetype from = at + 8;
+    const QByteArray raw = Pdf.mid(from, Pdf.indexOf(')', from) - from);
+    if (!raw.startsWith("\xFE\xFF"))
+        return QString::fromLatin1(raw);
+    QString title;
+    for (qsizetype i = 2; i + 1 < raw.size(); i += 2)
+        title += QChar(char16_t((uchar(raw[i]) << 8) | uchar(raw[i + 1])));
+    return title;
+}
+
+// The box of the first path drawn on the first page, in the printer's pixels: the page's content
+// stream (zlib-packed) starts with the scale from pixels to points, then the plot's background.
+QRectF PdfFirstPathBox(const QByteArray& Pdf)
+{
+    for (qsizetype at = Pdf.indexOf("stream\n"); at >= 0; at = Pdf.indexOf("stream\n", at + 1)) {
+        const qsizetype from = at + 7;
+        const qsizetype to = Pdf.indexOf("endstream", from);
+        if (to < 0)
+            break;
+        QByteArray packed = Pdf.mid(from, to - from);
+        packed.prepend(QByteArray("\0\x10\0\0", 4)); // qUncompress's size hint
+        const QString content = QString::fromLatin1(qUncompress(packed));
+        if (!content.contains(QStringLiteral(" cm\n")))
+            continue;
+        const QString number = QStringLiteral("(-?[0-9.]+)");
+        const auto move = QRegularExpression(number + QStringLiteral(" ") + number + QStringLiteral(" m\n")).match(content);
+        if (!move.hasMatch())
+            return QRectF();
+        double left = move.captured(1).toDouble(), right = left;
+        double top = move.captured(2).toDouble(), bottom = top;
+        const QRegularExpression line(QStringLiteral("^") + number + QStringLiteral(" ") + number + QStringLiteral(" l$"),
+                                      QRegularExpression::MultilineOption);
+        auto lines = line.globalMatch(content.mid(move.capturedEnd()));
+        for (int corner = 0; corner < 3 && lines.hasNext(); ++corner) {
+            const auto l = lines.next();
+            left = std::min(left, l.captured(1).toDouble());
+            right = std::max(right, l.captured(1).toDouble());
+            top = std::min(top, l.captured(2).toDouble());
+            bottom = std::max(bottom, l.captured(2).toDouble());
+        }
+        return QRectF(left, top, right - left, bottom - top);
+    }
+    return QRectF();
 }
 
 int PdfPageCount(const QByteArray& Pdf)
@@ -83,6 +137,7 @@ TEST(PlotPrintScaling, PlotKeepsItsProportionsInsideTheMargins)
 TEST_F(PlotPrintingTest, PrintsOnePageOnThePrinterNamedWithThePagesGeometry)
 {
     plot->SetPrinterName(QStringLiteral("  office LASER "));
+    plot->SetPrintDocumentName(QStringLiteral("Gate curve"));
     int before = 0, after = 0;
     plot->OnBeforePrint = [&](TObject*) { ++before; };
     plot->OnAfterPrint = [&](TObject*) { ++after; };
@@ -92,6 +147,15 @@ TEST_F(PlotPrintingTest, PrintsOnePageOnThePrinterNamedWithThePagesGeometry)
     const QByteArray pdf = ReadAll(Path("laser.pdf"));
     EXPECT_EQ(PdfPageCount(pdf), 1);
     EXPECT_EQ(PdfMediaBox(pdf), QStringLiteral("0 0 792.000000 612.000000")); // landscape letter, in points
+    EXPECT_EQ(PdfTitle(pdf), QStringLiteral("Gate curve"));
+    // The 400 x 300 plot fills the height inside the 1-inch margins: scale (2550 - 600) / 300 = 6.5,
+    // 300 pixels from the paper's left edge (less the 75 it cannot print on) and from its top (less
+    // 60, which the PDF engine rounds to whole points: 58).
+    const QRectF drawn = PdfFirstPathBox(pdf);
+    EXPECT_EQ(drawn.left(), 225.0);
+    EXPECT_NEAR(drawn.top(), 240.0, 2.0);
+    EXPECT_EQ(drawn.width(), 400 * 6.5);
+    EXPECT_EQ(drawn.height(), 300 * 6.5);
     EXPECT_FALSE(QFile::exists(Path("plotter.pdf")));
     EXPECT_DOUBLE_EQ(plot->PrinterPaperWidthInches(), 11.0);
     EXPECT_DOUBLE_EQ(plot->PrinterPaperHeightInches(), 8.5);
@@ -170,12 +234,18 @@ TEST_F(PlotPrintingTest, FailuresArePrefixedAndTheSettingsRestored)
 TEST_F(PlotPrintingTest, MinutesPerMillimetreSetsTheSpanFromTheAxisLength)
 {
     plot->SetPrintOrientation(TPrinterOrientation::poPortrait);
-    plot->PrintChart(); // portrait letter: 11 inches high
-    plot->ReCalcLayout(); // the axis's length on screen, which the adjustment measures
-    const double length = std::abs(plot->XAxis(0)->MaxPixels() - plot->XAxis(0)->MinPixels());
+    plot->PrintChart(); // portrait letter: 11 inches high, 1-inch margins
+    // A plot 400 pixels high whose X axis the layout makes 500 pixels long.
+    plot->SetHeight(400);
+    auto axisLength = [&] {
+        plot->ReCalcLayout();
+        return std::abs(plot->XAxis(0)->MaxPixels() - plot->XAxis(0)->MinPixels());
+    };
+    plot->SetWidth(plot->Width() + 500 - axisLength());
+    ASSERT_EQ(axisLength(), 500);
     plot->PrintAdjustXSpanToMinutesPerMillimeter(1);
-    // An axis not laid out yet has no length to measure: its span stays.
-    EXPECT_DOUBLE_EQ(plot->XAxis(0)->Span(), length > 0 ? length * (9.0 / 300) * 25.4 / 1440 : 10.0);
+    // 500 x (9 / 400) x 25.4 / 1440 days: one printed millimetre is one minute.
+    EXPECT_NEAR(plot->XAxis(0)->Span() * 1440, 285.75, 1e-9);
 }
 
 TEST_F(PlotPrintingTest, ClipboardGetsThePlotInTheChosenForm)

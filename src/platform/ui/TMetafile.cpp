@@ -36,9 +36,17 @@ void TMetafile::Play(QPainter& Painter, const QRectF& Rect) const
 {
     if (m_picture.isNull() || m_width <= 0 || m_height <= 0)
         return;
+    // Qt replays a picture enlarged by the target's resolution over the recording's (a 300 dpi
+    // printer would get the plot 3.125 times too large, a 72 dpi SVG three quarters of it); Rect
+    // is in the target's own pixels, so that enlargement is taken back out.
+    double dpiX = 1.0, dpiY = 1.0;
+    if (const QPaintDevice* device = Painter.device(); device && device->logicalDpiX() > 0 && device->logicalDpiY() > 0) {
+        dpiX = double(m_picture.logicalDpiX()) / device->logicalDpiX();
+        dpiY = double(m_picture.logicalDpiY()) / device->logicalDpiY();
+    }
     Painter.save();
     Painter.translate(Rect.topLeft());
-    Painter.scale(Rect.width() / m_width, Rect.height() / m_height);
+    Painter.scale(Rect.width() / m_width * dpiX, Rect.height() / m_height * dpiY);
     Painter.drawPicture(0, 0, m_picture);
     Painter.restore();
 }
