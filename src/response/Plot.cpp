@@ -11,39 +11,37 @@ using response_detail::FiniteOr;
 
 namespace {
 
-constexpr int SumBlock = 32;
-static_assert(FilterCurve::PointCount % SumBlock == 0);
-
-inline void AddBlock(double* __restrict s, const double* __restrict curve)
-{
-    for (int k = 0; k < SumBlock; ++k)
-        s[k] += curve[k];
-}
-
-// out[i] = 0.0 + c[0][i] + c[1][i] + ... + c[11][i], added in that order. The points go in blocks, each
-// section added to the whole block before the next: every point keeps its order of additions, and the
-// block's points are independent chains the processor can overlap.
+// out[i] = 0.0 + c[0][i] + c[1][i] + ... + c[11][i], added in that order.
 ZQ9_WIDE_VECTORS
 void SumCurves(const std::array<const double*, 12>& c, double* __restrict out)
 {
     const double* __restrict c0 = c[0];
-    for (int i = 0; i < FilterCurve::PointCount; i += SumBlock) {
-        double s[SumBlock];
-        for (int k = 0; k < SumBlock; ++k)
-            s[k] = 0.0 + c0[i + k];
-        AddBlock(s, c[1] + i);
-        AddBlock(s, c[2] + i);
-        AddBlock(s, c[3] + i);
-        AddBlock(s, c[4] + i);
-        AddBlock(s, c[5] + i);
-        AddBlock(s, c[6] + i);
-        AddBlock(s, c[7] + i);
-        AddBlock(s, c[8] + i);
-        AddBlock(s, c[9] + i);
-        AddBlock(s, c[10] + i);
-        AddBlock(s, c[11] + i);
-        for (int k = 0; k < SumBlock; ++k)
-            out[i + k] = s[k];
+    const double* __restrict c1 = c[1];
+    const double* __restrict c2 = c[2];
+    const double* __restrict c3 = c[3];
+    const double* __restrict c4 = c[4];
+    const double* __restrict c5 = c[5];
+    const double* __restrict c6 = c[6];
+    const double* __restrict c7 = c[7];
+    const double* __restrict c8 = c[8];
+    const double* __restrict c9 = c[9];
+    const double* __restrict c10 = c[10];
+    const double* __restrict c11 = c[11];
+    for (int i = 0; i < FilterCurve::PointCount; ++i) {
+        double s = 0.0;
+        s += c0[i];
+        s += c1[i];
+        s += c2[i];
+        s += c3[i];
+        s += c4[i];
+        s += c5[i];
+        s += c6[i];
+        s += c7[i];
+        s += c8[i];
+        s += c9[i];
+        s += c10[i];
+        s += c11[i];
+        out[i] = s;
     }
 }
 
