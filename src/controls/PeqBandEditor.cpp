@@ -107,7 +107,7 @@ void PeqBandEditor::BuildRow(int i)
     m_gainUpDowns[r] = MakeValueHolder(this);
     m_gainFrames[r] = new TShape(this);
 
-    auto* combo = new rz::TRzComboBox(this);
+    auto* combo = new rz::TRzComboBox(this, TComboBoxStyle::csDropDownList);
     combo->SetStyle(TComboBoxStyle::csDropDownList);
     combo->SetTag(i);
     combo->OnChange = [this, i](TObject*) { PeqTypeChange(i); };

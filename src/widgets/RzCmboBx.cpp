@@ -20,7 +20,7 @@ using namespace vcl;
 
 int SearchResetTimeout = 1500;
 
-TRzCustomComboBox::TRzCustomComboBox(TComponent* AOwner) : TComboBox(AOwner)
+TRzCustomComboBox::TRzCustomComboBox(TComponent* AOwner, TComboBoxStyle style) : TComboBox(AOwner, style)
 {
     FTimer.SetEnabled(false);
     FTimer.SetInterval(static_cast<unsigned>(SearchResetTimeout));
@@ -750,7 +750,7 @@ void TRzCustomComboBox::ForceText(const QString& Value)
 
 // --- TRzComboBox ---
 
-TRzComboBox::TRzComboBox(TComponent* AOwner) : TRzCustomComboBox(AOwner)
+TRzComboBox::TRzComboBox(TComponent* AOwner, TComboBoxStyle style) : TRzCustomComboBox(AOwner, style)
 {
     FValues.OnChange = [this](TObject*) { ResyncValue(); };
 }

@@ -29,7 +29,7 @@ using TDrawItemEvent = std::function<void(vcl::TWinControl* Control, int Index, 
 class TRzCustomComboBox : public vcl::TComboBox, public IFrameControllerTarget
 {
 public:
-    explicit TRzCustomComboBox(vcl::TComponent* AOwner);
+    explicit TRzCustomComboBox(vcl::TComponent* AOwner, vcl::TComboBoxStyle style = vcl::TComboBoxStyle::csDropDown);
     ~TRzCustomComboBox() override;
 
     // The user's choice or typing (never a change made by code). These hide the platform
@@ -242,7 +242,8 @@ private:
 class TRzComboBox : public TRzCustomComboBox
 {
 public:
-    explicit TRzComboBox(vcl::TComponent* AOwner);
+    // A style other than the default saves building an edit field that setting the style would drop.
+    explicit TRzComboBox(vcl::TComponent* AOwner, vcl::TComboBoxStyle style = vcl::TComboBoxStyle::csDropDown);
     ~TRzComboBox() override;
 
     vcl::TStringList* Values() { return &FValues; }

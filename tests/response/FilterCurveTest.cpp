@@ -238,7 +238,7 @@ TEST(FilterCurve, ZeroGainAndFlatSectionsAreZeroInBothModes)
                               Case {3, 0, 9000, 0.7, 0, 0}}) {
             const FilterCurve f = Make(c, mode == 1);
             for (int i = 0; i < 4096; ++i)
-                ASSERT_NEAR(f.curve[i], 0.0, 1e-12) << "type " << c.type << " mode " << mode << " point " << i;
+                ASSERT_EQ(f.curve[i], 0.0) << "type " << c.type << " mode " << mode << " point " << i;
         }
     }
 }

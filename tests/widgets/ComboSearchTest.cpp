@@ -30,7 +30,16 @@ protected:
         wtest::App();
         form = std::make_unique<TForm>(nullptr);
         form->SetBounds(50, 50, 300, 200);
-        combo = new TRzComboBox(form.get());
+        MakeCombo(TComboBoxStyle::csDropDown);
+        other = new TEdit(form.get());
+        other->SetParent(form.get());
+        other->SetBounds(10, 100, 80, 21);
+    }
+
+    void MakeCombo(TComboBoxStyle style)
+    {
+        delete combo;
+        combo = new TRzComboBox(form.get(), style);
         combo->SetParent(form.get());
         combo->SetBounds(10, 10, 80, 22);
         for (const char* s : kSlopes)
@@ -38,10 +47,29 @@ protected:
         combo->OnChange = [this](TObject*) { ++changes; };
         combo->OnClick = [this](TObject*) { ++clicks; };
         combo->SetBeepOnInvalidKey(false);
-        other = new TEdit(form.get());
-        other->SetParent(form.get());
-        other->SetBounds(10, 100, 80, 21);
         inner = combo->findChild<QComboBox*>();
+    }
+
+    // Types through a list-only box: a search, its pause, a miss and Backspace.
+    void ListSearch()
+    {
+        Focus();
+        Type("bl");
+        EXPECT_EQ(combo->ItemIndex(), 1); // "BL -6"
+        EXPECT_EQ(combo->SearchString(), QStringLiteral("bl"));
+        combo->SearchTimerFired(); // the pause
+        Type("l");
+        EXPECT_EQ(combo->ItemIndex(), 4); // a new search: "LK -12"
+
+        const int before = changes;
+        Type("q"); // "lq" matches nothing: unchanged, silent
+        EXPECT_EQ(combo->ItemIndex(), 4);
+        EXPECT_EQ(changes, before);
+
+        wtest::WinKey(form.get(), Qt::Key_Backspace);
+        EXPECT_EQ(combo->ItemIndex(), 0); // the emptied search selects the first item
+        EXPECT_EQ(changes, before + 1);
+        EXPECT_TRUE(combo->SearchString().isEmpty());
     }
 
     // Shows the form, puts the focus on the other control with a click and moves it to the
@@ -130,23 +158,24 @@ TEST_F(ComboSearchTest, TextFromCodeSelectsTheCompletedItem)
 TEST_F(ComboSearchTest, ListSearchWithPauseBackspaceAndMisses)
 {
     combo->SetStyle(TComboBoxStyle::csDropDownList);
-    Focus();
-    Type("bl");
-    EXPECT_EQ(combo->ItemIndex(), 1); // "BL -6"
-    EXPECT_EQ(combo->SearchString(), QStringLiteral("bl"));
-    combo->SearchTimerFired(); // the pause
-    Type("l");
-    EXPECT_EQ(combo->ItemIndex(), 4); // a new search: "LK -12"
+    ListSearch();
+}
 
-    const int before = changes;
-    Type("q"); // "lq" matches nothing: unchanged, silent
-    EXPECT_EQ(combo->ItemIndex(), 4);
-    EXPECT_EQ(changes, before);
-
-    wtest::WinKey(form.get(), Qt::Key_Backspace);
-    EXPECT_EQ(combo->ItemIndex(), 0); // the emptied search selects the first item
-    EXPECT_EQ(changes, before + 1);
-    EXPECT_TRUE(combo->SearchString().isEmpty());
+TEST_F(ComboSearchTest, ABoxBornListOnlyIsTheBoxSetToItAfterConstruction)
+{
+    MakeCombo(TComboBoxStyle::csDropDownList);
+    EXPECT_EQ(combo->Style(), TComboBoxStyle::csDropDownList);
+    ASSERT_NE(inner, nullptr);
+    EXPECT_FALSE(inner->isEditable());
+    EXPECT_EQ(inner->lineEdit(), nullptr);
+    EXPECT_EQ(inner->completer(), nullptr);
+    combo->SetText(QStringLiteral("BW -24"));
+    EXPECT_EQ(combo->ItemIndex(), 7);
+    ListSearch();
+    // Made editable later, it completes nothing by itself, as a box set to list-only first would not.
+    combo->SetStyle(TComboBoxStyle::csDropDown);
+    ASSERT_NE(inner->lineEdit(), nullptr);
+    EXPECT_EQ(inner->completer(), nullptr);
 }
 
 TEST_F(ComboSearchTest, TabOnEnterMovesTheFocusInsteadOfReachingOnKeyPress)

@@ -20,6 +20,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <new>
 #include <numbers>
 #include <optional>
@@ -2282,15 +2283,42 @@ Status GdipSetPathGradientPresetBlend(GpPathGradient* brush, const ARGB* colours
 
 // --- images ---
 
-Status GdipLoadImageFromBytes(const QByteArray& bytes, GpImage** image)
+namespace {
+
+// The last picture decoded from bytes: controls decode their stored picture again at every size query
+// and every draw, so the same bytes come back many times in a row (the start-up picture most of all).
+// The pixels are shared until someone writes to them.
+struct DecodedPicture
 {
-    GP_STARTED();
-    if (image == nullptr)
-        return Status::InvalidParameter;
-    *image = nullptr;
-    const vcl::TPictureFormat format = vcl::PictureFile::Detect(bytes);
-    if (format == vcl::TPictureFormat::pfUnknown)
-        return Status::UnknownImageFormat;
+    QByteArray bytes;
+    QImage pixels;
+    PixelFormat pixelFormat {};
+};
+
+std::mutex& LastDecodedGuard()
+{
+    static std::mutex guard;
+    return guard;
+}
+
+DecodedPicture& LastDecoded()
+{
+    static DecodedPicture last;
+    return last;
+}
+
+// The picture's pixels as 32-bit ARGB and its pixel format; a null image where the bytes do not decode.
+Status DecodeBytes(const QByteArray& bytes, vcl::TPictureFormat format, QImage& pixels, PixelFormat& pixelFormat)
+{
+    {
+        const std::lock_guard lock(LastDecodedGuard());
+        const DecodedPicture& last = LastDecoded();
+        if (!last.pixels.isNull() && last.bytes == bytes) {
+            pixels = last.pixels;
+            pixelFormat = last.pixelFormat;
+            return Status::Ok;
+        }
+    }
     QImage decoded;
     try {
         decoded = vcl::PictureFile::Decode(bytes);
@@ -2301,11 +2329,34 @@ Status GdipLoadImageFromBytes(const QByteArray& bytes, GpImage** image)
     }
     if (decoded.isNull())
         return Status::UnknownImageFormat;
+    pixelFormat = ProbePixelFormat(bytes, format, decoded);
+    pixels = decoded.convertToFormat(QImage::Format_ARGB32);
+    const std::lock_guard lock(LastDecodedGuard());
+    LastDecoded() = DecodedPicture { bytes, pixels, pixelFormat };
+    return Status::Ok;
+}
+
+} // namespace
+
+Status GdipLoadImageFromBytes(const QByteArray& bytes, GpImage** image)
+{
+    GP_STARTED();
+    if (image == nullptr)
+        return Status::InvalidParameter;
+    *image = nullptr;
+    const vcl::TPictureFormat format = vcl::PictureFile::Detect(bytes);
+    if (format == vcl::TPictureFormat::pfUnknown)
+        return Status::UnknownImageFormat;
+    QImage pixels;
+    PixelFormat pixelFormat {};
+    const Status decoded = DecodeBytes(bytes, format, pixels, pixelFormat);
+    if (decoded != Status::Ok)
+        return decoded;
     const Status s = Create(image);
     if (s != Status::Ok)
         return s;
-    (*image)->pixelFormat = ProbePixelFormat(bytes, format, decoded);
-    (*image)->pixels = decoded.convertToFormat(QImage::Format_ARGB32);
+    (*image)->pixelFormat = pixelFormat;
+    (*image)->pixels = pixels;
     (*image)->format = format == vcl::TPictureFormat::pfBmp ? ImageFormatBMP
         : format == vcl::TPictureFormat::pfPng              ? ImageFormatPNG
                                                             : ImageFormatJPEG;

@@ -8,12 +8,16 @@
 
 namespace vcl {
 
-TComboBox::TComboBox(TComponent* AOwner) : TQtHostControl(AOwner), m_combo(new QComboBox)
+TComboBox::TComboBox(TComponent* AOwner) : TComboBox(AOwner, TComboBoxStyle::csDropDown)
+{
+}
+
+TComboBox::TComboBox(TComponent* AOwner, TComboBoxStyle style) : TQtHostControl(AOwner), m_combo(new QComboBox)
 {
     Host(m_combo);
     SetBounds(0, 0, 145, 21);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
-    SetStyle(TComboBoxStyle::csDropDown);
+    SetStyle(style);
     m_items.OnChange = [this](TObject*) { ItemsChanged(); };
     QObject::connect(m_combo, &QComboBox::activated, [this](int) {
         if (m_syncing)

@@ -14,6 +14,9 @@ class TComboBox : public TQtHostControl
 {
 public:
     explicit TComboBox(TComponent* AOwner);
+    // Starts in the given style: the same box as one set to it after construction, without first
+    // building the edit field of the default style (a list-only box never needs it).
+    TComboBox(TComponent* AOwner, TComboBoxStyle style);
     ~TComboBox() override;
 
     TStrings* Items() { return &m_items; }

@@ -287,3 +287,42 @@ TEST(GdipOff, CallsWithoutStartUpAnswerNotInitialized)
 }
 
 } // namespace
+
+TEST_F(Gdip, WritingIntoALoadedPictureLeavesTheNextLoadOfTheSameBytesAsDecoded)
+{
+    QImage img(3, 2, QImage::Format_RGB32);
+    img.fill(QColor(0, 0, 255));
+    const QByteArray bmp = vcl::BmpCodec::Encode(img, 24);
+    GpImage* first = nullptr;
+    ASSERT_EQ(GdipLoadImageFromBytes(bmp, &first), Status::Ok);
+    const ImagePtr written(first);
+    ASSERT_EQ(GdipBitmapSetPixel(first, 0, 0, 0xFFFF0000u), Status::Ok);
+    GpGraphics* g = nullptr;
+    ASSERT_EQ(GdipGetImageGraphicsContext(first, &g), Status::Ok);
+    const GraphicsPtr onFirst(g);
+    GpSolidFill* brush = nullptr;
+    ASSERT_EQ(GdipCreateSolidFill(0xFF00FF00u, &brush), Status::Ok);
+    ASSERT_EQ(GdipFillRectangle(g, brush, 1, 0, 2, 2), Status::Ok);
+    GdipDeleteBrush(brush);
+
+    // The same bytes again, and other bytes of the same size in between and after.
+    for (const QColor other : { QColor(255, 255, 0), QColor(0, 0, 255) }) {
+        QImage changed(3, 2, QImage::Format_RGB32);
+        changed.fill(other);
+        GpImage* again = nullptr;
+        ASSERT_EQ(GdipLoadImageFromBytes(bmp, &again), Status::Ok);
+        const ImagePtr fresh(again);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 3; ++x) {
+                ARGB c = 0;
+                ASSERT_EQ(GdipBitmapGetPixel(again, x, y, &c), Status::Ok);
+                EXPECT_EQ(c, 0xFF0000FFu) << x << "," << y;
+            }
+        GpImage* third = nullptr;
+        ASSERT_EQ(GdipLoadImageFromBytes(vcl::BmpCodec::Encode(changed, 24), &third), Status::Ok);
+        const ImagePtr otherImage(third);
+        ARGB c = 0;
+        ASSERT_EQ(GdipBitmapGetPixel(third, 2, 1, &c), Status::Ok);
+        EXPECT_EQ(c, 0xFF000000u | (ARGB(other.red()) << 16) | (ARGB(other.green()) << 8) | ARGB(other.blue()));
+    }
+}
