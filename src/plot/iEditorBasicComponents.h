@@ -14,6 +14,7 @@
 #include "platform/ui/TGraphicControl.h"
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TListBox.h"
+#include "platform/ui/TPageControl.h"
 #include "platform/ui/TPaintBox.h"
 #include "platform/ui/TTimer.h"
 
@@ -211,6 +212,9 @@ public:
 
     TiListBoxGetDataEvent OnGetData;
     vcl::TNotifyEvent OnItemMove;
+    // How DeleteSelectedObject frees an item's object (plain delete when unset); objects that must
+    // report their removal while still whole free themselves through this.
+    std::function<void(vcl::TObject*)> FreeObject;
 
 protected:
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
@@ -222,6 +226,15 @@ private:
 
     bool FDragging { false };
     int FDragStartY { 0 };
+};
+
+// The editors' page control; TabIndex is the sheet shown.
+class TiComponentEditorPageControl : public vcl::TPageControl
+{
+public:
+    using vcl::TPageControl::TPageControl;
+    int TabIndex() const { return ActivePageIndex(); }
+    void SetTabIndex(int Value) { SetActivePageIndex(Value); }
 };
 
 class TiComponentEditorButton : public vcl::TButton

@@ -34,6 +34,8 @@ public:
 
     TNotifyEvent OnChange;
     TNotifyEvent OnSelect;
+    // The list is about to open (the items may still change).
+    TNotifyEvent OnDropDown;
 
 protected:
     QString GetTextValue() const override;
