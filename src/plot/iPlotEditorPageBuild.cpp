@@ -12,15 +12,16 @@ using namespace vcl;
 namespace {
 
 constexpr int kGap = 2;
-constexpr int kEditRow = 24;
-constexpr int kCheckRow = 20;
-constexpr int kActionRow = 29;
-constexpr int kDisplayRow = 18;
-constexpr int kGroupTop = 17;
-constexpr int kGroupBottom = 6;
+constexpr int kEditRow = 22;
+constexpr int kCheckRow = 18;
+constexpr int kActionRow = 27;
+constexpr int kDisplayRow = 17;
+constexpr int kGroupTop = 16;
+constexpr int kGroupBottom = 4;
 constexpr int kRadioItem = 17;
 constexpr int kMaxColumnWidth = 270;
 constexpr int kMinColumnWidth = 170;
+constexpr int kMinCheckColumnWidth = 85;
 constexpr int kAttachedWidth = 21; // the "..." button beside a file name
 
 bool IsAction(TiEditorKind Kind)
@@ -55,23 +56,76 @@ std::vector<Row> RowsOf(const std::vector<TiEditorControlSpec>& Controls)
     return rows;
 }
 
-int HeightOf(const Row& R);
+int HeightOf(const Row& R, int Width);
 
-int HeightOfGroup(const TiEditorControlSpec& Group)
+// Rows stacked top to bottom, starting a new column where the next one would pass Height: the
+// number of columns used.
+int ColumnsUsed(const std::vector<int>& Heights, int Height)
 {
-    int h = kGroupTop + kGroupBottom;
-    for (const Row& r : RowsOf(Group.Children))
-        h += HeightOf(r) + kGap;
-    return h;
+    int columns = 1;
+    int y = 0;
+    for (int h : Heights) {
+        if (y > 0 && y + h > Height) {
+            ++columns;
+            y = 0;
+        }
+        y += h + (h > 0 ? kGap : 0);
+    }
+    return columns;
 }
 
-int HeightOf(const Row& R)
+// The least height at which the rows fit into the given number of columns.
+int BalancedHeight(const std::vector<int>& Heights, int Columns)
+{
+    int low = 0;
+    int high = 0;
+    for (int h : Heights) {
+        low = std::max(low, h + kGap);
+        high += h + kGap;
+    }
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (ColumnsUsed(Heights, mid) <= Columns)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return high;
+}
+
+// Check boxes need less room than a caption with its control.
+int MinColumnWidth(const std::vector<TiEditorControlSpec>& Controls)
+{
+    for (const TiEditorControlSpec& c : Controls)
+        if (c.Kind != TiEditorKind::Check)
+            return kMinColumnWidth;
+    return kMinCheckColumnWidth;
+}
+
+std::vector<int> HeightsOf(const std::vector<Row>& Rows, int Width)
+{
+    std::vector<int> heights;
+    for (const Row& r : Rows)
+        heights.push_back(HeightOf(r, Width));
+    return heights;
+}
+
+// A group box as wide as Width: its rows in as many columns as fit, balanced.
+int HeightOfGroup(const TiEditorControlSpec& Group, int Width)
+{
+    const int inner = Width - 8;
+    const int columns = std::max(1, inner / MinColumnWidth(Group.Children));
+    const std::vector<Row> rows = RowsOf(Group.Children);
+    return kGroupTop + kGroupBottom + BalancedHeight(HeightsOf(rows, inner / columns), columns);
+}
+
+int HeightOf(const Row& R, int Width)
 {
     const TiEditorControlSpec& s = *R.Specs.front();
     switch (s.Kind) {
     case TiEditorKind::Check: return kCheckRow;
     case TiEditorKind::Radio: return kGroupTop + kRadioItem * static_cast<int>(s.Items.size()) + 4;
-    case TiEditorKind::Group: return (s.Flags & TiEditorFlag::Hidden) ? 0 : HeightOfGroup(s);
+    case TiEditorKind::Group: return (s.Flags & TiEditorFlag::Hidden) ? 0 : HeightOfGroup(s, Width);
     case TiEditorKind::Display: return kDisplayRow;
     case TiEditorKind::Button:
     case TiEditorKind::OpenPicker:
@@ -101,27 +155,31 @@ struct Placement
     int X { 0 };
     int Y { 0 };
     int Width { 0 };
+    int Height { 0 };
 };
 
-// Items of the given heights top to bottom in equal columns, as few columns as fit in Area
-// (at most as many as are at least kMinColumnWidth wide; beyond that the last column runs long).
-std::vector<Placement> FlowColumns(const std::vector<int>& Heights, const TRect& Area)
+// The rows top to bottom in equal columns, as few columns as fit in Area (at most as many as are
+// at least MinWidth wide; beyond that the last column runs long).
+std::vector<Placement> FlowColumns(const std::vector<Row>& Rows, const TRect& Area, int MinWidth)
 {
-    const int maxColumns = std::max(1, Area.Width() / kMinColumnWidth);
+    const int maxColumns = std::max(1, Area.Width() / MinWidth);
     for (int columns = 1;; ++columns) {
         const int width = std::min(kMaxColumnWidth, Area.Width() / columns);
+        const std::vector<int> heights = HeightsOf(Rows, width - 6);
         std::vector<Placement> placed;
         int column = 0;
         int y = 0;
-        for (int h : Heights) {
+        bool overflow = false;
+        for (int h : heights) {
             if (y > 0 && y + h > Area.Height() && column + 1 < columns) {
                 ++column;
                 y = 0;
             }
-            placed.push_back(Placement { Area.Left + column * width, Area.Top + y, width });
+            placed.push_back(Placement { Area.Left + column * width, Area.Top + y, width, h });
             y += h + (h > 0 ? kGap : 0);
+            overflow = overflow || y > Area.Height() + kGap;
         }
-        if (y <= Area.Height() || columns >= maxColumns)
+        if (!overflow || columns >= maxColumns)
             return placed;
     }
 }
@@ -197,18 +255,12 @@ void TiPlotEditorPage::BuildTabs(const std::vector<TiEditorTabSpec>& Tabs, const
             BuildControls(tab.Controls, sheet, inner, flags);
             continue;
         }
-        // Own controls in a band across the top, the nested tabs below.
+        // Own controls in a band across the top, as low as their columns allow; the nested tabs below.
         int band = 0;
         if (!tab.Controls.empty()) {
-            std::vector<int> heights;
-            for (const Row& r : RowsOf(tab.Controls))
-                heights.push_back(HeightOf(r) + kGap);
             const int columns = std::max(1, inner.Width() / kMinColumnWidth);
-            std::sort(heights.begin(), heights.end());
-            int total = 0;
-            for (int h : heights)
-                total += h;
-            band = std::max(heights.back(), (total + columns - 1) / columns) + kEditRow / 2;
+            const int width = std::min(kMaxColumnWidth, inner.Width() / columns);
+            band = BalancedHeight(HeightsOf(RowsOf(tab.Controls), width - 6), columns) + kGap;
             BuildControls(tab.Controls, sheet, TRect(inner.Left, inner.Top, inner.Right, inner.Top + band), flags);
         }
         BuildTabs(tab.Tabs, tab.PageControlName, sheet, TRect(inner.Left, inner.Top + band, inner.Right, inner.Bottom),
@@ -221,10 +273,7 @@ void TiPlotEditorPage::BuildControls(const std::vector<TiEditorControlSpec>& Con
                                      const TRect& Area, int Flags)
 {
     const std::vector<Row> rows = RowsOf(Controls);
-    std::vector<int> heights;
-    for (const Row& r : rows)
-        heights.push_back(HeightOf(r));
-    const std::vector<Placement> placed = FlowColumns(heights, Area);
+    const std::vector<Placement> placed = FlowColumns(rows, Area, MinColumnWidth(Controls));
     for (size_t i = 0; i < rows.size(); ++i) {
         const Placement& at = placed[i];
         const int width = at.Width - 6;
@@ -233,10 +282,10 @@ void TiPlotEditorPage::BuildControls(const std::vector<TiEditorControlSpec>& Con
             TControl* control = CreateControl(*spec, Parent, Flags);
             if (spec->Kind == TiEditorKind::Group) {
                 const bool hidden = spec->Flags & TiEditorFlag::Hidden;
-                control->SetBounds(at.X, at.Y, width, hidden ? 40 : heights[i]);
+                control->SetBounds(at.X, at.Y, width, hidden ? 40 : at.Height);
                 control->SetVisible(!hidden);
                 BuildControls(spec->Children, static_cast<TWinControl*>(control),
-                              TRect(6, kGroupTop, width - 2, heights[i] - kGroupBottom), Flags | spec->Flags);
+                              TRect(6, kGroupTop, width - 2, at.Height - kGroupBottom), Flags | spec->Flags);
                 continue;
             }
             if (IsAttached(*spec)) {
@@ -249,7 +298,7 @@ void TiPlotEditorPage::BuildControls(const std::vector<TiEditorControlSpec>& Con
                 continue;
             }
             if (spec->Kind == TiEditorKind::Check || spec->Kind == TiEditorKind::Radio) {
-                control->SetBounds(at.X, at.Y, width, heights[i] - kGap);
+                control->SetBounds(at.X, at.Y, width, at.Height - kGap);
                 continue;
             }
             const bool attached = rows[i].Specs.size() > 1 || spec->DateTimePage != TiEditorDateTimePage::None;

@@ -16,7 +16,7 @@ namespace ptest {
 
 class PlotEditorTest : public ::testing::Test
 {
-protected:
+public:
     void SetUp() override
     {
         App();

@@ -12,7 +12,7 @@ namespace vcl {
 
 namespace {
 
-constexpr int kTabPadding = 12; // text to tab edge, both sides together
+constexpr int kTabPadding = 8; // text to tab edge, both sides together
 constexpr int kFrame = 2;       // the sheet's frame below the tabs
 
 } // namespace
