@@ -33,6 +33,9 @@ public:
 // The owner's UserChange, when the owner is an editor form.
 void iNotifyEditorForm(vcl::TComponent* Owner);
 
+// Translates the texts of a form the editors open (the plot's translation table does it).
+using TFormTranslationMethod = std::function<void(vcl::TForm* AForm)>;
+
 class TiComponentEditorEdit : public vcl::TEdit
 {
 public:
@@ -228,7 +231,7 @@ private:
     int FDragStartY { 0 };
 };
 
-// The editors' page control; TabIndex is the sheet shown.
+// The editors' page control; TabIndex is the page shown.
 class TiComponentEditorPageControl : public vcl::TPageControl
 {
 public:

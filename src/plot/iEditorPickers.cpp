@@ -1,6 +1,7 @@
 #include "plot/iEditorPickers.h"
 
 #include "plot/iPlotDialogs.h"
+#include "plot/iValueConverterEdit.h"
 
 #include "platform/ui/TCanvas.h"
 
@@ -9,6 +10,9 @@ using namespace vcl;
 namespace {
 
 constexpr int kColorButtonWidth = 21;
+
+// The converter form open right now; one at a time, since it is modal.
+TiValueConverterEditForm* g_openConverter = nullptr;
 
 // The common ending of a pick: the owning form hears of it, the control repaints, OnChange fires.
 void FinishPick(TControl* Picker, const TNotifyEvent& OnChange)
@@ -178,4 +182,77 @@ bool TiComponentEditorSavePicker::Execute()
     FFileName = dialog.FileName();
     FinishPick(this, OnChange);
     return true;
+}
+
+// --- value converter ---
+
+TiValueConverterEditForm* iOpenValueConverterForm()
+{
+    return g_openConverter;
+}
+
+TiComponentEditorValueConverterPicker::TiComponentEditorValueConverterPicker(TComponent* AOwner)
+    : TiComponentEditorButton(AOwner)
+{
+    SetCaption(QStringLiteral("..."));
+    SetBounds(Left(), Top(), 21, 21);
+    SetTabStop(true);
+}
+
+TiComponentEditorValueConverterPicker::~TiComponentEditorValueConverterPicker()
+{
+    if (FAssociate)
+        FAssociate->RemoveFreeNotification(this);
+}
+
+void TiComponentEditorValueConverterPicker::SetAssociate(TiComponentEditorEdit* Value)
+{
+    if (FAssociate)
+        FAssociate->RemoveFreeNotification(this);
+    FAssociate = Value;
+    if (!FAssociate)
+        return;
+    FAssociate->FreeNotification(this);
+    SetBounds(FAssociate->Left() + FAssociate->Width(), FAssociate->Top(), Width(), FAssociate->Height());
+}
+
+void TiComponentEditorValueConverterPicker::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TiComponentEditorButton::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == FAssociate)
+        FAssociate = nullptr;
+}
+
+void TiComponentEditorValueConverterPicker::Click()
+{
+    TiComponentEditorButton::Click();
+    RunConverter();
+}
+
+void TiComponentEditorValueConverterPicker::RunConverter()
+{
+    const auto form = std::make_unique<TiValueConverterEditForm>(this);
+    struct OpenForm
+    {
+        explicit OpenForm(TiValueConverterEditForm* f) { g_openConverter = f; }
+        ~OpenForm() { g_openConverter = nullptr; }
+        OpenForm(const OpenForm&) = delete;
+        OpenForm& operator=(const OpenForm&) = delete;
+    } open(form.get());
+    switch (FDefaultPage) {
+    case TiValueConverterPageType::ivcptInterval: form->PageControl->SetActivePage(form->IntervalTabSheet); break;
+    case TiValueConverterPageType::ivcptDateTime: form->PageControl->SetActivePage(form->DateTimeTabSheet); break;
+    case TiValueConverterPageType::ivcptPrice32nd: form->PageControl->SetActivePage(form->Price32TabSheet); break;
+    }
+    if (FTranslationMethod)
+        FTranslationMethod(form.get());
+    form->SetValue(FAssociate ? FAssociate->AsFloat() : FDateTime);
+    if (form->ShowModal() != mrOk)
+        return;
+    FDateTime = form->Value();
+    // The associate's own event path tells the editor form of the change.
+    if (FAssociate)
+        FAssociate->SetDoubleWithEvent(FDateTime);
+    if (OnChange)
+        OnChange(this);
 }

@@ -8,6 +8,7 @@
 #include "platform/ui/TCustomControl.h"
 
 #include <memory>
+#include <utility>
 
 class TiComponentEditorColorPicker : public vcl::TCustomControl
 {
@@ -114,6 +115,45 @@ private:
     QString FDefaultDir;
     bool FDefaultDirUsed { false };
 };
+
+class TiValueConverterEditForm;
+
+enum class TiValueConverterPageType { ivcptInterval, ivcptDateTime, ivcptPrice32nd };
+
+class TiComponentEditorValueConverterPicker : public TiComponentEditorButton
+{
+public:
+    explicit TiComponentEditorValueConverterPicker(vcl::TComponent* AOwner);
+    ~TiComponentEditorValueConverterPicker() override;
+    // OnClick, then the value converter on the associate's number (DateTime without one).
+    void Click() override;
+
+    double DateTime() const { return FDateTime; }
+    void SetDateTime(double Value) { FDateTime = Value; }
+    TiComponentEditorEdit* Associate() const { return FAssociate; }
+    // Sits at the associate's right edge with its top and height.
+    void SetAssociate(TiComponentEditorEdit* Value);
+    TiValueConverterPageType DefaultPage() const { return FDefaultPage; }
+    void SetDefaultPage(TiValueConverterPageType Value) { FDefaultPage = Value; }
+    const TFormTranslationMethod& TranslationMethod() const { return FTranslationMethod; }
+    void SetTranslationMethod(TFormTranslationMethod Value) { FTranslationMethod = std::move(Value); }
+
+    vcl::TNotifyEvent OnChange;
+
+protected:
+    void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+
+private:
+    void RunConverter();
+
+    double FDateTime { 0.0 };
+    TiComponentEditorEdit* FAssociate { nullptr };
+    TiValueConverterPageType FDefaultPage { TiValueConverterPageType::ivcptInterval };
+    TFormTranslationMethod FTranslationMethod;
+};
+
+// The value converter a picker has open (nullptr while none is).
+TiValueConverterEditForm* iOpenValueConverterForm();
 
 // A folder path (ending in the separator) offered to a file dialog as "<folder>Untitled".
 QString iPickerStartName(const QString& FileName);

@@ -95,7 +95,11 @@ void TiPlotAxis::Zoom(double Factor)
 
 void TiPlotAxis::CalcScaleRect(TCanvas* Canvas)
 {
-    if (IsHorz())
+    // An axis drawn through the data view keeps its labels below (horizontal) or to the right
+    // (vertical) of its line, whichever side it was given.
+    if (IsCartesian())
+        FQuadSide = IsHorz() ? TiQuadSide::iqsBottom : TiQuadSide::iqsRight;
+    else if (IsHorz())
         FQuadSide = FReverseSide ? TiQuadSide::iqsTop : TiQuadSide::iqsBottom;
     else
         FQuadSide = FReverseSide ? TiQuadSide::iqsRight : TiQuadSide::iqsLeft;
@@ -125,8 +129,9 @@ void TiPlotAxis::PlaceHorizontalScale(TCanvas* Canvas)
             extent = GetMaxLabelWidth(Canvas, FLabelsFont.get());
     }
     const int w0 = iTextWidthMultiLine(Canvas, QStringLiteral("0"));
-    const int d = static_cast<int>(std::nearbyint(extent / 2.0)) +
-                  static_cast<int>(std::nearbyint(w0 * FStackingEndsMargin));
+    const int d = IsCartesian() ? 0
+                                : static_cast<int>(std::nearbyint(extent / 2.0)) +
+                                      static_cast<int>(std::nearbyint(w0 * FStackingEndsMargin));
     FScaleRect.Left = FStartStacked ? FLeft + d : FLeft;
     FScaleRect.Right = FStopStacked ? FRight - d : FRight;
     FFocusRect.Left = FScaleRect.Left - d;
@@ -147,7 +152,7 @@ void TiPlotAxis::PlaceVerticalScale(TCanvas* Canvas)
     else
         extent = iTextHeightMultiLine(Canvas, GetLabelText(FMin));
     const int h0 = iTextHeightMultiLine(Canvas, QStringLiteral("0"));
-    const int d = (extent + static_cast<int>(std::nearbyint(h0 * FStackingEndsMargin))) / 2;
+    const int d = IsCartesian() ? 0 : (extent + static_cast<int>(std::nearbyint(h0 * FStackingEndsMargin))) / 2;
     FScaleRect.Bottom = FStartStacked ? FBottom - d : FBottom;
     FScaleRect.Top = FStopStacked ? FTop + d : FTop;
     FFocusRect.Bottom = FScaleRect.Bottom + d;

@@ -9,6 +9,7 @@
 #include "plot/iPlotDataCursor.h"
 #include "plot/iPlotDataView.h"
 #include "plot/iPlotLabel.h"
+#include "plot/iPlotLayoutViewer.h"
 #include "plot/iPlotLegend.h"
 #include "plot/iPlotLimit.h"
 #include "plot/iPlotMasterManager.h"
@@ -111,6 +112,14 @@ TiPlotEditorForm::TiPlotEditorForm(TComponent* AOwner) : TiCustomEditorForm(AOwn
         sheets.push_back(sheet);
     }
     FLayoutSheet = sheets[1];
+    FLayoutViewer = new TiPlotLayoutViewer(this);
+    FLayoutViewer->SetName(QStringLiteral("LayoutViewer"));
+    FLayoutViewer->SetParent(FLayoutSheet);
+    FLayoutViewer->SetBounds(4, 4, FLayoutSheet->Width() - 8, FLayoutSheet->Height() - 8);
+    FLayoutViewer->OnChange = [this](TObject*) { UpdateAll(); };
+    FLayoutViewer->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int X, int Y) {
+        FRightClickObject = FLayoutViewer->GetMouseOverBlock(X, Y);
+    };
     const TRect whole(2, 2, sheets[0]->Width() - 2, sheets[0]->Height() - 2);
     FControlPage = std::make_unique<TiPlotEditorPage>(iEditorControlPage(), this, sheets[0], whole,
                                                       [this](const TiEditorControlSpec& Spec) {
@@ -123,6 +132,7 @@ TiPlotEditorForm::TiPlotEditorForm(TComponent* AOwner) : TiCustomEditorForm(AOwn
         BuildListPage(kMainPageKinds[i], sheets[i]);
     FMainPageControl->SetActivePageIndex(0);
     BuildLayoutPopupMenu();
+    FLayoutViewer->SetPopupMenu(FLayoutPopupMenu);
     WireActions();
     OnActivate = [this](TObject*) { Activated(); };
     FormCreate();
@@ -402,6 +412,9 @@ void TiPlotEditorForm::DataCursorChannelNameComboBoxDropDown(TiComponentEditorCo
 void TiPlotEditorForm::SetFormTranslationMethod(std::function<void(TForm*)> Method)
 {
     FTranslationMethod = std::move(Method);
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* picker = dynamic_cast<TiComponentEditorValueConverterPicker*>(Components(i)))
+            picker->SetTranslationMethod(FTranslationMethod);
 }
 
 // ---------------------------------------------------------------- the plot's objects come and go

@@ -14,6 +14,7 @@
 #include <memory>
 
 class TiPlotComponent;
+class TiPlotLayoutViewer;
 class TiPlotMasterManager;
 class TiPlotObject;
 class TiPlotObjectManagerCustom;
@@ -85,6 +86,7 @@ public:
     // Sets the popup menu's items for the object last pressed, as it opens.
     void LayoutPopupMenuPopup();
     vcl::TWinControl* LayoutSheet() const { return FLayoutSheet; }
+    TiPlotLayoutViewer* LayoutViewer() const { return FLayoutViewer; }
 
     // Looks a control up by name; raises when the form has none, so a wrong name cannot hide.
     template <typename T>
@@ -129,6 +131,7 @@ private:
     TiPlotObject* FRightClickObject { nullptr };
     TiComponentEditorPageControl* FMainPageControl { nullptr };
     vcl::TTabSheet* FLayoutSheet { nullptr };
+    TiPlotLayoutViewer* FLayoutViewer { nullptr };
     std::unique_ptr<TiPlotEditorPage> FControlPage;
     std::array<std::unique_ptr<TiPlotEditorPage>, static_cast<size_t>(TiEditorObjectKind::Count)> FPages;
     std::array<TiComponentEditorListBox*, static_cast<size_t>(TiEditorObjectKind::Count)> FLists {};

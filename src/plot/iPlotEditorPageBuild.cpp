@@ -311,6 +311,18 @@ void TiPlotEditorPage::BuildControls(const std::vector<TiEditorControlSpec>& Con
             caption->SetCaption(spec->Caption.isEmpty() ? WordsOf(spec->Property) : spec->Caption);
             caption->SetBounds(at.X, at.Y + 3, std::max(0, right - w - at.X - 4), 16);
             m_bound.back().Caption = caption;
+            if (spec->DateTimePage != TiEditorDateTimePage::None) {
+                auto* picker = new TiComponentEditorValueConverterPicker(m_form);
+                picker->SetName(ControlName(m_spec, *spec).chopped(4) + QStringLiteral("DateTimePicker"));
+                picker->SetParent(Parent);
+                picker->SetCaption(QStringLiteral("..."));
+                picker->SetHint(QStringLiteral("Date/Time Editor"));
+                picker->SetDefaultPage(spec->DateTimePage == TiEditorDateTimePage::DateTime
+                                           ? TiValueConverterPageType::ivcptDateTime
+                                           : TiValueConverterPageType::ivcptInterval);
+                picker->SetAssociate(static_cast<TiComponentEditorEdit*>(control));
+                picker->SetBounds(picker->Left() + 2, picker->Top(), kAttachedWidth, picker->Height());
+            }
             if (spec->UpDown) {
                 auto* spinner = new TiUpDown(m_form);
                 spinner->SetName(ControlName(m_spec, *spec).chopped(4) + QStringLiteral("UpDown"));

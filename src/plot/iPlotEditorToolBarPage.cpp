@@ -22,7 +22,7 @@ const TiEditorPageSpec& iEditorToolBarPage()
                     { Check(QStringLiteral("ShowResumeButton"), QStringLiteral("Resume")),
                       Check(QStringLiteral("ShowPauseButton"), QStringLiteral("Pause")),
                       Check(QStringLiteral("ShowAxesModeButtons"), QStringLiteral("Axes Mode")),
-                      Check(QStringLiteral("ShowZoomInOutButtons"), QStringLiteral("Zoom In/Out")),
+                      Check(QStringLiteral("ShowZoomInOutButtons"), QStringLiteral("Zoom +/-")),
                       Check(QStringLiteral("ShowSelectButton"), QStringLiteral("Select")),
                       Check(QStringLiteral("ShowZoomBoxButton"), QStringLiteral("Zoom Box")),
                       Check(QStringLiteral("ShowCursorButton"), QStringLiteral("Cursor")),

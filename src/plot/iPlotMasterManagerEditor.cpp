@@ -5,6 +5,7 @@
 
 #include "plot/iPlotComponent.h"
 #include "plot/iPlotEditorForm.h"
+#include "plot/iPlotLayoutViewer.h"
 
 #include "platform/ui/TComboBox.h"
 #include "platform/ui/TEdit.h"
@@ -41,6 +42,9 @@ void TiPlotMasterManager::CreateEditorForm()
     FEditorForm = editor;
     editor->Master = this;
     editor->SetFormTranslationMethod([this](TForm* Form) { TranslateForm(Form); });
+    editor->LayoutViewer()->SetMaster(this);
+    editor->LayoutViewer()->SetLayoutManager(FLayoutManager);
+    editor->LayoutViewer()->SetTranslationManager(FTranslationManager.get());
     editor->OnClose = [this, editor](TObject*, TCloseAction& Action) {
         // A stay-on-top editor goes when the user closes it; a modal one when EditProperties ends.
         if (editor->Modal() || FEditorForm != editor)

@@ -4,10 +4,12 @@
 
 #include "PlotTestSupport.h"
 
+#include "plot/extras/iOPCExplorer.h"
 #include "plot/extras/iOPCManager.h"
 #include "plot/iXYPlot.h"
 
 #include "platform/core/Exception.h"
+#include "platform/ui/TTreeView.h"
 
 #include <gtest/gtest.h>
 
@@ -218,6 +220,14 @@ TEST_F(PlotChannelTest, OPCBindingWithoutTheLibraryStaysInactive)
     EXPECT_EQ(channel->OPCManager()->GroupCount(), 1);
     EXPECT_EQ(channel->OPCManager()->Group(0)->DLLGroupHandle(), 0);
     EXPECT_EQ(Raised([&] { channel->OPCUpdateSuspend(); }), QStringLiteral("Zarvik OPC DLL Not Found."));
+
+    // The explorer has no server connections to list: it says so once its two roots are in place.
+    EXPECT_EQ(Raised([&] { channel->OPCManager()->ExplorerShow(); }), QStringLiteral("Zarvik OPC DLL Not Found."));
+    TiOPCExplorerForm* explorer = TiOPCManager::Explorer();
+    ASSERT_NE(explorer, nullptr);
+    EXPECT_FALSE(explorer->isVisible());
+    EXPECT_EQ(explorer->TreeView()->TopCount(), 2);
+    EXPECT_EQ(explorer->ServersTreeNode()->Count(), 0);
 }
 
 // A thousand points added within one frame interval cost one paint, and that paint shows them all.

@@ -8,12 +8,15 @@
 #include "plot/iPlotDataCursor.h"
 #include "plot/iPlotDataView.h"
 #include "plot/iPlotLabel.h"
+#include "plot/iPlotLayoutViewer.h"
 #include "plot/iPlotLegend.h"
 #include "plot/iPlotLimit.h"
 #include "plot/iPlotTable.h"
 
 #include "platform/ui/TLabel.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QTimer>
 
 using namespace vcl;
@@ -266,13 +269,28 @@ TEST_F(PlotEditorTest, RefreshShowsTheChannelsStatistics)
 TEST_F(PlotEditorTest, TheLayoutMenuOverNoObjectOffersOnlyTheFirstFourItems)
 {
     ASSERT_NE(OpenEditor(), nullptr);
-    editor->SetRightClickObject(nullptr);
-    editor->LayoutPopupMenuPopup();
+    ShowTab(QStringLiteral("MainPageControl"), QStringLiteral("Layout"));
+    TiPlotLayoutViewer* viewer = editor->LayoutViewer();
+    editor->SetRightClickObject(plot->XAxis(0)); // as after an earlier press on the axis
+    QPoint empty(-1, -1);
+    for (int y = 2; y < viewer->height() && empty.x() < 0; y += 3)
+        for (int x = 2; x < viewer->width() && empty.x() < 0; x += 3)
+            if (!viewer->GetMouseOverBlock(x, y))
+                empty = QPoint(x, y);
+    ASSERT_GE(empty.x(), 0);
     QStringList enabled;
-    TMenuItem* items = editor->LayoutPopupMenu()->Items();
-    for (int i = 0; i < items->Count(); ++i)
-        if (!items->Items(i)->IsLine() && items->Items(i)->Enabled())
-            enabled << items->Items(i)->Caption();
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator() && action->isEnabled())
+                enabled << action->text();
+        menu->close();
+    });
+    QTest::mousePress(editor->windowHandle(), Qt::RightButton, Qt::NoModifier, viewer->mapTo(editor, empty));
+    QTest::mouseRelease(editor->windowHandle(), Qt::RightButton, Qt::NoModifier, viewer->mapTo(editor, empty));
+    ptest::Settle();
+    EXPECT_EQ(editor->RightClickObject(), nullptr);
     EXPECT_EQ(enabled, (QStringList { "XY-Axes Reverse", "Add X-Axis", "Add Y-Axis", "Add Label" }));
 
     editor->SetRightClickObject(plot->XAxis(0));

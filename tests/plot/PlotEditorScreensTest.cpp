@@ -3,6 +3,8 @@
 
 #include "PlotEditorTestSupport.h"
 
+#include "plot/iCheckBox.h"
+
 #include "platform/ui/TFont.h"
 #include "platform/ui/TLabel.h"
 
@@ -33,7 +35,14 @@ QStringList Overlaps(QWidget* Parent)
             shown.push_back(c);
     for (TControl* c : shown)
         if (!Parent->rect().contains(c->geometry()))
-            found << c->Name() + QStringLiteral(" '") + c->Caption() + QStringLiteral("' leaves ") + Parent->objectName();
+            found << c->Name() + QStringLiteral(" '") + c->Caption() + QStringLiteral("' leaves its parent: ")
+                    + QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                          .arg(c->x())
+                          .arg(c->y())
+                          .arg(c->width())
+                          .arg(c->height())
+                          .arg(Parent->width())
+                          .arg(Parent->height());
     for (size_t i = 0; i < shown.size(); ++i)
         for (size_t j = i + 1; j < shown.size(); ++j)
             if (shown[i]->geometry().intersects(shown[j]->geometry()))
@@ -52,6 +61,11 @@ QStringList CutCaptions(const TComponent* Form)
         if (auto* label = dynamic_cast<TLabel*>(Form->Components(i)); label && label->isVisible())
             if (QFontMetrics(label->Font()->QtFont()).horizontalAdvance(label->Caption()) > label->Width())
                 cut << label->Caption();
+    // A check box draws its box and a gap before the caption.
+    for (int i = 0; i < Form->ComponentCount(); ++i)
+        if (auto* box = dynamic_cast<TiCheckBox*>(Form->Components(i)); box && box->isVisible())
+            if (QFontMetrics(box->Font()->QtFont()).horizontalAdvance(box->Caption()) + 18 > box->Width())
+                cut << box->Caption();
     return cut;
 }
 

@@ -32,6 +32,7 @@ public:
         plot->SetUserCanAddRemoveChannels(true);
         plot->SetEditorFormStyle(TiPlotFormStyle::ipfsStayOnTop);
         form->Show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form->windowHandle()));
         Settle();
     }
     void TearDown() override { delete form; }
@@ -58,6 +59,7 @@ public:
         ClickEditButton();
         editor = plot->Master()->EditorForm();
         if (editor) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(editor->windowHandle()));
             editor->activateWindow();
             Settle();
         }

@@ -303,6 +303,74 @@ TEST_F(XYInputTest, DraggingAPointInYOnlyKeepsXAndReportsTheMove)
     EXPECT_TRUE(moved.empty());
 }
 
+TEST_F(XYInputTest, DraggingAPointFollowsTheMouseInTheDirectionsAllowed)
+{
+    struct Case
+    {
+        TiPlotChannelDataPointMoveStyle style;
+        double x, y; // where the point ends after a drag of 7 right and 10 up
+    };
+    const Case cases[] = { { TiPlotChannelDataPointMoveStyle::ipcdpmsXandY, 107, 75 },
+                           { TiPlotChannelDataPointMoveStyle::ipcdpmsXOnly, 107, 65 },
+                           { TiPlotChannelDataPointMoveStyle::ipcdpmsYOnly, 100, 75 } };
+    PickPoints();
+    channel->SetUserCanMoveDataPoints(true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.style));
+        channel->Clear();
+        channel->AddXY(100, 65);
+        channel->SetUserCanMoveDataPointsStyle(c.style);
+        Press(At(100, 65));
+        Move(At(104, 70));
+        Move(At(107, 75)); // each move measures from the press
+        Release(At(107, 75));
+        EXPECT_EQ(channel->GetX(0), c.x);
+        EXPECT_EQ(channel->GetY(0), c.y);
+    }
+    // Without the permission the point stays.
+    channel->SetUserCanMoveDataPoints(false);
+    Press(At(100, 75));
+    Move(At(120, 90));
+    Release(At(120, 90));
+    EXPECT_EQ(channel->GetX(0), 100.0);
+    EXPECT_EQ(channel->GetY(0), 75.0);
+}
+
+// Axes with MasterUIInput hand their drag to every other axis of their kind, each exactly once;
+// an axis without it moves alone, and no drag reaches the Y axes.
+TEST_F(XYInputTest, MasterAxesShareTheirDragWithTheOtherAxesOfTheirKind)
+{
+    const int second = plot->AddXAxis();
+    const int third = plot->AddXAxis();
+    plot->XAxis(second)->SetDrawRect(TRect(50, 180, 450, 190));
+    plot->XAxis(third)->SetDrawRect(TRect(50, 190, 450, 200));
+    for (int i = 0; i < plot->XAxisCount(); ++i) {
+        plot->XAxis(i)->SetHorizontal(true);
+        plot->XAxis(i)->SetCanFocus(false); // a press goes to the pressed axis alone
+    }
+    Place();
+    xAxis->SetMasterUIInput(true);
+    plot->XAxis(third)->SetMasterUIInput(true);
+    struct Case
+    {
+        int y;               // where the drag runs: on axis 0, 1 or 2
+        bool moved[3];       // which X axes scroll
+    };
+    const Case cases[] = { { 165, { true, true, true } }, { 185, { false, true, false } }, { 195, { true, true, true } } };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.y);
+        for (int i = 0; i < plot->XAxisCount(); ++i)
+            plot->XAxis(i)->SetMinSpan(0, 400);
+        Press(QPoint(100, c.y));
+        Move(QPoint(140, c.y)); // 40 of 400 pixels: a tenth of the span
+        Release(QPoint(140, c.y));
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(plot->XAxis(i)->Min(), c.moved[i] ? -40.0 : 0.0) << "axis " << i;
+        EXPECT_EQ(yAxis->Min(), 0.0);
+        EXPECT_EQ(yAxis->Span(), 130.0);
+    }
+}
+
 TEST_F(XYInputTest, HintShowsAfterThePauseAndGoesAfterTheHidePause)
 {
     channel->AddXY(100, 65);

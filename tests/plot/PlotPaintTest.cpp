@@ -167,6 +167,45 @@ TEST_F(PlotPaintTest, ChannelsOfOneLayerDrawTheFirstOnTopAndAHigherLayerAboveTha
     EXPECT_GT(CountOf(image, second), 100);
 }
 
+// Axes drawn through the data view keep their labels below (horizontal) or to the right (vertical)
+// of their line, whichever side they were put on, and their scale spans the whole view.
+TEST_F(PlotPaintTest, CartesianAxesLabelBelowAndRightOfTheirLine)
+{
+    const TColor labels(0x00FFFF);
+    plot->SetBounds(0, 0, 400, 400);
+    plot->Legend(0)->SetVisible(false);
+    for (TiPlotAxis* axis : { static_cast<TiPlotAxis*>(plot->XAxis(0)), static_cast<TiPlotAxis*>(plot->YAxis(0)) }) {
+        axis->SetCartesianStyle(TiPlotCartesianStyle::ipcsMaster);
+        axis->SetMinSpan(-100, 200);
+        axis->SetDesiredIncrement(50); // labels at -50 and 50 clear of the crossing and the view's edges
+        axis->LabelsFont()->SetColor(labels);
+    }
+    plot->XAxis(0)->SetReverseSide(true); // on the frame: labels above; the Y axis's: to the left
+    const QImage image = Paint();
+    const TRect dv = plot->DataView(0)->DrawRect();
+    const TiPlotAxis* x = plot->XAxis(0);
+    const TiPlotAxis* y = plot->YAxis(0);
+    EXPECT_EQ(x->QuadSide(), TiQuadSide::iqsBottom);
+    EXPECT_EQ(y->QuadSide(), TiQuadSide::iqsRight);
+    EXPECT_EQ(x->ScaleRect().Left, dv.Left);
+    EXPECT_EQ(x->ScaleRect().Right, dv.Right);
+    EXPECT_EQ(y->ScaleRect().Top, dv.Top);
+    EXPECT_EQ(y->ScaleRect().Bottom, dv.Bottom);
+
+    const int lineX = y->DrawRect().Left;
+    const int lineY = x->DrawRect().Top;
+    // Label pixels by quarter of the view around the crossing of the two lines: the X labels lie
+    // below the X line, the Y labels right of the Y line, so the upper left quarter stays empty.
+    int quarters[2][2] = {};
+    for (int py = dv.Top; py <= dv.Bottom; ++py)
+        for (int px = dv.Left; px <= dv.Right; ++px)
+            if ((image.pixel(px, py) & 0xFFFFFF) == (Rgb(labels) & 0xFFFFFF))
+                ++quarters[py > lineY][px > lineX];
+    EXPECT_EQ(quarters[0][0], 0);
+    EXPECT_GT(quarters[1][0], 0); // X labels left of the crossing
+    EXPECT_GT(quarters[0][1], 0); // Y labels above it
+}
+
 TEST_F(PlotPaintTest, CollisionRectanglesKeepLabelsApartAndInsideTheDataView)
 {
     Paint();

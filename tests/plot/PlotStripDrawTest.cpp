@@ -313,4 +313,47 @@ TEST_F(StripDrawTest, CandlesAreFilledBearishWhenTheyOpenAboveTheClose)
     EXPECT_EQ(bars.pixel(10 + 30, 110 - 85) & 0xFFFFFF, Rgb(channel->HighLowBarColor()));
 }
 
+TEST_F(StripDrawTest, OpenCloseBarsCarryTheOpenTickLeftAndTheCloseTickRight)
+{
+    channel->SetDataStyle(TiPlotDataStyle::ipdsFullFeature);
+    channel->SetHighLowEnabled(true);
+    channel->SetTraceVisible(false);
+    channel->SetHighLowBarWidth(2);
+    channel->SetHighLowOpenWidth(6);
+    channel->SetHighLowCloseWidth(6);
+    channel->SetHighLowOpenHeight(2);
+    channel->SetHighLowCloseHeight(2);
+    channel->SetHighLowBarColor(clYellow);
+    channel->SetHighLowOpenColor(clLime);
+    channel->SetHighLowCloseColor(clRed);
+    channel->AddHighLow(50, 80, 20, 40, 60);
+    const QImage image = Render("open-close-ticks");
+    // The bar: columns 59 and 60 from the high (pixel 30) down to the low (90).
+    EXPECT_EQ(image.pixel(59, 35) & 0xFFFFFF, Rgb(clYellow));
+    EXPECT_EQ(image.pixel(60, 85) & 0xFFFFFF, Rgb(clYellow));
+    EXPECT_EQ(image.pixel(58, 35) & 0xFFFFFF, 0u);
+    // The open tick left of the bar's middle at the open (pixel 70), the close tick right of it at
+    // the close (pixel 50).
+    EXPECT_EQ(image.pixel(56, 69) & 0xFFFFFF, Rgb(clLime));
+    EXPECT_EQ(image.pixel(64, 69) & 0xFFFFFF, 0u);
+    EXPECT_EQ(image.pixel(63, 49) & 0xFFFFFF, Rgb(clRed));
+    EXPECT_EQ(image.pixel(56, 49) & 0xFFFFFF, 0u);
+}
+
+TEST_F(StripDrawTest, DigitalMarkersSitOnTheLevelOfTheirPoint)
+{
+    channel->SetDigitalEnabled(true);
+    channel->SetTraceVisible(false);
+    channel->SetMarkersVisible(true);
+    channel->SetMarkersStyle(TiPlotMarkerStyle::ipmsSquare);
+    channel->SetMarkersSize(2);
+    Fill({ { 20, 0 }, { 60, 5 } });
+    const QImage image = Render("digital-markers");
+    // Low at 10 % and high at 90 % of the Y axis: pixels 100 and 20.
+    EXPECT_EQ(image.pixel(10 + 20, 100) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(image.pixel(10 + 60, 20) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(image.pixel(10 + 60, 110 - 5) & 0xFFFFFF, 0u); // not at the point's own value
+    EXPECT_EQ(Colours(image).size(), 2u);
+}
+
 } // namespace

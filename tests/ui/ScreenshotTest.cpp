@@ -1,12 +1,19 @@
 // Pictures of the window as a user sees it, against the device emulator: the link dialog after
 // connecting, the Gain page after an edit, a channel page with overlays, both crossover filters
-// bypassed, in English and Chinese. Runs only when ZQ9_SCREENSHOT_DIR names a folder to write to.
+// bypassed, the compressor and gate curves after their faders and up-downs moved, in English and
+// Chinese. Runs only when ZQ9_SCREENSHOT_DIR names a folder to write to.
 #include "FDialogsRig.h"
+#include "editors/TransferPlotPixels.h"
 
 #include "controls/MyPEQAllpass.h"
+#include "plot/iXYPlot.h"
 #include "platform/ui/TMenus.h"
+#include "platform/ui/TUpDown.h"
+#include "ui/editors/EditorMath.h"
+#include "widgets/AdvTrackBar.h"
 
 #include <QDir>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
@@ -30,6 +37,80 @@ void Save(QWidget& w, const QString& dir, const QString& name)
         QTest::qWait(20);
     }
     EXPECT_TRUE(w.grab().save(QDir(dir).filePath(name + QStringLiteral(".png")))) << name.toStdString();
+}
+
+template <class T>
+T* Find(TfmMain& form, const char* name)
+{
+    auto* c = dynamic_cast<T*>(form.FindComponent(QString::fromLatin1(name)));
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+}
+
+// Presses at a point of a control through the window: a click, then keys.
+void ClickAndKeys(TfmMain& form, vcl::TControl* control, QPoint at, int clicks, const std::vector<Qt::Key>& keys)
+{
+    const QPoint pos = control->mapTo(&form, at);
+    for (int i = 0; i < clicks; ++i)
+        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, pos);
+    for (Qt::Key key : keys)
+        QTest::keyClick(form.windowHandle(), key);
+    QApplication::processEvents();
+}
+
+// What the X server shows of the window, once the curve's timer has run and the plot has painted.
+QImage ScreenOf(TfmMain& form)
+{
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(20);
+    }
+    return QGuiApplication::primaryScreen()->grabWindow(form.winId()).toImage();
+}
+
+// Out1's compressor curve after its threshold, ratio and knee were worked on the window, and InA's
+// gate curve after its threshold: each plot holds the points its controls ask for, and the screen
+// shows them.
+void TransferPlots(TfmMain& form, const QString& dir, const QString& tag)
+{
+    Click(form, QStringLiteral("rzbMenuComp"));
+    auto* threshold = Find<TAdvTrackBar>(form, "isCompThresholdOut1");
+    auto* ratio = Find<vcl::TUpDown>(form, "udCompRatioOut1");
+    auto* knee = Find<vcl::TUpDown>(form, "udCompKneeOut1");
+    auto* comp = Find<TiXYPlot>(form, "ipComp");
+    ASSERT_TRUE(threshold && ratio && knee && comp);
+    const QPoint middle(threshold->width() / 2, threshold->height() / 2);
+    ClickAndKeys(form, threshold, middle, 1, { Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp,
+                                               Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp,
+                                               Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp });
+    EXPECT_EQ(threshold->Position(), -80); // -40 dB
+    ClickAndKeys(form, ratio, QPoint(ratio->width() / 2, 3), 5, {});
+    ClickAndKeys(form, knee, QPoint(knee->width() / 2, 3), 4, {});
+    const int ratioIndex = ratio->Position() == ratio->Max() ? 15 : ratio->Position();
+    const editors::CompCurve expected = editors::CompCurvePoints(threshold->Position(), knee->Position(), ratioIndex);
+    QImage screen = ScreenOf(form);
+    std::vector<editors::XY> shown;
+    for (int i = 0; i < comp->Channel(0)->Count(); ++i)
+        shown.emplace_back(comp->Channel(0)->GetX(i), comp->Channel(0)->GetY(i));
+    EXPECT_EQ(shown, expected.Curve) << tag.toStdString();
+    EXPECT_TRUE(edtest::TransferCurveDrawn(*comp, screen, comp->mapTo(&form, QPoint(0, 0)))) << tag.toStdString();
+    screen.save(QDir(dir).filePath(QStringLiteral("comp-page-") + tag + QStringLiteral(".png")));
+
+    Click(form, QStringLiteral("rzbMenuGate"));
+    auto* gateThreshold = Find<TAdvTrackBar>(form, "isGateThresholdInA");
+    auto* gate = Find<TiXYPlot>(form, "ipGate");
+    ASSERT_TRUE(gateThreshold && gate);
+    ClickAndKeys(form, gateThreshold, QPoint(gateThreshold->width() / 2, gateThreshold->height() / 2), 1,
+                 { Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp,
+                   Qt::Key_PageUp });
+    EXPECT_EQ(gateThreshold->Position(), -120); // -60 dB
+    screen = ScreenOf(form);
+    std::vector<editors::XY> gateShown;
+    for (int i = 0; i < gate->Channel(0)->Count(); ++i)
+        gateShown.emplace_back(gate->Channel(0)->GetX(i), gate->Channel(0)->GetY(i));
+    EXPECT_EQ(gateShown, editors::GateCurvePoints(gateThreshold->Position()).Curve) << tag.toStdString();
+    EXPECT_TRUE(edtest::TransferCurveDrawn(*gate, screen, gate->mapTo(&form, QPoint(0, 0)))) << tag.toStdString();
+    screen.save(QDir(dir).filePath(QStringLiteral("gate-page-") + tag + QStringLiteral(".png")));
 }
 
 } // namespace
@@ -95,5 +176,7 @@ TEST(Screenshots, WindowAfterConnectingAndEditing)
             Click(*r.form, bypass);
         Click(*r.form, QStringLiteral("rzbMenuGain"));
         Click(*r.form, QStringLiteral("vrbShow3Gain"));
+
+        TransferPlots(*r.form, dir, tag);
     }
 }

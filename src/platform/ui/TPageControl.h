@@ -48,8 +48,11 @@ public:
     void SetActivePageIndex(int Value);
     // The sheet under a point of the tab rows, or nullptr.
     TTabSheet* TabAt(int X, int Y) const;
-    // Where a sheet's tab is drawn (empty when it has none).
+    // Where a sheet's tab is drawn (empty when it has none), or the tab of page Index.
     TRect TabRect(const TTabSheet* Sheet) const;
+    TRect TabRect(int Index) const { return TabRect(Pages(Index)); }
+    // The height of the rows of tabs.
+    int TabHeight() const { return m_tabsHeight; }
 
     // A user's choice of another sheet.
     TNotifyEvent OnChange;

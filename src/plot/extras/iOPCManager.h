@@ -1,6 +1,6 @@
 #pragma once
 // An invisible control that holds OPC groups (TiOPCGroupObject) and turns the OPC library's group
-// notifications into events.
+// notifications into events; its groups travel with form streams as "Groups".
 
 #include "plot/extras/iOPCLibraryAbi.h"
 #include "plot/extras/iOPCUiThread.h"
@@ -13,6 +13,13 @@
 #include <functional>
 #include <memory>
 #include <vector>
+
+namespace vcl {
+class TImageList;
+class TReader;
+class TWriter;
+}
+class TiOPCExplorerForm;
 
 using TGroupUpdateEvent = std::function<void(vcl::TObject* Sender, const QString& GroupName)>;
 
@@ -40,6 +47,28 @@ private:
     int FDLLGroupHandle { 0 };
 };
 
+// One group as form streams carry it.
+class TiOPCGroupStream : public vcl::TPersistent
+{
+public:
+    const vcl::TPropertyTable* PublishedProperties() const override;
+
+    const QString& Name() const { return FName; }
+    void SetName(const QString& Value) { FName = Value; }
+    const QString& ComputerName() const { return FComputerName; }
+    void SetComputerName(const QString& Value) { FComputerName = Value; }
+    const QString& OPCServerName() const { return FOPCServerName; }
+    void SetOPCServerName(const QString& Value) { FOPCServerName = Value; }
+    int UpdateRate() const { return FUpdateRate; }
+    void SetUpdateRate(int Value) { FUpdateRate = Value; }
+
+private:
+    QString FName;
+    QString FComputerName;
+    QString FOPCServerName;
+    int FUpdateRate { 0 };
+};
+
 class TiOPCManager : public vcl::TCustomControl
 {
 public:
@@ -58,7 +87,17 @@ public:
     // Letter case ignored; -1 when none.
     int GetGroupIndex(const QString& Name) const;
     void CloseAllServerConnections();
+    // Shows the process's one explorer window, made on first use, refreshed on every call.
+    void ExplorerShow();
+    // The explorer window of the process, nullptr while none is shown or remembered.
+    static TiOPCExplorerForm* Explorer();
     bool FirstInstance() const { return FFirstInstance; }
+
+    const vcl::TPropertyTable* PublishedProperties() const override;
+    void DefineProperties(vcl::TFiler& Filer) override;
+    void WriteGroups(vcl::TWriter& Writer) const;
+    // Replaces the groups held with those read; each gets a library group when the library is there.
+    void ReadGroups(vcl::TReader& Reader);
 
     TGroupUpdateEvent OnBeforeGroupUpdate;
     TGroupUpdateEvent OnAfterGroupUpdate;
@@ -76,6 +115,7 @@ private:
     void GroupUpdate(int Handle, bool After);
 
     bool FFirstInstance { false };
+    std::unique_ptr<vcl::TImageList> FImageList;
     std::vector<std::unique_ptr<TiOPCGroupObject>> FGroupList;
     TiOPCLifeToken FLife;
     CallbackObject FCallback;

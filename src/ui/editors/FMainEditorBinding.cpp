@@ -146,7 +146,7 @@ void TfmMain::BindEditorHandlers()
             bindFader(QStringLiteral("isCompThreshold"), &TfmMain::isCompThresholdOut1Change);
             bindFader(QStringLiteral("isCompAttack"), &TfmMain::isCompAttackOut1Change);
             bindFader(QStringLiteral("isCompRelease"), &TfmMain::isCompReleaseOut1Change);
-            for (const char* q : { "isCompThreshold", "isCompAttack", "isCompRelease", "lbCompOut" })
+            for (const char* q : { "isCompThreshold", "isCompAttack", "isCompRelease", "lbComp" }) // the name label is lbComp + Out1
                 if (auto* c = Find<vcl::TControl>(this, QString::fromLatin1(q) + sfx))
                     c->OnMouseDown = vcl::Method(this, &TfmMain::CompMouseDown);
             static const char* const compBoxes[] = { "cvdCompThreshold", "cvdCompAttack", "cvdCompRelease", "cvdCompRatio", "cvdCompKnee" };

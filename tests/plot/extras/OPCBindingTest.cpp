@@ -8,6 +8,7 @@
 
 #include "plot/extras/iOPCBinding.h"
 #include "plot/extras/iOPCItem.h"
+#include "plot/extras/iOPCExplorer.h"
 #include "plot/extras/iOPCManager.h"
 #include "plot/iPlot.h"
 #include "plot/iXYPlot.h"
@@ -15,6 +16,14 @@
 #include "platform/core/DateTime.h"
 
 #include "platform/core/Exception.h"
+#include "platform/core/TReader.h"
+#include "platform/core/TWriter.h"
+#include "platform/ui/TImageList.h"
+#include "platform/ui/TTreeView.h"
+
+#include <QDir>
+
+#include <cstdlib>
 
 #include <QThread>
 
@@ -195,6 +204,92 @@ TEST_F(OPCBindingTest, ManagerKeepsItsSizeAndFindsGroupsIgnoringCase)
     EXPECT_NE(groups.Group(0)->DLLGroupHandle(), 0);
     EXPECT_EQ(groups.GetGroupIndex(QStringLiteral("pRESSURES")), 0);
     EXPECT_EQ(groups.GetGroupIndex(QStringLiteral("Flows")), -1);
+
+    // Its picture sits two pixels in from its raised frame, and greys when it is disabled.
+    const QPoint plug(2 + 18, 2 + 7);
+    const QImage enabled = groups.grab().toImage();
+    EXPECT_EQ(enabled.pixelColor(plug), QColor(0xC0, 0, 0));
+    groups.SetEnabled(false);
+    const QImage disabled = groups.grab().toImage();
+    const QColor grey = disabled.pixelColor(plug);
+    EXPECT_EQ(grey.red(), grey.green());
+    EXPECT_EQ(grey.green(), grey.blue());
+    if (const char* dir = std::getenv("ZQ9_PICTURE_DIR")) {
+        enabled.save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("opc-manager.png")));
+        disabled.save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("opc-manager-disabled.png")));
+    }
+}
+
+// Groups travel with the manager's form stream as "Groups" (only when there are any), and each one
+// read gets a library group at once.
+TEST_F(OPCBindingTest, ManagerGroupsTravelWithItsFormStream)
+{
+    auto streamed = [](TiOPCManager& source) {
+        TMemoryStream stream;
+        TWriter writer(stream);
+        writer.WriteRootComponent(source);
+        return stream.Bytes();
+    };
+    TiOPCManager source(nullptr);
+    source.SetName(QStringLiteral("Plant"));
+    EXPECT_FALSE(streamed(source).contains("Groups"));
+    source.GroupAdd(QStringLiteral("Pressures"), QStringLiteral("Local"), QStringLiteral("Server.A"), 250);
+    source.GroupAdd(QStringLiteral("Flows"), QStringLiteral("Far"), QStringLiteral("Server.B"), 1000);
+    const QByteArray bytes = streamed(source);
+    ASSERT_TRUE(bytes.contains("Groups"));
+
+    TiOPCManager copy(nullptr);
+    copy.GroupAdd(QStringLiteral("Old"), QStringLiteral("Local"), QStringLiteral("S"), 500); // a read replaces it
+    TMemoryStream stream;
+    stream.SetBytes(bytes);
+    TReader reader(stream);
+    reader.ReadRootComponent(copy);
+    ASSERT_EQ(copy.GroupCount(), 2);
+    EXPECT_EQ(copy.GetGroupIndex(QStringLiteral("Old")), -1);
+    const TiOPCGroupObject* flows = copy.Group(1);
+    EXPECT_EQ(flows->Name(), QStringLiteral("Flows"));
+    EXPECT_EQ(flows->ComputerName(), QStringLiteral("Far"));
+    EXPECT_EQ(flows->OPCServerName(), QStringLiteral("Server.B"));
+    EXPECT_EQ(flows->UpdateRate(), 1000);
+    EXPECT_NE(flows->DLLGroupHandle(), 0);
+}
+
+// The explorer lists the library's server connections in text order under their root; one window
+// serves every call, and the end of any manager closes it.
+TEST_F(OPCBindingTest, ExplorerListsTheServerConnections)
+{
+    const char16_t* names[] = { u"Zeta.Server", u"Alpha.Server", u"" };
+    FakeOpcSetServerConnections(names);
+    auto manager = std::make_unique<TiOPCManager>(nullptr);
+    manager->ExplorerShow();
+    TiOPCExplorerForm* explorer = TiOPCManager::Explorer();
+    ASSERT_NE(explorer, nullptr);
+    EXPECT_EQ(explorer->Caption(), QStringLiteral("Zarvik OPC Explorer"));
+    TTreeView* tree = explorer->TreeView();
+    ASSERT_EQ(tree->TopCount(), 2);
+    EXPECT_EQ(tree->Top(0)->Text(), QStringLiteral("Groups"));
+    EXPECT_EQ(tree->Top(0)->Count(), 0);
+    TTreeNode* servers = explorer->ServersTreeNode();
+    EXPECT_EQ(servers->Text(), QStringLiteral("Servers Connections"));
+    ASSERT_EQ(servers->Count(), 2);
+    EXPECT_EQ(servers->Item(0)->Text(), QStringLiteral("Alpha.Server"));
+    EXPECT_EQ(servers->Item(1)->Text(), QStringLiteral("Zeta.Server"));
+    EXPECT_EQ(servers->Item(1)->ImageIndex(), 2);
+    EXPECT_EQ(servers->ImageIndex(), 0);
+    EXPECT_EQ(explorer->ImageList()->Count(), 3);
+
+    const char16_t* fewer[] = { u"Beta.Server", u"" };
+    FakeOpcSetServerConnections(fewer);
+    manager->ExplorerShow(); // the same window, refreshed
+    EXPECT_EQ(TiOPCManager::Explorer(), explorer);
+    ASSERT_EQ(explorer->ServersTreeNode()->Count(), 1);
+    EXPECT_EQ(explorer->ServersTreeNode()->Item(0)->Text(), QStringLiteral("Beta.Server"));
+    if (const char* dir = std::getenv("ZQ9_PICTURE_DIR"))
+        explorer->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("opc-explorer.png")));
+
+    manager.reset();
+    EXPECT_EQ(TiOPCManager::Explorer(), nullptr);
+    FakeOpcSetServerConnections(nullptr);
 }
 
 // The XY channel's two items share one group named by the channel; each group update adds a point.

@@ -11,6 +11,7 @@
 
 extern "C" {
 void FakeOpcFailNextCall(const char16_t* Message);
+void FakeOpcSetServerConnections(const char16_t* const* Names);
 int FakeOpcSignalCount();
 int FakeOpcSignalValueType(std::int32_t Handle);
 int FakeOpcSignalByItem(const char16_t* Item);

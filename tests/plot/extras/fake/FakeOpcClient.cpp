@@ -1,6 +1,6 @@
-// A stand-in for the OPC client library: keeps signals and groups in memory, answers the exports the
-// plot calls (all but SignalGetDataNow, to show a missing export) and lets the tests set values,
-// queue an error and fire the callbacks from any thread.
+// A stand-in for the OPC client library: keeps signals, groups and a list of server connections in
+// memory, answers the exports the plot calls (all but SignalGetDataNow, to show a missing export)
+// and lets the tests set values, queue an error and fire the callbacks from any thread.
 
 #include "plot/extras/iOPCLibraryAbi.h"
 
@@ -8,6 +8,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 using namespace iopc;
 
@@ -41,6 +42,7 @@ std::u16string LastError;
 int SendDataCalls = 0;
 int LastSendHandle = -1;
 int Managers = 0;
+std::vector<std::u16string> ServerConnections;
 
 std::u16string Text(OleString s) { return s ? std::u16string(s, OleStringLength(s)) : std::u16string(); }
 
@@ -185,8 +187,21 @@ __attribute__((visibility("default"))) void CloseAllServerConnections() { Finish
 
 __attribute__((visibility("default"))) std::int32_t ServerConnectionGetCount()
 {
+    std::lock_guard<std::recursive_mutex> lock(Lock);
     Finish();
-    return 0;
+    return std::int32_t(ServerConnections.size());
+}
+
+__attribute__((visibility("default"))) void ServerConnectionGetName(OleString* Name, std::int32_t Index)
+{
+    std::lock_guard<std::recursive_mutex> lock(Lock);
+    Finish();
+    if (Index < 0 || std::size_t(Index) >= ServerConnections.size()) {
+        LastError = u"No such server connection";
+        return;
+    }
+    const std::u16string& name = ServerConnections[std::size_t(Index)];
+    *Name = OleStringAlloc(name.data(), std::uint32_t(name.size()));
 }
 
 __attribute__((visibility("default"))) std::uint8_t ManagerCreated()
@@ -207,6 +222,15 @@ __attribute__((visibility("default"))) void GetLastCallErrorString(OleString* Te
 // --- test controls ---
 
 __attribute__((visibility("default"))) void FakeOpcFailNextCall(const char16_t* Message) { PendingError = Message; }
+
+// The server connections the library reports; an empty name ends the list.
+__attribute__((visibility("default"))) void FakeOpcSetServerConnections(const char16_t* const* Names)
+{
+    std::lock_guard<std::recursive_mutex> lock(Lock);
+    ServerConnections.clear();
+    for (; Names && *Names && **Names; ++Names)
+        ServerConnections.emplace_back(*Names);
+}
 
 __attribute__((visibility("default"))) int FakeOpcSignalCount()
 {
