@@ -11,6 +11,8 @@
 #include "plot/iPlotLayoutViewer.h"
 #include "plot/iPlotLegend.h"
 #include "plot/iPlotLimit.h"
+#include "plot/iPlot.h"
+#include "plot/iPlotStripChannel.h"
 #include "plot/iPlotTable.h"
 
 #include "platform/ui/TLabel.h"
@@ -173,6 +175,13 @@ TEST_F(PlotEditorTest, AddingAndRemovingChannelsKeepsTheListAndThePageInStep)
 {
     ASSERT_NE(OpenEditor(), nullptr);
     ShowTab(QStringLiteral("MainPageControl"), QStringLiteral("Channels"));
+    auto* tabs = Find<TiComponentEditorPageControl>(QStringLiteral("ChannelPageControl"));
+    QStringList shown;
+    for (int i = 0; i < tabs->PageCount(); ++i)
+        if (tabs->Pages(i)->TabVisible())
+            shown << tabs->Pages(i)->Caption();
+    EXPECT_EQ(shown, (QStringList { "General", "Trace", "Marker", "File I/O", "Stats" })) << "an XY plot's channels";
+    EXPECT_FALSE(Find<TControl>(QStringLiteral("ChannelFastDrawEnabledCheckBox"))->isVisible());
     auto* list = Find<TiComponentEditorListBox>(QStringLiteral("ChannelListBox"));
     auto* name = Find<TiComponentEditorEdit>(QStringLiteral("ChannelNameEdit"));
     Click(Find<TControl>(QStringLiteral("iChannelAddButton")));
@@ -309,4 +318,29 @@ TEST_F(PlotEditorTest, AnObjectsEditMenuItemOpensItsPage)
     EXPECT_EQ(Find<TiComponentEditorPageControl>(QStringLiteral("MainPageControl"))->ActivePage()->Caption(),
               QStringLiteral("Limits"));
     EXPECT_EQ(Find<TiComponentEditorEdit>(QStringLiteral("LimitNameEdit"))->Text(), plot->Limit(0)->Name());
+}
+
+TEST_F(PlotEditorTest, AStripChartChannelShowsAndTakesItsOwnTabs)
+{
+    plot->SetVisible(false);
+    auto* strip = new TiPlot(form);
+    strip->SetParent(form);
+    strip->SetBounds(0, 0, 640, 420);
+    strip->SetEditorFormStyle(TiPlotFormStyle::ipfsStayOnTop);
+    ptest::Settle();
+    const TRect r = strip->ToolBar(0)->ButtonOfType(TiPlotToolBarButtonType::iptbbtEdit)->DrawRect();
+    ClickAt(strip, QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+    editor = strip->Master()->EditorForm();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_NE(editor->windowHandle(), nullptr) << "not shown";
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(editor->windowHandle()));
+    editor->activateWindow();
+    ShowTab(QStringLiteral("MainPageControl"), QStringLiteral("Channels"));
+    EXPECT_TRUE(Find<TControl>(QStringLiteral("ChannelFastDrawEnabledCheckBox"))->isVisible());
+    ShowTab(QStringLiteral("ChannelPageControl"), QStringLiteral("Fill"));
+    auto* channel = dynamic_cast<TiPlotChannel*>(strip->Channel(0));
+    ASSERT_NE(channel, nullptr);
+    const bool filled = channel->FillEnabled();
+    Click(Find<TControl>(QStringLiteral("ChannelFillEnabledCheckBox")));
+    EXPECT_EQ(channel->FillEnabled(), !filled);
 }

@@ -8,6 +8,7 @@
 #include "platform/ui/TFont.h"
 #include "platform/ui/TLabel.h"
 
+#include <QDir>
 #include <QFontMetrics>
 
 using namespace vcl;
@@ -20,8 +21,10 @@ namespace {
 QString PictureFolder()
 {
     for (const char* name : { "ZQ9_ARTIFACT_DIR", "ZQ9_SCREENSHOT_DIR" })
-        if (const QByteArray dir = qgetenv(name); !dir.isEmpty())
+        if (const QByteArray dir = qgetenv(name); !dir.isEmpty()) {
+            QDir().mkpath(QString::fromLocal8Bit(dir));
             return QString::fromLocal8Bit(dir);
+        }
     return QString();
 }
 
