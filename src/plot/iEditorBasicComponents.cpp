@@ -508,7 +508,10 @@ void TiComponentEditorListBox::DeleteSelectedObject()
         return;
     TObject* object = Items()->Objects(index);
     Items()->Delete(index);
-    delete object;
+    if (FreeObject)
+        FreeObject(object);
+    else
+        delete object;
     KeepSelection(index);
 }
 

@@ -215,6 +215,9 @@ public:
 
     TiListBoxGetDataEvent OnGetData;
     vcl::TNotifyEvent OnItemMove;
+    // How DeleteSelectedObject frees an item's object (plain delete when unset); objects that must
+    // report their removal while still whole free themselves through this.
+    std::function<void(vcl::TObject*)> FreeObject;
 
 protected:
     void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;

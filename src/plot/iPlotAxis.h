@@ -265,8 +265,33 @@ public:
     void SetCursorUseDefaultFormat(bool Value) { SetBooleanProperty(Value, FCursor.UseDefault, &TiPlotObject::DoChange); }
     void SetCursorFormat(TiPlotTextFormat Style, const QString& DateTimeFormat, TiPrecisionStyle PrecisionStyle,
                          int Precision);
+    TiPlotTextFormat CursorFormatStyle() const { return FCursor.FormatStyle; }
+    void SetCursorFormatStyle(TiPlotTextFormat Value) { SetTextSetField(FCursor.FormatStyle, Value); }
+    const QString& CursorDateTimeFormat() const { return FCursor.DateTimeFormat; }
+    void SetCursorDateTimeFormat(const QString& Value) { SetTextSetField(FCursor.DateTimeFormat, Value); }
+    TiPrecisionStyle CursorPrecisionStyle() const { return FCursor.PrecisionStyle; }
+    void SetCursorPrecisionStyle(TiPrecisionStyle Value) { SetTextSetField(FCursor.PrecisionStyle, Value); }
+    int CursorPrecision() const { return FCursor.Precision; }
+    void SetCursorPrecision(int Value) { SetTextSetField(FCursor.Precision, Value); }
+    double CursorMinLength() const { return FCursor.MinLength; }
+    void SetCursorMinLength(double Value) { SetTextSetField(FCursor.MinLength, Value); }
+    bool CursorMinLengthAutoAdjust() const { return FCursor.MinLengthAutoAdjust; }
+    void SetCursorMinLengthAutoAdjust(bool Value) { SetTextSetField(FCursor.MinLengthAutoAdjust, Value); }
     bool LegendUseDefaultFormat() const { return FLegend.UseDefault; }
     void SetLegendUseDefaultFormat(bool Value) { SetBooleanProperty(Value, FLegend.UseDefault, &TiPlotObject::DoChange); }
+    TiPlotTextFormat LegendFormatStyle() const { return FLegend.FormatStyle; }
+    void SetLegendFormatStyle(TiPlotTextFormat Value) { SetTextSetField(FLegend.FormatStyle, Value); }
+    const QString& LegendDateTimeFormat() const { return FLegend.DateTimeFormat; }
+    void SetLegendDateTimeFormat(const QString& Value) { SetTextSetField(FLegend.DateTimeFormat, Value); }
+    TiPrecisionStyle LegendPrecisionStyle() const { return FLegend.PrecisionStyle; }
+    void SetLegendPrecisionStyle(TiPrecisionStyle Value) { SetTextSetField(FLegend.PrecisionStyle, Value); }
+    int LegendPrecision() const { return FLegend.Precision; }
+    void SetLegendPrecision(int Value) { SetTextSetField(FLegend.Precision, Value); }
+    double LegendMinLength() const { return FLegend.MinLength; }
+    void SetLegendMinLength(double Value) { SetTextSetField(FLegend.MinLength, Value); }
+    bool LegendMinLengthAutoAdjust() const { return FLegend.MinLengthAutoAdjust; }
+    void SetLegendMinLengthAutoAdjust(bool Value) { SetTextSetField(FLegend.MinLengthAutoAdjust, Value); }
+
     void SetLegendFormat(TiPlotTextFormat Style, const QString& DateTimeFormat, TiPrecisionStyle PrecisionStyle,
                          int Precision);
 
@@ -302,6 +327,15 @@ private:
         bool MinLengthAutoAdjust { false };
     };
     QString FormatWithSet(TextSet& Set, double Value);
+    // Stores a cursor or legend format setting when it differs and reports the change.
+    template <typename T>
+    void SetTextSetField(T& Field, const T& Value)
+    {
+        if (Field == Value)
+            return;
+        Field = Value;
+        DoChange();
+    }
     void PlaceHorizontalScale(vcl::TCanvas* Canvas);
     void PlaceVerticalScale(vcl::TCanvas* Canvas);
     int LabelSlot(vcl::TCanvas* Canvas);

@@ -23,6 +23,7 @@ TiPlotComponent::TiPlotComponent(TComponent* AOwner)
     FMaster->OnRemove = [this](TObject* s) { DoObjectRemove(s); };
     FMaster->OnInsert = [this](TObject* s) { DoObjectInsert(s); };
     FMaster->OnInvalidateNow = [this](TObject*) { InvalidateNow(); };
+    EditPropertiesHook = [this] { FMaster->EditProperties(); };
     FPopupMenu = new TPopupMenu(this);
     FAnnotationDefaultFont->SetColor(clWhite);
     FMaster->SetUserCanEditObjects(true);

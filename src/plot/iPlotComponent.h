@@ -345,6 +345,9 @@ public:
     bool HintShowing() const { return FHintShowing; }
     // Fires at the end of every complete paint pass.
     vcl::TNotifyEvent OnAfterPaint;
+    // The property editor: opened (Sender: the master manager) and about to be freed (Sender: the editor).
+    vcl::TNotifyEvent OnAfterOpenEditor;
+    vcl::TNotifyEvent OnAfterCloseEditor;
 
     // --- data files and the plot's log (iPlotDataFiles.cpp) ---
     // Writes every channel's points as a text table or in the compact binary form of DataFileFormat;

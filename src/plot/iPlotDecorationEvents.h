@@ -58,7 +58,8 @@ public:
     TiPlotMouseCursorEvent OnGetMouseCursorLimit;
     TiPlotMouseCursorEvent OnGetMouseCursorAnnotation;
 
-    // Opens the plot's property editor (the toolbar's Edit button); installed by the editor forms.
+    // Opens the plot's property editor (the toolbar's Edit button): the master manager's
+    // EditProperties unless replaced.
     TiPlotEditorHook EditPropertiesHook;
 
     // Runs Hook; raises Exception "<What> is not available in this plot" when none is installed.

@@ -1,5 +1,7 @@
 #include "plot/iPlotMasterManager.h"
 
+#include "plot/iPlotEditorForm.h"
+
 #include <utility>
 
 using namespace vcl;
@@ -52,6 +54,7 @@ M* TiPlotMasterManager::CreateManager()
 
 TiPlotMasterManager::~TiPlotMasterManager()
 {
+    delete std::exchange(FEditorForm, nullptr);
     // Each field is cleared before its manager goes, so no notification reaches a manager being freed.
     FTranslationManager.reset();
     auto release = [](auto*& field) { delete std::exchange(field, nullptr); };
@@ -112,7 +115,10 @@ void TiPlotMasterManager::ObjectInsert(TObject* Sender)
                 OnInvalidateNow(s);
         };
         object->SetUserCanEdit(FUserCanEditObjects);
+        object->OnEdit = [this](TObject* s) { ObjectEdit(s); };
         object->SetXYAxesReversed(FXYAxesReverse);
+        if (TiPlotEditorForm* editor = OpenEditor())
+            editor->ObjectInserted(object);
     } else if (auto* manager = dynamic_cast<TiPlotObjectManagerCustom*>(Sender)) {
         if (auto* m = dynamic_cast<TiPlotObjectManager*>(manager)) FPlotObjectManager = m;
         else if (auto* m = dynamic_cast<TiPlotToolBarManager*>(manager)) FToolBarManager = m;
@@ -136,7 +142,9 @@ void TiPlotMasterManager::ObjectRemove(TObject* Sender)
 {
     if (OnRemove)
         OnRemove(Sender);
-    if (dynamic_cast<TiPlotObject*>(Sender)) {
+    if (auto* object = dynamic_cast<TiPlotObject*>(Sender)) {
+        if (TiPlotEditorForm* editor = OpenEditor())
+            editor->ObjectRemoved(object);
         if (FPlotObjectManager)
             FPlotObjectManager->NotificationRemove(Sender);
         if (FLayoutManager)
@@ -172,6 +180,8 @@ void TiPlotMasterManager::ObjectRename(TObject* Sender)
         manager->NotificationRename(object);
     if (FLayoutManager)
         FLayoutManager->NotificationRename(object);
+    if (TiPlotEditorForm* editor = OpenEditor())
+        editor->ObjectRenamed(object);
 }
 
 void TiPlotMasterManager::ObjectChange(TObject*)

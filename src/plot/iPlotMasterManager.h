@@ -7,7 +7,13 @@
 #include "plot/iPlotManagers.h"
 #include "plot/iPlotTranslation.h"
 
+#include <array>
 #include <memory>
+
+class TiPlotEditorForm;
+namespace vcl {
+class TForm;
+}
 
 class TiPlotMasterManager : public vcl::TObject
 {
@@ -45,6 +51,18 @@ public:
     int AddLabel();
     int AddAnnotation();
 
+    // Opens the property editor (creating it when there is none), loaded from the plot; a modal
+    // editor is freed again when it closes.
+    void EditProperties();
+    // Writes the editor's Control page back into the plot.
+    void BasicPropertyChanged();
+    // Replaces the form's texts by their translations (when the plot has any).
+    void TranslateForm(vcl::TForm* Form);
+    TiPlotEditorForm* EditorForm() const { return FEditorForm; }
+    // The tab last shown on each of the editor's page controls, by page control name.
+    static const std::array<const char*, 14>& EditorPageControlNames();
+    int EditorPageControlIndex(int Index) const { return FPageControlIndexes[static_cast<size_t>(Index)]; }
+
     void ShowToolBars(bool Value);
     void DeSelectAll();
 
@@ -74,6 +92,13 @@ private:
     void ObjectRename(vcl::TObject* Sender);
     void ObjectChange(vcl::TObject* Sender);
     void ObjectSetFocus(vcl::TObject* Sender);
+    void ObjectEdit(vcl::TObject* Sender);
+    void CreateEditorForm();
+    void LoadControlPage();
+    void UpdateLogControls();
+    void RememberEditorPages();
+    // The editor while it exists and is not closing.
+    TiPlotEditorForm* OpenEditor() const;
 
     vcl::TWinControl* FOwner { nullptr };
     bool FUserCanEditObjects { false };
@@ -93,4 +118,6 @@ private:
     std::unique_ptr<TiPlotTranslationManager> FTranslationManager;
     TiPlotChannelCustomClass FChannelClass { &TiXYPlotChannel::Construct };
     bool FXYAxesReverse { false };
+    TiPlotEditorForm* FEditorForm { nullptr };
+    std::array<int, 14> FPageControlIndexes {};
 };

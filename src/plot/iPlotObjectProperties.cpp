@@ -113,6 +113,34 @@ const TPropertyTable* TiPlotAxis::PublishedProperties() const
             .Boolean(QStringLiteral("LegendUseDefaultFormat"), &TiPlotAxis::LegendUseDefaultFormat,
                      &TiPlotAxis::SetLegendUseDefaultFormat)
             .Default(true)
+            .Enum(QStringLiteral("CursorFormatStyle"),
+                  { "iptfValue", "iptfExponent", "iptfPrefix", "iptfDateTime", "iptfPrice32nds", "iptfThousands" },
+                  &TiPlotAxis::CursorFormatStyle, &TiPlotAxis::SetCursorFormatStyle)
+            .Default(TiPlotTextFormat::iptfValue)
+            .String(QStringLiteral("CursorDateTimeFormat"), &TiPlotAxis::CursorDateTimeFormat, &TiPlotAxis::SetCursorDateTimeFormat)
+            .Default(QStringLiteral("hh:nn:ss"))
+            .Enum(QStringLiteral("CursorPrecisionStyle"), { "ipsSignificantDigits", "ipsFixedDecimalPoints" },
+                  &TiPlotAxis::CursorPrecisionStyle, &TiPlotAxis::SetCursorPrecisionStyle)
+            .Default(TiPrecisionStyle::ipsSignificantDigits)
+            .Integer(QStringLiteral("CursorPrecision"), &TiPlotAxis::CursorPrecision, &TiPlotAxis::SetCursorPrecision).Default(3)
+            .Float(QStringLiteral("CursorMinLength"), &TiPlotAxis::CursorMinLength, &TiPlotAxis::SetCursorMinLength).Default(5.0)
+            .Boolean(QStringLiteral("CursorMinLengthAutoAdjust"), &TiPlotAxis::CursorMinLengthAutoAdjust,
+                     &TiPlotAxis::SetCursorMinLengthAutoAdjust)
+            .Default(false)
+            .Enum(QStringLiteral("LegendFormatStyle"),
+                  { "iptfValue", "iptfExponent", "iptfPrefix", "iptfDateTime", "iptfPrice32nds", "iptfThousands" },
+                  &TiPlotAxis::LegendFormatStyle, &TiPlotAxis::SetLegendFormatStyle)
+            .Default(TiPlotTextFormat::iptfValue)
+            .String(QStringLiteral("LegendDateTimeFormat"), &TiPlotAxis::LegendDateTimeFormat, &TiPlotAxis::SetLegendDateTimeFormat)
+            .Default(QStringLiteral("hh:nn:ss"))
+            .Enum(QStringLiteral("LegendPrecisionStyle"), { "ipsSignificantDigits", "ipsFixedDecimalPoints" },
+                  &TiPlotAxis::LegendPrecisionStyle, &TiPlotAxis::SetLegendPrecisionStyle)
+            .Default(TiPrecisionStyle::ipsSignificantDigits)
+            .Integer(QStringLiteral("LegendPrecision"), &TiPlotAxis::LegendPrecision, &TiPlotAxis::SetLegendPrecision).Default(3)
+            .Float(QStringLiteral("LegendMinLength"), &TiPlotAxis::LegendMinLength, &TiPlotAxis::SetLegendMinLength).Default(5.0)
+            .Boolean(QStringLiteral("LegendMinLengthAutoAdjust"), &TiPlotAxis::LegendMinLengthAutoAdjust,
+                     &TiPlotAxis::SetLegendMinLengthAutoAdjust)
+            .Default(false)
             .Integer(QStringLiteral("InnerMargin"), &TiPlotAxis::InnerMargin, &TiPlotAxis::SetInnerMargin).Default(5)
             .Integer(QStringLiteral("OuterMargin"), &TiPlotAxis::OuterMargin, &TiPlotAxis::SetOuterMargin).Default(5)
             .Float(QStringLiteral("LabelsMargin"), &TiPlotAxis::LabelsMargin, &TiPlotAxis::SetLabelsMargin)
@@ -154,12 +182,14 @@ const TPropertyTable* TiPlotAxis::PublishedProperties() const
             .String(QStringLiteral("CartesianChildRefAxisName"), &A::CartesianChildRefAxisName,
                     &A::SetCartesianChildRefAxisName)
             .String(QStringLiteral("AlignRefAxisName"), &A::AlignRefAxisName, &A::SetAlignRefAxisName)
+            .Float(QStringLiteral("CursorScaler"), &A::CursorScaler, &A::SetCursorScaler).Default(1.0)
             .Build();
     return &table;
 }
 
 const TPropertyTable* TiPlotChannelCustom::PublishedProperties() const
 {
+    using Ch = TiPlotChannelCustom;
     static const TPropertyTable table =
         TPropertyTableBuilder<TiPlotChannelCustom>(QStringLiteral("TiPlotChannelCustom"),
                                                    TiPlotObject::PublishedProperties())
@@ -179,6 +209,49 @@ const TPropertyTable* TiPlotChannelCustom::PublishedProperties() const
             .Default(1)
             .String(QStringLiteral("XAxisName"), &TiPlotChannelCustom::XAxisName, &TiPlotChannelCustom::SetXAxisName)
             .String(QStringLiteral("YAxisName"), &TiPlotChannelCustom::YAxisName, &TiPlotChannelCustom::SetYAxisName)
+            .Boolean(QStringLiteral("UserCanMoveDataPoints"), &Ch::UserCanMoveDataPoints, &Ch::SetUserCanMoveDataPoints)
+            .Default(false)
+            .Enum(QStringLiteral("UserCanMoveDataPointsStyle"), { "ipcdpmsXandY", "ipcdpmsXOnly", "ipcdpmsYOnly" },
+                  &Ch::UserCanMoveDataPointsStyle, &Ch::SetUserCanMoveDataPointsStyle)
+            .Default(TiPlotChannelDataPointMoveStyle::ipcdpmsXandY)
+            .Integer(QStringLiteral("RingBufferSize"), &Ch::RingBufferSize, &Ch::SetRingBufferSize).Default(0)
+            .Boolean(QStringLiteral("XAxisTrackingEnabled"), &Ch::XAxisTrackingEnabled, &Ch::SetXAxisTrackingEnabled)
+            .Default(true)
+            .Boolean(QStringLiteral("YAxisTrackingEnabled"), &Ch::YAxisTrackingEnabled, &Ch::SetYAxisTrackingEnabled)
+            .Default(true)
+            .Enum(QStringLiteral("DataStyle"), { "ipdsStandard", "ipdsCompact", "ipdsCompactInterval", "ipdsFullFeature" },
+                  &Ch::DataStyle, &Ch::SetDataStyle)
+            .Default(TiPlotDataStyle::ipdsStandard)
+            .Boolean(QStringLiteral("MarkersVisible"), &Ch::MarkersVisible, &Ch::SetMarkersVisible)
+            .Boolean(QStringLiteral("MarkersAllowIndividual"), &Ch::MarkersAllowIndividual, &Ch::SetMarkersAllowIndividual)
+            .Default(false)
+            .Integer(QStringLiteral("MarkersSize"), &Ch::MarkersSize, &Ch::SetMarkersSize)
+            .Enum(QStringLiteral("MarkersStyle"),
+                  { "ipmsCircle", "ipmsSquare", "ipmsDiamond", "ipmsCross", "ipmsPlus", "ipmsTriangleUp",
+                    "ipmsTriangleDown", "ipmsTriangleLeft", "ipmsTriangleRight", "ipmsVerticalLine",
+                    "ipmsHorizontalLine", "ipmsCharacter" },
+                  &Ch::MarkersStyle, &Ch::SetMarkersStyle)
+            .Color(QStringLiteral("MarkersPenColor"), &Ch::MarkersPenColor, &Ch::SetMarkersPenColor)
+            .Boolean(QStringLiteral("MarkersPenUseChannelColor"), &Ch::MarkersPenUseChannelColor,
+                     &Ch::SetMarkersPenUseChannelColor)
+            .Default(true)
+            .Enum(QStringLiteral("MarkersPenStyle"),
+                  { "psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame" },
+                  &Ch::MarkersPenStyle, &Ch::SetMarkersPenStyle)
+            .Integer(QStringLiteral("MarkersPenWidth"), &Ch::MarkersPenWidth, &Ch::SetMarkersPenWidth)
+            .Color(QStringLiteral("MarkersBrushColor"), &Ch::MarkersBrushColor, &Ch::SetMarkersBrushColor)
+            .Boolean(QStringLiteral("MarkersBrushUseChannelColor"), &Ch::MarkersBrushUseChannelColor,
+                     &Ch::SetMarkersBrushUseChannelColor)
+            .Default(true)
+            .Enum(QStringLiteral("MarkersBrushStyle"),
+                  { "bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
+                    "bsDiagCross" },
+                  &Ch::MarkersBrushStyle, &Ch::SetMarkersBrushStyle)
+            .Integer(QStringLiteral("MarkersTurnOffLimit"), &Ch::MarkersTurnOffLimit, &Ch::SetMarkersTurnOffLimit)
+            .Default(0)
+            .Object(QStringLiteral("MarkersFont"), &Ch::MarkersFont)
+            .String(QStringLiteral("LogFileName"), &Ch::LogFileName, &Ch::SetLogFileName)
+            .Integer(QStringLiteral("LogBufferSize"), &Ch::LogBufferSize, &Ch::SetLogBufferSize).Default(0)
             .Build();
     return &table;
 }

@@ -390,6 +390,7 @@ const TPropertyTable* TiPlotChannel::PublishedProperties() const
                     "iopcxvsElapsedSeconds", "iopcxvsOPCItem" },
                   &C::OPCXValueSource, &C::SetOPCXValueSource)
             .Default(TiOPCXValueSourceStyle::iopcxvsOPCServerTimeStamp)
+            .Boolean(QStringLiteral("ClipToAxes"), &C::ClipToAxes, &C::SetClipToAxes).Default(false)
             .Build();
 #undef ZQ9_BRUSH_STYLES
     return &table;

@@ -8,11 +8,36 @@
 
 namespace vcl {
 
+namespace {
+
+// The combo's list, announced before it opens so that its owner can refill the items.
+class DroppingComboBox : public QComboBox
+{
+public:
+    explicit DroppingComboBox(std::function<void()> BeforeDropDown) : m_beforeDropDown(std::move(BeforeDropDown)) {}
+    void showPopup() override
+    {
+        m_beforeDropDown();
+        QComboBox::showPopup();
+    }
+
+private:
+    std::function<void()> m_beforeDropDown;
+};
+
+} // namespace
+
 TComboBox::TComboBox(TComponent* AOwner) : TComboBox(AOwner, TComboBoxStyle::csDropDown)
 {
 }
 
-TComboBox::TComboBox(TComponent* AOwner, TComboBoxStyle style) : TQtHostControl(AOwner), m_combo(new QComboBox)
+TComboBox::TComboBox(TComponent* AOwner, TComboBoxStyle style)
+    : TQtHostControl(AOwner), m_combo(new DroppingComboBox([this] {
+          Guarded([this] {
+              if (OnDropDown)
+                  OnDropDown(this);
+          }, this);
+      }))
 {
     Host(m_combo);
     SetBounds(0, 0, 145, 21);

@@ -37,6 +37,8 @@ public:
 
     TNotifyEvent OnChange;
     TNotifyEvent OnSelect;
+    // The list is about to open (the items may still change).
+    TNotifyEvent OnDropDown;
 
 protected:
     QString GetTextValue() const override;

@@ -222,6 +222,14 @@ void TForm::Release()
     QTimer::singleShot(0, this, [this] { delete this; });
 }
 
+void TForm::SetFormStyle(TFormStyle value)
+{
+    if (value == m_formStyle)
+        return;
+    m_formStyle = value;
+    SetBorderStyle(m_borderStyle);
+}
+
 void TForm::SetBorderStyle(TFormBorderStyle value)
 {
     m_borderStyle = value;
@@ -233,6 +241,8 @@ void TForm::SetBorderStyle(TFormBorderStyle value)
     case TFormBorderStyle::bsSizeToolWin: flags = Qt::Tool; break;
     default: break;
     }
+    if (m_formStyle == TFormStyle::fsStayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
     const bool shown = QWidget::isVisible();
     setWindowFlags(flags);
     const bool fixed = value == TFormBorderStyle::bsSingle || value == TFormBorderStyle::bsDialog

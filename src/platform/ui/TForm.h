@@ -16,6 +16,7 @@ enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnl
                        poMainFormCenter, poOwnerFormCenter };
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
@@ -48,6 +49,9 @@ public:
     void SetPosition(TPosition value) { m_position = value; }
     TFormBorderStyle BorderStyle() const { return m_borderStyle; }
     void SetBorderStyle(TFormBorderStyle value);
+    // fsStayOnTop keeps the window above the others; the MDI styles act as fsNormal.
+    TFormStyle FormStyle() const { return m_formStyle; }
+    void SetFormStyle(TFormStyle value);
     TWindowState WindowState() const;
     void SetWindowState(TWindowState value);
     bool KeyPreview() const { return m_keyPreview; }
@@ -99,6 +103,7 @@ private:
     QEventLoop* m_modalLoop { nullptr };
     TPosition m_position { TPosition::poDesigned };
     TFormBorderStyle m_borderStyle { TFormBorderStyle::bsSizeable };
+    TFormStyle m_formStyle { TFormStyle::fsNormal };
     bool m_keyPreview { false };
     bool m_placed { false };
     bool m_created { false };

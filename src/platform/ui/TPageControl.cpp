@@ -1,9 +1,10 @@
 #include "platform/ui/TPageControl.h"
 
-#include "platform/ui/EventGuard.h"
-#include "platform/ui/TQtHostControl.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/VirtualKeys.h"
 
-#include <QTabBar>
+#include <QFontMetrics>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -11,12 +12,12 @@ namespace vcl {
 
 namespace {
 
-// The pages sit inside a two-pixel raised frame below the tabs.
-constexpr int kFrame = 2;
+constexpr int kTabPadding = 8; // text to tab edge, both sides together
+constexpr int kFrame = 2;       // the sheet's frame below the tabs
 
 } // namespace
 
-// --- page ---
+// ---------------------------------------------------------------- sheet
 
 TTabSheet::TTabSheet(TComponent* AOwner) : TCustomControl(AOwner)
 {
@@ -32,10 +33,11 @@ TTabSheet::~TTabSheet()
 
 void TTabSheet::SetPageControl(TPageControl* Value)
 {
-    if (m_pageControl == Value)
+    if (Value == m_pageControl)
         return;
     if (m_pageControl)
         m_pageControl->RemovePage(this);
+    m_pageControl = Value;
     if (Value)
         Value->InsertPage(this);
 }
@@ -44,47 +46,79 @@ int TTabSheet::PageIndex() const
 {
     if (!m_pageControl)
         return -1;
-    for (int i = 0; i < m_pageControl->PageCount(); ++i)
-        if (m_pageControl->Pages(i) == this)
-            return i;
-    return -1;
+    const auto& pages = m_pageControl->m_pages;
+    return static_cast<int>(std::find(pages.begin(), pages.end(), this) - pages.begin());
 }
 
-void TTabSheet::SetTextValue(const QString& value)
+void TTabSheet::SetTabVisible(bool Value)
 {
-    TCustomControl::SetTextValue(value);
+    if (Value == m_tabVisible)
+        return;
+    m_tabVisible = Value;
     if (m_pageControl)
-        m_pageControl->RenamePage(this);
+        m_pageControl->LayoutTabs();
 }
 
-// --- page control ---
-
-TPageControl::TPageControl(TComponent* AOwner) : TCustomControl(AOwner), m_tabBar(new QTabBar(this))
+void TTabSheet::Dispatch(TMessage& Message)
 {
-    m_tabBar->setDrawBase(false);
-    m_tabBar->setExpanding(false);
-    m_tabBar->setFocusPolicy(Qt::TabFocus);
-    QObject::connect(m_tabBar, &QTabBar::currentChanged, [this](int index) {
-        if (!m_syncing)
-            Guarded([&] { TabPicked(index); }, this);
-    });
+    if (Message.Msg == CM_TEXTCHANGED && m_pageControl)
+        m_pageControl->LayoutTabs();
+    TCustomControl::Dispatch(Message);
+}
+
+// ---------------------------------------------------------------- page control
+
+TPageControl::TPageControl(TComponent* AOwner) : TCustomControl(AOwner)
+{
     SetTabStop(true);
     SetBounds(0, 0, 289, 193);
 }
 
 TPageControl::~TPageControl()
 {
-    for (TTabSheet* page : m_pages)
-        page->m_pageControl = nullptr;
-    m_pages.clear();
     BeforeDestruction();
+    for (TTabSheet* sheet : m_pages)
+        sheet->m_pageControl = nullptr;
 }
 
 TTabSheet* TPageControl::Pages(int Index) const
 {
-    if (Index < 0 || Index >= PageCount())
-        return nullptr;
-    return m_pages[static_cast<std::size_t>(Index)];
+    return Index >= 0 && Index < PageCount() ? m_pages[static_cast<size_t>(Index)] : nullptr;
+}
+
+void TPageControl::InsertPage(TTabSheet* Sheet)
+{
+    m_pages.push_back(Sheet);
+    Sheet->SetParent(this);
+    if (!m_active)
+        SetActivePage(Sheet);
+    LayoutTabs();
+}
+
+void TPageControl::RemovePage(TTabSheet* Sheet)
+{
+    m_pages.erase(std::remove(m_pages.begin(), m_pages.end(), Sheet), m_pages.end());
+    if (m_active == Sheet) {
+        m_active = nullptr;
+        if (!m_pages.empty())
+            SetActivePage(m_pages.front());
+    }
+    LayoutTabs();
+}
+
+void TPageControl::SetActivePage(TTabSheet* Value)
+{
+    if (Value && Value->m_pageControl != this)
+        return;
+    if (m_active == Value)
+        return;
+    TTabSheet* old = m_active;
+    m_active = Value;
+    if (m_active)
+        m_active->SetVisible(true);
+    if (old)
+        old->SetVisible(false);
+    Invalidate();
 }
 
 int TPageControl::ActivePageIndex() const
@@ -97,120 +131,143 @@ void TPageControl::SetActivePageIndex(int Value)
     SetActivePage(Pages(Value));
 }
 
-void TPageControl::SetActivePage(TTabSheet* Value)
+TTabSheet* TPageControl::TabAt(int X, int Y) const
 {
-    if (Value && Value->m_pageControl != this)
-        return;
-    m_active = Value;
-    ShowActivePage();
+    for (size_t i = 0; i < m_pages.size() && i < m_tabRects.size(); ++i)
+        if (!m_tabRects[i].IsEmpty() && m_tabRects[i].Contains(TPoint(X, Y)))
+            return m_pages[i];
+    return nullptr;
 }
 
-int TPageControl::TabHeight() const
+TRect TPageControl::TabRect(const TTabSheet* Sheet) const
 {
-    return m_tabBar->sizeHint().height();
+    for (size_t i = 0; i < m_pages.size() && i < m_tabRects.size(); ++i)
+        if (m_pages[i] == Sheet)
+            return m_tabRects[i];
+    return TRect();
 }
 
-TRect TPageControl::TabRect(int Index) const
+// Tabs flow left to right and wrap onto a new row when the next one would leave the control.
+void TPageControl::LayoutTabs()
 {
-    const QRect r = m_tabBar->tabRect(Index);
-    return TRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
-}
-
-void TPageControl::InsertPage(TTabSheet* Page)
-{
-    Page->m_pageControl = this;
-    m_pages.push_back(Page);
-    Page->SetParent(this);
-    {
-        TFlagGuard syncing(m_syncing);
-        m_tabBar->addTab(Page->Caption());
+    const QFontMetrics fm(Font()->QtFont());
+    const int rowHeight = fm.height() + 6;
+    m_tabRects.assign(m_pages.size(), TRect());
+    int x = 0;
+    int row = 0;
+    bool any = false;
+    for (size_t i = 0; i < m_pages.size(); ++i) {
+        if (!m_pages[i]->TabVisible())
+            continue;
+        const int w = fm.horizontalAdvance(m_pages[i]->Caption()) + kTabPadding;
+        if (any && x + w > Width()) {
+            ++row;
+            x = 0;
+        }
+        m_tabRects[i] = TRect(x, row * rowHeight, x + w, (row + 1) * rowHeight);
+        x += w;
+        any = true;
     }
-    if (!m_active)
-        m_active = Page;
-    ShowActivePage();
-}
-
-void TPageControl::RemovePage(TTabSheet* Page)
-{
-    const auto at = std::find(m_pages.begin(), m_pages.end(), Page);
-    if (at == m_pages.end())
-        return;
-    const int index = static_cast<int>(at - m_pages.begin());
-    m_pages.erase(at);
-    Page->m_pageControl = nullptr;
-    {
-        TFlagGuard syncing(m_syncing);
-        m_tabBar->removeTab(index);
-    }
-    if (m_active == Page)
-        m_active = Pages(std::min(index, PageCount() - 1));
-    ShowActivePage();
-}
-
-void TPageControl::RenamePage(TTabSheet* Page)
-{
-    const int index = Page->PageIndex();
-    if (index >= 0)
-        m_tabBar->setTabText(index, Page->Caption());
-}
-
-void TPageControl::ShowActivePage()
-{
-    {
-        TFlagGuard syncing(m_syncing);
-        m_tabBar->setCurrentIndex(ActivePageIndex());
-    }
-    m_tabBar->setGeometry(0, 0, Width(), TabHeight());
-    TRect area = ClientRect();
-    AdjustClientRect(area);
-    for (TTabSheet* page : m_pages) {
-        if (page == m_active)
-            page->SetBounds(area.Left, area.Top, area.Width(), area.Height());
-        page->SetVisible(page == m_active);
-    }
+    m_tabsHeight = any ? (row + 1) * rowHeight : 0;
+    PlaceSheets();
     Invalidate();
-}
-
-void TPageControl::TabPicked(int Index)
-{
-    TTabSheet* page = Pages(Index);
-    if (!page || page == m_active)
-        return;
-    m_active = page;
-    ShowActivePage();
-    if (OnChange)
-        OnChange(this);
 }
 
 void TPageControl::AdjustClientRect(TRect& Rect) const
 {
-    Rect.Top += TabHeight();
-    Rect.Left += kFrame;
-    Rect.Right -= kFrame;
-    Rect.Top += kFrame;
-    Rect.Bottom -= kFrame;
+    Rect = TRect(Rect.Left + kFrame, Rect.Top + m_tabsHeight + kFrame, Rect.Right - kFrame, Rect.Bottom - kFrame);
+}
+
+void TPageControl::PlaceSheets()
+{
+    TRect r = TRect(0, 0, Width(), Height());
+    AdjustClientRect(r);
+    for (TTabSheet* sheet : m_pages)
+        sheet->SetBounds(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height()));
 }
 
 void TPageControl::SizeChanged()
 {
     TCustomControl::SizeChanged();
-    ShowActivePage();
+    LayoutTabs();
+}
+
+void TPageControl::FontChanged()
+{
+    TCustomControl::FontChanged();
+    LayoutTabs();
+}
+
+void TPageControl::SelectByUser(TTabSheet* Sheet)
+{
+    if (!Sheet || Sheet == m_active)
+        return;
+    SetActivePage(Sheet);
+    if (OnChange)
+        OnChange(this);
+}
+
+void TPageControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+    if (Button != TMouseButton::mbLeft)
+        return;
+    if (TTabSheet* sheet = TabAt(X, Y)) {
+        if (CanFocus())
+            SetFocus();
+        SelectByUser(sheet);
+    }
+}
+
+// Left and Right step through the sheets that have tabs.
+void TPageControl::KeyDown(WORD& Key, TShiftState Shift)
+{
+    TCustomControl::KeyDown(Key, Shift);
+    if (Key != VK_LEFT && Key != VK_RIGHT)
+        return;
+    const int step = Key == VK_LEFT ? -1 : 1;
+    for (int i = ActivePageIndex() + step; i >= 0 && i < PageCount(); i += step)
+        if (m_pages[static_cast<size_t>(i)]->TabVisible()) {
+            SelectByUser(m_pages[static_cast<size_t>(i)]);
+            Key = 0;
+            return;
+        }
 }
 
 void TPageControl::Paint()
 {
-    const int top = TabHeight();
-    TCanvas* canvas = Canvas();
-    const int right = Width() - 1;
-    const int bottom = Height() - 1;
-    canvas->Pen()->SetColor(clBtnHighlight);
-    canvas->MoveTo(0, bottom);
-    canvas->LineTo(0, top);
-    canvas->LineTo(right, top);
-    canvas->Pen()->SetColor(clBtnShadow);
-    canvas->MoveTo(right, top);
-    canvas->LineTo(right, bottom);
-    canvas->LineTo(-1, bottom);
+    QPainter* p = Canvas()->Painter();
+    if (!p)
+        return;
+    const QColor light = ToQColor(clBtnHighlight);
+    const QColor shadow = ToQColor(clBtnShadow);
+    const QRect frame(0, m_tabsHeight, Width() - 1, Height() - m_tabsHeight - 1);
+    p->setPen(light);
+    p->drawLine(frame.topLeft(), frame.bottomLeft());
+    p->drawLine(frame.topLeft(), frame.topRight());
+    p->setPen(shadow);
+    p->drawLine(frame.topRight(), frame.bottomRight());
+    p->drawLine(frame.bottomLeft(), frame.bottomRight());
+    p->setFont(Font()->QtFont());
+    for (size_t i = 0; i < m_pages.size(); ++i) {
+        const TRect& t = m_tabRects[i];
+        if (t.IsEmpty())
+            continue;
+        const bool active = m_pages[i] == m_active;
+        QRect r(t.Left, t.Top + (active ? 0 : 2), t.Width() - 1, t.Height() - (active ? 0 : 2));
+        p->fillRect(r, ToQColor(Color()));
+        p->setPen(light);
+        p->drawLine(r.bottomLeft(), r.topLeft());
+        p->drawLine(r.topLeft(), r.topRight());
+        p->setPen(shadow);
+        p->drawLine(r.topRight(), r.bottomRight());
+        p->setPen(ToQColor(Enabled() ? Font()->Color() : clGrayText));
+        p->drawText(r, Qt::AlignCenter, m_pages[i]->Caption());
+        if (active && Focused()) {
+            p->setPen(QPen(ToQColor(Font()->Color()), 1, Qt::DotLine));
+            p->drawRect(r.adjusted(3, 3, -3, -3));
+        }
+    }
 }
 
 } // namespace vcl
