@@ -97,11 +97,16 @@ void TPageControl::InsertPage(TTabSheet* Sheet)
 
 void TPageControl::RemovePage(TTabSheet* Sheet)
 {
-    m_pages.erase(std::remove(m_pages.begin(), m_pages.end(), Sheet), m_pages.end());
+    const auto place = std::find(m_pages.begin(), m_pages.end(), Sheet);
+    if (place == m_pages.end())
+        return;
+    const auto index = place - m_pages.begin();
+    m_pages.erase(place);
     if (m_active == Sheet) {
+        // The sheet that takes the removed one's place shows, or the last one when it was last.
         m_active = nullptr;
         if (!m_pages.empty())
-            SetActivePage(m_pages.front());
+            SetActivePage(m_pages[static_cast<std::size_t>(std::min<std::ptrdiff_t>(index, std::ssize(m_pages) - 1))]);
     }
     LayoutTabs();
 }
