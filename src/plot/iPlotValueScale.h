@@ -23,9 +23,15 @@ class IiPlotAxisTracking
 {
 public:
     virtual void NewTrackingData(double Value) = 0;
+    // False while the axis ignores tracking data: a source of many points may skip the call.
+    bool TakesTrackingData() const { return m_takesTrackingData; }
 
 protected:
     ~IiPlotAxisTracking() = default;
+    void SetTakesTrackingData(bool Value) { m_takesTrackingData = Value; }
+
+private:
+    bool m_takesTrackingData { true };
 };
 
 // Percent of the plot's first data view to pixels, for values given as percentages.
