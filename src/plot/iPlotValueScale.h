@@ -14,6 +14,9 @@ public:
     virtual bool ValueOnScale(double Value) const = 0;
     virtual int MinPixels() const = 0;
     virtual int MaxPixels() const = 0;
+    // True when the pixel never turns back as the value grows (a linear scale), so that a run of
+    // values spans the pixels of its smallest and largest value.
+    virtual bool PixelsFollowValues() const { return false; }
 
 protected:
     ~IiPlotAxisScale() = default;
