@@ -52,6 +52,14 @@ public:
     vcl::TColor ErrorBackGroundColor() const { return FErrorBackGroundColor; }
     vcl::TFont* ErrorFont() const { return FErrorFont.get(); }
     bool NeedsRepaint() const { return FNeedsRepaint; }
+    // True when a repaint request now would change nothing: one is marked already and is held by
+    // an update block or merged into a repaint on its way (frame timer armed, or window invalidated
+    // under the frame-rate limit). Sources of many changes ask this before reporting each one.
+    bool RepaintRequestMerged() const
+    {
+        return FNeedsRepaint
+            && (FUpdateActive || (FAutoFrameRate && FUpdateFrameRate > 0 && (FPaintPending || FFrameScheduled)));
+    }
     bool UpdateActive() const { return FUpdateActive; }
     bool BackGroundChanged() const { return FBackGroundChanged; }
     void SetLoading(bool Value) { FLoading = Value; }

@@ -232,6 +232,7 @@ public:
     bool ValueOnScale(double Value) const { return PointOnScale(Value); }
     int MinPixels() const { return PositionToPixels(FMin); }
     int MaxPixels() const { return PositionToPixels(Max()); }
+    bool PixelsFollowValues() const override { return FScaleType == TiPlotScaleType::ipstLinear; }
     int ActualStart() const { return FActualStart; }
     int ActualStop() const { return FActualStop; }
     vcl::TRect ScaleRect() const { return FScaleRect; }

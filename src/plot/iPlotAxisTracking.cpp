@@ -58,6 +58,7 @@ void TiPlotAxis::SetTrackingEnabled(bool Value)
     if (Value == FTrackingEnabled)
         return;
     FTrackingEnabled = Value;
+    SetTakesTrackingData(Value);
     if (FRestoreValuesOnResume) {
         if (Value) {
             SetMinSpan(FPreviousMin, FPreviousSpan);

@@ -16,6 +16,7 @@ TiPlotChannelCustom::TiPlotChannelCustom(TWinControl* AOwner, TNotifyEvent AOnCh
     : TiPlotManagerObject(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove), std::move(AOnRename)),
       FDataList(iCreatePlotDataList(TiPlotDataStyle::ipdsStandard)), FMarkersFont(std::make_unique<TFont>())
 {
+    FNullList = static_cast<TiPlotDataNullList*>(FDataList.get());
     TiPlotPointDefaults& stored = FDataList->Stored;
     stored.TraceLineColor = 0x0000FF;
     stored.TraceLineWidth = 1;
@@ -77,6 +78,7 @@ void TiPlotChannelCustom::SetDataStyle(TiPlotDataStyle Value)
     list->Stored = defaults;
     list->SetRingBufferSize(ringSize);
     FDataList = std::move(list);
+    FNullList = Value == TiPlotDataStyle::ipdsStandard ? static_cast<TiPlotDataNullList*>(FDataList.get()) : nullptr;
     FDataStyle = Value;
     DoChange();
 }
@@ -160,52 +162,59 @@ int TiPlotChannelCustom::AddXY(double X, double Y) { return AddPoint(X, Y, false
 
 int TiPlotChannelCustom::AddPoint(double X, double Y, bool Null, bool Empty)
 {
-    const int index = FDataList->Add(X, Y, Null, Empty);
-    if (X > FRunningXMax)
-        FRunningXMax = X;
-    if (X < FRunningXMin)
-        FRunningXMin = X;
-    if (Y > FRunningYMax)
-        FRunningYMax = Y;
-    if (Y < FRunningYMin)
-        FRunningYMin = Y;
+    const int index = FNullList ? FNullList->Append(X, Y, Null, Empty) : FDataList->Add(X, Y, Null, Empty);
+    FRunningXMax = X > FRunningXMax ? X : FRunningXMax;
+    FRunningXMin = X < FRunningXMin ? X : FRunningXMin;
+    FRunningYMax = Y > FRunningYMax ? Y : FRunningYMax;
+    FRunningYMin = Y < FRunningYMin ? Y : FRunningYMin;
     ++FRunningCount;
     FRunningXTotal.Add(X);
     FRunningYTotal.Add(Y);
     FMeansStale = true;
-    if ((FXAxisTrackingEnabled && XTracking()) || (FYAxisTrackingEnabled && YTracking()))
-        TrackNewPoint(index, X, Y, Null, Empty);
-    DoChange();
+    if (FXAxisTrackingEnabled || FYAxisTrackingEnabled) {
+        if (MarkersVisible()) {
+            TrackNewPointExtents();
+        } else {
+            IiPlotAxisTracking* x = FXAxisTrackingEnabled ? XTracking() : nullptr;
+            if (x && x->TakesTrackingData())
+                x->NewTrackingData(X);
+            IiPlotAxisTracking* y = FYAxisTrackingEnabled && !Null && !Empty ? YTracking() : nullptr;
+            if (y && y->TakesTrackingData())
+                y->NewTrackingData(Y);
+        }
+    }
+    // The only listener of a channel's changes is its plot's repaint; while that repaint is
+    // merging requests, one more would change nothing.
+    if (!FRepaintHostLooked)
+        LookUpRepaintHost();
+    if (!FRepaintHost || !FRepaintHost->RepaintRequestMerged())
+        DoChange();
     if (FLoggingActive)
         BufferLogPoint();
     return index;
 }
 
-void TiPlotChannelCustom::TrackNewPoint(int Index, double X, double Y, bool Null, bool Empty)
+void TiPlotChannelCustom::LookUpRepaintHost()
+{
+    FRepaintHost = dynamic_cast<TiComponent*>(FOwner);
+    FRepaintHostLooked = true;
+}
+
+void TiPlotChannelCustom::TrackNewPointExtents()
 {
     IiPlotAxisTracking* xScale = FXAxisTrackingEnabled ? XTracking() : nullptr;
     IiPlotAxisTracking* yScale = FYAxisTrackingEnabled ? YTracking() : nullptr;
-    if (!xScale && !yScale)
+    const int newest = Count() - 1;
+    if ((!xScale && !yScale) || GetNull(newest))
         return;
-    if (MarkersVisible()) {
-        const int newest = Count() - 1;
-        if (GetNull(newest))
-            return;
-        if (xScale) {
-            xScale->NewTrackingData(GetMarkerExtentXMax(newest));
-            xScale->NewTrackingData(GetMarkerExtentXMin(newest));
-        }
-        if (yScale) {
-            yScale->NewTrackingData(GetMarkerExtentYMax(newest));
-            yScale->NewTrackingData(GetMarkerExtentYMin(newest));
-        }
-        return;
+    if (xScale) {
+        xScale->NewTrackingData(GetMarkerExtentXMax(newest));
+        xScale->NewTrackingData(GetMarkerExtentXMin(newest));
     }
-    (void)Index;
-    if (xScale)
-        xScale->NewTrackingData(X);
-    if (yScale && !Null && !Empty)
-        yScale->NewTrackingData(Y);
+    if (yScale) {
+        yScale->NewTrackingData(GetMarkerExtentYMax(newest));
+        yScale->NewTrackingData(GetMarkerExtentYMin(newest));
+    }
 }
 
 void TiPlotChannelCustom::AddXYArrays(const TVariant& XData, const TVariant& YData)

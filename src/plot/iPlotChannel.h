@@ -27,8 +27,10 @@ struct TiExtendedSum
 
     void Add(double Value)
     {
+        // The exact rounding error of Sum + Value, found without a branch (two-sum).
         const double t = Sum + Value;
-        Error += std::fabs(Sum) >= std::fabs(Value) ? (Sum - t) + Value : (Value - t) + Sum;
+        const double v = t - Sum;
+        Error += (Sum - (t - v)) + (Value - v);
         Sum = t;
     }
     double Over(int Count) const { return Count ? (Sum + Error) / Count : 0.0; }
@@ -36,6 +38,8 @@ struct TiExtendedSum
 
 class TiPlotXAxis;
 class TiPlotYAxis;
+class TiComponent;
+class TiPlotDataNullList;
 class TiOPCManager;
 class TiPlotDataCursor;
 class TiOPCItemManager;
@@ -296,6 +300,8 @@ protected:
     void FoldValidPoint(double X, double Y);
 
     std::unique_ptr<TiPlotDataCustomList> FDataList;
+    // FDataList when it is the standard list, whose adds are made without a virtual call.
+    TiPlotDataNullList* FNullList { nullptr };
     int FStartIndex { -1 };
     int FStopIndex { -1 };
     std::uint64_t FDataVersion { 0 };
@@ -315,7 +321,9 @@ private:
     void BufferLogPoint();
     void WriteLogBuffer();
     QChar ColumnSeparator() const;
-    void TrackNewPoint(int Index, double X, double Y, bool Null, bool Empty);
+    // Feeds the tracking axes the newest point padded by one marker size.
+    void TrackNewPointExtents();
+    void LookUpRepaintHost();
     void RefreshMeans() const;
     void ForgetAxes();
 
@@ -327,6 +335,8 @@ private:
     IiPlotAxisTracking* FYTracking { nullptr };
     bool FXAxisLooked { false };
     bool FYAxisLooked { false };
+    TiComponent* FRepaintHost { nullptr };
+    bool FRepaintHostLooked { false };
     QString FTitleText;
     QString FXAxisName;
     QString FYAxisName;

@@ -2,6 +2,7 @@
 
 #include "plot/iGPText.h"
 #include "plot/iPlotChannel.h"
+#include "plot/iPlotDataRecordList.h"
 
 #include "platform/ui/TCanvas.h"
 
@@ -84,11 +85,37 @@ public:
         return true;
     }
 
+    // Takes in the pixels Lo..Hi of the run's column and makes End the run's end. The caller vouches
+    // that each of them is lit by a segment of the run or by the segment leaving the column.
+    void Cover(int Lo, int Hi, int End)
+    {
+        if (m_empty) {
+            m_lo = Lo;
+            m_hi = Hi;
+            m_empty = false;
+        } else {
+            m_lo = std::min(m_lo, Lo);
+            m_hi = std::max(m_hi, Hi);
+        }
+        m_end = End;
+    }
+
+    int Column() const { return m_column; }
+
     void Flush()
     {
-        if (m_active && !m_empty)
-            m_canvas->Polyline({ Exchanged(TPoint(m_column, m_lo), m_reversed),
-                                 Exchanged(TPoint(m_column, m_hi + 1), m_reversed) });
+        if (m_active && !m_empty) {
+            // The one-pixel line over m_lo..m_hi, filled as the rectangle of the same pixels.
+            TBrush* brush = m_canvas->Brush();
+            const TColor color = brush->Color();
+            const TBrushStyle style = brush->Style();
+            brush->SetStyle(TBrushStyle::bsSolid);
+            brush->SetColor(m_canvas->Pen()->Color());
+            const TRect line(m_column, m_lo, m_column + 1, m_hi + 1);
+            m_canvas->FillRect(m_reversed ? TRect(line.Top, line.Left, line.Bottom, line.Right) : line);
+            brush->SetColor(color);
+            brush->SetStyle(style);
+        }
         m_active = false;
     }
 
@@ -152,8 +179,24 @@ void TiPlotChannelPainter::DrawTrace(TCanvas* Canvas, bool XYAxesReversed, TColo
         return;
     const bool merge = CanMergeColumns(Canvas);
     ColumnRuns runs(Canvas, XYAxesReversed);
+    // Columns are folded from the records while X is in order; after a few refusals (X out of
+    // order, gaps) the points are taken one by one.
+    FFoldRecords = merge && !FChannel.ClipToAxes() && FX->PixelsFollowValues() && FY->PixelsFollowValues()
+        ? dynamic_cast<const TiPlotDataRecordList<TiPlotDataNull>*>(&FChannel.DataList())
+        : nullptr;
+    FFoldStop = stop;
+    int foldRefusals = 0;
     bool lineBreak = true;
     double prevX = 0, prevY = 0;
+    // Right after a run starts at point i: take in the rest of its column at once.
+    auto fold = [&](int& i) {
+        if (!FFoldRecords || foldRefusals > 64)
+            return;
+        const int last = FoldColumn(runs, i, runs.Column(), prevX, prevY);
+        if (last == i)
+            ++foldRefusals;
+        i = last;
+    };
     for (int i = start; i <= stop; ++i) {
         double x = 0, y = 0;
         bool empty = false, null = false;
@@ -170,8 +213,10 @@ void TiPlotChannelPainter::DrawTrace(TCanvas* Canvas, bool XYAxesReversed, TColo
             prevY = y;
             if (merge) {
                 runs.Stop();
-                if (InsideValues(x, y))
+                if (InsideValues(x, y)) {
                     runs.Start(TPoint(FX->PositionToPixels(x), FY->PositionToPixels(y)));
+                    fold(i);
+                }
             }
             continue;
         }
@@ -182,19 +227,85 @@ void TiPlotChannelPainter::DrawTrace(TCanvas* Canvas, bool XYAxesReversed, TColo
                 const TPoint from(FX->PositionToPixels(prevX), FY->PositionToPixels(prevY));
                 Canvas->Polyline({ Exchanged(from, XYAxesReversed), Exchanged(p, XYAxesReversed) });
                 runs.Start(p);
+                prevX = x;
+                prevY = y;
+                fold(i);
+                continue;
             }
         } else {
             runs.Stop();
             if (!merge)
                 SetTracePen(Canvas, i);
             DrawSegment(Canvas, XYAxesReversed, prevX, prevY, x, y, false);
-            if (merge && InsideValues(x, y))
+            if (merge && InsideValues(x, y)) {
                 runs.Start(TPoint(FX->PositionToPixels(x), FY->PositionToPixels(y)));
+                prevX = x;
+                prevY = y;
+                fold(i);
+                continue;
+            }
         }
         prevX = x;
         prevY = y;
     }
     runs.Stop();
+}
+
+// The run at point From stands in pixel column Column. When X keeps its order from From to the
+// point after the column's last one, every point among them is valid and inside the X range and
+// the point after lies in a later column, the segments inside the column light the pixels between
+// the column's smallest and largest Y pixel, except perhaps the last point's own pixel, which the
+// segment leaving the column lights anyway (it is drawn unclipped from there). Then the column is
+// taken in as that one interval and the index of its last point returned, with its X and Y in
+// LastX and LastY; otherwise nothing changes and From is returned.
+int TiPlotChannelPainter::FoldColumn(ColumnRuns& Runs, int From, int Column, double& LastX, double& LastY) const
+{
+    const TiPlotDataRecordList<TiPlotDataNull>& records = *FFoldRecords;
+    const int stop = FFoldStop;
+    auto pixel = [&](int Index) { return FX->PositionToPixels(records.Record(Index).X); };
+    // The column's last point, found on the assumption that X is in order (checked below).
+    int lo = From;
+    int step = 1;
+    while (lo + step <= stop && pixel(lo + step) == Column) {
+        lo += step;
+        step *= 2;
+    }
+    int hi = std::min(lo + step, stop + 1);
+    while (hi - lo > 1) {
+        const int mid = lo + (hi - lo) / 2;
+        if (pixel(mid) == Column)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    const int last = lo;
+    if (last == From || last >= stop)
+        return From;
+    const TiPlotDataNull& first = records.Record(From);
+    double x = first.X;
+    double yMin = first.Y, yMax = first.Y;
+    bool ordered = true;
+    std::uint16_t marks = 0;
+    records.ForEachSpan(From + 1, last, [&](const TiPlotDataNull* p, const TiPlotDataNull* end) {
+        for (; p != end; ++p) {
+            marks |= p->Extra;
+            ordered &= p->X >= x && p->Y == p->Y;
+            x = p->X;
+            yMin = p->Y < yMin ? p->Y : yMin;
+            yMax = p->Y > yMax ? p->Y : yMax;
+        }
+    });
+    const TiPlotDataNull& next = records.Record(last + 1);
+    marks |= next.Extra;
+    if (!ordered || (marks & (iNullExtra::Null | iNullExtra::Empty)) || !(next.X >= x) || next.X > FX->Max())
+        return From;
+    const TiPlotDataNull& end = records.Record(last);
+    const int a = FY->PositionToPixels(yMin);
+    const int b = FY->PositionToPixels(yMax);
+    Runs.Cover(std::min(a, b), std::max(a, b), FY->PositionToPixels(end.Y));
+    LastX = end.X;
+    LastY = end.Y;
+    return last;
 }
 
 void TiPlotChannelPainter::DrawSegment(TCanvas* Canvas, bool XYAxesReversed, double X1, double Y1, double X2,

@@ -9,6 +9,9 @@
 #include "platform/core/Types.h"
 
 class TiPlotChannelCustom;
+struct TiPlotDataNull;
+template <typename Rec>
+class TiPlotDataRecordList;
 
 namespace vcl {
 class TCanvas;
@@ -54,10 +57,14 @@ private:
     // True when DrawSegment would draw the line between the two values unclipped.
     bool DrawsUnclipped(double X1, double Y1, double X2, double Y2) const;
     bool InsideValues(double X, double Y) const;
+    int FoldColumn(ColumnRuns& Runs, int From, int Column, double& LastX, double& LastY) const;
     void SetTracePen(vcl::TCanvas* Canvas, int Index) const;
 
     TiPlotChannelCustom& FChannel;
     const IiPlotAxisScale* FX;
     const IiPlotAxisScale* FY;
     const IiPlotPercentScale* FPercent;
+    // The standard list's records when a trace may fold whole columns from them, else null.
+    const TiPlotDataRecordList<TiPlotDataNull>* FFoldRecords { nullptr };
+    int FFoldStop { -1 };
 };

@@ -20,19 +20,6 @@ void TiPlotDataNullList::SetBit(int Index, std::uint16_t Bit, bool Value)
     extra = static_cast<std::uint16_t>(Value ? extra | Bit : extra & ~Bit);
 }
 
-int TiPlotDataNullList::Add(double X, double Y, bool Null, bool Empty)
-{
-    unsigned extra = (static_cast<unsigned>(Stored.MarkerStyle) & 15u) << iNullExtra::MarkerStyleShift;
-    if (Stored.MarkerVisible)
-        extra |= iNullExtra::MarkerVisible;
-    if (Empty)
-        extra |= iNullExtra::Empty;
-    if (Null)
-        extra |= iNullExtra::Null;
-    bool overwrote = false;
-    return Store(TiPlotDataNull { X, Y, static_cast<std::uint16_t>(extra) }, overwrote);
-}
-
 void TiPlotDataNullList::GetXYEmptyNull(int Index, double& X, double& Y, bool& Empty, bool& Null) const
 {
     const TiPlotDataNull& record = At(Index);

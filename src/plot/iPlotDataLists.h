@@ -22,7 +22,19 @@ public:
     TiPlotMarkerStyle GetMarkerStyle(int Index) const override;
     void SetMarkerStyle(int Index, TiPlotMarkerStyle Value) override;
 
-    int Add(double X, double Y, bool Null, bool Empty) override;
+    int Add(double X, double Y, bool Null, bool Empty) override { return Append(X, Y, Null, Empty); }
+    // Add without the virtual call, for the channel's add of every point.
+    int Append(double X, double Y, bool Null, bool Empty)
+    {
+        unsigned extra = (static_cast<unsigned>(Stored.MarkerStyle) & 15u) << iNullExtra::MarkerStyleShift;
+        if (Stored.MarkerVisible)
+            extra |= iNullExtra::MarkerVisible;
+        if (Empty)
+            extra |= iNullExtra::Empty;
+        if (Null)
+            extra |= iNullExtra::Null;
+        return Store(TiPlotDataNull { X, Y, static_cast<std::uint16_t>(extra) });
+    }
     void GetXYEmptyNull(int Index, double& X, double& Y, bool& Empty, bool& Null) const override;
 
 private:

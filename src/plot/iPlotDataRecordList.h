@@ -56,6 +56,10 @@ public:
 
     // Direct record access for the channel's drawing loops (logical index, checked).
     const Rec& Record(int Index) const { return FList[GetBufferIndex(Index)]; }
+    // The records of the first, second and last points; the list must hold two points or more.
+    const Rec& FirstRecord() const { return FList[FTail]; }
+    const Rec& SecondRecord() const { return FList[FTail + 1 < FCount ? FTail + 1 : 0]; }
+    const Rec& LastRecord() const { return FList[FTail == 0 ? FCount - 1 : FTail - 1]; }
     // How many times a full ring gave its oldest point up for a new one.
     std::uint64_t Overwrites() const { return FOverwrites; }
     // The records of the logical indexes From..To (checked) as at most two contiguous pieces, oldest
@@ -85,6 +89,10 @@ protected:
     int Store(const Rec& Record, bool& Overwrote)
     {
         Overwrote = false;
+        if (FCount < FCapacity) [[likely]] {
+            FList[FCount] = Record;
+            return FCount++;
+        }
         // A ring whose capacity was taken to 0 grows like a plain list instead of writing
         // into an array that does not exist.
         if (!FRingBufferEnabled || FCapacity == 0) {
@@ -100,6 +108,12 @@ protected:
         }
         FList[FCount] = Record;
         return FCount++;
+    }
+
+    int Store(const Rec& Record)
+    {
+        bool overwrote = false;
+        return Store(Record, overwrote);
     }
 
     virtual QString DeleteRangeText() const { return QStringLiteral("Delete size out of Range"); }

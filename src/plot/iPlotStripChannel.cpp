@@ -11,7 +11,6 @@
 #include "platform/core/PublishedProperties.h"
 
 #include <atomic>
-#include <typeinfo>
 
 using namespace vcl;
 
@@ -123,12 +122,17 @@ void TiPlotChannel::CheckXOrder(double X) const
     if (count < 2)
         return;
     // The standard list is read straight from its records; this runs for every point added.
-    const TiPlotDataCustomList& list = *FDataList;
-    const auto* records =
-        typeid(list) == typeid(TiPlotDataNullList) ? static_cast<const TiPlotDataNullList*>(&list) : nullptr;
-    auto x = [&](int Index) { return records ? records->Record(Index).X : GetX(Index); };
-    const double last = x(count - 1);
-    if (x(1) >= x(0)) {
+    double first = 0, second = 0, last = 0;
+    if (FNullList) {
+        first = FNullList->FirstRecord().X;
+        second = FNullList->SecondRecord().X;
+        last = FNullList->LastRecord().X;
+    } else {
+        first = GetX(0);
+        second = GetX(1);
+        last = GetX(count - 1);
+    }
+    if (second >= first) {
         if (X < last)
             throw Exception(QStringLiteral("New Data-Point X-Value is out of order"));
     } else if (X > last) {

@@ -14,6 +14,9 @@ public:
     virtual bool ValueOnScale(double Value) const = 0;
     virtual int MinPixels() const = 0;
     virtual int MaxPixels() const = 0;
+    // True when the pixel never turns back as the value grows (a linear scale), so that a run of
+    // values spans the pixels of its smallest and largest value.
+    virtual bool PixelsFollowValues() const { return false; }
 
 protected:
     ~IiPlotAxisScale() = default;
@@ -23,9 +26,15 @@ class IiPlotAxisTracking
 {
 public:
     virtual void NewTrackingData(double Value) = 0;
+    // False while the axis ignores tracking data: a source of many points may skip the call.
+    bool TakesTrackingData() const { return m_takesTrackingData; }
 
 protected:
     ~IiPlotAxisTracking() = default;
+    void SetTakesTrackingData(bool Value) { m_takesTrackingData = Value; }
+
+private:
+    bool m_takesTrackingData { true };
 };
 
 // Percent of the plot's first data view to pixels, for values given as percentages.

@@ -39,6 +39,7 @@ public:
     }
     int MinPixels() const override { return PositionToPixels(m_min); }
     int MaxPixels() const override { return PositionToPixels(m_max); }
+    bool PixelsFollowValues() const override { return true; }
 
 private:
     double m_min, m_max;
@@ -191,19 +192,25 @@ TEST_F(ChannelDrawTest, MergedColumnsLightThePixelsOfTheSeparateSegments)
             p.kind = E;
         else if (i % 1499 == 0)
             p.y = 180;
+        else if (i / 300 % 4 == 1)
+            p.y = std::round(p.y / 8) * 8; // plateaus: runs of equal pixels, often ending a column
         points.push_back(p);
     }
+    LinearScale rightToLeft { 0, 100, 110, 10 };
     for (bool clip : { false, true }) {
         for (bool reversed : { false, true }) {
-            channel->SetClipToAxes(clip);
-            channel->SetDataStyle(TiPlotDataStyle::ipdsStandard);
-            Fill(points);
-            const QImage merged = Trace(xs, ys, reversed);
-            channel->SetDataStyle(TiPlotDataStyle::ipdsFullFeature);
-            Fill(points);
-            const QImage separate = Trace(xs, ys, reversed);
-            EXPECT_GT(Lit(separate), 1000);
-            EXPECT_EQ(merged, separate) << "clip " << clip << " reversed " << reversed;
+            for (const LinearScale* x : { &xs, &rightToLeft }) {
+                channel->SetClipToAxes(clip);
+                channel->SetDataStyle(TiPlotDataStyle::ipdsStandard);
+                Fill(points);
+                const QImage merged = Trace(*x, ys, reversed);
+                channel->SetDataStyle(TiPlotDataStyle::ipdsFullFeature);
+                Fill(points);
+                const QImage separate = Trace(*x, ys, reversed);
+                EXPECT_GT(Lit(separate), 1000);
+                EXPECT_EQ(merged, separate)
+                    << "clip " << clip << " reversed " << reversed << " right to left " << (x != &xs);
+            }
         }
     }
 }

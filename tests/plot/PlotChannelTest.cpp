@@ -247,4 +247,18 @@ TEST_F(PlotChannelTest, AddsWithinOneFrameIntervalMergeIntoOnePaint)
     EXPECT_FALSE(plot->NeedsRepaint());
 }
 
+// Adds feed an axis only while it tracks; switching tracking back on lets the next add move it.
+TEST_F(PlotChannelTest, AxesFollowTheAddsOnlyWhileTheyTrack)
+{
+    TiPlotXAxis* x = plot->XAxis(0);
+    channel->AddXY(1, 0);
+    x->SetTrackingEnabled(false);
+    const double maxBefore = x->Max();
+    channel->AddXY(maxBefore + 50, 0);
+    EXPECT_EQ(x->Max(), maxBefore);
+    x->SetTrackingEnabled(true);
+    channel->AddXY(maxBefore + 60, 0);
+    EXPECT_GE(x->Max(), maxBefore + 60);
+}
+
 } // namespace

@@ -62,6 +62,20 @@ TEST_F(PlotRepaintTest, AddsRightAfterAPaintWaitForTheFramePeriodThenPaintOnce)
     EXPECT_FALSE(plot->NeedsRepaint());
 }
 
+TEST_F(PlotRepaintTest, AChangeAfterTheMergedBurstsPaintGetsItsOwnPaint)
+{
+    clock.AdvanceMs(100);
+    AddBurst(1000);
+    ptest::Settle();
+    ASSERT_EQ(paints, 1);
+
+    clock.AdvanceMs(100);
+    plot->Channel(0)->AddXY(1000, 3);
+    ptest::Settle();
+    EXPECT_EQ(paints, 2);
+    EXPECT_FALSE(plot->NeedsRepaint());
+}
+
 TEST_F(PlotRepaintTest, UpdateBlockHoldsTheRepaintUntilItEnds)
 {
     clock.AdvanceMs(100);

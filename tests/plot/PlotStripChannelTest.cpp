@@ -113,6 +113,29 @@ TEST_F(StripChannelTest, OutOfOrderXRaisesTheTextOfTheSeriesDirectionAndAddsNoth
     EXPECT_EQ(channel->Count(), 2);
 }
 
+// A ring that has wrapped keeps its oldest points at the front: the direction comes from them and
+// the newest point is the last one, wherever their slots lie.
+TEST_F(StripChannelTest, OrderCheckOfAWrappedRingReadsItsOldestAndNewestPoints)
+{
+    channel->SetRingBufferSize(3);
+    Fill({ { 1, 0 }, { 2, 0 }, { 3, 0 }, { 4, 0 } }); // slots hold 4, 2, 3
+    channel->SetAllowOutOfOrderXValues(false);
+    EXPECT_THROW(channel->AddXY(3.5, 0), Exception);
+    EXPECT_NO_THROW(channel->AddXY(4, 0)); // now 3, 4, 4: the ring has moved on again
+    EXPECT_EQ(channel->GetX(0), 3);
+
+    channel->SetAllowOutOfOrderXValues(true);
+    Fill({ { 10, 0 }, { 9, 0 }, { 8, 0 }, { 7, 0 }, { 6, 0 } }); // a falling series, wrapped twice
+    channel->SetAllowOutOfOrderXValues(false);
+    try {
+        channel->AddXY(6.5, 0);
+        ADD_FAILURE();
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("New Data-Point X-Value is out of order."));
+    }
+    EXPECT_NO_THROW(channel->AddXY(5, 0));
+}
+
 TEST_F(StripChannelTest, TimeAndArrayAddsTakeAnyXAndFollowTheClock)
 {
     double now = 45000.25;
