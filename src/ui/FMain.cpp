@@ -10,7 +10,9 @@
 #include "platform/ui/TMenus.h"
 #include "response/ResponseView.h"
 #include "response/Plot.h"
+#include "ui/FMainLayoutParts.h"
 #include "ui/FNetworkSetup.h"
+#include "ui/editors/EditorSet.h"
 #include "widgets/AdvSmoothSplashScreen.h"
 
 #include <QGuiApplication>
@@ -91,7 +93,8 @@ TfmMain::TfmMain(vcl::TComponent* owner) : vcl::TForm(owner)
 
     BuildMenus();
     BuildLayout();
-    BindEditorHandlers();
+    m_editors = std::make_unique<editors::EditorSet>(*this, layout::CollectEditorControls(*this));
+    m_editors->BindHandlers();
     asScreen->Loaded();
 }
 
@@ -164,8 +167,8 @@ void TfmMain::FormCreate(vcl::TObject* Sender)
     SetDeviceId(1);
 
     CurPage = 10;
-    CompChannel = 2;
-    GateChannel = 0;
+    Editors().Comp().Select(editors::FirstOutput);
+    Editors().Gate().Select(0);
     auto show = [this](const char* name) {
         if (auto* c = dynamic_cast<vcl::TControl*>(FindComponent(QString::fromLatin1(name))))
             c->SetVisible(true);

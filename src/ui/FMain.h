@@ -36,6 +36,10 @@ class LUsbProc;
 class TJvHidDevice;
 class TJvHidDeviceController;
 
+namespace editors {
+class EditorSet;
+}
+
 class TfmMain : public vcl::TForm
 {
 public:
@@ -87,7 +91,8 @@ public:
     // (FMainSplash.cpp) The start-up splash, shown while the window is built.
     void ConfigureSplash();
     class TAdvSmoothSplashScreen* asScreen { nullptr };
-    // Forgets the splash once it is gone (the application may free it before this window).
+    // Forgets the splash once it is gone (the application may free it before this window), and stops
+    // the editors once a control they were handed is gone.
     void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
 
     int CurPage { 10 };
@@ -308,10 +313,14 @@ private:
 
 public:
     // --- processing block editors ---
-    // (editors/*.cpp) One handler per kind of control serves every channel: the channel comes from
-    // the Sender's Tag and companions are found by composed name. Bound by BindEditorHandlers.
+    // (FMainEditors.cpp) The handlers the editing controls are bound to, one per kind of control for
+    // every channel (the channel is the Sender's Tag); each forwards to its block's editor.
 
-    void BindEditorHandlers();
+    // The block editors, made once the layout has handed over their controls.
+    editors::EditorSet& Editors() { return *m_editors; }
+    const editors::EditorSet& Editors() const { return *m_editors; }
+    // False once a control an editor works on is gone (the window is closing): the handlers then do nothing.
+    bool EditorsIntact() const;
 
     void isGainInAChange(vcl::TObject* Sender);
     void isGainBackupInAChange(vcl::TObject* Sender);
@@ -320,28 +329,12 @@ public:
     void rzbPhaseInAClick(vcl::TObject* Sender);
     void rzbPhaseBackupInAClick(vcl::TObject* Sender);
 
-    // Link groups: the group of a channel and the display of one edit on every member.
+    // Link groups and routing.
     int GroupMaskOf(int ch) const;
-    void ShowGroupGain(int ch, int pos);
-    void ShowGroupMute(int ch, bool on);
-    void ShowGroupPolarity(int ch, bool on);
-    void ShowGroupComp(int ch, int field, int value);
-    void ShowGroupGate(int ch, int field, int value);
     void SetLinkMask(int ch, int mask);
     void SetMenuCaption(int master, int ch);
     void CopyChannel(int src, int dst, bool reread);
     void RereadAfterLink();
-
-    // Noise gate of the inputs.
-    void SetGateParam(int ch, int field, int value);
-    void DrawGateCurve(int ch);
-    void isGateThresholdInAChange(vcl::TObject* Sender);
-    void isGateAttackInAChange(vcl::TObject* Sender);
-    void isGateReleaseInAChange(vcl::TObject* Sender);
-    void isGateHoldInAChange(vcl::TObject* Sender);
-    void lbGateInAMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
-
-    // Routing matrix and the block diagram's labels.
     void rzbAMatrixOutClick(vcl::TObject* Sender, int ch);
     void DrawMatrixLines();
     void lbMatrixHpLpInAClick(vcl::TObject* Sender);
@@ -351,6 +344,16 @@ public:
     void lbMatrixGateInAClick(vcl::TObject* Sender);
     void lbMatrixChNameInAMouseMove(vcl::TObject* Sender, vcl::TShiftState Shift, int X, int Y);
     void lbMatrixChNameInAMouseLeave(vcl::TObject* Sender);
+
+    // Noise gate of the inputs.
+    void DrawGateCurve(int ch);
+    void isGateThresholdInAChange(vcl::TObject* Sender);
+    void isGateAttackInAChange(vcl::TObject* Sender);
+    void isGateReleaseInAChange(vcl::TObject* Sender);
+    void isGateHoldInAChange(vcl::TObject* Sender);
+    void lbGateInAMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
+    // Typed entry of a gate box (field: threshold, attack, release, hold).
+    void cvdGateEntry(vcl::TObject* Sender, int field);
 
     // PEQ bands: band editor, band buttons, band parameter panel and its deferred apply.
     void peqPeqInAChange(vcl::TObject* Sender);
@@ -364,13 +367,11 @@ public:
     void vrbEqShowAllInAClick(vcl::TObject* Sender);
     // Opens the PEQ reset question for the button's channel.
     void vrbEqResetInAClick(vcl::TObject* Sender);
+    void vrbEqBypassInAClick(vcl::TObject* Sender);
     void ResetChannelPeq(int ch);
-    void ShowBandParams(int ch, bool enabled, double freqHz, double gainDb, double q);
-    void FocusEqFreqEdit(int ch);
     void DeselectEqBands();
     void SelectFirstEqBands();
-    // Rebuilds channel ch's PEQ, high-pass and low-pass curves from its band editor and the model.
-    void BuildChannelCurves(int ch);
+    vcl::TTimer* tmEqCurve { NewLinkTimer(QStringLiteral("tmEqCurve"), 1, &TfmMain::tmEqCurveTimer) };
 
     // Crossover filters: high-pass ("LowCut") and low-pass ("HighCut") of every channel.
     void isLowCutFreqInAChange(vcl::TObject* Sender);
@@ -380,7 +381,6 @@ public:
     void rzcHighCutSlopInAChange(vcl::TObject* Sender);
     void rzbLowCutBypassInAClick(vcl::TObject* Sender);
     void rzbHighCutBypassInAClick(vcl::TObject* Sender);
-    int PendingSlope { 0 };
     vcl::TTimer* tmHpLpCurve { NewLinkTimer(QStringLiteral("tmHpLpCurve"), 1, &TfmMain::tmHpLpCurveTimer) };
 
     // Delay of every channel: fader, edit box, marker line, unit buttons.
@@ -392,82 +392,46 @@ public:
     void cvdDelayInBKeyDown(vcl::TObject* Sender, vcl::WORD& Key, vcl::TShiftState Shift);
     void cvdDelayInAExit(vcl::TObject* Sender);
     void PlaceDelayLine(int ch);
-    void ShowGroupDelay(int ch, int samples, int markerLeft);
-    int DelayDrag { 0 };
-
-    // EQ bypass of a channel's link group.
-    void vrbEqBypassInAClick(vcl::TObject* Sender);
 
     // Compressor/limiter of the outputs.
-    void SetCompParam(int ch, int field, int value);
     void DrawCompCurve(int ch);
     void isCompThresholdOut1Change(vcl::TObject* Sender);
     void isCompAttackOut1Change(vcl::TObject* Sender);
     void isCompReleaseOut1Change(vcl::TObject* Sender);
-    // A ratio (field 3) or knee (field 4) up-down now at value v.
+    // A ratio or knee up-down (field as cvdCompEntry) now at value v.
     void CompUpDownChange(vcl::TObject* Sender, int field, int v);
+    // Typed entry of a compressor box (field: threshold, attack, release, ratio, knee).
     void cvdCompEntry(vcl::TObject* Sender, int field);
     void CompMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
     void tmCompDispTimer(vcl::TObject* Sender);
-    int CompDispChannel { 2 };
     vcl::TTimer* tmCompDisp { NewLinkTimer(QStringLiteral("tmCompDisp"), 1, &TfmMain::tmCompDispTimer) };
-    // Typed entry of the gate boxes (field as SetGateParam).
-    void cvdGateEntry(vcl::TObject* Sender, int field);
 
     // Dragging markers on the response plots.
     void fftDrawInAMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
     void fftDrawInAMouseMove(vcl::TObject* Sender, vcl::TShiftState Shift, int X, int Y);
     void fftDrawInAMouseUp(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
     void tmMouseEqCurveTimer(vcl::TObject* Sender);
-    int PlotMouseLastX { 0 };
-    int PlotMouseLastY { 0 };
-    int PendingBand { 0 };
-    int PendingType { 0 };
-    int PendingBypass { 0 };
     vcl::TTimer* tmMouseEqCurve { NewLinkTimer(QStringLiteral("tmMouseEqCurve"), 1, &TfmMain::tmMouseEqCurveTimer) };
 
-    int PendingKind { 0 };
-    int PendingChannel { 0 };
-    float PendingFreq { 0 };
-    float PendingQ { 0 };
-    double PendingGain { 0 };
-    // Marker slot being dragged on a response plot; -1 when none.
-    int DragSlot { -1 };
-    vcl::TTimer* tmEqCurve { NewLinkTimer(QStringLiteral("tmEqCurve"), 1, &TfmMain::tmEqCurveTimer) };
-
     // Overlays of other channels' totals on the response plots, copied lazily.
-    void MarkCurveStale(int ch);
+    void MarkCurveStale(int ch) { StaleMarks.MarkCurveStale(ch); }
     void RefreshGainPageCurves();
     void RefreshChannelOverlays(int page);
     // OnClick of every overlay toggle ("vrbShow" + shown channel + plot suffix).
     void vrbShowOverlayClick(vcl::TObject* Sender, int plot);
     void ShowOverlayButtons(int ch, bool show);
-    // (editors/FMainViews.cpp) Magnitude and phase view of a channel plot; the button's Tag is the channel.
+    // Magnitude and phase view of a channel plot; the button's Tag is the channel.
     void rbShowGainInAClick(vcl::TObject* Sender);
     void rbShowPhaseInAClick(vcl::TObject* Sender);
     // Bit j of OverlayStale[k]: the copy of channel j's total on plot k is out of date.
     CurveStaleMarks StaleMarks;
     std::array<std::uint32_t, CurveStaleMarks::PlotCount>& OverlayStale = StaleMarks.OverlayStale;
 
-    int CompChannel { 2 };
-    int GateChannel { 0 };
     // Set only around the refresh inside the window's creation: the transfer curves are not drawn.
     bool StartupRefresh { false };
 
 private:
-    void GainFaderChange(vcl::TObject* Sender, bool backup);
-    void MuteClick(vcl::TObject* Sender, bool backup);
-    void PhaseClick(vcl::TObject* Sender, bool backup);
-    void GateFaderChange(vcl::TObject* Sender, int field);
-    bool DrawGateCurveFrom(int ch);
-    bool RefreshInput(int ch);
-    bool RefreshOutput(int ch);
-    bool RefreshPageWide();
-    void CutFreqChange(vcl::TObject* Sender, bool highPass);
-    void CutSlopeChange(vcl::TObject* Sender, bool highPass);
-    void DelayEntry(vcl::TObject* Sender);
-    void CompFaderChange(vcl::TObject* Sender, int field);
-    void OpenPageFromDiagram(const QString& pageButton);
+    std::unique_ptr<editors::EditorSet> m_editors;
 };
 
 extern TfmMain* fmMain;

@@ -6,6 +6,7 @@
 #include "platform/ui/TMenus.h"
 #include "ui/FMainLayoutNames.h"
 #include "ui/SidTables.h"
+#include "ui/editors/EditorSet.h"
 #include "widgets/RzBmpBtn.h"
 
 namespace {
@@ -134,7 +135,7 @@ void TfmMain::ApplyLanguage()
     auto* gateName = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("lbGateName")));
     if (!gateName)
         return;
-    gateName->SetCaption(QStringLiteral("In ") + QChar(u'A' + GateChannel) + QStringLiteral("  ")
+    gateName->SetCaption(QStringLiteral("In ") + QChar(u'A' + Editors().Gate().Selected()) + QStringLiteral("  ")
                          + GetSidText(QStringLiteral("SID_GATE")));
 
     for (int ch = 2; ch < layout::ChannelCount; ++ch) {
@@ -147,7 +148,7 @@ void TfmMain::ApplyLanguage()
     auto* compName = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("lbCompName")));
     if (!compName)
         return;
-    compName->SetCaption(QStringLiteral("Out ") + QString::number(CompChannel - 1) + QStringLiteral("  ")
+    compName->SetCaption(QStringLiteral("Out ") + QString::number(Editors().Comp().Selected() - 1) + QStringLiteral("  ")
                          + GetSidText(QStringLiteral("SID_COMP")));
 }
 
