@@ -228,13 +228,6 @@ void TfmMain::NetworkSetupClick(vcl::TObject* Sender)
     if (!fmNetworkSetup)
         return;
     const bool online = rzbMenuLink && rzbMenuLink->Caption() == GetSidText(QStringLiteral("SID_ONLINE"));
-    const vcl::TColor background = online ? vcl::RGB(192, 192, 192) : vcl::clWindow;
-    fmNetworkSetup->gbIpSetting->SetEnabled(!online);
-    for (auto* edit : fmNetworkSetup->edIp) {
-        edit->SetEnabled(!online);
-        edit->SetColor(background);
-    }
-    fmNetworkSetup->edId->SetEnabled(!online);
-    fmNetworkSetup->edId->SetColor(background);
+    fmNetworkSetup->LockEntries(online);
     fmNetworkSetup->ShowModal();
 }

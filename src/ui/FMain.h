@@ -16,6 +16,7 @@
 #include "transport/LNetSocketGlue.h"
 #include "transport/LTransportHost.h"
 #include "ui/MainDeviceView.h"
+#include "ui/MainWindowAccess.h"
 
 #include <array>
 #include <map>
@@ -40,7 +41,7 @@ namespace editors {
 class EditorSet;
 }
 
-class TfmMain : public vcl::TForm
+class TfmMain : public vcl::TForm, public DeviceAccess, public ConnectionAccess, public EditingAccess
 {
 public:
     explicit TfmMain(vcl::TComponent* owner);
@@ -59,7 +60,7 @@ public:
     void FormResize(vcl::TObject* Sender);
     // (FMainPages.cpp) The page switch bound to the thirteen page buttons.
     void rzbMenuInAClick(vcl::TObject* Sender);
-    int LinkMaskOf(int ch) const;
+    int LinkMaskOf(int ch) const override;
     // (FMainText.cpp) Writes every caption of the window from its key in the current language.
     void ApplyLanguage();
     void ChineseSimplifiedClick(vcl::TObject* Sender);
@@ -84,8 +85,8 @@ public:
     // Shows the information dialog with the text of key, modally.
     void ShowInformation(const QString& key);
     // (FMainNames.cpp) Channel names on the block diagram and the page buttons' hints.
-    std::array<std::uint8_t, 8> GetChannelName(int ch) const;
-    void SetChannelName(int ch, const char* name);
+    std::array<std::uint8_t, 8> GetChannelName(int ch) const override;
+    void SetChannelName(int ch, const char* name) override;
     void lbMatrixChNameInAClick(vcl::TObject* Sender);
 
     // (FMainSplash.cpp) The start-up splash, shown while the window is built.
@@ -109,7 +110,16 @@ private:
     std::map<const vcl::TControl*, DesignPlace> DesignPlaces;
 
 public:
-    bool ExitConfirmed { false };
+    // The quit dialog's answer; a confirmed one closes the window.
+    void ConfirmExit(bool confirmed) override;
+    bool ExitConfirmed() const override { return m_exitConfirmed; }
+    // Performs a click on the Gain page button and leaves it down.
+    void ShowGainPage() override;
+
+private:
+    bool m_exitConfirmed { false };
+
+public:
 
     // --- creation and search ---
     // (FMain.cpp) Caption, the single-instance lock, the model, the ten curve sets, the client
@@ -139,11 +149,13 @@ public:
     // (FMainLink.cpp) Every command leaves here for the open transport (serial, else USB, else
     // network); replies come back through Dispatch. Transports are made with TransportHost().
 
-    void SendCommand(const LCmd& cmd, int mode, bool framed) { Controller.SendCommand(cmd, mode, framed); }
-    int GetDeviceId() const { return Controller.DeviceId; }
-    bool IsLinked() const { return Controller.Linked; }
+    void SendCommand(const LCmd& cmd, int mode, bool framed) override { Controller.SendCommand(cmd, mode, framed); }
+    int GetDeviceId() const override { return Controller.DeviceId; }
+    bool IsLinked() const override { return Controller.Linked; }
+    bool IsSendSuppressed() const override { return SuppressSend; }
+    void SetPresetListHost(PresetListHost* lists) override;
     // 1..254; shows "ID : n" and becomes the open transport's keep-alive address.
-    void SetDeviceId(int id);
+    void SetDeviceId(int id) override;
     void SetReplyTimeout(unsigned ms) { Controller.SetReplyTimeout(ms); }
     void SetMaxResend(int count) { Controller.SetMaxResend(count); }
     void SetKeepAliveOff(bool off) { Controller.SetKeepAliveOff(off); }
@@ -154,7 +166,7 @@ public:
     // and the transport the line belongs to is open.
     enum class TraceSource { Usb, Com, Net };
     void PostTrace(TraceSource source, std::string line);
-    std::string WideToAnsi(const QString& text) const;
+    std::string WideToAnsi(const QString& text) const override;
     void Dispatch(vcl::TMessage& Message) override;
     // A reply frame, handled by the device controller.
     virtual void OnReplyFrame(const BytePacket& frame) { Controller.OnReplyFrame(frame); }
@@ -168,7 +180,7 @@ public:
     LTransportHost* TransportHost();
 
     // Network client socket glue.
-    void PrepareNetwork();
+    void PrepareNetwork() override;
     void NetWrite(const std::uint8_t* data, unsigned count); // worker thread; never blocks
     void ClientSocketConnecting(vcl::TClientSocket& Socket);
     void ClientSocketConnect(vcl::TClientSocket& Socket);
@@ -181,6 +193,12 @@ public:
 
     TJvHidDevice* HidDevice { nullptr };
     std::uint32_t DeviceIp { 0 };
+    bool UsbDeviceClaimed() const override { return HidDevice != nullptr; }
+    std::uint32_t DeviceAddress() const override { return DeviceIp; }
+    void SetDeviceAddress(std::uint32_t ip) override;
+    void SetComPortName(const QString& port) override { ComPortName = port; }
+    void EnableLinkButton() override;
+    void OpenNetworkSetup() override;
     vcl::TClientSocket ClientSocket;
 
 private:
@@ -237,22 +255,22 @@ public:
     // the timers that pace the link (FMainConnect.cpp) and the link button (FMainTeardown.cpp).
 
     // The text of a SID_ key in the current language.
-    QString GetSidText(const QString& key) const;
+    QString GetSidText(const QString& key) const override;
 
-    void ConnectCom() { Controller.ConnectCom(); }
-    void ConnectUsb() { Controller.ConnectUsb(); }
-    void ConnectNet() { Controller.ConnectNet(); }
+    void ConnectCom() override { Controller.ConnectCom(); }
+    void ConnectUsb() override { Controller.ConnectUsb(); }
+    void ConnectNet() override { Controller.ConnectNet(); }
 
-    void StorePreset(int row, const QString& name) { Controller.StorePreset(row, name); }
-    void RecallPreset(int n) { Controller.RecallPreset(n); }
-    void StartFactoryReset() { Controller.StartFactoryReset(); }
+    void StorePreset(int row, const QString& name) override { Controller.StorePreset(row, name); }
+    void RecallPreset(int n) override { Controller.RecallPreset(n); }
+    void StartFactoryReset() override { Controller.StartFactoryReset(); }
     void UploadUnit() { Controller.UploadUnit(); }
     // Asks for a whole-unit file and writes its presets into the device.
     void DownloadUnit();
     void SavePresetFile();
     void OpenPresetFile();
 
-    void Disconnect() { Controller.Disconnect(); }
+    void Disconnect() override { Controller.Disconnect(); }
     void rzbMenuLinkClick(vcl::TObject* Sender);
     // The link button's pressed look (down while online).
     bool LinkButtonDown() const { return MenuLinkDown; }
@@ -269,7 +287,7 @@ public:
     // preset-file load) that makes no step for ChainWatchMs has stalled: its progress window closes
     // and the link is treated as failed. Each step restarts the watch; the end of a chain stops it.
     void tmChainWatchTimer(vcl::TObject* Sender);
-    void ChainStep() { Controller.ChainStep(); }
+    void ChainStep() override { Controller.ChainStep(); }
     void ChainEnd() { Controller.ChainEnd(); }
     static constexpr unsigned ChainWatchMs = DeviceController::ChainWatchMs;
 
@@ -331,10 +349,10 @@ public:
 
     // Link groups and routing.
     int GroupMaskOf(int ch) const;
-    void SetLinkMask(int ch, int mask);
-    void SetMenuCaption(int master, int ch);
-    void CopyChannel(int src, int dst, bool reread);
-    void RereadAfterLink();
+    void SetLinkMask(int ch, int mask) override;
+    void SetMenuCaption(int master, int ch) override;
+    void CopyChannel(int src, int dst, bool reread) override;
+    void RereadAfterLink() override;
     void rzbAMatrixOutClick(vcl::TObject* Sender, int ch);
     void DrawMatrixLines();
     void lbMatrixHpLpInAClick(vcl::TObject* Sender);
@@ -368,7 +386,7 @@ public:
     // Opens the PEQ reset question for the button's channel.
     void vrbEqResetInAClick(vcl::TObject* Sender);
     void vrbEqBypassInAClick(vcl::TObject* Sender);
-    void ResetChannelPeq(int ch);
+    void ResetChannelPeq(int ch) override;
     void DeselectEqBands();
     void SelectFirstEqBands();
     vcl::TTimer* tmEqCurve { NewLinkTimer(QStringLiteral("tmEqCurve"), 1, &TfmMain::tmEqCurveTimer) };
@@ -419,7 +437,7 @@ public:
     void RefreshChannelOverlays(int page);
     // OnClick of every overlay toggle ("vrbShow" + shown channel + plot suffix).
     void vrbShowOverlayClick(vcl::TObject* Sender, int plot);
-    void ShowOverlayButtons(int ch, bool show);
+    void ShowOverlayButtons(int ch, bool show) override;
     // Magnitude and phase view of a channel plot; the button's Tag is the channel.
     void rbShowGainInAClick(vcl::TObject* Sender);
     void rbShowPhaseInAClick(vcl::TObject* Sender);

@@ -12,7 +12,7 @@ class LCmd;
 class PresetListHost;
 
 // The device end: commands, the link and the preset transfers.
-class DevicePort
+class DeviceAccess
 {
 public:
     virtual void SendCommand(const LCmd& cmd, int mode, bool framed) = 0;
@@ -35,11 +35,11 @@ public:
     virtual std::string WideToAnsi(const QString& text) const = 0;
 
 protected:
-    ~DevicePort() = default;
+    ~DeviceAccess() = default;
 };
 
 // The connection search and the network setup.
-class ConnectionPort
+class ConnectionAccess
 {
 public:
     virtual bool UsbDeviceClaimed() const = 0;
@@ -58,11 +58,11 @@ public:
     virtual void OpenNetworkSetup() = 0;
 
 protected:
-    ~ConnectionPort() = default;
+    ~ConnectionAccess() = default;
 };
 
 // The editing the channel, link, copy, PEQ reset and quit dialogs do on the main window.
-class EditingPort
+class EditingAccess
 {
 public:
     virtual std::array<std::uint8_t, 8> GetChannelName(int ch) const = 0;
@@ -81,9 +81,9 @@ public:
     virtual bool ExitConfirmed() const = 0;
 
 protected:
-    ~EditingPort() = default;
+    ~EditingAccess() = default;
 };
 
-DevicePort* MainDevice();
-ConnectionPort* MainConnection();
-EditingPort* MainEditing();
+DeviceAccess* MainDevice();
+ConnectionAccess* MainConnection();
+EditingAccess* MainEditing();
