@@ -71,7 +71,7 @@ struct TfmMain::CreatedParts
 {
     std::unique_ptr<LUnitControl> Model;
     std::unique_ptr<MainModelHost> ModelHost;
-    std::array<std::unique_ptr<Plot>, 10> Plots;
+    std::array<std::unique_ptr<Plot>, editors::PlotCount> Plots;
     std::unique_ptr<QLocalServer> InstanceServer;
 };
 
@@ -166,7 +166,7 @@ void TfmMain::FormCreate(vcl::TObject* Sender)
     }
     SetDeviceId(1);
 
-    CurPage = 10;
+    CurPage = editors::GainPage;
     Editors().Comp().Select(editors::FirstOutput);
     Editors().Gate().Select(0);
     auto show = [this](const char* name) {
@@ -210,8 +210,9 @@ void TfmMain::FormCreate(vcl::TObject* Sender)
             c->BringToFront();
     }
     tmStartConnect->SetEnabled(true);
-    Plots[8]->DrawCurve(0, ChannelColors[0]);
-    Plots[9]->DrawCurve(2, ChannelColors[2]);
+    // The Gain page starts with InA's and Out1's totals shown.
+    Plots[editors::GainInPlot]->DrawCurve(0, ChannelColors[0]);
+    Plots[editors::GainOutPlot]->DrawCurve(editors::FirstOutput, ChannelColors[editors::FirstOutput]);
 
     ClientSocket.SetPort(DevicePort);
     ClientSocket.SetAddress(DEFAULT_DEVICE_IP);

@@ -17,6 +17,7 @@
 #include "transport/LTransportHost.h"
 #include "ui/MainDeviceView.h"
 #include "ui/MainWindowAccess.h"
+#include "ui/editors/EditorConstants.h"
 
 #include <array>
 #include <map>
@@ -96,7 +97,7 @@ public:
     // the editors once a control they were handed is gone.
     void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
 
-    int CurPage { 10 };
+    int CurPage { editors::GainPage };
     int ExtraHeight { 0 };
 
 private:
@@ -134,7 +135,7 @@ public:
     // Set when FormCreate found another instance and ended this one.
     bool OtherInstanceFound { false };
     // The curve sets of InA, InB, Out1..Out6 and the Gain page's input and output plots.
-    std::array<Plot*, 10> Plots {};
+    std::array<Plot*, editors::PlotCount> Plots {};
     QString Language;
 
 private:

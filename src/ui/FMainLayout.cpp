@@ -213,9 +213,9 @@ void Builder::Bar()
         auto* b = Button(bar, PageButtonName(p), QString::fromLatin1(PageCaptions[p]), 6 + p * 78, 6, 74, 28, p, 1);
         b->SetShowHint(true);
         b->OnClick = vcl::Method(&F, &TfmMain::rzbMenuInAClick);
-        b->Font()->SetColor(p == 10 ? 0x00FF00 : 0xFFFFFF);
+        b->Font()->SetColor(p == editors::GainPage ? 0x00FF00 : 0xFFFFFF);
         skin::DressPageButton(*b);
-        b->SetDown(p == 10);
+        b->SetDown(p == editors::GainPage);
     }
     if (F.rzbMenuLink) {
         F.rzbMenuLink->SetParent(bar);
@@ -228,7 +228,7 @@ void Builder::ChannelPage(int ch)
 {
     const QString sfx = ChannelSuffix(ch);
     const bool input = ch < 2;
-    const int bands = input ? 8 : 9;
+    const int bands = editors::BandCount(ch);
 
     // Upper box: the response plot, its title, overlay toggles, view switch and the channel's meters.
     auto* up = Box(Main, QStringLiteral("rzgFft") + sfx, 0, 0, 1112, 284, BoxColor);
@@ -321,8 +321,8 @@ void Builder::GainPage()
     auto* up = Box(Main, QStringLiteral("rzgFftGain"), 0, 0, 1112, 284, BoxColor);
     Label(up, QStringLiteral("lbFftGainIn"), QString(), 10, 3);
     Label(up, QStringLiteral("lbFftGainOut"), QString(), 566, 3);
-    AddOverlayToggles(F, up, 8, 120, 0);
-    AddOverlayToggles(F, up, 9, 700, 0);
+    AddOverlayToggles(F, up, editors::GainInPlot, 120, 0);
+    AddOverlayToggles(F, up, editors::GainOutPlot, 700, 0);
     Range(Add<LMyFFTDrawPhase>(up, QStringLiteral("fftDrawGainIn"), 8, 22, 546, 255, 0));
     Range(Add<LMyFFTDrawPhase>(up, QStringLiteral("fftDrawGainOut"), 560, 22, 546, 255, 0));
 
