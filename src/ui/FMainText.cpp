@@ -55,6 +55,8 @@ QString TfmMain::GetSidText(const QString& key) const
     return SidTables::Lookup(table, key);
 }
 
+// Longer than most: the captions are written in the fixed order of the window's text rows (a missing
+// row ends the pass there), and the order is easiest to check kept in one function.
 void TfmMain::ApplyLanguage()
 {
     // Captions in a fixed order; a control that is missing ends the walk there.
