@@ -17,7 +17,7 @@ namespace editors {
 // Level k of the reply: a single-precision amplitude whose low byte is not sent.
 float DecodeLevel(const BytePacket& payload, int k)
 {
-    const std::size_t i = static_cast<std::size_t>(3 * k);
+    const std::size_t i = 3 * static_cast<std::size_t>(k);
     const std::uint32_t bits = (std::uint32_t { payload[i + 1] } << 24) | (std::uint32_t { payload[i] } << 16)
                                | (std::uint32_t { payload[i + 2] } << 8);
     return std::bit_cast<float>(bits);
