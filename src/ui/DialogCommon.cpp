@@ -4,7 +4,7 @@
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/VirtualKeys.h"
-#include "ui/FMain.h"
+#include "ui/MainWindowAccess.h"
 #include "ui/FNetWorkScan.h"
 #include "ui/Skin.h"
 #include "widgets/RzBmpBtn.h"
@@ -29,8 +29,8 @@ QString Sid(const char* key)
 
 std::string Ansi(const QString& text)
 {
-    if (fmMain)
-        return fmMain->WideToAnsi(text);
+    if (DeviceAccess* device = MainDevice())
+        return device->WideToAnsi(text);
     const auto bytes = vcl::AnsiCodec::Encode(text);
     return std::string(bytes.begin(), bytes.end());
 }

@@ -3,7 +3,7 @@
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TLabel.h"
 #include "ui/DialogCommon.h"
-#include "ui/FMain.h"
+#include "ui/MainWindowAccess.h"
 #include "widgets/RzBmpBtn.h"
 
 using namespace DialogCommon;
@@ -38,8 +38,8 @@ TfmFactory::~TfmFactory()
 void TfmFactory::btnOKClick(vcl::TObject* Sender)
 {
     (void)Sender;
-    if (fmMain)
-        fmMain->StartFactoryReset();
+    if (DeviceAccess* device = MainDevice())
+        device->StartFactoryReset();
     Close();
 }
 

@@ -9,7 +9,7 @@
 #include "platform/ui/TTimer.h"
 #include "platform/ui/VirtualKeys.h"
 #include "ui/DialogCommon.h"
-#include "ui/FMain.h"
+#include "ui/MainWindowAccess.h"
 #include "ui/FNetWorkScan.h"
 #include "widgets/RzBmpBtn.h"
 
@@ -81,8 +81,8 @@ void TfmLockPassWord::RzBmpButton1Click(vcl::TObject* Sender)
     (void)Sender;
     // The command always carries 4 bytes; a shorter password is filled with zero bytes.
     const std::string password = Fixed(Ansi(edName->Text()), 4, '\0');
-    if (fmMain)
-        fmMain->SendCommand(CM_MCS_PASS_SUBMIT(fmMain->GetDeviceId(), 0, password), SEND_APPEND, true);
+    if (DeviceAccess* device = MainDevice())
+        device->SendCommand(CM_MCS_PASS_SUBMIT(device->GetDeviceId(), 0, password), SEND_APPEND, true);
     CheckTicks = 0;
     Verdict = 255;
     tmCheck->SetEnabled(true);
@@ -119,9 +119,9 @@ void TfmLockPassWord::tmCmdTimer(vcl::TObject* Sender)
 {
     (void)Sender;
     tmCmd->SetEnabled(false);
-    if (fmMain) {
-        fmMain->ChainStep(); // the upload goes on; its watch is back
-        fmMain->SendCommand(CM_MCS_CMD(fmMain->GetDeviceId(), MCS_CMD_READ_PRESET_FLAGS), SEND_REPLACE, true);
+    if (DeviceAccess* device = MainDevice()) {
+        device->ChainStep(); // the upload goes on; its watch is back
+        device->SendCommand(CM_MCS_CMD(device->GetDeviceId(), MCS_CMD_READ_PRESET_FLAGS), SEND_REPLACE, true);
     }
     Answered = true;
     Close();
@@ -157,8 +157,8 @@ void TfmLockPassWord::DropConnection()
     // A Cancel while the verdict is awaited must not let a late tick act on a closed dialog.
     tmCheck->SetEnabled(false);
     tmCmd->SetEnabled(false);
-    if (fmMain)
-        fmMain->Disconnect();
+    if (DeviceAccess* device = MainDevice())
+        device->Disconnect();
     // Nothing is connected now: the next search must not take this candidate for a found device.
     if (fmNetwork)
         fmNetwork->ConnectResult = 0;

@@ -6,7 +6,7 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TTimer.h"
 #include "ui/DialogCommon.h"
-#include "ui/FMain.h"
+#include "ui/MainWindowAccess.h"
 #include "widgets/RzBmpBtn.h"
 
 using namespace DialogCommon;
@@ -57,8 +57,8 @@ void TfmLockSetup::RzBmpButton1Click(vcl::TObject* Sender)
 {
     (void)Sender;
     // A password shorter than 4 characters travels filled up with zero bytes.
-    if (fmMain)
-        fmMain->SendCommand(CM_MCS_SET_LOCK(fmMain->GetDeviceId(), Ansi(edName->Text())), SEND_APPEND, true);
+    if (DeviceAccess* device = MainDevice())
+        device->SendCommand(CM_MCS_SET_LOCK(device->GetDeviceId(), Ansi(edName->Text())), SEND_APPEND, true);
     tmClose->SetEnabled(true);
 }
 
@@ -66,8 +66,8 @@ void TfmLockSetup::tmCloseTimer(vcl::TObject* Sender)
 {
     (void)Sender;
     tmClose->SetEnabled(false);
-    if (fmMain)
-        fmMain->Disconnect();
+    if (DeviceAccess* device = MainDevice())
+        device->Disconnect();
     Close();
 }
 

@@ -10,7 +10,9 @@
 #include "platform/ui/TMenus.h"
 #include "response/ResponseView.h"
 #include "response/Plot.h"
+#include "ui/FMainLayoutParts.h"
 #include "ui/FNetworkSetup.h"
+#include "ui/editors/EditorSet.h"
 #include "widgets/AdvSmoothSplashScreen.h"
 
 #include <QGuiApplication>
@@ -69,7 +71,7 @@ struct TfmMain::CreatedParts
 {
     std::unique_ptr<LUnitControl> Model;
     std::unique_ptr<MainModelHost> ModelHost;
-    std::array<std::unique_ptr<Plot>, 10> Plots;
+    std::array<std::unique_ptr<Plot>, editors::PlotCount> Plots;
     std::unique_ptr<QLocalServer> InstanceServer;
 };
 
@@ -91,7 +93,8 @@ TfmMain::TfmMain(vcl::TComponent* owner) : vcl::TForm(owner)
 
     BuildMenus();
     BuildLayout();
-    BindEditorHandlers();
+    m_editors = std::make_unique<editors::EditorSet>(*this, layout::CollectEditorControls(*this));
+    m_editors->BindHandlers();
     asScreen->Loaded();
 }
 
@@ -163,9 +166,9 @@ void TfmMain::FormCreate(vcl::TObject* Sender)
     }
     SetDeviceId(1);
 
-    CurPage = 10;
-    CompChannel = 2;
-    GateChannel = 0;
+    CurPage = editors::GainPage;
+    Editors().Comp().Select(editors::FirstOutput);
+    Editors().Gate().Select(0);
     auto show = [this](const char* name) {
         if (auto* c = dynamic_cast<vcl::TControl*>(FindComponent(QString::fromLatin1(name))))
             c->SetVisible(true);
@@ -207,8 +210,9 @@ void TfmMain::FormCreate(vcl::TObject* Sender)
             c->BringToFront();
     }
     tmStartConnect->SetEnabled(true);
-    Plots[8]->DrawCurve(0, ChannelColors[0]);
-    Plots[9]->DrawCurve(2, ChannelColors[2]);
+    // The Gain page starts with InA's and Out1's totals shown.
+    Plots[editors::GainInPlot]->DrawCurve(0, ChannelColors[0]);
+    Plots[editors::GainOutPlot]->DrawCurve(editors::FirstOutput, ChannelColors[editors::FirstOutput]);
 
     ClientSocket.SetPort(DevicePort);
     ClientSocket.SetAddress(DEFAULT_DEVICE_IP);
@@ -225,13 +229,6 @@ void TfmMain::NetworkSetupClick(vcl::TObject* Sender)
     if (!fmNetworkSetup)
         return;
     const bool online = rzbMenuLink && rzbMenuLink->Caption() == GetSidText(QStringLiteral("SID_ONLINE"));
-    const vcl::TColor background = online ? vcl::RGB(192, 192, 192) : vcl::clWindow;
-    fmNetworkSetup->gbIpSetting->SetEnabled(!online);
-    for (auto* edit : fmNetworkSetup->edIp) {
-        edit->SetEnabled(!online);
-        edit->SetColor(background);
-    }
-    fmNetworkSetup->edId->SetEnabled(!online);
-    fmNetworkSetup->edId->SetColor(background);
+    fmNetworkSetup->LockEntries(online);
     fmNetworkSetup->ShowModal();
 }

@@ -16,6 +16,8 @@
 #include "transport/LNetSocketGlue.h"
 #include "transport/LTransportHost.h"
 #include "ui/MainDeviceView.h"
+#include "ui/MainWindowAccess.h"
+#include "ui/editors/EditorConstants.h"
 
 #include <array>
 #include <map>
@@ -36,7 +38,11 @@ class LUsbProc;
 class TJvHidDevice;
 class TJvHidDeviceController;
 
-class TfmMain : public vcl::TForm
+namespace editors {
+class EditorSet;
+}
+
+class TfmMain : public vcl::TForm, public DeviceAccess, public ConnectionAccess, public EditingAccess
 {
 public:
     explicit TfmMain(vcl::TComponent* owner);
@@ -55,7 +61,7 @@ public:
     void FormResize(vcl::TObject* Sender);
     // (FMainPages.cpp) The page switch bound to the thirteen page buttons.
     void rzbMenuInAClick(vcl::TObject* Sender);
-    int LinkMaskOf(int ch) const;
+    int LinkMaskOf(int ch) const override;
     // (FMainText.cpp) Writes every caption of the window from its key in the current language.
     void ApplyLanguage();
     void ChineseSimplifiedClick(vcl::TObject* Sender);
@@ -80,17 +86,18 @@ public:
     // Shows the information dialog with the text of key, modally.
     void ShowInformation(const QString& key);
     // (FMainNames.cpp) Channel names on the block diagram and the page buttons' hints.
-    std::array<std::uint8_t, 8> GetChannelName(int ch) const;
-    void SetChannelName(int ch, const char* name);
+    std::array<std::uint8_t, 8> GetChannelName(int ch) const override;
+    void SetChannelName(int ch, const char* name) override;
     void lbMatrixChNameInAClick(vcl::TObject* Sender);
 
     // (FMainSplash.cpp) The start-up splash, shown while the window is built.
     void ConfigureSplash();
     class TAdvSmoothSplashScreen* asScreen { nullptr };
-    // Forgets the splash once it is gone (the application may free it before this window).
+    // Forgets the splash once it is gone (the application may free it before this window), and stops
+    // the editors once a control they were handed is gone.
     void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
 
-    int CurPage { 10 };
+    int CurPage { editors::GainPage };
     int ExtraHeight { 0 };
 
 private:
@@ -104,7 +111,16 @@ private:
     std::map<const vcl::TControl*, DesignPlace> DesignPlaces;
 
 public:
-    bool ExitConfirmed { false };
+    // The quit dialog's answer; a confirmed one closes the window.
+    void ConfirmExit(bool confirmed) override;
+    bool ExitConfirmed() const override { return m_exitConfirmed; }
+    // Performs a click on the Gain page button and leaves it down.
+    void ShowGainPage() override;
+
+private:
+    bool m_exitConfirmed { false };
+
+public:
 
     // --- creation and search ---
     // (FMain.cpp) Caption, the single-instance lock, the model, the ten curve sets, the client
@@ -119,7 +135,7 @@ public:
     // Set when FormCreate found another instance and ended this one.
     bool OtherInstanceFound { false };
     // The curve sets of InA, InB, Out1..Out6 and the Gain page's input and output plots.
-    std::array<Plot*, 10> Plots {};
+    std::array<Plot*, editors::PlotCount> Plots {};
     QString Language;
 
 private:
@@ -134,11 +150,13 @@ public:
     // (FMainLink.cpp) Every command leaves here for the open transport (serial, else USB, else
     // network); replies come back through Dispatch. Transports are made with TransportHost().
 
-    void SendCommand(const LCmd& cmd, int mode, bool framed) { Controller.SendCommand(cmd, mode, framed); }
-    int GetDeviceId() const { return Controller.DeviceId; }
-    bool IsLinked() const { return Controller.Linked; }
+    void SendCommand(const LCmd& cmd, int mode, bool framed) override { Controller.SendCommand(cmd, mode, framed); }
+    int GetDeviceId() const override { return Controller.DeviceId; }
+    bool IsLinked() const override { return Controller.Linked; }
+    bool IsSendSuppressed() const override { return SuppressSend; }
+    void SetPresetListHost(PresetListHost* lists) override;
     // 1..254; shows "ID : n" and becomes the open transport's keep-alive address.
-    void SetDeviceId(int id);
+    void SetDeviceId(int id) override;
     void SetReplyTimeout(unsigned ms) { Controller.SetReplyTimeout(ms); }
     void SetMaxResend(int count) { Controller.SetMaxResend(count); }
     void SetKeepAliveOff(bool off) { Controller.SetKeepAliveOff(off); }
@@ -149,7 +167,7 @@ public:
     // and the transport the line belongs to is open.
     enum class TraceSource { Usb, Com, Net };
     void PostTrace(TraceSource source, std::string line);
-    std::string WideToAnsi(const QString& text) const;
+    std::string WideToAnsi(const QString& text) const override;
     void Dispatch(vcl::TMessage& Message) override;
     // A reply frame, handled by the device controller.
     virtual void OnReplyFrame(const BytePacket& frame) { Controller.OnReplyFrame(frame); }
@@ -163,7 +181,7 @@ public:
     LTransportHost* TransportHost();
 
     // Network client socket glue.
-    void PrepareNetwork();
+    void PrepareNetwork() override;
     void NetWrite(const std::uint8_t* data, unsigned count); // worker thread; never blocks
     void ClientSocketConnecting(vcl::TClientSocket& Socket);
     void ClientSocketConnect(vcl::TClientSocket& Socket);
@@ -176,6 +194,12 @@ public:
 
     TJvHidDevice* HidDevice { nullptr };
     std::uint32_t DeviceIp { 0 };
+    bool UsbDeviceClaimed() const override { return HidDevice != nullptr; }
+    std::uint32_t DeviceAddress() const override { return DeviceIp; }
+    void SetDeviceAddress(std::uint32_t ip) override;
+    void SetComPortName(const QString& port) override { ComPortName = port; }
+    void EnableLinkButton() override;
+    void OpenNetworkSetup() override;
     vcl::TClientSocket ClientSocket;
 
 private:
@@ -232,22 +256,22 @@ public:
     // the timers that pace the link (FMainConnect.cpp) and the link button (FMainTeardown.cpp).
 
     // The text of a SID_ key in the current language.
-    QString GetSidText(const QString& key) const;
+    QString GetSidText(const QString& key) const override;
 
-    void ConnectCom() { Controller.ConnectCom(); }
-    void ConnectUsb() { Controller.ConnectUsb(); }
-    void ConnectNet() { Controller.ConnectNet(); }
+    void ConnectCom() override { Controller.ConnectCom(); }
+    void ConnectUsb() override { Controller.ConnectUsb(); }
+    void ConnectNet() override { Controller.ConnectNet(); }
 
-    void StorePreset(int row, const QString& name) { Controller.StorePreset(row, name); }
-    void RecallPreset(int n) { Controller.RecallPreset(n); }
-    void StartFactoryReset() { Controller.StartFactoryReset(); }
+    void StorePreset(int row, const QString& name) override { Controller.StorePreset(row, name); }
+    void RecallPreset(int n) override { Controller.RecallPreset(n); }
+    void StartFactoryReset() override { Controller.StartFactoryReset(); }
     void UploadUnit() { Controller.UploadUnit(); }
     // Asks for a whole-unit file and writes its presets into the device.
     void DownloadUnit();
     void SavePresetFile();
     void OpenPresetFile();
 
-    void Disconnect() { Controller.Disconnect(); }
+    void Disconnect() override { Controller.Disconnect(); }
     void rzbMenuLinkClick(vcl::TObject* Sender);
     // The link button's pressed look (down while online).
     bool LinkButtonDown() const { return MenuLinkDown; }
@@ -264,7 +288,7 @@ public:
     // preset-file load) that makes no step for ChainWatchMs has stalled: its progress window closes
     // and the link is treated as failed. Each step restarts the watch; the end of a chain stops it.
     void tmChainWatchTimer(vcl::TObject* Sender);
-    void ChainStep() { Controller.ChainStep(); }
+    void ChainStep() override { Controller.ChainStep(); }
     void ChainEnd() { Controller.ChainEnd(); }
     static constexpr unsigned ChainWatchMs = DeviceController::ChainWatchMs;
 
@@ -308,10 +332,14 @@ private:
 
 public:
     // --- processing block editors ---
-    // (editors/*.cpp) One handler per kind of control serves every channel: the channel comes from
-    // the Sender's Tag and companions are found by composed name. Bound by BindEditorHandlers.
+    // (FMainEditors.cpp) The handlers the editing controls are bound to, one per kind of control for
+    // every channel (the channel is the Sender's Tag); each forwards to its block's editor.
 
-    void BindEditorHandlers();
+    // The block editors, made once the layout has handed over their controls.
+    editors::EditorSet& Editors() { return *m_editors; }
+    const editors::EditorSet& Editors() const { return *m_editors; }
+    // False once a control an editor works on is gone (the window is closing): the handlers then do nothing.
+    bool EditorsIntact() const;
 
     void isGainInAChange(vcl::TObject* Sender);
     void isGainBackupInAChange(vcl::TObject* Sender);
@@ -320,28 +348,12 @@ public:
     void rzbPhaseInAClick(vcl::TObject* Sender);
     void rzbPhaseBackupInAClick(vcl::TObject* Sender);
 
-    // Link groups: the group of a channel and the display of one edit on every member.
+    // Link groups and routing.
     int GroupMaskOf(int ch) const;
-    void ShowGroupGain(int ch, int pos);
-    void ShowGroupMute(int ch, bool on);
-    void ShowGroupPolarity(int ch, bool on);
-    void ShowGroupComp(int ch, int field, int value);
-    void ShowGroupGate(int ch, int field, int value);
-    void SetLinkMask(int ch, int mask);
-    void SetMenuCaption(int master, int ch);
-    void CopyChannel(int src, int dst, bool reread);
-    void RereadAfterLink();
-
-    // Noise gate of the inputs.
-    void SetGateParam(int ch, int field, int value);
-    void DrawGateCurve(int ch);
-    void isGateThresholdInAChange(vcl::TObject* Sender);
-    void isGateAttackInAChange(vcl::TObject* Sender);
-    void isGateReleaseInAChange(vcl::TObject* Sender);
-    void isGateHoldInAChange(vcl::TObject* Sender);
-    void lbGateInAMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
-
-    // Routing matrix and the block diagram's labels.
+    void SetLinkMask(int ch, int mask) override;
+    void SetMenuCaption(int master, int ch) override;
+    void CopyChannel(int src, int dst, bool reread) override;
+    void RereadAfterLink() override;
     void rzbAMatrixOutClick(vcl::TObject* Sender, int ch);
     void DrawMatrixLines();
     void lbMatrixHpLpInAClick(vcl::TObject* Sender);
@@ -351,6 +363,16 @@ public:
     void lbMatrixGateInAClick(vcl::TObject* Sender);
     void lbMatrixChNameInAMouseMove(vcl::TObject* Sender, vcl::TShiftState Shift, int X, int Y);
     void lbMatrixChNameInAMouseLeave(vcl::TObject* Sender);
+
+    // Noise gate of the inputs.
+    void DrawGateCurve(int ch);
+    void isGateThresholdInAChange(vcl::TObject* Sender);
+    void isGateAttackInAChange(vcl::TObject* Sender);
+    void isGateReleaseInAChange(vcl::TObject* Sender);
+    void isGateHoldInAChange(vcl::TObject* Sender);
+    void lbGateInAMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
+    // Typed entry of a gate box (field: threshold, attack, release, hold).
+    void cvdGateEntry(vcl::TObject* Sender, int field);
 
     // PEQ bands: band editor, band buttons, band parameter panel and its deferred apply.
     void peqPeqInAChange(vcl::TObject* Sender);
@@ -364,13 +386,11 @@ public:
     void vrbEqShowAllInAClick(vcl::TObject* Sender);
     // Opens the PEQ reset question for the button's channel.
     void vrbEqResetInAClick(vcl::TObject* Sender);
-    void ResetChannelPeq(int ch);
-    void ShowBandParams(int ch, bool enabled, double freqHz, double gainDb, double q);
-    void FocusEqFreqEdit(int ch);
+    void vrbEqBypassInAClick(vcl::TObject* Sender);
+    void ResetChannelPeq(int ch) override;
     void DeselectEqBands();
     void SelectFirstEqBands();
-    // Rebuilds channel ch's PEQ, high-pass and low-pass curves from its band editor and the model.
-    void BuildChannelCurves(int ch);
+    vcl::TTimer* tmEqCurve { NewLinkTimer(QStringLiteral("tmEqCurve"), 1, &TfmMain::tmEqCurveTimer) };
 
     // Crossover filters: high-pass ("LowCut") and low-pass ("HighCut") of every channel.
     void isLowCutFreqInAChange(vcl::TObject* Sender);
@@ -380,7 +400,6 @@ public:
     void rzcHighCutSlopInAChange(vcl::TObject* Sender);
     void rzbLowCutBypassInAClick(vcl::TObject* Sender);
     void rzbHighCutBypassInAClick(vcl::TObject* Sender);
-    int PendingSlope { 0 };
     vcl::TTimer* tmHpLpCurve { NewLinkTimer(QStringLiteral("tmHpLpCurve"), 1, &TfmMain::tmHpLpCurveTimer) };
 
     // Delay of every channel: fader, edit box, marker line, unit buttons.
@@ -392,82 +411,46 @@ public:
     void cvdDelayInBKeyDown(vcl::TObject* Sender, vcl::WORD& Key, vcl::TShiftState Shift);
     void cvdDelayInAExit(vcl::TObject* Sender);
     void PlaceDelayLine(int ch);
-    void ShowGroupDelay(int ch, int samples, int markerLeft);
-    int DelayDrag { 0 };
-
-    // EQ bypass of a channel's link group.
-    void vrbEqBypassInAClick(vcl::TObject* Sender);
 
     // Compressor/limiter of the outputs.
-    void SetCompParam(int ch, int field, int value);
     void DrawCompCurve(int ch);
     void isCompThresholdOut1Change(vcl::TObject* Sender);
     void isCompAttackOut1Change(vcl::TObject* Sender);
     void isCompReleaseOut1Change(vcl::TObject* Sender);
-    // A ratio (field 3) or knee (field 4) up-down now at value v.
+    // A ratio or knee up-down (field as cvdCompEntry) now at value v.
     void CompUpDownChange(vcl::TObject* Sender, int field, int v);
+    // Typed entry of a compressor box (field: threshold, attack, release, ratio, knee).
     void cvdCompEntry(vcl::TObject* Sender, int field);
     void CompMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
     void tmCompDispTimer(vcl::TObject* Sender);
-    int CompDispChannel { 2 };
     vcl::TTimer* tmCompDisp { NewLinkTimer(QStringLiteral("tmCompDisp"), 1, &TfmMain::tmCompDispTimer) };
-    // Typed entry of the gate boxes (field as SetGateParam).
-    void cvdGateEntry(vcl::TObject* Sender, int field);
 
     // Dragging markers on the response plots.
     void fftDrawInAMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
     void fftDrawInAMouseMove(vcl::TObject* Sender, vcl::TShiftState Shift, int X, int Y);
     void fftDrawInAMouseUp(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
     void tmMouseEqCurveTimer(vcl::TObject* Sender);
-    int PlotMouseLastX { 0 };
-    int PlotMouseLastY { 0 };
-    int PendingBand { 0 };
-    int PendingType { 0 };
-    int PendingBypass { 0 };
     vcl::TTimer* tmMouseEqCurve { NewLinkTimer(QStringLiteral("tmMouseEqCurve"), 1, &TfmMain::tmMouseEqCurveTimer) };
 
-    int PendingKind { 0 };
-    int PendingChannel { 0 };
-    float PendingFreq { 0 };
-    float PendingQ { 0 };
-    double PendingGain { 0 };
-    // Marker slot being dragged on a response plot; -1 when none.
-    int DragSlot { -1 };
-    vcl::TTimer* tmEqCurve { NewLinkTimer(QStringLiteral("tmEqCurve"), 1, &TfmMain::tmEqCurveTimer) };
-
     // Overlays of other channels' totals on the response plots, copied lazily.
-    void MarkCurveStale(int ch);
+    void MarkCurveStale(int ch) { StaleMarks.MarkCurveStale(ch); }
     void RefreshGainPageCurves();
     void RefreshChannelOverlays(int page);
     // OnClick of every overlay toggle ("vrbShow" + shown channel + plot suffix).
     void vrbShowOverlayClick(vcl::TObject* Sender, int plot);
-    void ShowOverlayButtons(int ch, bool show);
-    // (editors/FMainViews.cpp) Magnitude and phase view of a channel plot; the button's Tag is the channel.
+    void ShowOverlayButtons(int ch, bool show) override;
+    // Magnitude and phase view of a channel plot; the button's Tag is the channel.
     void rbShowGainInAClick(vcl::TObject* Sender);
     void rbShowPhaseInAClick(vcl::TObject* Sender);
     // Bit j of OverlayStale[k]: the copy of channel j's total on plot k is out of date.
     CurveStaleMarks StaleMarks;
     std::array<std::uint32_t, CurveStaleMarks::PlotCount>& OverlayStale = StaleMarks.OverlayStale;
 
-    int CompChannel { 2 };
-    int GateChannel { 0 };
     // Set only around the refresh inside the window's creation: the transfer curves are not drawn.
     bool StartupRefresh { false };
 
 private:
-    void GainFaderChange(vcl::TObject* Sender, bool backup);
-    void MuteClick(vcl::TObject* Sender, bool backup);
-    void PhaseClick(vcl::TObject* Sender, bool backup);
-    void GateFaderChange(vcl::TObject* Sender, int field);
-    bool DrawGateCurveFrom(int ch);
-    bool RefreshInput(int ch);
-    bool RefreshOutput(int ch);
-    bool RefreshPageWide();
-    void CutFreqChange(vcl::TObject* Sender, bool highPass);
-    void CutSlopeChange(vcl::TObject* Sender, bool highPass);
-    void DelayEntry(vcl::TObject* Sender);
-    void CompFaderChange(vcl::TObject* Sender, int field);
-    void OpenPageFromDiagram(const QString& pageButton);
+    std::unique_ptr<editors::EditorSet> m_editors;
 };
 
 extern TfmMain* fmMain;

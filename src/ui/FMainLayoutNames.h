@@ -2,6 +2,7 @@
 // The main window's page and channel naming shared by its layout, pages and texts.
 
 #include "device/Constants.h"
+#include "ui/editors/EditorConstants.h"
 
 #include <QString>
 
@@ -39,8 +40,8 @@ inline constexpr MenuText MenuTexts[] = {
 };
 
 
-inline constexpr int PageCount = 13;
-inline constexpr int ChannelCount = 8;
+inline constexpr int PageCount = editors::PageCount;
+inline constexpr int ChannelCount = editors::ChannelCount;
 
 // "InA", "InB", "Out1" .. "Out6" for channel 0..7.
 inline QString ChannelSuffix(int ch)

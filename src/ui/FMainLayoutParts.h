@@ -8,6 +8,9 @@ class TfmMain;
 namespace vcl {
 class TWinControl;
 }
+namespace editors {
+struct EditorControls;
+}
 
 namespace layout {
 
@@ -23,5 +26,8 @@ void AddViewSwitch(TfmMain& form, vcl::TWinControl* box, int ch, int left, int t
 // The settings every fader of the window shares: vertical, focus frame, no hint, no ticks, no
 // buttons, no label, plain slider and pointer thumb with no background of its own.
 void ApplyMainFaderLook(TAdvTrackBar& fader);
+
+// The controls every block editor works on, each looked up once by its name; a missing one is fatal.
+editors::EditorControls CollectEditorControls(const TfmMain& form);
 
 } // namespace layout

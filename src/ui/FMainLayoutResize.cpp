@@ -12,6 +12,8 @@ constexpr int DesignHeight = 720;
 
 } // namespace
 
+// Longer than most: one pass over the window's controls that applies the resize rules in the order they
+// are listed, kind by kind, so a reader checks each rule against its neighbour in one place.
 void TfmMain::FormResize(vcl::TObject* Sender)
 {
     (void)Sender;

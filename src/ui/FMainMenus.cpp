@@ -15,7 +15,6 @@
 #include "ui/FLockSetup.h"
 #include "ui/FMainLayoutNames.h"
 #include "ui/FMemo.h"
-#include "ui/MainDialogActions.h"
 #include "ui/FRecallPreset.h"
 #include "ui/FRs232CodeDoc.h"
 #include "ui/FRs232CodeDocEnglish.h"
@@ -237,7 +236,7 @@ void TfmMain::FormClose(vcl::TObject* Sender, vcl::TCloseAction& Action)
     (void)Sender;
     if (fmExit && !fmExit->Visible())
         fmExit->Show();
-    if (!ExitConfirmed && !MainDialogActions::ExitConfirmed()) {
+    if (!m_exitConfirmed) {
         Action = vcl::TCloseAction::caNone;
         return;
     }

@@ -101,7 +101,7 @@ void TfmMain::rzbMenuInAClick(vcl::TObject* Sender)
     newLower->BringToFront();
     newUpper->BringToFront();
     // The copies of other channels' curves on the page coming into view catch up with every edit.
-    if (p == 10)
+    if (p == editors::GainPage)
         RefreshGainPageCurves();
     else
         RefreshChannelOverlays(p);

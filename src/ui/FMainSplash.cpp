@@ -2,6 +2,8 @@
 
 #include "ui/FMain.h"
 
+#include "ui/editors/EditorSet.h"
+
 #include "device/Constants.h"
 #include "ui/Skin.h"
 #include "widgets/AdvSmoothSplashScreen.h"
@@ -60,4 +62,6 @@ void TfmMain::Notification(vcl::TComponent* AComponent, vcl::TOperation Operatio
     vcl::TForm::Notification(AComponent, Operation);
     if (Operation == vcl::TOperation::opRemove && AComponent == asScreen)
         asScreen = nullptr;
+    if (Operation == vcl::TOperation::opRemove && m_editors)
+        m_editors->Forget(AComponent);
 }

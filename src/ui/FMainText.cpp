@@ -6,6 +6,7 @@
 #include "platform/ui/TMenus.h"
 #include "ui/FMainLayoutNames.h"
 #include "ui/SidTables.h"
+#include "ui/editors/EditorSet.h"
 #include "widgets/RzBmpBtn.h"
 
 namespace {
@@ -54,6 +55,8 @@ QString TfmMain::GetSidText(const QString& key) const
     return SidTables::Lookup(table, key);
 }
 
+// Longer than most: the captions are written in the fixed order of the window's text rows (a missing
+// row ends the pass there), and the order is easiest to check kept in one function.
 void TfmMain::ApplyLanguage()
 {
     // Captions in a fixed order; a control that is missing ends the walk there.
@@ -134,7 +137,7 @@ void TfmMain::ApplyLanguage()
     auto* gateName = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("lbGateName")));
     if (!gateName)
         return;
-    gateName->SetCaption(QStringLiteral("In ") + QChar(u'A' + GateChannel) + QStringLiteral("  ")
+    gateName->SetCaption(QStringLiteral("In ") + QChar(u'A' + Editors().Gate().Selected()) + QStringLiteral("  ")
                          + GetSidText(QStringLiteral("SID_GATE")));
 
     for (int ch = 2; ch < layout::ChannelCount; ++ch) {
@@ -147,7 +150,7 @@ void TfmMain::ApplyLanguage()
     auto* compName = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("lbCompName")));
     if (!compName)
         return;
-    compName->SetCaption(QStringLiteral("Out ") + QString::number(CompChannel - 1) + QStringLiteral("  ")
+    compName->SetCaption(QStringLiteral("Out ") + QString::number(Editors().Comp().Selected() - 1) + QStringLiteral("  ")
                          + GetSidText(QStringLiteral("SID_COMP")));
 }
 

@@ -6,7 +6,7 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TMenus.h"
 #include "platform/ui/TTimer.h"
-#include "ui/FMain.h"
+#include "ui/MainWindowAccess.h"
 #include "ui/FProcess.h"
 #include "ui/MainLinkViews.h"
 #include "widgets/AdvProgressBar.h"
@@ -59,7 +59,7 @@ QString DialogText(const char* key)
         { QStringLiteral("SID_PROCESS"), QStringLiteral("Process") },
     };
     const QString k = QString::fromLatin1(key);
-    QString text = fmMain ? fmMain->GetSidText(k) : QString();
+    QString text = MainDevice() ? MainDevice()->GetSidText(k) : QString();
     if (text.isEmpty())
         text = english.value(k);
     return text;
@@ -151,8 +151,8 @@ void TfmNetwork::FormShow(vcl::TObject* Sender)
 void TfmNetwork::btnOKClick(vcl::TObject* Sender)
 {
     (void)Sender;
-    if (fmMain)
-        fmMain->PrepareNetwork();
+    if (ConnectionAccess* connection = MainConnection())
+        connection->PrepareNetwork();
     StartScan();
 }
 
@@ -227,8 +227,9 @@ void TfmNetwork::ArmWatchDog(unsigned ms)
 void TfmNetwork::ScanCandidates()
 {
     ListSerialPorts();
-    const bool usb = fmMain && fmMain->HidDevice != nullptr;
-    const bool net = !usb && fmMain && fmMain->DeviceIp != 0;
+    const ConnectionAccess* connection = MainConnection();
+    const bool usb = connection && connection->UsbDeviceClaimed();
+    const bool net = !usb && connection && connection->DeviceAddress() != 0;
     FixedCandidates = (usb || net) ? 1 : 0;
     const int n = CandidateCount();
 
@@ -255,8 +256,8 @@ void TfmNetwork::ScanCandidates()
     } else {
         const QString port = cbCOM->Items()->Strings(0);
         lblScan->SetCaption(DialogText("SID_SCAN") + port + QStringLiteral(" ......"));
-        if (fmMain)
-            fmMain->ComPortName = port;
+        if (ConnectionAccess* candidate = MainConnection())
+            candidate->SetComPortName(port);
         ArmWatchDog(ComWatchDogMs);
         tmRunComConnect->SetEnabled(true);
     }
@@ -279,24 +280,24 @@ void TfmNetwork::tmRunUsbConnectTimer(vcl::TObject* Sender)
 {
     (void)Sender;
     tmRunUsbConnect->SetEnabled(false);
-    if (fmMain)
-        fmMain->ConnectUsb();
+    if (ConnectionAccess* connection = MainConnection())
+        connection->ConnectUsb();
 }
 
 void TfmNetwork::tmRunNetConnectTimer(vcl::TObject* Sender)
 {
     (void)Sender;
     tmRunNetConnect->SetEnabled(false);
-    if (fmMain)
-        fmMain->ConnectNet();
+    if (ConnectionAccess* connection = MainConnection())
+        connection->ConnectNet();
 }
 
 void TfmNetwork::tmRunComConnectTimer(vcl::TObject* Sender)
 {
     (void)Sender;
     tmRunComConnect->SetEnabled(false);
-    if (fmMain)
-        fmMain->ConnectCom();
+    if (ConnectionAccess* connection = MainConnection())
+        connection->ConnectCom();
 }
 
 void TfmNetwork::tmWatchDogTimer(vcl::TObject* Sender)
@@ -316,8 +317,8 @@ void TfmNetwork::tmConnectTimer(vcl::TObject* Sender)
         Close();
         return;
     }
-    if (fmMain)
-        fmMain->Disconnect();
+    if (DeviceAccess* device = MainDevice())
+        device->Disconnect();
     const int n = CandidateCount();
     if (ScanIndex >= n) {
         tmWatchDog->SetEnabled(false);
@@ -333,8 +334,8 @@ void TfmNetwork::tmConnectTimer(vcl::TObject* Sender)
     const int k = ScanIndex - FixedCandidates; // 1-based among the sorted ports
     const QString port = cbCOM->Items()->Strings(k - 1);
     lblScan->SetCaption(DialogText("SID_SCAN") + port + QStringLiteral(" ......"));
-    if (fmMain)
-        fmMain->ComPortName = port;
+    if (ConnectionAccess* connection = MainConnection())
+        connection->SetComPortName(port);
     ArmWatchDog(ComWatchDogMs);
     tmRunComConnect->SetEnabled(true);
 }
@@ -351,20 +352,14 @@ void TfmNetwork::tmLinkBrokenTimer(vcl::TObject* Sender)
 void TfmNetwork::btnExitClick(vcl::TObject* Sender)
 {
     (void)Sender;
-    if (fmMain) {
-        if (auto* link = dynamic_cast<vcl::TControl*>(fmMain->FindComponent(QStringLiteral("rzbMenuLink"))))
-            link->SetEnabled(true);
-    }
+    if (ConnectionAccess* connection = MainConnection())
+        connection->EnableLinkButton();
     Close();
 }
 
 void TfmNetwork::btnIdClick(vcl::TObject* Sender)
 {
     (void)Sender;
-    if (!fmMain)
-        return;
-    if (auto* item = dynamic_cast<vcl::TMenuItem*>(fmMain->FindComponent(QStringLiteral("NetworkSetup"))))
-        item->Click();
-    else
-        fmMain->NetworkSetupClick(nullptr);
+    if (ConnectionAccess* connection = MainConnection())
+        connection->OpenNetworkSetup();
 }

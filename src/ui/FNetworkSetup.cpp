@@ -6,7 +6,8 @@
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TLabel.h"
 #include "ui/FInformation.h"
-#include "ui/FMain.h"
+#include "ui/MainLinkViews.h"
+#include "ui/MainWindowAccess.h"
 #include "ui/FNetWorkScan.h"
 
 #include <QApplication>
@@ -114,8 +115,7 @@ TfmNetworkSetup::~TfmNetworkSetup()
 
 QString TfmNetworkSetup::IpText()
 {
-    const std::uint32_t ip = fmMain ? fmMain->DeviceIp : 0;
-    return QStringLiteral("%1.%2.%3.%4").arg(ip >> 24).arg((ip >> 16) & 0xFF).arg((ip >> 8) & 0xFF).arg(ip & 0xFF);
+    return LinkViews::IpText(MainConnection() ? MainConnection()->DeviceAddress() : 0);
 }
 
 void TfmNetworkSetup::FormShow(vcl::TObject* Sender)
@@ -125,7 +125,7 @@ void TfmNetworkSetup::FormShow(vcl::TObject* Sender)
     if (!owner)
         owner = QApplication::activeWindow();
     KeepInFrontOf(this, owner != this ? owner : nullptr);
-    const std::uint32_t ip = fmMain ? fmMain->DeviceIp : 0;
+    const std::uint32_t ip = MainConnection() ? MainConnection()->DeviceAddress() : 0;
     for (int i = 0; i < 4; ++i)
         edIp[i]->SetText(QString::number((ip >> (24 - 8 * i)) & 0xFF));
     SetCaption(DialogText("SID_SET_NETWORK"));
@@ -138,13 +138,27 @@ void TfmNetworkSetup::FormShow(vcl::TObject* Sender)
 
 void TfmNetworkSetup::ShowDeviceId()
 {
-    edId->SetText(QString::number(fmMain ? fmMain->GetDeviceId() : 1));
+    edId->SetText(QString::number(MainDevice() ? MainDevice()->GetDeviceId() : 1));
+}
+
+void TfmNetworkSetup::LockEntries(bool locked)
+{
+    const vcl::TColor background = locked ? vcl::RGB(192, 192, 192) : vcl::clWindow;
+    gbIpSetting->SetEnabled(!locked);
+    for (auto* edit : edIp) {
+        edit->SetEnabled(!locked);
+        edit->SetColor(background);
+    }
+    edId->SetEnabled(!locked);
+    edId->SetColor(background);
 }
 
 void TfmNetworkSetup::bnSetClick(vcl::TObject* Sender)
 {
     (void)Sender;
-    if (!fmMain)
+    DeviceAccess* device = MainDevice();
+    ConnectionAccess* connection = MainConnection();
+    if (!device || !connection)
         return;
     bool applied = false;
     // An empty or unreadable number is as invalid as one out of range.
@@ -159,11 +173,11 @@ void TfmNetworkSetup::bnSetClick(vcl::TObject* Sender)
         }
         ShowDeviceId();
     } else {
-        fmMain->SetDeviceId(id);
+        device->SetDeviceId(id);
         applied = true;
     }
 
-    if (!fmMain->IsLinked()) {
+    if (!device->IsLinked()) {
         std::uint32_t ip = 0;
         for (int i = 0; i < 4; ++i) {
             // An empty octet is 0; one over 255 is taken as 255.
@@ -172,13 +186,7 @@ void TfmNetworkSetup::bnSetClick(vcl::TObject* Sender)
                 octet = 0;
             ip = (ip << 8) | static_cast<std::uint32_t>(std::clamp(octet, 0, 255));
         }
-        fmMain->DeviceIp = ip;
-        const QString text = IpText();
-        fmMain->ClientSocket.SetActive(false);
-        fmMain->ClientSocket.SetAddress(text.toStdString());
-        fmMain->ClientSocket.SetActive(true);
-        if (auto* label = dynamic_cast<vcl::TLabel*>(fmMain->FindComponent(QStringLiteral("lbShowIp"))))
-            label->SetCaption(QStringLiteral("IP : ") + text);
+        connection->SetDeviceAddress(ip);
         applied = true;
     }
     if (applied)

@@ -45,6 +45,10 @@ public:
     vcl::TButton* bnSet { nullptr };
     vcl::TButton* bnExit { nullptr };
 
+public:
+    // Locked entries (while online) are disabled and greyed; unlocked ones take input.
+    void LockEntries(bool locked);
+
 private:
     // Clamps the edit's value into lo..hi (hi only for octets); true when the text changed.
     static bool ClampEdit(vcl::TEdit* edit, int lo, int hi, bool clampLow);

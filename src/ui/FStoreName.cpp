@@ -3,7 +3,7 @@
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
 #include "ui/DialogCommon.h"
-#include "ui/FMain.h"
+#include "ui/MainWindowAccess.h"
 #include "ui/FRecallPreset.h"
 #include "ui/FStorePreset.h"
 #include "widgets/RzBmpBtn.h"
@@ -59,7 +59,7 @@ void TfmStoreName::btnOKClick(vcl::TObject* Sender)
     const QString shown = FromAnsi(name);
     edName->SetText(shown);
     const int n = PresetIndex;
-    const bool linked = fmMain && fmMain->IsLinked();
+    const bool linked = MainDevice() && MainDevice()->IsLinked();
     vcl::TForm* list = StoreMode ? static_cast<vcl::TForm*>(fmStorePreset) : fmRecallPreset;
     if (list && linked)
         list->Hide(); // the preset command's progress window takes its place
@@ -67,14 +67,14 @@ void TfmStoreName::btnOKClick(vcl::TObject* Sender)
     if (list)
         list->Close();
     if (StoreMode) {
-        if (fmMain)
-            fmMain->StorePreset(n, shown);
+        if (DeviceAccess* device = MainDevice())
+            device->StorePreset(n, shown);
         if (fmRecallPreset)
             fmRecallPreset->SetRowName(n + 1, name);
         if (fmStorePreset)
             fmStorePreset->SetRowName(n, name);
-    } else if (fmMain) {
-        fmMain->RecallPreset(n);
+    } else if (DeviceAccess* device = MainDevice()) {
+        device->RecallPreset(n);
     }
 }
 

@@ -1,7 +1,7 @@
 #include "ui/FStorePreset.h"
 
 #include "device/LUnitControl.h"
-#include "ui/FMain.h"
+#include "ui/MainWindowAccess.h"
 
 TfmStorePreset* fmStorePreset = nullptr;
 
@@ -9,8 +9,8 @@ TfmStorePreset::TfmStorePreset(vcl::TComponent* owner)
     : TPresetListForm(owner, QStringLiteral("fmStorePreset"), false)
 {
     // The model writes the names it reads from the device into both lists from now on.
-    if (fmMain && fmMain->UnitControl)
-        fmMain->UnitControl->SetPresetListHost(&PresetListDialogs());
+    if (DeviceAccess* device = MainDevice())
+        device->SetPresetListHost(&PresetListDialogs());
 }
 
 TfmStorePreset::~TfmStorePreset()

@@ -6,7 +6,7 @@
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TRadioButton.h"
 #include "ui/DialogCommon.h"
-#include "ui/FMain.h"
+#include "ui/MainWindowAccess.h"
 #include "widgets/RzBmpBtn.h"
 
 using namespace DialogCommon;
@@ -22,12 +22,12 @@ const char* const SineFrequencies[] = { "20Hz", "25Hz", "31.5Hz", "40Hz", "50Hz"
 
 bool Suppressed()
 {
-    return !fmMain || fmMain->SuppressSend;
+    return !MainDevice() || MainDevice()->IsSendSuppressed();
 }
 
 void SendWorkMode(int mode, int index)
 {
-    fmMain->SendCommand(CM_MCS_WORK_MODE(fmMain->GetDeviceId(), mode, index), SEND_APPEND, true);
+    MainDevice()->SendCommand(CM_MCS_WORK_MODE(MainDevice()->GetDeviceId(), mode, index), SEND_APPEND, true);
 }
 
 } // namespace

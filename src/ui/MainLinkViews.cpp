@@ -5,7 +5,7 @@
 #include "platform/ui/TLabel.h"
 #include "ui/FInformation.h"
 #include "ui/FLockPassWord.h"
-#include "ui/FMain.h"
+#include "ui/MainWindowAccess.h"
 #include "ui/FNetWorkScan.h"
 #include "ui/FProcess.h"
 #include "widgets/AdvProgressBar.h"
@@ -77,8 +77,8 @@ void SearchStart()
 {
     if (fmNetwork)
         fmNetwork->btnOKClick(fmNetwork);
-    else if (fmMain)
-        fmMain->PrepareNetwork();
+    else if (MainConnection())
+        MainConnection()->PrepareNetwork();
 }
 
 void SearchSetProgressZero()

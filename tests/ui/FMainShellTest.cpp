@@ -223,8 +223,7 @@ TEST(FMainShell, ClosingAsksFirstAndGoesOnlyOnceConfirmed)
     ASSERT_NE(fmExit, nullptr);
     EXPECT_TRUE(fmExit->Visible());
     EXPECT_FALSE(r.app->Terminated());
-    fmMain->ExitConfirmed = true;
-    fmMain->Close();
+    fmMain->ConfirmExit(true); // the quit dialog's OK: the window closes
     EXPECT_TRUE(r.app->Terminated()); // closing the main window ends the program
 }
 

@@ -64,7 +64,7 @@ TEST(EditorComp, EditsStoreShowTheGroupAndDrawTheLastOutput)
     EXPECT_EQ(rig.Get<TCurvyEdit>("cvdCompThresholdOut3")->Text(), "-10.0dB");
     EXPECT_EQ(rig.Model.GetOutComp(4).Threshold, 160);
     EXPECT_EQ(rig.Model.GetOutComp(5).Release, 99);
-    EXPECT_EQ(rig.Form->CompChannel, 5);
+    EXPECT_EQ(rig.Form->Editors().Comp().Selected(), 5);
     EXPECT_EQ(CurveOf(*plot), before) << "the curve waits for the timer";
     rig.Form->tmCompDispTimer(rig.Form->tmCompDisp);
     EXPECT_EQ(rig.Get<vcl::TLabel>("lbHeadCompOut")->Caption(), "Out 4");

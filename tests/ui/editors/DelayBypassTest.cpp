@@ -85,10 +85,10 @@ TEST(EditorDelay, MarkerLineUnitSwitchAndLinkedDrag)
     auto* line = rig.Get<vcl::TControl>("lbDelayLineOut1");
     line->SetBounds(46, 0, 470, 20);
     rig.Form->lbDelayLineInAMouseDown(line, vcl::TMouseButton::mbLeft, {}, 15, 10); // marker at 40: 15 + 25 - 40 = 0
-    EXPECT_EQ(rig.Form->DelayDrag, 1);
+    EXPECT_EQ(rig.Form->Editors().Delay().DragState(), 1);
     rig.Form->lbDelayLineInAMouseMove(line, {}, 1000, 10); // past the end: the maximum
     rig.Form->lbDelayLineInAMouseUp(line, vcl::TMouseButton::mbLeft, {}, 1000, 10);
-    EXPECT_EQ(rig.Form->DelayDrag, 0);
+    EXPECT_EQ(rig.Form->Editors().Delay().DragState(), 0);
     EXPECT_EQ(rig.Get<TAdvTrackBar>("isDelayOut1")->Position(), 65280);
     EXPECT_EQ(rig.Get<TAdvTrackBar>("isDelayOut2")->Position(), 65280);
     EXPECT_EQ(rig.Get<vcl::TControl>("imDelayOut2")->Left(), rig.Get<vcl::TControl>("imDelayOut1")->Left());

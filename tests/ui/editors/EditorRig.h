@@ -17,7 +17,8 @@
 #include "response/ResponseView.h"
 #include "controller/CommandTap.h"
 #include "ui/FMain.h"
-#include "ui/editors/EditorNames.h"
+#include "ui/editors/EditorSet.h"
+#include "ui/editors/EditorText.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"
 #include "widgets/RzBmpBtn.h"
@@ -80,7 +81,7 @@ struct EditorRig
     template <class T>
     T* Get(const QString& name) const
     {
-        T* c = editors::Find<T>(Form, name);
+        T* c = dynamic_cast<T*>(Form->FindComponent(name));
         EXPECT_NE(c, nullptr) << name.toStdString();
         return c;
     }

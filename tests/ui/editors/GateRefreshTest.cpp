@@ -31,7 +31,7 @@ TEST(EditorGate, FadersStoreSelectAndDraw)
     rig.Get<vcl::TLabel>("lbHeadGateIn")->SetCaption("In A");
     rig.Get<TAdvTrackBar>("isGateThresholdInB")->SetPosition(-100);
     rig.Get<TAdvTrackBar>("isGateHoldInB")->SetPosition(40);
-    EXPECT_EQ(rig.Form->GateChannel, 1);
+    EXPECT_EQ(rig.Form->Editors().Gate().Selected(), 1);
     EXPECT_EQ(rig.Get<TCurvyEdit>("cvdGateThresholdInB")->Text(), "-50.0dB");
     EXPECT_EQ(rig.Get<TCurvyEdit>("cvdGateHoldInB")->Text(), "41ms");
     EXPECT_EQ(rig.Model.GetInGate(1).Threshold, 80);

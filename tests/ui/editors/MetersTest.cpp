@@ -48,8 +48,8 @@ TEST(EditorMeters, ReplyLightsEveryPageAndLampsNeedARatio)
     PutLevel(p, 9, 0.0006f); // Out6
     p[36] = 0b100001;      // limiters of Out1 and Out6
     rig.Get<vcl::TUpDown>("udCompRatioOut6")->SetPosition(3);
-    rig.Form->GateChannel = 1;
-    rig.Form->CompChannel = 7;
+    rig.Form->Editors().Gate().Select(1);
+    rig.Form->Editors().Comp().Select(7);
     rig.Form->OnLevelReply(p);
     for (const char* name : { "pbLevelInA", "pbLevelBackupInA", "pbLevelGateInA" })
         EXPECT_EQ(rig.Get<LProgressBar>(name)->Position(), 8) << name;
@@ -63,7 +63,7 @@ TEST(EditorMeters, ReplyLightsEveryPageAndLampsNeedARatio)
     EXPECT_EQ(rig.Get<LProgressBar>("pbLimitCompOut")->Position(), 1);
     EXPECT_EQ(rig.Get<LProgressBar>("pbLevelCompOut")->Position(), 1);
 
-    rig.Form->CompChannel = 2; // the selected-output panel follows from the next reply on
+    rig.Form->Editors().Comp().Select(2); // the selected-output panel follows from the next reply on
     rig.Form->OnLevelReply(p);
     EXPECT_EQ(rig.Get<LProgressBar>("pbLevelCompOut")->Position(), 8);
 

@@ -59,7 +59,7 @@ TEST(EditorPeq, BypassedBandSendsItsRealValuesAndDragSuspends)
     EXPECT_EQ(sent.back().GetPayload(), (BytePacket { 1, 2, 60, 0, 170, 0, 35, 0, 1 }));
 
     rig.Tap.Sent.clear();
-    rig.Form->DragSlot = 2;
+    rig.Form->Editors().PlotMouse().SetDragSlot(2);
     peq->SetEqParamValue(2, 2000.0, 35, -3.0, 0, false);
     EXPECT_TRUE(rig.Tap.Sent.empty());
 }
@@ -86,8 +86,8 @@ TEST(EditorPeq, PanelFaderAppliesThroughTheTimerAndNoBandMeansNothing)
     EXPECT_FALSE(rig.Get<rz::TRzBmpButton>("rzbEq4InA")->Down());
     EXPECT_FALSE(rig.Get<TAdvTrackBar>("isEqGainInA")->Enabled());
     rig.Tap.Sent.clear();
-    rig.Form->PendingKind = 2;
-    rig.Form->PendingChannel = 0;
+    rig.Form->Editors().Peq().Pending().Field = editors::EqField::Gain;
+    rig.Form->Editors().Peq().Pending().Channel = 0;
     rig.Form->tmEqCurveTimer(rig.Form->tmEqCurve);
     EXPECT_TRUE(rig.Tap.Sent.empty());
 

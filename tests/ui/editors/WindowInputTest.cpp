@@ -1,6 +1,6 @@
 // What users hit, driven by mouse clicks on the main window itself: the crossover bypasses, the PEQ
-// reset, the magnitude/phase views, the overlay toggles, the Gain page following an edit and the
-// model keeping each band's bypass.
+// reset, the magnitude/phase views, the overlay toggles, the Gain page following an edit, the
+// compressor page's output names and the model keeping each band's bypass.
 
 #include "EditorRig.h"
 #include "WindowInput.h"
@@ -147,4 +147,19 @@ TEST(WindowInput, TheGainPageAndChannelOverlaysFollowAnEdit)
     ClickOnWindow(*rig.Form, toggle);
     EXPECT_TRUE(toggle->Active());
     EXPECT_EQ(rig.Form->OverlayStale[1] & 1u, 0u);
+}
+
+TEST(WindowInput, PressOnAnOutputNameOfTheCompressorPageShowsThatOutput)
+{
+    EditorRig rig;
+    ShowPageByClick(*rig.Form, QStringLiteral("rzbMenuComp"));
+    rig.Get<TAdvTrackBar>("isCompThresholdOut4")->SetPosition(-40);
+    rig.Form->tmCompDisp->SetEnabled(false);
+    ClickOnWindow(*rig.Form, Control(rig, "lbCompOut1"));
+    EXPECT_EQ(rig.Get<vcl::TLabel>("lbHeadCompOut")->Caption(), "Out 1");
+    ClickOnWindow(*rig.Form, Control(rig, "lbCompOut4"));
+    EXPECT_EQ(rig.Get<vcl::TLabel>("lbHeadCompOut")->Caption(), "Out 4");
+    EXPECT_TRUE(rig.Get<vcl::TLabel>("lbCompName")->Caption().startsWith("Out 4  "));
+    EXPECT_EQ(rig.Form->Editors().Comp().Selected(), 5);
+    EXPECT_DOUBLE_EQ(CurveOf(*rig.Get<TiXYPlot>("ipComp"))[2].first, -20.0) << "Out4's threshold knee point";
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Composed control names of the editors and the small texts several editors share.
+// The channel names and value texts several editors share, and the guards of the suppress-send flag.
 
 #include "ui/FMain.h"
 
@@ -19,19 +19,6 @@ inline QChar ChannelLetter(int ch)
     return ch < 2 ? QChar(u'A' + ch) : QChar(u'1' + (ch - 2));
 }
 
-// The window's control of that name and class; null when missing or of another class.
-template <class T>
-T* Find(const TfmMain* form, const QString& name)
-{
-    return dynamic_cast<T*>(form->FindComponent(name));
-}
-
-template <class T>
-T* Find(const TfmMain* form, const QString& quantity, int ch)
-{
-    return Find<T>(form, quantity + ChannelSuffix(ch));
-}
-
 // Gain display of a fader position -280..120: 0.1 dB steps, 0.5 dB steps below -20 dB.
 QString GainText(int pos);
 // "%+1.1fdB" of pos * 0.5 (compressor and gate thresholds).
@@ -41,28 +28,28 @@ QString HalfDbText(int pos);
 class SuppressGuard
 {
 public:
-    explicit SuppressGuard(TfmMain& f) : Form(f), Was(f.SuppressSend) { Form.SuppressSend = true; }
-    ~SuppressGuard() { Form.SuppressSend = Was; }
+    explicit SuppressGuard(TfmMain& f) : m_form(f), m_was(f.SuppressSend) { m_form.SuppressSend = true; }
+    ~SuppressGuard() { m_form.SuppressSend = m_was; }
     SuppressGuard(const SuppressGuard&) = delete;
     SuppressGuard& operator=(const SuppressGuard&) = delete;
 
 private:
-    TfmMain& Form;
-    bool Was;
+    TfmMain& m_form;
+    bool m_was;
 };
 
 // Puts the window's suppress-send flag back to the value it had at construction, on every exit path.
 class SuppressRestore
 {
 public:
-    explicit SuppressRestore(TfmMain& f) : Form(f), Was(f.SuppressSend) {}
-    ~SuppressRestore() { Form.SuppressSend = Was; }
+    explicit SuppressRestore(TfmMain& f) : m_form(f), m_was(f.SuppressSend) {}
+    ~SuppressRestore() { m_form.SuppressSend = m_was; }
     SuppressRestore(const SuppressRestore&) = delete;
     SuppressRestore& operator=(const SuppressRestore&) = delete;
 
 private:
-    TfmMain& Form;
-    bool Was;
+    TfmMain& m_form;
+    bool m_was;
 };
 
 } // namespace editors

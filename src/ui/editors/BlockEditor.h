@@ -1,0 +1,46 @@
+#pragma once
+// What every block editor of the main window starts from: the window it edits on and the controls
+// the layout handed over.
+
+#include "ui/editors/EditorControls.h"
+
+#include <QString>
+
+class TfmMain;
+
+namespace editors {
+
+class EditorSet;
+
+class BlockEditor
+{
+public:
+    BlockEditor(const BlockEditor&) = delete;
+    BlockEditor& operator=(const BlockEditor&) = delete;
+
+protected:
+    BlockEditor(TfmMain& window, EditorControls& controls) : m_window(window), m_controls(controls) {}
+    ~BlockEditor() = default;
+
+    ChannelControls& Of(int ch) const { return m_controls.Of(ch); }
+    // The other editors of the window.
+    EditorSet& Editors() const;
+
+    TfmMain& m_window;
+    EditorControls& m_controls;
+};
+
+// The side mask of ch's link group in the window's model; 0 without a model or for no channel.
+int GroupMaskOf(const TfmMain& window, int ch);
+
+// Calls each(m) for every member m of ch's link group, in ascending channel order.
+template <class F>
+void ForEachGroupMember(const TfmMain& window, int ch, F&& each)
+{
+    const int mask = GroupMaskOf(window, ch);
+    for (int b = 0; b < SideCount(ch); ++b)
+        if (mask & (1 << b))
+            each(SideFirst(ch) + b);
+}
+
+} // namespace editors
