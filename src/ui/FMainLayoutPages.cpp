@@ -36,7 +36,7 @@ void Builder::CompPage()
 {
     auto* up = Box(Main, QStringLiteral("rzgFftComp"), 0, 0, 1112, 284, BoxColor);
     up->SetVisible(false);
-    Label(up, QStringLiteral("lbCompName"), QString(), 10, 3, 538);
+    Label(up, QStringLiteral("lbCompName"), QString(), 10, 6, 538);
     TiXYPlot* plot = editors::CreateTransferPlot(&F, up, QStringLiteral("ipComp"), 8, 22, 620, 230);
     editors::RefillTransferPlot(*plot, { { 20, 20 }, { -10, -10 }, { -10, -10 }, { -100, -100 } }, { 19.8, 20.4 });
     Label(up, QStringLiteral("lbHeadCompOut"), QStringLiteral("Out 1"), 646, 6, 0, 2);
@@ -174,7 +174,7 @@ void Builder::GatePage()
 {
     auto* up = Box(Main, QStringLiteral("rzgFftGate"), 0, 0, 1112, 284, BoxColor);
     up->SetVisible(false);
-    Label(up, QStringLiteral("lbGateName"), QString(), 10, 3, 856);
+    Label(up, QStringLiteral("lbGateName"), QString(), 10, 6, 856);
     TiXYPlot* plot = editors::CreateTransferPlot(&F, up, QStringLiteral("ipGate"), 8, 22, 904, 230);
     editors::RefillTransferPlot(*plot, { { 20, 20 }, { -90, -90 }, { -90, -100 } }, { -89.8, -90.4 });
     Label(up, QStringLiteral("lbHeadGateIn"), QStringLiteral("In A"), 936, 6, 0, 0);
