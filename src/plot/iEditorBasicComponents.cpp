@@ -224,15 +224,20 @@ TiUpDown::~TiUpDown()
         FAssociate->RemoveFreeNotification(this);
 }
 
+void iAttachAssociate(vcl::TControl& Control, TiComponentEditorEdit*& Associate, TiComponentEditorEdit* Value)
+{
+    if (Associate)
+        Associate->RemoveFreeNotification(&Control);
+    Associate = Value;
+    if (!Associate)
+        return;
+    Associate->FreeNotification(&Control);
+    Control.SetBounds(Associate->Left() + Associate->Width(), Associate->Top(), Control.Width(), Associate->Height());
+}
+
 void TiUpDown::SetAssociate(TiComponentEditorEdit* Value)
 {
-    if (FAssociate)
-        FAssociate->RemoveFreeNotification(this);
-    FAssociate = Value;
-    if (!FAssociate)
-        return;
-    FAssociate->FreeNotification(this);
-    SetBounds(FAssociate->Left() + FAssociate->Width(), FAssociate->Top(), Width(), FAssociate->Height());
+    iAttachAssociate(*this, FAssociate, Value);
 }
 
 void TiUpDown::Notification(TComponent* AComponent, TOperation Operation)

@@ -80,6 +80,10 @@ private:
     QString FOriginalText;
 };
 
+// Makes Value the associate edit of Control (the previous one forgotten, both followed for their
+// freeing) and places Control against the edit's right edge at its height. Nothing moves for nullptr.
+void iAttachAssociate(vcl::TControl& Control, TiComponentEditorEdit*& Associate, TiComponentEditorEdit* Value);
+
 class TiUpDown : public vcl::TGraphicControl
 {
 public:

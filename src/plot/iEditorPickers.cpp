@@ -207,13 +207,7 @@ TiComponentEditorValueConverterPicker::~TiComponentEditorValueConverterPicker()
 
 void TiComponentEditorValueConverterPicker::SetAssociate(TiComponentEditorEdit* Value)
 {
-    if (FAssociate)
-        FAssociate->RemoveFreeNotification(this);
-    FAssociate = Value;
-    if (!FAssociate)
-        return;
-    FAssociate->FreeNotification(this);
-    SetBounds(FAssociate->Left() + FAssociate->Width(), FAssociate->Top(), Width(), FAssociate->Height());
+    iAttachAssociate(*this, FAssociate, Value);
 }
 
 void TiComponentEditorValueConverterPicker::Notification(TComponent* AComponent, TOperation Operation)
