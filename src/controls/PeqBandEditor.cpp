@@ -127,19 +127,41 @@ void PeqBandEditor::BuildRow(int i)
     m_bypassButtons[r] = button;
 
     PlaceRowAt(i, (BuiltWidth - 68) / 5, (BuiltHeight - BuiltSpace - 16) / MaxRows, 0, BuiltSpace, false);
-    for (const RowTextStep& step : m_rowTextSteps) {
-        if (i >= step.rows)
-            continue;
-        if (step.language) {
-            ApplyLanguage(i, step.names, step.bypass);
-        } else {
-            FillNames(i, step.names, false);
-            combo->SetItemIndex(1);
-        }
-    }
-    if (m_rowParked[r])
-        ParkRow(i);
+    for (const RowStep& step : m_rowSteps)
+        ReplayStep(i, step);
     ApplyPendingColours(i);
+    if (m_rowDress)
+        m_rowDress(*this, i);
+}
+
+void PeqBandEditor::ReplayStep(int row, const RowStep& step)
+{
+    switch (step.kind) {
+    case StepKind::Create:
+        if (row < step.rows) {
+            FillNames(row, step.names, false);
+            TypeCombo(row)->SetItemIndex(1);
+        }
+        break;
+    case StepKind::Language:
+        if (row < step.rows)
+            ApplyLanguage(row, step.names, step.bypass);
+        break;
+    case StepKind::Layout:
+        if (row < step.rows)
+            LayRowOut(row, step);
+        else
+            ParkRow(row);
+        break;
+    }
+}
+
+void PeqBandEditor::SetRowDress(std::function<void(PeqBandEditor&, int row)> dress)
+{
+    m_rowDress = std::move(dress);
+    for (int i = 0; i < MaxRows; ++i)
+        if (m_rowBuilt[Row(i)] && m_rowDress)
+            m_rowDress(*this, i);
 }
 
 void PeqBandEditor::ApplyPendingColours(int row)
@@ -250,37 +272,38 @@ void PeqBandEditor::RePaint()
         else
             title->SetBounds(8 * k + (k - 1) * w + 33, s, w - 15, h);
     }
-    for (int i = 0; i < n; ++i) {
-        BandLabel(i)->SetCaption(QString::number(i + 1));
-        PlaceRow(i, w, h, t);
-        if (m_updownVisable) {
-            // The up-downs have no parent window: these bounds are kept but never shown.
-            const std::pair<TEdit*, std::pair<TUpDown*, TShape*>> holders[] = {
-                { FreqEdit(i), { FreqUpDown(i), FreqFrame(i) } },
-                { QEdit(i), { QUpDown(i), QFrame(i) } },
-                { GainEdit(i), { GainUpDown(i), GainFrame(i) } },
-            };
-            for (const auto& [edit, pair] : holders) {
-                auto [upDown, frame] = pair;
-                upDown->SetBounds(edit->Left() + edit->Width() - upDown->Width() + 20, edit->Top() + 1, upDown->Width(),
-                                  edit->Height() - 2);
-                upDown->SetVisible(true);
-                frame->SetBounds(upDown->Left() - 1, edit->Top(), frame->Width(), edit->Height());
-                frame->SetVisible(true);
-            }
-        }
-        rz::TRzComboBox* combo = TypeCombo(i);
-        combo->SetItemIndex(0);
-        FillList(i, true);
-        combo->SetItemIndex(0);
-        BypassButton(i)->SetCaption(m_bypassCaption);
-    }
-    for (int i = std::max(n, 0); i < MaxRows; ++i) {
+    // Rows not built yet are laid out when they are built.
+    m_rowSteps.push_back({ StepKind::Layout, n, m_eqTypeNames, m_bypassCaption, w, h, t, s, m_updownVisable });
+    for (int i = 0; i < MaxRows; ++i)
         if (m_rowBuilt[Row(i)])
-            ParkRow(i);
-        else
-            m_rowParked[Row(i)] = true; // parked when it is built
+            ReplayStep(i, m_rowSteps.back());
+}
+
+void PeqBandEditor::LayRowOut(int i, const RowStep& step)
+{
+    BandLabel(i)->SetCaption(QString::number(i + 1));
+    PlaceRowAt(i, step.width, step.height, step.titleSpace, step.space, step.upDowns);
+    if (step.upDowns) {
+        // The up-downs have no parent window: these bounds are kept but never shown.
+        const std::pair<TEdit*, std::pair<TUpDown*, TShape*>> holders[] = {
+            { FreqEdit(i), { FreqUpDown(i), FreqFrame(i) } },
+            { QEdit(i), { QUpDown(i), QFrame(i) } },
+            { GainEdit(i), { GainUpDown(i), GainFrame(i) } },
+        };
+        for (const auto& [edit, pair] : holders) {
+            auto [upDown, frame] = pair;
+            upDown->SetBounds(edit->Left() + edit->Width() - upDown->Width() + 20, edit->Top() + 1, upDown->Width(),
+                              edit->Height() - 2);
+            upDown->SetVisible(true);
+            frame->SetBounds(upDown->Left() - 1, edit->Top(), frame->Width(), edit->Height());
+            frame->SetVisible(true);
+        }
     }
+    rz::TRzComboBox* combo = TypeCombo(i);
+    combo->SetItemIndex(0);
+    FillNames(i, step.names, true);
+    combo->SetItemIndex(0);
+    BypassButton(i)->SetCaption(step.bypass);
 }
 
 void PeqBandEditor::Paint()
@@ -294,7 +317,7 @@ void PeqBandEditor::CreateWnd()
     m_eqTypeNames = m_builtInNames;
     m_bypassCaption = BuiltInBypassCaption;
     // Rows built later fill their lists as they are built.
-    m_rowTextSteps.push_back({ m_channelNumber, false, m_builtInNames, QString() });
+    m_rowSteps.push_back({ StepKind::Create, m_channelNumber, m_builtInNames, QString() });
     for (int i = 0; i < m_channelNumber; ++i) {
         if (!m_rowBuilt[Row(i)])
             continue;
@@ -312,7 +335,7 @@ void PeqBandEditor::SetEqTypeString(const QString& text, int index)
 void PeqBandEditor::ChangeLanguage()
 {
     // Rows not built yet take the texts when they are built.
-    m_rowTextSteps.push_back({ m_channelNumber, true, m_eqTypeNames, m_bypassCaption });
+    m_rowSteps.push_back({ StepKind::Language, m_channelNumber, m_eqTypeNames, m_bypassCaption });
     for (int i = 0; i < m_channelNumber; ++i)
         if (m_rowBuilt[Row(i)])
             ApplyLanguage(i, m_eqTypeNames, m_bypassCaption);

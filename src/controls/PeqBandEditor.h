@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -93,6 +94,10 @@ public:
     // The group box's paint, then RePaint.
     void Paint() override;
 
+    // Styling of a row's own controls (band label, bypass button) beyond what the editor sets: applied
+    // to the rows built so far at once and to every row later as it is built.
+    void SetRowDress(std::function<void(PeqBandEditor&, int row)> dress);
+
     // Notifies: recolours the bypass buttons, then OnChange.
     virtual void Change();
 
@@ -130,6 +135,9 @@ private:
     void FillNames(int row, const QStringList& names, bool clearFirst);
     void FillList(int row, bool clearFirst);
     void ApplyLanguage(int row, const QStringList& names, const QString& bypass);
+    struct RowStep;
+    void ReplayStep(int row, const RowStep& step);
+    void LayRowOut(int row, const RowStep& step);
     void ApplyPendingColours(int row);
     void SetBypassColour(int row, vcl::TColor colour);
     void SetEditBackColour(int row, vcl::TColor colour);
@@ -159,17 +167,23 @@ private:
     std::array<rz::TRzButton*, MaxRows> m_bypassButtons {};
     std::array<std::uint8_t, MaxRows> m_bypassFlags {};
     std::array<bool, MaxRows> m_rowBuilt {};
-    std::array<bool, MaxRows> m_rowParked {}; // laid out of sight before it was built
-    // What window creation and language changes did to the type lists and bypass captions of the rows
-    // in use, in order, so that a row built later is given the same.
-    struct RowTextStep
+    // What window creation, language changes and layouts did to the rows in use, in order, so that a
+    // row built later is given the same.
+    enum class StepKind { Create, Language, Layout };
+    struct RowStep
     {
+        StepKind kind;
         int rows;             // the rows in use at the time
-        bool language;        // a language change, else window creation
         QStringList names;    // the type names listed
-        QString bypass;       // the bypass caption a language change set
+        QString bypass;       // the bypass caption a language change or layout set
+        int width { 0 };      // layout only: column width, row height, title offset, top space
+        int height { 0 };
+        int titleSpace { 0 };
+        int space { 0 };
+        bool upDowns { false };
     };
-    std::vector<RowTextStep> m_rowTextSteps;
+    std::vector<RowStep> m_rowSteps;
+    std::function<void(PeqBandEditor&, int)> m_rowDress;
     // Colours last given to rows not built yet, set when they are built.
     struct RowColours
     {
