@@ -36,6 +36,7 @@ std::string RowState(TMyPEQAllpass& peq, int i)
     control("type", peq.TypeCombo(i));
     control("bypass", peq.BypassButton(i));
     control("fud", peq.FreqUpDown(i));
+    s += std::to_string(peq.BandLabel(i)->Font()->Color()) + "|";
     s += peq.BandLabel(i)->Caption().toStdString() + "|" + peq.FreqEdit(i)->Text().toStdString() + "|"
         + peq.QEdit(i)->Text().toStdString() + "|" + peq.GainEdit(i)->Text().toStdString() + "|"
         + peq.BypassButton(i)->Caption().toStdString() + "|" + std::to_string(peq.TypeCombo(i)->ItemIndex()) + "|";
@@ -103,6 +104,23 @@ TEST(PeqBandEditorRows, RowsFirstUsedLateMatchRowsUsedFromTheStart)
               p.SetEqTypeString(QStringLiteral("Glocke"), 0);
               p.SetBypassString(QStringLiteral("AUS"));
               p.ChangeLanguage();
+          } },
+        { "dressed, laid out, renamed, laid out with fewer rows",
+          [](TMyPEQAllpass& p) {
+              p.SetRowDress([](PeqBandEditor& e, int b) {
+                  if (b < 10) {
+                      e.BandLabel(b)->Font()->SetColor(0x00FFFF);
+                      e.BypassButton(b)->Font()->SetColor(0x0000FF);
+                  }
+              });
+              p.SetChannelNumber(10);
+              p.SetBounds(0, 0, 560, 196);
+              p.RePaint();
+              p.SetBypassString(QStringLiteral("OFF"));
+              p.ChangeLanguage();
+              p.SetChannelNumber(4);
+              p.SetBounds(0, 0, 600, 300);
+              p.RePaint();
           } },
         { "renamed, window created again, renamed",
           [](TMyPEQAllpass& p) {
