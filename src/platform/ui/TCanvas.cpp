@@ -338,6 +338,35 @@ void TCanvas::EmitBrush(const std::vector<raster::Span>& spans, TPenMode mode)
 
 // --- lines ---
 
+namespace {
+
+// Grid lines and frames are mostly one-pixel solid lines along a row or a column: their pixels form
+// one rectangle, filled at once instead of walked pixel by pixel. False for any other line; true with
+// an empty rectangle for a line of no length or one wholly outside the limit.
+bool StraightRun(TPoint from, TPoint to, const QRect& limit, QRect& run)
+{
+    if (from.X != to.X && from.Y != to.Y)
+        return false;
+    auto runOf = [](std::int64_t a, std::int64_t b, std::int64_t& lo, std::int64_t& hi) {
+        // From a towards b, b itself left out.
+        lo = a < b ? a : b + 1;
+        hi = a < b ? b - 1 : a;
+    };
+    std::int64_t l = from.X, r = from.X, t = from.Y, b = from.Y;
+    if (from.Y == to.Y)
+        runOf(from.X, to.X, l, r);
+    else
+        runOf(from.Y, to.Y, t, b);
+    l = std::max<std::int64_t>(l, limit.left());
+    r = std::min<std::int64_t>(r, limit.right());
+    t = std::max<std::int64_t>(t, limit.top());
+    b = std::min<std::int64_t>(b, limit.bottom());
+    run = (l <= r && t <= b) ? QRect(QPoint(int(l), int(t)), QPoint(int(r), int(b))) : QRect();
+    return true;
+}
+
+} // namespace
+
 void TCanvas::MoveTo(int X, int Y)
 {
     m_penPos = { X, Y };
@@ -351,6 +380,13 @@ void TCanvas::LineTo(int X, int Y)
     m_penPos = { X, Y };
     if (!pen.visible || !HandleAllocated()) {
         m_dashPhase += std::max(std::abs(std::int64_t(X) - from.X), std::abs(std::int64_t(Y) - from.Y));
+        return;
+    }
+    QRect run;
+    if (pen.width == 1 && pen.dash.runs.empty() && StraightRun(from, { X, Y }, DrawLimit(), run)) {
+        EmitRect(run, m_pen.Color(), m_pen.Mode());
+        m_dashPhase += std::max(std::abs(std::int64_t(X) - from.X), std::abs(std::int64_t(Y) - from.Y));
+        Changed();
         return;
     }
     const QRect limit = DrawLimit();
@@ -429,8 +465,18 @@ void TCanvas::PolyPolyline(const std::vector<TPoint>& Points, const std::vector<
 
 void TCanvas::Polyline(const std::vector<TPoint>& Points)
 {
-    if (Points.size() < 2 || !CurrentPen().visible || !HandleAllocated())
+    if (Points.size() < 2 || !HandleAllocated())
         return;
+    const PenShape pen = CurrentPen();
+    if (!pen.visible)
+        return;
+    QRect run;
+    if (Points.size() == 2 && pen.width == 1 && pen.dash.runs.empty()
+        && StraightRun(Points[0], Points[1], DrawLimit(), run)) {
+        EmitRect(run, m_pen.Color(), m_pen.Mode());
+        Changed();
+        return;
+    }
     std::int64_t phase = 0;
     ThinPolyline(Points, false, phase);
     Changed();

@@ -3,6 +3,7 @@
 // the layout handed over.
 
 #include "ui/editors/EditorControls.h"
+#include "platform/core/TComponent.h"
 
 #include <QString>
 
@@ -29,6 +30,13 @@ protected:
     TfmMain& m_window;
     EditorControls& m_controls;
 };
+
+// The channel a control stands for (its Tag); -1 for a sender that is no control.
+inline int ChannelOf(vcl::TObject* Sender)
+{
+    auto* c = dynamic_cast<vcl::TComponent*>(Sender);
+    return c ? static_cast<int>(c->Tag()) : -1;
+}
 
 // The side mask of ch's link group in the window's model; 0 without a model or for no channel.
 int GroupMaskOf(const TfmMain& window, int ch);

@@ -61,7 +61,7 @@ void CrossoverEditor::FreqChange(vcl::TObject* Sender, CutSide side)
     if (m_window.SuppressSend)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
-    const int ch = fader ? static_cast<int>(fader->Tag()) : -1;
+    const int ch = ChannelOf(fader);
     if (!m_window.UnitControl || !IsChannel(ch))
         return;
     const CutControls& c = CutOf(Of(ch), side);

@@ -54,12 +54,6 @@ bool OnMarker(const ChannelControls& c, int x, int y)
     return std::abs(x + 25 - c.DelayMarker->Left()) < 15 && std::abs(y - c.DelayLine->Height() / 2) < 15;
 }
 
-int ChannelOf(vcl::TObject* Sender)
-{
-    auto* c = dynamic_cast<vcl::TComponent*>(Sender);
-    return c ? static_cast<int>(c->Tag()) : -1;
-}
-
 } // namespace
 
 // The model's delay unit, clamped to ft (2) when a device or file holds a larger value.

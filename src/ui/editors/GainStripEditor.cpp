@@ -30,7 +30,7 @@ void GainStripEditor::FaderChange(vcl::TObject* Sender, bool backup)
     if (m_window.SuppressSend)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
-    const int ch = fader ? static_cast<int>(fader->Tag()) : -1;
+    const int ch = ChannelOf(fader);
     if (!IsChannel(ch))
         return;
     const ChannelControls& c = Of(ch);

@@ -78,7 +78,7 @@ void GateEditor::FaderChange(vcl::TObject* Sender, GateField field)
     if (m_window.SuppressSend)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
-    const int ch = fader ? static_cast<int>(fader->Tag()) : -1;
+    const int ch = ChannelOf(fader);
     if (!IsInput(ch))
         return;
     m_selected = ch;

@@ -141,7 +141,7 @@ void PeqEditor::FieldChange(vcl::TObject* Sender, EqField field)
     if (m_window.SuppressSend)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
-    const int ch = fader ? static_cast<int>(fader->Tag()) : -1;
+    const int ch = ChannelOf(fader);
     if (!IsChannel(ch))
         return;
     const ChannelControls& c = Of(ch);

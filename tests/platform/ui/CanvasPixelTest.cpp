@@ -157,6 +157,44 @@ TEST(CanvasLines, PolylineJoinsDrawEachPixelOnceAndLeaveOutTheEnd)
     EXPECT_EQ(CountColour(c, kBack ^ kInk, 0, 0, 30, 30), 20);
 }
 
+TEST(CanvasLines, RowAndColumnLinesMatchTheGeneralWalkUnderClipAndXor)
+{
+    // LineTo and two-point polylines along a row or a column take a shortcut; PolyPolyline walks every
+    // line pixel by pixel. Both must leave the same pixels, also clipped by a region with a hole.
+    struct Straight
+    {
+        const char* what;
+        TPoint from, to;
+    };
+    const Straight cases[] = {
+        { "rightward", { 1, 5 }, { 38, 5 } },      { "leftward", { 38, 9 }, { -7, 9 } },
+        { "downward", { 6, -3 }, { 6, 31 } },      { "upward", { 19, 29 }, { 19, 2 } },
+        { "no length", { 8, 8 }, { 8, 8 } },       { "one pixel", { 3, 20 }, { 4, 20 } },
+        { "off the surface", { -20, 50 }, { 60, 50 } }, { "through the hole", { 0, 15 }, { 40, 15 } },
+    };
+    QRegion clip(2, 0, 34, 30);
+    clip -= QRegion(12, 12, 6, 6);
+    for (const Straight& sc : cases) {
+        auto shortcut = MakeBitmap(40, 30, kBack);
+        auto walked = MakeBitmap(40, 30, kBack);
+        for (TBitmap* b : { shortcut.get(), walked.get() }) {
+            TCanvas& c = Prepared(*b);
+            c.Pen()->SetMode(TPenMode::pmXor);
+            c.SetClipRegion(clip);
+        }
+        TCanvas& s = *shortcut->Canvas();
+        s.MoveTo(sc.from.X, sc.from.Y);
+        s.LineTo(sc.to.X, sc.to.Y);
+        s.Polyline({ TPoint(sc.from.X, sc.from.Y + 1), TPoint(sc.to.X, sc.to.Y + 1) });
+        walked->Canvas()->PolyPolyline({ sc.from, sc.to }, { 2 });
+        walked->Canvas()->PolyPolyline({ TPoint(sc.from.X, sc.from.Y + 1), TPoint(sc.to.X, sc.to.Y + 1) }, { 2 });
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x)
+                ASSERT_EQ(s.Pixels(x, y), walked->Canvas()->Pixels(x, y)) << sc.what << " at (" << x << "," << y << ")";
+        EXPECT_EQ(s.PenPos(), sc.to) << sc.what;
+    }
+}
+
 TEST(CanvasLines, PenWidthsZeroAndOneAreOnePixelThreeIsThree)
 {
     struct WidthCase
