@@ -156,6 +156,33 @@ void PeqBandEditor::ReplayStep(int row, const RowStep& step)
     }
 }
 
+// Whether replaying `later` leaves every row as it would be had `earlier` (and whatever came between
+// them) been replayed too, so that `earlier` can be dropped.
+bool PeqBandEditor::Supersedes(const RowStep& later, const RowStep& earlier)
+{
+    switch (later.kind) {
+    case StepKind::Layout:
+        // A layout sets everything of the rows it lays out (bounds, list, selection, bypass caption)
+        // but the up-downs' bounds when it leaves them out, and only hides and moves down the rest, so
+        // it replaces a layout of the same rows only when it sets the up-downs wherever that one did.
+        if (earlier.kind == StepKind::Layout)
+            return earlier.rows == later.rows && (later.upDowns || !earlier.upDowns);
+        return earlier.rows <= later.rows;
+    case StepKind::Language:
+        // Fills the lists anew and keeps the selection, as an earlier language change did.
+        return earlier.kind == StepKind::Language && earlier.rows <= later.rows;
+    case StepKind::Create:
+        return false; // adds to the lists
+    }
+    return false;
+}
+
+void PeqBandEditor::AddRowStep(RowStep step)
+{
+    std::erase_if(m_rowSteps, [&step](const RowStep& earlier) { return Supersedes(step, earlier); });
+    m_rowSteps.push_back(std::move(step));
+}
+
 void PeqBandEditor::SetRowDress(std::function<void(PeqBandEditor&, int row)> dress)
 {
     m_rowDress = std::move(dress);
@@ -273,7 +300,7 @@ void PeqBandEditor::RePaint()
             title->SetBounds(8 * k + (k - 1) * w + 33, s, w - 15, h);
     }
     // Rows not built yet are laid out when they are built.
-    m_rowSteps.push_back({ StepKind::Layout, n, m_eqTypeNames, m_bypassCaption, w, h, t, s, m_updownVisable });
+    AddRowStep({ StepKind::Layout, n, m_eqTypeNames, m_bypassCaption, w, h, t, s, m_updownVisable });
     for (int i = 0; i < MaxRows; ++i)
         if (m_rowBuilt[Row(i)])
             ReplayStep(i, m_rowSteps.back());
@@ -317,7 +344,7 @@ void PeqBandEditor::CreateWnd()
     m_eqTypeNames = m_builtInNames;
     m_bypassCaption = BuiltInBypassCaption;
     // Rows built later fill their lists as they are built.
-    m_rowSteps.push_back({ StepKind::Create, m_channelNumber, m_builtInNames, QString() });
+    AddRowStep({ StepKind::Create, m_channelNumber, m_builtInNames, QString() });
     for (int i = 0; i < m_channelNumber; ++i) {
         if (!m_rowBuilt[Row(i)])
             continue;
@@ -335,7 +362,7 @@ void PeqBandEditor::SetEqTypeString(const QString& text, int index)
 void PeqBandEditor::ChangeLanguage()
 {
     // Rows not built yet take the texts when they are built.
-    m_rowSteps.push_back({ StepKind::Language, m_channelNumber, m_eqTypeNames, m_bypassCaption });
+    AddRowStep({ StepKind::Language, m_channelNumber, m_eqTypeNames, m_bypassCaption });
     for (int i = 0; i < m_channelNumber; ++i)
         if (m_rowBuilt[Row(i)])
             ApplyLanguage(i, m_eqTypeNames, m_bypassCaption);

@@ -97,6 +97,9 @@ public:
     // Styling of a row's own controls (band label, bypass button) beyond what the editor sets: applied
     // to the rows built so far at once and to every row later as it is built.
     void SetRowDress(std::function<void(PeqBandEditor&, int row)> dress);
+    // How many steps are kept for rows not built yet: a step that fully replaces earlier ones drops
+    // them, so resizing and language changes keep this small.
+    std::size_t RowStepCount() const { return m_rowSteps.size(); }
 
     // Notifies: recolours the bypass buttons, then OnChange.
     virtual void Change();
@@ -137,6 +140,8 @@ private:
     void ApplyLanguage(int row, const QStringList& names, const QString& bypass);
     struct RowStep;
     void ReplayStep(int row, const RowStep& step);
+    static bool Supersedes(const RowStep& later, const RowStep& earlier);
+    void AddRowStep(RowStep step);
     void LayRowOut(int row, const RowStep& step);
     void ApplyPendingColours(int row);
     void SetBypassColour(int row, vcl::TColor colour);

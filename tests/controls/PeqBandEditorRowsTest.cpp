@@ -36,6 +36,8 @@ std::string RowState(TMyPEQAllpass& peq, int i)
     control("type", peq.TypeCombo(i));
     control("bypass", peq.BypassButton(i));
     control("fud", peq.FreqUpDown(i));
+    control("qud", peq.QUpDown(i));
+    control("gud", peq.GainUpDown(i));
     s += std::to_string(peq.BandLabel(i)->Font()->Color()) + "|";
     s += peq.BandLabel(i)->Caption().toStdString() + "|" + peq.FreqEdit(i)->Text().toStdString() + "|"
         + peq.QEdit(i)->Text().toStdString() + "|" + peq.GainEdit(i)->Text().toStdString() + "|"
@@ -55,6 +57,26 @@ void TouchEveryRow(TMyPEQAllpass& peq)
 {
     for (int i = 0; i < PeqBandEditor::MaxRows; ++i)
         (void)peq.BandLabel(i);
+}
+
+// A window dragged to many sizes, switched between languages and band counts on the way, up-downs
+// shown for a while.
+void ManyResizesAndLanguageChanges(TMyPEQAllpass& p)
+{
+    for (int k = 0; k < 120; ++k) {
+        p.SetChannelNumber(k % 3 == 0 ? 6 : 10);
+        p.SetBounds(0, 0, 500 + k, 200 + (k * 7) % 90);
+        p.RePaint();
+        if (k % 5 == 0) {
+            p.SetEqTypeString(k % 10 == 0 ? QStringLiteral("Glocke") : QStringLiteral("Peak EQ"), 0);
+            p.SetBypassString(k % 10 == 0 ? QStringLiteral("AUS") : QStringLiteral("OFF"));
+            p.ChangeLanguage();
+        }
+        if (k == 40)
+            p.SetUpdownVisable(true);
+        if (k == 80)
+            p.SetUpdownVisable(false);
+    }
 }
 
 } // namespace
@@ -122,6 +144,20 @@ TEST(PeqBandEditorRows, RowsFirstUsedLateMatchRowsUsedFromTheStart)
               p.SetBounds(0, 0, 600, 300);
               p.RePaint();
           } },
+        { "many resizes and language changes", ManyResizesAndLanguageChanges },
+        { "laid out with up-downs for more rows than they were shown on, then without",
+          [](TMyPEQAllpass& p) {
+              p.SetChannelNumber(4);
+              p.SetUpdownVisable(true);
+              p.SetChannelNumber(10);
+              p.SetBounds(0, 0, 560, 196);
+              p.RePaint();
+              p.SetChannelNumber(2);
+              p.SetUpdownVisable(false);
+              p.SetChannelNumber(10);
+              p.SetBounds(0, 0, 600, 300);
+              p.RePaint();
+          } },
         { "renamed, window created again, renamed",
           [](TMyPEQAllpass& p) {
               p.SetBypassString(QStringLiteral("OFF"));
@@ -141,4 +177,16 @@ TEST(PeqBandEditorRows, RowsFirstUsedLateMatchRowsUsedFromTheStart)
         for (int i = 0; i < PeqBandEditor::MaxRows; ++i)
             EXPECT_EQ(RowState(late, i), RowState(early, i)) << name << ", row " << i;
     }
+}
+
+TEST(PeqBandEditorRows, ResizesAndLanguageChangesKeepFewStepsForUnbuiltRows)
+{
+    controlstest::EnsureGuiApp();
+    TMyPEQAllpass peq(nullptr);
+    ManyResizesAndLanguageChanges(peq);
+    // Window creation, the up-downs' last layout, and a layout and a language change for each band count.
+    EXPECT_LE(peq.RowStepCount(), 6U);
+    const std::size_t settled = peq.RowStepCount();
+    ManyResizesAndLanguageChanges(peq);
+    EXPECT_EQ(peq.RowStepCount(), settled);
 }
