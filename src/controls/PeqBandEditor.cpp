@@ -23,6 +23,20 @@ namespace {
 const char* const TitleTexts[] = { "EQ", "Frequency", "Q", "Gain", "Type", "Bypass" };
 const QString BuiltInBypassCaption = QStringLiteral("   BYPASS   ");
 
+// What a new row's edits show.
+QString StartFreqText(int row)
+{
+    return QString::number(row);
+}
+QString StartQText()
+{
+    return PeqQText(0);
+}
+QString StartGainText()
+{
+    return QStringLiteral("0dB");
+}
+
 // Hidden up-downs hold any value: they have no window that would keep them in a range.
 TUpDown* MakeValueHolder(TComponent* owner)
 {
@@ -97,13 +111,13 @@ void PeqBandEditor::BuildRow(int i)
         e->SetParent(this);
         return e;
     };
-    m_freqEdits[r] = makeEdit(&PeqBandEditor::FrequencyCommit, QString::number(i));
+    m_freqEdits[r] = makeEdit(&PeqBandEditor::FrequencyCommit, StartFreqText(i));
     m_freqUpDowns[r] = MakeValueHolder(this);
     m_freqFrames[r] = new TShape(this);
-    m_qEdits[r] = makeEdit(&PeqBandEditor::QfactorCommit, PeqQText(0));
+    m_qEdits[r] = makeEdit(&PeqBandEditor::QfactorCommit, StartQText());
     m_qUpDowns[r] = MakeValueHolder(this);
     m_qFrames[r] = new TShape(this);
-    m_gainEdits[r] = makeEdit(&PeqBandEditor::GainCommit, QStringLiteral("0dB"));
+    m_gainEdits[r] = makeEdit(&PeqBandEditor::GainCommit, StartGainText());
     m_gainUpDowns[r] = MakeValueHolder(this);
     m_gainFrames[r] = new TShape(this);
 
@@ -126,12 +140,78 @@ void PeqBandEditor::BuildRow(int i)
     button->SetParent(this);
     m_bypassButtons[r] = button;
 
+    GiveHeldValues(i);
     PlaceRowAt(i, (BuiltWidth - 68) / 5, (BuiltHeight - BuiltSpace - 16) / MaxRows, 0, BuiltSpace, false);
     for (const RowStep& step : m_rowSteps)
         ReplayStep(i, step);
+    if (m_typeLists[r].written)
+        combo->SetItemIndex(m_typeLists[r].index);
     ApplyPendingColours(i);
     if (m_rowDress)
         m_rowDress(*this, i);
+}
+
+bool PeqBandEditor::Deferred(int row) const
+{
+    return ValidBand(row) && !m_rowBuilt[Row(row)] && !isVisible();
+}
+
+void PeqBandEditor::BuildWantedRows()
+{
+    for (int i = 0; i < MaxRows; ++i)
+        if (m_rowWanted[Row(i)] && !m_rowBuilt[Row(i)])
+            BuildRow(i);
+}
+
+void PeqBandEditor::showEvent(QShowEvent* event)
+{
+    rz::TRzGroupBox::showEvent(event);
+    BuildWantedRows();
+}
+
+PeqBandEditor::HeldValues& PeqBandEditor::Held(int row)
+{
+    const std::size_t r = Row(row);
+    m_rowWanted[r] = true;
+    if (!m_heldValues[r])
+        m_heldValues[r] = HeldValues { 0, 0, 0, StartFreqText(row), StartQText(), StartGainText() };
+    return *m_heldValues[r];
+}
+
+void PeqBandEditor::GiveHeldValues(int i)
+{
+    std::optional<HeldValues>& held = m_heldValues[Row(i)];
+    if (!held)
+        return;
+    m_freqUpDowns[Row(i)]->SetPosition(held->freq);
+    m_freqEdits[Row(i)]->SetText(held->freqText);
+    m_qUpDowns[Row(i)]->SetPosition(held->q);
+    m_qEdits[Row(i)]->SetText(held->qText);
+    m_gainUpDowns[Row(i)]->SetPosition(held->gain);
+    m_gainEdits[Row(i)]->SetText(held->gainText);
+    held.reset();
+}
+
+void PeqBandEditor::FollowTypeList(int row, const RowStep& step)
+{
+    if (row >= step.rows)
+        return;
+    TypeListState& list = m_typeLists[Row(row)];
+    const int selected = list.index;
+    switch (step.kind) {
+    case StepKind::Create:
+        list.count += static_cast<int>(step.names.size());
+        list.Select(1);
+        break;
+    case StepKind::Language:
+        list.count = static_cast<int>(step.names.size());
+        list.Select(selected);
+        break;
+    case StepKind::Layout:
+        list.count = static_cast<int>(step.names.size());
+        list.Select(0);
+        break;
+    }
 }
 
 void PeqBandEditor::ReplayStep(int row, const RowStep& step)
@@ -180,6 +260,13 @@ bool PeqBandEditor::Supersedes(const RowStep& later, const RowStep& earlier)
 void PeqBandEditor::AddRowStep(RowStep step)
 {
     std::erase_if(m_rowSteps, [&step](const RowStep& earlier) { return Supersedes(step, earlier); });
+    for (int i = 0; i < MaxRows; ++i) {
+        if (m_rowBuilt[Row(i)])
+            continue;
+        FollowTypeList(i, step);
+        if (step.kind == StepKind::Layout && i < step.rows)
+            m_rowWanted[Row(i)] = true; // a layout builds the rows it lays out
+    }
     m_rowSteps.push_back(std::move(step));
 }
 
@@ -304,6 +391,8 @@ void PeqBandEditor::RePaint()
     for (int i = 0; i < MaxRows; ++i)
         if (m_rowBuilt[Row(i)])
             ReplayStep(i, m_rowSteps.back());
+    if (isVisible())
+        BuildWantedRows();
 }
 
 void PeqBandEditor::LayRowOut(int i, const RowStep& step)
@@ -337,6 +426,9 @@ void PeqBandEditor::Paint()
 {
     rz::TRzGroupBox::Paint();
     RePaint();
+    // A picture taken of the editor out of sight shows the rows it would have had: they are built
+    // here, before its children are painted.
+    BuildWantedRows();
 }
 
 void PeqBandEditor::CreateWnd()
@@ -444,22 +536,102 @@ void PeqBandEditor::SetBypassBackColor(TColor value)
 
 double PeqBandEditor::GetFreqValue(int band) const
 {
-    return ValidBand(band) ? IndexToFreq(FreqUpDown(band)->Position() + 170) : 0.0;
+    return ValidBand(band) ? IndexToFreq(FreqPosition(band) + 170) : 0.0;
 }
 
 double PeqBandEditor::GetQValue(int band) const
 {
-    return ValidBand(band) ? PeqQValue(QUpDown(band)->Position()) : 0.0;
+    return ValidBand(band) ? PeqQValue(QPosition(band)) : 0.0;
 }
 
 double PeqBandEditor::GetGainValue(int band) const
 {
-    return ValidBand(band) ? GainUpDown(band)->Position() * 0.1 : 0.0;
+    return ValidBand(band) ? GainPosition(band) * 0.1 : 0.0;
 }
 
 int PeqBandEditor::GetTypeValue(int band) const
 {
-    return ValidBand(band) ? TypeCombo(band)->ItemIndex() : -1;
+    if (!ValidBand(band))
+        return -1;
+    if (Deferred(band)) {
+        m_rowWanted[Row(band)] = true;
+        return m_typeLists[Row(band)].index;
+    }
+    return TypeCombo(band)->ItemIndex();
+}
+
+int PeqBandEditor::FreqPosition(int row) const
+{
+    if (!Deferred(row))
+        return FreqUpDown(row)->Position();
+    m_rowWanted[Row(row)] = true;
+    return m_heldValues[Row(row)] ? m_heldValues[Row(row)]->freq : 0;
+}
+
+int PeqBandEditor::QPosition(int row) const
+{
+    if (!Deferred(row))
+        return QUpDown(row)->Position();
+    m_rowWanted[Row(row)] = true;
+    return m_heldValues[Row(row)] ? m_heldValues[Row(row)]->q : 0;
+}
+
+int PeqBandEditor::GainPosition(int row) const
+{
+    if (!Deferred(row))
+        return GainUpDown(row)->Position();
+    m_rowWanted[Row(row)] = true;
+    return m_heldValues[Row(row)] ? m_heldValues[Row(row)]->gain : 0;
+}
+
+void PeqBandEditor::WriteFreq(int row, int position)
+{
+    QString text = PeqFreqText(IndexToFreq(position + 170));
+    if (Deferred(row)) {
+        HeldValues& held = Held(row);
+        held.freq = position;
+        held.freqText = std::move(text);
+        return;
+    }
+    FreqUpDown(row)->SetPosition(position);
+    FreqEdit(row)->SetText(text);
+}
+
+void PeqBandEditor::WriteQ(int row, int index)
+{
+    QString text = PeqQText(index);
+    if (Deferred(row)) {
+        HeldValues& held = Held(row);
+        held.q = index;
+        held.qText = std::move(text);
+        return;
+    }
+    QUpDown(row)->SetPosition(index);
+    QEdit(row)->SetText(text);
+}
+
+void PeqBandEditor::WriteGain(int row, int tenths, const QString& text)
+{
+    if (Deferred(row)) {
+        HeldValues& held = Held(row);
+        held.gain = tenths;
+        held.gainText = text;
+        return;
+    }
+    GainUpDown(row)->SetPosition(tenths);
+    GainEdit(row)->SetText(text);
+}
+
+void PeqBandEditor::WriteType(int row, int type)
+{
+    if (Deferred(row)) {
+        m_rowWanted[Row(row)] = true;
+        TypeListState& list = m_typeLists[Row(row)];
+        list.Select(type);
+        list.written = true;
+        return;
+    }
+    TypeCombo(row)->SetItemIndex(type);
 }
 
 bool PeqBandEditor::GetBypassValue(int band) const
@@ -471,9 +643,7 @@ void PeqBandEditor::SetFreqValue(int band, double hz)
 {
     if (!ValidBand(band))
         return;
-    const int p = PeqGridPosition(hz);
-    FreqUpDown(band)->SetPosition(p);
-    FreqEdit(band)->SetText(PeqFreqText(IndexToFreq(p + 170)));
+    WriteFreq(band, PeqGridPosition(hz));
     Change();
 }
 
@@ -481,9 +651,7 @@ void PeqBandEditor::SetQValue(int band, double qIndex)
 {
     if (!ValidBand(band))
         return;
-    const int index = std::clamp(SaturateToInt(qIndex), 0, 100); // the Q table has 101 entries
-    QUpDown(band)->SetPosition(index);
-    QEdit(band)->SetText(PeqQText(index));
+    WriteQ(band, std::clamp(SaturateToInt(qIndex), 0, 100)); // the Q table has 101 entries
     Change();
 }
 
@@ -491,8 +659,7 @@ void PeqBandEditor::SetGainValue(int band, double db)
 {
     if (!ValidBand(band))
         return;
-    GainUpDown(band)->SetPosition(SaturateToInt(db * 10.0));
-    GainEdit(band)->SetText(PeqGainText(db));
+    WriteGain(band, SaturateToInt(db * 10.0), PeqGainText(db));
     Change();
 }
 
@@ -500,7 +667,7 @@ void PeqBandEditor::SetTypeValue(int band, int type)
 {
     if (!ValidBand(band))
         return;
-    TypeCombo(band)->SetItemIndex(type);
+    WriteType(band, type);
     Change();
 }
 
@@ -517,23 +684,18 @@ void PeqBandEditor::SetEqParamValue(int band, double hz, double qIndex, double d
     if (!ValidBand(band))
         return;
     const std::size_t r = Row(band);
-    const int p = PeqGridPosition(hz);
-    FreqUpDown(band)->SetPosition(p);
-    FreqEdit(band)->SetText(PeqFreqText(IndexToFreq(p + 170)));
+    WriteFreq(band, PeqGridPosition(hz));
 
     // Hundredths, then tenths rounded up only above half.
     const std::int64_t o = Trunc(db * 100.0);
     const std::int64_t a = o < 0 ? -o : o;
     const std::int64_t m = a / 10 + (a % 10 > 5 ? 1 : 0);
-    GainUpDown(band)->SetPosition(static_cast<int>(std::clamp<std::int64_t>(o < 0 ? -m : m, INT_MIN, INT_MAX)));
-    GainEdit(band)->SetText(PeqGainText(db));
+    WriteGain(band, static_cast<int>(std::clamp<std::int64_t>(o < 0 ? -m : m, INT_MIN, INT_MAX)), PeqGainText(db));
 
-    TypeCombo(band)->SetItemIndex(type);
+    WriteType(band, type);
     m_bypassFlags[r] = bypass ? 1 : 0;
 
-    const int index = std::clamp(SaturateToInt(qIndex), 0, 100);
-    QUpDown(band)->SetPosition(index);
-    QEdit(band)->SetText(PeqQText(index));
+    WriteQ(band, std::clamp(SaturateToInt(qIndex), 0, 100));
     Change();
 }
 

@@ -120,6 +120,8 @@ public:
 protected:
     // builtInNames: the entries of every type list, in EqType order.
     PeqBandEditor(vcl::TComponent* AOwner, QStringList builtInNames);
+    // Builds the rows that were laid out, given values or read while the editor was out of sight.
+    void showEvent(QShowEvent* event) override;
 
 private:
     static std::size_t Row(int row) { return static_cast<std::size_t>(row); }
@@ -131,7 +133,19 @@ private:
     // the bands in use are never shown, and building all fifty of every editor is most of the main
     // window's start-up.
     const PeqBandEditor& Built(int row) const;
+    // Out of sight, a row not built yet keeps what is written to it (and is built as the editor is
+    // shown): filling the hidden pages' editors at start builds no row.
+    bool Deferred(int row) const;
+    void BuildWantedRows();
     void BuildRow(int i);
+    void GiveHeldValues(int i);
+    int FreqPosition(int row) const;
+    int QPosition(int row) const;
+    int GainPosition(int row) const;
+    void WriteFreq(int row, int position);
+    void WriteQ(int row, int index);
+    void WriteGain(int row, int tenths, const QString& text);
+    void WriteType(int row, int type);
     void PlaceRow(int i, int w, int h, int t);
     void PlaceRowAt(int i, int w, int h, int t, int space, bool upDowns);
     void ParkRow(int i);
@@ -140,6 +154,7 @@ private:
     void ApplyLanguage(int row, const QStringList& names, const QString& bypass);
     struct RowStep;
     void ReplayStep(int row, const RowStep& step);
+    void FollowTypeList(int row, const RowStep& step);
     static bool Supersedes(const RowStep& later, const RowStep& earlier);
     void AddRowStep(RowStep step);
     void LayRowOut(int row, const RowStep& step);
@@ -188,6 +203,30 @@ private:
         bool upDowns { false };
     };
     std::vector<RowStep> m_rowSteps;
+    // Rows the editor would have had built by now, built as it is shown.
+    mutable std::array<bool, MaxRows> m_rowWanted {};
+    // Values written to a row not built yet, as its up-downs and edits would hold them.
+    struct HeldValues
+    {
+        int freq { 0 }; // up-down positions
+        int q { 0 };
+        int gain { 0 };
+        QString freqText;
+        QString qText;
+        QString gainText;
+    };
+    std::array<std::optional<HeldValues>, MaxRows> m_heldValues {};
+    HeldValues& Held(int row);
+    // The type list of a row not built yet, as its steps and written types leave it: how many entries
+    // and which is selected; `written` when a type was written to it.
+    struct TypeListState
+    {
+        int count { 0 };
+        int index { -1 };
+        bool written { false };
+        void Select(int value) { index = value >= 0 && value < count ? value : -1; }
+    };
+    std::array<TypeListState, MaxRows> m_typeLists {};
     std::function<void(PeqBandEditor&, int)> m_rowDress;
     // Colours last given to rows not built yet, set when they are built.
     struct RowColours

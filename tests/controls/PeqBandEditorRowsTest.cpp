@@ -5,6 +5,7 @@
 #include "ControlsTestApp.h"
 
 #include "platform/ui/TEdit.h"
+#include "platform/ui/TForm.h"
 #include "platform/ui/TShape.h"
 #include "platform/ui/TUpDown.h"
 #include "widgets/RzButton.h"
@@ -13,7 +14,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,6 +57,14 @@ std::string RowState(TMyPEQAllpass& peq, int i)
     s += std::to_string(peq.GetFreqValue(i)) + "|" + std::to_string(peq.GetQValue(i)) + "|"
         + std::to_string(peq.GetGainValue(i)) + "|" + std::to_string(peq.GetTypeValue(i));
     return s;
+}
+
+// The band values as the curves read them, without touching a control.
+std::string RowValues(const PeqBandEditor& peq, int i)
+{
+    return std::to_string(peq.GetFreqValue(i)) + "|" + std::to_string(peq.GetQValue(i)) + "|"
+        + std::to_string(peq.GetGainValue(i)) + "|" + std::to_string(peq.GetTypeValue(i)) + "|"
+        + std::to_string(peq.GetBypassValue(i));
 }
 
 void TouchEveryRow(TMyPEQAllpass& peq)
@@ -145,6 +159,25 @@ TEST(PeqBandEditorRows, RowsFirstUsedLateMatchRowsUsedFromTheStart)
               p.RePaint();
           } },
         { "many resizes and language changes", ManyResizesAndLanguageChanges },
+        { "values written between layouts and language changes, types out of range among them",
+          [](TMyPEQAllpass& p) {
+              p.OnChange = [](TObject*) {};
+              p.SetChannelNumber(9);
+              p.SetEqParamValue(2, 250.0, 40.0, -4.25, 3, true);
+              p.SetTypeValue(4, 2);
+              p.SetTypeValue(5, 12);
+              p.SetBounds(0, 0, 560, 196);
+              p.RePaint(); // lays out: every type list back to its first entry
+              p.SetTypeValue(6, 4);
+              p.SetFreqValue(7, 1234.0);
+              p.SetQValue(7, 250.0);
+              p.SetGainValue(8, 7.25);
+              p.SetEqTypeString(QStringLiteral("Glocke"), 0);
+              p.ChangeLanguage(); // keeps each selection
+              p.SetTypeValue(30, 1); // a row out of use
+              p.SetEqParamValue(3, 20000.0, -5.0, 15.0, -1, false);
+              p.CreateWnd();
+          } },
         { "laid out with up-downs for more rows than they were shown on, then without",
           [](TMyPEQAllpass& p) {
               p.SetChannelNumber(4);
@@ -175,6 +208,8 @@ TEST(PeqBandEditorRows, RowsFirstUsedLateMatchRowsUsedFromTheStart)
         TMyPEQAllpass late(nullptr);
         history(late);
         for (int i = 0; i < PeqBandEditor::MaxRows; ++i)
+            EXPECT_EQ(RowValues(late, i), RowValues(early, i)) << name << ", row " << i << " before it is built";
+        for (int i = 0; i < PeqBandEditor::MaxRows; ++i)
             EXPECT_EQ(RowState(late, i), RowState(early, i)) << name << ", row " << i;
     }
 }
@@ -189,4 +224,68 @@ TEST(PeqBandEditorRows, ResizesAndLanguageChangesKeepFewStepsForUnbuiltRows)
     const std::size_t settled = peq.RowStepCount();
     ManyResizesAndLanguageChanges(peq);
     EXPECT_EQ(peq.RowStepCount(), settled);
+}
+
+namespace {
+
+// An editor in a window of its own, laid out and filled as the main window fills a hidden page.
+struct FilledWindow
+{
+    explicit FilledWindow(bool buildRowsFirst)
+    {
+        form->SetBounds(0, 0, 700, 300);
+        peq = new TMyPEQAllpass(form.get());
+        peq->SetParent(form.get());
+        peq->SetBounds(10, 10, 560, 196);
+        if (buildRowsFirst)
+            TouchEveryRow(*peq);
+        peq->SetChannelNumber(9);
+        peq->OnChange = [](TObject*) {};
+        peq->SetLabelColor(0x808080);
+        peq->SetBypassBackColor(0x404040);
+        for (int b = 0; b < 9; ++b)
+            peq->SetEqParamValue(b, 100.0 * (b + 1), 10.0 * b, b - 4.5, b % 7, b % 3 == 0);
+        peq->SetNowIndex(3);
+    }
+    void ShowAndWait() const
+    {
+        form->Show();
+        QElapsedTimer waited;
+        waited.start();
+        while (!peq->isVisible() && waited.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    // Every control the editor shows: where it is and what it says.
+    std::vector<std::string> Shown() const
+    {
+        std::vector<std::string> shown;
+        for (int k = 0; k < peq->ControlCount(); ++k) {
+            TControl* c = peq->Controls(k);
+            if (c->isVisible())
+                shown.push_back(std::to_string(c->Left()) + "," + std::to_string(c->Top()) + "," + std::to_string(c->Width())
+                                + "," + std::to_string(c->Height()) + " " + c->metaObject()->className() + " "
+                                + c->Text().toStdString() + " " + std::to_string(c->Color()) + "/"
+                                + std::to_string(c->Font()->Color()));
+        }
+        std::sort(shown.begin(), shown.end());
+        return shown;
+    }
+    std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
+    TMyPEQAllpass* peq = nullptr;
+};
+
+} // namespace
+
+TEST(PeqBandEditorRows, AnEditorOutOfSightIsFilledWithoutBuildingItsRowsAndShowsThemAsShown)
+{
+    controlstest::EnsureGuiApp();
+    FilledWindow early(true);
+    FilledWindow late(false);
+    EXPECT_LT(late.peq->ControlCount(), early.peq->ControlCount() / 4) << "filling built the rows";
+    early.ShowAndWait();
+    late.ShowAndWait();
+    ASSERT_TRUE(late.peq->isVisible());
+    const std::vector<std::string> shown = late.Shown();
+    EXPECT_EQ(shown, early.Shown());
+    EXPECT_GE(shown.size(), 9U * 6U); // label, three edits, type list and bypass button of each band
 }
