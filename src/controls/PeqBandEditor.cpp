@@ -375,7 +375,7 @@ void PeqBandEditor::RePaint()
     const int t = m_titleVisable ? 13 : 0;
     const int w = (width - 68) / 5;
     const int h = n > 0 ? (height - s - t - 16) / n : 0; // no rows, no row height
-    m_normalEditColor = FreqEdit(0)->Font()->Color();
+    m_normalEditColor = EditTextColour(0);
 
     for (int k = 0; k < 6; ++k) {
         rz::TRzLabel* title = m_titleLabels[Row(k)];
@@ -558,6 +558,16 @@ int PeqBandEditor::GetTypeValue(int band) const
         return m_typeLists[Row(band)].index;
     }
     return TypeCombo(band)->ItemIndex();
+}
+
+TColor PeqBandEditor::EditTextColour(int row) const
+{
+    if (!Deferred(row))
+        return FreqEdit(row)->Font()->Color();
+    // A row built now takes the editor's font, then the text colour given to it meanwhile.
+    m_rowWanted[Row(row)] = true;
+    const std::optional<TColor>& given = m_pendingColours[Row(row)].editText;
+    return given ? *given : Font()->Color();
 }
 
 int PeqBandEditor::FreqPosition(int row) const

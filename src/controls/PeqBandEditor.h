@@ -139,6 +139,7 @@ private:
     void BuildWantedRows();
     void BuildRow(int i);
     void GiveHeldValues(int i);
+    vcl::TColor EditTextColour(int row) const;
     int FreqPosition(int row) const;
     int QPosition(int row) const;
     int GainPosition(int row) const;

@@ -64,7 +64,7 @@ std::string RowValues(const PeqBandEditor& peq, int i)
 {
     return std::to_string(peq.GetFreqValue(i)) + "|" + std::to_string(peq.GetQValue(i)) + "|"
         + std::to_string(peq.GetGainValue(i)) + "|" + std::to_string(peq.GetTypeValue(i)) + "|"
-        + std::to_string(peq.GetBypassValue(i));
+        + std::to_string(peq.GetBypassValue(i)) + "|" + std::to_string(peq.NormalEditColor());
 }
 
 void TouchEveryRow(TMyPEQAllpass& peq)
@@ -159,6 +159,17 @@ TEST(PeqBandEditorRows, RowsFirstUsedLateMatchRowsUsedFromTheStart)
               p.RePaint();
           } },
         { "many resizes and language changes", ManyResizesAndLanguageChanges },
+        { "font coloured, laid out, first band's text coloured, laid out again",
+          [](TMyPEQAllpass& p) {
+              p.Font()->SetColor(0x00C0C0);
+              p.SetChannelNumber(9);
+              p.SetBounds(0, 0, 560, 196);
+              p.RePaint(); // the normal edit colour from the editor's font
+              p.SetColor(0, 0x0000FF);
+              p.SetBounds(0, 0, 600, 300);
+              p.RePaint(); // and from the colour the first band was given
+              p.Font()->SetColor(0x303030);
+          } },
         { "values written between layouts and language changes, types out of range among them",
           [](TMyPEQAllpass& p) {
               p.OnChange = [](TObject*) {};
