@@ -112,6 +112,26 @@ void BM_StripAddXYOrderCheckedWarm(benchmark::State& state)
 }
 BENCHMARK(BM_StripAddXYOrderCheckedWarm)->Unit(benchmark::kMillisecond);
 
+// As above, with the running statistics read after the adds: the adds leave them to catch up when
+// read, so this is the whole cost of a million points and their statistics.
+void BM_StripAddXYOrderCheckedThenStatistics(benchmark::State& state)
+{
+    StripChart chart(1000);
+    chart.channel->SetAllowOutOfOrderXValues(false);
+    constexpr int points = 1000000;
+    chart.channel->SetRingBufferSize(points);
+    for (auto _ : state) {
+        state.PauseTiming();
+        chart.channel->Clear();
+        state.ResumeTiming();
+        for (int i = 0; i < points; ++i)
+            chart.channel->AddXY(i, i & 1023);
+        benchmark::DoNotOptimize(chart.channel->RunningYMean());
+    }
+    state.SetItemsProcessed(state.iterations() * points);
+}
+BENCHMARK(BM_StripAddXYOrderCheckedThenStatistics)->Unit(benchmark::kMillisecond);
+
 // Args: view width in pixels, points in the view.
 void BM_StripFastPaint(benchmark::State& state)
 {

@@ -1,4 +1,5 @@
 #include "plot/iPlotChannel.h"
+#include "plot/iPlotChannelAppend.h"
 
 #include "plot/iPlotAxis.h"
 #include "plot/iPlotChannelPainter.h"
@@ -37,7 +38,7 @@ TiPlotComponent* TiPlotChannelCustom::Plot() const { return dynamic_cast<TiPlotC
 
 void TiPlotChannelCustom::SetRingBufferSize(int Value)
 {
-    ++FDataVersion;
+    PointsChanging();
     FDataList->SetRingBufferSize(Value);
     DoChange();
 }
@@ -68,7 +69,7 @@ void TiPlotChannelCustom::SetYAxisName(const QString& Value)
 
 void TiPlotChannelCustom::SetDataStyle(TiPlotDataStyle Value)
 {
-    ++FDataVersion;
+    PointsChanging();
     if (FDataStyle == Value)
         return;
     TiPlotPointDefaults defaults = FDataList->Stored;
@@ -85,7 +86,7 @@ void TiPlotChannelCustom::SetDataStyle(TiPlotDataStyle Value)
 
 void TiPlotChannelCustom::SetCount(int Value)
 {
-    ++FDataVersion;
+    PointsChanging();
     FDataList->SetCapacity(Value);
     DoChange();
 }
@@ -158,40 +159,18 @@ double TiPlotChannelCustom::MarkerPadding(int Index, bool XAxisSide)
 
 // ---------------------------------------------------------------- points
 
-int TiPlotChannelCustom::AddXY(double X, double Y) { return AddPoint(X, Y, false, false); }
+int TiPlotChannelCustom::AddXY(double X, double Y) { return AppendPoint(X, Y, false, false); }
 
-int TiPlotChannelCustom::AddPoint(double X, double Y, bool Null, bool Empty)
+int TiPlotChannelCustom::AddPoint(double X, double Y, bool Null, bool Empty) { return AppendPoint(X, Y, Null, Empty); }
+
+void TiPlotChannelCustom::ReportNewPoint()
 {
-    const int index = FNullList ? FNullList->Append(X, Y, Null, Empty) : FDataList->Add(X, Y, Null, Empty);
-    FRunningXMax = X > FRunningXMax ? X : FRunningXMax;
-    FRunningXMin = X < FRunningXMin ? X : FRunningXMin;
-    FRunningYMax = Y > FRunningYMax ? Y : FRunningYMax;
-    FRunningYMin = Y < FRunningYMin ? Y : FRunningYMin;
-    ++FRunningCount;
-    FRunningXTotal.Add(X);
-    FRunningYTotal.Add(Y);
-    FMeansStale = true;
-    if (FXAxisTrackingEnabled || FYAxisTrackingEnabled) {
-        if (MarkersVisible()) {
-            TrackNewPointExtents();
-        } else {
-            IiPlotAxisTracking* x = FXAxisTrackingEnabled ? XTracking() : nullptr;
-            if (x && x->TakesTrackingData())
-                x->NewTrackingData(X);
-            IiPlotAxisTracking* y = FYAxisTrackingEnabled && !Null && !Empty ? YTracking() : nullptr;
-            if (y && y->TakesTrackingData())
-                y->NewTrackingData(Y);
-        }
-    }
     // The only listener of a channel's changes is its plot's repaint; while that repaint is
     // merging requests, one more would change nothing.
     if (!FRepaintHostLooked)
         LookUpRepaintHost();
     if (!FRepaintHost || !FRepaintHost->RepaintRequestMerged())
         DoChange();
-    if (FLoggingActive)
-        BufferLogPoint();
-    return index;
 }
 
 void TiPlotChannelCustom::LookUpRepaintHost()
@@ -245,7 +224,7 @@ void TiPlotChannelCustom::AddXYArray(const TVariant& Data)
 
 void TiPlotChannelCustom::Clear()
 {
-    ++FDataVersion;
+    ++FDataVersion; // the statistics start again: points still pending are dropped with them
     if (FLoggingActive)
         LogDeactivate();
     ResetRunning();
@@ -257,7 +236,7 @@ void TiPlotChannelCustom::Clear()
 
 void TiPlotChannelCustom::DeletePoints(int Size)
 {
-    ++FDataVersion;
+    PointsChanging();
     if (Size == Count()) {
         if (Size == 0) // nothing to delete: the list's own range error
             FDataList->DeletePoints(Size);
@@ -270,41 +249,63 @@ void TiPlotChannelCustom::DeletePoints(int Size)
 
 void TiPlotChannelCustom::SetX(int Index, double Value)
 {
-    ++FDataVersion;
+    PointsChanging();
     FDataList->SetX(Index, Value);
     DoChange();
 }
 
 void TiPlotChannelCustom::SetY(int Index, double Value)
 {
-    ++FDataVersion;
+    PointsChanging();
     FDataList->SetY(Index, Value);
     DoChange();
 }
 
 void TiPlotChannelCustom::SetNull(int Index, bool Value)
 {
-    ++FDataVersion;
+    PointsChanging();
     FDataList->SetNull(Index, Value);
     DoChange();
 }
 
 void TiPlotChannelCustom::SetEmpty(int Index, bool Value)
 {
-    ++FDataVersion;
+    PointsChanging();
     FDataList->SetEmpty(Index, Value);
     DoChange();
 }
 
 // ---------------------------------------------------------------- statistics
 
+void TiPlotChannelCustom::FoldPendingRecords() const
+{
+    const int count = Count();
+    const int first = count - FPendingPoints;
+    FPendingPoints = 0;
+    // Kept in locals through the loop: the compiler cannot tell that the records do not overlap
+    // the members, and would take every step through memory.
+    TiRangeXY range = FRunningRange;
+    TiExtendedSumXY totals = FRunningTotals;
+    FNullList->ForEachSpan(first, count - 1, [&](const TiPlotDataNull* from, const TiPlotDataNull* to) {
+        for (; from != to; ++from) {
+            const TiPairXY point { from->X, from->Y };
+            range.Fold(point);
+            totals.Add(point);
+        }
+    });
+    FRunningRange = range;
+    FRunningTotals = totals;
+    FMeansStale = true;
+}
+
 void TiPlotChannelCustom::RefreshMeans() const
 {
+    FoldPendingPoints();
     if (!FMeansStale)
         return;
     FMeansStale = false;
-    FRunningXMean = FRunningXTotal.Over(FRunningCount);
-    FRunningYMean = FRunningYTotal.Over(FRunningCount);
+    FRunningXMean = FRunningTotals.X().Over(FRunningCount);
+    FRunningYMean = FRunningTotals.Y().Over(FRunningCount);
 }
 
 double TiPlotChannelCustom::RunningXMean() const
@@ -321,10 +322,10 @@ double TiPlotChannelCustom::RunningYMean() const
 
 void TiPlotChannelCustom::ResetRunning()
 {
-    FRunningXMin = FRunningYMin = 1e300;
-    FRunningXMax = FRunningYMax = -1e300;
+    FRunningRange = TiRangeXY {};
+    FPendingPoints = 0;
     FRunningXMean = FRunningYMean = 0.0;
-    FRunningXTotal = FRunningYTotal = TiExtendedSum {};
+    FRunningTotals = TiExtendedSumXY {};
     FRunningCount = 0;
     FMeansStale = false;
 }
@@ -348,66 +349,66 @@ void ForEachValidPoint(const TiPlotChannelCustom& Channel, Fn&& fn)
 
 double TiPlotChannelCustom::GetXMin()
 {
+    FoldPendingPoints(); // a recount replaces what the pending points would add
     double result = 1e300;
     ForEachValidPoint(*this, [&](double x, double) { result = std::min(result, x); });
-    return FRunningXMin = result;
+    return FRunningRange.Min[0] = result;
 }
 
 double TiPlotChannelCustom::GetXMax()
 {
+    FoldPendingPoints(); // a recount replaces what the pending points would add
     double result = -1e300;
     ForEachValidPoint(*this, [&](double x, double) { result = std::max(result, x); });
-    return FRunningXMax = result;
+    return FRunningRange.Max[0] = result;
 }
 
 double TiPlotChannelCustom::GetYMin()
 {
+    FoldPendingPoints(); // a recount replaces what the pending points would add
     double result = 1e300;
     ForEachValidPoint(*this, [&](double, double y) { result = std::min(result, y); });
-    return FRunningYMin = result;
+    return FRunningRange.Min[1] = result;
 }
 
 double TiPlotChannelCustom::GetYMax()
 {
+    FoldPendingPoints(); // a recount replaces what the pending points would add
     double result = -1e300;
     ForEachValidPoint(*this, [&](double, double y) { result = std::max(result, y); });
-    return FRunningYMax = result;
+    return FRunningRange.Max[1] = result;
 }
 
 double TiPlotChannelCustom::GetXMean()
 {
     RefreshMeans();
     FRunningCount = 0;
-    FRunningXTotal = TiExtendedSum {};
+    TiExtendedSum total;
     ForEachValidPoint(*this, [&](double x, double) {
         ++FRunningCount;
-        FRunningXTotal.Add(x);
+        total.Add(x);
     });
-    return FRunningXMean = FRunningXTotal.Over(FRunningCount);
+    FRunningTotals.SetX(total);
+    return FRunningXMean = total.Over(FRunningCount);
 }
 
 double TiPlotChannelCustom::GetYMean()
 {
     RefreshMeans();
     FRunningCount = 0;
-    FRunningYTotal = TiExtendedSum {};
+    TiExtendedSum total;
     ForEachValidPoint(*this, [&](double, double y) {
         ++FRunningCount;
-        FRunningYTotal.Add(y);
+        total.Add(y);
     });
-    return FRunningYMean = FRunningYTotal.Over(FRunningCount);
+    FRunningTotals.SetY(total);
+    return FRunningYMean = total.Over(FRunningCount);
 }
 
 void TiPlotChannelCustom::FoldValidPoint(double X, double Y)
 {
-    FRunningXMax = std::max(FRunningXMax, X);
-    FRunningXMin = std::min(FRunningXMin, X);
-    FRunningYMax = std::max(FRunningYMax, Y);
-    FRunningYMin = std::min(FRunningYMin, Y);
+    FoldRunning(TiPairXY { X, Y });
     ++FRunningCount;
-    FRunningXTotal.Add(X);
-    FRunningYTotal.Add(Y);
-    FMeansStale = true;
 }
 
 void TiPlotChannelCustom::ReCalcRunningMinMaxMean()

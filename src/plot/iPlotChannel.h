@@ -36,6 +36,52 @@ struct TiExtendedSum
     double Over(int Count) const { return Count ? (Sum + Error) / Count : 0.0; }
 };
 
+// Two doubles side by side in one vector register: a point's X and Y, worked on together.
+using TiPairXY = double __attribute__((vector_size(16)));
+
+// The X and Y totals of a channel, summed side by side: each add reads back both sums the previous
+// add wrote, and one whole-register round trip through memory is much cheaper than two halves read
+// from one wide store.
+struct TiExtendedSumXY
+{
+    TiPairXY Sum { 0.0, 0.0 };
+    TiPairXY Error { 0.0, 0.0 };
+
+    void Add(TiPairXY Value)
+    {
+        const TiPairXY t = Sum + Value;
+        const TiPairXY v = t - Sum;
+        Error += (Sum - (t - v)) + (Value - v);
+        Sum = t;
+    }
+    TiExtendedSum X() const { return { Sum[0], Error[0] }; }
+    TiExtendedSum Y() const { return { Sum[1], Error[1] }; }
+    void SetX(const TiExtendedSum& Total)
+    {
+        Sum[0] = Total.Sum;
+        Error[0] = Total.Error;
+    }
+    void SetY(const TiExtendedSum& Total)
+    {
+        Sum[1] = Total.Sum;
+        Error[1] = Total.Error;
+    }
+};
+
+// The smallest and largest X and Y seen, kept side by side like the totals. A NaN never replaces a
+// kept value.
+struct TiRangeXY
+{
+    TiPairXY Min { 1e300, 1e300 };
+    TiPairXY Max { -1e300, -1e300 };
+
+    void Fold(TiPairXY Value)
+    {
+        Max = Value > Max ? Value : Max;
+        Min = Value < Min ? Value : Min;
+    }
+};
+
 class TiPlotXAxis;
 class TiPlotYAxis;
 class TiComponent;
@@ -155,11 +201,27 @@ public:
     // Reserves room, or truncates when smaller.
     void SetCount(int Value);
     int RunningCount() const { return FRunningCount; }
-    double RunningXMin() const { return FRunningXMin; }
-    double RunningXMax() const { return FRunningXMax; }
+    double RunningXMin() const
+    {
+        FoldPendingPoints();
+        return FRunningRange.Min[0];
+    }
+    double RunningXMax() const
+    {
+        FoldPendingPoints();
+        return FRunningRange.Max[0];
+    }
     double RunningXMean() const;
-    double RunningYMin() const { return FRunningYMin; }
-    double RunningYMax() const { return FRunningYMax; }
+    double RunningYMin() const
+    {
+        FoldPendingPoints();
+        return FRunningRange.Min[1];
+    }
+    double RunningYMax() const
+    {
+        FoldPendingPoints();
+        return FRunningRange.Max[1];
+    }
     double RunningYMean() const;
     const TiPlotDataCustomList& DataList() const { return *FDataList; }
     // Counts every change of points other than adding them (edits, deletes, a new list), so that
@@ -298,6 +360,28 @@ protected:
     double MarkerPadding(int Index, bool XAxisSide);
     void ResetRunning();
     void FoldValidPoint(double X, double Y);
+    // Takes a point into the running range and totals.
+    void FoldRunning(TiPairXY Point) const
+    {
+        FRunningRange.Fold(Point);
+        FRunningTotals.Add(Point);
+        FMeansStale = true;
+    }
+    // The running statistics take in the points added since they were last brought up to date;
+    // done before they are read and before the points change in any way but an add.
+    void FoldPendingPoints() const
+    {
+        if (FPendingPoints) [[unlikely]]
+            FoldPendingRecords();
+    }
+    // Before a change of the points other than an add: statistics up to date, data version moved.
+    void PointsChanging()
+    {
+        FoldPendingPoints();
+        ++FDataVersion;
+    }
+    // The add behind AddPoint, inlined into the adds of every point (iPlotChannelAppend.h).
+    inline int AppendPoint(double X, double Y, bool Null, bool Empty);
 
     std::unique_ptr<TiPlotDataCustomList> FDataList;
     // FDataList when it is the standard list, whose adds are made without a virtual call.
@@ -323,8 +407,11 @@ private:
     QChar ColumnSeparator() const;
     // Feeds the tracking axes the newest point padded by one marker size.
     void TrackNewPointExtents();
+    // Asks for the repaint of a new point unless one already pending takes it in.
+    void ReportNewPoint();
     void LookUpRepaintHost();
     void RefreshMeans() const;
+    void FoldPendingRecords() const;
     void ForgetAxes();
 
     TiPlotXAxis* FXAxis { nullptr };
@@ -359,12 +446,14 @@ private:
     bool FMarkersPenUseChannelColor { true };
     bool FTraceVisible { true };
     int FRunningCount { 0 };
-    double FRunningXMin { 1e300 };
-    double FRunningXMax { -1e300 };
-    TiExtendedSum FRunningXTotal;
-    double FRunningYMin { 1e300 };
-    double FRunningYMax { -1e300 };
-    TiExtendedSum FRunningYTotal;
+    // The running range and totals lag behind the adds of a standard list that is not a full ring:
+    // those adds only count the points, and the newest FPendingPoints points of the list are
+    // taken in, in one tight loop, when the statistics are read or the points change in any way
+    // but an add (FoldPendingPoints). The totals come out bit for bit as if each point had been
+    // taken in as it came.
+    mutable TiRangeXY FRunningRange;
+    mutable TiExtendedSumXY FRunningTotals;
+    mutable int FPendingPoints { 0 };
     // The means follow the totals; they are worked out when read.
     mutable double FRunningXMean { 0 };
     mutable double FRunningYMean { 0 };

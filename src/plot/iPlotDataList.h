@@ -66,6 +66,8 @@ public:
     int MaxDataPoints() const { return FMaxDataPoints; }
     std::int64_t MemoryUsed() const { return std::int64_t(FDataPointSize) * FCapacity; }
     int RingBufferSize() const { return FRingBufferEnabled ? FCapacity : 0; }
+    // Whether the next add takes the place of the oldest point (a full ring buffer).
+    bool NextAddOverwrites() const { return FRingBufferEnabled && FCount == FCapacity && FCapacity != 0; }
     void SetRingBufferSize(int Value);
 
     // The stored defaults, written by the channel whenever the matching property is set.

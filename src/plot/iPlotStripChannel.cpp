@@ -1,4 +1,5 @@
 #include "plot/iPlotStripChannel.h"
+#include "plot/iPlotChannelAppend.h"
 
 #include "plot/extras/iOPCItem.h"
 #include "plot/extras/iOPCManager.h"
@@ -108,13 +109,20 @@ void TiPlotChannel::SetHighLowStyle(TiPlotHighLowStyle Value)
 
 void TiPlotChannel::ResetElapsedStartTime() { FElapsedStartTime = Now(); }
 
-void TiPlotChannel::ResetStartTimeIfFirst()
+// Out of the add's way: the two refusals of a point out of X order.
+[[noreturn]] static void ThrowXOutOfOrder(bool Increasing)
 {
-    if (FResetStartTimeOnFirstDataPoint && Count() == 0)
-        FElapsedStartTime = Now();
+    throw Exception(Increasing ? QStringLiteral("New Data-Point X-Value is out of order")
+                               : QStringLiteral("New Data-Point X-Value is out of order."));
 }
 
-void TiPlotChannel::CheckXOrder(double X) const
+inline void TiPlotChannel::ResetStartTimeIfFirst()
+{
+    if (FResetStartTimeOnFirstDataPoint && Count() == 0) [[unlikely]]
+        ResetElapsedStartTime();
+}
+
+inline void TiPlotChannel::CheckXOrder(double X) const
 {
     if (FAllowOutOfOrderXValues)
         return;
@@ -123,7 +131,7 @@ void TiPlotChannel::CheckXOrder(double X) const
         return;
     // The standard list is read straight from its records; this runs for every point added.
     double first = 0, second = 0, last = 0;
-    if (FNullList) {
+    if (FNullList) [[likely]] {
         first = FNullList->FirstRecord().X;
         second = FNullList->SecondRecord().X;
         last = FNullList->LastRecord().X;
@@ -133,10 +141,10 @@ void TiPlotChannel::CheckXOrder(double X) const
         last = GetX(count - 1);
     }
     if (second >= first) {
-        if (X < last)
-            throw Exception(QStringLiteral("New Data-Point X-Value is out of order"));
-    } else if (X > last) {
-        throw Exception(QStringLiteral("New Data-Point X-Value is out of order."));
+        if (X < last) [[unlikely]]
+            ThrowXOutOfOrder(true);
+    } else if (X > last) [[unlikely]] {
+        ThrowXOutOfOrder(false);
     }
 }
 
@@ -144,7 +152,7 @@ int TiPlotChannel::AddXY(double X, double Y)
 {
     ResetStartTimeIfFirst();
     CheckXOrder(X);
-    return AddPoint(X, Y, false, false);
+    return AppendPoint(X, Y, false, false);
 }
 
 int TiPlotChannel::AddXNull(double X)
@@ -194,6 +202,7 @@ int TiPlotChannel::AddHighLow(double X, double High, double Low, double Open, do
 {
     ResetStartTimeIfFirst();
     CheckXOrder(X);
+    FoldPendingPoints(); // they stay the newest points of the list
     const int index = FDataList->Add(X, 0.0, false, false);
     FDataList->SetHigh(index, High);
     FDataList->SetLow(index, Low);

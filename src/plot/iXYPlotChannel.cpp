@@ -59,6 +59,7 @@ bool TiXYPlotChannel::IsDesigning() const
 
 int TiXYPlotChannel::AddNull()
 {
+    FoldPendingPoints(); // they stay the newest points of the list
     const int index = FDataList->Add(0.0, 0.0, true, false);
     DoChange();
     return index;
@@ -66,6 +67,7 @@ int TiXYPlotChannel::AddNull()
 
 int TiXYPlotChannel::AddEmpty()
 {
+    FoldPendingPoints(); // they stay the newest points of the list
     const int index = FDataList->Add(0.0, 0.0, false, true);
     DoChange();
     return index;

@@ -15,6 +15,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 using namespace vcl;
 
 namespace {
@@ -96,6 +98,62 @@ TEST_F(PlotChannelTest, GapPointsCountInRunningTotalsButNotInRecalculation)
     EXPECT_EQ(channel->GetYMin(), 4);
     EXPECT_EQ(channel->GetXMean(), 3);
     EXPECT_EQ(channel->RunningYMean(), 6); // the Y mean is left as it was
+}
+
+// The statistics catch up with the adds only when something needs them; whatever happens between
+// the adds, they must come out exactly as if each point had been taken in as it was added.
+TEST_F(PlotChannelTest, RunningStatisticsFollowEveryAddWhateverHappensInBetween)
+{
+    struct Reference
+    {
+        TiExtendedSum x, y;
+        double xMin { 1e300 }, xMax { -1e300 }, yMin { 1e300 }, yMax { -1e300 };
+        int count { 0 };
+        void Add(TiXYPlotChannel* Channel, double X, double Y)
+        {
+            Channel->AddXY(X, Y);
+            x.Add(X);
+            y.Add(Y);
+            xMin = std::min(xMin, X), xMax = std::max(xMax, X), yMin = std::min(yMin, Y), yMax = std::max(yMax, Y);
+            ++count;
+        }
+    } r;
+    const auto expectSame = [&](const char* when) {
+        EXPECT_EQ(channel->RunningCount(), r.count) << when;
+        EXPECT_EQ(channel->RunningXMin(), r.xMin) << when;
+        EXPECT_EQ(channel->RunningXMax(), r.xMax) << when;
+        EXPECT_EQ(channel->RunningYMin(), r.yMin) << when;
+        EXPECT_EQ(channel->RunningYMax(), r.yMax) << when;
+        EXPECT_EQ(channel->RunningXMean(), r.x.Over(r.count)) << when;
+        EXPECT_EQ(channel->RunningYMean(), r.y.Over(r.count)) << when;
+    };
+    // Sums that round at every step: only the same compensated sum in the same order matches.
+    for (int i = 0; i < 100; ++i)
+        r.Add(channel, 1e16 + i * 3.0, (i % 7) * 0.1 - 1e-3 * i);
+    expectSame("after the adds");
+
+    r.Add(channel, 2e16, -5);
+    channel->SetX(channel->Count() - 1, -1);
+    channel->SetY(channel->Count() - 1, 99);
+    expectSame("after an edit of a point not yet read: the value as added counts");
+
+    r.Add(channel, 3, 3);
+    channel->AddNull(); // a gap point never counts
+    r.Add(channel, 4, 4);
+    expectSame("around a gap point");
+
+    r.Add(channel, -7, 1);
+    channel->DeletePoints(channel->Count() - 1);
+    expectSame("after deleting every point but the newest");
+
+    channel->Clear();
+    r = Reference {};
+    channel->SetRingBufferSize(8);
+    for (int i = 0; i < 30; ++i)
+        r.Add(channel, -i, i * i + 0.1);
+    expectSame("after a ring dropped points never read");
+    EXPECT_EQ(channel->GetXMin(), -29) << "a recount covers only the points the ring holds";
+    EXPECT_EQ(channel->RunningXMin(), -29);
 }
 
 TEST_F(PlotChannelTest, ArraysAddOnePointPerElementAndRefuseBadShapes)

@@ -190,6 +190,16 @@ TEST_F(StripChannelTest, HighLowPricesLiveOnlyInAFullFeatureList)
     EXPECT_EQ(channel->GetClose(0), 8.0);
 }
 
+TEST_F(StripChannelTest, PriceBarsBetweenAddsStayOutOfTheRunningStatistics)
+{
+    channel->AddXY(0, 5);
+    channel->AddHighLow(1, 9, 2, 3, 8); // stored as a point at Y 0, never counted
+    channel->AddXY(2, 6);
+    EXPECT_EQ(channel->RunningCount(), 2);
+    EXPECT_EQ(channel->RunningYMin(), 5);
+    EXPECT_EQ(channel->RunningXMean(), 1);
+}
+
 TEST_F(StripChannelTest, DrawnRangeReachesOnePointBeyondEachEdgeOfTheView)
 {
     struct Case

@@ -1,0 +1,41 @@
+#pragma once
+// The add of one point that every channel's adds share, inlined into each of them: a strip chart
+// or XY channel fed millions of points spends its time here, so the common case (a standard list,
+// no tracking axis, a repaint already pending, no logging) runs straight through without a call,
+// and leaves the running statistics to be brought up to date when they are next needed.
+
+#include "plot/iComponent.h"
+#include "plot/iPlotChannel.h"
+#include "plot/iPlotDataLists.h"
+
+inline int TiPlotChannelCustom::AppendPoint(double X, double Y, bool Null, bool Empty)
+{
+    int index = 0;
+    if (FNullList && !FNullList->NextAddOverwrites()) [[likely]] {
+        index = FNullList->Append(X, Y, Null, Empty);
+        ++FPendingPoints;
+    } else {
+        // Points waiting to be taken into the statistics may be about to leave a full ring.
+        FoldPendingPoints();
+        index = FNullList ? FNullList->Append(X, Y, Null, Empty) : FDataList->Add(X, Y, Null, Empty);
+        FoldRunning(TiPairXY { X, Y });
+    }
+    ++FRunningCount;
+    if (FXAxisTrackingEnabled || FYAxisTrackingEnabled) {
+        if (MarkersVisible()) [[unlikely]] {
+            TrackNewPointExtents();
+        } else {
+            IiPlotAxisTracking* x = FXAxisTrackingEnabled ? XTracking() : nullptr;
+            if (x && x->TakesTrackingData())
+                x->NewTrackingData(X);
+            IiPlotAxisTracking* y = FYAxisTrackingEnabled && !Null && !Empty ? YTracking() : nullptr;
+            if (y && y->TakesTrackingData())
+                y->NewTrackingData(Y);
+        }
+    }
+    if (!FRepaintHost || !FRepaintHost->RepaintRequestMerged()) [[unlikely]]
+        ReportNewPoint();
+    if (FLoggingActive) [[unlikely]]
+        BufferLogPoint();
+    return index;
+}
