@@ -23,6 +23,20 @@ namespace {
 const char* const TitleTexts[] = { "EQ", "Frequency", "Q", "Gain", "Type", "Bypass" };
 const QString BuiltInBypassCaption = QStringLiteral("   BYPASS   ");
 
+// What a new row's edits show.
+QString StartFreqText(int row)
+{
+    return QString::number(row);
+}
+QString StartQText()
+{
+    return PeqQText(0);
+}
+QString StartGainText()
+{
+    return QStringLiteral("0dB");
+}
+
 // Hidden up-downs hold any value: they have no window that would keep them in a range.
 TUpDown* MakeValueHolder(TComponent* owner)
 {
@@ -97,13 +111,13 @@ void PeqBandEditor::BuildRow(int i)
         e->SetParent(this);
         return e;
     };
-    m_freqEdits[r] = makeEdit(&PeqBandEditor::FrequencyCommit, QString::number(i));
+    m_freqEdits[r] = makeEdit(&PeqBandEditor::FrequencyCommit, StartFreqText(i));
     m_freqUpDowns[r] = MakeValueHolder(this);
     m_freqFrames[r] = new TShape(this);
-    m_qEdits[r] = makeEdit(&PeqBandEditor::QfactorCommit, PeqQText(0));
+    m_qEdits[r] = makeEdit(&PeqBandEditor::QfactorCommit, StartQText());
     m_qUpDowns[r] = MakeValueHolder(this);
     m_qFrames[r] = new TShape(this);
-    m_gainEdits[r] = makeEdit(&PeqBandEditor::GainCommit, QStringLiteral("0dB"));
+    m_gainEdits[r] = makeEdit(&PeqBandEditor::GainCommit, StartGainText());
     m_gainUpDowns[r] = MakeValueHolder(this);
     m_gainFrames[r] = new TShape(this);
 
@@ -126,20 +140,142 @@ void PeqBandEditor::BuildRow(int i)
     button->SetParent(this);
     m_bypassButtons[r] = button;
 
+    GiveHeldValues(i);
     PlaceRowAt(i, (BuiltWidth - 68) / 5, (BuiltHeight - BuiltSpace - 16) / MaxRows, 0, BuiltSpace, false);
-    for (const RowTextStep& step : m_rowTextSteps) {
-        if (i >= step.rows)
-            continue;
-        if (step.language) {
-            ApplyLanguage(i, step.names, step.bypass);
-        } else {
-            FillNames(i, step.names, false);
-            combo->SetItemIndex(1);
-        }
-    }
-    if (m_rowParked[r])
-        ParkRow(i);
+    for (const RowStep& step : m_rowSteps)
+        ReplayStep(i, step);
+    if (m_typeLists[r].written)
+        combo->SetItemIndex(m_typeLists[r].index);
     ApplyPendingColours(i);
+    if (m_rowDress)
+        m_rowDress(*this, i);
+}
+
+bool PeqBandEditor::Deferred(int row) const
+{
+    return ValidBand(row) && !m_rowBuilt[Row(row)] && !isVisible();
+}
+
+void PeqBandEditor::BuildWantedRows()
+{
+    for (int i = 0; i < MaxRows; ++i)
+        if (m_rowWanted[Row(i)] && !m_rowBuilt[Row(i)])
+            BuildRow(i);
+}
+
+void PeqBandEditor::showEvent(QShowEvent* event)
+{
+    rz::TRzGroupBox::showEvent(event);
+    BuildWantedRows();
+}
+
+PeqBandEditor::HeldValues& PeqBandEditor::Held(int row)
+{
+    const std::size_t r = Row(row);
+    m_rowWanted[r] = true;
+    if (!m_heldValues[r])
+        m_heldValues[r] = HeldValues { 0, 0, 0, StartFreqText(row), StartQText(), StartGainText() };
+    return *m_heldValues[r];
+}
+
+void PeqBandEditor::GiveHeldValues(int i)
+{
+    std::optional<HeldValues>& held = m_heldValues[Row(i)];
+    if (!held)
+        return;
+    m_freqUpDowns[Row(i)]->SetPosition(held->freq);
+    m_freqEdits[Row(i)]->SetText(held->freqText);
+    m_qUpDowns[Row(i)]->SetPosition(held->q);
+    m_qEdits[Row(i)]->SetText(held->qText);
+    m_gainUpDowns[Row(i)]->SetPosition(held->gain);
+    m_gainEdits[Row(i)]->SetText(held->gainText);
+    held.reset();
+}
+
+void PeqBandEditor::FollowTypeList(int row, const RowStep& step)
+{
+    if (row >= step.rows)
+        return;
+    TypeListState& list = m_typeLists[Row(row)];
+    const int selected = list.index;
+    switch (step.kind) {
+    case StepKind::Create:
+        list.count += static_cast<int>(step.names.size());
+        list.Select(1);
+        break;
+    case StepKind::Language:
+        list.count = static_cast<int>(step.names.size());
+        list.Select(selected);
+        break;
+    case StepKind::Layout:
+        list.count = static_cast<int>(step.names.size());
+        list.Select(0);
+        break;
+    }
+}
+
+void PeqBandEditor::ReplayStep(int row, const RowStep& step)
+{
+    switch (step.kind) {
+    case StepKind::Create:
+        if (row < step.rows) {
+            FillNames(row, step.names, false);
+            TypeCombo(row)->SetItemIndex(1);
+        }
+        break;
+    case StepKind::Language:
+        if (row < step.rows)
+            ApplyLanguage(row, step.names, step.bypass);
+        break;
+    case StepKind::Layout:
+        if (row < step.rows)
+            LayRowOut(row, step);
+        else
+            ParkRow(row);
+        break;
+    }
+}
+
+// Whether replaying `later` leaves every row as it would be had `earlier` (and whatever came between
+// them) been replayed too, so that `earlier` can be dropped.
+bool PeqBandEditor::Supersedes(const RowStep& later, const RowStep& earlier)
+{
+    switch (later.kind) {
+    case StepKind::Layout:
+        // A layout sets everything of the rows it lays out (bounds, list, selection, bypass caption)
+        // but the up-downs' bounds when it leaves them out, and only hides and moves down the rest, so
+        // it replaces a layout of the same rows only when it sets the up-downs wherever that one did.
+        if (earlier.kind == StepKind::Layout)
+            return earlier.rows == later.rows && (later.upDowns || !earlier.upDowns);
+        return earlier.rows <= later.rows;
+    case StepKind::Language:
+        // Fills the lists anew and keeps the selection, as an earlier language change did.
+        return earlier.kind == StepKind::Language && earlier.rows <= later.rows;
+    case StepKind::Create:
+        return false; // adds to the lists
+    }
+    return false;
+}
+
+void PeqBandEditor::AddRowStep(RowStep step)
+{
+    std::erase_if(m_rowSteps, [&step](const RowStep& earlier) { return Supersedes(step, earlier); });
+    for (int i = 0; i < MaxRows; ++i) {
+        if (m_rowBuilt[Row(i)])
+            continue;
+        FollowTypeList(i, step);
+        if (step.kind == StepKind::Layout && i < step.rows)
+            m_rowWanted[Row(i)] = true; // a layout builds the rows it lays out
+    }
+    m_rowSteps.push_back(std::move(step));
+}
+
+void PeqBandEditor::SetRowDress(std::function<void(PeqBandEditor&, int row)> dress)
+{
+    m_rowDress = std::move(dress);
+    for (int i = 0; i < MaxRows; ++i)
+        if (m_rowBuilt[Row(i)] && m_rowDress)
+            m_rowDress(*this, i);
 }
 
 void PeqBandEditor::ApplyPendingColours(int row)
@@ -239,7 +375,7 @@ void PeqBandEditor::RePaint()
     const int t = m_titleVisable ? 13 : 0;
     const int w = (width - 68) / 5;
     const int h = n > 0 ? (height - s - t - 16) / n : 0; // no rows, no row height
-    m_normalEditColor = FreqEdit(0)->Font()->Color();
+    m_normalEditColor = EditTextColour(0);
 
     for (int k = 0; k < 6; ++k) {
         rz::TRzLabel* title = m_titleLabels[Row(k)];
@@ -250,43 +386,49 @@ void PeqBandEditor::RePaint()
         else
             title->SetBounds(8 * k + (k - 1) * w + 33, s, w - 15, h);
     }
-    for (int i = 0; i < n; ++i) {
-        BandLabel(i)->SetCaption(QString::number(i + 1));
-        PlaceRow(i, w, h, t);
-        if (m_updownVisable) {
-            // The up-downs have no parent window: these bounds are kept but never shown.
-            const std::pair<TEdit*, std::pair<TUpDown*, TShape*>> holders[] = {
-                { FreqEdit(i), { FreqUpDown(i), FreqFrame(i) } },
-                { QEdit(i), { QUpDown(i), QFrame(i) } },
-                { GainEdit(i), { GainUpDown(i), GainFrame(i) } },
-            };
-            for (const auto& [edit, pair] : holders) {
-                auto [upDown, frame] = pair;
-                upDown->SetBounds(edit->Left() + edit->Width() - upDown->Width() + 20, edit->Top() + 1, upDown->Width(),
-                                  edit->Height() - 2);
-                upDown->SetVisible(true);
-                frame->SetBounds(upDown->Left() - 1, edit->Top(), frame->Width(), edit->Height());
-                frame->SetVisible(true);
-            }
-        }
-        rz::TRzComboBox* combo = TypeCombo(i);
-        combo->SetItemIndex(0);
-        FillList(i, true);
-        combo->SetItemIndex(0);
-        BypassButton(i)->SetCaption(m_bypassCaption);
-    }
-    for (int i = std::max(n, 0); i < MaxRows; ++i) {
+    // Rows not built yet are laid out when they are built.
+    AddRowStep({ StepKind::Layout, n, m_eqTypeNames, m_bypassCaption, w, h, t, s, m_updownVisable });
+    for (int i = 0; i < MaxRows; ++i)
         if (m_rowBuilt[Row(i)])
-            ParkRow(i);
-        else
-            m_rowParked[Row(i)] = true; // parked when it is built
+            ReplayStep(i, m_rowSteps.back());
+    if (isVisible())
+        BuildWantedRows();
+}
+
+void PeqBandEditor::LayRowOut(int i, const RowStep& step)
+{
+    BandLabel(i)->SetCaption(QString::number(i + 1));
+    PlaceRowAt(i, step.width, step.height, step.titleSpace, step.space, step.upDowns);
+    if (step.upDowns) {
+        // The up-downs have no parent window: these bounds are kept but never shown.
+        const std::pair<TEdit*, std::pair<TUpDown*, TShape*>> holders[] = {
+            { FreqEdit(i), { FreqUpDown(i), FreqFrame(i) } },
+            { QEdit(i), { QUpDown(i), QFrame(i) } },
+            { GainEdit(i), { GainUpDown(i), GainFrame(i) } },
+        };
+        for (const auto& [edit, pair] : holders) {
+            auto [upDown, frame] = pair;
+            upDown->SetBounds(edit->Left() + edit->Width() - upDown->Width() + 20, edit->Top() + 1, upDown->Width(),
+                              edit->Height() - 2);
+            upDown->SetVisible(true);
+            frame->SetBounds(upDown->Left() - 1, edit->Top(), frame->Width(), edit->Height());
+            frame->SetVisible(true);
+        }
     }
+    rz::TRzComboBox* combo = TypeCombo(i);
+    combo->SetItemIndex(0);
+    FillNames(i, step.names, true);
+    combo->SetItemIndex(0);
+    BypassButton(i)->SetCaption(step.bypass);
 }
 
 void PeqBandEditor::Paint()
 {
     rz::TRzGroupBox::Paint();
     RePaint();
+    // A picture taken of the editor out of sight shows the rows it would have had: they are built
+    // here, before its children are painted.
+    BuildWantedRows();
 }
 
 void PeqBandEditor::CreateWnd()
@@ -294,7 +436,7 @@ void PeqBandEditor::CreateWnd()
     m_eqTypeNames = m_builtInNames;
     m_bypassCaption = BuiltInBypassCaption;
     // Rows built later fill their lists as they are built.
-    m_rowTextSteps.push_back({ m_channelNumber, false, m_builtInNames, QString() });
+    AddRowStep({ StepKind::Create, m_channelNumber, m_builtInNames, QString() });
     for (int i = 0; i < m_channelNumber; ++i) {
         if (!m_rowBuilt[Row(i)])
             continue;
@@ -312,7 +454,7 @@ void PeqBandEditor::SetEqTypeString(const QString& text, int index)
 void PeqBandEditor::ChangeLanguage()
 {
     // Rows not built yet take the texts when they are built.
-    m_rowTextSteps.push_back({ m_channelNumber, true, m_eqTypeNames, m_bypassCaption });
+    AddRowStep({ StepKind::Language, m_channelNumber, m_eqTypeNames, m_bypassCaption });
     for (int i = 0; i < m_channelNumber; ++i)
         if (m_rowBuilt[Row(i)])
             ApplyLanguage(i, m_eqTypeNames, m_bypassCaption);
@@ -394,22 +536,112 @@ void PeqBandEditor::SetBypassBackColor(TColor value)
 
 double PeqBandEditor::GetFreqValue(int band) const
 {
-    return ValidBand(band) ? IndexToFreq(FreqUpDown(band)->Position() + 170) : 0.0;
+    return ValidBand(band) ? IndexToFreq(FreqPosition(band) + 170) : 0.0;
 }
 
 double PeqBandEditor::GetQValue(int band) const
 {
-    return ValidBand(band) ? PeqQValue(QUpDown(band)->Position()) : 0.0;
+    return ValidBand(band) ? PeqQValue(QPosition(band)) : 0.0;
 }
 
 double PeqBandEditor::GetGainValue(int band) const
 {
-    return ValidBand(band) ? GainUpDown(band)->Position() * 0.1 : 0.0;
+    return ValidBand(band) ? GainPosition(band) * 0.1 : 0.0;
 }
 
 int PeqBandEditor::GetTypeValue(int band) const
 {
-    return ValidBand(band) ? TypeCombo(band)->ItemIndex() : -1;
+    if (!ValidBand(band))
+        return -1;
+    if (Deferred(band)) {
+        m_rowWanted[Row(band)] = true;
+        return m_typeLists[Row(band)].index;
+    }
+    return TypeCombo(band)->ItemIndex();
+}
+
+TColor PeqBandEditor::EditTextColour(int row) const
+{
+    if (!Deferred(row))
+        return FreqEdit(row)->Font()->Color();
+    // A row built now takes the editor's font, then the text colour given to it meanwhile.
+    m_rowWanted[Row(row)] = true;
+    const std::optional<TColor>& given = m_pendingColours[Row(row)].editText;
+    return given ? *given : Font()->Color();
+}
+
+int PeqBandEditor::FreqPosition(int row) const
+{
+    if (!Deferred(row))
+        return FreqUpDown(row)->Position();
+    m_rowWanted[Row(row)] = true;
+    return m_heldValues[Row(row)] ? m_heldValues[Row(row)]->freq : 0;
+}
+
+int PeqBandEditor::QPosition(int row) const
+{
+    if (!Deferred(row))
+        return QUpDown(row)->Position();
+    m_rowWanted[Row(row)] = true;
+    return m_heldValues[Row(row)] ? m_heldValues[Row(row)]->q : 0;
+}
+
+int PeqBandEditor::GainPosition(int row) const
+{
+    if (!Deferred(row))
+        return GainUpDown(row)->Position();
+    m_rowWanted[Row(row)] = true;
+    return m_heldValues[Row(row)] ? m_heldValues[Row(row)]->gain : 0;
+}
+
+void PeqBandEditor::WriteFreq(int row, int position)
+{
+    QString text = PeqFreqText(IndexToFreq(position + 170));
+    if (Deferred(row)) {
+        HeldValues& held = Held(row);
+        held.freq = position;
+        held.freqText = std::move(text);
+        return;
+    }
+    FreqUpDown(row)->SetPosition(position);
+    FreqEdit(row)->SetText(text);
+}
+
+void PeqBandEditor::WriteQ(int row, int index)
+{
+    QString text = PeqQText(index);
+    if (Deferred(row)) {
+        HeldValues& held = Held(row);
+        held.q = index;
+        held.qText = std::move(text);
+        return;
+    }
+    QUpDown(row)->SetPosition(index);
+    QEdit(row)->SetText(text);
+}
+
+void PeqBandEditor::WriteGain(int row, int tenths, const QString& text)
+{
+    if (Deferred(row)) {
+        HeldValues& held = Held(row);
+        held.gain = tenths;
+        held.gainText = text;
+        return;
+    }
+    GainUpDown(row)->SetPosition(tenths);
+    GainEdit(row)->SetText(text);
+}
+
+void PeqBandEditor::WriteType(int row, int type)
+{
+    if (Deferred(row)) {
+        m_rowWanted[Row(row)] = true;
+        TypeListState& list = m_typeLists[Row(row)];
+        list.Select(type);
+        list.written = true;
+        return;
+    }
+    TypeCombo(row)->SetItemIndex(type);
 }
 
 bool PeqBandEditor::GetBypassValue(int band) const
@@ -421,9 +653,7 @@ void PeqBandEditor::SetFreqValue(int band, double hz)
 {
     if (!ValidBand(band))
         return;
-    const int p = PeqGridPosition(hz);
-    FreqUpDown(band)->SetPosition(p);
-    FreqEdit(band)->SetText(PeqFreqText(IndexToFreq(p + 170)));
+    WriteFreq(band, PeqGridPosition(hz));
     Change();
 }
 
@@ -431,9 +661,7 @@ void PeqBandEditor::SetQValue(int band, double qIndex)
 {
     if (!ValidBand(band))
         return;
-    const int index = std::clamp(SaturateToInt(qIndex), 0, 100); // the Q table has 101 entries
-    QUpDown(band)->SetPosition(index);
-    QEdit(band)->SetText(PeqQText(index));
+    WriteQ(band, std::clamp(SaturateToInt(qIndex), 0, 100)); // the Q table has 101 entries
     Change();
 }
 
@@ -441,8 +669,7 @@ void PeqBandEditor::SetGainValue(int band, double db)
 {
     if (!ValidBand(band))
         return;
-    GainUpDown(band)->SetPosition(SaturateToInt(db * 10.0));
-    GainEdit(band)->SetText(PeqGainText(db));
+    WriteGain(band, SaturateToInt(db * 10.0), PeqGainText(db));
     Change();
 }
 
@@ -450,7 +677,7 @@ void PeqBandEditor::SetTypeValue(int band, int type)
 {
     if (!ValidBand(band))
         return;
-    TypeCombo(band)->SetItemIndex(type);
+    WriteType(band, type);
     Change();
 }
 
@@ -467,23 +694,18 @@ void PeqBandEditor::SetEqParamValue(int band, double hz, double qIndex, double d
     if (!ValidBand(band))
         return;
     const std::size_t r = Row(band);
-    const int p = PeqGridPosition(hz);
-    FreqUpDown(band)->SetPosition(p);
-    FreqEdit(band)->SetText(PeqFreqText(IndexToFreq(p + 170)));
+    WriteFreq(band, PeqGridPosition(hz));
 
     // Hundredths, then tenths rounded up only above half.
     const std::int64_t o = Trunc(db * 100.0);
     const std::int64_t a = o < 0 ? -o : o;
     const std::int64_t m = a / 10 + (a % 10 > 5 ? 1 : 0);
-    GainUpDown(band)->SetPosition(static_cast<int>(std::clamp<std::int64_t>(o < 0 ? -m : m, INT_MIN, INT_MAX)));
-    GainEdit(band)->SetText(PeqGainText(db));
+    WriteGain(band, static_cast<int>(std::clamp<std::int64_t>(o < 0 ? -m : m, INT_MIN, INT_MAX)), PeqGainText(db));
 
-    TypeCombo(band)->SetItemIndex(type);
+    WriteType(band, type);
     m_bypassFlags[r] = bypass ? 1 : 0;
 
-    const int index = std::clamp(SaturateToInt(qIndex), 0, 100);
-    QUpDown(band)->SetPosition(index);
-    QEdit(band)->SetText(PeqQText(index));
+    WriteQ(band, std::clamp(SaturateToInt(qIndex), 0, 100));
     Change();
 }
 

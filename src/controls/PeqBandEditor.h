@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -93,6 +94,13 @@ public:
     // The group box's paint, then RePaint.
     void Paint() override;
 
+    // Styling of a row's own controls (band label, bypass button) beyond what the editor sets: applied
+    // to the rows built so far at once and to every row later as it is built.
+    void SetRowDress(std::function<void(PeqBandEditor&, int row)> dress);
+    // How many steps are kept for rows not built yet: a step that fully replaces earlier ones drops
+    // them, so resizing and language changes keep this small.
+    std::size_t RowStepCount() const { return m_rowSteps.size(); }
+
     // Notifies: recolours the bypass buttons, then OnChange.
     virtual void Change();
 
@@ -112,6 +120,8 @@ public:
 protected:
     // builtInNames: the entries of every type list, in EqType order.
     PeqBandEditor(vcl::TComponent* AOwner, QStringList builtInNames);
+    // Builds the rows that were laid out, given values or read while the editor was out of sight.
+    void showEvent(QShowEvent* event) override;
 
 private:
     static std::size_t Row(int row) { return static_cast<std::size_t>(row); }
@@ -123,13 +133,32 @@ private:
     // the bands in use are never shown, and building all fifty of every editor is most of the main
     // window's start-up.
     const PeqBandEditor& Built(int row) const;
+    // Out of sight, a row not built yet keeps what is written to it (and is built as the editor is
+    // shown): filling the hidden pages' editors at start builds no row.
+    bool Deferred(int row) const;
+    void BuildWantedRows();
     void BuildRow(int i);
+    void GiveHeldValues(int i);
+    vcl::TColor EditTextColour(int row) const;
+    int FreqPosition(int row) const;
+    int QPosition(int row) const;
+    int GainPosition(int row) const;
+    void WriteFreq(int row, int position);
+    void WriteQ(int row, int index);
+    void WriteGain(int row, int tenths, const QString& text);
+    void WriteType(int row, int type);
     void PlaceRow(int i, int w, int h, int t);
     void PlaceRowAt(int i, int w, int h, int t, int space, bool upDowns);
     void ParkRow(int i);
     void FillNames(int row, const QStringList& names, bool clearFirst);
     void FillList(int row, bool clearFirst);
     void ApplyLanguage(int row, const QStringList& names, const QString& bypass);
+    struct RowStep;
+    void ReplayStep(int row, const RowStep& step);
+    void FollowTypeList(int row, const RowStep& step);
+    static bool Supersedes(const RowStep& later, const RowStep& earlier);
+    void AddRowStep(RowStep step);
+    void LayRowOut(int row, const RowStep& step);
     void ApplyPendingColours(int row);
     void SetBypassColour(int row, vcl::TColor colour);
     void SetEditBackColour(int row, vcl::TColor colour);
@@ -159,17 +188,47 @@ private:
     std::array<rz::TRzButton*, MaxRows> m_bypassButtons {};
     std::array<std::uint8_t, MaxRows> m_bypassFlags {};
     std::array<bool, MaxRows> m_rowBuilt {};
-    std::array<bool, MaxRows> m_rowParked {}; // laid out of sight before it was built
-    // What window creation and language changes did to the type lists and bypass captions of the rows
-    // in use, in order, so that a row built later is given the same.
-    struct RowTextStep
+    // What window creation, language changes and layouts did to the rows in use, in order, so that a
+    // row built later is given the same.
+    enum class StepKind { Create, Language, Layout };
+    struct RowStep
     {
+        StepKind kind;
         int rows;             // the rows in use at the time
-        bool language;        // a language change, else window creation
         QStringList names;    // the type names listed
-        QString bypass;       // the bypass caption a language change set
+        QString bypass;       // the bypass caption a language change or layout set
+        int width { 0 };      // layout only: column width, row height, title offset, top space
+        int height { 0 };
+        int titleSpace { 0 };
+        int space { 0 };
+        bool upDowns { false };
     };
-    std::vector<RowTextStep> m_rowTextSteps;
+    std::vector<RowStep> m_rowSteps;
+    // Rows the editor would have had built by now, built as it is shown.
+    mutable std::array<bool, MaxRows> m_rowWanted {};
+    // Values written to a row not built yet, as its up-downs and edits would hold them.
+    struct HeldValues
+    {
+        int freq { 0 }; // up-down positions
+        int q { 0 };
+        int gain { 0 };
+        QString freqText;
+        QString qText;
+        QString gainText;
+    };
+    std::array<std::optional<HeldValues>, MaxRows> m_heldValues {};
+    HeldValues& Held(int row);
+    // The type list of a row not built yet, as its steps and written types leave it: how many entries
+    // and which is selected; `written` when a type was written to it.
+    struct TypeListState
+    {
+        int count { 0 };
+        int index { -1 };
+        bool written { false };
+        void Select(int value) { index = value >= 0 && value < count ? value : -1; }
+    };
+    std::array<TypeListState, MaxRows> m_typeLists {};
+    std::function<void(PeqBandEditor&, int)> m_rowDress;
     // Colours last given to rows not built yet, set when they are built.
     struct RowColours
     {

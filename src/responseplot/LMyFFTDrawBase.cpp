@@ -534,8 +534,14 @@ int WidestEstimate(vcl::TCanvas& canvas, const QString& prefix, TStringFloatForm
 
 } // namespace
 
+bool LMyFFTDrawBase::DrawsNothingYet() const
+{
+    return !m_pagesPlaced && parentWidget() != nullptr && !isVisible();
+}
+
 void LMyFFTDrawBase::ResizePaintPage()
 {
+    m_pagesPlaced = true;
     // Each retry hides parts, so at most two retries can change anything; a control too small even
     // then keeps its earlier page places.
     for (int pass = 0; pass < 3; ++pass) {
@@ -612,6 +618,8 @@ void LMyFFTDrawBase::PlaceMarkers()
 
 void LMyFFTDrawBase::CopyPageToScreen(TPaintPage* page)
 {
+    if (DrawsNothingYet())
+        return;
     if (m_screen.Width() != Width() || m_screen.Height() != Height()) {
         m_screen.SetSize(std::max(0, Width()), std::max(0, Height()));
         m_screen.Canvas()->Brush()->SetStyle(vcl::TBrushStyle::bsSolid);
@@ -626,6 +634,8 @@ void LMyFFTDrawBase::CopyPageToScreen(TPaintPage* page)
 
 void LMyFFTDrawBase::UpdatePaintPage(TPaintPage* page)
 {
+    if (DrawsNothingYet())
+        return;
     BlockPaint();
     if (m_lineShown)
         LinePaint();
@@ -636,6 +646,8 @@ void LMyFFTDrawBase::UpdatePaintPage(TPaintPage* page)
 
 void LMyFFTDrawBase::DrawPlotsAndLabelsNoUpdate()
 {
+    if (DrawsNothingYet())
+        return;
     DrawAllPlots();
     DrawXAxisLabels();
     DrawYAxisLabels();
@@ -655,6 +667,8 @@ void LMyFFTDrawBase::Redraw()
 
 void LMyFFTDrawBase::DrawTitles()
 {
+    if (DrawsNothingYet())
+        return;
     const vcl::TColor bg = Color();
     {
         m_plotTitlePage->Clear(bg);
@@ -1068,7 +1082,7 @@ std::vector<double> LMyFFTDrawBase::PlotPageFingerprint() const
 
 void LMyFFTDrawBase::DrawAllPlots()
 {
-    if (!Visible())
+    if (!Visible() || DrawsNothingYet())
         return;
     // A redraw of what the page already showed after the last one is a copy of that.
     const std::vector<double> fingerprint = PlotPageFingerprint();

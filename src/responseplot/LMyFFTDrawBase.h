@@ -289,6 +289,10 @@ private:
     int GridPoints() const;
     void PlaceMarkers();
     int LayoutOnce(bool& placed);
+    // Out of sight in a window and not laid out yet, the pages are empty and the first paint lays
+    // them out and draws every one of them over the whole control: until then nothing is drawn,
+    // nor the screen image made.
+    bool DrawsNothingYet() const;
 
     std::unique_ptr<TPlotList> m_plotList;
     int m_lineSize { 0 };
@@ -405,4 +409,5 @@ private:
     // What the control shows; pages are copied here and the widget shows it.
     vcl::TBitmap m_screen;
     bool m_painting { false };
+    bool m_pagesPlaced { false }; // laid out at least once
 };

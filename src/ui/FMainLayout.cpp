@@ -209,13 +209,16 @@ void Builder::ChannelPage(int ch)
     peq->SetLabelColor(DimText);
     peq->SetEditBackColor(skin::Colour(skin::FieldBack));
     peq->SetBypassBackColor(skin::Colour(skin::SwitchBack));
-    for (int b = 0; b < bands; ++b) {
-        vcl::TFont* f = peq->BandLabel(b)->Font();
+    // Rows are built when first used; each is dressed then.
+    peq->SetRowDress([bands](PeqBandEditor& editor, int b) {
+        if (b >= bands)
+            return;
+        vcl::TFont* f = editor.BandLabel(b)->Font();
         f->SetColor(skin::Colour(skin::Legible(skin::RgbOf(f->Color()), skin::RowBack)));
-        rz::TRzButton* bypass = peq->BypassButton(b);
+        rz::TRzButton* bypass = editor.BypassButton(b);
         bypass->SetParentFont(false);
         bypass->Font()->SetColor(skin::Colour(skin::SwitchText));
-    }
+    });
     for (int b = 0; b < bands; ++b)
         Button(lo, QStringLiteral("rzbEq%1").arg(b + 1) + sfx, QString::number(b + 1), 126 + b * 36, 228, 32,
                22, b, ch + 1);

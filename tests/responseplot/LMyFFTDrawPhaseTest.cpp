@@ -7,6 +7,7 @@
 #include "response/Plot.h"
 
 #include "platform/core/NumberUtils.h"
+#include "platform/ui/TForm.h"
 
 #include <QApplication>
 #include <QImage>
@@ -522,6 +523,67 @@ TEST(PlotControlChannel, APlotDrawsItsBandsCrossoverAndHighlight)
     EXPECT_TRUE(red) << std::hex << shot.pixel(x, place.Top + Row(ctl, -2.0)) << " fmt " << shot.format();
     const vcl::TPoint band = ctl.GetBlockPos(1);
     EXPECT_NEAR(band.Y, Row(ctl, -9.0), 1);
+}
+
+namespace {
+
+// A channel given to a plot as the main window gives it at start: settings, curves, the selected band.
+void FeedAChannel(LMyFFTDrawPhase& ctl)
+{
+    ctl.SetBounds(8, 6, 1070, 255);
+    ctl.SetFFTNuimber(TFFTNumber::n4096);
+    ctl.SetSampleRate(TSampleRate::n96000);
+    ctl.SetXAutoScale(false);
+    ctl.SetYAutoScale(false);
+    ctl.SetXMin(966);
+    ctl.SetXMax(3840);
+    ctl.SetYMin(-18);
+    ctl.SetYMax(18);
+    Plot plot(&ctl);
+    plot.SetPhaseMode(false);
+    struct Editor : PeqBandReader
+    {
+        int GetChannelNumber() const override { return 2; }
+        double GetFreqValue(int b) const override { return b == 0 ? 250.0 : 4000.0; }
+        double GetGainValue(int b) const override { return b == 0 ? 5.0 : -7.0; }
+        double GetQValue(int) const override { return 1.5; }
+        int GetTypeValue(int) const override { return 0; }
+        bool GetBypassValue(int) const override { return false; }
+    } editor;
+    struct Model : CrossoverReader
+    {
+        CrossoverRecord GetHpLp(int) const override { return { 60, 270, 8, 10 }; }
+    } model;
+    BuildPeqCurve(plot, 0, editor);
+    BuildHpCurve(plot, 0, model);
+    BuildLpCurve(plot, 0, model);
+    plot.ShowSelected(0, 0, 5.0f, 1.5f, true);
+}
+
+} // namespace
+
+TEST(PlotControlOutOfSight, DrawsNothingUntilItsFirstPaintThenPaintsWhatItWouldHave)
+{
+    EnsureGuiApp();
+    vcl::TForm window(nullptr); // never shown
+    auto* hidden = new Recording<LMyFFTDrawPhase>(&window);
+    hidden->SetParent(&window);
+    Recording<LMyFFTDrawPhase> alone(nullptr); // in no window: draws as it is told
+    FeedAChannel(*hidden);
+    FeedAChannel(alone);
+    EXPECT_TRUE(hidden->copies.empty());
+    EXPECT_TRUE(hidden->ScreenImage().Empty());
+    ASSERT_FALSE(alone.ScreenImage().Empty());
+
+    const QImage shown = hidden->grab().toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), alone.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(hidden->ScreenImage().Image(), alone.ScreenImage().Image());
+    EXPECT_EQ(hidden->PlotPage()->Bitmap.Image(), alone.PlotPage()->Bitmap.Image());
+    EXPECT_EQ(hidden->PlotPage()->Place, alone.PlotPage()->Place);
+    // A later change out of sight is drawn at once, as before.
+    hidden->copies.clear();
+    hidden->SetYMax(12);
+    EXPECT_FALSE(hidden->copies.empty());
 }
 
 // The font library keeps a cache for the life of the process that the leak checker would report.

@@ -1,5 +1,6 @@
 // The main window's shell: its named controls, the page switch, the language switch and channel names.
 #include "controls/LProgressBar.h"
+#include "controls/PeqEntry.h"
 #include "controls/MyPEQAllpass.h"
 #include "device/LUnitControl.h"
 #include "platform/ui/TApplication.h"
@@ -22,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <cstdlib>
 #include <functional>
@@ -166,6 +168,29 @@ TEST(FMainShell, PageSwitchShowsThePageAndAFollowerShowsItsMastersBoxes)
     click("rzbMenuComp");
     EXPECT_TRUE(r.Visible(QStringLiteral("rzgFftComp")));
     EXPECT_FALSE(r.Visible(QStringLiteral("rzgParamInA")));
+}
+
+TEST(FMainShell, AChannelPageBuildsItsBandRowsAsItIsFirstShown)
+{
+    ShellRig r;
+    fmMain->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fmMain->windowHandle()));
+    auto* peq = r.Get<TMyPEQAllpass>(QStringLiteral("peqPeqOut2"));
+    ASSERT_NE(peq, nullptr);
+    const int bands = peq->GetChannelNumber();
+    ASSERT_GT(bands, 0);
+    const int unshown = peq->ControlCount(); // filled at start, but out of sight
+    auto* button = r.Get<rz::TRzBmpButton>(QStringLiteral("rzbMenuOut2"));
+    QTest::mouseClick(fmMain->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      button->mapTo(fmMain, QPoint(button->width() / 2, button->height() / 2)));
+    ASSERT_EQ(fmMain->CurPage, 3);
+    // Label, three edits, type list and bypass button of every band in use, showing its values.
+    EXPECT_EQ(peq->ControlCount(), unshown + 6 * bands);
+    for (int b = 0; b < bands; ++b) {
+        EXPECT_TRUE(peq->FreqEdit(b)->isVisible()) << b;
+        EXPECT_EQ(peq->FreqEdit(b)->Text(), PeqFreqText(peq->GetFreqValue(b))) << b;
+        EXPECT_EQ(peq->TypeCombo(b)->ItemIndex(), fmMain->UnitControl->GetPeq(3, b).Type) << b;
+    }
 }
 
 TEST(FMainShell, LanguageSwitchRenamesTheInterfaceOnce)
