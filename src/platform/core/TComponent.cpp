@@ -77,9 +77,13 @@ void TComponent::SetName(const QString& NewName)
         return;
     if (!NewName.isEmpty() && !isValidIdent(NewName))
         throw EComponentError(QStringLiteral("'%s' is not a valid component name"), NewName);
-    if (m_owner)
+    if (m_owner) {
         m_owner->validateRename(this, m_name, NewName);
+        m_owner->unindexName(this);
+    }
     m_name = NewName;
+    if (m_owner)
+        m_owner->indexName(this);
 }
 
 TComponent* TComponent::Components(int Index) const
@@ -102,10 +106,23 @@ TComponent* TComponent::FindComponent(const QString& AName) const
 {
     if (AName.isEmpty())
         return nullptr;
-    for (TComponent* c : m_components)
-        if (c->m_name.compare(AName, Qt::CaseInsensitive) == 0)
-            return c;
-    return nullptr;
+    TComponent* found = m_componentsByName.value(AName.toCaseFolded());
+    return found && found->m_name.compare(AName, Qt::CaseInsensitive) == 0 ? found : nullptr;
+}
+
+void TComponent::indexName(TComponent* AComponent)
+{
+    if (!AComponent->m_name.isEmpty())
+        m_componentsByName.insert(AComponent->m_name.toCaseFolded(), AComponent);
+}
+
+void TComponent::unindexName(TComponent* AComponent)
+{
+    if (AComponent->m_name.isEmpty())
+        return;
+    const auto it = m_componentsByName.constFind(AComponent->m_name.toCaseFolded());
+    if (it != m_componentsByName.cend() && it.value() == AComponent)
+        m_componentsByName.erase(it);
 }
 
 void TComponent::InsertComponent(TComponent* AComponent)
@@ -182,6 +199,7 @@ void TComponent::insert(TComponent* AComponent)
 {
     m_components.push_back(AComponent);
     AComponent->m_owner = this;
+    indexName(AComponent);
 }
 
 void TComponent::remove(TComponent* AComponent)
@@ -189,6 +207,7 @@ void TComponent::remove(TComponent* AComponent)
     const auto it = std::find(m_components.begin(), m_components.end(), AComponent);
     if (it != m_components.end())
         m_components.erase(it);
+    unindexName(AComponent);
     AComponent->m_owner = nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/core/TPersistent.h"
 #include "platform/core/TSet.h"
 
+#include <QHash>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -86,12 +87,17 @@ private:
     void remove(TComponent* AComponent);
     void removeNotification(TComponent* AComponent);
     void validateRename(TComponent* AComponent, const QString& CurName, const QString& NewName) const;
+    void indexName(TComponent* AComponent);
+    void unindexName(TComponent* AComponent);
 
     TComponent* m_owner { nullptr };
     QString m_name;
     std::intptr_t m_tag { 0 };
     TComponentState m_state;
     std::vector<TComponent*> m_components;
+    // The named ones among them by case-folded name: a window of a thousand controls looks its
+    // names up, and checks each new one, without walking the list.
+    QHash<QString, TComponent*> m_componentsByName;
     std::vector<TComponent*> m_freeNotifies;
     bool m_teardownDone { false };
 };

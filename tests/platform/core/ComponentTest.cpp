@@ -161,6 +161,31 @@ TEST(Component, FindComponentIgnoresCase)
     EXPECT_EQ(form.FindComponent(""), nullptr);
 }
 
+// The look-up follows every way a name comes and goes: renames, moving to another owner, freeing.
+TEST(Component, FindComponentFollowsRenamesMovesAndFrees)
+{
+    TComponent form(nullptr), other(nullptr);
+    auto* edit = new TComponent(&form);
+    edit->SetName("edFreq");
+    edit->SetName("edGain");
+    EXPECT_EQ(form.FindComponent("EDFREQ"), nullptr);
+    EXPECT_EQ(form.FindComponent("edgain"), edit);
+    auto* freq = new TComponent(&form);
+    freq->SetName("edFreq"); // the old name is free again
+    EXPECT_EQ(form.FindComponent("edFreq"), freq);
+
+    other.InsertComponent(edit);
+    EXPECT_EQ(form.FindComponent("edGain"), nullptr);
+    EXPECT_EQ(other.FindComponent("edGain"), edit);
+    edit->SetName("");
+    EXPECT_EQ(other.FindComponent("edGain"), nullptr);
+
+    delete freq;
+    EXPECT_EQ(form.FindComponent("edFreq"), nullptr);
+    auto* again = new TComponent(&form);
+    EXPECT_NO_THROW(again->SetName("EDFREQ")) << "a freed component's name is free";
+}
+
 TEST(Component, NamesAreIdentifiersAndUniqueWithoutCase)
 {
     TComponent form(nullptr);
