@@ -1,20 +1,17 @@
 #include "controls/PeqBandEditor.h"
 
-#include "controls/PeqEdit.h"
 #include "controls/PeqEntry.h"
-#include "device/Constants.h"
 #include "device/ValueGrids.h"
 #include "platform/core/NumberUtils.h"
-#include "platform/ui/TShape.h"
+#include "platform/ui/TEdit.h"
 #include "platform/ui/TUpDown.h"
-#include "platform/ui/VirtualKeys.h"
-#include "widgets/RzButton.h"
 #include "widgets/RzCmboBx.h"
 #include "widgets/RzLabel.h"
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
+#include <cstdint>
+#include <utility>
 
 using namespace vcl;
 
@@ -22,30 +19,6 @@ namespace {
 
 const char* const TitleTexts[] = { "EQ", "Frequency", "Q", "Gain", "Type", "Bypass" };
 const QString BuiltInBypassCaption = QStringLiteral("   BYPASS   ");
-
-// What a new row's edits show.
-QString StartFreqText(int row)
-{
-    return QString::number(row);
-}
-QString StartQText()
-{
-    return PeqQText(0);
-}
-QString StartGainText()
-{
-    return QStringLiteral("0dB");
-}
-
-// Hidden up-downs hold any value: they have no window that would keep them in a range.
-TUpDown* MakeValueHolder(TComponent* owner)
-{
-    auto* u = new TUpDown(owner);
-    u->SetMin(INT_MIN);
-    u->SetMax(INT_MAX);
-    u->SetPosition(0);
-    return u;
-}
 
 } // namespace
 
@@ -63,304 +36,12 @@ PeqBandEditor::PeqBandEditor(TComponent* AOwner, QStringList builtInNames)
     CreateWnd();
 }
 
-namespace {
-
-// The size and spacing construction lays the rows out with.
-constexpr int BuiltWidth = 490;
-constexpr int BuiltHeight = 420;
-constexpr int BuiltSpace = 15;
-
-} // namespace
-
-const PeqBandEditor& PeqBandEditor::Built(int row) const
-{
-    if (ValidBand(row) && !m_rowBuilt[Row(row)])
-        const_cast<PeqBandEditor*>(this)->BuildRow(row); // editors are never const objects
-    return *this;
-}
-
-void PeqBandEditor::BuildRow(int i)
-{
-    const std::size_t r = Row(i);
-    m_rowBuilt[r] = true;
-    auto* label = new rz::TRzLabel(this);
-    label->SetTransparent(false);
-    label->Font()->SetSize(12);
-    label->Font()->SetColor(BandColors[r % BandColors.size()]);
-    label->SetTransparent(true);
-    label->SetCaption(QString::number(i + 1));
-    label->SetAutoSize(false);
-    label->SetAlignment(TAlignment::taCenter);
-    label->SetParent(this);
-    m_bandLabels[r] = label;
-
-    auto makeEdit = [this, i](void (PeqBandEditor::*commit)(int), const QString& text) {
-        auto* e = new PeqEdit(this);
-        e->SetAlignment(TAlignment::taCenter);
-        e->SetTag(i);
-        e->SetTypingLimit(7);
-        e->SetText(text);
-        e->OnKeyDown = [this, i, commit](TObject*, WORD& Key, TShiftState) {
-            if (Key == VK_RETURN)
-                (this->*commit)(i);
-        };
-        e->OnMouseDown = [this, i](TObject*, TMouseButton Button, TShiftState Shift, int X, int Y) {
-            EditMouseDown(i, Button, Shift, X, Y);
-        };
-        e->OnExit = [this, i, commit](TObject*) { (this->*commit)(i); };
-        e->SetParent(this);
-        return e;
-    };
-    m_freqEdits[r] = makeEdit(&PeqBandEditor::FrequencyCommit, StartFreqText(i));
-    m_freqUpDowns[r] = MakeValueHolder(this);
-    m_freqFrames[r] = new TShape(this);
-    m_qEdits[r] = makeEdit(&PeqBandEditor::QfactorCommit, StartQText());
-    m_qUpDowns[r] = MakeValueHolder(this);
-    m_qFrames[r] = new TShape(this);
-    m_gainEdits[r] = makeEdit(&PeqBandEditor::GainCommit, StartGainText());
-    m_gainUpDowns[r] = MakeValueHolder(this);
-    m_gainFrames[r] = new TShape(this);
-
-    auto* combo = new rz::TRzComboBox(this, TComboBoxStyle::csDropDownList);
-    combo->SetStyle(TComboBoxStyle::csDropDownList);
-    combo->SetTag(i);
-    combo->OnChange = [this, i](TObject*) { PeqTypeChange(i); };
-    combo->OnMouseWheel = [this](TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled) {
-        if (OnPeqTypeMouseWheel)
-            OnPeqTypeMouseWheel(Sender, Shift, WheelDelta, MousePos, Handled);
-    };
-    combo->SetParent(this);
-    m_typeCombos[r] = combo;
-
-    auto* button = new rz::TRzButton(this);
-    button->SetThemeAware(false);
-    button->SetCaption(QString()); // the caption construction had; window creation sets the real one
-    button->SetTag(i);
-    button->OnClick = [this, i](TObject*) { ByPassClick(i); };
-    button->SetParent(this);
-    m_bypassButtons[r] = button;
-
-    GiveHeldValues(i);
-    PlaceRowAt(i, (BuiltWidth - 68) / 5, (BuiltHeight - BuiltSpace - 16) / MaxRows, 0, BuiltSpace, false);
-    for (const RowStep& step : m_rowSteps)
-        ReplayStep(i, step);
-    if (m_typeLists[r].written)
-        combo->SetItemIndex(m_typeLists[r].index);
-    ApplyPendingColours(i);
-    if (m_rowDress)
-        m_rowDress(*this, i);
-}
-
-bool PeqBandEditor::Deferred(int row) const
-{
-    return ValidBand(row) && !m_rowBuilt[Row(row)] && !isVisible();
-}
-
-void PeqBandEditor::BuildWantedRows()
-{
-    for (int i = 0; i < MaxRows; ++i)
-        if (m_rowWanted[Row(i)] && !m_rowBuilt[Row(i)])
-            BuildRow(i);
-}
-
-void PeqBandEditor::showEvent(QShowEvent* event)
-{
-    rz::TRzGroupBox::showEvent(event);
-    BuildWantedRows();
-}
-
-PeqBandEditor::HeldValues& PeqBandEditor::Held(int row)
-{
-    const std::size_t r = Row(row);
-    m_rowWanted[r] = true;
-    if (!m_heldValues[r])
-        m_heldValues[r] = HeldValues { 0, 0, 0, StartFreqText(row), StartQText(), StartGainText() };
-    return *m_heldValues[r];
-}
-
-void PeqBandEditor::GiveHeldValues(int i)
-{
-    std::optional<HeldValues>& held = m_heldValues[Row(i)];
-    if (!held)
-        return;
-    m_freqUpDowns[Row(i)]->SetPosition(held->freq);
-    m_freqEdits[Row(i)]->SetText(held->freqText);
-    m_qUpDowns[Row(i)]->SetPosition(held->q);
-    m_qEdits[Row(i)]->SetText(held->qText);
-    m_gainUpDowns[Row(i)]->SetPosition(held->gain);
-    m_gainEdits[Row(i)]->SetText(held->gainText);
-    held.reset();
-}
-
-void PeqBandEditor::FollowTypeList(int row, const RowStep& step)
-{
-    if (row >= step.rows)
-        return;
-    TypeListState& list = m_typeLists[Row(row)];
-    const int selected = list.index;
-    switch (step.kind) {
-    case StepKind::Create:
-        list.count += static_cast<int>(step.names.size());
-        list.Select(1);
-        break;
-    case StepKind::Language:
-        list.count = static_cast<int>(step.names.size());
-        list.Select(selected);
-        break;
-    case StepKind::Layout:
-        list.count = static_cast<int>(step.names.size());
-        list.Select(0);
-        break;
-    }
-}
-
-void PeqBandEditor::ReplayStep(int row, const RowStep& step)
-{
-    switch (step.kind) {
-    case StepKind::Create:
-        if (row < step.rows) {
-            FillNames(row, step.names, false);
-            TypeCombo(row)->SetItemIndex(1);
-        }
-        break;
-    case StepKind::Language:
-        if (row < step.rows)
-            ApplyLanguage(row, step.names, step.bypass);
-        break;
-    case StepKind::Layout:
-        if (row < step.rows)
-            LayRowOut(row, step);
-        else
-            ParkRow(row);
-        break;
-    }
-}
-
-// Whether replaying `later` leaves every row as it would be had `earlier` (and whatever came between
-// them) been replayed too, so that `earlier` can be dropped.
-bool PeqBandEditor::Supersedes(const RowStep& later, const RowStep& earlier)
-{
-    switch (later.kind) {
-    case StepKind::Layout:
-        // A layout sets everything of the rows it lays out (bounds, list, selection, bypass caption)
-        // but the up-downs' bounds when it leaves them out, and only hides and moves down the rest, so
-        // it replaces a layout of the same rows only when it sets the up-downs wherever that one did.
-        if (earlier.kind == StepKind::Layout)
-            return earlier.rows == later.rows && (later.upDowns || !earlier.upDowns);
-        return earlier.rows <= later.rows;
-    case StepKind::Language:
-        // Fills the lists anew and keeps the selection, as an earlier language change did.
-        return earlier.kind == StepKind::Language && earlier.rows <= later.rows;
-    case StepKind::Create:
-        return false; // adds to the lists
-    }
-    return false;
-}
-
-void PeqBandEditor::AddRowStep(RowStep step)
-{
-    std::erase_if(m_rowSteps, [&step](const RowStep& earlier) { return Supersedes(step, earlier); });
-    for (int i = 0; i < MaxRows; ++i) {
-        if (m_rowBuilt[Row(i)])
-            continue;
-        FollowTypeList(i, step);
-        if (step.kind == StepKind::Layout && i < step.rows)
-            m_rowWanted[Row(i)] = true; // a layout builds the rows it lays out
-    }
-    m_rowSteps.push_back(std::move(step));
-}
-
-void PeqBandEditor::SetRowDress(std::function<void(PeqBandEditor&, int row)> dress)
-{
-    m_rowDress = std::move(dress);
-    for (int i = 0; i < MaxRows; ++i)
-        if (m_rowBuilt[Row(i)] && m_rowDress)
-            m_rowDress(*this, i);
-}
-
-void PeqBandEditor::ApplyPendingColours(int row)
-{
-    RowColours& pending = m_pendingColours[Row(row)];
-    if (pending.bypass)
-        BypassButton(row)->SetColor(*pending.bypass);
-    if (pending.editText) {
-        GainEdit(row)->Font()->SetColor(*pending.editText);
-        QEdit(row)->Font()->SetColor(*pending.editText);
-        FreqEdit(row)->Font()->SetColor(*pending.editText);
-    }
-    if (pending.editBack)
-        SetEditBackColour(row, *pending.editBack);
-    pending = RowColours {};
-}
-
-void PeqBandEditor::SetBypassColour(int row, TColor colour)
-{
-    if (m_rowBuilt[Row(row)])
-        BypassButton(row)->SetColor(colour);
-    else
-        m_pendingColours[Row(row)].bypass = colour;
-}
-
-void PeqBandEditor::SetEditBackColour(int row, TColor colour)
-{
-    if (!m_rowBuilt[Row(row)]) {
-        m_pendingColours[Row(row)].editBack = colour;
-        return;
-    }
-    FreqEdit(row)->SetColor(colour);
-    QEdit(row)->SetColor(colour);
-    GainEdit(row)->SetColor(colour);
-    TypeCombo(row)->SetColor(colour);
-}
-
-void PeqBandEditor::ParkRow(int i)
-{
-    TControl* controls[] = { BandLabel(i), FreqEdit(i), QEdit(i), GainEdit(i), FreqUpDown(i), QUpDown(i),
-                             GainUpDown(i), FreqFrame(i), QFrame(i), GainFrame(i), TypeCombo(i), BypassButton(i) };
-    for (TControl* c : controls) {
-        c->SetVisible(false);
-        c->SetTop(10000);
-    }
-}
-
 PeqBandEditor::~PeqBandEditor()
 {
     BeforeDestruction();
 }
 
 // --- layout ---
-
-void PeqBandEditor::PlaceRow(int i, int w, int h, int t)
-{
-    PlaceRowAt(i, w, h, t, m_topBottomSpace, m_updownVisable);
-}
-
-void PeqBandEditor::PlaceRowAt(int i, int w, int h, int t, int space, bool upDowns)
-{
-    const int y = space + t + h * i + 8;
-    BandLabel(i)->SetBounds(12, y, 20, BandLabel(i)->Height());
-    const int x = BandLabel(0)->Left() + BandLabel(0)->Width();
-    const int editWidth = upDowns ? w - 20 : w;
-    TEdit* edits[] = { FreqEdit(i), QEdit(i), GainEdit(i) };
-    for (int k = 0; k < 3; ++k)
-        edits[k]->SetBounds(x + 8 + k * (w + 8), y - 1, editWidth, edits[k]->Height());
-    TypeCombo(i)->SetBounds(x + 3 * w + 32, y - 1, w + 8, h);
-    BypassButton(i)->SetBounds(x + 4 * w + 46, y - 1, w - 14, GainEdit(i)->Height());
-}
-
-void PeqBandEditor::FillList(int row, bool clearFirst)
-{
-    FillNames(row, m_eqTypeNames, clearFirst);
-}
-
-void PeqBandEditor::FillNames(int row, const QStringList& names, bool clearFirst)
-{
-    rz::TRzComboBox* combo = TypeCombo(row);
-    if (clearFirst)
-        combo->ClearItems();
-    for (const QString& name : names)
-        combo->Items()->Add(name);
-}
 
 void PeqBandEditor::RePaint()
 {
@@ -393,33 +74,6 @@ void PeqBandEditor::RePaint()
             ReplayStep(i, m_rowSteps.back());
     if (isVisible())
         BuildWantedRows();
-}
-
-void PeqBandEditor::LayRowOut(int i, const RowStep& step)
-{
-    BandLabel(i)->SetCaption(QString::number(i + 1));
-    PlaceRowAt(i, step.width, step.height, step.titleSpace, step.space, step.upDowns);
-    if (step.upDowns) {
-        // The up-downs have no parent window: these bounds are kept but never shown.
-        const std::pair<TEdit*, std::pair<TUpDown*, TShape*>> holders[] = {
-            { FreqEdit(i), { FreqUpDown(i), FreqFrame(i) } },
-            { QEdit(i), { QUpDown(i), QFrame(i) } },
-            { GainEdit(i), { GainUpDown(i), GainFrame(i) } },
-        };
-        for (const auto& [edit, pair] : holders) {
-            auto [upDown, frame] = pair;
-            upDown->SetBounds(edit->Left() + edit->Width() - upDown->Width() + 20, edit->Top() + 1, upDown->Width(),
-                              edit->Height() - 2);
-            upDown->SetVisible(true);
-            frame->SetBounds(upDown->Left() - 1, edit->Top(), frame->Width(), edit->Height());
-            frame->SetVisible(true);
-        }
-    }
-    rz::TRzComboBox* combo = TypeCombo(i);
-    combo->SetItemIndex(0);
-    FillNames(i, step.names, true);
-    combo->SetItemIndex(0);
-    BypassButton(i)->SetCaption(step.bypass);
 }
 
 void PeqBandEditor::Paint()
@@ -458,15 +112,6 @@ void PeqBandEditor::ChangeLanguage()
     for (int i = 0; i < m_channelNumber; ++i)
         if (m_rowBuilt[Row(i)])
             ApplyLanguage(i, m_eqTypeNames, m_bypassCaption);
-}
-
-void PeqBandEditor::ApplyLanguage(int row, const QStringList& names, const QString& bypass)
-{
-    rz::TRzComboBox* combo = TypeCombo(row);
-    const int selected = combo->ItemIndex();
-    FillNames(row, names, true);
-    combo->SetItemIndex(selected);
-    BypassButton(row)->SetCaption(bypass);
 }
 
 // --- properties ---
@@ -560,89 +205,6 @@ int PeqBandEditor::GetTypeValue(int band) const
     return TypeCombo(band)->ItemIndex();
 }
 
-TColor PeqBandEditor::EditTextColour(int row) const
-{
-    if (!Deferred(row))
-        return FreqEdit(row)->Font()->Color();
-    // A row built now takes the editor's font, then the text colour given to it meanwhile.
-    m_rowWanted[Row(row)] = true;
-    const std::optional<TColor>& given = m_pendingColours[Row(row)].editText;
-    return given ? *given : Font()->Color();
-}
-
-int PeqBandEditor::FreqPosition(int row) const
-{
-    if (!Deferred(row))
-        return FreqUpDown(row)->Position();
-    m_rowWanted[Row(row)] = true;
-    return m_heldValues[Row(row)] ? m_heldValues[Row(row)]->freq : 0;
-}
-
-int PeqBandEditor::QPosition(int row) const
-{
-    if (!Deferred(row))
-        return QUpDown(row)->Position();
-    m_rowWanted[Row(row)] = true;
-    return m_heldValues[Row(row)] ? m_heldValues[Row(row)]->q : 0;
-}
-
-int PeqBandEditor::GainPosition(int row) const
-{
-    if (!Deferred(row))
-        return GainUpDown(row)->Position();
-    m_rowWanted[Row(row)] = true;
-    return m_heldValues[Row(row)] ? m_heldValues[Row(row)]->gain : 0;
-}
-
-void PeqBandEditor::WriteFreq(int row, int position)
-{
-    QString text = PeqFreqText(IndexToFreq(position + 170));
-    if (Deferred(row)) {
-        HeldValues& held = Held(row);
-        held.freq = position;
-        held.freqText = std::move(text);
-        return;
-    }
-    FreqUpDown(row)->SetPosition(position);
-    FreqEdit(row)->SetText(text);
-}
-
-void PeqBandEditor::WriteQ(int row, int index)
-{
-    QString text = PeqQText(index);
-    if (Deferred(row)) {
-        HeldValues& held = Held(row);
-        held.q = index;
-        held.qText = std::move(text);
-        return;
-    }
-    QUpDown(row)->SetPosition(index);
-    QEdit(row)->SetText(text);
-}
-
-void PeqBandEditor::WriteGain(int row, int tenths, const QString& text)
-{
-    if (Deferred(row)) {
-        HeldValues& held = Held(row);
-        held.gain = tenths;
-        held.gainText = text;
-        return;
-    }
-    GainUpDown(row)->SetPosition(tenths);
-    GainEdit(row)->SetText(text);
-}
-
-void PeqBandEditor::WriteType(int row, int type)
-{
-    if (Deferred(row)) {
-        m_rowWanted[Row(row)] = true;
-        TypeListState& list = m_typeLists[Row(row)];
-        list.Select(type);
-        list.written = true;
-        return;
-    }
-    TypeCombo(row)->SetItemIndex(type);
-}
 
 bool PeqBandEditor::GetBypassValue(int band) const
 {

@@ -129,6 +129,8 @@ private:
     vcl::TShape* FreqFrame(int row) const { return Built(row).m_freqFrames[Row(row)]; }
     vcl::TShape* QFrame(int row) const { return Built(row).m_qFrames[Row(row)]; }
     vcl::TShape* GainFrame(int row) const { return Built(row).m_gainFrames[Row(row)]; }
+
+    // --- rows built when first used; values and colours held for rows not built yet ---
     // The rows are built when first used, as construction would have left them by then: rows past
     // the bands in use are never shown, and building all fifty of every editor is most of the main
     // window's start-up.
@@ -147,6 +149,11 @@ private:
     void WriteQ(int row, int index);
     void WriteGain(int row, int tenths, const QString& text);
     void WriteType(int row, int type);
+    void ApplyPendingColours(int row);
+    void SetBypassColour(int row, vcl::TColor colour);
+    void SetEditBackColour(int row, vcl::TColor colour);
+
+    // --- what creation, language changes and layouts do to one row; steps kept for rows not built ---
     void PlaceRow(int i, int w, int h, int t);
     void PlaceRowAt(int i, int w, int h, int t, int space, bool upDowns);
     void ParkRow(int i);
@@ -159,9 +166,8 @@ private:
     static bool Supersedes(const RowStep& later, const RowStep& earlier);
     void AddRowStep(RowStep step);
     void LayRowOut(int row, const RowStep& step);
-    void ApplyPendingColours(int row);
-    void SetBypassColour(int row, vcl::TColor colour);
-    void SetEditBackColour(int row, vcl::TColor colour);
+
+    // --- the editor's own ---
     void ColourBypassButton(int row);
     void MakeCurrent(int row);
     void Restore(vcl::TEdit* edit, const QString& text);
