@@ -281,10 +281,12 @@ void TCanvas::EmitRect(const QRect& rect, TColor color, TPenMode mode)
 
 void TCanvas::EmitSpans(const std::vector<raster::Span>& spans, TColor color, TPenMode mode)
 {
-    if (!m_painter && !m_clip && m_image && !m_image->isNull() && mode != TPenMode::pmNop) {
-        // Spans come clipped to the surface: written straight into it.
+    if (!m_painter && (!m_clip || m_clip->rectCount() == 1) && m_image && !m_image->isNull()
+        && mode != TPenMode::pmNop) {
+        // Inside one rectangle (the surface, or a clip of one rectangle on it) the spans are cut
+        // to it and written straight into the image.
         const std::uint32_t pen = ToRgb(color);
-        const QRect surface = m_image->rect();
+        const QRect surface = m_clip ? (m_clip->boundingRect() & m_image->rect()) : m_image->rect();
         uchar* bits = m_image->bits();
         const qsizetype stride = m_image->bytesPerLine();
         for (const raster::Span& sp : spans) {
