@@ -722,13 +722,27 @@ void TCanvas::DrawTextCell(int X, int Y, const TSize& extent, const QString& Tex
                                  std::int64_t(Y) + std::max(0, extent.cy) + margin);
     if (!reach.intersects(DrawLimit()))
         return;
-    const QFont font = m_font.QtFont();
+    const QFont& font = DrawingFont();
     const QColor colour = QColor::fromRgb(ToRgb(m_font.Color()));
     WithPainter([&](QPainter& painter) {
         painter.setFont(font);
         painter.setPen(colour);
         painter.drawText(QPointF(X, double(Y) + QFontMetrics(font).ascent()), Text);
     });
+}
+
+const QFont& TCanvas::DrawingFont()
+{
+    DrawingFontMemo& memo = m_drawingFont;
+    if (!memo.made || memo.height != m_font.Height() || memo.style != m_font.Style().Bits()
+        || memo.name != m_font.Name()) {
+        memo.made = true;
+        memo.name = m_font.Name();
+        memo.height = m_font.Height();
+        memo.style = m_font.Style().Bits();
+        memo.font = m_font.QtFont();
+    }
+    return memo.font;
 }
 
 void TCanvas::TextOut(int X, int Y, const QString& Text)

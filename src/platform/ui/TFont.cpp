@@ -4,8 +4,6 @@
 #include <QHash>
 
 #include <cmath>
-#include <cstdint>
-#include <unordered_map>
 
 namespace vcl {
 
@@ -119,33 +117,6 @@ void TFont::SetCharset(TFontCharset value)
 }
 
 QFont TFont::QtFont() const
-{
-    // The same few fonts are asked for on every paint. Handing out copies of one QFont per face,
-    // height and style lets Qt keep the font's resolved engine instead of looking it up again for
-    // each text drawn.
-    struct Key
-    {
-        QString name;
-        int height;
-        std::uint64_t style;
-        bool operator==(const Key&) const = default;
-    };
-    struct KeyHash
-    {
-        size_t operator()(const Key& k) const { return qHashMulti(0, k.name, k.height, k.style); }
-    };
-    static constexpr std::size_t kBound = 256;
-    thread_local std::unordered_map<Key, QFont, KeyHash> made;
-    Key key { m_name, m_height, m_style.Bits() };
-    const auto found = made.find(key);
-    if (found != made.end())
-        return found->second;
-    if (made.size() >= kBound)
-        made.clear();
-    return made.emplace(std::move(key), MakeQtFont()).first->second;
-}
-
-QFont TFont::MakeQtFont() const
 {
     QFont font(DebianFontFamily(m_name));
     font.setStyleStrategy(QFont::NoAntialias);

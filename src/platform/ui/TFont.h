@@ -56,8 +56,6 @@ public:
     QFont QtFont() const;
 
 private:
-    QFont MakeQtFont() const;
-
     QString m_name { QStringLiteral("Tahoma") };
     int m_height { -11 };
     TFontStyles m_style;
