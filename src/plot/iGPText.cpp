@@ -169,23 +169,28 @@ void DrawTurnedLine(TCanvas* canvas, const QString& text, int x, int y, int turn
 
 } // namespace
 
+namespace {
+
+bool IsLineBreak(QChar c) { return c == u'\r' || c == u'\n'; }
+
+} // namespace
+
 QStringList iSplitLines(const QString& Text)
 {
     QStringList lines;
-    QString current;
+    qsizetype start = 0;
     for (qsizetype i = 0; i < Text.size(); ++i) {
         const QChar c = Text[i];
-        if (c == u'\r' || c == u'\n') {
-            lines << current;
-            current.clear();
-            if (c == u'\r' && i + 1 < Text.size() && Text[i + 1] == u'\n')
-                ++i;
+        if (!IsLineBreak(c))
             continue;
-        }
-        current += c;
+        lines << Text.mid(start, i - start);
+        if (c == u'\r' && i + 1 < Text.size() && Text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
     }
-    if (!current.isEmpty())
-        lines << current;
+    // A one-line text is handed back whole (shared, not copied).
+    if (start < Text.size())
+        lines << (start == 0 ? Text : Text.mid(start));
     return lines;
 }
 
@@ -242,6 +247,9 @@ void iDrawRotatedText(TCanvas* Canvas, const QString& Text, const TRect& Rect, T
 
 int iTextWidthMultiLine(TCanvas* Canvas, const QString& Text)
 {
+    // Labels are nearly always one line: measured as they stand, without splitting.
+    if (std::none_of(Text.begin(), Text.end(), IsLineBreak))
+        return Text.isEmpty() ? 0 : Canvas->TextWidth(Text);
     int widest = 0;
     for (const QString& line : iSplitLines(Text))
         widest = std::max(widest, Canvas->TextWidth(line));

@@ -3,6 +3,7 @@
 // TiPlotXAxis and TiPlotYAxis tell the two kinds apart.
 
 #include "plot/iPlotAxisFormat.h"
+#include "plot/iPlotLabelWidthMemo.h"
 #include "plot/iPlotObjects.h"
 #include "plot/iPlotTypes.h"
 #include "plot/iPlotValueScale.h"
@@ -394,6 +395,8 @@ private:
     double FPixelsPerSpanUnit { 0.0 };
     bool FBlockMinSpanEvents { false };
     std::vector<std::unique_ptr<TiPlotTickObject>> FTickList;
+    // The widest label last measured, for the next measure of the same labels.
+    TiPlotLabelWidthMemo FLabelWidthMemo;
     TiQuadSide FQuadSide { TiQuadSide::iqsLeft };
     vcl::TRect FScaleRect;
     vcl::TRect FFocusRect;

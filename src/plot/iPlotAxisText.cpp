@@ -168,12 +168,16 @@ QString TiPlotAxis::FormatValue(TiPlotTextFormat FormatStyle, const QString& Dat
 int TiPlotAxis::GetMaxLabelWidth(TCanvas* Canvas, const TFont* Font)
 {
     Canvas->Font()->Assign(const_cast<TFont*>(Font));
-    const int w0 = iTextWidthMultiLine(Canvas, QStringLiteral("0"));
-    int widest = RoundedWidth(w0 * FLabelsMinLength);
+    const double minLength = FLabelsMinLength;
     const QString sample = GetLabelTextAutoAdjust(FSpan + std::trunc(FMin / FSpan) * FSpan);
+    if (FLabelWidthMemo.Matches(*Canvas->Font(), minLength, sample, FTickList))
+        return FLabelWidthMemo.Width();
+    const int w0 = iTextWidthMultiLine(Canvas, QStringLiteral("0"));
+    int widest = RoundedWidth(w0 * minLength);
     widest = std::max(widest, iTextWidthMultiLine(Canvas, sample));
     for (const auto& tick : FTickList)
         widest = std::max(widest, iTextWidthMultiLine(Canvas, tick->Text));
+    FLabelWidthMemo.Keep(*Canvas->Font(), minLength, sample, FTickList, widest);
     return widest;
 }
 

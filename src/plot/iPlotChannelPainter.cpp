@@ -1,6 +1,7 @@
 #include "plot/iPlotChannelPainter.h"
 
 #include "plot/iGPText.h"
+#include "plot/iPlotBlockSummary.h"
 #include "plot/iPlotChannel.h"
 #include "plot/iPlotDataRecordList.h"
 
@@ -185,6 +186,7 @@ void TiPlotChannelPainter::DrawTrace(TCanvas* Canvas, bool XYAxesReversed, TColo
         ? dynamic_cast<const TiPlotDataRecordList<TiPlotDataNull>*>(&FChannel.DataList())
         : nullptr;
     FFoldStop = stop;
+    FFoldBlocks = FFoldRecords && FBlocks && FBlocks->Update(*FFoldRecords, FChannel.DataVersion()) ? FBlocks : nullptr;
     int foldRefusals = 0;
     bool lineBreak = true;
     double prevX = 0, prevY = 0;
@@ -286,7 +288,7 @@ int TiPlotChannelPainter::FoldColumn(ColumnRuns& Runs, int From, int Column, dou
     double yMin = first.Y, yMax = first.Y;
     bool ordered = true;
     std::uint16_t marks = 0;
-    records.ForEachSpan(From + 1, last, [&](const TiPlotDataNull* p, const TiPlotDataNull* end) {
+    auto loose = [&](const TiPlotDataNull* p, const TiPlotDataNull* end) {
         for (; p != end; ++p) {
             marks |= p->Extra;
             ordered &= p->X >= x && p->Y == p->Y;
@@ -294,7 +296,19 @@ int TiPlotChannelPainter::FoldColumn(ColumnRuns& Runs, int From, int Column, dou
             yMin = p->Y < yMin ? p->Y : yMin;
             yMax = p->Y > yMax ? p->Y : yMax;
         }
-    });
+    };
+    // A whole block takes the same steps at once: its extremes are exact when it is in order.
+    auto whole = [&](const TiPlotBlockSummary::Block& b) {
+        marks |= b.Marks;
+        ordered &= b.Ordered && b.XFirst >= x;
+        x = b.XLast;
+        yMin = b.YMin < yMin ? b.YMin : yMin;
+        yMax = b.YMax > yMax ? b.YMax : yMax;
+    };
+    if (FFoldBlocks)
+        FFoldBlocks->ForEachPiece(records, From + 1, last, whole, loose);
+    else
+        records.ForEachSpan(From + 1, last, loose);
     const TiPlotDataNull& next = records.Record(last + 1);
     marks |= next.Extra;
     if (!ordered || (marks & (iNullExtra::Null | iNullExtra::Empty)) || !(next.X >= x) || next.X > FX->Max())

@@ -8,6 +8,7 @@
 #include "platform/core/TColor.h"
 #include "platform/core/Types.h"
 
+class TiPlotBlockSummary;
 class TiPlotChannelCustom;
 struct TiPlotDataNull;
 template <typename Rec>
@@ -34,6 +35,10 @@ public:
     // Scales may be null: then nothing that needs them is drawn. Percent maps YIsPercent values.
     TiPlotChannelPainter(TiPlotChannelCustom& Channel, const IiPlotAxisScale* XScale, const IiPlotAxisScale* YScale,
                          const IiPlotPercentScale* Percent = nullptr);
+
+    // A block summary of the channel's standard list that the trace may bring up to date and read
+    // whole columns from; it stays the caller's, from paint to paint.
+    void SetBlockSummary(TiPlotBlockSummary* Blocks) { FBlocks = Blocks; }
 
     // The channel's points from DrawStartIndex to DrawStopIndex. Runs of segments that stay in one
     // pixel column are drawn as the one line of pixels they cover.
@@ -67,4 +72,7 @@ private:
     // The standard list's records when a trace may fold whole columns from them, else null.
     const TiPlotDataRecordList<TiPlotDataNull>* FFoldRecords { nullptr };
     int FFoldStop { -1 };
+    TiPlotBlockSummary* FBlocks { nullptr };
+    // FBlocks, when it is up to date with the records being folded.
+    const TiPlotBlockSummary* FFoldBlocks { nullptr };
 };

@@ -3,6 +3,7 @@
 // checks, elapsed-time X values and an OPC feed; drawn only over the part the X axis shows, as a
 // straight, fast, curved, stepped or digital trace with fills, bars and high-low symbols.
 
+#include "plot/iPlotBlockSummary.h"
 #include "plot/iPlotChannel.h"
 #include "plot/iPlotDataLists.h"
 #include "plot/iPlotDecorationEvents.h"
@@ -293,24 +294,9 @@ private:
     vcl::TColor FillBrushColor() const { return FFillUseChannelColor ? Color() : FFillColor; }
     bool FillDrawn() const { return FFillEnabled && FFillStyle != vcl::TBrushStyle::bsClear; }
 
-    // The smallest and largest Y and the Null/Empty marks of each full block of kBlockSize points
-    // of the standard list, kept from paint to paint while the points only grow, so that the fast
-    // trace reads a column's many points as a few blocks.
-    static constexpr int kBlockSize = 64;
-    struct TiBlockSummary
-    {
-        const void* List { nullptr };
-        std::uint64_t Version { 0 };
-        std::uint64_t Overwrites { 0 };
-        int Covered { 0 }; // points summarised: whole blocks from index 0
-        std::vector<double> YMin;
-        std::vector<double> YMax;
-        std::vector<std::uint16_t> Marks;
-    };
-    // Brings the block summary up to the list's points (only new blocks when points were added);
-    // none while a full ring scrolls.
-    const TiBlockSummary* UpdateBlockSummary(const TiPlotDataRecordList<TiPlotDataNull>& Records);
-    TiBlockSummary FBlocks;
+    // The block summary of the standard list, kept from paint to paint, so that the fast trace
+    // reads a column's many points as a few blocks.
+    TiPlotBlockSummary FBlocks;
 
     std::vector<TiPlotPixelPoint> FPixelList;
     int FPixelListStart { 0 };

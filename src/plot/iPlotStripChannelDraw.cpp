@@ -265,37 +265,29 @@ public:
     // Folds the valid points From..To into Column, whole summarised blocks from Blocks and the rest
     // in one pass over the records; false (nothing folded) when a Null or Empty point lies among
     // them or the list is not the standard one.
-    template <typename Column, typename Blocks>
-    bool FoldPlain(int From, int To, Column& column, const Blocks* blocks, int BlockSize) const
+    template <typename Column>
+    bool FoldPlain(int From, int To, Column& column, const TiPlotBlockSummary* blocks) const
     {
         if (!m_records || From > To)
             return m_records != nullptr;
         std::uint16_t flags = 0;
         double lo = column.YMin, hi = column.YMax;
-        auto scan = [&](int A, int B) {
-            m_records->ForEachSpan(A, B, [&](const TiPlotDataNull* p, const TiPlotDataNull* end) {
-                for (; p != end; ++p) {
-                    flags |= p->Extra;
-                    lo = p->Y < lo ? p->Y : lo;
-                    hi = p->Y > hi ? p->Y : hi;
-                }
-            });
+        auto whole = [&](const TiPlotBlockSummary::Block& b) {
+            flags |= b.Marks;
+            lo = std::min(lo, b.YMin);
+            hi = std::max(hi, b.YMax);
         };
-        int i = From;
-        while (i <= To) {
-            const int block = i / BlockSize;
-            const int blockEnd = (block + 1) * BlockSize - 1;
-            if (blocks && i == block * BlockSize && blockEnd <= To && blockEnd < blocks->Covered) {
-                flags |= blocks->Marks[static_cast<size_t>(block)];
-                lo = std::min(lo, blocks->YMin[static_cast<size_t>(block)]);
-                hi = std::max(hi, blocks->YMax[static_cast<size_t>(block)]);
-                i = blockEnd + 1;
-                continue;
+        auto loose = [&](const TiPlotDataNull* p, const TiPlotDataNull* end) {
+            for (; p != end; ++p) {
+                flags |= p->Extra;
+                lo = p->Y < lo ? p->Y : lo;
+                hi = p->Y > hi ? p->Y : hi;
             }
-            const int stop = std::min(To, blockEnd);
-            scan(i, stop);
-            i = stop + 1;
-        }
+        };
+        if (blocks)
+            blocks->ForEachPiece(*m_records, From, To, whole, loose);
+        else
+            m_records->ForEachSpan(From, To, loose);
         if (flags & (iNullExtra::Null | iNullExtra::Empty))
             return false;
         column.YMin = lo;
@@ -323,7 +315,8 @@ void TiPlotChannel::DrawFastTrace(TCanvas* Canvas, TiPlotChannelPainter& Painter
     const IiPlotAxisScale* y = YScale();
     const TiPointReader points(DataList());
     const bool ordered = !FDrawOutOfOrderXValues;
-    const TiBlockSummary* blocks = points.Records() ? UpdateBlockSummary(*points.Records()) : nullptr;
+    const TiPlotBlockSummary* blocks
+        = points.Records() && FBlocks.Update(*points.Records(), DataVersion()) ? &FBlocks : nullptr;
     // A plain one-pixel pen draws a stroke as the one-pixel-wide rectangle of the same pixels.
     TPen* pen = Canvas->Pen();
     const bool strokesAsRects = !ClipToAxes() && pen->Width() <= 1 && pen->Style() == TPenStyle::psSolid
@@ -402,7 +395,7 @@ void TiPlotChannel::DrawFastTrace(TCanvas* Canvas, TiPlotChannelPainter& Painter
         column.Add(vx, vy);
         // Take in the rest of the column at once; a gap inside ends it there.
         const int end = ordered ? columnEnd(i, p) : i;
-        if (points.FoldPlain(i + 1, end, column, blocks, kBlockSize)) {
+        if (points.FoldPlain(i + 1, end, column, blocks)) {
             i = end + 1;
             continue;
         }
@@ -419,52 +412,6 @@ void TiPlotChannel::DrawFastTrace(TCanvas* Canvas, TiPlotChannelPainter& Painter
     if (!column.Empty)
         drawColumn(column);
     Canvas->Brush()->SetStyle(TBrushStyle::bsClear);
-}
-
-const TiPlotChannel::TiBlockSummary* TiPlotChannel::UpdateBlockSummary(
-    const TiPlotDataRecordList<TiPlotDataNull>& Records)
-{
-    const int count = Records.Count();
-    // A full ring that has moved on since the last paint shifts every block: reading its points
-    // once is as cheap as summarising them again.
-    if (FBlocks.List == &Records && FBlocks.Overwrites != Records.Overwrites()) {
-        FBlocks.Version = DataVersion();
-        FBlocks.Overwrites = Records.Overwrites();
-        FBlocks.Covered = 0;
-        FBlocks.YMin.clear();
-        FBlocks.YMax.clear();
-        FBlocks.Marks.clear();
-        return nullptr;
-    }
-    const bool current = FBlocks.List == &Records && FBlocks.Version == DataVersion()
-        && FBlocks.Overwrites == Records.Overwrites() && FBlocks.Covered <= count;
-    if (!current) {
-        FBlocks.List = &Records;
-        FBlocks.Version = DataVersion();
-        FBlocks.Overwrites = Records.Overwrites();
-        FBlocks.Covered = 0;
-        FBlocks.YMin.clear();
-        FBlocks.YMax.clear();
-        FBlocks.Marks.clear();
-    }
-    const int whole = count / kBlockSize;
-    for (int block = FBlocks.Covered / kBlockSize; block < whole; ++block) {
-        double lo = 1e308, hi = -1e308;
-        std::uint16_t marks = 0;
-        Records.ForEachSpan(block * kBlockSize, (block + 1) * kBlockSize - 1,
-                            [&](const TiPlotDataNull* p, const TiPlotDataNull* end) {
-                                for (; p != end; ++p) {
-                                    marks |= p->Extra;
-                                    lo = p->Y < lo ? p->Y : lo;
-                                    hi = p->Y > hi ? p->Y : hi;
-                                }
-                            });
-        FBlocks.YMin.push_back(lo);
-        FBlocks.YMax.push_back(hi);
-        FBlocks.Marks.push_back(marks);
-    }
-    FBlocks.Covered = whole * kBlockSize;
-    return &FBlocks;
 }
 
 void TiPlotChannel::DrawCurveTraces(TCanvas* Canvas, TiPlotChannelPainter& Painter, bool Reversed)

@@ -111,6 +111,13 @@ void TiXYPlotChannel::Draw(TCanvas* Canvas, TColor BackGroundColor)
     DrawMarkers(Canvas, XYAxesReversed(), BackGroundColor);
 }
 
+void TiXYPlotChannel::DrawTrace(TCanvas* Canvas, bool XYAxesReversed, TColor BackgroundColor)
+{
+    TiPlotChannelPainter painter(*this, XScale(), YScale());
+    painter.SetBlockSummary(&FBlocks);
+    painter.DrawTrace(Canvas, XYAxesReversed, BackgroundColor);
+}
+
 template <typename Extent, typename Pick>
 double TiXYPlotChannel::ZoomExtent(double None, Extent extent, Pick pick)
 {

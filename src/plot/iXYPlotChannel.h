@@ -2,6 +2,7 @@
 // The channel of XY plots: points in any X order drawn in the order they were added, the data
 // extents for zoom-to-fit, adds for gap points, and X and Y fed from two OPC items.
 
+#include "plot/iPlotBlockSummary.h"
 #include "plot/iPlotChannel.h"
 
 #include <memory>
@@ -22,6 +23,8 @@ public:
 
     void PrepareDraw() override;
     void Draw(vcl::TCanvas* Canvas, vcl::TColor BackGroundColor) override;
+    // The trace, folding pixel columns through the block summary kept for this channel.
+    void DrawTrace(vcl::TCanvas* Canvas, bool XYAxesReversed, vcl::TColor BackgroundColor) override;
     void NotifyInsert() override;
     void CalcStartIndex() override;
     void CalcStopIndex() override;
@@ -70,6 +73,7 @@ private:
     bool IsDesigning() const;
     void OPCUpdate();
 
+    TiPlotBlockSummary FBlocks;
     std::unique_ptr<TiOPCManager> FOPCManager;
     std::unique_ptr<TiOPCItemManager> FOPCItemManager;
     std::uint32_t FOPCId;

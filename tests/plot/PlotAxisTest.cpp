@@ -392,4 +392,37 @@ TEST_F(PlotAxisTest, RequiredWidthAddsMarginsTicksLabelsAndTitle)
     EXPECT_EQ(axis->GetRequiredEndMargin(bitmap.Canvas()), 0);
 }
 
+// The widest label is kept from one measure to the next; any change it depends on measures again.
+TEST_F(PlotAxisTest, LabelWidthIsMeasuredAgainWhenTheMetricsTheFontOrTheLabelsChange)
+{
+    auto widest = [&] { return axis->GetMaxLabelWidth(bitmap.Canvas(), axis->LabelsFont()); };
+    axis->SetMinSpan(0, 10);
+    EXPECT_EQ(widest(), 5 * 6); // five characters at least, six pixels each
+    EXPECT_EQ(widest(), 5 * 6);
+    axis->SetLabelsMinLength(7);
+    EXPECT_EQ(widest(), 7 * 6);
+    {
+        struct Wide : vcl::ITextMetrics
+        {
+            TSize TextExtent(const TFont&, const QString& text) const override
+            {
+                return TSize(9 * static_cast<int>(text.size()), 10);
+            }
+        };
+        TTextMetricsOverride wide(std::make_shared<Wide>());
+        EXPECT_EQ(widest(), 7 * 9);
+    }
+    EXPECT_EQ(widest(), 7 * 6);
+    TTextMetricsOverride real(std::make_shared<TQtTextMetrics>());
+    axis->LabelsFont()->SetHeight(-11);
+    const int small = widest();
+    axis->LabelsFont()->SetHeight(-30);
+    EXPECT_GT(widest(), small);
+    axis->LabelsFont()->SetHeight(-11);
+    EXPECT_EQ(widest(), small);
+    axis->SetLabelsMinLength(0);
+    axis->SetMinSpan(0, 1e12); // a longer sample label
+    EXPECT_GT(widest(), small);
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 // gaps, clipping with and without ClipToAxes, column merging giving the pixels of the separate
 // segments, the markers' turn-off limit and the legend sample's size cap.
 
+#include "PaintedPlot.h"
 #include "PlotTestSupport.h"
 
 #include "plot/iPlotChannelPainter.h"
@@ -263,6 +264,120 @@ TEST_F(ChannelDrawTest, IndividualMarkersFollowEachPointsVisibility)
     EXPECT_TRUE(painter.IsMarkerDrawable(0));
     EXPECT_FALSE(painter.IsMarkerDrawable(1));
     EXPECT_EQ(painter.GetMarkerRect(0), TRect(27, 87, 33, 93));
+}
+
+// A whole plot painted through its own paint pass, with a standard list whose trace folds pixel
+// columns through the block summary kept from paint to paint, beside the same plot with a list
+// that keeps every attribute per point and is drawn segment by segment.
+class KeptBlocksTest : public ::testing::Test
+{
+protected:
+    struct Side
+    {
+        std::unique_ptr<ptest::PaintedPlot> plot;
+        TiXYPlotChannel* channel { nullptr };
+    };
+
+    void SetUp() override
+    {
+        ptest::App();
+        for (auto [side, style] : { std::pair { &kept, TiPlotDataStyle::ipdsStandard },
+                                    std::pair { &plain, TiPlotDataStyle::ipdsFullFeature } }) {
+            side->plot = std::make_unique<ptest::PaintedPlot>(nullptr);
+            side->plot->SetBounds(0, 0, 260, 180);
+            side->plot->XAxis(0)->SetTrackingEnabled(false);
+            side->plot->YAxis(0)->SetTrackingEnabled(false);
+            side->plot->XAxis(0)->SetMinSpan(0, 200);
+            side->plot->YAxis(0)->SetMinSpan(0, 110);
+            side->channel = side->plot->Channel(0);
+            side->channel->SetColor(clWhite);
+            side->channel->SetDataStyle(style);
+        }
+    }
+
+    template <typename Change>
+    void Both(Change&& change)
+    {
+        change(*kept.channel);
+        change(*plain.channel);
+    }
+
+    void Add(int From, int To)
+    {
+        Both([&](TiXYPlotChannel& c) {
+            for (int i = From; i < To; ++i)
+                c.AddXY(i * 0.005, 50 + 30 * std::sin(i * 0.001) + (i * 7919) % 13);
+        });
+    }
+
+    static QImage Paint(Side& side)
+    {
+        TBitmap bitmap;
+        bitmap.SetSize(side.plot->Width(), side.plot->Height());
+        side.plot->iPaintTo(bitmap.Canvas());
+        return bitmap.Image().copy();
+    }
+
+    void Compare(const char* what)
+    {
+        SCOPED_TRACE(what);
+        const QImage folded = Paint(kept);
+        const QImage reference = Paint(plain);
+        EXPECT_EQ(folded, reference);
+        int trace = 0;
+        for (int y = 0; y < folded.height(); ++y)
+            for (int x = 0; x < folded.width(); ++x)
+                trace += (folded.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+        EXPECT_GT(trace, 200);
+    }
+
+    Side kept, plain;
+};
+
+TEST_F(KeptBlocksTest, APaintAfterEachKindOfChangeShowsThePointsAsTheyAreNow)
+{
+    Add(0, 40000);
+    Compare("first paint");
+    Compare("kept blocks");
+    Add(40000, 40100);
+    Compare("points added");
+    // A spike and a step back in X, each inside a block in the middle of a column.
+    Both([](TiXYPlotChannel& c) { c.SetY(20000, 105); });
+    Compare("Y edited");
+    Both([](TiXYPlotChannel& c) { c.SetX(30030, 30); });
+    Compare("X edited out of order");
+    Both([](TiXYPlotChannel& c) { c.SetNull(10010, true); });
+    Compare("point made a gap");
+    Both([](TiXYPlotChannel& c) { c.DeletePoints(1001); });
+    Compare("oldest points deleted");
+    Both([](TiXYPlotChannel& c) {
+        c.Clear();
+        for (int i = 1001; i < 40100; ++i) // the same X values as before, another wave
+            c.AddXY(i * 0.005, 50 - 30 * std::cos(i * 0.002));
+    });
+    Compare("cleared and refilled");
+}
+
+TEST_F(KeptBlocksTest, AWrappingRingIsReadAsItStandsAfterEachNewPoint)
+{
+    // Runs of 100 points share one X, so blocks that slid along with the ring would still look in
+    // order; a spike every 1000 points shows where each point went.
+    auto add = [&](int From, int To) {
+        Both([&](TiXYPlotChannel& c) {
+            for (int i = From; i < To; ++i)
+                c.AddXY(i / 100 * 0.5, i % 1000 == 0 ? 105 : 50 + 20 * std::sin(i * 0.003) + (i * 7919) % 7);
+        });
+    };
+    Both([](TiXYPlotChannel& c) { c.SetRingBufferSize(30000); });
+    add(0, 30000);
+    Compare("full ring");
+    add(30000, 30050); // wraps: every block slides along
+    Compare("wrapped");
+    Compare("wrapped, kept blocks"); // summarised across the array's end
+    add(30050, 30051);
+    Compare("one more point");
+    Both([](TiXYPlotChannel& c) { c.SetY(100, 2); });
+    Compare("edited in the wrapped ring");
 }
 
 } // namespace

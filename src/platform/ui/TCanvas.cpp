@@ -281,10 +281,12 @@ void TCanvas::EmitRect(const QRect& rect, TColor color, TPenMode mode)
 
 void TCanvas::EmitSpans(const std::vector<raster::Span>& spans, TColor color, TPenMode mode)
 {
-    if (!m_painter && !m_clip && m_image && !m_image->isNull() && mode != TPenMode::pmNop) {
-        // Spans come clipped to the surface: written straight into it.
+    if (!m_painter && (!m_clip || m_clip->rectCount() == 1) && m_image && !m_image->isNull()
+        && mode != TPenMode::pmNop) {
+        // Inside one rectangle (the surface, or a clip of one rectangle on it) the spans are cut
+        // to it and written straight into the image.
         const std::uint32_t pen = ToRgb(color);
-        const QRect surface = m_image->rect();
+        const QRect surface = m_clip ? (m_clip->boundingRect() & m_image->rect()) : m_image->rect();
         uchar* bits = m_image->bits();
         const qsizetype stride = m_image->bytesPerLine();
         for (const raster::Span& sp : spans) {
@@ -720,13 +722,27 @@ void TCanvas::DrawTextCell(int X, int Y, const TSize& extent, const QString& Tex
                                  std::int64_t(Y) + std::max(0, extent.cy) + margin);
     if (!reach.intersects(DrawLimit()))
         return;
-    const QFont font = m_font.QtFont();
+    const QFont& font = DrawingFont();
     const QColor colour = QColor::fromRgb(ToRgb(m_font.Color()));
     WithPainter([&](QPainter& painter) {
         painter.setFont(font);
         painter.setPen(colour);
         painter.drawText(QPointF(X, double(Y) + QFontMetrics(font).ascent()), Text);
     });
+}
+
+const QFont& TCanvas::DrawingFont()
+{
+    DrawingFontMemo& memo = m_drawingFont;
+    if (!memo.made || memo.height != m_font.Height() || memo.style != m_font.Style().Bits()
+        || memo.name != m_font.Name()) {
+        memo.made = true;
+        memo.name = m_font.Name();
+        memo.height = m_font.Height();
+        memo.style = m_font.Style().Bits();
+        memo.font = m_font.QtFont();
+    }
+    return memo.font;
 }
 
 void TCanvas::TextOut(int X, int Y, const QString& Text)

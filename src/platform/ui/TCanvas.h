@@ -12,6 +12,7 @@
 #include "platform/ui/TFont.h"
 #include "platform/ui/TGraphics.h"
 
+#include <QFont>
 #include <QImage>
 #include <QRegion>
 
@@ -178,8 +179,19 @@ private:
     void WithPainter(Fn&& fn);
     // Text with its cell's top-left at (X, Y); nothing when the cell is far off the drawing area.
     void DrawTextCell(int X, int Y, const TSize& extent, const QString& Text);
+    // The Qt font of m_font, made again only when its face, height or style changed: texts drawn
+    // in one font share one QFont, so Qt keeps the font it resolved between them.
+    const QFont& DrawingFont();
 
     TFont m_font;
+    struct DrawingFontMemo
+    {
+        bool made { false };
+        QString name;
+        int height { 0 };
+        std::uint64_t style { 0 };
+        QFont font;
+    } m_drawingFont;
     TPen m_pen;
     TBrush m_brush;
     TCopyMode m_copyMode { SRCCOPY };

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 #include <memory>
 
 class QFont;
@@ -42,6 +44,8 @@ private:
 
 // The metrics in use: TQtTextMetrics unless a TTextMetricsOverride is alive.
 const ITextMetrics& TextMetrics();
+// Changes whenever other metrics come into use, so that measures kept elsewhere can tell they are old.
+std::uint64_t TextMetricsGeneration();
 
 // Installs other metrics for its lifetime and puts the previous ones back on every exit path.
 class TTextMetricsOverride
