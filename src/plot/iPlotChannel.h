@@ -201,27 +201,11 @@ public:
     // Reserves room, or truncates when smaller.
     void SetCount(int Value);
     int RunningCount() const { return FRunningCount; }
-    double RunningXMin() const
-    {
-        FoldPendingPoints();
-        return FRunningRange.Min[0];
-    }
-    double RunningXMax() const
-    {
-        FoldPendingPoints();
-        return FRunningRange.Max[0];
-    }
+    double RunningXMin() const { return RunningRange().Min[0]; }
+    double RunningXMax() const { return RunningRange().Max[0]; }
     double RunningXMean() const;
-    double RunningYMin() const
-    {
-        FoldPendingPoints();
-        return FRunningRange.Min[1];
-    }
-    double RunningYMax() const
-    {
-        FoldPendingPoints();
-        return FRunningRange.Max[1];
-    }
+    double RunningYMin() const { return RunningRange().Min[1]; }
+    double RunningYMax() const { return RunningRange().Max[1]; }
     double RunningYMean() const;
     const TiPlotDataCustomList& DataList() const { return *FDataList; }
     // Counts every change of points other than adding them (edits, deletes, a new list), so that
@@ -373,6 +357,12 @@ protected:
     {
         if (FPendingPoints) [[unlikely]]
             FoldPendingRecords();
+    }
+    // The running range, brought up to date.
+    const TiRangeXY& RunningRange() const
+    {
+        FoldPendingPoints();
+        return FRunningRange;
     }
     // Before a change of the points other than an add: statistics up to date, data version moved.
     void PointsChanging()
