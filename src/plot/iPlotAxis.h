@@ -70,13 +70,13 @@ public:
     ~TiPlotAxis() override;
     const vcl::TPropertyTable* PublishedProperties() const override;
 
-    double Min() const { return FMin; }
+    double Min() const override { return FMin; }
     // Clamped to -1e300..1e300.
     void SetMin(double Value);
     double Span() const { return FSpan; }
     // Clamped to 1e-300..1e300.
     void SetSpan(double Value);
-    double Max() const { return FMin + FSpan; }
+    double Max() const override { return FMin + FSpan; }
     bool ReverseScale() const { return FReverseScale; }
     void SetReverseScale(bool Value) { SetBooleanProperty(Value, FReverseScale, &TiPlotObject::DoChange); }
     bool LabelsVisible() const { return FLabelsVisible; }
@@ -224,15 +224,15 @@ public:
     // Places the scale and rebuilds the tick list (only places a custom list).
     void BuildTicks(vcl::TCanvas* Canvas);
     // Saturates to -32000..32000; a zero-length scale maps everything to its middle pixel.
-    int PositionToPixels(double Value) const;
-    double PixelsToPosition(int Pixels) const;
+    int PositionToPixels(double Value) const override;
+    double PixelsToPosition(int Pixels) const override;
     int WidthToPixels(double Width) const;
     double PositionToPercent(double Value) const;
     double PercentToPosition(double Fraction) const;
     bool PointOnScale(double Value) const;
-    bool ValueOnScale(double Value) const { return PointOnScale(Value); }
-    int MinPixels() const { return PositionToPixels(FMin); }
-    int MaxPixels() const { return PositionToPixels(Max()); }
+    bool ValueOnScale(double Value) const override { return PointOnScale(Value); }
+    int MinPixels() const override { return PositionToPixels(FMin); }
+    int MaxPixels() const override { return PositionToPixels(Max()); }
     bool PixelsFollowValues() const override { return FScaleType == TiPlotScaleType::ipstLinear; }
     int ActualStart() const { return FActualStart; }
     int ActualStop() const { return FActualStop; }
