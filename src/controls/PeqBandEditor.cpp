@@ -17,7 +17,6 @@ using namespace vcl;
 
 namespace {
 
-const char* const TitleTexts[] = { "EQ", "Frequency", "Q", "Gain", "Type", "Bypass" };
 const QString BuiltInBypassCaption = QStringLiteral("   BYPASS   ");
 
 } // namespace
