@@ -62,11 +62,8 @@ void BM_QueueFaderDrag(benchmark::State& state)
     std::size_t sent = 0;
     for (auto _ : state) {
         LRequestQueue q;
-        std::uint8_t last = 0x34;
-        for (const auto& g : gains) {
-            q.Push(g, SEND_REPLACE, last);
-            last = 0x34;
-        }
+        for (const auto& g : gains)
+            q.Push(g, SEND_REPLACE);
         BytePacket out;
         while (q.Pop(out))
             ++sent;

@@ -219,6 +219,34 @@ void DeviceController::OnReplyFrame(const BytePacket& frame)
     }
 }
 
+void DeviceController::OnStrayFrame(const BytePacket& frame)
+{
+    ++DroppedReplies;
+    const LCmd stray(frame, true);
+    // Another device (or the echo of a request) on a candidate's line: the search drops it.
+    if (stray.GetAddress() != DeviceId)
+        View.StartTimer(DeviceControllerView::Timer::CandidateScan);
+}
+
+void DeviceController::Ask(int code, int number)
+{
+    AskedCode = code;
+    AskedNumber = number;
+    SendCode(code, number, SEND_APPEND);
+}
+
+bool DeviceController::IsAnswerTo(int code, int number)
+{
+    if (AskedCode != code)
+        return true;
+    if (AskedNumber != number) {
+        ++DroppedReplies;
+        return false;
+    }
+    AskedCode = AskedNumber = -1;
+    return true;
+}
+
 void DeviceController::OnAck()
 {
     const int state = AckState;
@@ -229,7 +257,7 @@ void DeviceController::OnAck()
     case ACK_RECALL_PRESET:
         ChainStep();
         SetReplyTimeout(5000);
-        SendCode(MCS_CMD_READ_PROGRAM_BLOCK, 0, SEND_APPEND);
+        Ask(MCS_CMD_READ_PROGRAM_BLOCK, 0);
         break;
     case ACK_STORE_PRESET:
         ChainStep();
@@ -254,7 +282,7 @@ void DeviceController::OnAck()
     case ACK_SELECT_PRESET:
         ChainStep();
         SetReplyTimeout(5000);
-        SendCode(MCS_CMD_READ_PRESET_BLOCK, 0, SEND_APPEND);
+        Ask(MCS_CMD_READ_PRESET_BLOCK, 0);
         break;
     case ACK_ERASE_FOR_DOWNLOAD:
         ChainStep();

@@ -44,8 +44,13 @@ public:
     void CloseTransports();
 
     // --- replies (DeviceController.cpp) ---
-    // One reply frame: the device-ID filter, the reply table and the acknowledge steps.
+    // One reply frame, the answer to the request in flight: the device-ID filter, the reply table and
+    // the acknowledge steps.
     void OnReplyFrame(const BytePacket& frame);
+    // A frame that answered no request in flight (a late or second reply, an echo, a frame of another
+    // device): it changes nothing but the count, except that one of another device drops the
+    // candidate of a running search.
+    void OnStrayFrame(const BytePacket& frame);
 
     // --- connecting (DeviceControllerConnect.cpp) ---
     void ConnectCom();
@@ -111,6 +116,8 @@ public:
     int AckState { 0 };
     int UploadPresetNo { 0 };
     int DownloadRecordNo { 0 };
+    // Frames passed over: strays and replies whose block or entry number is not the one asked for.
+    std::size_t DroppedReplies { 0 };
 
 private:
     // True (and the reply reported once its handling has returned) when the payload holds fewer
@@ -122,11 +129,19 @@ private:
     void SendCode(int code, int byte1, int mode);
     // Resets what an interrupted transfer leaves behind, so nothing of it runs on the next link.
     void ForgetTransfer();
+    // Sends a numbered request of a transfer (block, entry) and remembers the number, so only its
+    // answer moves the transfer on.
+    void Ask(int code, int number);
+    // True when a numbered reply to `code` carries the number asked for (or none was asked); a reply
+    // with another number is counted and dropped.
+    bool IsAnswerTo(int code, int number);
     void FinishDownload();
     void SetProgramFolder();
     void ReportBrokenLink();
 
     DeviceControllerView& View;
+    int AskedCode { -1 };
+    int AskedNumber { -1 };
     std::array<std::array<std::uint8_t, UnitRecordSize>, 31> UnitRecords {};
     std::array<std::uint8_t, 50> DownloadBlock {};
     DeviceInfo UnitFileInfo {};

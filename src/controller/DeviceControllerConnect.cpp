@@ -55,8 +55,10 @@ constexpr int PresetNameEntries = 30;
 
 void DeviceController::ConnectCom()
 {
+    // A transport left open ends its link first (at most one is open).
+    if (HasTransport())
+        Disconnect();
     Linked = false;
-    Drop(CommProc);
     CommProc = new LCommProc(View.TransportHost());
     // A name without a number opens nothing: the candidate fails like a port that cannot be opened.
     const int port = ComPortNumber(ComPortName);
@@ -73,8 +75,10 @@ void DeviceController::ConnectCom()
 
 void DeviceController::ConnectUsb()
 {
+    // A transport left open ends its link first (at most one is open).
+    if (HasTransport())
+        Disconnect();
     Linked = false;
-    Drop(UsbProc);
     UsbProc = new LUsbProc(View.TransportHost());
     if (UsbProc->Open()) {
         SetReplyTimeout(100);
@@ -89,8 +93,10 @@ void DeviceController::ConnectUsb()
 
 void DeviceController::ConnectNet()
 {
+    // A transport left open ends its link first (at most one is open).
+    if (HasTransport())
+        Disconnect();
     Linked = false;
-    Drop(NetProc);
     NetProc = new LNetProc(View.TransportHost());
     if (NetProc->Open()) {
         SetReplyTimeout(4000);
@@ -180,7 +186,7 @@ void DeviceController::OnCurrentPresetReply(std::uint8_t presetNo)
 {
     ChainStep();
     CurPresetNo = presetNo;
-    SendCode(MCS_CMD_READ_PRESET_NAME, 0, SEND_APPEND);
+    Ask(MCS_CMD_READ_PRESET_NAME, 0);
 }
 
 void DeviceController::OnPresetNameReply(const BytePacket& payload)
@@ -188,20 +194,20 @@ void DeviceController::OnPresetNameReply(const BytePacket& payload)
     if (ReplyTooShort(payload, ReplySizes::PresetName))
         return;
     const int n = payload[0];
-    if (n > PresetNameEntries)
+    if (n > PresetNameEntries || !IsAnswerTo(MCS_CMD_READ_PRESET_NAME, n))
         return;
     ChainStep();
     if (UnitControl)
         UnitControl->OnPresetNameReply(n + 1, payload); // row 31 (entry 30, never asked for) is refused there
     if (n + 1 >= PresetNameEntries)
-        SendCode(MCS_CMD_READ_PROGRAM_BLOCK, 0, SEND_APPEND);
+        Ask(MCS_CMD_READ_PROGRAM_BLOCK, 0);
     else
-        SendCode(MCS_CMD_READ_PRESET_NAME, n + 1, SEND_APPEND);
+        Ask(MCS_CMD_READ_PRESET_NAME, n + 1);
 }
 
 void DeviceController::OnProgramBlockReply(const BytePacket& payload)
 {
-    if (ReplyTooShort(payload, ReplySizes::Block))
+    if (ReplyTooShort(payload, ReplySizes::Block) || !IsAnswerTo(MCS_CMD_READ_PROGRAM_BLOCK, payload[0]))
         return;
     SetProgramFolder();
     if (UnitControl)
@@ -218,6 +224,6 @@ void DeviceController::OnProgramBlockReply(const BytePacket& payload)
         return;
     }
     ChainStep();
-    SendCode(MCS_CMD_READ_PROGRAM_BLOCK, b + 1, SEND_APPEND);
+    Ask(MCS_CMD_READ_PROGRAM_BLOCK, b + 1);
     View.ProgressSetPosition(b);
 }

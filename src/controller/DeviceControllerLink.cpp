@@ -12,17 +12,6 @@ namespace {
 
 using Timer = DeviceControllerView::Timer;
 
-template <class Transport>
-bool DropIfSet(Transport*& transport)
-{
-    if (!transport)
-        return false;
-    transport->Close();
-    delete transport;
-    transport = nullptr;
-    return true;
-}
-
 } // namespace
 
 void DeviceController::OnCommEvent(std::uint32_t source, std::uint32_t code)
@@ -56,13 +45,17 @@ void DeviceController::Disconnect()
     if (network)
         View.CloseNetworkSocket();
     ForgetTransfer();
-    // During the search a candidate is discarded without touching the window.
-    if (View.SearchConnectResult() == 0)
+    // With its transport gone no link is left, whatever the search has heard: a state kept here
+    // would show "OnLine" with nothing behind it and take a store for the next device.
+    const bool shownLinked = Linked || Online;
+    ConnectPending = false;
+    Linked = false;
+    Online = false;
+    // During the search a candidate that never linked is discarded without touching the window.
+    if (View.SearchConnectResult() == 0 && !shownLinked)
         return;
     SetProgramFolder();
-    Linked = false;
     View.ShowOffline();
-    Online = false;
     View.SetInputEnabled(true);
     View.StopTimer(Timer::LevelPoll);
     View.ClearMeters();
@@ -70,6 +63,7 @@ void DeviceController::Disconnect()
 
 void DeviceController::ForgetTransfer()
 {
+    AskedCode = AskedNumber = -1;
     AckState = ACK_IDLE;
     UploadPresetNo = 0;
     DownloadRecordNo = 0;
@@ -107,12 +101,11 @@ void DeviceController::OnLinkBroken()
 
 void DeviceController::OnCandidateScanTimer()
 {
-    if (!View.SearchVisible())
+    if (!View.SearchVisible() || !HasTransport())
         return;
-    if (DropIfSet(CommProc))
-        View.SearchSetConnectResult(0);
-    if (DropIfSet(UsbProc))
-        View.SearchSetConnectResult(0);
-    if (DropIfSet(NetProc))
-        View.SearchSetConnectResult(0);
+    // The candidate is dropped with everything it had reached (link, identity, a step waiting for
+    // its acknowledge), then the search tries the next one.
+    Disconnect();
+    CloseTransports();
+    View.SearchSetConnectResult(0);
 }

@@ -127,14 +127,14 @@ void DeviceController::OnPresetBlockReply(const BytePacket& payload)
     if (ReplyTooShort(payload, ReplySizes::Block))
         return;
     const int b = payload[0];
-    // A block that no upload asked for (none running) changes nothing.
-    if (UploadPresetNo < 1 || UploadPresetNo > LUnitControl::PresetSlots)
+    // A block that no upload asked for (none running), or not the one asked for, changes nothing.
+    if (UploadPresetNo < 1 || UploadPresetNo > LUnitControl::PresetSlots || !IsAnswerTo(MCS_CMD_READ_PRESET_BLOCK, b))
         return;
     ChainStep();
     if (UnitControl)
         UnitControl->OnStoredPresetDumpBlock(UploadPresetNo, payload);
     if (b < LastPresetBlock) {
-        SendCode(MCS_CMD_READ_PRESET_BLOCK, b + 1, SEND_APPEND);
+        Ask(MCS_CMD_READ_PRESET_BLOCK, b + 1);
         return;
     }
     do
@@ -184,6 +184,8 @@ void DeviceController::DownloadNextRecord(int recordNo)
         const auto& record = UnitRecords[static_cast<std::size_t>(DownloadRecordNo - 1)];
         if (record[1] == 0xFF) {
             std::copy_n(record.begin() + 1, DownloadBlockSize, DownloadBlock.begin());
+            AskedCode = MCS_CMD_DOWNLOAD;
+            AskedNumber = 0;
             SendCommand(CM_MCS_DOWNLOAD(DeviceId, record[0] - 1, 0, DownloadBlockSize, DownloadBlock), SEND_APPEND, true);
             return;
         }
@@ -198,8 +200,8 @@ void DeviceController::OnDownloadBlockReply(const BytePacket& payload)
     if (ReplyTooShort(payload, ReplySizes::BlockNumber))
         return;
     const int a = payload[0];
-    // A block reply outside a running download changes nothing.
-    if (DownloadRecordNo < 1 || DownloadRecordNo >= DownloadEndRecord)
+    // A block reply outside a running download, or for another block than the one written, changes nothing.
+    if (DownloadRecordNo < 1 || DownloadRecordNo >= DownloadEndRecord || !IsAnswerTo(MCS_CMD_DOWNLOAD, a))
         return;
     ChainStep();
     if (a < DownloadBlockCount - 1) {
@@ -207,6 +209,8 @@ void DeviceController::OnDownloadBlockReply(const BytePacket& payload)
         const std::size_t from = 51 + DownloadBlockSize * static_cast<std::size_t>(a);
         for (std::size_t i = 0; i < DownloadBlockSize; ++i)
             DownloadBlock[i] = from + i < RecordDumpEnd ? record[from + i] : 0;
+        AskedCode = MCS_CMD_DOWNLOAD;
+        AskedNumber = a + 1;
         SendCommand(CM_MCS_DOWNLOAD(DeviceId, DownloadRecordNo - 1, a + 1, DownloadBlockSize, DownloadBlock), SEND_APPEND,
                     true);
         return;

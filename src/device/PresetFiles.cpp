@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unistd.h>
 #include <memory>
 
 namespace {
@@ -78,12 +79,19 @@ std::string ApplyFileNameRule(std::string_view chosen, std::string_view letters)
 
 bool WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes)
 {
-    std::FILE* raw = std::fopen(path.c_str(), "wb");
+    // Written beside the file under another name and put in its place only once whole: a write
+    // that fails leaves the file as it was.
+    const std::string temporary = path + ".part";
+    std::FILE* raw = std::fopen(temporary.c_str(), "wb");
     if (!raw)
         return false;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), raw) == bytes.size();
+    const bool flushed = std::fflush(raw) == 0 && ::fsync(::fileno(raw)) == 0;
     const bool closed = std::fclose(raw) == 0;
-    return written && closed;
+    if (written && flushed && closed && std::rename(temporary.c_str(), path.c_str()) == 0)
+        return true;
+    std::remove(temporary.c_str());
+    return false;
 }
 
 FileResult SavePresetFile(const LUnitControl& unit, const std::string& chosenName)

@@ -1,5 +1,6 @@
 #include "transport/LLinkCore.h"
 
+#include "device/RequestReply.h"
 #include "platform/os/PerformanceCounter.h"
 #include "transport/TransportMessages.h"
 #include "transport/LTransportHost.h"
@@ -53,9 +54,8 @@ bool LLinkCore::SendQueued(const BytePacket& frame, int mode)
             HandOverLocked(frame);
             handed = true;
         } else {
-            Queue.Push(frame, mode, LastCommand);
+            Queue.Push(frame, mode);
         }
-        LastCommand = LRequestQueue::CommandOf(frame);
     }
     if (handed) {
         TraceHandOver(frame.data(), frame.size());
@@ -142,7 +142,7 @@ void LLinkCore::ClearSendBufferByte0()
         SendBuffer[0] = 0;
 }
 
-void LLinkCore::WriteSendBuffer()
+BytePacket LLinkCore::WriteSendBuffer()
 {
     BytePacket out;
     {
@@ -151,9 +151,16 @@ void LLinkCore::WriteSendBuffer()
         Unwritten = false;
     }
     if (out.empty() || out[0] == 0)
-        return;
+        return out;
     vcl::TCriticalSectionLock io(Lock);
     Write(out.data(), out.size());
+    return out;
+}
+
+void LLinkCore::WriteRequest()
+{
+    Awaiting = true;
+    Awaited = WriteSendBuffer();
 }
 
 void LLinkCore::OnByte(std::uint8_t b)
@@ -173,14 +180,26 @@ void LLinkCore::FrameComplete(const BytePacket& frame)
         handOvers = HandOvers;
     }
     const std::uint32_t ms = ElapsedMs(start, vcl::QueryPerformanceCounter(), frequency);
-    Awaiting = false; // the reply ends its request
+    // Only the answer to the request in flight ends it. A late reply to an earlier request, a second
+    // reply to one request, a frame of another device or an echo of the request leaves the request
+    // waiting (it is resent and reported as any unanswered one) and lets nothing else go out.
+    const bool answers = Awaiting && RequestReply::Answers(Awaited, frame);
+    if (answers)
+        Awaiting = false;
     TraceFrame(frame);
+    if (!answers) {
+        ++IgnoredFrames;
+        Host->TraceIgnoredFrame(RouteName(), frame.data(), static_cast<unsigned>(frame.size()));
+    }
     if (StopRequested())
         return;
-    // Whatever the window made of the frame (a handler may have failed), the link goes on; only a
+    unsigned message = DeliveryMessage();
+    if (!answers && message == UM_RX_FRAME)
+        message = UM_RX_FRAME_STRAY;
+    // Whatever the window made of the answer (a handler may have failed), the link goes on; only a
     // stop keeps the next request back.
-    Host->DeliverFrame(DeliveryMessage(), frame, ms, Cancel);
-    if (StopRequested())
+    Host->DeliverFrame(message, frame, ms, Cancel);
+    if (StopRequested() || !answers)
         return;
     SendNextQueued(handOvers);
 }

@@ -56,6 +56,10 @@ public:
 
     vcl::TCriticalSection& GetLock() { return Lock; }
 
+    // Frames that answered no request in flight (late, repeated, foreign, malformed), handed on
+    // as UM_RX_FRAME_STRAY and counted here.
+    std::atomic<std::uint64_t> IgnoredFrames { 0 };
+
     // Observers for tests and traces.
     bool IsBusy() const;
     std::vector<BytePacket> QueueSnapshot() const;
@@ -70,9 +74,15 @@ protected:
     virtual void TraceHandOver(const std::uint8_t* data, std::size_t count) {}
     virtual unsigned DeliveryMessage() const;
     virtual void TraceFrame(const BytePacket& frame) {}
+    // The transport's name in its traces ("COM", "USB", "NET").
+    virtual const char* RouteName() const = 0;
 
-    // Worker thread: writes the send buffer when it holds a frame (byte 0 not 0), under Lock.
-    void WriteSendBuffer();
+    // Worker thread: writes the frame handed over and waits for its answer from now on.
+    void WriteRequest();
+
+    // Worker thread: writes the send buffer when it holds a frame (byte 0 not 0), under Lock; returns
+    // what the buffer held.
+    BytePacket WriteSendBuffer();
     // Worker thread: frame cutting of one received byte; delivers a completed frame.
     void OnByte(std::uint8_t b);
     // Worker thread: takes what ReceiveBytes queued.
@@ -91,9 +101,12 @@ protected:
     vcl::TCancelSignal Cancel;
     std::atomic<bool> Stopping { false };
 
-    // Worker-only: a request was written and no frame has come back for it yet. Time-outs count
-    // only then, so an answered request is never written again nor reported as unanswered.
+    // Worker-only: a request was written and its answer has not come back yet. Time-outs count
+    // only then, so an answered request is never written again nor reported as unanswered. Only a
+    // well-formed reply of the addressed device to that very request (its reply code, its block or
+    // entry number) answers it.
     bool Awaiting { false };
+    BytePacket Awaited;
 
 private:
     void FrameComplete(const BytePacket& frame);
@@ -105,7 +118,6 @@ private:
     BytePacket SendBuffer;
     LRequestQueue Queue;
     bool Busy { false };
-    std::uint8_t LastCommand { 0 };
     std::int64_t SendTime { 0 };
     std::int64_t CounterFrequency { 1 };
     std::uint64_t HandOvers { 0 };

@@ -38,8 +38,7 @@ void LPacketLinkCore::WorkerThread()
             }
         } else if (r == 1) {
             RetryCount = 0; // the silent count goes on: only a resend resets it
-            Awaiting = true;
-            WriteSendBuffer();
+            WriteRequest();
         } else if (r == vcl::WAIT_TIMEOUT) {
             if (!Awaiting)
                 continue;

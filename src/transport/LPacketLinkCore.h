@@ -19,6 +19,7 @@ public:
 
 protected:
     void Write(const std::uint8_t* data, std::size_t count) override;
+    const char* RouteName() const override { return Via == Route::Usb ? "USB" : "NET"; }
 
 private:
     Route Via;

@@ -1,34 +1,29 @@
 #include "transport/LRequestQueue.h"
 
+#include "device/RequestReply.h"
 #include "device/SendMode.h"
 
-void LRequestQueue::Push(const BytePacket& frame, int mode, std::uint8_t lastCommand)
+#include <iterator>
+
+void LRequestQueue::Push(const BytePacket& frame, int mode)
 {
-    if (mode == SEND_APPEND) {
-        Entries.push_back({ NextId++, frame });
-        return;
+    if (mode == SEND_REPLACE) {
+        const std::uint8_t code = CommandOf(frame);
+        for (auto it = Entries.rbegin(); it != Entries.rend() && it->Replaceable && CommandOf(it->Frame) == code; ++it) {
+            if (RequestReply::SetsSameThing(it->Frame, frame)) {
+                Entries.erase(std::next(it).base());
+                break;
+            }
+        }
     }
-    if (ReplaceEntry && !Entries.empty() && Entries.back().Id == *ReplaceEntry && CommandOf(frame) == lastCommand) {
-        Entries.back().Frame = frame;
-        return;
-    }
-    Entries.push_back({ NextId, frame });
-    ReplaceEntry = NextId++;
+    Entries.push_back({ frame, mode == SEND_REPLACE });
 }
 
 bool LRequestQueue::Pop(BytePacket& out)
 {
     if (Entries.empty())
         return false;
-    if (ReplaceEntry && *ReplaceEntry == Entries.front().Id)
-        ReplaceEntry.reset();
     out = std::move(Entries.front().Frame);
     Entries.pop_front();
     return true;
-}
-
-void LRequestQueue::Clear()
-{
-    Entries.clear();
-    ReplaceEntry.reset();
 }

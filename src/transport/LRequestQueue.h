@@ -5,18 +5,19 @@
 
 #include <cstdint>
 #include <deque>
-#include <optional>
 
 class LRequestQueue
 {
 public:
-    // Queues a frame while another is in flight. In replace mode it overwrites the newest waiting
-    // entry when that entry was itself queued in replace mode and lastCommand (the code of the frame
-    // queued just before) equals this frame's code; otherwise it waits at the back.
-    void Push(const BytePacket& frame, int mode, std::uint8_t lastCommand);
+    // Queues a frame while another is in flight. In append mode it waits at the back. In replace
+    // mode it takes the place of a waiting frame that sets the same thing (same command code and
+    // addressing bytes: channel, band) within the newest run of replace-mode frames of its code, and
+    // waits at the back: what reaches the device is the last value of each setting, in the order
+    // the settings were last made. An append-mode frame or one of another code ends a run.
+    void Push(const BytePacket& frame, int mode);
     // Takes the oldest entry; false when none waits.
     bool Pop(BytePacket& out);
-    void Clear();
+    void Clear() { Entries.clear(); }
     bool Empty() const { return Entries.empty(); }
     std::size_t Size() const { return Entries.size(); }
     const BytePacket& At(std::size_t i) const { return Entries[i].Frame; }
@@ -27,10 +28,8 @@ public:
 private:
     struct Entry
     {
-        std::uint64_t Id;
         BytePacket Frame;
+        bool Replaceable; // queued in replace mode
     };
     std::deque<Entry> Entries;
-    std::optional<std::uint64_t> ReplaceEntry; // the newest replace-mode entry while it waits
-    std::uint64_t NextId { 0 };
 };

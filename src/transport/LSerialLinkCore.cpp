@@ -70,8 +70,7 @@ void LSerialLinkCore::WorkerThread()
             }
         } else if (r == 1) {
             RetryCount = 0;
-            Awaiting = true;
-            WriteSendBuffer();
+            WriteRequest();
         } else if (r == 2) {
             break;
         } else if (r == vcl::WAIT_TIMEOUT) {

@@ -24,6 +24,7 @@ protected:
     void TraceHandOver(const std::uint8_t* data, std::size_t count) override;
     unsigned DeliveryMessage() const override;
     void TraceFrame(const BytePacket& frame) override;
+    const char* RouteName() const override { return "COM"; }
 
 private:
     // Reads every byte waiting into the frame cutter, under Lock; false when the line has failed.

@@ -23,8 +23,8 @@ public:
     // The device ID; a transport reads it once, at construction, as its keep-alive address.
     virtual int GetDeviceId() const = 0;
 
-    // Worker thread: hands one complete frame to the window (message UM_RX_FRAME, or UM_RX_FRAME_OTHER
-    // from a serial port not at 115200 baud) with the round-trip milliseconds, and waits until the
+    // Worker thread: hands one complete frame to the window (message UM_RX_FRAME, UM_RX_FRAME_STRAY for
+    // one that answers no request in flight, or UM_RX_FRAME_OTHER from a serial port not at 115200 baud) with the round-trip milliseconds, and waits until the
     // window has handled it. Returns false without waiting further once `cancel` is signalled; the
     // frame is then handled either completely or not at all, and never after this returns.
     virtual bool DeliverFrame(unsigned message, const BytePacket& frame, std::uint32_t elapsedMs,
@@ -46,6 +46,8 @@ public:
     // Any thread: the serial transport's traffic traces.
     virtual void TraceComWrite(const std::uint8_t* data, unsigned count) {}
     virtual void TraceComRead(const std::uint8_t* data, unsigned count) {}
+    // Any thread: a frame that answered no request in flight was passed over (route "COM", "USB", "NET").
+    virtual void TraceIgnoredFrame(const char* route, const std::uint8_t* data, unsigned count) {}
 
 protected:
     LTransportHost() = default;

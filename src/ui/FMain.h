@@ -171,6 +171,9 @@ public:
     void Dispatch(vcl::TMessage& Message) override;
     // A reply frame, handled by the device controller.
     virtual void OnReplyFrame(const BytePacket& frame) { Controller.OnReplyFrame(frame); }
+    // A frame that answered no request in flight (UM_RX_FRAME_STRAY): counted, and one of another
+    // device drops the candidate of a search.
+    void OnStrayFrame(const BytePacket& frame) { Controller.OnStrayFrame(frame); }
     // A transport failure (FMainTeardown.cpp); wParam holds the code, and in its upper 32 bits the
     // reporting transport's source number (0: unnamed). Notices of a transport that is no longer open
     // are ignored.

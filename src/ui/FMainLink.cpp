@@ -51,6 +51,13 @@ public:
     void NetWrite(const std::uint8_t* data, unsigned count) override { Form.NetWrite(data, count); }
     void TraceComWrite(const std::uint8_t* data, unsigned count) override { Form.TraceComWrite(data, count); }
     void TraceComRead(const std::uint8_t* data, unsigned count) override { Form.TraceComRead(data, count); }
+    void TraceIgnoredFrame(const char* route, const std::uint8_t* data, unsigned count) override
+    {
+        const std::string name(route);
+        const auto source = name == "COM" ? TfmMain::TraceSource::Com
+                                          : name == "USB" ? TfmMain::TraceSource::Usb : TfmMain::TraceSource::Net;
+        Form.PostTrace(source, LNetSocketGlue::HexLine((name + " IGNORED ").c_str(), data, count));
+    }
 
 private:
     TfmMain& Form;
@@ -131,6 +138,9 @@ void TfmMain::Dispatch(vcl::TMessage& Message)
     case UM_RX_FRAME:
         // WParam points at the transport's frame, valid while this runs; the round-trip time is unused.
         OnReplyFrame(*reinterpret_cast<const BytePacket*>(Message.WParam));
+        break;
+    case UM_RX_FRAME_STRAY:
+        OnStrayFrame(*reinterpret_cast<const BytePacket*>(Message.WParam));
         break;
     case UM_COMM_EVENT:
         OnCommEvent(Message); // passes the message on itself

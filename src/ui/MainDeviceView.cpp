@@ -129,7 +129,9 @@ void MainDeviceView::SetInputEnabled(bool enabled)
 void MainDeviceView::ReportShortReply(const QString& text)
 {
     // Reported as the application reports any failure, but only after the reply's handling has
-    // returned: a message box must not hold the transport's delivery.
+    // returned: a message box must not hold the transport's delivery. A transfer cannot go on
+    // after it, so its progress window goes first.
+    LinkViews::ProgressClose();
     QTimer::singleShot(0, &Form, [form = &Form, text] {
         try {
             throw vcl::ERangeError(text);

@@ -10,6 +10,8 @@
 #include "ui/FProcess.h"
 #include "widgets/AdvProgressBar.h"
 
+#include <QTimer>
+
 #include <utility>
 
 namespace {
@@ -44,8 +46,15 @@ void CloseShown(vcl::TForm* form)
         return;
     if (form->Modal())
         form->SetModalResult(vcl::mrCancel);
-    else
-        form->Hide();
+    // Off the screen at once: a window shown modally ends its display only when its loop runs
+    // again, which a window shown after it (a message, the search) would hold up.
+    form->Hide();
+}
+
+// A progress display whose loop has not returned yet (its window is already hidden).
+bool ProgressLoopPending()
+{
+    return fmProcess && fmProcess->Modal();
 }
 
 } // namespace
@@ -99,6 +108,15 @@ void SearchHide()
 
 void SearchShowModal()
 {
+    if (!fmNetwork)
+        return;
+    // Shown once a closed progress display has ended, so it never runs inside that display's loop
+    // and the progress window never waits behind it.
+    if (ProgressLoopPending()) {
+        ProgressClose();
+        QTimer::singleShot(10, fmNetwork, [] { SearchShowModal(); });
+        return;
+    }
     ShowModalOnce(fmNetwork);
 }
 

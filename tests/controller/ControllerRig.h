@@ -10,6 +10,7 @@
 #include "support/DeviceEmulator.h"
 #include "support/EmulatorLinks.h"
 #include "support/TestTransportHost.h"
+#include "transport/TransportMessages.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -95,7 +96,12 @@ struct ControllerRig
         vcl::SetSerialPortOverride(std::vector<vcl::TSerialPortEntry> { { "COM4", pty.SlavePath(), 4 } });
         controller.UnitControl = &model;
         controller.ComPortName = QStringLiteral("COM4");
-        host.OnFrame = [this](const TestTransportHost::Delivered& d) { controller.OnReplyFrame(d.Frame); };
+        host.OnFrame = [this](const TestTransportHost::Delivered& d) {
+            if (d.Message == UM_RX_FRAME_STRAY)
+                controller.OnStrayFrame(d.Frame);
+            else
+                controller.OnReplyFrame(d.Frame);
+        };
         host.OnCommEvent = [this](const TestTransportHost::CommEvent& e) { controller.OnCommEvent(0, e.Code); };
     }
     ~ControllerRig()

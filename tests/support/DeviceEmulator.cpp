@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 DeviceEmulator::DeviceEmulator()
@@ -50,6 +51,8 @@ std::vector<EmulatorChunk> DeviceEmulator::Feed(const std::uint8_t* data, std::s
     std::vector<EmulatorChunk> out;
     std::lock_guard lock(M);
     Raw.insert(Raw.end(), data, data + count);
+    if (Echo && count > 0)
+        out.push_back({ 0, BytePacket(data, data + count) });
     for (std::size_t i = 0; i < count; ++i) {
         const std::uint8_t b = data[i];
         if (Partial.empty() && b != 0x10)
@@ -67,6 +70,22 @@ std::vector<EmulatorChunk> DeviceEmulator::Feed(const std::uint8_t* data, std::s
         Partial.clear();
         Log.push_back(request);
         Cv.notify_all();
+        if (Restarting && request[5] != MCS_CMD_CONNECT)
+            continue;
+        Restarting = false;
+        std::optional<ArmedFault> fault;
+        for (auto it = Faults.begin(); it != Faults.end(); ++it) {
+            if ((it->Code == 0 || it->Code == request[5]) && it->Skip-- == 0) {
+                fault = *it;
+                Faults.erase(it);
+                break;
+            }
+        }
+        if (fault && fault->Kind == Fault::Reset) {
+            Restarting = true;
+            Selected = 1;
+            continue;
+        }
         if (Silent)
             continue;
         if (Ignore > 0) {
@@ -76,6 +95,17 @@ std::vector<EmulatorChunk> DeviceEmulator::Feed(const std::uint8_t* data, std::s
         BytePacket reply = Answer(request);
         if (reply.empty())
             continue;
+        if (fault && fault->Kind == Fault::ForeignId)
+            reply = ReplyFrame(fault->Id, reply[5], BytePacket(reply.begin() + 6, reply.end() - 3));
+        if (fault && fault->Kind == Fault::Late) {
+            out.push_back({ fault->Ms, reply });
+            continue;
+        }
+        if (fault && fault->Kind == Fault::Twice) {
+            out.push_back({ Delay, reply });
+            out.push_back({ fault->Ms, reply });
+            continue;
+        }
         if (ShortCode == request[5]) {
             ShortCode = -1;
             const std::size_t keep = std::min<std::size_t>(ShortBytes, reply[4] - 1u);
@@ -241,6 +271,12 @@ void DeviceEmulator::ShortenNextReplyTo(std::uint8_t command, std::size_t payloa
 }
 void DeviceEmulator::DuplicateNextReply() { std::lock_guard l(M); Duplicate = true; }
 void DeviceEmulator::SetDeviceId(std::uint8_t id) { std::lock_guard l(M); Id = id; }
+void DeviceEmulator::ArmFault(Fault fault, std::uint8_t code, int skip, unsigned ms, std::uint8_t id)
+{
+    std::lock_guard l(M);
+    Faults.push_back({ fault, code, skip, ms, id });
+}
+void DeviceEmulator::SetEcho(bool echo) { std::lock_guard l(M); Echo = echo; }
 void DeviceEmulator::SetIdentity(std::string text) { std::lock_guard l(M); Identity = std::move(text); }
 void DeviceEmulator::SetLocked(bool locked, std::string password)
 {

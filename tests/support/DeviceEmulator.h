@@ -45,6 +45,20 @@ public:
     void SetLocked(bool locked, std::string password = "0000");
     void SetLevels(std::vector<std::uint8_t> payload); // 37 bytes
 
+    // --- faults of a misbehaving device or line ---
+    enum class Fault
+    {
+        Late,      // the reply goes out `ms` after its request (past the editor's time-out)
+        Twice,     // the reply goes out, then once more `ms` later
+        ForeignId, // the reply is signed with the device ID `id`
+        Reset,     // the device restarts: no reply to this request nor to any other until a link request
+    };
+    // Arms one fault for the reply to the (skip + 1)-th request of `code` from now on (code 0: of
+    // any code); it acts once.
+    void ArmFault(Fault fault, std::uint8_t code, int skip = 0, unsigned ms = 0, std::uint8_t id = 0);
+    // A line that echoes: every byte fed comes straight back, ahead of any reply.
+    void SetEcho(bool echo);
+
     // --- device state ---
     void SetPresetUsed(int index, bool used); // index 0..29
     void SetPresetName(int index, const std::string& name);
@@ -94,6 +108,17 @@ private:
     bool Locked { false };
     std::string Password { "0000" };
     std::vector<std::uint8_t> Levels;
+    struct ArmedFault
+    {
+        Fault Kind;
+        std::uint8_t Code;
+        int Skip;
+        unsigned Ms;
+        std::uint8_t Id;
+    };
+    std::vector<ArmedFault> Faults;
+    bool Restarting { false };
+    bool Echo { false };
 
     std::array<bool, 30> Used {};
     std::array<std::array<std::uint8_t, 14>, 30> Names {};

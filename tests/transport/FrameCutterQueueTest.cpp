@@ -75,7 +75,10 @@ TEST(LFrameCutter, ZeroLengthNeverCollectsForEver)
 
 TEST(LRequestQueue, ReplaceAndAppendModes)
 {
-    auto F = [](std::uint8_t code, std::uint8_t ch) { return DeviceEmulator::RequestFrame(1, code, { ch, 0, 0 }); };
+    // A setting frame: channel, then a value (for 0x33 the band, then a value).
+    auto F = [](std::uint8_t code, std::uint8_t ch, std::uint8_t v = 0) {
+        return DeviceEmulator::RequestFrame(1, code, { ch, v, 0 });
+    };
     struct Push
     {
         BytePacket frame;
@@ -87,27 +90,34 @@ TEST(LRequestQueue, ReplaceAndAppendModes)
         std::vector<Push> pushes;
         std::vector<BytePacket> waiting;
     } cases[] = {
-        { "three 0x34 in replace mode leave the third",
-          { { F(0x34, 1), SEND_REPLACE }, { F(0x34, 2), SEND_REPLACE }, { F(0x34, 3), SEND_REPLACE } }, { F(0x34, 3) } },
+        { "three 0x34 of one channel in replace mode leave the third",
+          { { F(0x34, 1, 1), SEND_REPLACE }, { F(0x34, 1, 2), SEND_REPLACE }, { F(0x34, 1, 3), SEND_REPLACE } },
+          { F(0x34, 1, 3) } },
         { "replace 0x34, append 0x3B, replace 0x3B: three wait",
           { { F(0x34, 0), SEND_REPLACE }, { F(0x3B, 0), SEND_APPEND }, { F(0x3B, 1), SEND_REPLACE } },
           { F(0x34, 0), F(0x3B, 0), F(0x3B, 1) } },
-        { "only the code is compared, not the channel",
-          { { F(0x34, 0), SEND_REPLACE }, { F(0x34, 1), SEND_REPLACE } }, { F(0x34, 1) } },
+        { "an edit of another channel never takes the place of one waiting",
+          { { F(0x34, 0, 1), SEND_REPLACE }, { F(0x34, 1, 1), SEND_REPLACE } }, { F(0x34, 0, 1), F(0x34, 1, 1) } },
+        { "two channels edited in turn: the last value of each, in the order last made",
+          { { F(0x34, 0, 1), SEND_REPLACE }, { F(0x34, 1, 1), SEND_REPLACE }, { F(0x34, 0, 2), SEND_REPLACE },
+            { F(0x34, 1, 2), SEND_REPLACE }, { F(0x34, 0, 3), SEND_REPLACE } },
+          { F(0x34, 1, 2), F(0x34, 0, 3) } },
+        { "a band is addressed too: another band waits beside it, the same band replaces",
+          { { F(0x33, 2, 1), SEND_REPLACE }, { F(0x33, 2, 4), SEND_REPLACE }, { F(0x33, 2, 1), SEND_REPLACE } },
+          { F(0x33, 2, 4), F(0x33, 2, 1) } },
         { "an append entry is never overwritten",
-          { { F(0x34, 0), SEND_APPEND }, { F(0x34, 1), SEND_REPLACE }, { F(0x34, 2), SEND_APPEND } },
-          { F(0x34, 0), F(0x34, 1), F(0x34, 2) } },
+          { { F(0x34, 0), SEND_APPEND }, { F(0x34, 0, 1), SEND_REPLACE }, { F(0x34, 0, 2), SEND_APPEND } },
+          { F(0x34, 0), F(0x34, 0, 1), F(0x34, 0, 2) } },
         { "another code ends the run",
-          { { F(0x34, 0), SEND_REPLACE }, { F(0x33, 0), SEND_REPLACE }, { F(0x34, 1), SEND_REPLACE } },
-          { F(0x34, 0), F(0x33, 0), F(0x34, 1) } },
+          { { F(0x34, 0), SEND_REPLACE }, { F(0x33, 0), SEND_REPLACE }, { F(0x34, 0, 1), SEND_REPLACE } },
+          { F(0x34, 0), F(0x33, 0), F(0x34, 0, 1) } },
+        { "settings without addressing bytes replace each other",
+          { { F(0x40, 0), SEND_REPLACE }, { F(0x40, 0), SEND_REPLACE } }, { F(0x40, 0) } },
     };
     for (const auto& c : cases) {
         LRequestQueue q;
-        std::uint8_t last = 0x10; // the frame in flight
-        for (const auto& p : c.pushes) {
-            q.Push(p.frame, p.mode, last);
-            last = LRequestQueue::CommandOf(p.frame);
-        }
+        for (const auto& p : c.pushes)
+            q.Push(p.frame, p.mode);
         std::vector<BytePacket> got;
         BytePacket f;
         while (q.Pop(f))
@@ -119,12 +129,12 @@ TEST(LRequestQueue, ReplaceAndAppendModes)
 TEST(LRequestQueue, TakingTheReplaceEntryEndsItsRun)
 {
     LRequestQueue q;
-    const BytePacket a = DeviceEmulator::RequestFrame(1, 0x34, { 0 }), b = DeviceEmulator::RequestFrame(1, 0x34, { 1 });
-    q.Push(a, SEND_REPLACE, 0x34);
+    const BytePacket a = DeviceEmulator::RequestFrame(1, 0x34, { 0, 1 }), b = DeviceEmulator::RequestFrame(1, 0x34, { 0, 2 });
+    q.Push(a, SEND_REPLACE);
     BytePacket out;
     ASSERT_TRUE(q.Pop(out)); // sent: it no longer waits
-    q.Push(b, SEND_REPLACE, 0x34);
-    q.Push(a, SEND_REPLACE, 0x34);
+    q.Push(b, SEND_REPLACE);
+    q.Push(a, SEND_REPLACE);
     ASSERT_EQ(q.Size(), 1u);
     EXPECT_EQ(q.At(0), a);
 }

@@ -136,13 +136,14 @@ TEST(FMainReplies, ShortRepliesAreDroppedWholeAndReportedOnceTheirHandlingReturn
     TestTransportHost::Spin(100);
     EXPECT_EQ(r.emu.RequestCount(), 0u) << "no step followed a dropped reply";
 
-    // Delivered by the transport: the transport goes on with the next request.
-    r.emu.InjectBeforeNextReply(DeviceEmulator::ReplyFrame(1, MCS_REPLY_PRESET_NAME, {}));
-    r.form->SendCommand(CM_MCS_CMD(1, 0x12), SEND_APPEND, true);
+    // Delivered by the transport as the answer to its request: reported, and the transport goes on
+    // with the next request.
+    r.emu.ShortenNextReplyTo(0x29, 0);
+    r.form->SendCommand(CM_MCS_CMD(1, 0x29, 0), SEND_APPEND, true);
     r.form->SendCommand(CM_MCS_CMD(1, 0x35, 1), SEND_APPEND, true);
     ASSERT_TRUE(SpinUntil([&] { return boxes.size() == std::size(shortReplies) + 1; }));
     ASSERT_TRUE(r.Quiet());
-    EXPECT_EQ(Codes(r.emu.Requests()), (std::vector<std::uint8_t> { 0x12, 0x35 }));
+    EXPECT_EQ(Codes(r.emu.Requests()), (std::vector<std::uint8_t> { 0x29, 0x35 }));
 }
 
 TEST(FMainReplies, BothCopiesOfAResentRequestAnsweredInOneReadLoseNoQueuedCommand)

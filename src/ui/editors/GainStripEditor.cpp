@@ -35,7 +35,11 @@ void GainStripEditor::FaderChange(vcl::TObject* Sender, bool backup)
         return;
     const ChannelControls& c = Of(ch);
     const int pos = fader->Position();
-    (backup ? c.Gain : c.GainBackup)->SetPosition(pos);
+    {
+        // The twin only shows the value: its own change handler must not send the edit again.
+        SuppressGuard guard(m_window);
+        (backup ? c.Gain : c.GainBackup)->SetPosition(pos);
+    }
     const QString text = GainText(pos);
     c.GainEdit->SetText(text);
     c.GainBackupEdit->SetText(text);
