@@ -123,7 +123,6 @@ private:
     // Resets what an interrupted transfer leaves behind, so nothing of it runs on the next link.
     void ForgetTransfer();
     void FinishDownload();
-    void SetProgramFolder();
     void ReportBrokenLink();
 
     DeviceControllerView& View;

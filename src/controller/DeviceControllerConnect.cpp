@@ -203,7 +203,6 @@ void DeviceController::OnProgramBlockReply(const BytePacket& payload)
 {
     if (ReplyTooShort(payload, ReplySizes::Block))
         return;
-    SetProgramFolder();
     if (UnitControl)
         UnitControl->OnPresetDumpBlock(payload);
     const int b = payload[0];

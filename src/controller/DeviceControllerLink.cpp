@@ -59,7 +59,6 @@ void DeviceController::Disconnect()
     // During the search a candidate is discarded without touching the window.
     if (View.SearchConnectResult() == 0)
         return;
-    SetProgramFolder();
     Linked = false;
     View.ShowOffline();
     Online = false;

@@ -3,6 +3,9 @@
 #include "FMainConnectTestRig.h"
 
 #include "device/PresetFiles.h"
+#include "platform/ui/TLabel.h"
+#include "ui/FileDialogFolder.h"
+#include "widgets/RzBmpBtn.h"
 #include "transport/LTransportHost.h"
 
 #include <QCoreApplication>
@@ -92,6 +95,7 @@ TEST(FMainPresets, EditsStoredInTheDeviceComeBackOnRecall)
 {
     Rig r;
     r.emu.SetState(DeviceState {}); // a device with factory settings
+    const QString working = QDir::currentPath();
     ASSERT_TRUE(r.ConnectAndUpload());
     auto deviceHasModel = [&] {
         const DeviceState kept = r.emu.State();
@@ -117,6 +121,7 @@ TEST(FMainPresets, EditsStoredInTheDeviceComeBackOnRecall)
     ASSERT_TRUE(r.Quiet());
     EXPECT_EQ(r.unit->GetGain(3), le::Read16(DefaultPresetImage, PresetLayout::ChannelRecord(3) + PresetLayout::OutGain));
     EXPECT_TRUE(deviceHasModel());
+    EXPECT_EQ(QDir::currentPath(), working) << "connecting and reading the device leave the working folder alone";
 }
 
 TEST(FMainPresets, StoreOrRecallTriedOfflineDoesNothingNowNorOnTheNextConnection)
@@ -326,9 +331,12 @@ TEST(FMainPresets, RefusedTransfersShowTheirMessageAndSendNothing)
         r.form->DownloadUnit();
     }
     ASSERT_TRUE(SpinUntil([&] { return shown.size() == 5; }));
+    // A refused file is named on a second line.
+    const QString refused = QStringLiteral("Download File Error !!");
     EXPECT_EQ(shown, (std::vector<QString> { QStringLiteral("You Must Connect First !!"), QStringLiteral("You Must Connect First !!"),
-                                             QStringLiteral("No Saving Preset Exist !!"), QStringLiteral("Download File Error !!"),
-                                             QStringLiteral("Download File Error !!") }));
+                                             QStringLiteral("No Saving Preset Exist !!"),
+                                             FileFailureText(refused, shortFile.toStdString(), ""),
+                                             FileFailureText(refused, foreign.toStdString(), "") }));
     EXPECT_TRUE(Sent(r.emu).empty());
     EXPECT_TRUE(r.form->Enabled());
 }
@@ -359,6 +367,8 @@ TEST(FMainPresets, SavePresetFileWritesIdentityImageAndLineEndUnderTheFileNameRu
 {
     Rig r;
     QTemporaryDir dir;
+    // The process's working folder is the user's business: saving never changes it.
+    const QString working = QDir::currentPath();
     NamePreset(*r.unit, "Saved Name");
     struct Case
     {
@@ -377,6 +387,7 @@ TEST(FMainPresets, SavePresetFileWritesIdentityImageAndLineEndUnderTheFileNameRu
         EXPECT_EQ(req.Filter, QStringLiteral("*.prs|*.prs"));
         EXPECT_TRUE(req.FileName.isEmpty());
         EXPECT_TRUE(req.Options.Contains(vcl::TOpenOption::ofOverwritePrompt));
+        EXPECT_EQ(req.InitialDir, QCoreApplication::applicationDirPath()) << "a program folder that may be written";
         return chosen;
     });
     const BytePacket want = PresetFileOf(*r.unit);
@@ -387,7 +398,7 @@ TEST(FMainPresets, SavePresetFileWritesIdentityImageAndLineEndUnderTheFileNameRu
         r.form->SavePresetFile();
         EXPECT_EQ(ReadFile(dir.filePath(QString::fromLatin1(c.written)).toStdString()), want);
     }
-    EXPECT_EQ(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    EXPECT_EQ(QDir::currentPath(), working);
     EXPECT_EQ(r.emu.RequestCount(), 0u);
 }
 
@@ -429,8 +440,11 @@ TEST(FMainPresets, PresetFileThatCannotBeWrittenIsReported)
     });
     r.form->SavePresetFile();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], r.form->GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")));
-    EXPECT_FALSE(shown[0].isEmpty());
+    // The message, then the file (folders may break at each '/') and the system's reason.
+    EXPECT_EQ(shown[0], r.form->GetSidText(QStringLiteral("SID_INFO_ERROR_FILE"))
+                            + QStringLiteral("\n/\u200Bnonexistent-folder/\u200Bpreset.prs: No such file or directory"));
+    EXPECT_GT(fmInformation->btnOK->Top(), fmInformation->lbMessage->Top() + fmInformation->lbMessage->Height())
+        << "the window grows with the text";
 }
 
 TEST(FMainPresets, OpenPresetFileLoadsAGoodFileAndRefusesAWrongSizedOrForeignOne)
@@ -470,7 +484,7 @@ TEST(FMainPresets, OpenPresetFileLoadsAGoodFileAndRefusesAWrongSizedOrForeignOne
         pick = f;
         r.form->OpenPresetFile();
         ASSERT_FALSE(shown.empty());
-        EXPECT_EQ(shown.back(), r.form->GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")));
+        EXPECT_EQ(shown.back(), FileFailureText(r.form->GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")), f.toStdString(), ""));
         EXPECT_TRUE(r.unit->GetImage() == before) << "the model is unchanged";
         EXPECT_EQ(r.form->PostLoadState, 0);
     }
