@@ -15,8 +15,6 @@
 #include "transport/LNetProc.h"
 #include "transport/LUsbProc.h"
 
-#include <QCoreApplication>
-#include <QDir>
 
 #include <span>
 
@@ -137,11 +135,6 @@ bool DeviceController::DropOpenTransport()
     else
         return false;
     return true;
-}
-
-void DeviceController::SetProgramFolder()
-{
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
 }
 
 // --- replies ---

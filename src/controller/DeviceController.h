@@ -136,7 +136,6 @@ private:
     // with another number is counted and dropped.
     bool IsAnswerTo(int code, int number);
     void FinishDownload();
-    void SetProgramFolder();
     void ReportBrokenLink();
 
     DeviceControllerView& View;

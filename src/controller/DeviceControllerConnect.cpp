@@ -209,7 +209,6 @@ void DeviceController::OnProgramBlockReply(const BytePacket& payload)
 {
     if (ReplyTooShort(payload, ReplySizes::Block) || !IsAnswerTo(MCS_CMD_READ_PROGRAM_BLOCK, payload[0]))
         return;
-    SetProgramFolder();
     if (UnitControl)
         UnitControl->OnPresetDumpBlock(payload);
     const int b = payload[0];

@@ -54,7 +54,6 @@ void DeviceController::Disconnect()
     // During the search a candidate that never linked is discarded without touching the window.
     if (View.SearchConnectResult() == 0 && !shownLinked)
         return;
-    SetProgramFolder();
     View.ShowOffline();
     View.SetInputEnabled(true);
     View.StopTimer(Timer::LevelPoll);

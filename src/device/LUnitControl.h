@@ -17,6 +17,7 @@ class PresetListHost;
 class LCmd;
 
 enum class FileResult;
+struct FileProblem;
 
 class LUnitControl
 {
@@ -105,7 +106,7 @@ public:
     // The whole-unit file image: identity, device information, 30 records of 720 bytes.
     BytePacket UnitFileBytes() const;
     // Writes the whole-unit file under the name chosen in the save dialog; an empty name is a cancel.
-    FileResult SaveUnitFile(const std::string& chosenName) const;
+    FileResult SaveUnitFile(const std::string& chosenName, FileProblem* problem = nullptr) const;
 
 private:
     std::uint16_t Read16(std::size_t at) const;

@@ -193,10 +193,10 @@ BytePacket LUnitControl::UnitFileBytes() const
     return out;
 }
 
-FileResult LUnitControl::SaveUnitFile(const std::string& chosenName) const
+FileResult LUnitControl::SaveUnitFile(const std::string& chosenName, FileProblem* problem) const
 {
     if (chosenName.empty())
         return FileResult::Cancelled;
-    return WriteFileBytes(ApplyFileNameRule(chosenName, "unt"), UnitFileBytes()) ? FileResult::Ok
-                                                                                 : FileResult::ErrorFile;
+    return WriteFileBytes(ApplyFileNameRule(chosenName, "unt"), UnitFileBytes(), problem) ? FileResult::Ok
+                                                                                          : FileResult::ErrorFile;
 }

@@ -30,6 +30,14 @@ enum class FileResult
     ErrorDownload, // not a whole-unit file
 };
 
+// Which file failed, and the system's reason when the system refused it (empty when the file was
+// read but is not of the kind asked for).
+struct FileProblem
+{
+    std::string Path;
+    std::string Reason;
+};
+
 // The message key that reports a result to the user; empty for Ok and Cancelled.
 std::string FileResultSid(FileResult result);
 
@@ -38,13 +46,13 @@ std::string FileResultSid(FileResult result);
 std::string ApplyFileNameRule(std::string_view chosen, std::string_view letters);
 
 // Creates or replaces the file with exactly these bytes.
-bool WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes);
+bool WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes, FileProblem* problem = nullptr);
 
 // Saves the model's current settings as a preset file under the chosen name (empty: cancelled).
-FileResult SavePresetFile(const LUnitControl& unit, const std::string& chosenName);
+FileResult SavePresetFile(const LUnitControl& unit, const std::string& chosenName, FileProblem* problem = nullptr);
 
 // Reads a preset file: exactly 724 bytes opening with the identity. body = the 708 bytes after it.
-FileResult ReadPresetFile(const std::string& path, BytePacket& body);
+FileResult ReadPresetFile(const std::string& path, BytePacket& body, FileProblem* problem = nullptr);
 
 // Reads a preset file and loads it into the model, sending every parameter.
 FileResult OpenPresetFile(LUnitControl& unit, const std::string& path);
@@ -62,4 +70,4 @@ struct UnitFileContents
 
 // Reads a whole-unit file: longer than 21573 bytes, opening with the identity; at most 30 records,
 // into slots cleared first (a short last record keeps zero bytes at its end).
-FileResult ReadUnitFile(const std::string& path, UnitFileContents& contents);
+FileResult ReadUnitFile(const std::string& path, UnitFileContents& contents, FileProblem* problem = nullptr);

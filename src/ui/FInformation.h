@@ -1,5 +1,5 @@
 #pragma once
-// The message window: one text and an OK button; callers put the text into lbMessage.
+// The message window: one text and an OK button.
 
 #include "platform/ui/TForm.h"
 
@@ -11,6 +11,9 @@ class TfmInformation : public vcl::TForm
 public:
     explicit TfmInformation(vcl::TComponent* owner);
     ~TfmInformation() override;
+
+    // Shows the text; a text of more lines than the window holds makes the window taller.
+    void SetMessage(const QString& text);
 
     void btnOKClick(vcl::TObject* Sender);
     void FormShow(vcl::TObject* Sender);

@@ -35,6 +35,7 @@ class Plot;
 class LNetProc;
 class LUnitControl;
 class LUsbProc;
+struct FileProblem;
 class TJvHidDevice;
 class TJvHidDeviceController;
 
@@ -327,9 +328,10 @@ private:
     vcl::TButton* NewLinkButton();
     vcl::TLabel* NewLinkLabel(const QString& name, bool visible);
     template <class Dialog> Dialog* NewFileDialog(const QString& name, const QString& filter);
+    // The information dialog with the message of the key and the failed file on a second line.
+    void ShowFileFailure(const char* sid, const FileProblem& problem);
     // Closes, deletes and clears the open transport (serial, else USB, else network); false when none was open.
     bool DropOpenTransport() { return Controller.DropOpenTransport(); }
-    void SetProgramFolder();
 
     bool MenuLinkDown { false };
 

@@ -6,8 +6,6 @@
 #include "controller/AckState.h"
 #include "ui/MainLinkViews.h"
 
-#include <QCoreApplication>
-#include <QDir>
 
 // --- the controls and timers of the link handling ---
 
@@ -56,11 +54,6 @@ Dialog* TfmMain::NewFileDialog(const QString& name, const QString& filter)
 
 template vcl::TOpenDialog* TfmMain::NewFileDialog<vcl::TOpenDialog>(const QString&, const QString&);
 template vcl::TSaveDialog* TfmMain::NewFileDialog<vcl::TSaveDialog>(const QString&, const QString&);
-
-void TfmMain::SetProgramFolder()
-{
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
-}
 
 // --- the timers of the connect sequence ---
 

@@ -113,7 +113,7 @@ void TfmMain::ShowInformation(const QString& key)
     if (!fmInformation)
         return;
     if (fmInformation->lbMessage)
-        fmInformation->lbMessage->SetCaption(GetSidText(key));
+        fmInformation->SetMessage(GetSidText(key));
     fmInformation->ShowModal();
 }
 

@@ -6,8 +6,10 @@
 
 #include "device/LUnitControl.h"
 #include "device/PresetFiles.h"
+#include "ui/FileDialogFolder.h"
 #include "ui/MainLinkViews.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -20,7 +22,20 @@ std::string FileSystemPath(const QString& chosen)
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+// Shows the dialog in the program's folder, or the user's documents folder where the program's may
+// not be written (an installed program); the process's working folder is never changed.
+bool ExecuteInStartFolder(vcl::TOpenDialog& dialog)
+{
+    dialog.SetInitialDir(FileDialogFolder(QCoreApplication::applicationDirPath()));
+    return dialog.Execute();
+}
+
 } // namespace
+
+void TfmMain::ShowFileFailure(const char* sid, const FileProblem& problem)
+{
+    LinkViews::InformationShowModal(FileFailureText(GetSidText(QString::fromLatin1(sid)), problem.Path, problem.Reason));
+}
 
 // Two ticks: the first writes the file, the next one, 300 ms after the file is written, resumes
 // the level polls; the window goes on working in between.
@@ -36,12 +51,12 @@ void TfmMain::tmUploadTimer(vcl::TObject*)
         return;
     }
     sdSaveUnit->SetFileName(QString());
-    if (sdSaveUnit->Execute() && UnitControl) {
+    if (ExecuteInStartFolder(*sdSaveUnit) && UnitControl) {
         // A file that cannot be written is reported rather than passed over.
-        if (UnitControl->SaveUnitFile(FileSystemPath(sdSaveUnit->FileName())) == FileResult::ErrorFile)
-            LinkViews::InformationShowModal(GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")));
+        FileProblem problem;
+        if (UnitControl->SaveUnitFile(FileSystemPath(sdSaveUnit->FileName()), &problem) == FileResult::ErrorFile)
+            ShowFileFailure("SID_INFO_ERROR_FILE", problem);
     }
-    SetProgramFolder();
     UploadFileWritten = true;
     tmUpload->SetEnabled(true);
 }
@@ -52,11 +67,12 @@ void TfmMain::DownloadUnit()
         LinkViews::InformationShowModal(GetSidText(QStringLiteral("SID_INFO_CON_FIRST")));
         return;
     }
-    if (!odOpenUnit->Execute())
+    if (!ExecuteInStartFolder(*odOpenUnit))
         return;
     UnitFileContents file;
-    if (ReadUnitFile(FileSystemPath(odOpenUnit->FileName()), file) != FileResult::Ok) {
-        LinkViews::InformationShowModal(GetSidText(QStringLiteral("SID_INFO_ERROR_DOWNLAOD")));
+    FileProblem problem;
+    if (ReadUnitFile(FileSystemPath(odOpenUnit->FileName()), file, &problem) != FileResult::Ok) {
+        ShowFileFailure("SID_INFO_ERROR_DOWNLAOD", problem);
         return;
     }
     Controller.DownloadUnit(file);
@@ -65,21 +81,22 @@ void TfmMain::DownloadUnit()
 void TfmMain::SavePresetFile()
 {
     sdSavePreset->SetFileName(QString());
-    if (sdSavePreset->Execute() && UnitControl) {
+    if (ExecuteInStartFolder(*sdSavePreset) && UnitControl) {
         // A file that cannot be written is reported rather than passed over.
-        if (::SavePresetFile(*UnitControl, FileSystemPath(sdSavePreset->FileName())) == FileResult::ErrorFile)
-            LinkViews::InformationShowModal(GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")));
+        FileProblem problem;
+        if (::SavePresetFile(*UnitControl, FileSystemPath(sdSavePreset->FileName()), &problem) == FileResult::ErrorFile)
+            ShowFileFailure("SID_INFO_ERROR_FILE", problem);
     }
-    SetProgramFolder();
 }
 
 void TfmMain::OpenPresetFile()
 {
-    if (!odOpenPreset->Execute())
+    if (!ExecuteInStartFolder(*odOpenPreset))
         return;
     BytePacket body;
-    if (ReadPresetFile(FileSystemPath(odOpenPreset->FileName()), body) != FileResult::Ok) {
-        LinkViews::InformationShowModal(GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")));
+    FileProblem problem;
+    if (ReadPresetFile(FileSystemPath(odOpenPreset->FileName()), body, &problem) != FileResult::Ok) {
+        ShowFileFailure("SID_INFO_ERROR_FILE", problem);
         return;
     }
     if (UnitControl)

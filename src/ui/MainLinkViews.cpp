@@ -192,7 +192,7 @@ void InformationShowModal(const QString& text)
 {
     State().InformationText = text;
     if (fmInformation)
-        fmInformation->lbMessage->SetCaption(text);
+        fmInformation->SetMessage(text);
     ShowModalOnce(fmInformation);
 }
 

@@ -11,16 +11,10 @@
 DeviceEmulator::DeviceEmulator()
     : Levels(37, 0)
 {
-    for (int i = 0; i < 30; ++i) {
-        char name[15];
-        std::snprintf(name, sizeof name, "Preset %02d     ", i + 1);
-        std::copy(name, name + 14, Names[static_cast<std::size_t>(i)].begin());
-    }
+    // A program unlike the factory one, every byte telling its place, so that reads show what they carried.
     for (std::size_t i = 0; i < DumpSize; ++i)
-        Program[i] = static_cast<std::uint8_t>(i * 7);
-    Program[0] = 0xFF;
-    for (std::size_t i = 0; i < Eeprom.size(); ++i)
-        Eeprom[i] = static_cast<std::uint8_t>(0xA0 + i);
+        Kept.Program[i] = static_cast<std::uint8_t>(i * 7);
+    Kept.Program[0] = 0xFF;
 }
 
 BytePacket DeviceEmulator::ReplyFrame(std::uint8_t sender, std::uint8_t code, const BytePacket& payload)
@@ -145,6 +139,13 @@ BytePacket DeviceEmulator::Ack() const
     return ReplyFrame(Id, MCS_REPLY_ACK, {});
 }
 
+void DeviceEmulator::KeepChange(std::uint8_t code, const BytePacket& payload)
+{
+    const DeviceState before = Kept;
+    if (Kept.Apply(code, payload) && !(Kept == before))
+        ++Generation;
+}
+
 BytePacket DeviceEmulator::Answer(const BytePacket& r)
 {
     const std::uint8_t to = r[3];
@@ -174,24 +175,26 @@ BytePacket DeviceEmulator::Answer(const BytePacket& r)
     case MCS_CMD_READ_PRESET_FLAGS: {
         BytePacket flags(30);
         for (std::size_t i = 0; i < 30; ++i)
-            flags[i] = Used[i] ? 0xFF : 0x00;
+            flags[i] = Kept.Used[i] ? 0xFF : 0x00;
         return ReplyFrame(Id, MCS_REPLY_PRESET_FLAGS, flags);
     }
     case MCS_CMD_GET_PRESET_NO:
-        return ReplyFrame(Id, MCS_REPLY_PRESET_NO, { CurrentPreset });
+        return ReplyFrame(Id, MCS_REPLY_PRESET_NO, { Kept.CurrentPreset });
     case MCS_CMD_READ_PRESET_NAME: {
         const std::uint8_t n = arg(0);
         BytePacket out { n };
-        if (n < 30)
-            out.insert(out.end(), Names[n].begin(), Names[n].end());
-        else
+        if (n < 30) {
+            const auto name = Kept.PresetName(n);
+            out.insert(out.end(), name.begin(), name.end());
+        } else {
             out.resize(15, ' ');
+        }
         return ReplyFrame(Id, MCS_REPLY_PRESET_NAME, out);
     }
     case MCS_CMD_READ_PROGRAM_BLOCK:
     case MCS_CMD_READ_PRESET_BLOCK: {
         const std::uint8_t b = std::min<std::uint8_t>(arg(0), 14);
-        const auto& src = code == MCS_CMD_READ_PROGRAM_BLOCK ? Program : Stored[(Selected + 29) % 30];
+        const auto& src = code == MCS_CMD_READ_PROGRAM_BLOCK ? Kept.Program : Kept.Stored[Kept.Selected - 1u];
         BytePacket out { arg(0) };
         out.insert(out.end(), src.begin() + b * BlockSize, src.begin() + (b + 1) * BlockSize);
         return ReplyFrame(Id, code == MCS_CMD_READ_PROGRAM_BLOCK ? MCS_REPLY_PROGRAM_BLOCK : MCS_REPLY_PRESET_BLOCK, out);
@@ -200,55 +203,18 @@ BytePacket DeviceEmulator::Answer(const BytePacket& r)
         const std::size_t at = arg(0) | (arg(1) << 8);
         BytePacket out;
         for (std::size_t i = 0; i < arg(2); ++i)
-            out.push_back(Eeprom[(at + i) % Eeprom.size()]);
+            out.push_back(Kept.Eeprom[(at + i) % Kept.Eeprom.size()]);
         return ReplyFrame(Id, MCS_REPLY_EEPROM_DATA, out);
     }
-    case MCS_CMD_WRITE_EEPROM: {
-        const std::size_t at = arg(0) | (arg(1) << 8);
-        for (std::size_t i = 0; i < arg(2) && 3 + i < p.size(); ++i)
-            Eeprom[(at + i) % Eeprom.size()] = p[3 + i];
-        return Ack();
-    }
-    case MCS_CMD_STORE_PRESET:
-        if (arg(0) >= 1 && arg(0) <= 30) {
-            Stored[arg(0) - 1u] = Program;
-            Used[arg(0) - 1u] = true;
-            CurrentPreset = arg(0);
-        }
-        return Ack();
-    case MCS_CMD_RECALL_PRESET:
-        if (arg(0) >= 1 && arg(0) <= 30) {
-            Program = Stored[arg(0) - 1u];
-            CurrentPreset = arg(0);
-        }
-        return Ack();
-    case MCS_CMD_SELECT_PRESET:
-        if (arg(0) >= 1 && arg(0) <= 30)
-            Selected = arg(0);
-        return Ack();
-    case MCS_CMD_FACTORY_RESET:
-        Used.fill(false);
-        CurrentPreset = 0;
-        return Ack();
-    case MCS_CMD_DOWNLOAD: {
-        const std::uint8_t block = arg(0), record = arg(1);
-        if (block < 15 && record < 30) {
-            for (std::size_t i = 0; i < BlockSize && 2 + i < p.size(); ++i)
-                Stored[record][block * BlockSize + i] = p[2 + i];
-            if (block == 0)
-                Used[record] = Stored[record][0] == 0xFF;
-        }
-        return ReplyFrame(Id, MCS_REPLY_DOWNLOAD_BLOCK, { block });
-    }
-    case MCS_CMD_PRESETNAME:
-        if (CurrentPreset >= 1 && CurrentPreset <= 30)
-            for (std::size_t i = 0; i < 14 && i < p.size(); ++i)
-                Names[CurrentPreset - 1u][i] = p[i];
-        return Ack();
+    case MCS_CMD_DOWNLOAD:
+        KeepChange(code, p);
+        return ReplyFrame(Id, MCS_REPLY_DOWNLOAD_BLOCK, { arg(0) });
     case MCS_CMD_READ_LEVELS:
         return ReplyFrame(Id, MCS_REPLY_LEVELS, Levels);
     default:
-        // Keep-alive, every parameter setting and anything else: acknowledged.
+        // Every parameter setting and preset command changes what the device keeps; they, the
+        // keep-alive and anything else are acknowledged.
+        KeepChange(code, p);
         return Ack();
     }
 }
@@ -285,17 +251,24 @@ void DeviceEmulator::SetLocked(bool locked, std::string password)
     Password = std::move(password);
 }
 void DeviceEmulator::SetLevels(std::vector<std::uint8_t> payload) { std::lock_guard l(M); Levels = std::move(payload); }
-void DeviceEmulator::SetPresetUsed(int index, bool used) { std::lock_guard l(M); Used.at(static_cast<std::size_t>(index)) = used; }
-void DeviceEmulator::SetPresetName(int index, const std::string& name)
+void DeviceEmulator::SetPresetUsed(int index, bool used)
 {
     std::lock_guard l(M);
-    auto& n = Names.at(static_cast<std::size_t>(index));
-    n.fill(' ');
-    std::copy_n(name.begin(), std::min<std::size_t>(14, name.size()), n.begin());
+    Kept.Used.at(static_cast<std::size_t>(index)) = used;
+    Kept.Stored[static_cast<std::size_t>(index)][0] = used ? 0xFF : 0x00;
 }
-void DeviceEmulator::SetCurrentPreset(std::uint8_t number) { std::lock_guard l(M); CurrentPreset = number; }
-void DeviceEmulator::SetProgramByte(std::size_t offset, std::uint8_t value) { std::lock_guard l(M); Program.at(offset) = value; }
-std::uint8_t DeviceEmulator::ProgramByte(std::size_t offset) const { std::lock_guard l(M); return Program.at(offset); }
+void DeviceEmulator::SetPresetName(int index, const std::string& name) { std::lock_guard l(M); Kept.SetPresetName(index, name); }
+void DeviceEmulator::SetCurrentPreset(std::uint8_t number) { std::lock_guard l(M); Kept.CurrentPreset = number; }
+void DeviceEmulator::SetProgramByte(std::size_t offset, std::uint8_t value) { std::lock_guard l(M); Kept.Program.at(offset) = value; }
+std::uint8_t DeviceEmulator::ProgramByte(std::size_t offset) const { std::lock_guard l(M); return Kept.Program.at(offset); }
+DeviceState DeviceEmulator::State() const { std::lock_guard l(M); return Kept; }
+void DeviceEmulator::SetState(const DeviceState& state)
+{
+    std::lock_guard l(M);
+    Kept = state;
+    ++Generation;
+}
+std::uint64_t DeviceEmulator::StateGeneration() const { std::lock_guard l(M); return Generation; }
 
 std::vector<BytePacket> DeviceEmulator::Requests() const { std::lock_guard l(M); return Log; }
 std::vector<BytePacket> DeviceEmulator::RequestsFrom(std::size_t first) const

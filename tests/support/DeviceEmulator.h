@@ -4,6 +4,7 @@
 // a fake hidraw socket) feed it and carry out the timed replies it returns.
 
 #include "device/BytePacket.h"
+#include "support/DeviceState.h"
 
 #include <array>
 #include <condition_variable>
@@ -65,6 +66,11 @@ public:
     void SetCurrentPreset(std::uint8_t number);
     void SetProgramByte(std::size_t offset, std::uint8_t value); // the 750-byte current program dump
     std::uint8_t ProgramByte(std::size_t offset) const;
+    // Everything the device keeps, as a copy; and the whole of it replaced.
+    DeviceState State() const;
+    void SetState(const DeviceState& state);
+    // Changes with every change of the kept state (edits, presets, EEPROM).
+    std::uint64_t StateGeneration() const;
 
     // --- records ---
     std::vector<BytePacket> Requests() const;  // every request frame, in order
@@ -87,6 +93,7 @@ public:
 private:
     BytePacket Answer(const BytePacket& request); // lock held; empty when no reply
     BytePacket Ack() const;
+    void KeepChange(std::uint8_t code, const BytePacket& payload); // lock held
 
     mutable std::mutex M;
     mutable std::condition_variable Cv;
@@ -120,11 +127,6 @@ private:
     bool Restarting { false };
     bool Echo { false };
 
-    std::array<bool, 30> Used {};
-    std::array<std::array<std::uint8_t, 14>, 30> Names {};
-    std::uint8_t CurrentPreset { 0 };
-    std::array<std::uint8_t, DumpSize> Program {};
-    std::array<std::array<std::uint8_t, DumpSize>, 30> Stored {};
-    std::uint8_t Selected { 1 };
-    std::array<std::uint8_t, 256> Eeprom {};
+    DeviceState Kept;
+    std::uint64_t Generation { 0 };
 };

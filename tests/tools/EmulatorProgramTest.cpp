@@ -176,6 +176,7 @@ TEST(EmulatorProgram, RefusesWhatItCannotServeWithAClearMessage)
         { { "--listen", "localhost:9761" }, 1, "not an IPv4 address" },
         { { "--id", "300" }, 2, "the device ID must be 1 to 254" },
         { { "--log", "/nonexistent-folder/requests.log", "--listen", "127.0.0.1:0" }, 1, "cannot write the log" },
+        { { "--state", ZQ9_EMULATOR_PROGRAM, "--listen", "127.0.0.1:0" }, 1, "is not a device state" },
     };
     for (const auto& c : cases) {
         Emulator emu(c.Args);
@@ -184,4 +185,50 @@ TEST(EmulatorProgram, RefusesWhatItCannotServeWithAClearMessage)
         const QString err = QString::fromUtf8(emu.process.readAllStandardError());
         EXPECT_TRUE(err.contains(QLatin1String(c.Message))) << err.toStdString();
     }
+}
+
+// A run with --state ends as the user left it; the next one starts there, and its presets options no
+// longer apply.
+TEST(EmulatorProgram, KeepsTheDeviceBetweenRunsInItsStateFile)
+{
+    QTemporaryDir dir;
+    const QString state = dir.filePath(QStringLiteral("device.state"));
+    auto serve = [&](Emulator& emu) -> int {
+        const QString serving = emu.WaitForLine(QRegularExpression(QStringLiteral("^serving 127\\.0\\.0\\.1:(\\d+) ")));
+        EXPECT_FALSE(serving.isEmpty()) << emu.seen.toStdString();
+        return ConnectTcp(static_cast<std::uint16_t>(serving.section(QLatin1Char(':'), 1).section(QLatin1Char(' '), 0, 0).toUInt()));
+    };
+    auto stop = [](Emulator& emu) {
+        ::kill(static_cast<pid_t>(emu.process.processId()), SIGTERM);
+        ASSERT_TRUE(emu.process.waitForFinished(LongWaitMs));
+        EXPECT_EQ(emu.process.exitCode(), 0);
+    };
+    const BytePacket gain = DeviceEmulator::RequestFrame(1, MCS_CMD_GAIN, { 4, 0x2C, 0x01 });
+    const BytePacket ack = DeviceEmulator::ReplyFrame(1, MCS_REPLY_ACK, {});
+    {
+        Emulator emu({ "--listen", "127.0.0.1:0", "--preset", "2=Two", "--state", state });
+        const int tcp = serve(emu);
+        ASSERT_GE(tcp, 0);
+        EXPECT_EQ(Exchange(tcp, gain), ack);
+        EXPECT_EQ(Exchange(tcp, DeviceEmulator::RequestFrame(1, MCS_CMD_STORE_PRESET, { 9 })), ack);
+        ::close(tcp);
+        stop(emu);
+    }
+    Emulator emu({ "--listen", "127.0.0.1:0", "--preset", "5=Five", "--state", state });
+    const int tcp = serve(emu);
+    ASSERT_GE(tcp, 0);
+    const BytePacket flags = Exchange(tcp, DeviceEmulator::RequestFrame(1, MCS_CMD_READ_PRESET_FLAGS));
+    ASSERT_EQ(flags.size(), 39u);
+    for (std::size_t n = 0; n < 30; ++n)
+        EXPECT_EQ(flags[6 + n], n == 1 || n == 8 ? 0xFF : 0x00) << "preset " << n + 1;
+    EXPECT_EQ(Exchange(tcp, DeviceEmulator::RequestFrame(1, MCS_CMD_GET_PRESET_NO)),
+              DeviceEmulator::ReplyFrame(1, MCS_REPLY_PRESET_NO, { 9 }));
+    // Out3's gain (record at 4 * 86, gain 78 bytes in) reads back from the current program.
+    const std::size_t at = 4 * 86 + 78;
+    const BytePacket block = Exchange(tcp, DeviceEmulator::RequestFrame(1, MCS_CMD_READ_PROGRAM_BLOCK, { std::uint8_t(at / 50) }));
+    ASSERT_EQ(block.size(), 60u);
+    EXPECT_EQ(block[7 + at % 50], 0x2C);
+    EXPECT_EQ(block[7 + at % 50 + 1], 0x01);
+    ::close(tcp);
+    stop(emu);
 }

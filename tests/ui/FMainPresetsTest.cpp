@@ -3,6 +3,9 @@
 #include "FMainConnectTestRig.h"
 
 #include "device/PresetFiles.h"
+#include "platform/ui/TLabel.h"
+#include "ui/FileDialogFolder.h"
+#include "widgets/RzBmpBtn.h"
 #include "transport/LTransportHost.h"
 
 #include <QCoreApplication>
@@ -86,6 +89,41 @@ TEST(FMainPresets, StoreSendsNameThenStoreThenKeepAliveAndRecallReadsFifteenBloc
     EXPECT_TRUE(r.form->tmInLevelDet->Enabled());
 }
 
+// Edits reach the device's program, a stored preset keeps them, a recall brings them back, and the
+// factory preset brings the factory settings.
+TEST(FMainPresets, EditsStoredInTheDeviceComeBackOnRecall)
+{
+    Rig r;
+    r.emu.SetState(DeviceState {}); // a device with factory settings
+    const QString working = QDir::currentPath();
+    ASSERT_TRUE(r.ConnectAndUpload());
+    auto deviceHasModel = [&] {
+        const DeviceState kept = r.emu.State();
+        return std::equal(r.unit->GetImage().begin() + 2, r.unit->GetImage().end(), kept.Program.begin() + 2);
+    };
+    r.unit->SetGain(3, 200);
+    r.unit->SetDelay(0, 480);
+    ASSERT_TRUE(r.Quiet());
+    EXPECT_TRUE(deviceHasModel());
+    r.form->StorePreset(6, QStringLiteral("Round Trip"));
+    ASSERT_TRUE(r.Quiet());
+
+    r.unit->SetGain(3, 10);
+    ASSERT_TRUE(r.Quiet());
+    r.form->RecallPreset(7);
+    ASSERT_TRUE(r.Quiet());
+    EXPECT_EQ(r.unit->GetGain(3), 200);
+    EXPECT_EQ(r.unit->GetDelay(0), 480);
+    EXPECT_EQ(r.form->lbPstNum->Caption(), QStringLiteral("U07"));
+    EXPECT_TRUE(deviceHasModel());
+
+    r.form->RecallPreset(0);
+    ASSERT_TRUE(r.Quiet());
+    EXPECT_EQ(r.unit->GetGain(3), le::Read16(DefaultPresetImage, PresetLayout::ChannelRecord(3) + PresetLayout::OutGain));
+    EXPECT_TRUE(deviceHasModel());
+    EXPECT_EQ(QDir::currentPath(), working) << "connecting and reading the device leave the working folder alone";
+}
+
 TEST(FMainPresets, StoreOrRecallTriedOfflineDoesNothingNowNorOnTheNextConnection)
 {
     struct Case
@@ -165,11 +203,16 @@ TEST(FMainPresets, WholeUnitUploadWritesTheStoredPresetsAndDownloadSendsThemBack
     StoreWithProgram(r, 2, "Three", 5);
     StoreWithProgram(r, 6, "Seven", 9);
 
-    // The device's dump of a stored preset, as StoreWithProgram set it.
-    auto dump = [](std::uint8_t seed, std::size_t at) -> std::uint8_t {
-        return at == 0 ? 0xFF : static_cast<std::uint8_t>(at * 3 + seed);
-    };
+    // The device's dump of a stored preset: the program StoreWithProgram set, under the name stored with it.
     const std::uint8_t seeds[30] = { 0, 0, 5, 0, 0, 0, 9 };
+    const std::string names[30] = { "", "", "Three         ", "", "", "", "Seven         " };
+    auto dump = [&](std::size_t k, std::size_t at) -> std::uint8_t {
+        if (at == 0)
+            return 0xFF;
+        if (at >= 2 && at < 16)
+            return static_cast<std::uint8_t>(names[k][at - 2]);
+        return static_cast<std::uint8_t>(at * 3 + seeds[k]);
+    };
     // The whole-unit file: identity, the device information (EEPROM bytes 0..17), then per preset
     // its number and dump bytes 0..716 (718 'd' when unused) and CR LF.
     BytePacket wantFile(FILE_IDENTITY.begin(), FILE_IDENTITY.end());
@@ -179,7 +222,7 @@ TEST(FMainPresets, WholeUnitUploadWritesTheStoredPresetsAndDownloadSendsThemBack
         if (seeds[k]) {
             wantFile.push_back(static_cast<std::uint8_t>(k + 1));
             for (std::size_t at = 0; at < 717; ++at)
-                wantFile.push_back(dump(seeds[k], at));
+                wantFile.push_back(dump(k, at));
         } else {
             wantFile.insert(wantFile.end(), 718, 0x64);
         }
@@ -241,7 +284,7 @@ TEST(FMainPresets, WholeUnitUploadWritesTheStoredPresetsAndDownloadSendsThemBack
             BytePacket p { b, index };
             // Block b carries dump bytes 50b..50b+49; what a record does not hold (717 on) goes as 0.
             for (std::size_t at = 50u * b; at < 50u * b + 50; ++at)
-                p.push_back(at < 717 ? dump(seeds[index], at) : 0);
+                p.push_back(at < 717 ? dump(index, at) : 0);
             wantFrames.push_back(DeviceEmulator::RequestFrame(1, 0x25, p));
         }
     }
@@ -288,9 +331,12 @@ TEST(FMainPresets, RefusedTransfersShowTheirMessageAndSendNothing)
         r.form->DownloadUnit();
     }
     ASSERT_TRUE(SpinUntil([&] { return shown.size() == 5; }));
+    // A refused file is named on a second line.
+    const QString refused = QStringLiteral("Download File Error !!");
     EXPECT_EQ(shown, (std::vector<QString> { QStringLiteral("You Must Connect First !!"), QStringLiteral("You Must Connect First !!"),
-                                             QStringLiteral("No Saving Preset Exist !!"), QStringLiteral("Download File Error !!"),
-                                             QStringLiteral("Download File Error !!") }));
+                                             QStringLiteral("No Saving Preset Exist !!"),
+                                             FileFailureText(refused, shortFile.toStdString(), ""),
+                                             FileFailureText(refused, foreign.toStdString(), "") }));
     EXPECT_TRUE(Sent(r.emu).empty());
     EXPECT_TRUE(r.form->Enabled());
 }
@@ -321,6 +367,8 @@ TEST(FMainPresets, SavePresetFileWritesIdentityImageAndLineEndUnderTheFileNameRu
 {
     Rig r;
     QTemporaryDir dir;
+    // The process's working folder is the user's business: saving never changes it.
+    const QString working = QDir::currentPath();
     NamePreset(*r.unit, "Saved Name");
     struct Case
     {
@@ -339,6 +387,7 @@ TEST(FMainPresets, SavePresetFileWritesIdentityImageAndLineEndUnderTheFileNameRu
         EXPECT_EQ(req.Filter, QStringLiteral("*.prs|*.prs"));
         EXPECT_TRUE(req.FileName.isEmpty());
         EXPECT_TRUE(req.Options.Contains(vcl::TOpenOption::ofOverwritePrompt));
+        EXPECT_EQ(req.InitialDir, QCoreApplication::applicationDirPath()) << "a program folder that may be written";
         return chosen;
     });
     const BytePacket want = PresetFileOf(*r.unit);
@@ -349,7 +398,7 @@ TEST(FMainPresets, SavePresetFileWritesIdentityImageAndLineEndUnderTheFileNameRu
         r.form->SavePresetFile();
         EXPECT_EQ(ReadFile(dir.filePath(QString::fromLatin1(c.written)).toStdString()), want);
     }
-    EXPECT_EQ(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    EXPECT_EQ(QDir::currentPath(), working);
     EXPECT_EQ(r.emu.RequestCount(), 0u);
 }
 
@@ -391,8 +440,11 @@ TEST(FMainPresets, PresetFileThatCannotBeWrittenIsReported)
     });
     r.form->SavePresetFile();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], r.form->GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")));
-    EXPECT_FALSE(shown[0].isEmpty());
+    // The message, then the file (folders may break at each '/') and the system's reason.
+    EXPECT_EQ(shown[0], r.form->GetSidText(QStringLiteral("SID_INFO_ERROR_FILE"))
+                            + QStringLiteral("\n/\u200Bnonexistent-folder/\u200Bpreset.prs: No such file or directory"));
+    EXPECT_GT(fmInformation->btnOK->Top(), fmInformation->lbMessage->Top() + fmInformation->lbMessage->Height())
+        << "the window grows with the text";
 }
 
 TEST(FMainPresets, OpenPresetFileLoadsAGoodFileAndRefusesAWrongSizedOrForeignOne)
@@ -432,7 +484,7 @@ TEST(FMainPresets, OpenPresetFileLoadsAGoodFileAndRefusesAWrongSizedOrForeignOne
         pick = f;
         r.form->OpenPresetFile();
         ASSERT_FALSE(shown.empty());
-        EXPECT_EQ(shown.back(), r.form->GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")));
+        EXPECT_EQ(shown.back(), FileFailureText(r.form->GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")), f.toStdString(), ""));
         EXPECT_TRUE(r.unit->GetImage() == before) << "the model is unchanged";
         EXPECT_EQ(r.form->PostLoadState, 0);
     }

@@ -75,6 +75,12 @@ std::string ReadOption(const std::string& name, const std::string& value, Emulat
         o.LogPath = value;
         return {};
     }
+    if (name == "--state") {
+        if (value.empty())
+            return "--state: give a file name";
+        o.StatePath = value;
+        return {};
+    }
     return "unknown option: " + name;
 }
 
@@ -118,6 +124,9 @@ std::string EmulatorUsage()
            "  --id N                   device ID it answers to, 1 to 254 (default 1)\n"
            "  --version TEXT           identity it reports (default \"ZQ9 V010\")\n"
            "  --preset N[=NAME]        preset N (1 to 30) holds data, under NAME; repeatable\n"
+           "  --state FILE             keep the device's settings and presets in FILE between runs;\n"
+           "                           while FILE does not exist the device starts as the other\n"
+           "                           options say, later runs start as the last one ended\n"
            "  --pty                    also serve a serial pseudo-terminal and print its path\n"
            "  --log FILE               write every request received to FILE (- for standard output)\n"
            "  -h, --help               this text\n"

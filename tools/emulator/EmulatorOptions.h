@@ -21,6 +21,7 @@ struct EmulatorOptions
     std::vector<StoredPresetOption> Presets;
     bool Pty { false };
     std::string LogPath; // empty: no log; "-": standard output
+    std::string StatePath; // empty: the device forgets everything when the program ends
     bool Help { false };
 };
 

@@ -4,11 +4,13 @@
 #include "DemoDevice.h"
 #include "EmulatorOptions.h"
 #include "RequestLog.h"
+#include "StateFile.h"
 
 #include "support/DeviceEmulator.h"
 #include "support/EmulatorLinks.h"
 
 #include <chrono>
+#include <cstdint>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
@@ -38,6 +40,26 @@ int Serve(const EmulatorOptions& options, const sigset_t& stops)
 {
     DeviceEmulator device;
     PrepareDemoDevice(device, options);
+    if (!options.StatePath.empty()) {
+        const StateFileRead kept = ReadStateFile(options.StatePath);
+        if (!kept.Error.empty()) {
+            std::fprintf(stderr, "zq9-device-emulator: %s\n", kept.Error.c_str());
+            return 1;
+        }
+        if (kept.State)
+            device.SetState(*kept.State);
+    }
+    // Written whenever what the device keeps changed, and once more at the end.
+    std::uint64_t saved = device.StateGeneration() - 1;
+    auto keepState = [&] {
+        if (options.StatePath.empty() || device.StateGeneration() == saved)
+            return;
+        saved = device.StateGeneration();
+        const std::string error = WriteStateFile(options.StatePath, device.State());
+        if (!error.empty())
+            std::fprintf(stderr, "zq9-device-emulator: %s\n", error.c_str());
+    };
+    keepState();
 
     FILE* log = OpenLog(options.LogPath);
     if (!options.LogPath.empty() && !log) {
@@ -67,6 +89,7 @@ int Serve(const EmulatorOptions& options, const sigset_t& stops)
         const bool stop = StopSignalled(stops);
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
         device.SetLevels(DemoLevels(seconds));
+        keepState();
         if (log) {
             for (const auto& frame : device.RequestsFrom(logged)) {
                 std::fputs(RequestLogLine(seconds, frame).c_str(), log);
