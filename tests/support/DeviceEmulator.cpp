@@ -77,7 +77,7 @@ std::vector<EmulatorChunk> DeviceEmulator::Feed(const std::uint8_t* data, std::s
         }
         if (fault && fault->Kind == Fault::Reset) {
             Restarting = true;
-            Selected = 1;
+            Kept.Selected = 1;
             continue;
         }
         if (Silent)
