@@ -150,3 +150,26 @@ TEST(LCommProc, AHungUpLineIsReportedAndEndsTheWorker)
     r.com->Close();
     EXPECT_EQ(r.host.CommEvents().size(), 1u);
 }
+
+TEST(LCommProc, OnAnEchoingLineEachRequestGoesOutOnceAndOnlyItsReplyLetsTheNextGo)
+{
+    SerialRig r;
+    r.emu.SetEcho(true);
+    ASSERT_TRUE(r.com->Open(PortNo, 115200, 8, 0, 0));
+    r.com->SetTimeout(5000);
+    r.com->SetMaxRetries(1);
+    r.com->SetKeepAliveOff(true);
+    const std::vector<BytePacket> sent = { Req(0x10), Req(0x13), Req(0x29, { 4 }), Gain(2, 300) };
+    for (const auto& f : sent)
+        r.com->SendQueued(f, SEND_APPEND);
+    ASSERT_TRUE(SpinUntil([&] { return r.host.Frames().size() == 2 * sent.size() && !r.com->IsBusy(); }));
+    EXPECT_EQ(r.emu.Requests(), sent) << "no request went out twice, none was skipped";
+    const auto frames = r.host.Frames();
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(frames[2 * i].Message, UM_RX_FRAME_STRAY) << "the echo answers nothing";
+        EXPECT_EQ(frames[2 * i].Frame, sent[i]);
+        EXPECT_EQ(frames[2 * i + 1].Message, UM_RX_FRAME);
+    }
+    EXPECT_EQ(r.com->GetCore().IgnoredFrames.load(), sent.size());
+}

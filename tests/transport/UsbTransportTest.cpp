@@ -133,6 +133,49 @@ TEST(LUsbProc, RepliesToBothCopiesOfAResentRequestInOneReadLoseNoQueuedFrame)
     EXPECT_EQ(r.Written(), (std::vector<BytePacket> { resent, mask, gain }));
 }
 
+TEST(LUsbProc, OnlyTheAnswerToTheRequestInFlightEndsItsWait)
+{
+    ManualUsbRig r;
+    const BytePacket request = Req(0x28, { 3 }), next = Req(0x28, { 4 });
+    BytePacket badCheck = DeviceEmulator::ReplyFrame(1, 0x28, { 3, 0xAA });
+    badCheck.back() ^= 0xFF;
+    const struct
+    {
+        const char* what;
+        BytePacket frame;
+    } strays[] = {
+        { "a reply for another block", DeviceEmulator::ReplyFrame(1, 0x28, { 2, 0xAA }) },
+        { "a reply of another code", Ack() },
+        { "a reply signed by another device", DeviceEmulator::ReplyFrame(2, 0x28, { 3, 0xAA }) },
+        { "the request's own echo", request },
+        { "a reply with a wrong check byte", badCheck },
+    };
+    r.usb->SendQueued(request, SEND_APPEND);
+    r.usb->SendQueued(next, SEND_APPEND);
+    ASSERT_TRUE(SpinUntil([&] { return r.Written().size() == 1; }));
+    std::size_t delivered = 0;
+    for (const auto& s : strays) {
+        SCOPED_TRACE(s.what);
+        r.Receive(s.frame);
+        ASSERT_TRUE(SpinUntil([&] { return r.host.Frames().size() == delivered + 1; }));
+        EXPECT_EQ(r.host.Frames().back().Message, UM_RX_FRAME_STRAY);
+        ++delivered;
+    }
+    TestTransportHost::Spin(50);
+    EXPECT_EQ(r.Written().size(), 1u) << "the next request waits for the answer";
+    EXPECT_EQ(r.usb->GetCore().IgnoredFrames.load(), std::size(strays));
+
+    const BytePacket answer = DeviceEmulator::ReplyFrame(1, 0x28, { 3, 0x55 });
+    r.Receive(answer);
+    ASSERT_TRUE(SpinUntil([&] { return r.Written().size() == 2; }));
+    EXPECT_EQ(r.host.Frames().back().Message, UM_RX_FRAME);
+    EXPECT_EQ(r.Written().back(), next);
+    r.Receive(answer); // once more: it answers nothing now
+    ASSERT_TRUE(SpinUntil([&] { return r.host.Frames().size() == delivered + 2; }));
+    EXPECT_EQ(r.host.Frames().back().Message, UM_RX_FRAME_STRAY);
+    EXPECT_TRUE(r.usb->IsBusy()) << "the block 4 request still waits for its own answer";
+}
+
 TEST(LUsbProc, AFrameTheWindowFailedToHandleStillLetsTheNextRequestGo)
 {
     ManualUsbRig r;

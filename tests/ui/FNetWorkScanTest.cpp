@@ -311,3 +311,54 @@ TEST(FNetWorkScan, FindsTheDeviceAtTheNetworkAddressOverLoopback)
     EXPECT_GE(emu.CountOf(0x13), 1u);
     EXPECT_TRUE(SpinUntil([] { return !fmProcess->Visible() && fmMain->tmInLevelDet->Enabled(); }, 10000));
 }
+
+TEST(FNetWorkScan, AReplyOfAnotherDeviceOrAnEchoingLineLeavesNoOnlineStateAndNothingForTheNextDevice)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(DeviceEmulator&)> arm;
+        std::function<void(DeviceEmulator&)> mend;
+    } cases[] = {
+        // The link is answered; the identity comes signed by another device.
+        { "another device ID", [](DeviceEmulator& e) { e.ArmFault(DeviceEmulator::Fault::ForeignId, 0x13, 0, 0, 7); },
+          [](DeviceEmulator&) {} },
+        { "an echoing line", [](DeviceEmulator& e) { e.SetEcho(true); }, [](DeviceEmulator& e) { e.SetEcho(false); } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        DeviceEmulator emu;
+        EmulatorPty pty(emu);
+        const std::string ports = "COM12=" + pty.SlavePath();
+        SearchRig r(ports.c_str());
+        fmMain->DeviceIp = 0; // the port is the only candidate
+        c.arm(emu);
+
+        // The search runs until it has given up on its one candidate.
+        QTimer ended;
+        QObject::connect(&ended, &QTimer::timeout, [] {
+            if (fmNetwork->Modal() && fmNetwork->btnOK->Enabled())
+                fmNetwork->SetModalResult(vcl::mrCancel);
+        });
+        ended.start(20);
+        fmNetwork->StartScan();
+        RunSearchModal(30000);
+        ASSERT_EQ(fmNetwork->lblScan->Caption(), Sid("SID_NO_DEVICE"));
+        EXPECT_FALSE(fmMain->Linked);
+        EXPECT_FALSE(fmMain->Online);
+        EXPECT_EQ(fmMain->AckState, ACK_IDLE);
+        EXPECT_EQ(fmMain->CommProc, nullptr);
+        EXPECT_EQ(fmMain->rzbMenuLink->Caption(), QStringLiteral("OffLine"));
+
+        // A store tried now does nothing, now or on the next device's link.
+        fmMain->StorePreset(0, QStringLiteral("Lost"));
+        EXPECT_FALSE(fmProcess->Visible());
+        c.mend(emu);
+        fmNetwork->StartScan();
+        RunSearchModal(30000);
+        ASSERT_TRUE(SpinUntil([] { return fmMain->Online && !fmProcess->Visible() && fmMain->tmInLevelDet->Enabled(); }, 20000));
+        TestTransportHost::Spin(200);
+        EXPECT_EQ(emu.CountOf(0x21), 0u) << "no preset was stored";
+        EXPECT_EQ(emu.CountOf(0x26), 0u) << "no preset was named";
+    }
+}
