@@ -5,6 +5,7 @@
 #include "controls/MyPEQAllpass.h"
 #include "platform/ui/TMenus.h"
 #include "ui/FMainLayoutNames.h"
+#include "ui/QtDialogLanguage.h"
 #include "ui/SidTables.h"
 #include "ui/editors/EditorSet.h"
 #include "widgets/RzBmpBtn.h"
@@ -59,6 +60,7 @@ QString TfmMain::GetSidText(const QString& key) const
 // row ends the pass there), and the order is easiest to check kept in one function.
 void TfmMain::ApplyLanguage()
 {
+    UseQtDialogLanguage(Language == QLatin1String("ChineseGB"));
     // Captions in a fixed order; a control that is missing ends the walk there.
     auto caption = [this](const QString& name, const QString& key) {
         auto* c = dynamic_cast<vcl::TControl*>(FindComponent(name));

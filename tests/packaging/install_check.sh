@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # install_check.sh <build dir>: installs into a temporary prefix and checks what a desktop system
 # needs: the program, its two HID libraries found by the loader from the program's run path, the
-# udev rule for the device's hidraw node, the desktop entry and the icon at every size.
+# udev rule for the device's hidraw node, the desktop entry, the icon at every size and as SVG, and
+# AppStream metainfo that appstreamcli accepts.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -21,6 +22,8 @@ rule="$prefix/lib/udev/rules.d/70-zq9-editor.rules"
 if [ -f "$rule" ]; then
   grep -v '^#' "$rule" | grep -q 'SUBSYSTEM=="hidraw".*ATTRS{idVendor}=="0168".*ATTRS{idProduct}=="0821".*TAG+="uaccess"' \
     || fail "the udev rule does not give the logged-in user the device's hidraw node"
+  grep -v '^#' "$rule" | grep -q 'ATTRS{idProduct}=="0821".*MODE="0660".*GROUP="plugdev"' \
+    || fail "the udev rule does not give the plugdev group the device's hidraw node"
 else
   fail "no udev rule"
 fi
@@ -36,7 +39,7 @@ else
 fi
 
 # A PNG whose header gives the size its folder names.
-for size in 48 64 128 256; do
+for size in 16 32 48 64 128 256; do
   icon="$prefix/share/icons/hicolor/${size}x${size}/apps/zq9-editor.png"
   if [ -f "$icon" ]; then
     signature=$(od -An -tx1 -N8 "$icon" | tr -d ' \n')
@@ -48,6 +51,27 @@ for size in 48 64 128 256; do
     fail "no ${size}x${size} icon"
   fi
 done
+
+svg="$prefix/share/icons/hicolor/scalable/apps/zq9-editor.svg"
+if [ -f "$svg" ]; then
+  grep -q '<svg' "$svg" && grep -q 'viewBox="0 0 256 256"' "$svg" || fail "$svg is not a square SVG picture"
+else
+  fail "no scalable icon"
+fi
+
+metainfo="$prefix/share/metainfo/com.zq9.editor.metainfo.xml"
+if [ -f "$metainfo" ]; then
+  grep -q '<launchable type="desktop-id">zq9-editor.desktop</launchable>' "$metainfo" \
+    || fail "the metainfo does not name the desktop entry"
+  if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$metainfo" >"$prefix/appstream.log" 2>&1 \
+      || { cat "$prefix/appstream.log" >&2; fail "appstreamcli does not accept the metainfo"; }
+  else
+    fail "appstreamcli is missing (scripts/setup installs appstream)"
+  fi
+else
+  fail "no AppStream metainfo"
+fi
 
 # The program loads both HID libraries by bare name when it searches for a device; nothing is beside
 # the executable, so the loader must find them through the program's run path.

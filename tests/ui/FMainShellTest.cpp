@@ -22,6 +22,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -216,6 +219,27 @@ TEST(FMainShell, LanguageSwitchRenamesTheInterfaceOnce)
     EXPECT_EQ(fmMain->Language, QStringLiteral("English"));
     EXPECT_EQ(r.Get<vcl::TControl>(QStringLiteral("lPreset"))->Caption(), QStringLiteral("Preset"));
     EXPECT_EQ(fmMain->GetSidText(QStringLiteral("SID_GATE")), QStringLiteral("Gate"));
+}
+
+// Qt's own file, colour, font and print dialogs speak the program's language.
+TEST(FMainShell, QtsOwnDialogsFollowTheLanguageSwitch)
+{
+    ShellRig r;
+    auto cancelOfFileDialog = [] {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        return buttons && buttons->button(QDialogButtonBox::Cancel) ? buttons->button(QDialogButtonBox::Cancel)->text() : QString();
+    };
+    const QString english = cancelOfFileDialog();
+    EXPECT_TRUE(english.contains(QStringLiteral("Cancel"))) << english.toStdString();
+    r.Get<vcl::TMenuItem>(QStringLiteral("ChineseSimplified"))->Click();
+    EXPECT_TRUE(cancelOfFileDialog().contains(QString::fromUtf8("取消"))) << cancelOfFileDialog().toStdString();
+    EXPECT_NE(QCoreApplication::translate("QColorDialog", "&Basic colors"), QStringLiteral("&Basic colors"));
+    EXPECT_NE(QCoreApplication::translate("QFontDialog", "Select Font"), QStringLiteral("Select Font"));
+    EXPECT_NE(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Print"));
+    r.Get<vcl::TMenuItem>(QStringLiteral("English"))->Click();
+    EXPECT_EQ(cancelOfFileDialog(), english);
 }
 
 TEST(FMainShell, ChannelNameGoesToLabelHintAndThisChannelOnly)

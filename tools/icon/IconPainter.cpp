@@ -67,16 +67,20 @@ void PaintMeters(QPainter& p, double s)
 
 } // namespace
 
+void PaintEditorIcon(QPainter& p, double size)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    PaintPanel(p, size);
+    PaintResponse(p, size);
+    PaintMeters(p, size);
+}
+
 QImage PaintEditorIcon(int size)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double s = size;
-    PaintPanel(p, s);
-    PaintResponse(p, s);
-    PaintMeters(p, s);
+    PaintEditorIcon(p, static_cast<double>(size));
     p.end();
     return image;
 }

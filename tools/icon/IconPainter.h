@@ -3,4 +3,8 @@
 
 #include <QImage>
 
+class QPainter;
+
+// Onto a painter whose square drawing area is size units wide.
+void PaintEditorIcon(QPainter& p, double size);
 QImage PaintEditorIcon(int size);

@@ -1,10 +1,12 @@
 // Draws the program's icon at each size a desktop asks for: zq9-icon-generator <folder> <size>...
-// writes <folder>/<size>x<size>/zq9-editor.png.
+// writes <folder>/<size>x<size>/zq9-editor.png and the scalable <folder>/scalable/zq9-editor.svg.
 
 #include "IconPainter.h"
 #include "PngWriter.h"
 
 #include <QDir>
+#include <QPainter>
+#include <QSvgGenerator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,5 +31,20 @@ int main(int argc, char** argv)
             return 1;
         }
     }
+    // The same drawing as a vector picture, 256 units square.
+    const QString scalable = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/scalable");
+    const QString svg = scalable + QStringLiteral("/zq9-editor.svg");
+    QSvgGenerator generator;
+    generator.setFileName(svg);
+    generator.setSize(QSize(256, 256));
+    generator.setViewBox(QRect(0, 0, 256, 256));
+    generator.setTitle(QStringLiteral("ZQ9 DSP Processor Editor"));
+    QPainter painter;
+    if (!QDir().mkpath(scalable) || !painter.begin(&generator)) {
+        std::fprintf(stderr, "zq9-icon-generator: cannot write %s\n", svg.toLocal8Bit().constData());
+        return 1;
+    }
+    PaintEditorIcon(painter, 256.0);
+    painter.end();
     return 0;
 }
