@@ -79,6 +79,9 @@ function(zq9_test target)
   target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
+    # Listing the tests starts a sanitized program: on a busy machine that takes far more than the
+    # default 5 s, and a listing cut short fails the whole run.
+    DISCOVERY_TIMEOUT 300
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZQ9_SOURCE_DIR=${PROJECT_SOURCE_DIR};${ZQ9_LEAK_ENVIRONMENT}"
                # Only a hang ends here: every wait of a test has its own, shorter outer limit.
                TIMEOUT 900)
