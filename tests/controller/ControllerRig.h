@@ -2,6 +2,7 @@
 // The device controller with no window: a view that records what it is asked to show, the model,
 // and the device emulator at the far end of a pseudo-terminal opened as COM4.
 
+#include "support/Patience.h"
 #include "controller/DeviceController.h"
 #include "controller/DeviceControllerView.h"
 #include "device/LUnitControl.h"
@@ -111,12 +112,12 @@ struct ControllerRig
     }
 
     // Runs the Qt loop until pred holds (judged once, so a condition that holds only for a moment
-    // counts) or 30 s passed.
+    // counts) or the outer limit passed.
     static bool SpinUntil(const std::function<bool()>& pred)
     {
         QElapsedTimer t;
         t.start();
-        while (t.elapsed() < 30000) {
+        while (t.elapsed() < patience::OuterLimitMs) {
             if (pred())
                 return true;
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

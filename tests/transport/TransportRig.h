@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers shared by the transport tests: the Qt application, frames and a wait on the Qt loop.
 
+#include "support/Patience.h"
 #include "support/DeviceEmulator.h"
 #include "support/TestTransportHost.h"
 
@@ -25,7 +26,7 @@ inline BytePacket Gain(int channel, int value)
                        static_cast<std::uint8_t>(value >> 8) });
 }
 
-inline bool SpinUntil(const std::function<bool()>& pred, int ms = 5000)
+inline bool SpinUntil(const std::function<bool()>& pred, int ms = patience::OuterLimitMs)
 {
     return TestTransportHost::SpinUntil(pred, ms);
 }

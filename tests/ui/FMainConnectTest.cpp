@@ -191,18 +191,27 @@ TEST(FMainConnect, AShortReplyToAnyUploadRequestEndsInALostLinkAndTheSearchComes
         SCOPED_TRACE(int(c.request));
         Rig r(true);
         std::vector<QString> boxes;
-        vcl::TMessageBoxSeam seam([&](const vcl::TMessageBoxRequest& m) { return boxes.push_back(m.Text), vcl::IDOK; });
+        bool watching = false;
+        vcl::TMessageBoxSeam seam([&](const vcl::TMessageBoxRequest& m) {
+            boxes.push_back(m.Text);
+            // The transfer now waits for a step that never comes. Its stall watch kept the program's
+            // interval until here (a shorter one could run out in a slow step) and runs out at once.
+            watching = r.form->tmChainWatch->Enabled();
+            if (watching)
+                r.form->tmChainWatch->SetInterval(1);
+            return vcl::IDOK;
+        });
         int searchShown = 0;
         ModalAnswer search(fmNetwork, [&](vcl::TForm& f) {
             ++searchShown;
             f.SetModalResult(vcl::mrCancel);
         });
         ModalAnswer progress(fmProcess, [](vcl::TForm&) {});
-        r.form->tmChainWatch->SetInterval(1500); // the test's own clock for a stalled transfer
         r.emu.ShortenNextReplyTo(c.request, c.keep);
         r.form->ConnectNet();
         ASSERT_TRUE(SpinUntil([&] { return searchShown == 1; }));
         EXPECT_EQ(boxes.size(), 1u) << "the short reply is reported";
+        EXPECT_TRUE(watching) << "the transfer still waited for its next step";
         EXPECT_FALSE(r.form->Linked);
         EXPECT_EQ(r.form->NetProc, nullptr);
         EXPECT_FALSE(fmProcess->Visible()) << "no progress window is left waiting";

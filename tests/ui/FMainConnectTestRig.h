@@ -10,6 +10,7 @@
 #include "platform/ui/TOpenDialog.h"
 #include "support/DeviceEmulator.h"
 #include "support/EmulatorLinks.h"
+#include "support/Patience.h"
 #include "support/TestTransportHost.h"
 #include "transport/LCommProc.h"
 #include "transport/LNetProc.h"
@@ -32,7 +33,7 @@
 
 namespace seqtest {
 
-inline bool SpinUntil(const std::function<bool()>& pred, int ms = 30000)
+inline bool SpinUntil(const std::function<bool()>& pred, int ms = patience::OuterLimitMs)
 {
     return TestTransportHost::SpinUntil(pred, ms);
 }
@@ -90,6 +91,9 @@ struct Rig
         app.CreateForm(fmProcess);
         app.CreateForm(fmInformation);
         app.CreateForm(fmLockPassWord);
+        // No search result yet. Set before the search dialog exists: handed to the dialog, a result arms
+        // its verdict timer, which 100 ms later ends a connect that has not been answered by then.
+        LinkViews::SearchSetConnectResult(0);
         if (withSearch)
             app.CreateForm(fmNetwork);
         form->DeviceIp = 0x7F000001;
@@ -97,7 +101,6 @@ struct Rig
         form->ClientSocket.SetPort(server.Port());
         form->PrepareNetwork();
         EXPECT_TRUE(SpinUntil([&] { return server.HasClient() && form->ClientSocket.Connected(); }));
-        LinkViews::SearchSetConnectResult(0);
     }
     ~Rig()
     {

@@ -1,5 +1,6 @@
 // The main window's send path: which transport a command and a setting reach, the device ID and its
 // label, and replies from the emulator arriving at the reply dispatch in order.
+#include "support/Patience.h"
 #include "device/LCmd.h"
 #include "platform/os/SerialPortList.h"
 #include "platform/ui/Dialogs.h"
@@ -103,7 +104,7 @@ struct MainRig
     std::vector<BytePacket> UsbReports;
 };
 
-bool SpinUntil(const std::function<bool()>& pred, int ms = 30000)
+bool SpinUntil(const std::function<bool()>& pred, int ms = patience::OuterLimitMs)
 {
     return TestTransportHost::SpinUntil(pred, ms);
 }

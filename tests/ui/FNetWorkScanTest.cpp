@@ -61,7 +61,7 @@ struct SearchRig
     std::unique_ptr<vcl::TApplication> appOwner { std::make_unique<vcl::TApplication>(argc, argv) };
 };
 
-bool SpinUntil(const std::function<bool()>& pred, int ms = 5000)
+bool SpinUntil(const std::function<bool()>& pred, int ms = patience::OuterLimitMs)
 {
     return TestTransportHost::SpinUntil(pred, ms);
 }

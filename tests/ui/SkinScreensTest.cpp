@@ -80,7 +80,8 @@ struct ScreensRig
         form->PrepareNetwork();
         if (!seqtest::SpinUntil([&] { return server.HasClient() && form->ClientSocket.Connected(); }))
             return false;
-        LinkViews::SearchSetConnectResult(0);
+        // The search dialog, made with the other windows, holds no result yet. Handing it one would arm
+        // its verdict timer, which 100 ms later ends a connect that has not been answered by then.
         form->ConnectNet();
         return seqtest::SpinUntil([&] { return form->tmInLevelDet->Enabled() && !fmProcess->Visible(); });
     }

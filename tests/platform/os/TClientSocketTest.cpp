@@ -1,5 +1,7 @@
 #include "platform/os/TClientSocket.h"
 
+#include "support/Patience.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -24,7 +26,7 @@ QCoreApplication& App()
 }
 
 template <class Pred>
-bool SpinUntil(Pred pred, int ms = 3000)
+bool SpinUntil(Pred pred, int ms = patience::OuterLimitMs)
 {
     QElapsedTimer t;
     t.start();

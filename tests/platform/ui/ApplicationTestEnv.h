@@ -1,6 +1,7 @@
 #pragma once
 // One application object for the control, form and message tests, and a message-box recorder.
 
+#include "support/Patience.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/TApplication.h"
 
@@ -36,7 +37,7 @@ struct MessageBoxRecorder
 
 // Handles events until `done` holds or the time runs out.
 template <typename Pred>
-bool SpinUntil(Pred done, int ms = 3000)
+bool SpinUntil(Pred done, int ms = patience::OuterLimitMs)
 {
     QElapsedTimer t;
     t.start();

@@ -1,6 +1,7 @@
 #pragma once
 // Shared set-up of the HID layer tests: a Qt application (widgets for the main window's glue), the library folder, event pumping.
 
+#include "support/Patience.h"
 #include <QApplication>
 #include <chrono>
 #include <cstdlib>
@@ -21,7 +22,7 @@ inline void EnsureApp()
 }
 
 // Runs the event loop until pred holds or timeoutMs passes; returns pred().
-inline bool PumpUntil(const std::function<bool()>& pred, int timeoutMs = 30000)
+inline bool PumpUntil(const std::function<bool()>& pred, int timeoutMs = patience::OuterLimitMs)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!pred()) {

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <mutex>
 
 using fakehid::Bytes;
@@ -100,7 +101,7 @@ protected:
 TEST_F(UsbPath, ConnectRequestIsOneOutputReportAndRepliesArriveAsFrames)
 {
     fakehid::Device* fake = PlugEmulated();
-    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed() != nullptr; }, 30000));
+    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed() != nullptr; }, patience::OuterLimitMs));
     // Replies reach only a read handle already open, as on a hidraw node: wait for the read thread's.
     ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed()->HidOverlappedRead() >= 0; }, 30000));
     usb = std::make_unique<LUsbProc>(hostPtr.get());
@@ -137,29 +138,27 @@ TEST_F(UsbPath, ConnectRequestIsOneOutputReportAndRepliesArriveAsFrames)
 TEST_F(UsbPath, UnplugDuringTrafficThenReplugClaimsANewDevice)
 {
     fakehid::Device* fake = PlugEmulated();
-    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed() != nullptr; }, 30000));
+    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed() != nullptr; }, patience::OuterLimitMs));
     usb = std::make_unique<LUsbProc>(hostPtr.get());
     ASSERT_TRUE(usb->Open());
     usb->SetTimeout(20);
 
-    // Keep requests flowing while the device goes away.
+    // Keep requests flowing while the device goes away: each answered one sends the next, until done.
     size_t sent = 0;
-    auto pump = [&](int ms) {
-        TestTransportHost::SpinUntil(
+    auto pumpUntil = [&](const std::function<bool()>& done) {
+        return TestTransportHost::SpinUntil(
             [&] {
                 if (hostPtr->Frames().size() + 1 > sent) {
                     usb->SendQueued(DeviceEmulator::RequestFrame(1, 0x12), SEND_APPEND);
                     ++sent;
                 }
-                return false;
+                return done();
             },
-            ms);
+            patience::OuterLimitMs);
     };
-    pump(200);
-    const size_t before = hostPtr->Frames().size();
-    EXPECT_GT(before, 3u);
+    EXPECT_TRUE(pumpUntil([&] { return hostPtr->Frames().size() > 3u; })) << "traffic flows before the unplug";
     root.Unplug(fake);
-    pump(600);
+    EXPECT_TRUE(pumpUntil([&] { return unplugs == 1 && Claimed() == nullptr; }));
     EXPECT_EQ(unplugs, 1);
     EXPECT_EQ(Claimed(), nullptr);
     EXPECT_EQ(ctl->Count(), 0);
@@ -168,13 +167,13 @@ TEST_F(UsbPath, UnplugDuringTrafficThenReplugClaimsANewDevice)
     usb.reset();
 
     PlugEmulated();
-    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed() != nullptr; }, 30000));
+    ASSERT_TRUE(TestTransportHost::SpinUntil([&] { return Claimed() != nullptr; }, patience::OuterLimitMs));
     EXPECT_EQ(claims, 2);
     const size_t afterUnplug = hostPtr->Frames().size();
     usb = std::make_unique<LUsbProc>(hostPtr.get());
     ASSERT_TRUE(usb->Open());
     usb->SendQueued(DeviceEmulator::RequestFrame(1, LinkRequest), SEND_APPEND);
-    EXPECT_TRUE(TestTransportHost::SpinUntil([&] { return hostPtr->Frames().size() > afterUnplug; }, 30000));
+    EXPECT_TRUE(TestTransportHost::SpinUntil([&] { return hostPtr->Frames().size() > afterUnplug; }, patience::OuterLimitMs));
 }
 
 TEST(HidUsbReportRules, ReportsAreBuiltAndCutByTheFrameLength)
