@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <string>
 
 using namespace seqtest;
 
@@ -32,8 +33,9 @@ void StoreWithProgram(Rig& r, int row, const char* name, std::uint8_t seed)
     ASSERT_TRUE(r.Quiet());
 }
 
-// The whole-unit file of a device whose presets k hold the programs of seeds[k] (0: unused).
-BytePacket UnitFileOf(const std::uint8_t (&seeds)[30])
+// The whole-unit file of a device whose presets k hold the programs of seeds[k] (0: unused), each
+// under the name it was stored with (14 characters, padded with spaces).
+BytePacket UnitFileOf(const std::uint8_t (&seeds)[30], const std::string (&names)[30])
 {
     BytePacket file(FILE_IDENTITY.begin(), FILE_IDENTITY.end());
     for (std::size_t i = 0; i < 18; ++i)
@@ -41,8 +43,15 @@ BytePacket UnitFileOf(const std::uint8_t (&seeds)[30])
     for (std::size_t k = 0; k < 30; ++k) {
         if (seeds[k]) {
             file.push_back(static_cast<std::uint8_t>(k + 1));
-            for (std::size_t at = 0; at < 717; ++at)
-                file.push_back(at == 0 ? 0xFF : static_cast<std::uint8_t>(at * 3 + seeds[k]));
+            const std::string name = (names[k] + std::string(14, ' ')).substr(0, 14);
+            for (std::size_t at = 0; at < 717; ++at) {
+                if (at == 0)
+                    file.push_back(0xFF);
+                else if (at >= 2 && at < 16)
+                    file.push_back(static_cast<std::uint8_t>(name[at - 2]));
+                else
+                    file.push_back(static_cast<std::uint8_t>(at * 3 + seeds[k]));
+            }
         } else {
             file.insert(file.end(), 718, 0x64);
         }
@@ -78,6 +87,7 @@ TEST(FMainFaultyDevice, AWholeUnitUploadWithLateOrRepeatedRepliesSavesEveryPrese
         StoreWithProgram(r, 1, "Two", 5);
         StoreWithProgram(r, 4, "Five", 9);
         const std::uint8_t seeds[30] = { 0, 5, 0, 0, 9 };
+        const std::string names[30] = { "", "Two", "", "", "Five" };
         const std::string chosen = dir.filePath(QStringLiteral("unit")).toStdString();
         vcl::TFileDialogSeam files([&](const vcl::TFileDialogRequest&) -> std::optional<QString> { return QString::fromStdString(chosen); });
         // Every step's time-out kept short, so a late reply comes after the resend.
@@ -89,7 +99,7 @@ TEST(FMainFaultyDevice, AWholeUnitUploadWithLateOrRepeatedRepliesSavesEveryPrese
         r.form->UploadUnit();
         ASSERT_TRUE(SpinUntil([&] { return !r.form->tmUpload->Enabled() && r.form->tmInLevelDet->Enabled(); }));
         shortTimeOut.stop();
-        EXPECT_EQ(ReadFile(chosen + ".unt"), UnitFileOf(seeds));
+        EXPECT_EQ(ReadFile(chosen + ".unt"), UnitFileOf(seeds, names));
         EXPECT_FALSE(QFile::exists(QString::fromStdString(chosen + ".unt.part")));
         EXPECT_EQ(r.emu.CountOf(0x24), 2u) << "each preset selected once";
     }
