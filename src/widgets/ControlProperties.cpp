@@ -1,5 +1,9 @@
 #include "widgets/ControlProperties.h"
 
+#include "platform/core/TReader.h"
+#include "platform/core/TStrings.h"
+#include "platform/core/TWriter.h"
+
 namespace widgets {
 
 using namespace vcl;
@@ -23,6 +27,33 @@ const TPropertyTable* ControlPublishedProperties()
             .Boolean(QStringLiteral("Enabled"), &TControl::Enabled, &TControl::SetEnabled).Default(true)
             .Build();
     return &table;
+}
+
+void DefineStrings(TFiler& Filer, const QString& Name, TStrings& Strings)
+{
+    Filer.DefineProperty(
+        Name,
+        [&Strings](TReader& Reader) {
+            Reader.ReadListBegin();
+            Strings.BeginUpdate();
+            Strings.Clear();
+            while (!Reader.EndOfList())
+                Strings.Add(Reader.ReadString());
+            Strings.EndUpdate();
+            Reader.ReadListEnd();
+        },
+        [&Strings](TWriter& Writer) {
+            Writer.WriteListBegin();
+            for (int i = 0; i < Strings.Count(); ++i)
+                Writer.WriteString(Strings.Strings(i));
+            Writer.WriteListEnd();
+        },
+        Strings.Count() > 0);
+}
+
+void DefineObsolete(TFiler& Filer, const QString& Name)
+{
+    Filer.DefineProperty(Name, [](TReader& Reader) { Reader.SkipValue(); }, nullptr, false);
 }
 
 } // namespace widgets
