@@ -67,6 +67,7 @@ TCurvyEdit* Builder::Edit(vcl::TWinControl* parent, const QString& name, int l, 
                           const QString& text, bool readOnly)
 {
     auto* e = Add<TCurvyEdit>(parent, name, l, t, w, 22, tag);
+    e->SetHideSelection(false); // a value the user marked stays marked while another box is used
     e->SetColor(skin::Colour(skin::FieldBack));
     e->SetBorderColor(skin::Colour(skin::FieldBorder));
     e->Font()->SetColor(skin::Colour(skin::FieldText));

@@ -925,6 +925,11 @@ Status TGPImageAttributes::SetWrapMode(WrapMode wrap, ARGB color, bool clamp)
     return SetStatus(GdipSetImageAttributesWrapMode(nativeImageAttr, wrap, color, clamp));
 }
 
+Status TGPImageAttributes::GetAdjustedPalette(gdiplus::ColorPalette* colorPalette, ColorAdjustType colorAdjustType)
+{
+    return SetStatus(GdipGetImageAttributesAdjustedPalette(nativeImageAttr, colorPalette, colorAdjustType));
+}
+
 Status TGPImageAttributes::GetLastStatus()
 {
     const Status s = lastResult;

@@ -353,6 +353,8 @@ public:
     Status SetBrushRemapTable(int mapSize, const ColorMap* map);
     Status ClearBrushRemapTable();
     Status SetWrapMode(WrapMode wrap, ARGB color = 0xFF000000, bool clamp = false);
+    // The palette's entries as these attributes would draw them.
+    Status GetAdjustedPalette(gdiplus::ColorPalette* colorPalette, ColorAdjustType colorAdjustType);
     Status GetLastStatus();
 
     gdiplus::GpImageAttributes* nativeImageAttr { nullptr };

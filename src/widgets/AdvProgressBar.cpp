@@ -3,47 +3,10 @@
 #include "platform/core/NumberUtils.h"
 #include "platform/ui/TBitmap.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr vcl::TColor MaskColor = 0xFF00FF; // corners outside the rounded frame, drawn transparent
-
-int RoundInt(double v)
-{
-    return static_cast<int>(vcl::Round(v));
-}
-
-// Bands of colour from 'from' towards 'to' across [start, end) along y (vertical) or x.
-void DrawGradient(vcl::TCanvas& canvas, vcl::TColor from, vcl::TColor to, bool alongY, int x1, int y1, int x2, int y2,
-                  int steps)
-{
-    if (steps <= 0)
-        steps = 1;
-    const vcl::TColor f = vcl::ColorToRGB(from);
-    const vcl::TColor t = vcl::ColorToRGB(to);
-    auto r = [](vcl::TColor c) { return static_cast<int>(c & 0xFF); };
-    auto g = [](vcl::TColor c) { return static_cast<int>((c >> 8) & 0xFF); };
-    auto b = [](vcl::TColor c) { return static_cast<int>((c >> 16) & 0xFF); };
-    const double dr = double(r(t) - r(f)) / steps;
-    const double dg = double(g(t) - g(f)) / steps;
-    const double db = double(b(t) - b(f)) / steps;
-    const int start = alongY ? y1 : x1;
-    const int end = alongY ? y2 : x2;
-    const double band = double(end - start) / steps;
-    for (int i = 0; i < steps; ++i) {
-        const vcl::TColor c = vcl::RGB(std::clamp(r(f) + RoundInt(i * dr), 0, 255), std::clamp(g(f) + RoundInt(i * dg), 0, 255),
-                                       std::clamp(b(f) + RoundInt(i * db), 0, 255));
-        const int s = start + RoundInt(i * band);
-        const int e = std::min(s + static_cast<int>(band) + 1, end);
-        canvas.Brush()->SetStyle(vcl::TBrushStyle::bsSolid);
-        canvas.Brush()->SetColor(c);
-        if (alongY)
-            canvas.FillRect(vcl::TRect(x1, s, x2, e));
-        else
-            canvas.FillRect(vcl::TRect(s, y1, e, y2));
-    }
-}
+constexpr int InfiniteStep = 4;
 
 } // namespace
 
@@ -51,21 +14,38 @@ TAdvProgressBar::TAdvProgressBar(vcl::TComponent* AOwner) : vcl::TGraphicControl
 {
     m_font.SetName(QStringLiteral("Verdana"));
     m_font.SetSize(10);
+    m_font.OnChange = [this](vcl::TObject*) { Invalidate(); };
+    m_timer.SetEnabled(false);
+    m_timer.SetInterval(static_cast<unsigned>(m_infiniteInterval));
+    m_timer.OnTimer = [this](vcl::TObject*) { InfiniteTimerTick(); };
     SetBounds(0, 0, 128, 18);
 }
 
-TAdvProgressBar::~TAdvProgressBar() = default;
+TAdvProgressBar::~TAdvProgressBar()
+{
+    m_timer.SetEnabled(false);
+    m_timer.OnTimer = nullptr;
+    m_font.OnChange = nullptr;
+}
 
 int TAdvProgressBar::Percentage() const
 {
     if (m_max == m_min)
         return 0;
-    return RoundInt(double(m_position) / double(m_max - m_min) * 100.0);
+    return vcl::RoundToInt(double(m_position) / (double(m_max) - double(m_min)) * 100.0);
 }
 
 QString TAdvProgressBar::PositionText() const
 {
-    return m_showPercentage ? QString::number(Percentage()) + QLatin1Char('%') : QString::number(m_position);
+    TGaugeSettings s;
+    FillSettings(s);
+    return GaugeText(s, Percentage());
+}
+
+void TAdvProgressBar::PaintNow()
+{
+    ++m_positionPaints;
+    Repaint();
 }
 
 void TAdvProgressBar::SetPosition(int value)
@@ -82,10 +62,8 @@ void TAdvProgressBar::SetPosition(int value)
     const int p = Percentage();
     const bool sameBlock = m_blockSize != 0 && value % m_blockSize != 0 && value / m_blockSize == m_lastBlock
                            && p == m_lastPerc;
-    if (!sameBlock) {
-        ++m_positionPaints;
-        Repaint();
-    }
+    if (!sameBlock)
+        PaintNow();
     m_lastPerc = p;
     if (m_blockSize != 0)
         m_lastBlock = value / m_blockSize;
@@ -93,7 +71,8 @@ void TAdvProgressBar::SetPosition(int value)
 
 void TAdvProgressBar::UpdateBlockSize()
 {
-    m_blockSize = (m_max - m_min) / 100;
+    // The difference is taken in 64 bits: bounds far apart must not overflow.
+    m_blockSize = static_cast<int>((std::int64_t(m_max) - m_min) / 100);
     Invalidate();
 }
 
@@ -121,26 +100,118 @@ void TAdvProgressBar::SetLevelColorTo(int level, vcl::TColor value)
     Invalidate();
 }
 
+void TAdvProgressBar::SetLevelBkColor(int level, vcl::TColor value)
+{
+    vcl::TColor& held = m_levelBkColor[level % 3];
+    if (held == value)
+        return;
+    held = value;
+    Invalidate();
+}
+
 void TAdvProgressBar::SetLevel1Perc(int value) { m_level1Perc = value; Invalidate(); }
 void TAdvProgressBar::SetLevel2Perc(int value) { m_level2Perc = value; Invalidate(); }
 void TAdvProgressBar::SetBackgroundColor(vcl::TColor value) { m_backgroundColor = value; Invalidate(); }
 void TAdvProgressBar::SetBorderColor(vcl::TColor value) { m_borderColor = value; Invalidate(); }
 void TAdvProgressBar::SetShowBorder(bool value) { m_showBorder = value; Invalidate(); }
 void TAdvProgressBar::SetRounded(bool value) { m_rounded = value; Invalidate(); }
+void TAdvProgressBar::SetOrientation(TGaugeOrientation value) { m_orientation = value; Invalidate(); }
+void TAdvProgressBar::SetStacked(bool value) { m_stacked = value; Invalidate(); }
+void TAdvProgressBar::SetCompletionSmooth(bool value) { m_completionSmooth = value; Invalidate(); }
 void TAdvProgressBar::SetShowGradient(bool value) { m_showGradient = value; Invalidate(); }
 void TAdvProgressBar::SetSteps(int value) { m_steps = value; Invalidate(); }
 void TAdvProgressBar::SetShowPosition(bool value) { m_showPosition = value; Invalidate(); }
 void TAdvProgressBar::SetShowPercentage(bool value) { m_showPercentage = value; Invalidate(); }
+void TAdvProgressBar::SetFormat(const QString& value) { m_format = value; Invalidate(); }
 
 void TAdvProgressBar::SetFont(const vcl::TFont& value)
 {
-    m_font.Assign(const_cast<vcl::TFont*>(&value));
+    m_font.Assign(const_cast<vcl::TFont*>(&value)); // the font's change notice repaints
+}
+
+void TAdvProgressBar::UpdateTimer()
+{
+    m_timer.SetEnabled(m_infinite && m_animated);
+}
+
+void TAdvProgressBar::SetInfinite(bool value)
+{
+    m_infinite = value;
+    if (value)
+        m_infinitePos = 0;
+    UpdateTimer();
     Invalidate();
+}
+
+void TAdvProgressBar::SetAnimated(bool value)
+{
+    m_animated = value;
+    UpdateTimer();
+    Invalidate();
+}
+
+void TAdvProgressBar::SetInfiniteInterval(int value)
+{
+    m_infiniteInterval = value;
+    m_timer.SetInterval(static_cast<unsigned>(std::max(value, 0)));
+}
+
+void TAdvProgressBar::InfiniteTimerTick()
+{
+    if (m_infiniteUp) {
+        m_infinitePos += InfiniteStep;
+        if (m_infinitePos >= 100) {
+            m_infinitePos = 100;
+            m_infiniteUp = false;
+        }
+    } else {
+        m_infinitePos -= InfiniteStep;
+        if (m_infinitePos <= 0) {
+            m_infinitePos = 0;
+            m_infiniteUp = true;
+        }
+    }
+    PaintNow();
+}
+
+void TAdvProgressBar::FillSettings(TGaugeSettings& s) const
+{
+    s.Level0Color = m_levelColor[0];
+    s.Level0ColorTo = m_levelColorTo[0];
+    s.Level1Color = m_levelColor[1];
+    s.Level1ColorTo = m_levelColorTo[1];
+    s.Level2Color = m_levelColor[2];
+    s.Level2ColorTo = m_levelColorTo[2];
+    s.Level3Color = m_levelColor[3];
+    s.Level3ColorTo = m_levelColorTo[3];
+    s.Level1Perc = m_level1Perc;
+    s.Level2Perc = m_level2Perc;
+    s.BorderColor = m_borderColor;
+    s.Level0BkColor = m_levelBkColor[0];
+    s.Level1BkColor = m_levelBkColor[1];
+    s.Level2BkColor = m_levelBkColor[2];
+    s.ShowBorder = m_showBorder;
+    s.Stacked = m_stacked;
+    s.ShowPercentage = m_showPercentage;
+    s.ShowPosition = m_showPosition;
+    s.Font.Assign(&m_font);
+    s.CompletionSmooth = m_completionSmooth;
+    s.ShowGradient = m_showGradient;
+    s.Steps = m_steps;
+    s.Position = Percentage();
+    s.Value = m_position;
+    s.Max = m_max;
+    s.BackgroundColor = m_backgroundColor;
+    s.Orientation = m_orientation;
+    s.Rounded = m_rounded;
+    s.Format = m_format;
+    s.Infinite = m_infinite;
+    s.InfinitePos = m_infinitePos;
 }
 
 void TAdvProgressBar::Paint()
 {
-    if (!Parent() || width() <= 0 || height() <= 0)
+    if (!Parent() || !Visible() || width() <= 0 || height() <= 0)
         return;
     vcl::TBitmap bmp;
     bmp.SetSize(width(), height());
@@ -154,81 +225,7 @@ void TAdvProgressBar::Paint()
 
 void TAdvProgressBar::DrawTo(vcl::TBitmap& bmp) const
 {
-    DrawGauge(*bmp.Canvas(), 0, 0, bmp.Width(), bmp.Height());
-}
-
-void TAdvProgressBar::DrawBlock(vcl::TCanvas& canvas, int L, int T, int R, int B, vcl::TColor ca, vcl::TColor cb) const
-{
-    if (R <= L || B <= T)
-        return;
-    if (!m_showGradient) {
-        canvas.Brush()->SetStyle(vcl::TBrushStyle::bsSolid);
-        canvas.Brush()->SetColor(ca);
-        canvas.FillRect(vcl::TRect(L, T, R, B));
-        return;
-    }
-    const int mid = T + (B - T) / 2;
-    DrawGradient(canvas, cb, ca, true, L, T, R, mid, m_steps);
-    DrawGradient(canvas, ca, cb, true, L, mid, R, B, m_steps);
-}
-
-void TAdvProgressBar::DrawGauge(vcl::TCanvas& canvas, int L, int T, int R, int B) const
-{
-    const int p = Percentage();
-    const int c = (R - L) - 2;
-
-    canvas.Pen()->SetStyle(vcl::TPenStyle::psSolid);
-    canvas.Pen()->SetWidth(1);
-    canvas.Brush()->SetStyle(vcl::TBrushStyle::bsSolid);
-    if (m_rounded) {
-        canvas.Pen()->SetColor(MaskColor);
-        canvas.Brush()->SetColor(MaskColor);
-        canvas.Rectangle(L, T, R, B);
-    }
-    canvas.Brush()->SetColor(m_backgroundColor);
-    canvas.Pen()->SetColor(m_showBorder ? m_borderColor : m_backgroundColor);
-    if (m_rounded)
-        canvas.RoundRect(L, T, R, B, 6, 6);
-    else
-        canvas.Rectangle(L, T, R, B);
-
-    if (p > 0 && c > 0) {
-        int level = 3;
-        if (p < m_level1Perc)
-            level = 0;
-        else if (p < m_level2Perc)
-            level = 1;
-        else if (p < 100)
-            level = 2;
-        const vcl::TColor ca = m_levelColor[level];
-        const vcl::TColor cb = m_levelColorTo[level];
-        // A position left above a lowered maximum never draws past the frame.
-        const int n = std::min(RoundInt(double(p * c) / 100.0), c);
-        if (n <= 9) {
-            if (n > 1)
-                DrawBlock(canvas, L + 2, T + 2, L + 2 + n - 1, B - 2, ca, cb);
-        } else {
-            int start = L + 2;
-            int end = L + 9;
-            DrawBlock(canvas, start, T + 2, end, B - 2, ca, cb);
-            for (int i = 0; i < n / 9 - 1; ++i) {
-                start = end + 2;
-                end = start + 7;
-                DrawBlock(canvas, start, T + 2, end, B - 2, ca, cb);
-            }
-            if (n % 9 > 2) {
-                start = end + 2;
-                DrawBlock(canvas, start, T + 2, start + n % 9 - 1, B - 2, ca, cb);
-            }
-        }
-    }
-
-    if (m_showPosition) {
-        canvas.Brush()->SetStyle(vcl::TBrushStyle::bsClear);
-        canvas.Font()->Assign(const_cast<vcl::TFont*>(&m_font));
-        const QString text = PositionText();
-        const int x = L + (R - L) / 2 - canvas.TextWidth(text) / 2;
-        const int y = T + (B - T) / 2 - canvas.TextHeight(text) / 2;
-        canvas.TextOut(x, y, text);
-    }
+    TGaugeSettings s;
+    FillSettings(s);
+    DrawGauge(*bmp.Canvas(), vcl::TRect(0, 0, bmp.Width(), bmp.Height()), s);
 }

@@ -59,6 +59,8 @@ TCustomTrackBar::TCustomTrackBar(TComponent* AOwner) : TCustomControl(AOwner)
 
 TCustomTrackBar::~TCustomTrackBar()
 {
+    if (FImages)
+        FImages->UnRegisterChanges(this);
     delete FRepeatTimer;
     FRepeatTimer = nullptr;
     BeforeDestruction();
@@ -80,6 +82,27 @@ void TCustomTrackBar::Loaded()
 void TCustomTrackBar::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomControl::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == FImages && FImages
+        && !ComponentState().Contains(TComponentStateItem::csDestroying)) {
+        FImages = nullptr;
+        Repaint();
+    }
+}
+
+void TCustomTrackBar::SetTickImages(TCustomImageList* Value)
+{
+    if (Value == FImages)
+        return;
+    if (FImages) {
+        FImages->UnRegisterChanges(this);
+        FImages->RemoveFreeNotification(this);
+    }
+    FImages = Value;
+    if (FImages) {
+        FImages->RegisterChanges(this, [this] { Invalidate(); });
+        FImages->FreeNotification(this);
+    }
+    Invalidate();
 }
 
 void TCustomTrackBar::Dispatch(TMessage& Message)

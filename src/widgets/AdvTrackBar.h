@@ -6,6 +6,7 @@
 #include "widgets/AdvStyleIF.h"
 #include "widgets/AdvTrackBarAppearance.h"
 #include "widgets/AdvTrackBarHint.h"
+#include "widgets/ImgList.h"
 
 #include <memory>
 
@@ -77,6 +78,10 @@ public:
     TTrackBarSlider* Slider() const { return FSlider.get(); }
     void SetSlider(TTrackBarSlider* Value) { FSlider->Assign(Value); }
     TTrackBarTick* TickMark() const { return FTickMark.get(); }
+    // Pictures drawn at the ticks in place of lines (image v at value v, image 0 past the list's end);
+    // the list is not owned: a change of it repaints, and its end clears the reference.
+    TCustomImageList* TickImages() const { return FImages; }
+    void SetTickImages(TCustomImageList* Value);
     void SetTickMark(TTrackBarTick* Value) { FTickMark->Assign(Value); }
     TTrackBarButtons* Buttons() const { return FButtons.get(); }
     void SetButtons(TTrackBarButtons* Value) { FButtons->Assign(Value); }
@@ -189,6 +194,7 @@ private:
     std::unique_ptr<TTrackBarThumb> FThumb;
     std::unique_ptr<TTrackBarSlider> FSlider;
     std::unique_ptr<TTrackBarTick> FTickMark;
+    TCustomImageList* FImages { nullptr };
     int FMax { 10 };
     int FMin { 0 };
     TTrackBarOrientation FOrientation { TTrackBarOrientation::trHorizontal };

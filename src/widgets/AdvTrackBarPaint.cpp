@@ -365,9 +365,22 @@ void TCustomTrackBar::DrawTicks()
             if (!defaultDraw)
                 continue;
 
-            // The line touches the outer edge of its tick rectangle; the text band lies beyond it.
-            c.Pen()->SetColor(color);
-            if (vertical) {
+            if (FImages && FImages->Count() > 0) {
+                // The picture is centred where the line would be.
+                const int index = v >= 0 && v < FImages->Count() ? v : 0;
+                int cx;
+                int cy;
+                if (vertical) {
+                    cy = r.Bottom - k;
+                    cx = (isTopLeft ? r.Left + textBand : r.Right - textBand - length) + length / 2;
+                } else {
+                    cx = r.Left + k;
+                    cy = (isTopLeft ? r.Top + textBand : r.Bottom - textBand - length) + length / 2;
+                }
+                FImages->Draw(c, cx - FImages->Width() / 2, cy - FImages->Height() / 2, index, enabled);
+            } else if (vertical) {
+                // The line touches the outer edge of its tick rectangle; the text band lies beyond it.
+                c.Pen()->SetColor(color);
                 const int y = r.Bottom - k;
                 const int x0 = isTopLeft ? r.Left + textBand : r.Right - textBand - length;
                 Line(c, x0, y, x0 + length, y);
@@ -376,6 +389,7 @@ void TCustomTrackBar::DrawTicks()
                     Line(c, x0, y - 1, x0 + length, y - 1);
                 }
             } else {
+                c.Pen()->SetColor(color);
                 const int x = r.Left + k;
                 const int y0 = isTopLeft ? r.Top + textBand : r.Bottom - textBand - length;
                 Line(c, x, y0, x, y0 + length);

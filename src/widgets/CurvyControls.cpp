@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QPalette>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -548,11 +549,32 @@ void TEmptyEdit::SetTextHint(const QString& value)
     m_line->setPlaceholderText(value);
 }
 
+void TEmptyEdit::SetHideSelection(bool value)
+{
+    m_hideSelection = value;
+    // A kept selection looks the same with or without the focus.
+    QPalette palette = m_line->palette();
+    const QPalette::ColorGroup shown = value ? QPalette::Inactive : QPalette::Active;
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(shown, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(shown, QPalette::HighlightedText));
+    m_line->setPalette(palette);
+    m_line->update();
+}
+
 void TEmptyEdit::KeyPress(char16_t& Key)
 {
     TEdit::KeyPress(Key);
     if (m_numbersOnly && Key >= 0x20 && !(Key >= u'0' && Key <= u'9'))
         Key = 0;
+    if (Key < 0x20 || m_charCase == TEditCharCase::ecNormal || m_line->isReadOnly())
+        return;
+    const QChar typed(Key);
+    const QChar shown = m_charCase == TEditCharCase::ecUpperCase ? typed.toUpper() : typed.toLower();
+    if (shown == typed)
+        return;
+    // The edit takes the converted letter in place of the typed one (through its length limit).
+    m_line->insert(QString(shown));
+    Key = 0;
 }
 
 bool TEmptyEdit::CueShown() const
@@ -595,9 +617,21 @@ bool TEmptyEdit::eventFilter(QObject* watched, QEvent* e)
         m_line->update();
         return true;
     }
-    case QEvent::FocusOut:
+    case QEvent::FocusOut: {
+        if (m_hideSelection || !m_line->hasSelectedText()) {
+            m_line->update();
+            break;
+        }
+        if (TEdit::eventFilter(watched, e))
+            return true;
+        // The edit drops its selection when the focus leaves; this box keeps it.
+        const int start = m_line->selectionStart();
+        const int length = m_line->selectionLength();
+        static_cast<QObject*>(m_line)->event(e);
+        m_line->setSelection(start, length);
         m_line->update();
-        break;
+        return true;
+    }
     case QEvent::MouseMove: {
         auto* me = static_cast<QMouseEvent*>(e);
         const QPoint p = m_line->mapTo(this, me->position().toPoint());

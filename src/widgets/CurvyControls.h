@@ -222,10 +222,16 @@ public:
     void SetAlignment(vcl::TAlignment value);
     bool AutoSelect() const { return m_autoSelect; }
     void SetAutoSelect(bool value) { m_autoSelect = value; }
+    // False keeps the selection, and shows it, while the focus is elsewhere.
     bool HideSelection() const { return m_hideSelection; }
-    void SetHideSelection(bool value) { m_hideSelection = value; }
+    void SetHideSelection(bool value);
+    // Typed letters become upper or lower case; text set by the program stays as given.
     TEditCharCase CharCase() const { return m_charCase; }
     void SetCharCase(TEditCharCase value) { m_charCase = value; }
+    // Kept for forms only: Linux has no OEM code page apart from the text's own, so there is nothing
+    // to convert typed characters through.
+    bool OEMConvert() const { return m_oemConvert; }
+    void SetOEMConvert(bool value) { m_oemConvert = value; }
     bool NumbersOnly() const { return m_numbersOnly; }
     void SetNumbersOnly(bool value) { m_numbersOnly = value; }
     QString TextHint() const;
@@ -252,6 +258,7 @@ private:
     bool m_hideSelection { true };
     TEditCharCase m_charCase { TEditCharCase::ecNormal };
     bool m_numbersOnly { false };
+    bool m_oemConvert { false };
 };
 
 // The rounded edit box: typing happens in the inner edit, whose events come back as the box's
@@ -283,6 +290,8 @@ public:
     void SetEnabled(bool value) override;
     bool HideSelection() const { return m_edit->HideSelection(); }
     void SetHideSelection(bool value) { m_edit->SetHideSelection(value); }
+    bool OEMConvert() const { return m_edit->OEMConvert(); }
+    void SetOEMConvert(bool value) { m_edit->SetOEMConvert(value); }
     int MaxLength() const { return m_edit->MaxLength(); }
     void SetMaxLength(int value) { m_edit->SetMaxLength(value); }
     bool NumbersOnly() const { return m_edit->NumbersOnly(); }

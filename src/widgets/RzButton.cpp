@@ -10,6 +10,7 @@
 
 #include "platform/images/BmpCodec.h"
 
+#include <QApplication>
 #include <QBitmap>
 #include <QMouseEvent>
 
@@ -736,6 +737,20 @@ void TRzShapeButton::BuildButtonImage(TRzButtonState State, TBitmap& Dest)
     Dest.SetImage(dest);
 }
 
+namespace {
+
+// Shows the hourglass for the life of the guard and then what was shown before.
+class THourglassCursor
+{
+public:
+    THourglassCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~THourglassCursor() { QApplication::restoreOverrideCursor(); }
+    THourglassCursor(const THourglassCursor&) = delete;
+    THourglassCursor& operator=(const THourglassCursor&) = delete;
+};
+
+} // namespace
+
 void TRzShapeButton::BitmapChanged()
 {
     UpdateAutoSize();
@@ -746,6 +761,7 @@ void TRzShapeButton::BitmapChanged()
         FBitmapDown.Assign(nullptr);
         FHitTestMask = QImage();
     } else {
+        const THourglassCursor busy; // up to six mask passes per image
         BuildButtonImage(TRzButtonState::bsUp, FBitmapUp);
         BuildButtonImage(TRzButtonState::bsDown, FBitmapDown);
         FHitTestMask = CreateMonoMask(FBitmapUp.Image(), TransparentKey());

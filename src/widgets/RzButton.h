@@ -102,6 +102,10 @@ class TRzButton : public TRzCustomButton
 public:
     explicit TRzButton(vcl::TComponent* AOwner);
 
+    const vcl::TPropertyTable* PublishedProperties() const override;
+    // Reads the obsolete "FrameFlat" into HotTrack; writes nothing of it.
+    void DefineProperties(vcl::TFiler& Filer) override;
+
     vcl::TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(vcl::TAlignment Value);
     bool Default() const { return FDefault; }
@@ -184,6 +188,10 @@ class TRzShapeButton : public vcl::TGraphicControl
 public:
     explicit TRzShapeButton(vcl::TComponent* AOwner);
     ~TRzShapeButton() override;
+
+    const vcl::TPropertyTable* PublishedProperties() const override;
+    // "Bitmap", "BitmapUp" and "BitmapDown" as BMP files, each only when its image is not empty.
+    void DefineProperties(vcl::TFiler& Filer) override;
 
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool Value);

@@ -143,6 +143,18 @@ public:
     bool UseThemes() const;
     bool IsFocused() const { return FIsFocused; }
 
+    // A framing property goes into a form only when no frame controller supplies it; Color not while
+    // disabled (it then shows DisabledColor), FocusColor only when it differs from Color.
+    template <TRzFrameControllerProperty K> bool IsFrameStored() const
+    {
+        return !FrameController() || !FrameControllerNotifications().Contains(K);
+    }
+    bool IsColorStored() const;
+    bool IsFocusColorStored() const;
+    // Items, ItemIndex and Text follow the published properties, so the index finds its item. Older
+    // forms: "FrameFlat", "FrameFocusStyle" and "FrameFlatStyle" are read; none is written.
+    void DefineProperties(vcl::TFiler& Filer) override;
+
     void Dispatch(vcl::TMessage& Message) override;
     // The list search's pause timer: forgets the typed text unless a character is being handled.
     void SearchTimerFired();
@@ -245,6 +257,10 @@ public:
     // A style other than the default saves building an edit field that setting the style would drop.
     explicit TRzComboBox(vcl::TComponent* AOwner, vcl::TComboBoxStyle style = vcl::TComboBoxStyle::csDropDown);
     ~TRzComboBox() override;
+
+    const vcl::TPropertyTable* PublishedProperties() const override;
+    // The combo's defined properties, then "Values".
+    void DefineProperties(vcl::TFiler& Filer) override;
 
     vcl::TStringList* Values() { return &FValues; }
     void SetValues(vcl::TStrings* Value) { FValues.Assign(Value); }

@@ -133,6 +133,10 @@ public:
     TColor CurrentColor() const { return FCurrentColor; }
 
     void Dispatch(vcl::TMessage& Message) override;
+
+    const vcl::TPropertyTable* PublishedProperties() const override;
+    // Older forms: "FrameSides" is read and dropped; nothing of it is written.
+    void DefineProperties(vcl::TFiler& Filer) override;
     void AdjustBounds();
 
 protected:

@@ -106,6 +106,9 @@ public:
     TRzPanelDockManager* DockManager();
 
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // Older forms: "FrameSides" and "ThemeAware" are read and dropped, "UseGradients" True means
+    // VisualStyle vsGradient; none is written.
+    void DefineProperties(vcl::TFiler& Filer) override;
     void Dispatch(vcl::TMessage& Message) override;
 
     // Shrinks Rect by the frame widths on the bordered sides (and BorderWidth all round when asked).
@@ -173,6 +176,8 @@ class TRzPanel : public TRzCustomPanel
 {
 public:
     explicit TRzPanel(vcl::TComponent* AOwner);
+
+    const vcl::TPropertyTable* PublishedProperties() const override;
 };
 
 class TRzCustomGroupBox : public TRzCustomPanel
@@ -211,6 +216,9 @@ class TRzGroupBox : public TRzCustomGroupBox
 {
 public:
     explicit TRzGroupBox(vcl::TComponent* AOwner);
+
+    // CaptionFont is stored only once it was set apart from Font.
+    const vcl::TPropertyTable* PublishedProperties() const override;
 };
 
 } // namespace rz

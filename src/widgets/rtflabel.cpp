@@ -4,6 +4,7 @@
 #include "platform/core/NumberUtils.h"
 #include "platform/ui/TCanvas.h"
 #include "platform/ui/TFont.h"
+#include "platform/ui/TPrinter.h"
 #include "platform/ui/TWinControl.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -617,6 +618,29 @@ void TRichEditControl::ReleaseFormatRange()
 void TRichEditControl::Print(const QString& Caption)
 {
     m_lastPrintTitle = Caption;
+    TPrinter printer;
+    printer.SetTitle(Caption);
+    QTextDocument doc;
+    QTextOption option = doc.defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    doc.setDefaultTextOption(option);
+    TRtfReader::Read(m_rtf, doc, printer.DpiX(), printer.DpiY());
+    printer.BeginDoc();
+    QPainter* painter = printer.Painter();
+    const QSizeF page(painter->device()->width(), painter->device()->height());
+    doc.setPageSize(page);
+    for (int i = 0; i < doc.pageCount(); ++i) {
+        if (i > 0)
+            printer.NewPage();
+        painter->save();
+        painter->translate(0, -i * page.height());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(0, i * page.height(), page.width(), page.height());
+        context.palette.setColor(QPalette::Text, Qt::black);
+        doc.documentLayout()->draw(painter, context);
+        painter->restore();
+    }
+    printer.EndDoc();
 }
 
 // ---------------------------------------------------------------- TRTFLabel

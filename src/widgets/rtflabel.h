@@ -71,8 +71,8 @@ public:
     void FormatRange(vcl::TCanvas& Canvas, const vcl::TRect& AreaTwips, int DpiX, int DpiY);
     // Frees what the last render kept.
     void ReleaseFormatRange();
-    // Hands the document to the print spooler under the job title; there is no printer here, so
-    // the request is only recorded.
+    // Prints the document on the current printer, page after page, with Caption as the job's title;
+    // EPrinter when the printer cannot start the job.
     void Print(const QString& Caption);
     const QString& LastPrintTitle() const { return m_lastPrintTitle; }
     int RenderCount() const { return m_renderCount; }

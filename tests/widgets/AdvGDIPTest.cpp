@@ -185,3 +185,27 @@ TEST_F(AdvGDIP, ColourAndMatrixHelpers)
 }
 
 } // namespace
+
+TEST_F(AdvGDIP, AdjustedPaletteRunsEveryEntryThroughTheAttributes)
+{
+    TGPImageAttributes attributes;
+    gdiplus::ColorPalette palette;
+    palette.Entries = { 0xFF102030, 0xFFFF0000, 0x80FFFFFF };
+    // Without adjustments the entries stay.
+    EXPECT_EQ(attributes.GetAdjustedPalette(&palette, ColorAdjustType::ColorAdjustTypeDefault), Status::Ok);
+    EXPECT_EQ(palette.Entries, (std::vector<ARGB> { 0xFF102030, 0xFFFF0000, 0x80FFFFFF }));
+
+    // A remap table and a colour key act on the entries as on pixels.
+    const ColorMap red { 0xFFFF0000, 0xFF00FF00 };
+    attributes.SetRemapTable(1, &red);
+    attributes.SetColorKey(0xFF101010, 0xFF202030);
+    EXPECT_EQ(attributes.GetAdjustedPalette(&palette, ColorAdjustType::ColorAdjustTypeDefault), Status::Ok);
+    EXPECT_EQ(palette.Entries[1], 0xFF00FF00u);
+    EXPECT_EQ(palette.Entries[0] >> 24, 0u); // keyed out: transparent
+    EXPECT_EQ(palette.Entries[2], 0x80FFFFFFu);
+
+    // No palette: the failure is kept for GetLastStatus.
+    EXPECT_EQ(attributes.GetAdjustedPalette(nullptr, ColorAdjustType::ColorAdjustTypeDefault),
+              Status::InvalidParameter);
+    EXPECT_EQ(attributes.GetLastStatus(), Status::InvalidParameter);
+}

@@ -7,6 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 using namespace vcl;
 using namespace fadertest;
 
@@ -155,3 +161,87 @@ TEST_F(AdvTrackBarPaintTest, CompletedPartAndHiddenThumbAtTheEnds)
 }
 
 } // namespace
+
+namespace {
+
+// Left to right, the colours of the clusters of pixels in any of `colours` (one entry per run of
+// columns holding such a pixel).
+std::vector<TColor> ClustersAlongX(const QImage& img, const std::vector<TColor>& colours)
+{
+    std::vector<TColor> runs;
+    bool inRun = false;
+    for (int x = 0; x < img.width(); ++x) {
+        std::optional<TColor> found;
+        for (int y = 0; y < img.height() && !found; ++y) {
+            const TColor p = wtest::Pixel(img, x, y);
+            if (std::find(colours.begin(), colours.end(), p) != colours.end())
+                found = p;
+        }
+        if (found && !inRun)
+            runs.push_back(*found);
+        inRun = found.has_value();
+    }
+    return runs;
+}
+
+class PaintCounter : public QObject
+{
+public:
+    int paints { 0 };
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(AdvTrackBarPaintTest, TickImagesReplaceTheLinesAndFollowTheirList)
+{
+    TForm form(nullptr);
+    auto* f = new TAdvTrackBar(&form);
+    f->SetParent(&form);
+    f->Slider()->SetVisible(false);
+    f->Thumb()->SetSize(0);
+    f->SetMin(0);
+    f->SetMax(4);
+    auto* images = new TCustomImageList(&form, 5, 5);
+    const TColor colours[] = { clRed, clLime, clBlue };
+    for (TColor c : colours) {
+        QImage img(5, 5, QImage::Format_ARGB32);
+        img.fill(ToQColor(c));
+        images->Add(img);
+    }
+    const std::vector<TColor> rgb { clRed, clLime, clBlue };
+    EXPECT_TRUE(ClustersAlongX(wtest::Render(f), rgb).empty()); // lines only
+
+    f->SetTickImages(images);
+    // Image v at value v; values 3 and 4 are past the list and take image 0.
+    EXPECT_EQ(ClustersAlongX(wtest::Render(f), rgb),
+              (std::vector<TColor> { clRed, clLime, clBlue, clRed, clRed }));
+
+    // Disabled: the same pictures greyed.
+    f->SetEnabled(false);
+    const QImage grey = wtest::Render(f);
+    EXPECT_TRUE(ClustersAlongX(grey, rgb).empty());
+    const TColor greyRed = RGB((qGray(255, 0, 0) + 255) / 2, (qGray(255, 0, 0) + 255) / 2, (qGray(255, 0, 0) + 255) / 2);
+    EXPECT_EQ(ClustersAlongX(grey, { greyRed }).size(), 3u);
+    f->SetEnabled(true);
+
+    // A change of the list repaints the fader.
+    form.Show();
+    QApplication::processEvents();
+    PaintCounter counter;
+    f->installEventFilter(&counter);
+    images->Clear();
+    QTRY_VERIFY_WITH_TIMEOUT(counter.paints > 0, 20000);
+    f->removeEventFilter(&counter);
+    EXPECT_TRUE(ClustersAlongX(wtest::Render(f), rgb).empty()); // an empty list: lines again
+
+    // Freeing the list clears the reference.
+    delete images;
+    EXPECT_EQ(f->TickImages(), nullptr);
+    wtest::Render(f);
+}

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
 #include <vector>
 
 using namespace vcl;
@@ -356,6 +357,76 @@ TEST_F(CurvyEditTest, ForwardedPropertiesReachTheInnerEdit)
     EXPECT_EQ(box->Edit()->Font()->Height(), -11);
     box->Font()->SetColor(clBlack);
     EXPECT_EQ(box->Edit()->Font()->Color(), clBlack);
+}
+
+TEST_F(CurvyEditTest, CharCaseChangesTypedLettersOnly)
+{
+    TForm form(nullptr);
+    auto* box = new TCurvyEdit(&form);
+    box->SetParent(&form);
+    form.Show();
+    box->SetFocus();
+    struct Case
+    {
+        TEditCharCase charCase;
+        const char* typed;
+        const char* shown;
+    };
+    for (const Case& c : { Case { TEditCharCase::ecNormal, "aB1", "aB1" }, Case { TEditCharCase::ecUpperCase, "aB1", "AB1" },
+                           Case { TEditCharCase::ecLowerCase, "aB1", "ab1" } }) {
+        box->SetCharCase(c.charCase);
+        box->SetText(QString());
+        for (const char ch : std::string_view(c.typed))
+            KeyTo(Line(box), QChar(ch).toUpper().unicode(), QString(QChar(ch)));
+        EXPECT_EQ(box->Text(), QString::fromLatin1(c.shown)) << c.typed;
+    }
+    // The program's text stays as given, and the typing limit still holds for converted letters.
+    box->SetCharCase(TEditCharCase::ecUpperCase);
+    box->SetText(QStringLiteral("dB"));
+    EXPECT_EQ(box->Text(), QStringLiteral("dB"));
+    box->SetText(QString());
+    box->SetMaxLength(2);
+    for (const char* ch : { "a", "b", "c" })
+        KeyTo(Line(box), Qt::Key_A, QString::fromLatin1(ch));
+    EXPECT_EQ(box->Text(), QStringLiteral("AB"));
+}
+
+TEST_F(CurvyEditTest, SelectionStaysShownWhenFocusLeavesUnlessHidden)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    auto* box = new TCurvyEdit(&form);
+    box->SetParent(&form);
+    box->SetBounds(10, 10, 70, 24);
+    auto* other = new TCurvyEdit(&form);
+    other->SetParent(&form);
+    other->SetBounds(10, 40, 70, 24);
+    form.Show();
+    form.activateWindow();
+    QApplication::processEvents();
+    const QColor highlight = Line(box)->palette().color(QPalette::Active, QPalette::Highlight);
+    auto highlighted = [&] {
+        const QImage img = Line(box)->grab().toImage();
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixelColor(x, y) == highlight)
+                    return true;
+        return false;
+    };
+
+    for (const bool hide : { false, true }) {
+        SCOPED_TRACE(hide ? "HideSelection True" : "HideSelection False");
+        box->SetHideSelection(hide);
+        box->SetText(QStringLiteral("+10.5dB"));
+        box->SetFocus();
+        box->SetSelStart(1);
+        box->SetSelLength(4);
+        ASSERT_TRUE(highlighted());
+        other->SetFocus();
+        ASSERT_FALSE(box->Focused());
+        EXPECT_EQ(box->Edit()->SelText(), hide ? QString() : QStringLiteral("10.5"));
+        EXPECT_EQ(highlighted(), !hide);
+    }
 }
 
 TEST_F(CurvyEditTest, PanelPaintsRoundedBodyBorderAndShadow)

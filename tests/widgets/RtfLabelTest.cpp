@@ -4,9 +4,12 @@
 
 #include "platform/ui/TBitmap.h"
 #include "platform/ui/TForm.h"
+#include "platform/ui/TPrinter.h"
 #include "widgets/rtflabel.h"
 
+#include <QFile>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -161,6 +164,32 @@ TEST_F(RtfLabelTest, VersionAndSetUp)
     EXPECT_EQ(label.RichEdit()->Parent(), nullptr);
     label.Print(QStringLiteral("job")); // no parent: nothing
     EXPECT_EQ(label.RichEdit()->LastPrintTitle(), QString());
+}
+
+TEST_F(RtfLabelTest, PrintPutsTheLabelOnThePrinterUnderTheCaption)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("laser.pdf"));
+    TPrinterSeam printers({ { QStringLiteral("Laser"), pdf, 150, QPageSize::A4, QMarginsF() } });
+    TForm form(nullptr);
+    auto* label = new TRTFLabel(&form);
+    label->SetParent(&form);
+    QString text = QStringLiteral("{\\rtf1\\ansi Crossover\\par ");
+    for (int i = 0; i < 150; ++i) // more lines than one page holds
+        text += QStringLiteral("line %1\\par ").arg(i);
+    label->SetRichText(text + QLatin1Char('}'));
+    label->Print(QStringLiteral("Protocol"));
+    EXPECT_EQ(label->RichEdit()->Parent(), nullptr); // off the parent again
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QByteArray utf16 { "\xFE\xFF", 2 };
+    for (QChar c : QStringLiteral("Protocol"))
+        utf16 += QByteArray { "\0", 1 } + char(c.unicode());
+    EXPECT_TRUE(bytes.contains("Protocol") || bytes.contains(utf16)) << "the job title";
+    EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2)
+        << "the long document takes two pages";
 }
 
 TEST_F(RtfLabelTest, ReaderText)

@@ -2701,6 +2701,24 @@ Status GdipSetImageAttributesWrapMode(GpImageAttributes* attributes, WrapMode, A
     return attributes ? Status::Ok : Status::InvalidParameter;
 }
 
+Status GdipGetImageAttributesAdjustedPalette(GpImageAttributes* attributes, ColorPalette* palette, ColorAdjustType)
+{
+    GP_STARTED();
+    if (!attributes || !palette)
+        return Status::InvalidParameter;
+    const int count = static_cast<int>(palette->Entries.size());
+    if (count == 0)
+        return Status::Ok;
+    // The entries as one row of pixels, adjusted as an image drawn with these attributes would be.
+    QImage row(count, 1, QImage::Format_ARGB32);
+    for (int i = 0; i < count; ++i)
+        row.setPixel(i, 0, palette->Entries[static_cast<std::size_t>(i)]);
+    const QImage adjusted = attributes->Apply(row).convertToFormat(QImage::Format_ARGB32);
+    for (int i = 0; i < count; ++i)
+        palette->Entries[static_cast<std::size_t>(i)] = adjusted.pixel(i, 0);
+    return Status::Ok;
+}
+
 // --- matrices ---
 
 Status GdipCreateMatrix(GpMatrix** matrix)

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace vcl {
 class TCanvas;
@@ -518,6 +519,15 @@ struct ColorMap
 Status GdipSetImageAttributesRemapTable(GpImageAttributes* attributes, ColorAdjustType type, bool enable,
                                         int count, const ColorMap* map);
 Status GdipSetImageAttributesWrapMode(GpImageAttributes* attributes, WrapMode mode, ARGB colour, bool clamp);
+// The entries of a palette image's colour table.
+struct ColorPalette
+{
+    std::uint32_t Flags { 0 };
+    std::vector<ARGB> Entries;
+};
+// Runs every entry of the palette through the attributes' adjustments, in place.
+Status GdipGetImageAttributesAdjustedPalette(GpImageAttributes* attributes, ColorPalette* palette,
+                                            ColorAdjustType type);
 
 // --- matrices ---
 Status GdipCreateMatrix(GpMatrix** matrix);
