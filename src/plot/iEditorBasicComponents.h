@@ -235,13 +235,19 @@ private:
     int FDragStartY { 0 };
 };
 
-// The editors' page control; TabIndex is the page shown.
+// The editors' page control; TabIndex is the page shown. It takes every key: the arrows turn the
+// pages, Enter and Escape stay with it rather than pressing the form's default or cancel button,
+// and Tab (Shift+Tab) moves the focus to the next (previous) control of the form's tab order, which
+// the platform's focus chain does before a key reaches the control.
 class TiComponentEditorPageControl : public vcl::TPageControl
 {
 public:
     using vcl::TPageControl::TPageControl;
     int TabIndex() const { return ActivePageIndex(); }
     void SetTabIndex(int Value) { SetActivePageIndex(Value); }
+
+protected:
+    bool WantsAllKeys() const override { return true; }
 };
 
 class TiComponentEditorButton : public vcl::TButton

@@ -1,6 +1,9 @@
 #include "plot/iGPGeometry.h"
 
+#include "platform/core/Exception.h"
 #include "platform/ui/TForm.h"
+#include "platform/ui/TPageControl.h"
+#include "platform/ui/TPrinter.h"
 #include "platform/ui/TWinControl.h"
 
 #include <QGuiApplication>
@@ -96,4 +99,66 @@ void iGetPaperSizeInches(int PaperCode, double& Width, double& Height)
         return;
     Width = size.metric ? iMillimetersToInches(size.width) : size.width;
     Height = size.metric ? iMillimetersToInches(size.height) : size.height;
+}
+
+void iSetActivePageIndex(TPageControl* PageControl, int Index)
+{
+    if (PageControl && Index < PageControl->PageCount())
+        PageControl->SetActivePageIndex(Index);
+}
+
+int iGetActivePageIndex(const TPageControl* PageControl)
+{
+    return PageControl ? PageControl->ActivePageIndex() : -1;
+}
+
+int iPaperCodeOf(const QPageSize& Paper)
+{
+    static const std::pair<QPageSize::PageSizeId, int> codes[] {
+        { QPageSize::Letter, 1 },           { QPageSize::LetterSmall, 2 },     { QPageSize::Tabloid, 3 },
+        { QPageSize::Ledger, 4 },           { QPageSize::Legal, 5 },           { QPageSize::Statement, 6 },
+        { QPageSize::Executive, 7 },        { QPageSize::A3, 8 },              { QPageSize::A4, 9 },
+        { QPageSize::A4Small, 10 },         { QPageSize::A5, 11 },             { QPageSize::B4, 12 },
+        { QPageSize::JisB5, 13 },           { QPageSize::Folio, 14 },          { QPageSize::Quarto, 15 },
+        { QPageSize::Imperial10x14, 16 },   { QPageSize::Note, 18 },           { QPageSize::Envelope9, 19 },
+        { QPageSize::Comm10E, 20 },         { QPageSize::Envelope11, 21 },     { QPageSize::Envelope12, 22 },
+        { QPageSize::Envelope14, 23 },      { QPageSize::AnsiC, 24 },          { QPageSize::AnsiD, 25 },
+        { QPageSize::AnsiE, 26 },           { QPageSize::DLE, 27 },            { QPageSize::C5E, 28 },
+        { QPageSize::EnvelopeC3, 29 },      { QPageSize::EnvelopeC4, 30 },     { QPageSize::EnvelopeC6, 31 },
+        { QPageSize::EnvelopeC65, 32 },     { QPageSize::EnvelopeB4, 33 },     { QPageSize::EnvelopeB5, 34 },
+        { QPageSize::EnvelopeB6, 35 },      { QPageSize::EnvelopeItalian, 36 }, { QPageSize::EnvelopeMonarch, 37 },
+        { QPageSize::EnvelopePersonal, 38 }, { QPageSize::FanFoldUS, 39 },     { QPageSize::FanFoldGerman, 40 },
+        { QPageSize::FanFoldGermanLegal, 41 }, { QPageSize::Postcard, 43 },    { QPageSize::Imperial9x11, 44 },
+        { QPageSize::Imperial10x11, 45 },   { QPageSize::Imperial15x11, 46 },  { QPageSize::LetterExtra, 50 },
+        { QPageSize::LegalExtra, 51 },      { QPageSize::TabloidExtra, 52 },   { QPageSize::A4Extra, 53 },
+        { QPageSize::SuperA, 57 },          { QPageSize::SuperB, 58 },         { QPageSize::LetterPlus, 59 },
+        { QPageSize::A4Plus, 60 },          { QPageSize::A3Extra, 63 },        { QPageSize::A5Extra, 64 },
+        { QPageSize::B5Extra, 65 },         { QPageSize::A2, 66 },
+    };
+    for (const auto& [id, code] : codes)
+        if (Paper.id() == id)
+            return code;
+    return 0;
+}
+
+void iGetPrinterPageSizeInches(double& Width, double& Height)
+{
+    TPrinter* printer = Printer();
+    std::optional<TPrinterDeviceMode> mode = printer->DeviceMode();
+    if (!mode) {
+        printer->SetPrinterIndex(printer->PrinterIndex());
+        mode = printer->DeviceMode();
+    }
+    if (!mode)
+        throw Exception(QStringLiteral("Could not initialize printer DeviceMode Structure"));
+    if (const int code = iPaperCodeOf(mode->Paper)) {
+        iGetPaperSizeInches(code, Width, Height);
+    } else {
+        // A paper the code table does not know keeps its own size rather than passing for Letter.
+        const QSizeF inches = mode->Paper.size(QPageSize::Inch);
+        Width = inches.width();
+        Height = inches.height();
+    }
+    if (mode->Orientation == TPaperOrientation::poLandscape)
+        std::swap(Width, Height);
 }

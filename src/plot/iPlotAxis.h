@@ -69,6 +69,10 @@ public:
                vcl::TNotifyEvent AOnRemove, vcl::TNotifyEvent AOnRename);
     ~TiPlotAxis() override;
     const vcl::TPropertyTable* PublishedProperties() const override;
+    // Besides the published properties: "Span_2" and "Span" read straight into Span (never
+    // written), and "LabelSeparation" and "TitleMargin" written only when 0, which the published
+    // ones leave out, and read straight into their fields.
+    void DefineProperties(vcl::TFiler& Filer) override;
 
     double Min() const override { return FMin; }
     // Clamped to -1e300..1e300.

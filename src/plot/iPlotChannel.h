@@ -289,6 +289,10 @@ public:
     // The texts of the last measurement.
     const QString& DataCursorXText() const { return FDataCursorXText; }
     const QString& DataCursorYText() const { return FDataCursorYText; }
+    // The values and point status of the last measurement.
+    double DataCursorXValue() const { return FDataCursorXValue; }
+    double DataCursorYValue() const { return FDataCursorYValue; }
+    TiPlotDataPointStatus DataCursorStatus() const { return FDataCursorStatus; }
 
     // --- the channel's own files and log (iPlotChannelFiles.cpp) ---
     // "File Type = Plot Channel Config" and the published properties as "Channel.<name>" lines;
@@ -322,6 +326,9 @@ protected:
     QString CursorTexts(TiPlotDataCursorStyle Style, TiPlotDataPointStatus Status, double X, double Y);
     QString FDataCursorXText;
     QString FDataCursorYText;
+    double FDataCursorXValue { 0.0 };
+    double FDataCursorYValue { 0.0 };
+    TiPlotDataPointStatus FDataCursorStatus { TiPlotDataPointStatus::ipdpsValid };
     void DoMouseHint(const TiPlotMouseData& MouseData, TiHintData& HintData) override;
     void DoMouseLeft(const TiPlotMouseData& MouseData) override;
     void DoMouseMove(const TiPlotMouseData& MouseData) override;

@@ -70,6 +70,9 @@ QString TiPlotChannelCustom::CursorTexts(TiPlotDataCursorStyle Style, TiPlotData
 {
     FDataCursorXText.clear();
     FDataCursorYText.clear();
+    FDataCursorXValue = X;
+    FDataCursorYValue = Y;
+    FDataCursorStatus = Status;
     if (!XAxis()) {
         FDataCursorXText = TranslateString(QStringLiteral("No X-Axis"));
         return FDataCursorXText;

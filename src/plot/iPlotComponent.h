@@ -18,6 +18,11 @@
 #include <vector>
 #include <memory>
 
+namespace vcl {
+class TBitmap;
+}
+class TiComponentEditorSavePicker;
+
 // An event about the object at an index of its kind's manager.
 using TiPlotObjectEvent = std::function<void(vcl::TObject* Sender, int Index)>;
 using TiPlotObjectMouseEvent =
@@ -55,6 +60,7 @@ public:
 
     TiPlotMasterManager* Master() const { return FMaster.get(); }
     TiPlotObjectManager* GetObjectManager() const { return FMaster->ObjectManager(); }
+    TiPlotTranslationManager* GetTranslationManager() const { return FMaster->TranslationManager(); }
     // The translation table's replacement of Text (Text itself when it has none).
     QString TranslateString(const QString& Text) const override;
 
@@ -155,6 +161,20 @@ public:
     // The picture lists 0, 1 and 2 of labels and annotations (24 x 24 when created); another
     // index raises "ImageList Index must be 0-2".
     vcl::TImageList* ImageList(int Index) const;
+    // Empties a picture list and repaints.
+    void ImageListClear(int ImageListIndex);
+    // Adds a bitmap through AddImageToList; the resource forms load it first from the resources
+    // under Instance (empty: the program's own), named by ResName or by the number ResID. A missing
+    // resource raises "Resource <name> not found".
+    void ImageListAdd(int ImageListIndex, const vcl::TBitmap* ABitmap);
+    void ImageListLoadFromResourceID(int ImageListIndex, const QString& Instance, int ResID);
+    void ImageListLoadFromResourceName(int ImageListIndex, const QString& Instance, const QString& ResName);
+    // An empty list takes the bitmap's size; a bitmap smaller on both sides is centred on a picture
+    // of the list's size filled with its transparent colour; one larger on both sides is cut into
+    // list-sized pictures; a size that is neither, nor equal on a side, raises "Image Width and
+    // Height must be the same as other images, or both smaller, or both larger". The bitmap's
+    // transparent colour becomes see-through; the caller's bitmap stays as it was.
+    void AddImageToList(int ImageListIndex, const vcl::TBitmap* Bitmap);
 
     // --- form streaming: the object collections and the placeholders' Z orders travel as defined
     // properties; reading and writing keep the layout manager off and an update block open until
@@ -172,6 +192,13 @@ public:
     // Paints once into a throw-away bitmap so that every object has its place.
     void ReCalcLayout();
     double GetNow() const;
+    // TrackingEnabled off (on) on every X axis, then every Y axis.
+    void DisableAllTracking();
+    void EnableAllTracking();
+    // Appends points StartIndex..StopIndex of the source channel, with their Null and Empty flags, to
+    // the destination channel; StopIndex below StartIndex copies nothing. Raises "Start Index Must
+    // be 0 or Greater" or "StopIndex Must Out Of Range" (past the source's last point) first.
+    void TransferChannelData(int SourceChannelIndex, int DestinationChannelIndex, int StartIndex, int StopIndex);
 
     // --- published settings ---
     int DataViewZHorz() const;
@@ -296,8 +323,9 @@ public:
     void CopyToClipBoard();
     // The plot recorded as a vector picture kept by the control (the caller does not free it).
     vcl::TMetafile* GetSnapShotPicture();
-    // Asks for a file name through TiPlotOutputHooks::SaveImagePicker and saves the image in the
-    // format its extension names ("bmp", "emf", "jpg", "png", letter case as given).
+    // Asks for a file name with the control's one save dialog (DefaultSaveImageDirectory is offered
+    // on its first use only) and saves the image in the format its extension names ("bmp", "emf",
+    // "jpg", "png", letter case as given).
     void Save();
     // Prints X axis 0's visible range; failures raise "Error Printing : <reason>".
     void PrintChart();
@@ -593,6 +621,7 @@ private:
     int FPrinterPaperWidthPixels { 0 };
     int FPrinterPaperHeightPixels { 0 };
     std::unique_ptr<vcl::TMetafile> FSnapShotPicture;
+    TiComponentEditorSavePicker* FSaveDialog { nullptr }; // owned as a component, made by the first Save
     QChar FLoadingSeparator { u'\t' };
     int FLogBufferSize { 0 };
     QString FLogFileName;

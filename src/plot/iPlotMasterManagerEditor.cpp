@@ -2,6 +2,7 @@
 // its Control page back into the plot, translating it, and its lifetime in the two editor styles.
 
 #include "plot/iPlotMasterManager.h"
+#include "plot/iGPGeometry.h"
 
 #include "plot/iPlotComponent.h"
 #include "plot/iPlotEditorForm.h"
@@ -64,8 +65,9 @@ void TiPlotMasterManager::CreateEditorForm()
     }
     editor->ClearChannelStats();
     for (size_t i = 0; i < FPageControlIndexes.size(); ++i)
-        editor->Control<TiComponentEditorPageControl>(QString::fromLatin1(EditorPageControlNames()[i]))
-            ->SetActivePageIndex(FPageControlIndexes[i]);
+        iSetActivePageIndex(
+            editor->Control<TiComponentEditorPageControl>(QString::fromLatin1(EditorPageControlNames()[i])),
+            FPageControlIndexes[i]);
     const bool addRemove = plot->UserCanAddRemoveChannels();
     editor->Control<TControl>(QStringLiteral("iChannelAddButton"))->SetVisible(addRemove);
     editor->Control<TControl>(QStringLiteral("ChannelRemoveButton"))->SetVisible(addRemove);
@@ -114,9 +116,8 @@ void TiPlotMasterManager::RememberEditorPages()
     if (!FEditorForm)
         return;
     for (size_t i = 0; i < FPageControlIndexes.size(); ++i)
-        FPageControlIndexes[i] =
-            FEditorForm->Control<TiComponentEditorPageControl>(QString::fromLatin1(EditorPageControlNames()[i]))
-                ->ActivePageIndex();
+        FPageControlIndexes[i] = iGetActivePageIndex(
+            FEditorForm->Control<TiComponentEditorPageControl>(QString::fromLatin1(EditorPageControlNames()[i])));
 }
 
 void TiPlotMasterManager::LoadControlPage()

@@ -13,6 +13,8 @@
 #include "plot/iPlotToolBar.h"
 
 #include "platform/core/PublishedProperties.h"
+#include "platform/core/TReader.h"
+#include "platform/core/TWriter.h"
 
 using namespace vcl;
 
@@ -88,7 +90,7 @@ const TPropertyTable* TiPlotAxis::PublishedProperties() const
                    &TiPlotAxis::SetStackingEndsMargin)
             .Default(0.5)
             .Float(QStringLiteral("LabelSeparation"), &TiPlotAxis::LabelSeparation, &TiPlotAxis::SetLabelSeparation)
-            .Default(2.0)
+            .Default(0.0) // a floating-point value of 0 is left out; the defined property carries it
             .Enum(QStringLiteral("LabelsRotation"), { "ira000", "ira090", "ira180", "ira270" },
                   &TiPlotAxis::LabelsRotation, &TiPlotAxis::SetLabelsRotation)
             .Default(TiRotationAngle::ira000)
@@ -146,7 +148,7 @@ const TPropertyTable* TiPlotAxis::PublishedProperties() const
             .Float(QStringLiteral("LabelsMargin"), &TiPlotAxis::LabelsMargin, &TiPlotAxis::SetLabelsMargin)
             .Default(0.25)
             .Float(QStringLiteral("TitleMargin"), &TiPlotAxis::TitleMargin, &TiPlotAxis::SetTitleMargin)
-            .Default(0.25)
+            .Default(0.0) // as LabelSeparation
             .Boolean(QStringLiteral("TitleRotated"), &TiPlotAxis::TitleRotated, &TiPlotAxis::SetTitleRotated)
             .Default(false)
             .Boolean(QStringLiteral("ScaleLinesShow"), &TiPlotAxis::ScaleLinesShow, &TiPlotAxis::SetScaleLinesShow)
@@ -185,6 +187,20 @@ const TPropertyTable* TiPlotAxis::PublishedProperties() const
             .Float(QStringLiteral("CursorScaler"), &A::CursorScaler, &A::SetCursorScaler).Default(1.0)
             .Build();
     return &table;
+}
+
+void TiPlotAxis::DefineProperties(TFiler& Filer)
+{
+    TiPlotLayoutObject::DefineProperties(Filer);
+    const auto readSpan = [this](TReader& Reader) { FSpan = Reader.ReadFloat(); };
+    Filer.DefineProperty(QStringLiteral("Span_2"), readSpan, nullptr, false);
+    Filer.DefineProperty(QStringLiteral("Span"), readSpan, nullptr, false);
+    Filer.DefineProperty(
+        QStringLiteral("LabelSeparation"), [this](TReader& Reader) { FLabelSeparation = Reader.ReadFloat(); },
+        [this](TWriter& Writer) { Writer.WriteFloat(FLabelSeparation); }, FLabelSeparation == 0.0);
+    Filer.DefineProperty(
+        QStringLiteral("TitleMargin"), [this](TReader& Reader) { FTitleMargin = Reader.ReadFloat(); },
+        [this](TWriter& Writer) { Writer.WriteFloat(FTitleMargin); }, FTitleMargin == 0.0);
 }
 
 const TPropertyTable* TiPlotChannelCustom::PublishedProperties() const

@@ -27,10 +27,19 @@ int PaperCode(int PrintSize)
     }
 }
 
+// The form a control is placed on owns it, as a form resource would, so that translating the
+// form reaches every text.
+TComponent* FormOf(TWinControl* Parent)
+{
+    while (Parent->Parent())
+        Parent = Parent->Parent();
+    return Parent;
+}
+
 template <class Control>
 Control* Make(TWinControl* Parent, int X, int Y, int W, int H)
 {
-    auto* control = new Control(Parent);
+    auto* control = new Control(FormOf(Parent));
     control->SetParent(Parent);
     control->SetBounds(X, Y, W, H);
     return control;
@@ -38,7 +47,7 @@ Control* Make(TWinControl* Parent, int X, int Y, int W, int H)
 
 TLabel* MakeLabel(TWinControl* Parent, int X, int Y, const QString& Text)
 {
-    auto* label = new TLabel(Parent);
+    auto* label = new TLabel(FormOf(Parent));
     label->SetParent(Parent);
     label->SetLeft(X);
     label->SetTop(Y);
@@ -199,6 +208,12 @@ void TiPlotPreviewForm::Fill(TiPlotComponent* Plot)
     SetCaption(PrintDocumentName + QStringLiteral(" (Preview)"));
 }
 
+void TiPlotPreviewForm::DoTranslation()
+{
+    if (iComponent)
+        iComponent->Master()->TranslateForm(this);
+}
+
 void TiPlotPreviewForm::RenderPage(TCanvas* Canvas, int W, int H)
 {
     TMetafile* picture = iComponent->GetSnapShotPicture();
@@ -253,6 +268,7 @@ void TiPlotPreviewForm::SettingsButtonClick()
     settings.PrintOrientationRadioGroup->SetAsInteger(PrintOrientation == TPrinterOrientation::poLandscape ? 1 : 0);
     settings.PrintDocumentNameEdit->SetAsString(PrintDocumentName);
     settings.PrintPaperSizeComboBox->SetAsInteger(PrintSize);
+    iComponent->Master()->TranslateForm(&settings);
     if (settings.ShowModal() != mrOk)
         return;
     PrintMarginLeft = settings.PrintMarginLeftEdit->AsFloat();
@@ -282,5 +298,6 @@ void iShowPlotPreview(TiPlotComponent& Plot)
 {
     TiPlotPreviewForm form(nullptr);
     form.Fill(&Plot);
+    form.DoTranslation();
     form.ShowModal();
 }

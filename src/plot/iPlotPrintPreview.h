@@ -48,6 +48,8 @@ public:
 
     // Takes the plot's print settings; the caption becomes the document name and " (Preview)".
     void Fill(TiPlotComponent* Plot);
+    // The plot's translation table applied to the form's texts.
+    void DoTranslation();
     void RenderPage(vcl::TCanvas* Canvas, int W, int H);
 
     void PreviewPaint();

@@ -2,6 +2,8 @@
 // recorded or painted off screen at the control's size.
 
 #include "plot/iPlotComponent.h"
+#include "plot/iEditorPickers.h"
+#include "plot/iGPGeometry.h"
 #include "plot/iPlotAxis.h"
 #include "plot/iPlotOutputHooks.h"
 #include "plot/iPlotPrintLayout.h"
@@ -102,27 +104,31 @@ TMetafile* TiPlotComponent::GetSnapShotPicture()
 
 void TiPlotComponent::Save()
 {
-    if (!TiPlotOutputHooks::SaveImagePicker)
-        throw Exception(QStringLiteral("Saving an image needs the image file picker, which is not available"));
-    TiSaveImageRequest request;
-    request.InitialDir = DefaultSaveImageDirectory();
-    request.Filter = QStringLiteral(
-        "Bitmap (*.bmp)|*.bmp|Enhanced Metafile (*.emf)|*.emf|JPEG File (*.jpg)|*.jpg|PNG (*.png)|*.png");
-    request.FileName = QStringLiteral("Untitled");
-    request.FilterIndex = static_cast<int>(DefaultSaveImageFormat()) + 1;
-    const std::optional<QString> chosen = TiPlotOutputHooks::SaveImagePicker(*this, request);
-    if (!chosen)
+    // One dialog for the control's life: the default folder is offered on the first call only,
+    // later calls start where the user left off.
+    if (!FSaveDialog) {
+        FSaveDialog = new TiComponentEditorSavePicker(this);
+        FSaveDialog->SetVisible(false);
+        FSaveDialog->SetParent(this);
+    }
+    FSaveDialog->SetDefaultDir(DefaultSaveImageDirectory());
+    FSaveDialog->SetFilter(QStringLiteral(
+        "Bitmap (*.bmp)|*.bmp|Enhanced Metafile (*.emf)|*.emf|JPEG File (*.jpg)|*.jpg|PNG (*.png)|*.png"));
+    FSaveDialog->SetFileName(QStringLiteral("Untitled"));
+    FSaveDialog->SetFilterIndex(static_cast<int>(DefaultSaveImageFormat()) + 1);
+    if (!FSaveDialog->Execute())
         return;
+    const QString chosen = FSaveDialog->FileName();
     Master()->DeSelectAll();
-    const QString ending = chosen->right(3);
+    const QString ending = chosen.right(3);
     if (ending == QLatin1String("bmp"))
-        SaveImageToBitmap(*chosen);
+        SaveImageToBitmap(chosen);
     else if (ending == QLatin1String("emf"))
-        SaveImageToMetaFile(*chosen);
+        SaveImageToMetaFile(chosen);
     else if (ending == QLatin1String("jpg"))
-        SaveImageToJPEG(*chosen, 100, true);
+        SaveImageToJPEG(chosen, 100, true);
     else if (ending == QLatin1String("png"))
-        SaveImageToPNG(*chosen, 9);
+        SaveImageToPNG(chosen, 9);
 }
 
 void TiPlotComponent::PreviewChart()
@@ -164,8 +170,7 @@ void TiPlotComponent::PrintPages()
             if (names[i].compare(wanted, Qt::CaseInsensitive) == 0)
                 printer->SetPrinterIndex(i);
     }
-    FPrinterPaperWidthInches = printer->PaperWidthInches();
-    FPrinterPaperHeightInches = printer->PaperHeightInches();
+    iGetPrinterPageSizeInches(FPrinterPaperWidthInches, FPrinterPaperHeightInches);
     TiPrintPageGeometry page;
     page.DpiX = printer->DpiX();
     page.DpiY = printer->DpiY();

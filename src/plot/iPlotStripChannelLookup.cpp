@@ -387,6 +387,9 @@ void TiPlotChannel::CalcDataCursor(TiPlotDataCursor* Cursor)
     Cursor->SetValues(reading.Status, reading.X, reading.Y);
     FDataCursorXText = reading.XText;
     FDataCursorYText = reading.YText;
+    FDataCursorXValue = reading.X;
+    FDataCursorYValue = reading.Y;
+    FDataCursorStatus = reading.Status;
     Cursor->SetCursorDisplayText(reading.Text);
 }
 

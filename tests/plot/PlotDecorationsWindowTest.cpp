@@ -21,6 +21,7 @@
 #include "platform/core/TColor.h"
 #include "platform/images/PngCodec.h"
 #include "platform/ui/TClipboard.h"
+#include "platform/ui/TOpenDialog.h"
 #include "platform/ui/TPrinter.h"
 
 #include <QDir>
@@ -370,13 +371,9 @@ TEST_F(PlotDecorationsWindowTest, OutputButtonsOnTheWindowCopySaveAndPrintThePlo
     int dialogs = 0;
     TPrintDialogSeam dialog([&](TPrinter&) { return ++dialogs > 0; });
     const QString png = dir.filePath(QStringLiteral("plot.png"));
-    TiPlotOutputHooks::SaveImagePicker = [&](TiPlotComponent&, const TiSaveImageRequest&) {
-        return std::optional<QString>(png);
-    };
-    struct ClearHooks
-    {
-        ~ClearHooks() { TiPlotOutputHooks::SaveImagePicker = nullptr; }
-    } clearHooks;
+    // The save dialog adds the extension of the format it offers.
+    plot->SetDefaultSaveImageFormat(TiPlotImageFormatStyle::ipifPNG);
+    TFileDialogSeam saveDialog([&](const TFileDialogRequest&) { return std::optional<QString>(png.chopped(4)); });
     plot->SetCopyToClipBoardFormat(TiPlotExportFormat::ipefBitmap);
     ShowAndPaint();
     TiPlotToolBar* bar = plot->ToolBar(0);

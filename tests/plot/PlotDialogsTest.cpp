@@ -63,7 +63,6 @@ protected:
     }
     void TearDown() override
     {
-        TiPlotOutputHooks::SaveImagePicker = nullptr;
         delete form;
     }
     // Answers every file dialog with `answer`, keeping what was asked.

@@ -62,7 +62,6 @@ protected:
     {
         delete preview;
         delete form;
-        TiPlotOutputHooks::SaveImagePicker = nullptr;
         TiPlotOutputHooks::ShowPreview = nullptr;
     }
     // Answers the settings dialog once it shows: the left margin typed in, then OK or Cancel clicked.

@@ -11,6 +11,7 @@
 
 #include "platform/images/PngCodec.h"
 #include "platform/ui/TClipboard.h"
+#include "platform/ui/TOpenDialog.h"
 #include "platform/ui/TPrinter.h"
 
 #include <QFile>
@@ -111,7 +112,6 @@ protected:
     void TearDown() override
     {
         printers.reset();
-        TiPlotOutputHooks::SaveImagePicker = nullptr;
         TiPlotOutputHooks::ShowPreview = nullptr;
         ptest::PlotFileTest::TearDown();
     }
@@ -276,25 +276,35 @@ TEST_F(PlotPrintingTest, SnapshotAndSaveAndPreviewGoThroughTheirHooks)
     EXPECT_EQ(snapshot->Description(), QStringLiteral("iPlot"));
     EXPECT_EQ(plot->GetSnapShotPicture(), snapshot);
 
-    EXPECT_EQ(MessageOf([&] { plot->Save(); }),
-              QStringLiteral("Saving an image needs the image file picker, which is not available"));
     EXPECT_EQ(MessageOf([&] { plot->PreviewChart(); }), QStringLiteral("The print preview is not available"));
 
-    std::optional<QString> answer = Path("plot.BMP");
-    TiSaveImageRequest asked;
-    TiPlotOutputHooks::SaveImagePicker = [&](TiPlotComponent&, const TiSaveImageRequest& request) {
-        asked = request;
+    // Save keeps one dialog: the default folder is offered on its first use only.
+    std::optional<QString> answer;
+    QList<TFileDialogRequest> asked;
+    TFileDialogSeam seam([&](const TFileDialogRequest& request) {
+        asked << request;
         return answer;
-    };
+    });
+    plot->SetDefaultSaveImageDirectory(dir.path());
     plot->SetDefaultSaveImageFormat(TiPlotImageFormatStyle::ipifPNG);
+    plot->Save(); // cancelled: nothing saved
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].FilterIndex, 4);
+    EXPECT_EQ(asked[0].FileName, QStringLiteral("Untitled"));
+    EXPECT_EQ(asked[0].InitialDir, dir.path());
+    EXPECT_TRUE(asked[0].Filter.startsWith(QStringLiteral("Bitmap (*.bmp)|*.bmp|Enhanced Metafile (*.emf)|*.emf|")));
+    answer = Path("plot"); // the dialog adds the chosen format's extension
     plot->Save();
-    EXPECT_EQ(asked.FilterIndex, 4);
-    EXPECT_EQ(asked.FileName, QStringLiteral("Untitled"));
-    EXPECT_TRUE(asked.Filter.startsWith(QStringLiteral("Bitmap (*.bmp)|*.bmp|Enhanced Metafile (*.emf)|*.emf|")));
-    EXPECT_FALSE(QFile::exists(Path("plot.BMP"))); // the ending is compared with its letter case
-    answer = Path("plot.png");
-    plot->Save();
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked[1].InitialDir, QStringLiteral("."));
+    EXPECT_EQ(asked[1].FileName, QStringLiteral("Untitled"));
     EXPECT_EQ(PngCodec::Decode(ReadAll(Path("plot.png"))).size(), QSize(400, 300));
+    plot->SetDefaultSaveImageFormat(TiPlotImageFormatStyle::ipifBitmap);
+    answer = Path("picture");
+    plot->Save();
+    EXPECT_EQ(asked[2].FilterIndex, 1);
+    EXPECT_TRUE(QFile::exists(Path("picture.bmp")));
+    EXPECT_FALSE(QFile::exists(Path("picture")));
 
     int previews = 0;
     TiPlotOutputHooks::ShowPreview = [&](TiPlotComponent& shown) { previews += &shown == plot; };

@@ -71,6 +71,8 @@ std::unique_ptr<QPrinter> TPrinter::MakeDevice() const
 {
     std::unique_ptr<QPrinter> device;
     if (const auto& targets = SeamTargets()) {
+        if (targets->empty())
+            throw Exception(QStringLiteral("There is no default printer currently selected"));
         const TPrinterTarget& target = targets->at(m_index < 0 ? 0 : static_cast<std::size_t>(m_index));
         device = std::make_unique<QPrinter>(QPrinter::HighResolution);
         device->setOutputFormat(QPrinter::PdfFormat);
@@ -119,6 +121,16 @@ double TPrinter::PaperWidthInches() const
 double TPrinter::PaperHeightInches() const
 {
     return MakeDevice()->pageLayout().fullRect(QPageLayout::Inch).height();
+}
+
+std::optional<TPrinterDeviceMode> TPrinter::DeviceMode() const
+{
+    if (const auto& targets = SeamTargets(); targets && targets->empty())
+        return std::nullopt;
+    const QPageLayout layout = MakeDevice()->pageLayout();
+    if (!layout.isValid())
+        return std::nullopt;
+    return TPrinterDeviceMode { layout.pageSize(), m_orientation };
 }
 
 void TPrinter::BeginDoc()

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -17,6 +18,13 @@ class QPrinter;
 namespace vcl {
 
 enum class TPaperOrientation { poPortrait, poLandscape };
+
+// What the current printer is set up for: its paper and the orientation documents use.
+struct TPrinterDeviceMode
+{
+    QPageSize Paper;
+    TPaperOrientation Orientation { TPaperOrientation::poPortrait };
+};
 
 // A printer that writes a PDF file: its name, the file, its resolution, paper and the edges it
 // cannot print on (in inches).
@@ -62,6 +70,8 @@ public:
     int PhysicalOffsetY() const;
     double PaperWidthInches() const;
     double PaperHeightInches() const;
+    // The current printer's set-up; nothing when the printer offers none (no printer at all).
+    std::optional<TPrinterDeviceMode> DeviceMode() const;
 
     bool Printing() const { return m_painter != nullptr; }
     int PageNumber() const { return m_page; }

@@ -296,7 +296,7 @@ bool TWinControl::HandleKeyPress(QKeyEvent* event)
             if (ch == 0)
                 eaten = true;
         }
-        if (!eaten && (key == VK_RETURN || key == VK_ESCAPE) && form->DialogKey(key))
+        if (!eaten && !WantsAllKeys() && (key == VK_RETURN || key == VK_ESCAPE) && form->DialogKey(key))
             eaten = true;
     }, this);
     return eaten;

@@ -67,6 +67,9 @@ protected:
     // Controls that take typed characters themselves (edits, lists) keep plain characters from
     // the accelerators; with Alt a character is always offered.
     virtual bool WantsChars() const { return false; }
+    // Controls that take every key themselves: Enter and Escape stay theirs and never reach the
+    // form's default or cancel button.
+    virtual bool WantsAllKeys() const { return false; }
     // A form that sees keys before its controls.
     virtual bool PreviewsKeys() const { return false; }
     // Re-places the children after the client origin moved.
