@@ -300,6 +300,9 @@ public:
 
     vcl::TTimer* tmStartConnect { NewLinkTimer(QStringLiteral("tmStartConnect"), 300, &TfmMain::tmStartConnectTimer) };
     vcl::TTimer* tmDisconnect { NewLinkTimer(QStringLiteral("tmDisconnect"), 300, &TfmMain::tmDisconnectTimer) };
+    // The device was told to restart (the end of a whole-unit download): once the link is closed,
+    // the user is told why the window went off line.
+    bool RestartNoticeDue { false };
     vcl::TTimer* tmLinkBroken { NewLinkTimer(QStringLiteral("tmLinkBroken"), 300, &TfmMain::tmLinkBrokenTimer) };
     vcl::TTimer* tmComScan { NewLinkTimer(QStringLiteral("tmComScan"), 1, &TfmMain::tmComScanTimer) };
     vcl::TTimer* tmLockPrompt { NewLinkTimer(QStringLiteral("tmLockPrompt"), 1000, &TfmMain::tmLockPromptTimer) };

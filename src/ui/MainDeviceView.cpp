@@ -51,6 +51,9 @@ void MainDeviceView::StartTimer(Timer timer)
     // A running watch starts over: each step of a transfer gives the next one its full time.
     if (timer == Timer::ChainWatch)
         t->SetEnabled(false);
+    // The controller asks for the delayed disconnect only once it has told the device to restart.
+    if (timer == Timer::Disconnect)
+        Form.RestartNoticeDue = true;
     t->SetEnabled(true);
 }
 
