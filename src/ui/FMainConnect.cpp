@@ -5,6 +5,7 @@
 
 #include "controller/AckState.h"
 #include "ui/MainLinkViews.h"
+#include "ui/Skin.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,6 +28,7 @@ vcl::TButton* TfmMain::NewLinkButton()
     button->SetName(QStringLiteral("rzbMenuLink"));
     button->SetParent(this);
     button->SetCaption(QStringLiteral("OffLine"));
+    skin::ShowLinkState(*button, false);
     button->OnClick = [this](vcl::TObject* sender) { rzbMenuLinkClick(sender); };
     return button;
 }
