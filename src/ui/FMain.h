@@ -17,6 +17,7 @@
 #include "transport/LTransportHost.h"
 #include "ui/MainDeviceView.h"
 #include "ui/MainWindowAccess.h"
+#include "ui/MainWindowScroller.h"
 #include "ui/editors/EditorConstants.h"
 
 #include <array>
@@ -99,11 +100,14 @@ public:
 
     int CurPage { editors::GainPage };
     int ExtraHeight { 0 };
+    // The scroll bars of a window below its design size (FMainLayoutResize.cpp).
+    std::unique_ptr<MainWindowScroller> Scroller;
 
 private:
     // (FMainLayoutResize.cpp) The rules of the window's resizing, by kind of control.
     struct DesignPlace { int Left, Top, Width, Height; };
     const DesignPlace& DesignOf(vcl::TControl* c);
+    void ApplyResizeRules();
     void ResizeDelayRows(int h);
     void ResizePageMeters(int h);
     void SpreadDiagram(int w);

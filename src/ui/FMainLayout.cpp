@@ -340,6 +340,7 @@ void TfmMain::BuildLayout()
     b.GatePage();
     b.Preset();
     skin::DressMenuBar(*this);
+    Scroller = std::make_unique<MainWindowScroller>(*this, QSize(1118, 720));
     OnResize = vcl::Method(this, &TfmMain::FormResize);
     OnClose = vcl::Method(this, &TfmMain::FormClose);
 }

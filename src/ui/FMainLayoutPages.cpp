@@ -98,7 +98,7 @@ void Builder::DelayPage()
         // The row rules of the window's resizing at its design size: marker, line and time label.
         const int top = DelayRowTop(DelayRow::Marker, ch, 0);
         const int lineTop = DelayRowTop(DelayRow::Line, ch, 0);
-        Label(panel, QString(), sfx, 4, top + 8, 0, ch, ChannelColor(ch));
+        Label(panel, QStringLiteral("lbFftDelayName") + sfx, sfx, 4, top + 8, 0, ch, ChannelColor(ch));
         auto* line = Label(panel, QStringLiteral("lbDelayLine") + sfx, QString(), 40, lineTop, 475, ch, ChannelColor(ch));
         line->SetLayout(vcl::TTextLayout::tlCenter);
         line->SetHeight(2 * (top - lineTop) + 30); // centred on the marker
