@@ -17,6 +17,7 @@
 #include "transport/LTransportHost.h"
 #include "ui/MainDeviceView.h"
 #include "ui/MainWindowAccess.h"
+#include "ui/MainWindowScroller.h"
 #include "ui/editors/EditorConstants.h"
 
 #include <array>
@@ -100,11 +101,14 @@ public:
 
     int CurPage { editors::GainPage };
     int ExtraHeight { 0 };
+    // The scroll bars of a window below its design size (FMainLayoutResize.cpp).
+    std::unique_ptr<MainWindowScroller> Scroller;
 
 private:
     // (FMainLayoutResize.cpp) The rules of the window's resizing, by kind of control.
     struct DesignPlace { int Left, Top, Width, Height; };
     const DesignPlace& DesignOf(vcl::TControl* c);
+    void ApplyResizeRules();
     void ResizeDelayRows(int h);
     void ResizePageMeters(int h);
     void SpreadDiagram(int w);
@@ -304,6 +308,9 @@ public:
 
     vcl::TTimer* tmStartConnect { NewLinkTimer(QStringLiteral("tmStartConnect"), 300, &TfmMain::tmStartConnectTimer) };
     vcl::TTimer* tmDisconnect { NewLinkTimer(QStringLiteral("tmDisconnect"), 300, &TfmMain::tmDisconnectTimer) };
+    // The device was told to restart (the end of a whole-unit download): once the link is closed,
+    // the user is told why the window went off line.
+    bool RestartNoticeDue { false };
     vcl::TTimer* tmLinkBroken { NewLinkTimer(QStringLiteral("tmLinkBroken"), 300, &TfmMain::tmLinkBrokenTimer) };
     vcl::TTimer* tmComScan { NewLinkTimer(QStringLiteral("tmComScan"), 1, &TfmMain::tmComScanTimer) };
     vcl::TTimer* tmLockPrompt { NewLinkTimer(QStringLiteral("tmLockPrompt"), 1000, &TfmMain::tmLockPromptTimer) };

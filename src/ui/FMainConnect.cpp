@@ -5,6 +5,7 @@
 
 #include "controller/AckState.h"
 #include "ui/MainLinkViews.h"
+#include "ui/Skin.h"
 
 
 // --- the controls and timers of the link handling ---
@@ -25,6 +26,7 @@ vcl::TButton* TfmMain::NewLinkButton()
     button->SetName(QStringLiteral("rzbMenuLink"));
     button->SetParent(this);
     button->SetCaption(QStringLiteral("OffLine"));
+    skin::ShowLinkState(*button, false);
     button->OnClick = [this](vcl::TObject* sender) { rzbMenuLinkClick(sender); };
     return button;
 }

@@ -3,6 +3,7 @@
 // and with its button faces. The other pages are built in FMainLayoutPages.cpp.
 
 #include "ui/FMainLayoutBuilder.h"
+#include "ui/FMainLayoutCaptions.h"
 #include "ui/FMainLayoutParts.h"
 
 namespace {
@@ -31,13 +32,20 @@ namespace layout {
 vcl::TLabel* Builder::Label(vcl::TWinControl* parent, const QString& name, const QString& caption, int l,
                             int t, int w, int tag, vcl::TColor colour)
 {
-    auto* lb = Add<vcl::TLabel>(parent, name, l, t, w > 0 ? w : 60, 16, tag);
-    lb->SetAutoSize(w <= 0);
-    lb->SetTransparent(true);
-    // A coloured caption (a channel's) keeps its hue but is made readable on its box.
-    lb->Font()->SetColor(skin::Colour(skin::Legible(skin::RgbOf(colour), skin::RgbOf(parent->Color()))));
+    // A caption on the box's frame line breaks the line, as a group box's own caption does.
+    vcl::TLabel* lb = CrossesFrameLine(parent, t, 16) ? Add<FrameCaption>(parent, name, l, t, w > 0 ? w : 60, 16, tag)
+                                                      : Add<vcl::TLabel>(parent, name, l, t, w > 0 ? w : 60, 16, tag);
+    Dress(*lb, parent, w <= 0, colour);
     lb->SetCaption(caption);
     return lb;
+}
+
+void Builder::Dress(vcl::TLabel& lb, vcl::TWinControl* parent, bool autoSize, vcl::TColor colour)
+{
+    lb.SetAutoSize(autoSize);
+    lb.SetTransparent(true);
+    // A coloured caption (a channel's) keeps its hue but is made readable on its box.
+    lb.Font()->SetColor(skin::Colour(skin::Legible(skin::RgbOf(colour), skin::RgbOf(parent->Color()))));
 }
 
 rz::TRzGroupBox* Builder::Box(vcl::TWinControl* parent, const QString& name, int l, int t, int w, int h,
@@ -146,8 +154,10 @@ void Builder::Scale(vcl::TWinControl* parent, const QString& stem, int left,
 void Builder::NameLabelClick(int ch)
 {
     if (auto* lb =
-            dynamic_cast<vcl::TLabel*>(F.FindComponent(QStringLiteral("lbMatrixChName") + ChannelSuffix(ch))))
+            dynamic_cast<vcl::TLabel*>(F.FindComponent(QStringLiteral("lbMatrixChName") + ChannelSuffix(ch)))) {
         lb->OnClick = vcl::Method(&F, &TfmMain::lbMatrixChNameInAClick);
+        lb->Font()->SetName(QString::fromLatin1(skin::ValueFont));
+    }
 }
 void Builder::Bar()
 {
@@ -201,8 +211,10 @@ void Builder::ChannelPage(int ch)
     Button(lo, QStringLiteral("rzbMute") + sfx, QString(), 8, 254, 44, 26, ch, 0, true);
     Button(lo, QStringLiteral("rzbPhase") + sfx, QString(), 56, 254, 58, 26, ch, 0, true);
 
-    Label(lo, QStringLiteral("lbEq") + sfx, QString(), 126, 8, 560, ch, DimText);
+    auto* heading = Add<ColumnHeading>(lo, QStringLiteral("lbEq") + sfx, 126, 8, 560, 16, ch);
+    Dress(*heading, lo, false, DimText);
     auto* peq = Add<TMyPEQAllpass>(lo, QStringLiteral("peqPeq") + sfx, 126, 26, 560, 196, ch);
+    heading->SetColumnsOf(peq);
     peq->SetChannelNumber(bands);
     // Value fields dark with light text, so the current band's green reads as well as the rest.
     static_cast<vcl::TControl*>(peq)->SetColor(RowColor);
@@ -329,6 +341,7 @@ void TfmMain::BuildLayout()
     b.GatePage();
     b.Preset();
     skin::DressMenuBar(*this);
+    Scroller = std::make_unique<MainWindowScroller>(*this, QSize(1118, 720));
     OnResize = vcl::Method(this, &TfmMain::FormResize);
     OnClose = vcl::Method(this, &TfmMain::FormClose);
 }

@@ -55,6 +55,8 @@ public:
 
     vcl::TLabel* Label(vcl::TWinControl* parent, const QString& name, const QString& caption, int l, int t,
                        int w = 0, int tag = 0, vcl::TColor colour = TextColor);
+    // The look every label of the window shares: transparent, its colour made readable on the parent.
+    static void Dress(vcl::TLabel& label, vcl::TWinControl* parent, bool autoSize, vcl::TColor colour);
 
     rz::TRzGroupBox* Box(vcl::TWinControl* parent, const QString& name, int l, int t, int w, int h,
                          vcl::TColor c);

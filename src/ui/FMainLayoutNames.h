@@ -42,6 +42,8 @@ inline constexpr MenuText MenuTexts[] = {
 
 inline constexpr int PageCount = editors::PageCount;
 inline constexpr int ChannelCount = editors::ChannelCount;
+// The channel name's column on the Matrix page: the longest name (8 characters) in the narrow face.
+inline constexpr int NameWidth = 80;
 
 // "InA", "InB", "Out1" .. "Out6" for channel 0..7.
 inline QString ChannelSuffix(int ch)

@@ -76,6 +76,7 @@ void Builder::CompPage()
             auto* ud = Add<vcl::TUpDown>(lo, QStringLiteral("udComp") + q + sfx, xx + 60, 240, 18, 24, ch);
             ud->SetMin(0);
             ud->SetMax(i == 0 ? 15 : 12);
+            skin::DressUpDown(*ud);
         }
     }
 }
@@ -97,7 +98,7 @@ void Builder::DelayPage()
         // The row rules of the window's resizing at its design size: marker, line and time label.
         const int top = DelayRowTop(DelayRow::Marker, ch, 0);
         const int lineTop = DelayRowTop(DelayRow::Line, ch, 0);
-        Label(panel, QString(), sfx, 4, top + 8, 0, ch, ChannelColor(ch));
+        Label(panel, QStringLiteral("lbFftDelayName") + sfx, sfx, 4, top + 8, 0, ch, ChannelColor(ch));
         auto* line = Label(panel, QStringLiteral("lbDelayLine") + sfx, QString(), 40, lineTop, 475, ch, ChannelColor(ch));
         line->SetLayout(vcl::TTextLayout::tlCenter);
         line->SetHeight(2 * (top - lineTop) + 30); // centred on the marker
@@ -142,8 +143,9 @@ void Builder::MatrixPage()
         row->SetColor(BarColor);
         for (int k = 0; k < 7; ++k) {
             const QString caption = k == 0 ? sfx : QString::fromLatin1(inText[k]);
-            auto* lb = Label(row, QStringLiteral("lbMatrix") + QString::fromLatin1(inBlocks[k]) + sfx, caption, 6 + k * 64,
-                             7, 60, ch, k == 0 ? ChannelColor(ch) : TextColor);
+            const int left = k == 0 ? 6 : NameWidth + 10 + (k - 1) * 60;
+            auto* lb = Label(row, QStringLiteral("lbMatrix") + QString::fromLatin1(inBlocks[k]) + sfx, caption, left, 7,
+                             k == 0 ? NameWidth : 58, ch, k == 0 ? ChannelColor(ch) : TextColor);
             lb->SetAlignment(vcl::TAlignment::taCenter);
         }
         NameLabelClick(ch);
@@ -160,8 +162,9 @@ void Builder::MatrixPage()
         row->SetColor(BarColor);
         for (int k = 0; k < 8; ++k) {
             const QString caption = k == 0 ? sfx : QString::fromLatin1(outText[k]);
-            auto* lb = Label(row, QStringLiteral("lbMatrix") + QString::fromLatin1(outBlocks[k]) + sfx, caption,
-                             4 + k * 57, 7, 55, ch, k == 0 ? ChannelColor(ch) : TextColor);
+            const int left = k == 0 ? 4 : NameWidth + 8 + (k - 1) * 53;
+            auto* lb = Label(row, QStringLiteral("lbMatrix") + QString::fromLatin1(outBlocks[k]) + sfx, caption, left, 7,
+                             k == 0 ? NameWidth : 51, ch, k == 0 ? ChannelColor(ch) : TextColor);
             lb->SetAlignment(vcl::TAlignment::taCenter);
         }
         NameLabelClick(ch);

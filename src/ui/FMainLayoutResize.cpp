@@ -12,14 +12,23 @@ constexpr int DesignHeight = 720;
 
 } // namespace
 
-// Longer than most: one pass over the window's controls that applies the resize rules in the order they
-// are listed, kind by kind, so a reader checks each rule against its neighbour in one place.
 void TfmMain::FormResize(vcl::TObject* Sender)
 {
     (void)Sender;
+    // Below the design size the content keeps its places under scroll bars; the rules act only in a
+    // direction where the window is at least its design size, where the content lies unscrolled.
+    if (Scroller)
+        Scroller->Fit();
+    ApplyResizeRules();
+    if (Scroller)
+        Scroller->Fit(); // the rules may have changed how far the content reaches
+}
+
+// Longer than most: one pass over the window's controls that applies the resize rules in the order they
+// are listed, kind by kind, so a reader checks each rule against its neighbour in one place.
+void TfmMain::ApplyResizeRules()
+{
     auto find = [this](const QString& name) { return dynamic_cast<vcl::TControl*>(FindComponent(name)); };
-    const bool smaller = Width() < DesignWidth || Height() < DesignHeight;
-    (void)smaller; // the platform form scrolls by itself once its client is smaller than its content
 
     auto* main = find(QStringLiteral("rzgMain"));
     if (!main)
@@ -119,6 +128,14 @@ void TfmMain::FormResize(vcl::TObject* Sender)
             ip->SetWidth(w + 904);
         if (auto* lb = find(QStringLiteral("lbGateName")))
             lb->SetWidth(w + 856);
+        // Each page meter, its lamp and its scale stay right of their widened transfer plot.
+        for (const char* name : { "lbHeadCompOut", "pbLevelCompOut", "pbLimitCompOut", "lbHeadGateIn", "pbLevelGateIn" })
+            if (auto* c = find(QString::fromLatin1(name)))
+                c->SetLeft(DesignOf(c).Left + w);
+        for (const char* stem : { "lbScaleComp", "lbScaleGate" })
+            for (int k = 1; k <= 9; ++k)
+                if (auto* c = find(QString::fromLatin1(stem) + QString::number(k)))
+                    c->SetLeft(DesignOf(c).Left + w);
         if (auto* preset = find(QStringLiteral("rzgPreset")))
             preset->SetLeft(w / 2 + 10);
         SpreadDiagram(w);
@@ -150,6 +167,9 @@ void TfmMain::ResizeDelayRows(int h)
         marker->SetTop(layout::DelayRowTop(layout::DelayRow::Marker, ch, h));
         line->SetTop(layout::DelayRowTop(layout::DelayRow::Line, ch, h));
         time->SetTop(layout::DelayRowTop(layout::DelayRow::Time, ch, h));
+        // The row's channel name stays beside its marker.
+        if (auto* name = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("lbFftDelayName") + sfx)))
+            name->SetTop(marker->Top() + 8);
     }
 }
 

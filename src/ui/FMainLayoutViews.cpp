@@ -87,6 +87,7 @@ void AddViewSwitch(TfmMain& form, vcl::TWinControl* box, int ch, int left, int t
         rb->SetTag(ch);
         rb->SetCaption(QString::fromLatin1(v.caption));
         rb->Font()->SetColor(v.colour);
+        skin::DressRadio(*rb);
         x += 66;
     }
     if (auto* mag = dynamic_cast<vcl::TRadioButton*>(form.FindComponent(QStringLiteral("rbShowGain") + ChannelSuffix(ch))))

@@ -5,6 +5,8 @@
 
 #include "ui/MainLinkViews.h"
 
+#include <utility>
+
 void TfmMain::OnCommEvent(vcl::TMessage& Message)
 {
     const auto code = static_cast<std::uint32_t>(Message.WParam & 0xFFFFFFFFu);
@@ -34,7 +36,10 @@ void TfmMain::tmStartConnectTimer(vcl::TObject*)
 void TfmMain::tmDisconnectTimer(vcl::TObject*)
 {
     tmDisconnect->SetEnabled(false);
+    const bool restarted = std::exchange(RestartNoticeDue, false);
     Controller.OnDisconnectTimer();
+    if (restarted && !Linked)
+        LinkViews::InformationShowModal(GetSidText(QStringLiteral("SID_INFO_DEVICE_RESTART")));
 }
 
 void TfmMain::tmLinkBrokenTimer(vcl::TObject*)

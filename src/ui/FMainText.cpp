@@ -7,6 +7,7 @@
 #include "ui/FMainLayoutNames.h"
 #include "ui/QtDialogLanguage.h"
 #include "ui/SidTables.h"
+#include "ui/Skin.h"
 #include "ui/editors/EditorSet.h"
 #include "widgets/RzBmpBtn.h"
 
@@ -109,6 +110,7 @@ void TfmMain::ApplyLanguage()
     if (!rzbMenuLink)
         return;
     rzbMenuLink->SetCaption(GetSidText(Online ? QStringLiteral("SID_ONLINE") : QStringLiteral("SID_OFFLINE")));
+    skin::ShowLinkState(*rzbMenuLink, Online);
 
     if (!caption(QStringLiteral("lPreset"), QStringLiteral("SID_PRESET"))
         || !caption(QStringLiteral("lAddress"), QStringLiteral("SID_ADDRESS"))

@@ -67,8 +67,10 @@ void TfmStoreName::btnOKClick(vcl::TObject* Sender)
     if (list)
         list->Close();
     if (StoreMode) {
-        if (DeviceAccess* device = MainDevice())
-            device->StorePreset(n, shown);
+        // Without a device nothing is stored, so the lists keep the names the device holds.
+        if (!linked)
+            return;
+        MainDevice()->StorePreset(n, shown);
         if (fmRecallPreset)
             fmRecallPreset->SetRowName(n + 1, name);
         if (fmStorePreset)

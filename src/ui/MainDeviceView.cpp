@@ -6,6 +6,7 @@
 #include "transport/hid/TJvHidDeviceController.h"
 #include "ui/FMain.h"
 #include "ui/MainLinkViews.h"
+#include "ui/Skin.h"
 
 #include <QTimer>
 
@@ -51,6 +52,9 @@ void MainDeviceView::StartTimer(Timer timer)
     // A running watch starts over: each step of a transfer gives the next one its full time.
     if (timer == Timer::ChainWatch)
         t->SetEnabled(false);
+    // The controller asks for the delayed disconnect only once it has told the device to restart.
+    if (timer == Timer::Disconnect)
+        Form.RestartNoticeDue = true;
     t->SetEnabled(true);
 }
 
@@ -64,6 +68,7 @@ void MainDeviceView::StopTimer(Timer timer)
 void MainDeviceView::ShowOnline(Route route)
 {
     Form.rzbMenuLink->SetCaption(Form.GetSidText(QStringLiteral("SID_ONLINE")));
+    skin::ShowLinkState(*Form.rzbMenuLink, true);
     if (route == Route::Com)
         Form.lbShowIp->SetCaption(Form.ComPortName);
     else if (route == Route::Usb)
@@ -89,6 +94,7 @@ void MainDeviceView::ShowOffline()
     if (Form.HidCtl)
         Form.HidCtl->DeviceChange();
     Form.rzbMenuLink->SetCaption(Form.GetSidText(QStringLiteral("SID_OFFLINE")));
+    skin::ShowLinkState(*Form.rzbMenuLink, false);
     Form.SetCaption(QString::fromStdString(APP_TITLE + " " + APP_VERSION));
     Form.lbShowIp->SetCaption(QStringLiteral("Disconnected"));
     Form.rzbMenuLink->SetEnabled(true);

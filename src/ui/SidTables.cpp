@@ -135,6 +135,7 @@ const char* const EnglishLines[] = {
     "SID_INFO_ERROR_UNIT", "Unit's Type Error !!",
     "SID_INFO_ERROR_VERSION", "Unit's Version Error !!",
     "SID_INFO_ERROR_DOWNLAOD", "Download File Error !!",
+    "SID_INFO_DEVICE_RESTART", "Download done. The device restarts now, and the link to it was closed.",
     "SID_FACTORY_DEFAULT", "Are you Sure to Return Factory Default?",
 };
 
@@ -264,6 +265,7 @@ const char* const SimplifiedLines[] = {
     "SID_INFO_ERROR_UNIT", "机台型号不符 !!",
     "SID_INFO_ERROR_VERSION", "硬件版本不符 !!",
     "SID_INFO_ERROR_DOWNLAOD", "下载档案不符 !!",
+    "SID_INFO_DEVICE_RESTART", "下载完成。机器正在重新启动，连机已断开。",
     "SID_FACTORY_DEFAULT", "确定要恢复机器出厂设置?",
 };
 

@@ -1,6 +1,7 @@
 #include "ui/Skin.h"
 
 #include "platform/images/PngCodec.h"
+#include "platform/ui/TButton.h"
 #include "platform/ui/TBitmap.h"
 #include "ui/SkinPictures.h"
 #include "widgets/RzBmpBtn.h"
@@ -9,6 +10,9 @@
 
 #include <QMenuBar>
 #include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
 
 #include <cstring>
 #include <map>
@@ -141,6 +145,11 @@ void DressDemoButton(vr::TVrDemoButton& button)
     button.FontLeave()->SetColor(Colour(Text));
     button.FontEnter()->SetColor(Colour(LitBlue.lamp));
     button.SetDisabledTextColor(Colour(Caption));
+    // Regular weight: a made-up bold of the Chinese face, drawn without smoothing, fills its strokes in.
+    for (vcl::TFont* f : { button.FontLeave(), button.FontEnter() }) {
+        f->SetStyle({});
+        f->SetSize(11);
+    }
 }
 
 void DressCombo(rz::TRzComboBox& combo)
@@ -163,6 +172,55 @@ void DressMenuBar(QWidget& form)
     pal.setColor(QPalette::HighlightedText, QColor(Text.r, Text.g, Text.b));
     bar->setPalette(pal);
     bar->setAutoFillBackground(true);
+}
+
+namespace {
+
+QColor Q(Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+
+} // namespace
+
+void DressRadio(QWidget& radio)
+{
+    auto* inner = radio.findChild<QRadioButton*>();
+    if (!inner)
+        return;
+    // The ring is drawn a shade darker than the window colour, the disc in the base colour and the dot
+    // in the text colour, which follows the caption.
+    QPalette pal = inner->palette();
+    pal.setColor(QPalette::Window, Q(SwitchBack));
+    pal.setColor(QPalette::Base, Q(FieldBack));
+    inner->setPalette(pal);
+}
+
+void DressUpDown(QWidget& upDown)
+{
+    for (auto* b : upDown.findChildren<QToolButton*>()) {
+        QPalette pal = b->palette();
+        // The style lightens the face and softens the arrow: a deep face keeps the arrow clear.
+        pal.setColor(QPalette::Button, Q(PressedTop));
+        pal.setColor(QPalette::Window, Q(PressedTop));
+        pal.setColor(QPalette::ButtonText, Q(Text));
+        pal.setColor(QPalette::WindowText, Q(Text));
+        b->setPalette(pal);
+    }
+}
+
+void ShowLinkState(vcl::TButton& button, bool online)
+{
+    const Rgb face = online ? LitGreen.bottom : LitRed.bottom;
+    button.SetColor(Colour(face));
+    button.Font()->SetColor(Colour(Text));
+    if (auto* inner = button.findChild<QPushButton*>()) {
+        QPalette pal = inner->palette();
+        pal.setColor(QPalette::Button, Q(face));
+        pal.setColor(QPalette::Window, Q(face));
+        pal.setColor(QPalette::ButtonText, Q(Text));
+        inner->setPalette(pal);
+    }
 }
 
 } // namespace skin

@@ -19,6 +19,7 @@ class TVrPowerButton;
 }
 namespace vcl {
 class TBitmap;
+class TButton;
 }
 
 namespace skin {
@@ -56,5 +57,13 @@ inline constexpr const char* ValueFont = "Arial Narrow";
 
 // The window's menu bar in the bar colour with light text.
 void DressMenuBar(QWidget& form);
+
+// A radio button's ring: a light disc on the dark box, its dot in the caption's colour, so both the
+// chosen and the other choice show at a glance.
+void DressRadio(QWidget& radio);
+// Up-down arrows in the light text on a button face.
+void DressUpDown(QWidget& upDown);
+// The link button: lit green with its caption when the device is on line, dark red when off line.
+void ShowLinkState(vcl::TButton& button, bool online);
 
 } // namespace skin

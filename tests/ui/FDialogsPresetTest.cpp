@@ -61,9 +61,10 @@ TEST(FDialogsPreset, ChoosingARowFillsTheNameDialog)
     }
 }
 
-TEST(FDialogsPreset, StoreOkPadsCutsAndNamesBothListsOffline)
+TEST(FDialogsPreset, StoreOkPadsCutsAndNamesBothListsOnline)
 {
     DialogRig r;
+    ASSERT_TRUE(r.Online());
     struct Case
     {
         QString typed;
@@ -87,7 +88,36 @@ TEST(FDialogsPreset, StoreOkPadsCutsAndNamesBothListsOffline)
         EXPECT_EQ(fmRecallPreset->RowName(row), row == 0 ? Bytes14("Default Preset") : cases[row - 1].stored);
         ++row;
     }
-    EXPECT_EQ(r.emu.RequestCount(), 0u) << "offline nothing is sent";
+    EXPECT_TRUE(SpinUntil([&] { return PayloadsOf(r.emu, 0x21).size() == 4u; })) << "each name was stored";
+}
+
+// Offline a store does nothing, so neither list may show the typed name as if it had been stored.
+TEST(FDialogsPreset, StoreTypedOfflineLeavesBothListsAsTheyWere)
+{
+    DialogRig r;
+    r.form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(r.form));
+    const std::string storeBefore = fmStorePreset->ListBytes();
+    const std::string recallBefore = fmRecallPreset->ListBytes();
+    bool named = false;
+    ModalAnswer pick(fmStorePreset, [&](vcl::TForm&) {
+        auto* grid = fmStorePreset->vledPresetName->findChild<QTableWidget*>();
+        ASSERT_NE(grid, nullptr);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, grid->visualItemRect(grid->item(2, 1)).center());
+        ASSERT_TRUE(SpinUntil([] { return fmStoreName->Visible() && fmStoreName->edName->hasFocus(); }));
+        for (char c : { 'G', 'i', 'g' })
+            QTest::keyClick(fmStoreName->windowHandle(), c);
+        QTest::keyClick(fmStoreName->windowHandle(), Qt::Key_Return);
+        named = fmStoreName->edName->Text().startsWith(QStringLiteral("Gig"));
+    });
+    auto* store = dynamic_cast<vcl::TControl*>(r.form->FindComponent(QStringLiteral("bStore")));
+    ASSERT_NE(store, nullptr);
+    QTest::mouseClick(r.form->windowHandle(), Qt::LeftButton, Qt::NoModifier, store->mapTo(r.form, QPoint(20, 10)));
+    ASSERT_TRUE(SpinUntil([&] { return pick.Count == 1 && !fmStorePreset->Visible() && !fmStoreName->Visible(); }));
+    EXPECT_TRUE(named) << "the typed name reached the name box";
+    EXPECT_EQ(fmStorePreset->ListBytes(), storeBefore);
+    EXPECT_EQ(fmRecallPreset->ListBytes(), recallBefore);
+    EXPECT_EQ(r.emu.RequestCount(), 0u);
 }
 
 TEST(FDialogsPreset, RowNamesKeepTheListLayout)

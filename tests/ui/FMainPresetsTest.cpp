@@ -267,12 +267,22 @@ TEST(FMainPresets, WholeUnitUploadWritesTheStoredPresetsAndDownloadSendsThemBack
         EXPECT_FALSE(req.Save);
         return QString::fromStdString(chosen + ".unt");
     });
+    // Once the link is closed the window says why it went off line.
+    std::vector<QString> told;
+    bool toldOffline = false;
+    ModalAnswer info(fmInformation, [&](vcl::TForm& f) {
+        told.push_back(LinkViews::InformationText());
+        toldOffline = r.form->NetProc == nullptr && !r.form->Linked;
+        f.SetModalResult(vcl::mrOk);
+    });
     r.emu.ClearRecords();
     r.form->DownloadUnit();
     EXPECT_FALSE(r.form->Enabled());
     EXPECT_TRUE(fmProcess->Visible());
     EXPECT_EQ(fmProcess->Max(), 2);
-    ASSERT_TRUE(SpinUntil([&] { return r.form->NetProc == nullptr; }));
+    ASSERT_TRUE(SpinUntil([&] { return r.form->NetProc == nullptr && info.Count == 1; }));
+    EXPECT_EQ(told, std::vector<QString> { r.form->GetSidText(QStringLiteral("SID_INFO_DEVICE_RESTART")) });
+    EXPECT_TRUE(toldOffline) << "the message came before the link was closed";
 
     std::vector<BytePacket> wantFrames { DeviceEmulator::RequestFrame(1, 0x23) };
     BytePacket eeprom { 1, 0, 17 };

@@ -11,6 +11,7 @@
 #include "device/ValueGrids.h"
 #include "response/Plot.h"
 #include "responseplot/LMyFFTDrawPhase.h"
+#include "ui/Skin.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"
 #include "widgets/RzBmpBtn.h"
@@ -30,8 +31,13 @@ constexpr int AreaLeft = 42;
 constexpr int AreaTop = 7;
 // The window is laid out at 96 dots per inch, where the hover test scales by 1.5.
 constexpr double HoverScale = 1.5;
-// A cut-off being dragged shows its frequency box in green until the release.
-constexpr vcl::TColor DraggedCutText = 0x008000;
+// A cut-off being dragged shows its frequency box in green until the release, then in the value
+// boxes' own text colour; both read on the dark field.
+vcl::TColor DraggedCutText()
+{
+    return skin::Colour(skin::Legible(skin::Rgb { 0, 128, 0 }, skin::FieldBack));
+}
+constexpr vcl::TColor RestingCutText = skin::Colour(skin::FieldText);
 
 bool HitSlot(const LMyFFTDrawPhase& plot, const TMyPEQAllpass& peq, int k, int X, int Y, double c)
 {
@@ -177,7 +183,7 @@ void ResponsePlotMouse::DragCut(int ch, double f)
         button->SetDown(false);
         button->SetAllowAllUp(allowAllUp);
     }
-    cut.FreqEdit->Font()->SetColor(DraggedCutText);
+    cut.FreqEdit->Font()->SetColor(DraggedCutText());
 }
 
 void ResponsePlotMouse::MouseUp(vcl::TObject* Sender)
@@ -190,8 +196,8 @@ void ResponsePlotMouse::MouseUp(vcl::TObject* Sender)
     m_dragSlot = -1;
     if (!PlotOf(Sender, ch))
         return;
-    Of(ch).HighPass.FreqEdit->Font()->SetColor(0);
-    Of(ch).LowPass.FreqEdit->Font()->SetColor(0);
+    Of(ch).HighPass.FreqEdit->Font()->SetColor(RestingCutText);
+    Of(ch).LowPass.FreqEdit->Font()->SetColor(RestingCutText);
 }
 
 void ResponsePlotMouse::ApplyPendingBand()
