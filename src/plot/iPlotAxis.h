@@ -214,7 +214,32 @@ public:
     // The same from the channels' running minimum and maximum, without the span minimum.
     void ZoomToFitFast();
     void NewTrackingData(double Value) override;
-    void ResetFirstAlign() { FFirstAlignDone = false; }
+    // One value of a source whose plot repaints anyway, taken without telling anyone: true when the
+    // value asked no more than plain min/max tracking (linear, whole scale, no margins, first value
+    // aligned) and Min/Span moved in place exactly as NewTrackingData moves them; false when
+    // NewTrackingData must take it.
+    bool TrackQuietly(double Value)
+    {
+        if (!FPlainTracking) [[unlikely]]
+            return false;
+        if (Value > FMin + FSpan) {
+            const double span = Value - FMin;
+            if (!(span >= 1e-300 && span <= 1e300)) [[unlikely]]
+                return false; // clamped by SetSpan
+            FSpan = span;
+        } else if (Value < FMin) [[unlikely]] {
+            if (!(Value >= -1e300))
+                return false; // clamped by SetMin
+            FMin = Value;
+        }
+        return true;
+    }
+    void DoChange() override;
+    void ResetFirstAlign()
+    {
+        FFirstAlignDone = false;
+        UpdatePlainTracking();
+    }
     void UpdateResumeValues();
 
     bool iMouseHitTest(const TiPlotMouseData& MouseData) override;
@@ -367,6 +392,8 @@ private:
     void DrawTitle(vcl::TCanvas* Canvas);
     void TrackScale(double Value);
     void ApplyTrackingMargins(double Value);
+    // Renews FPlainTracking from the settings it stands for; every change of them reports one.
+    void UpdatePlainTracking();
 
     bool FScaleLineShow { true };
     TiPlotTrackingStyle FTrackingStyle { TiPlotTrackingStyle::iptsScaleMinMax };
@@ -386,6 +413,9 @@ private:
     double FCartesianChildRefValue { 0.0 };
     QString FAlignRefAxisName;
     bool FFirstAlignDone { false };
+    // Tracking on, ScaleMinMax to the minimum increment, linear, no margins or span minimum, the
+    // first value aligned: the settings under which TrackQuietly may move the scale itself.
+    bool FPlainTracking { false };
     double FPreviousMin { 0.0 };
     double FPreviousSpan { 100.0 };
     double FPreviousLabelsMinLength { 0.0 };

@@ -19,6 +19,21 @@ TiPlotXAxis::TiPlotXAxis(TWinControl* AOwner, TNotifyEvent AOnChange, TNotifyEve
     FTrackingStyle = dynamic_cast<TiPlot*>(AOwner) ? TiPlotTrackingStyle::iptsScrollSmooth
                                                    : TiPlotTrackingStyle::iptsScaleMinMax;
     FTrackingAlignFirstStyle = TiPlotAlignFirstStyle::ipafsAuto;
+    UpdatePlainTracking();
+}
+
+void TiPlotAxis::DoChange()
+{
+    UpdatePlainTracking();
+    TiPlotLayoutObject::DoChange();
+}
+
+void TiPlotAxis::UpdatePlainTracking()
+{
+    FPlainTracking = FFirstAlignDone && FTrackingEnabled && FTrackingStyle == TiPlotTrackingStyle::iptsScaleMinMax
+        && FTrackingIncrementStyle == TiPlotTrackingIncrementStyle::iptisMinimum
+        && FScaleType == TiPlotScaleType::ipstLinear && FTrackingSpanMinimum == 0 && FTrackingMinMargin == 0
+        && FTrackingMaxMargin == 0;
 }
 
 void TiPlotAxis::SetTrackingStyle(TiPlotTrackingStyle Value)
@@ -83,6 +98,7 @@ void TiPlotAxis::NewTrackingData(double Value)
         return;
     if (!FFirstAlignDone) {
         FFirstAlignDone = true;
+        UpdatePlainTracking();
         double newMin = FMin;
         switch (FTrackingAlignFirstStyle) {
         case TiPlotAlignFirstStyle::ipafsMin:

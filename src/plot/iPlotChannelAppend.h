@@ -1,10 +1,11 @@
 #pragma once
 // The add of one point that every channel's adds share, inlined into each of them: a strip chart
 // or XY channel fed millions of points spends its time here, so the common case (a standard list,
-// no tracking axis, a repaint already pending, no logging) runs straight through without a call,
-// and leaves the running statistics to be brought up to date when they are next needed.
+// an axis that only widens in place, a repaint already pending, no logging) runs straight through
+// without a call, and leaves the running statistics to be brought up to date when next needed.
 
 #include "plot/iComponent.h"
+#include "plot/iPlotAxis.h"
 #include "plot/iPlotChannel.h"
 #include "plot/iPlotDataLists.h"
 
@@ -21,19 +22,22 @@ inline int TiPlotChannelCustom::AppendPoint(double X, double Y, bool Null, bool 
         FoldRunning(TiPairXY { X, Y });
     }
     ++FRunningCount;
+    // Tracking leaves a merging repaint merging; ReportNewPoint asks again before it reports.
+    const bool merged = FRepaintHost && FRepaintHost->RepaintRequestMerged();
     if (FXAxisTrackingEnabled || FYAxisTrackingEnabled) {
         if (MarkersVisible()) [[unlikely]] {
             TrackNewPointExtents();
         } else {
+            // While a repaint is on its way, an axis moved in place needs no change reported.
             IiPlotAxisTracking* x = FXAxisTrackingEnabled ? XTracking() : nullptr;
-            if (x && x->TakesTrackingData())
+            if (x && x->TakesTrackingData() && !(merged && FXAxis->TrackQuietly(X)))
                 x->NewTrackingData(X);
             IiPlotAxisTracking* y = FYAxisTrackingEnabled && !Null && !Empty ? YTracking() : nullptr;
-            if (y && y->TakesTrackingData())
+            if (y && y->TakesTrackingData() && !(merged && FYAxis->TrackQuietly(Y)))
                 y->NewTrackingData(Y);
         }
     }
-    if (!FRepaintHost || !FRepaintHost->RepaintRequestMerged()) [[unlikely]]
+    if (!merged) [[unlikely]]
         ReportNewPoint();
     if (FLoggingActive) [[unlikely]]
         BufferLogPoint();

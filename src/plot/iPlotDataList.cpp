@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
+
+#include <sys/mman.h>
 
 TiPlotDataCustomList::TiPlotDataCustomList(int DataPointSize)
     : FDataPointSize(DataPointSize), FMaxDataPoints(INT_MAX / DataPointSize)
@@ -11,6 +14,19 @@ TiPlotDataCustomList::TiPlotDataCustomList(int DataPointSize)
 }
 
 void TiPlotDataCustomList::RaiseIndexError() { throw vcl::EListError(QStringLiteral("Index out of Bounds")); }
+
+void TiPlotDataCustomList::AdviseLargeArray(void* Array, std::size_t Bytes)
+{
+    constexpr std::uintptr_t huge = std::uintptr_t(2) << 20;
+    if (Bytes < 2 * huge)
+        return;
+    // The whole huge pages inside the array; the rest keeps ordinary pages.
+    const auto start = reinterpret_cast<std::uintptr_t>(Array);
+    const std::uintptr_t first = (start + huge - 1) & ~(huge - 1);
+    const std::uintptr_t last = (start + Bytes) & ~(huge - 1);
+    if (last > first)
+        (void)madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+}
 
 int TiPlotDataCustomList::GrownCapacity() const
 {

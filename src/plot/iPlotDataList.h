@@ -8,6 +8,7 @@
 #include "platform/ui/TGraphics.h"
 #include "plot/iPlotTypes.h"
 
+#include <cstddef>
 #include <cstdint>
 
 enum class TiPlotMarkerStyle {
@@ -159,6 +160,9 @@ protected:
     [[noreturn]] static void RaiseIndexError();
     // The capacity after one growth step.
     int GrownCapacity() const;
+    // Asks the system to back a large record array with huge pages, so that filling millions of
+    // points takes a page fault per 2 MB rather than per 4 KB. Only advice: the memory is the same.
+    static void AdviseLargeArray(void* Array, std::size_t Bytes);
 
     int FCount { 0 };
     int FCapacity { 0 };

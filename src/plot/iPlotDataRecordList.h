@@ -38,6 +38,7 @@ public:
             if (!grown)
                 throw vcl::EOutOfMemory(QStringLiteral("Out of memory"));
             FList = static_cast<Rec*>(grown);
+            AdviseLargeArray(grown, std::size_t(NewCapacity) * sizeof(Rec));
         }
         FCapacity = NewCapacity;
         FCount = std::min(FCount, NewCapacity);

@@ -16,6 +16,9 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <functional>
+#include <limits>
+#include <vector>
 
 using namespace vcl;
 
@@ -317,6 +320,56 @@ TEST_F(PlotChannelTest, AxesFollowTheAddsOnlyWhileTheyTrack)
     x->SetTrackingEnabled(true);
     channel->AddXY(maxBefore + 60, 0);
     EXPECT_GE(x->Max(), maxBefore + 60);
+}
+
+// Adds made while the plot's repaint is already on its way move the axes themselves; the scale they
+// reach must be the one each value fed to the axis alone reaches, bit for bit: rising and falling
+// values, values inside the scale, NaN, values beyond the clamp limits, and settings (a margin, a
+// minimum span, a log scale, a major-increment style) under which the axis must do the tracking.
+TEST_F(PlotChannelTest, AddsUnderOnePendingRepaintMoveTheAxesAsEachValueAlone)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::vector<double> values { 5,   250,  249.5, 1e3, -7,   0.1, nan,  1e3 + 1e-9, -1e-320,
+                                       3e6, -4e5, 1e301, 17,  -2e301, 1e-3, 6e6, 6e6 - 1,  -4e5 - 0.3 };
+    struct Case
+    {
+        const char* name;
+        std::function<void(TiPlotAxis&)> setUp;
+    };
+    const std::vector<Case> cases {
+        { "plain", [](TiPlotAxis&) {} },
+        { "max margin", [](TiPlotAxis& a) { a.SetTrackingMaxMargin(3); } },
+        { "span minimum", [](TiPlotAxis& a) { a.SetTrackingSpanMinimum(5e5); } },
+        { "log scale", [](TiPlotAxis& a) { a.SetScaleType(TiPlotScaleType::ipstLog10); } },
+        { "expand style", [](TiPlotAxis& a) { a.SetTrackingStyle(TiPlotTrackingStyle::iptsExpandMinMax); } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TiXYPlot fed(form), alone(form);
+        for (TiXYPlot* p : { &fed, &alone }) {
+            c.setUp(*p->XAxis(0));
+            c.setUp(*p->YAxis(0));
+        }
+        TiPlotChannelCustom* added = fed.Channel(0);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const double x = values[i], y = values[values.size() - 1 - i];
+            added->AddXY(x, y);
+            EXPECT_TRUE(fed.RepaintRequestMerged());
+            alone.XAxis(0)->NewTrackingData(x);
+            alone.YAxis(0)->NewTrackingData(y);
+            ASSERT_EQ(fed.XAxis(0)->Min(), alone.XAxis(0)->Min()) << "after add " << i;
+            ASSERT_EQ(fed.XAxis(0)->Span(), alone.XAxis(0)->Span()) << "after add " << i;
+            ASSERT_EQ(fed.YAxis(0)->Min(), alone.YAxis(0)->Min()) << "after add " << i;
+            ASSERT_EQ(fed.YAxis(0)->Span(), alone.YAxis(0)->Span()) << "after add " << i;
+        }
+        // Settings changed between adds take effect at the next add.
+        fed.XAxis(0)->SetTrackingMinMargin(2);
+        alone.XAxis(0)->SetTrackingMinMargin(2);
+        added->AddXY(-5e5, 0);
+        alone.XAxis(0)->NewTrackingData(-5e5);
+        EXPECT_EQ(fed.XAxis(0)->Min(), alone.XAxis(0)->Min());
+        EXPECT_EQ(fed.XAxis(0)->Span(), alone.XAxis(0)->Span());
+    }
 }
 
 } // namespace
