@@ -170,10 +170,17 @@ void TMyPEQ::Layout(bool again)
     }
 }
 
+// Painting only paints: the rows are laid out as the size changes.
 void TMyPEQ::Paint()
 {
     TGroupBox::Paint();
-    RePaint();
+}
+
+void TMyPEQ::Resize()
+{
+    TGroupBox::Resize();
+    if (m_layoutWidth != 0) // laid out once construction has built the rows
+        RePaint();
 }
 
 void TMyPEQ::RePaint()

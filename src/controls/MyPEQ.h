@@ -63,6 +63,7 @@ public:
 protected:
     virtual void Change();
     void Paint() override;
+    void Resize() override;
 
 private:
     static bool ValidBand(int band) { return band >= 0 && band < MaxRows; }

@@ -75,13 +75,17 @@ void PeqBandEditor::RePaint()
         BuildWantedRows();
 }
 
+// Painting only paints: the rows are laid out as the size changes and built as the editor is shown,
+// never here (a child created, moved or re-captioned during a paint breaks Qt's painting).
 void PeqBandEditor::Paint()
 {
     rz::TRzGroupBox::Paint();
+}
+
+void PeqBandEditor::Resize()
+{
+    rz::TRzGroupBox::Resize();
     RePaint();
-    // A picture taken of the editor out of sight shows the rows it would have had: they are built
-    // here, before its children are painted.
-    BuildWantedRows();
 }
 
 void PeqBandEditor::CreateWnd()
@@ -143,6 +147,9 @@ void PeqBandEditor::SetChannelNumber(int value)
     if (value == m_channelNumber)
         return;
     m_channelNumber = std::clamp(value, 0, MaxRows); // the rows exist 50 times
+    // The rows in use are laid out again (and built, when in sight) for the new count.
+    m_layoutWidth = -1;
+    RePaint();
     Change();
 }
 

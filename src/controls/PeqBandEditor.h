@@ -91,8 +91,10 @@ public:
     virtual void CreateWnd();
     // Lays the rows out when the size differs from the last layout.
     void RePaint();
-    // The group box's paint, then RePaint.
+    // The group box's paint only.
     void Paint() override;
+    // A new size lays the rows out (RePaint).
+    void Resize() override;
 
     // Styling of a row's own controls (band label, bypass button) beyond what the editor sets: applied
     // to the rows built so far at once and to every row later as it is built.

@@ -138,7 +138,8 @@ bool PeqBandEditor::Deferred(int row) const
 
 void PeqBandEditor::BuildWantedRows()
 {
-    for (int i = 0; i < MaxRows; ++i)
+    // Rows past the bands in use are never shown: they keep what they hold until first used.
+    for (int i = 0; i < m_channelNumber; ++i)
         if (m_rowWanted[Row(i)] && !m_rowBuilt[Row(i)])
             BuildRow(i);
 }

@@ -94,8 +94,10 @@ vcl::TEdit* NewEdit(vcl::TComponent* owner, vcl::TWinControl* parent, const QStr
 void EnterClicks(vcl::TEdit* edit, rz::TRzBmpButton* button)
 {
     edit->OnKeyDown = [button](vcl::TObject*, vcl::WORD& key, vcl::TShiftState) {
-        if (key == vcl::VK_RETURN)
-            button->Click();
+        if (key != vcl::VK_RETURN)
+            return;
+        button->Click();
+        key = 0; // used: the form's default button must not take it again
     };
 }
 

@@ -18,6 +18,8 @@ TfmAbout::TfmAbout(vcl::TComponent* owner) : vcl::TForm(owner)
     ProductName = NewLabel(this, this, QStringLiteral("ProductName"), QStringLiteral("Product Name : ZQ9 DSP Processor Editor"), 32, 32);
     Version = NewLabel(this, this, QStringLiteral("Version"), QStringLiteral("Version : V1.01"), 32, 60);
     btnOK = NewButton(this, this, QStringLiteral("btnOK"), QStringLiteral("OK"), 136, 100, 89, 27);
+    SetDefaultControl(btnOK);
+    SetCancelControl(btnOK);
     btnOK->OnClick = vcl::Method(this, &TfmAbout::btnOKClick);
 }
 

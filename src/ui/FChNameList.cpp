@@ -59,6 +59,7 @@ TfmChNameList::TfmChNameList(vcl::TComponent* owner) : vcl::TForm(owner)
     btnOK = NewButton(this, this, QStringLiteral("btnOK"), QStringLiteral("Set"), 32, 318, 89, 27);
     btnOK->OnClick = vcl::Method(this, &TfmChNameList::btnOKClick);
     btnCancel = NewButton(this, this, QStringLiteral("btnCancel"), QStringLiteral("Exit"), 144, 318, 89, 27);
+    SetCancelControl(btnCancel);
     btnCancel->OnClick = vcl::Method(this, &TfmChNameList::btnCancelClick);
 }
 

@@ -24,8 +24,10 @@ TfmChannelName::TfmChannelName(vcl::TComponent* owner) : vcl::TForm(owner)
     lbChannel = NewLabel(this, this, QStringLiteral("lbChannel"), QStringLiteral("InA :"), 16, 44);
     edName = NewEdit(this, this, QStringLiteral("edName"), QStringLiteral("Input1"), 8, 72, 40, 185);
     btnOK = NewButton(this, this, QStringLiteral("btnOK"), QStringLiteral("OK"), 40, 80, 89, 27);
+    SetDefaultControl(btnOK);
     btnOK->OnClick = vcl::Method(this, &TfmChannelName::btnOKClick);
     bnCancel = NewButton(this, this, QStringLiteral("bnCancel"), QStringLiteral("Cancel"), 152, 80, 89, 27);
+    SetCancelControl(bnCancel);
     bnCancel->OnClick = vcl::Method(this, &TfmChannelName::bnCancelClick);
     EnterClicks(edName, btnOK);
 }

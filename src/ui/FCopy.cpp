@@ -70,6 +70,8 @@ TfmCopy::TfmCopy(vcl::TComponent* owner) : vcl::TForm(owner)
     bnOutChCopy->OnClick = vcl::Method(this, &TfmCopy::bnInChCopyClick);
 
     bnExit = NewButton(this, this, QStringLiteral("bnExit"), QStringLiteral("Exit"), 132, 156, 89, 27);
+
+    SetCancelControl(bnExit);
     bnExit->OnClick = vcl::Method(this, &TfmCopy::bnExitClick);
 }
 

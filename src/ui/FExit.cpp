@@ -18,8 +18,10 @@ TfmExit::TfmExit(vcl::TComponent* owner) : vcl::TForm(owner)
     OnShow = vcl::Method(this, &TfmExit::FormShow);
     lbExit = NewLabel(this, this, QStringLiteral("lbExit"), QString(), 40, 32);
     btnOK = NewButton(this, this, QStringLiteral("btnOK"), QStringLiteral("OK"), 40, 80, 89, 27);
+    SetDefaultControl(btnOK);
     btnOK->OnClick = vcl::Method(this, &TfmExit::btnOKClick);
     btnCancel = NewButton(this, this, QStringLiteral("btnCancel"), QStringLiteral("Cancel"), 168, 80, 89, 27);
+    SetCancelControl(btnCancel);
     btnCancel->OnClick = vcl::Method(this, &TfmExit::btnExitClick);
 }
 

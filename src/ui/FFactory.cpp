@@ -25,6 +25,7 @@ TfmFactory::TfmFactory(vcl::TComponent* owner) : vcl::TForm(owner)
     btnOK = NewButton(this, this, QStringLiteral("btnOK"), QStringLiteral("OK"), 64, 96, 89, 27);
     btnOK->OnClick = vcl::Method(this, &TfmFactory::btnOKClick);
     bnCancel = NewButton(this, this, QStringLiteral("bnCancel"), QStringLiteral("Cancel"), 184, 96, 89, 27);
+    SetCancelControl(bnCancel);
     bnCancel->OnClick = vcl::Method(this, &TfmFactory::bnCancelClick);
 }
 

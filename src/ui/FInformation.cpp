@@ -33,6 +33,8 @@ TfmInformation::TfmInformation(vcl::TComponent* owner) : vcl::TForm(owner)
     lbMessage->SetAlignment(vcl::TAlignment::taCenter);
     lbMessage->SetWordWrap(true);
     btnOK = NewButton(this, this, QStringLiteral("btnOK"), QStringLiteral("OK"), 124, ButtonTop, 81, 27);
+    SetDefaultControl(btnOK);
+    SetCancelControl(btnOK);
     btnOK->OnClick = vcl::Method(this, &TfmInformation::btnOKClick);
 }
 

@@ -108,6 +108,7 @@ TfmLinkSel::TfmLinkSel(vcl::TComponent* owner) : vcl::TForm(owner)
     bnSet = NewButton(this, this, QStringLiteral("bnSet"), QStringLiteral("Set"), 136, 392, 89, 27);
     bnSet->OnClick = vcl::Method(this, &TfmLinkSel::bnSetClick);
     bnExit = NewButton(this, this, QStringLiteral("bnExit"), QStringLiteral("Exit"), 288, 392, 89, 27);
+    SetCancelControl(bnExit);
     bnExit->OnClick = vcl::Method(this, &TfmLinkSel::bnExitClick);
 }
 

@@ -49,8 +49,10 @@ TfmLockPassWord::TfmLockPassWord(vcl::TComponent* owner) : vcl::TForm(owner)
     edName->SetPasswordChar(u'*');
     ForceUpperCase(edName);
     btnOK = NewButton(this, this, QStringLiteral("btnOK"), QStringLiteral("OK"), 40, 72, 89, 27);
+    SetDefaultControl(btnOK);
     btnOK->OnClick = vcl::Method(this, &TfmLockPassWord::RzBmpButton1Click);
     bnCancel = NewButton(this, this, QStringLiteral("bnCancel"), QStringLiteral("Cancel"), 152, 72, 89, 27);
+    SetCancelControl(bnCancel);
     bnCancel->OnClick = vcl::Method(this, &TfmLockPassWord::bnCancelClick);
     EnterClicks(edName, btnOK);
     tmCheck = NewTimer(this, QStringLiteral("tmCheck"), &TfmLockPassWord::tmCheckTimer);
@@ -142,14 +144,6 @@ void TfmLockPassWord::FormClose(vcl::TObject* Sender, vcl::TCloseAction& Action)
     if (!Answered)
         DropConnection();
     Answered = true;
-}
-
-bool TfmLockPassWord::DialogKey(vcl::WORD Key)
-{
-    if (Key != vcl::VK_ESCAPE)
-        return vcl::TForm::DialogKey(Key);
-    bnCancel->Click();
-    return true;
 }
 
 void TfmLockPassWord::DropConnection()

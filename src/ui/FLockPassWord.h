@@ -40,10 +40,6 @@ public:
     vcl::TTimer* tmCheck { nullptr };
     vcl::TTimer* tmCmd { nullptr };
 
-protected:
-    // Esc is a Cancel.
-    bool DialogKey(vcl::WORD Key) override;
-
 private:
     void DropConnection();
 

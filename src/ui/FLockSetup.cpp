@@ -24,8 +24,10 @@ TfmLockSetup::TfmLockSetup(vcl::TComponent* owner) : vcl::TForm(owner)
     edName = NewEdit(this, this, QStringLiteral("edName"), QStringLiteral("5862"), 4, 120, 24, 121);
     ForceUpperCase(edName);
     btnOK = NewButton(this, this, QStringLiteral("btnOK"), QStringLiteral("OK"), 40, 72, 89, 27);
+    SetDefaultControl(btnOK);
     btnOK->OnClick = vcl::Method(this, &TfmLockSetup::RzBmpButton1Click);
     btnExit = NewButton(this, this, QStringLiteral("btnExit"), QStringLiteral("Cancel"), 152, 72, 89, 27);
+    SetCancelControl(btnExit);
     btnExit->OnClick = vcl::Method(this, &TfmLockSetup::btnExitClick);
     EnterClicks(edName, btnOK);
     tmClose = new vcl::TTimer(this);

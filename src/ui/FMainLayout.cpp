@@ -272,7 +272,7 @@ void Builder::Crossover(vcl::TWinControl* lo, int ch)
         Label(lo, QStringLiteral("lb") + c + QStringLiteral("Freq") + sfx, QString(), x, 6, 84, ch);
         Fader(lo, QStringLiteral("is") + c + QStringLiteral("Freq") + sfx, x + 28, 26, 26, 115, ch, 0, 300,
               15, i == 0 ? 0 : 300);
-        Edit(lo, QStringLiteral("cvd") + c + QStringLiteral("Freq") + sfx, x, 144, 82, ch, QString(), false);
+        Edit(lo, QStringLiteral("cvd") + c + QStringLiteral("Freq") + sfx, x, 144, 82, ch, QString(), true);
         Label(lo, QStringLiteral("lb") + c + QStringLiteral("Slop") + sfx, QString(), x, 172, 84, ch,
               DimText);
         auto* slope = Add<rz::TRzComboBox>(lo, QStringLiteral("rzc") + c + QStringLiteral("Slop") + sfx, x,

@@ -20,6 +20,7 @@ TfmPeqRst::TfmPeqRst(vcl::TComponent* owner) : vcl::TForm(owner)
     btnOK = NewButton(this, this, QStringLiteral("btnOK"), QStringLiteral("OK"), 48, 80, 89, 27);
     btnOK->OnClick = vcl::Method(this, &TfmPeqRst::btnOKClick);
     btnCancel = NewButton(this, this, QStringLiteral("btnCancel"), QStringLiteral("Cancel"), 176, 80, 89, 27);
+    SetCancelControl(btnCancel);
     btnCancel->OnClick = vcl::Method(this, &TfmPeqRst::btnExitClick);
 }
 

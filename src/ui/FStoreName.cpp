@@ -25,8 +25,10 @@ TfmStoreName::TfmStoreName(vcl::TComponent* owner) : vcl::TForm(owner)
     lTitle = NewLabel(this, this, QStringLiteral("lTitle"), QStringLiteral("F00 : "), 16, 44);
     edName = NewEdit(this, this, QStringLiteral("edName"), QStringLiteral("Default Preset"), 14, 72, 40, 209);
     btnOK = NewButton(this, this, QStringLiteral("btnOK"), QStringLiteral("OK"), 56, 80, 89, 27);
+    SetDefaultControl(btnOK);
     btnOK->OnClick = vcl::Method(this, &TfmStoreName::btnOKClick);
     bnCancel = NewButton(this, this, QStringLiteral("bnCancel"), QStringLiteral("Cancel"), 168, 80, 89, 27);
+    SetCancelControl(bnCancel);
     bnCancel->OnClick = vcl::Method(this, &TfmStoreName::bnCancelClick);
     EnterClicks(edName, btnOK);
 }

@@ -73,6 +73,8 @@ TfmTest::TfmTest(vcl::TComponent* owner) : vcl::TForm(owner)
     cbSineFreq->OnSelect = vcl::Method(this, &TfmTest::cbSineFreqSelect);
 
     bnExit = NewButton(this, this, QStringLiteral("bnExit"), QStringLiteral("Exit"), 96, 180, 89, 27);
+
+    SetCancelControl(bnExit);
     bnExit->OnClick = vcl::Method(this, &TfmTest::bnExitClick);
 }
 

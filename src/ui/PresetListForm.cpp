@@ -36,6 +36,7 @@ TPresetListForm::TPresetListForm(vcl::TComponent* owner, const QString& name, bo
     vledPresetName->SetText(text);
     vledPresetName->OnSelectCell = vcl::Method(this, &TPresetListForm::vledPresetNameSelectCell);
     bnCancel = NewButton(this, this, QStringLiteral("bnCancel"), QStringLiteral("Cancel"), 120, 492, 89, 27);
+    SetCancelControl(bnCancel);
     bnCancel->OnClick = vcl::Method(this, &TPresetListForm::bnCancelClick);
 }
 

@@ -157,6 +157,10 @@ void TRs232CodeViewer::FormKeyDown(vcl::TObject* Sender, vcl::WORD& Key, vcl::TS
     case vcl::VK_UP: SetVertPosition(m_vert - ScrollStep); break;
     case vcl::VK_RIGHT: SetHorzPosition(m_horz + ScrollStep); break;
     case vcl::VK_DOWN: SetVertPosition(m_vert + ScrollStep); break;
+    case vcl::VK_ESCAPE: // the viewer has no button: Esc closes it as a dialog's Cancel would
+        Key = 0;
+        Close();
+        break;
     default: break;
     }
 }

@@ -11,6 +11,7 @@
 #include "support/DeviceEmulator.h"
 #include "support/EmulatorLinks.h"
 #include "support/Patience.h"
+#include "support/PaintWarningsFail.h"
 #include "support/TestTransportHost.h"
 #include "transport/LCommProc.h"
 #include "transport/LNetProc.h"
@@ -147,6 +148,7 @@ struct Rig
         return false;
     }
 
+    testsupport::PaintWarningsFail paintWarnings; // first: it watches the window's whole life
     int argc { 1 };
     char name[9] { "test_seq" };
     char* argv[2] { name, nullptr };

@@ -401,14 +401,17 @@ void TControl::Invalidate()
 
 void TControl::Repaint()
 {
-    repaint();
+    if (Painting())
+        update();
+    else
+        repaint();
 }
 
 void TControl::Update()
 {
-    // Paint pending invalid areas now.
+    // Paint pending invalid areas now (later when asked during a paint).
     if (QWidget::isVisible())
-        repaint();
+        Repaint();
 }
 
 void TControl::BringToFront()

@@ -124,11 +124,25 @@ public:
 
     // --- painting ---
     void Invalidate();
+    // Paints now; asked during any control's paint, it only invalidates (a paint inside a paint
+    // breaks Qt's painting).
     void Repaint();
     void Refresh() { Repaint(); }
     void Update();
+    // True while a control of this library paints (see TPaintScope).
+    static bool Painting() { return s_paintDepth > 0; }
     void BringToFront();
     void SendToBack();
+
+    // Marks a control's paint handler for its duration.
+    class TPaintScope
+    {
+    public:
+        TPaintScope() { ++s_paintDepth; }
+        ~TPaintScope() { --s_paintDepth; }
+        TPaintScope(const TPaintScope&) = delete;
+        TPaintScope& operator=(const TPaintScope&) = delete;
+    };
 
     // --- messages: Perform hands the message to WndProc at once ---
     LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
@@ -195,6 +209,7 @@ protected:
 
 private:
     friend class TWinControl;
+    static inline int s_paintDepth { 0 }; // paints under way (user-interface thread only)
     void ParentColorChanged();
     void NotifyChildrenColor();
     void ParentFontChanged();

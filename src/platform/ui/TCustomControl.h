@@ -22,9 +22,14 @@ protected:
     // already filled.
     virtual void Paint() {}
     void paintEvent(QPaintEvent* event) override;
+    // Drawn over Paint's picture while the control has the focus that the keyboard gave it (Tab,
+    // Shift+Tab or an accelerator); a click gives no mark, as on Windows until keys are used.
+    void DrawFocusMark(QPainter& painter) const;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     std::unique_ptr<TCanvas> m_canvas;
+    bool m_keyboardFocus { false };
 };
 
 } // namespace vcl

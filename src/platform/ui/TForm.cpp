@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 
@@ -340,16 +341,47 @@ bool BroadcastUntilHandled(TWinControl* parent, UINT msg, WPARAM wparam)
     return false;
 }
 
+// A control that can take a click from the keyboard now: shown and enabled up to the form.
+bool Clickable(TControl* c, TForm* form)
+{
+    for (TControl* at = c; at && at != form; at = at->Parent())
+        if (!at->Visible() || !at->Enabled())
+            return false;
+    return c != nullptr;
+}
+
 } // namespace
 
 // Enter clicks the default button, Escape the cancel button; self-drawn buttons answer the notice.
+// F10 opens the menu bar's first menu.
 bool TForm::DialogKey(WORD Key)
 {
+    if (Key == VK_F10)
+        return OpenMenuBar();
+    if (Key != VK_RETURN && Key != VK_ESCAPE)
+        return false;
     if (TButton* b = FindDialogButton(this, Key == VK_RETURN)) {
         b->Click();
         return true;
     }
+    if (TControl* c = Key == VK_RETURN ? m_defaultControl.data() : m_cancelControl.data(); Clickable(c, this)) {
+        c->Click();
+        return true;
+    }
     return BroadcastUntilHandled(this, CM_DIALOGKEY, Key);
+}
+
+bool TForm::OpenMenuBar()
+{
+    auto* bar = qobject_cast<QMenuBar*>(m_menuBar);
+    if (!bar || !bar->isVisible())
+        return false;
+    for (QAction* a : bar->actions())
+        if (a->isVisible() && a->isEnabled() && !a->isSeparator()) {
+            bar->setActiveAction(a);
+            return true;
+        }
+    return false;
 }
 
 bool TForm::DialogChar(char16_t Char)

@@ -5,6 +5,8 @@
 #include "platform/ui/ModalResult.h"
 #include "platform/ui/TCustomControl.h"
 
+#include <QPointer>
+
 class QEventLoop;
 
 namespace vcl {
@@ -59,6 +61,13 @@ public:
 
     TMainMenu* Menu() const { return m_menu; }
     void SetMenu(TMainMenu* value);
+
+    // The controls Esc and Enter click when the focused control leaves them, for buttons that are
+    // not platform buttons (whose Cancel and Default flags come first). nullptr: none.
+    TControl* CancelControl() const { return m_cancelControl; }
+    void SetCancelControl(TControl* value) { m_cancelControl = value; }
+    TControl* DefaultControl() const { return m_defaultControl; }
+    void SetDefaultControl(TControl* value) { m_defaultControl = value; }
     QPoint ClientOrigin() const override;
     TRect ClientRect() const override;
 
@@ -98,6 +107,8 @@ private:
     void PlaceOnFirstShow();
     // The menu bar a TMainMenu places above the client area (nullptr: none).
     void SetMenuBar(QWidget* bar);
+    // Opens the menu bar's first menu for the keyboard; false without a shown menu bar.
+    bool OpenMenuBar();
 
     TModalResult m_modalResult { mrNone };
     QEventLoop* m_modalLoop { nullptr };
@@ -110,6 +121,8 @@ private:
     bool m_destroyDone { false };
     TMainMenu* m_menu { nullptr };
     QWidget* m_menuBar { nullptr };
+    QPointer<TControl> m_cancelControl;
+    QPointer<TControl> m_defaultControl;
 };
 
 } // namespace vcl

@@ -19,6 +19,7 @@ TGraphicControl::~TGraphicControl()
 void TGraphicControl::paintEvent(QPaintEvent* event)
 {
     (void)event;
+    TPaintScope painting;
     QPainter painter(this);
     TCanvasPainterBinding binding(*m_canvas, painter, ClientRect());
     Guarded([this] { Paint(); }, this);

@@ -54,6 +54,7 @@ void TMenuItem::Insert(int Index, TMenuItem* Item)
     m_items.insert(m_items.begin() + Index, Item);
     Item->m_parent = this;
     AttachChild(Item, Index);
+    UpdateHotkeys();
 }
 
 void TMenuItem::Remove(TMenuItem* Item)
@@ -108,7 +109,54 @@ void TMenuItem::SetContainer(QWidget* container)
 void TMenuItem::SetCaption(const QString& value)
 {
     m_caption = value;
-    UpdateAction();
+    if (m_parent)
+        m_parent->UpdateHotkeys();
+    else
+        UpdateAction();
+}
+
+namespace {
+
+// The accelerator character of a caption ("&F" gives 'F'), or a null character.
+QChar AcceleratorOf(const QString& caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != u'&')
+            continue;
+        if (caption[i + 1] != u'&')
+            return caption[i + 1].toUpper();
+        ++i; // "&&" is a plain "&"
+    }
+    return {};
+}
+
+bool CanBeHotkey(QChar c)
+{
+    return c.unicode() < 128 && c.isLetterOrNumber();
+}
+
+} // namespace
+
+void TMenuItem::UpdateHotkeys()
+{
+    QString taken;
+    for (TMenuItem* item : m_items)
+        if (QChar a = AcceleratorOf(item->m_caption); !a.isNull())
+            taken += a;
+    for (TMenuItem* item : m_items) {
+        item->UpdateAction();
+        if (item->IsLine() || !AcceleratorOf(item->m_caption).isNull())
+            continue;
+        const QString& caption = item->m_caption;
+        for (qsizetype i = 0; i < caption.size(); ++i) {
+            const QChar c = caption[i].toUpper();
+            if (CanBeHotkey(c) && !taken.contains(c)) {
+                taken += c;
+                item->m_action->setText(QString(caption).insert(i, u'&'));
+                break;
+            }
+        }
+    }
 }
 
 void TMenuItem::SetChecked(bool value)

@@ -64,6 +64,9 @@ private:
     void AttachChild(TMenuItem* item, int index);
     QWidget* ContainerForChildren();
     void UpdateAction();
+    // Gives every child without an accelerator ("&" before a character) the first letter or digit
+    // of its caption that no sibling uses yet, as the shown text (the caption stays as set).
+    void UpdateHotkeys();
 
     TMenuItem* m_parent { nullptr };
     std::vector<TMenuItem*> m_items;

@@ -296,7 +296,8 @@ bool TWinControl::HandleKeyPress(QKeyEvent* event)
             if (ch == 0)
                 eaten = true;
         }
-        if (!eaten && !WantsAllKeys() && (key == VK_RETURN || key == VK_ESCAPE) && form->DialogKey(key))
+        const bool f10 = key == VK_F10 && !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
+        if (!eaten && !WantsAllKeys() && (key == VK_RETURN || key == VK_ESCAPE || f10) && form->DialogKey(key))
             eaten = true;
     }, this);
     return eaten;

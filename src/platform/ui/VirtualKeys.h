@@ -33,6 +33,7 @@ inline constexpr WORD VK_SUBTRACT = 0x6D;
 inline constexpr WORD VK_DECIMAL = 0x6E;
 inline constexpr WORD VK_DIVIDE = 0x6F;
 inline constexpr WORD VK_F1 = 0x70; // VK_F1 + n - 1 is Fn, up to F24
+inline constexpr WORD VK_F10 = VK_F1 + 9;
 inline constexpr WORD VK_NUMLOCK = 0x90;
 inline constexpr WORD VK_SCROLL = 0x91;
 

@@ -178,6 +178,8 @@ void EditorSet::BindChannel(int ch)
     c.DelayLine->OnMouseDown = vcl::Method(&w, &TfmMain::lbDelayLineInAMouseDown);
     c.DelayLine->OnMouseMove = vcl::Method(&w, &TfmMain::lbDelayLineInAMouseMove);
     c.DelayLine->OnMouseUp = vcl::Method(&w, &TfmMain::lbDelayLineInAMouseUp);
+    // The marker lies over the line's drag spot: the mouse passes through it to the line.
+    c.DelayMarker->setAttribute(Qt::WA_TransparentForMouseEvents);
     c.DelayEdit->OnKeyDown = vcl::Method(&w, &TfmMain::cvdDelayInBKeyDown);
     c.DelayEdit->OnExit = vcl::Method(&w, &TfmMain::cvdDelayInAExit);
 

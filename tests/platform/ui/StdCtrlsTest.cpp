@@ -231,7 +231,7 @@ TEST_F(StdCtrlsTest, MenuLineIsASeparatorWithoutText)
     EXPECT_TRUE(line->Action()->text().isEmpty()); // some styles would draw "-" as a heading
     line->SetCaption(QStringLiteral("Save"));
     EXPECT_FALSE(line->Action()->isSeparator());
-    EXPECT_EQ(line->Action()->text(), QStringLiteral("Save"));
+    EXPECT_EQ(line->Action()->text(), QStringLiteral("&Save")); // with its automatic accelerator
 }
 
 TEST_F(StdCtrlsTest, FileDialogSeamSeesTheRequestAndCancelKeepsName)

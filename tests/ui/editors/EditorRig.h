@@ -24,6 +24,7 @@
 #include "widgets/RzBmpBtn.h"
 #include "widgets/RzCmboBx.h"
 #include "widgets/VrButtons.h"
+#include "support/PaintWarningsFail.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +87,7 @@ struct EditorRig
         return c;
     }
 
+    testsupport::PaintWarningsFail PaintWarnings; // first: it watches the window's whole life
     std::unique_ptr<vcl::TApplication> AppOwner { MakeApp() };
     TfmMain* Form { CreateMainWindow(*AppOwner) }; // owned by the application
     LUnitControl& Model { *Form->UnitControl };

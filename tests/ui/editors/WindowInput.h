@@ -18,6 +18,7 @@ inline void ShowWindow(TfmMain& form)
     if (form.isVisible())
         return;
     form.Show();
+    form.activateWindow();
     QApplication::processEvents();
 }
 
@@ -33,6 +34,24 @@ inline void ClickOnWindow(TfmMain& form, vcl::TControl* control, QPoint at = QPo
     ASSERT_NE(window, nullptr);
     const QPoint pos = control->mapTo(&form, at);
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, pos);
+    QApplication::processEvents();
+}
+
+// Keys typed on the top-level window: Qt hands them to whatever has the focus, as for a user.
+inline void TypeOnWindow(TfmMain& form, const QString& text)
+{
+    QWindow* window = form.windowHandle();
+    ASSERT_NE(window, nullptr);
+    for (QChar c : text)
+        QTest::keyClick(window, c.toLatin1());
+    QApplication::processEvents();
+}
+
+inline void KeyOnWindow(TfmMain& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWindow* window = form.windowHandle();
+    ASSERT_NE(window, nullptr);
+    QTest::keyClick(window, key, modifiers);
     QApplication::processEvents();
 }
 
