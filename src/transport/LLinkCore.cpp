@@ -1,6 +1,7 @@
 #include "transport/LLinkCore.h"
 
 #include "device/RequestReply.h"
+#include "device/SendMode.h"
 #include "platform/os/PerformanceCounter.h"
 #include "transport/TransportMessages.h"
 #include "transport/LTransportHost.h"
@@ -53,6 +54,10 @@ bool LLinkCore::SendQueued(const BytePacket& frame, int mode)
             CounterFrequency = vcl::QueryPerformanceFrequency();
             HandOverLocked(frame);
             handed = true;
+        } else if (mode == SEND_REPLACE && frame == SendBuffer) {
+            // An edit back to the value in flight (a fader turned back within one reply's time):
+            // sending it again would only repeat that frame.
+            Queue.PushEqualToInFlight(frame);
         } else {
             Queue.Push(frame, mode);
         }

@@ -7,16 +7,20 @@
 
 void LRequestQueue::Push(const BytePacket& frame, int mode)
 {
-    if (mode == SEND_REPLACE) {
-        const std::uint8_t code = CommandOf(frame);
-        for (auto it = Entries.rbegin(); it != Entries.rend() && it->Replaceable && CommandOf(it->Frame) == code; ++it) {
-            if (RequestReply::SetsSameThing(it->Frame, frame)) {
-                Entries.erase(std::next(it).base());
-                break;
-            }
+    if (mode == SEND_REPLACE)
+        RemoveSameSetting(frame);
+    Entries.push_back({ frame, mode == SEND_REPLACE });
+}
+
+void LRequestQueue::RemoveSameSetting(const BytePacket& frame)
+{
+    const std::uint8_t code = CommandOf(frame);
+    for (auto it = Entries.rbegin(); it != Entries.rend() && it->Replaceable && CommandOf(it->Frame) == code; ++it) {
+        if (RequestReply::SetsSameThing(it->Frame, frame)) {
+            Entries.erase(std::next(it).base());
+            return;
         }
     }
-    Entries.push_back({ frame, mode == SEND_REPLACE });
 }
 
 bool LRequestQueue::Pop(BytePacket& out)

@@ -15,6 +15,9 @@ public:
     // waits at the back: what reaches the device is the last value of each setting, in the order
     // the settings were last made. An append-mode frame or one of another code ends a run.
     void Push(const BytePacket& frame, int mode);
+    // A replace-mode frame equal to the one in flight: the device gets that setting from the frame in
+    // flight, so a waiting change of the same thing is outdone and nothing new waits.
+    void PushEqualToInFlight(const BytePacket& frame) { RemoveSameSetting(frame); }
     // Takes the oldest entry; false when none waits.
     bool Pop(BytePacket& out);
     void Clear() { Entries.clear(); }
@@ -26,6 +29,9 @@ public:
     static std::uint8_t CommandOf(const BytePacket& frame) { return frame.size() > 5 ? frame[5] : 0; }
 
 private:
+    // Removes the waiting frame that sets what `frame` sets, within the newest run of its code.
+    void RemoveSameSetting(const BytePacket& frame);
+
     struct Entry
     {
         BytePacket Frame;

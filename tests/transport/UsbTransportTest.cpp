@@ -204,6 +204,21 @@ TEST(LUsbProc, TwoFadersDraggedThroughAThousandPositionsPutTheLastOfEachOnTheWir
     EXPECT_EQ(r.WrittenFrames(), (std::vector<BytePacket> { Gain(0, 0), Gain(0, 998), Gain(1, 999) }));
 }
 
+TEST(LUsbProc, AnEditTurnedBackToTheValueInFlightIsNotSentAgain)
+{
+    UsbRig r;
+    ASSERT_TRUE(r.usb->Open());
+    r.usb->SetTimeout(2000);
+    r.emu.SetReplyDelay(100);
+    // 5 goes out; 6 waits; 5 again outdoes the waiting 6, and the device gets 5 from the frame in flight.
+    r.usb->SendQueued(Gain(0, 5), SEND_REPLACE);
+    r.usb->SendQueued(Gain(0, 6), SEND_REPLACE);
+    r.usb->SendQueued(Gain(0, 5), SEND_REPLACE);
+    r.usb->SendQueued(Gain(1, 7), SEND_REPLACE);
+    ASSERT_TRUE(SpinUntil([&] { return r.host.Frames().size() == 2 && !r.usb->IsBusy(); }));
+    EXPECT_EQ(r.WrittenFrames(), (std::vector<BytePacket> { Gain(0, 5), Gain(1, 7) }));
+}
+
 TEST(LUsbProc, GivesUpAfterTheResendsAtTheSpecifiedTimeOutAndReportsAgainWhileUnanswered)
 {
     constexpr unsigned T = 60;
