@@ -145,8 +145,8 @@ void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& color, bool dash
 void DrawSequence(QPainter& p, const QStringList& labels, int width)
 {
     // Labels: editor, device, request, reply, next request, time-out, resend, reply.
-    const double left = 70;
-    const double right = width - 70;
+    const double left = 96;
+    const double right = width - 96;
     const int headHeight = 18;
     const int bottom = SequenceHeight - 2;
 
