@@ -85,7 +85,7 @@ QByteArray Rs232CodeDocument::TitleRtf() const
     QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
                      "{\\colortbl;\\red29\\green63\\blue114;}";
     rtf += "\\pard\\cf1\\b\\fs28 " + RtfText(m_title) + "\\par";
-    rtf += "\\pard\\cf0\\b0\\fs17 " + RtfText(m_subtitle) + "\\par}";
+    rtf += "\\pard\\cf0\\b0\\fs18 " + RtfText(m_subtitle) + "\\par}";
     return rtf;
 }
 
