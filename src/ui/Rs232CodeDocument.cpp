@@ -134,6 +134,8 @@ Rs232CodePage::Rs232CodePage(const QString& html, int width, int maxHeight, qrea
     const int needed = headingHeight + diagramHeight + bodyHeight;
     m_fits = needed <= maxHeight;
     m_height = std::min(needed, maxHeight);
+    if (m_height <= 0)
+        return;
 
     const qreal ratio = std::max<qreal>(1, pixelRatio);
     m_image = QImage(static_cast<int>(std::ceil(width * ratio)), static_cast<int>(std::ceil(m_height * ratio)),

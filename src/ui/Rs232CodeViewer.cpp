@@ -158,6 +158,8 @@ void TRs232CodeViewer::DrawPages()
     for (int k = 0; k < 10; ++k) {
         const int room = k + 1 < 10 ? m_pictureTops[k + 1] - m_pictureTops[k] - PageGap : LastPageMaxHeight;
         const Rs232CodePage page(document.Page(k), ColumnWidth, room, devicePixelRatioF());
+        if (page.Height() <= 0)
+            continue; // nothing to show: the picture stays empty
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
