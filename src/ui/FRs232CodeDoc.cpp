@@ -1,13 +1,11 @@
 #include "ui/FRs232CodeDoc.h"
 
-#include "widgets/rtflabel.h"
-
 TfmRs232Code* fmRs232Code = nullptr;
 
 TfmRs232Code::TfmRs232Code(vcl::TComponent* owner)
     : TRs232CodeViewer(owner, QStringLiteral("fmRs232Code"), QStringLiteral("232通讯协议控制代码"), 745, 671,
                        { 72, 224, 363, 508, 636, 780, 932, 1121, 1270, 1415 },
-                       TRtfReader::FromPlainText(QStringLiteral("232通讯协议控制代码\r\n\r\nZQ9 DSP Processor RS-232")))
+                       QStringLiteral("zh"))
 {
 }
 

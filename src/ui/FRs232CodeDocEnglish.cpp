@@ -1,14 +1,11 @@
 #include "ui/FRs232CodeDocEnglish.h"
 
-#include "widgets/rtflabel.h"
-
 TfmRs232CodeEnglish* fmRs232CodeEnglish = nullptr;
 
 TfmRs232CodeEnglish::TfmRs232CodeEnglish(vcl::TComponent* owner)
     : TRs232CodeViewer(owner, QStringLiteral("fmRs232CodeEnglish"), QStringLiteral("RS232 Protocal Code"), 754, 662,
                        { 72, 208, 363, 508, 648, 792, 940, 1145, 1294, 1427 },
-                       TRtfReader::FromPlainText(QStringLiteral("RS232 Protocal Code\r\n\r\n"
-                                                                "The RS-232 control protocol of the ZQ9 DSP Processor.")))
+                       QStringLiteral("en"))
 {
 }
 

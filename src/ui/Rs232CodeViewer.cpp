@@ -1,10 +1,13 @@
 #include "ui/Rs232CodeViewer.h"
 
+#include "ui/Rs232CodeDocument.h"
+
 #include "platform/ui/TQtHostControl.h"
 #include "platform/ui/VirtualKeys.h"
 #include "widgets/AdvOfficeImage.h"
 #include "widgets/rtflabel.h"
 
+#include <QBuffer>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -14,15 +17,17 @@ namespace {
 constexpr int TextTop = 24;
 constexpr int ColumnWidth = 630;
 constexpr int TextHeight = 1400;
-constexpr int PictureHeight = 120;
+// Each page ends this far above the next one; the last page is as long as it needs.
+constexpr int PageGap = 4;
+constexpr int LastPageMaxHeight = 8000;
 constexpr int ScrollStep = 30;
 constexpr int BarSize = 17;
 
 } // namespace
 
 TRs232CodeViewer::TRs232CodeViewer(vcl::TComponent* owner, const QString& name, const QString& caption, int width,
-                                   int height, const std::array<int, 10>& pictureTops, const QByteArray& rtf)
-    : vcl::TForm(owner), m_pictureTops(pictureTops)
+                                   int height, const std::array<int, 10>& pictureTops, const QString& language)
+    : vcl::TForm(owner), m_pictureTops(pictureTops), m_language(language)
 {
     SetName(name);
     SetCaption(caption);
@@ -45,11 +50,12 @@ TRs232CodeViewer::TRs232CodeViewer(vcl::TComponent* owner, const QString& name, 
     RTFLabel->SetParent(this);
     RTFLabel->SetAutoSize(false);
     RTFLabel->SetWordWrap(false);
-    RTFLabel->SetRichText(QString::fromLatin1(rtf));
+    RTFLabel->SetRichText(QString::fromLatin1(Rs232CodeDocument::Load(language).TitleRtf()));
     for (int k = 0; k < 10; ++k) {
         auto* image = new TAdvOfficeImage(this);
         image->SetName(QStringLiteral("AdvOfficeImage%1").arg(k + 1));
         image->SetParent(this);
+        image->SetStretch(true);
         AdvOfficeImages[k] = image;
     }
 
@@ -69,8 +75,8 @@ TRs232CodeViewer::TRs232CodeViewer(vcl::TComponent* owner, const QString& name, 
 int TRs232CodeViewer::VertRange() const
 {
     int bottom = TextTop + TextHeight;
-    for (int top : m_pictureTops)
-        bottom = std::max(bottom, top + PictureHeight);
+    for (int k = 0; k < 10; ++k)
+        bottom = std::max(bottom, m_pictureTops[k] + m_pictureHeights[k]);
     return std::max(0, bottom - ClientHeight());
 }
 
@@ -103,7 +109,7 @@ void TRs232CodeViewer::PlaceContent()
         return;
     RTFLabel->SetBounds(m_columnLeft - m_horz, TextTop - m_vert, ColumnWidth, TextHeight);
     for (int k = 0; k < 10; ++k)
-        AdvOfficeImages[k]->SetBounds(RTFLabel->Left(), m_pictureTops[k] - m_vert, ColumnWidth, PictureHeight);
+        AdvOfficeImages[k]->SetBounds(RTFLabel->Left(), m_pictureTops[k] - m_vert, ColumnWidth, m_pictureHeights[k]);
     SyncScrollBars();
 }
 
@@ -135,6 +141,35 @@ void TRs232CodeViewer::SizeChanged()
     m_vert = std::clamp(m_vert, 0, VertRange());
     m_horz = std::clamp(m_horz, 0, HorzRange());
     PlaceContent();
+}
+
+void TRs232CodeViewer::DoShow()
+{
+    DrawPages();
+    vcl::TForm::DoShow();
+}
+
+void TRs232CodeViewer::DrawPages()
+{
+    if (m_pagesDrawn)
+        return;
+    m_pagesDrawn = true;
+    const Rs232CodeDocument document = Rs232CodeDocument::Load(m_language);
+    for (int k = 0; k < 10; ++k) {
+        const int room = k + 1 < 10 ? m_pictureTops[k + 1] - m_pictureTops[k] - PageGap : LastPageMaxHeight;
+        const Rs232CodePage page(document.Page(k), ColumnWidth, room, devicePixelRatioF());
+        if (page.Height() <= 0)
+            continue; // nothing to show: the picture stays empty
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        page.Image().save(&buffer, "PNG");
+        TGDIPPicture picture;
+        picture.LoadFromBytes(png);
+        AdvOfficeImages[k]->SetPicture(&picture);
+        m_pictureHeights[k] = page.Height();
+    }
+    SizeChanged();
 }
 
 void TRs232CodeViewer::FormResize(vcl::TObject* Sender)

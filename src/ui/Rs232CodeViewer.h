@@ -1,6 +1,8 @@
 #pragma once
 // What both RS-232 protocol document viewers share: one centred column (the rich text and ten
 // pictures) that scrolls by keys, wheel and scroll bars, and a window that reopens at its normal size.
+// The title lines and the pages come from the embedded document of the viewer's language; the pages
+// are drawn when the viewer is first shown.
 
 #include "platform/ui/TForm.h"
 
@@ -33,14 +35,19 @@ public:
 
 protected:
     TRs232CodeViewer(vcl::TComponent* owner, const QString& name, const QString& caption, int width, int height,
-                     const std::array<int, 10>& pictureTops, const QByteArray& rtf);
+                     const std::array<int, 10>& pictureTops, const QString& language);
     void SizeChanged() override;
+    void DoShow() override;
 
 private:
     void PlaceContent();
     void SyncScrollBars();
+    void DrawPages();
 
     std::array<int, 10> m_pictureTops;
+    std::array<int, 10> m_pictureHeights {};
+    QString m_language;
+    bool m_pagesDrawn { false };
     int m_columnLeft { 50 };
     int m_vert { 0 };
     int m_horz { 0 };
