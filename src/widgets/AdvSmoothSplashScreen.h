@@ -12,6 +12,8 @@
 #include "widgets/AdvStyleIF.h"
 #include "widgets/GDIPFill.h"
 
+#include <QPointer>
+
 #include <memory>
 
 class TGDIPPictureContainer;
@@ -163,13 +165,14 @@ private:
 
     bool m_showing { false };
     TSplashScreenWindow* m_splashWindow { nullptr };
-    vcl::TForm* m_mainForm { nullptr };
+    // Forgotten when the form is freed first.
+    QPointer<vcl::TForm> m_mainForm;
     vcl::TNotifyEvent m_oldMainFormShow;
     bool m_focusParentForm { false };
     vcl::TTimer* m_closeTimer { nullptr };
     vcl::TTimer* m_focusTimer { nullptr };
     vcl::TTimer* m_focusFormTimer { nullptr };
-    vcl::TForm* m_newFocusForm { nullptr };
+    QPointer<vcl::TForm> m_newFocusForm;
     TThreadType m_threadType { TThreadType::ttMainThread };
     int m_updateCount { 0 };
 };

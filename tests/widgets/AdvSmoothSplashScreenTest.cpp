@@ -6,6 +6,10 @@
 #include "widgets/WidgetTestSupport.h"
 
 #include <QBuffer>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -389,6 +393,184 @@ TEST_F(SplashScreenTest, AWindowFreedByItsOwnerIsForgotten)
     EXPECT_FALSE(splash->Showing());
     splash->Hide();
     splash->Refresh();
+}
+
+} // namespace
+
+namespace {
+
+// Counts the presses and releases a widget receives and where they land.
+class ClickProbe : public QObject
+{
+public:
+    explicit ClickProbe(QWidget* target) { target->installEventFilter(this); }
+    int presses { 0 };
+    int releases { 0 };
+    QPoint at { -1, -1 };
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::MouseButtonPress) {
+            ++presses;
+            at = static_cast<QMouseEvent*>(e)->position().toPoint();
+        } else if (e->type() == QEvent::MouseButtonRelease) {
+            ++releases;
+        }
+        return false;
+    }
+};
+
+// A child covering the top-left corner of a form's client area.
+QWidget* CornerChild(TForm& f)
+{
+    auto* child = new QWidget(&f);
+    child->setGeometry(QRect(f.ClientOrigin(), QSize(40, 30)));
+    child->show();
+    return child;
+}
+
+TEST_F(SplashScreenTest, FixedPositionPlacesTheWindowAtItsPointAndCentredIgnoresIt)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    struct Case {
+        TDisplayLocation where;
+        int posX, posY;
+        bool showAt; // Show (X, Y) with other numbers
+        QPoint want;
+    };
+    const Case cases[] = {
+        { TDisplayLocation::dlFixedPos, 120, 80, false, { 120, 80 } },
+        { TDisplayLocation::dlFixedPos, 120, 80, true, { 120, 80 } },
+        { TDisplayLocation::dlFixedPos, 0, 0, false, { 0, 0 } },
+        { TDisplayLocation::dlCenter, 120, 80, false,
+          { screen.x() + (screen.width() - 600) / 2, screen.y() + (screen.height() - 400) / 2 } },
+        { TDisplayLocation::dlCenter, 0, 0, true,
+          { screen.x() + (screen.width() - 600) / 2, screen.y() + (screen.height() - 400) / 2 } },
+    };
+    splash->SetDisplayStyle(TDisplayStyle::dsNormal);
+    for (const Case& c : cases) {
+        splash->SetDisplayLocation(c.where);
+        splash->SetDisplayPosX(c.posX);
+        splash->SetDisplayPosY(c.posY);
+        if (c.showAt)
+            splash->Show(333, 444);
+        else
+            splash->Show();
+        TSplashScreenWindow* w = splash->SplashWindow();
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(QPoint(w->Left(), w->Top()), c.want) << int(c.where) << " " << c.posX;
+        EXPECT_EQ(w->Width(), 600);
+        splash->Hide();
+    }
+}
+
+TEST_F(SplashScreenTest, AfterClosingItClicksTheMainFormWhenAskedTo)
+{
+    QWidget* corner = CornerChild(*form);
+    ClickProbe probe(corner);
+    splash->SetDisplayStyle(TDisplayStyle::dsNormal);
+
+    // Not asked: the main form's show closes the splash and nothing more.
+    splash->Show();
+    form->Show();
+    EXPECT_FALSE(splash->Showing());
+    EXPECT_FALSE(splash->FocusTimer()->Enabled());
+    form->Hide();
+
+    // Asked: the focus timer (20 ms) is armed, and its tick clicks the client area's top-left
+    // corner once, then gives the pointer back where it was.
+    splash->SetFocusParentForm(true);
+    EXPECT_EQ(splash->FocusTimer()->Interval(), 20u);
+    splash->Show();
+    form->Show();
+    EXPECT_FALSE(splash->Showing());
+    ASSERT_TRUE(splash->FocusTimer()->Enabled());
+    EXPECT_EQ(probe.presses, 0);
+    const QPoint pointer(7, 9);
+    QCursor::setPos(pointer);
+    const QPoint before = QCursor::pos();
+    splash->FocusTimer()->OnTimer(splash->FocusTimer());
+    EXPECT_FALSE(splash->FocusTimer()->Enabled());
+    EXPECT_EQ(probe.presses, 1);
+    EXPECT_EQ(probe.releases, 1);
+    EXPECT_EQ(probe.at, QPoint(0, 0));
+    EXPECT_EQ(QCursor::pos(), before);
+    form->Hide();
+
+    // The close timer does the same, but only when it closed a showing splash.
+    splash->SetCloseOnMainFormShow(false);
+    splash->SetCloseOnTimeout(true);
+    splash->Show();
+    splash->CloseTimer()->OnTimer(splash->CloseTimer());
+    EXPECT_FALSE(splash->Showing());
+    EXPECT_TRUE(splash->FocusTimer()->Enabled());
+    splash->FocusTimer()->SetEnabled(false);
+    splash->CloseTimer()->OnTimer(splash->CloseTimer()); // already hidden
+    EXPECT_FALSE(splash->FocusTimer()->Enabled());
+}
+
+// The timer SetFocusToForm makes on its first use (20 ms, owned by the splash).
+TTimer* FocusFormTimer(TAdvSmoothSplashScreen& s)
+{
+    for (int i = 0; i < s.ComponentCount(); ++i) {
+        auto* t = dynamic_cast<TTimer*>(s.Components(i));
+        if (t != nullptr && t != s.FocusTimer() && t != s.CloseTimer())
+            return t;
+    }
+    return nullptr;
+}
+
+TEST_F(SplashScreenTest, SetFocusToFormClicksThatFormOnceAtItsNextTick)
+{
+    EXPECT_EQ(FocusFormTimer(*splash), nullptr);
+    TForm other(nullptr);
+    QWidget* corner = CornerChild(other);
+    ClickProbe probe(corner);
+    other.Show();
+    splash->SetFocusToForm(&other);
+    TTimer* timer = FocusFormTimer(*splash);
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->Interval(), 20u);
+    EXPECT_TRUE(timer->Enabled());
+    timer->OnTimer(timer);
+    EXPECT_FALSE(timer->Enabled());
+    EXPECT_EQ(probe.presses, 1);
+    EXPECT_EQ(probe.releases, 1);
+    // A second call uses the same timer.
+    splash->SetFocusToForm(&other);
+    EXPECT_EQ(FocusFormTimer(*splash), timer);
+    timer->OnTimer(timer);
+    EXPECT_EQ(probe.presses, 2);
+    other.Hide();
+
+    // A form freed before the tick is not clicked: the tick finds nothing to click.
+    auto* gone = new TForm(nullptr);
+    gone->Show();
+    splash->SetFocusToForm(gone);
+    delete gone;
+    timer->OnTimer(timer);
+    EXPECT_FALSE(timer->Enabled());
+    EXPECT_EQ(probe.presses, 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SplashScreenTest, AMainFormFreedFirstIsForgotten)
+{
+    splash->SetDisplayStyle(TDisplayStyle::dsNormal);
+    splash->SetFocusParentForm(true);
+    splash->Show();
+    auto* other = new TForm(nullptr);
+    splash->SetMainForm(other);
+    delete other;
+    EXPECT_EQ(splash->MainForm(), nullptr);
+    splash->Hide(); // puts no handler back on a freed form
+    EXPECT_FALSE(splash->Showing());
+    splash->FocusTimer()->OnTimer(splash->FocusTimer()); // clicks nothing
+    EXPECT_EQ(closes, 1);
 }
 
 } // namespace

@@ -10,6 +10,11 @@
 
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -258,6 +263,187 @@ TEST_F(Fill, ClipboardCopiesEveryStoredProperty)
     EXPECT_EQ(pasted.Color(), 0x123456);
     EXPECT_EQ(pasted.ShadowType(), TShadowType::stBottom);
     EXPECT_TRUE(pasted.PictureAspectRatio());
+}
+
+namespace {
+
+int Grey(vcl::TColor c)
+{
+    return (vcl::GetRValue(c) + vcl::GetGValue(c) + vcl::GetBValue(c)) / 3;
+}
+
+// How far a colour is from another, per channel at most.
+int Distance(vcl::TColor a, vcl::TColor b)
+{
+    return std::max({ std::abs(int(vcl::GetRValue(a)) - int(vcl::GetRValue(b))),
+                      std::abs(int(vcl::GetGValue(a)) - int(vcl::GetGValue(b))),
+                      std::abs(int(vcl::GetBValue(a)) - int(vcl::GetBValue(b))) });
+}
+
+} // namespace
+
+TEST_F(Fill, RadialBodiesRunFromTheCentreColourToTheRim)
+{
+    bitmap.SetSize(80, 60);
+    struct Case {
+        const char* what;
+        vcl::TColor color, colorTo, mirror, mirrorTo;
+        std::uint8_t opacityTo;
+        // Area (10, 10, 40, 40): top centre, bottom-left corner, bottom centre.
+        vcl::TColor topCentre, bottomCorner, bottomCentre;
+    };
+    const vcl::TColor none = vcl::clNone;
+    const Case cases[] = {
+        // The top form: ColorTo at the middle of the top edge, Color at the rim and outside the ellipse.
+        { "one piece", vcl::clRed, vcl::clBlue, none, none, 255, vcl::clBlue, vcl::clRed, vcl::clRed },
+        { "no second colour", vcl::clRed, none, none, none, 255, vcl::clRed, vcl::clRed, vcl::clRed },
+        { "transparent centre", vcl::clRed, vcl::clBlue, none, none, 0, vcl::clRed, vcl::clRed, vcl::clRed },
+        { "no colour", none, vcl::clBlue, none, none, 255, vcl::clBlack, vcl::clBlack, vcl::clBlack },
+        // Halved: the lower half's bottom form has ColorMirror at the middle of the bottom edge and
+        // ColorMirrorTo at its rim.
+        { "halves", vcl::clRed, vcl::clBlue, vcl::clLime, vcl::clYellow, 255, vcl::clBlue, vcl::clYellow,
+          vcl::clLime },
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        bitmap.SetSize(80, 60);
+        bitmap.Canvas()->FillRect(vcl::TRect(0, 0, 80, 60));
+        fill.SetGradientType(TAdvGradientType::gtRadial);
+        fill.SetGradientMirrorType(TAdvGradientType::gtRadial);
+        fill.SetColor(c.color);
+        fill.SetColorTo(c.colorTo);
+        fill.SetColorMirror(c.mirror);
+        fill.SetColorMirrorTo(c.mirrorTo);
+        fill.SetOpacityTo(c.opacityTo);
+        Paint(TGPRectF { 10, 10, 40, 40 });
+        EXPECT_LT(Distance(At(30, 10), c.topCentre), 40) << c.what;
+        EXPECT_LT(Distance(At(10, 49), c.bottomCorner), 40) << c.what;
+        EXPECT_LT(Distance(At(30, 49), c.bottomCentre), 40) << c.what;
+        EXPECT_EQ(At(9, 30), vcl::clBlack) << c.what;
+        EXPECT_EQ(At(30, 50), vcl::clBlack) << c.what;
+    }
+    // The colours blend between centre and rim: halfway down the one-piece body both are present.
+    fill.SetColorMirror(vcl::clNone);
+    fill.SetOpacityTo(255);
+    fill.SetColor(vcl::clRed);
+    fill.SetColorTo(vcl::clBlue);
+    Paint(TGPRectF { 10, 10, 40, 40 });
+    const vcl::TColor mid = At(30, 25);
+    EXPECT_GT(vcl::GetRValue(mid), 40);
+    EXPECT_GT(vcl::GetBValue(mid), 40);
+}
+
+TEST_F(Fill, HatchBodiesRepeatTheirEightPixelCell)
+{
+    bitmap.SetSize(64, 64);
+    using H = HatchStyle;
+    struct Case {
+        const char* what;
+        TAdvGradientType upper, lower;
+        H style, mirrorStyle;
+        vcl::TColor colorTo;
+        int upperRed, lowerGreen; // foreground pixels in each 32 x 16 half
+        bool fullRows;            // the foreground comes in whole rows
+    };
+    using G = TAdvGradientType;
+    const Case cases[] = {
+        { "horizontal", G::gtHatch, G::gtSolid, H::HatchStyleHorizontal, H::HatchStyleVertical, vcl::clBlue, 64, 0, true },
+        { "vertical", G::gtHatch, G::gtSolid, H::HatchStyleVertical, H::HatchStyleHorizontal, vcl::clBlue, 64, 0, false },
+        { "cross", G::gtHatch, G::gtSolid, H::HatchStyleCross, H::HatchStyleHorizontal, vcl::clBlue, 120, 0, false },
+        { "forward diagonal", G::gtHatch, G::gtSolid, H::HatchStyleForwardDiagonal, H::HatchStyleHorizontal,
+          vcl::clBlue, 64, 0, false },
+        { "diagonal cross", G::gtHatch, G::gtSolid, H::HatchStyleDiagonalCross, H::HatchStyleHorizontal, vcl::clBlue,
+          128, 0, false },
+        // No background colour: solid.
+        { "solid", G::gtHatch, G::gtSolid, H::HatchStyleCross, H::HatchStyleHorizontal, vcl::clNone, 512, 0, false },
+        // A hatched lower half uses the mirror style and colours.
+        { "mirror", G::gtSolid, G::gtHatch, H::HatchStyleCross, H::HatchStyleVertical, vcl::clBlue, 512, 64,
+          false },
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        bitmap.SetSize(64, 64);
+        bitmap.Canvas()->FillRect(vcl::TRect(0, 0, 64, 64));
+        fill.SetGradientType(c.upper);
+        fill.SetGradientMirrorType(c.lower);
+        fill.SetHatchStyle(c.style);
+        fill.SetHatchStyleMirror(c.mirrorStyle);
+        fill.SetColor(vcl::clRed);
+        fill.SetColorTo(c.colorTo);
+        fill.SetColorMirror(vcl::clLime);
+        fill.SetColorMirrorTo(vcl::clYellow);
+        // 32 x 34 so that the halves are 32 x 18 overlapping by 2 rows: rows 8..25 and 24..41.
+        Paint(TGPRectF { 8, 8, 32, 34 });
+        int red = 0, green = 0, other = 0;
+        std::set<int> redRows;
+        for (int y = 8; y < 24; ++y)
+            for (int x = 8; x < 40; ++x) {
+                const vcl::TColor p = At(x, y);
+                red += p == vcl::clRed ? 1 : 0;
+                if (p == vcl::clRed)
+                    redRows.insert(y);
+                other += p != vcl::clRed && p != vcl::clBlue && p != vcl::clLime && p != vcl::clYellow ? 1 : 0;
+            }
+        for (int y = 26; y < 42; ++y)
+            for (int x = 8; x < 40; ++x)
+                green += At(x, y) == vcl::clLime ? 1 : 0;
+        // A hatched body is one piece: the mirror colours show only under a hatched lower half.
+        EXPECT_EQ(red, c.upperRed) << c.what;
+        EXPECT_EQ(green, c.lowerGreen) << c.what;
+        EXPECT_EQ(other, 0) << c.what;
+        if (c.fullRows) {
+            for (int y : redRows)
+                for (int x = 8; x < 40; ++x)
+                    EXPECT_EQ(At(x, y), vcl::clRed) << c.what << " " << x << "," << y;
+        }
+        EXPECT_EQ(At(7, 20), vcl::clBlack) << c.what;
+        EXPECT_EQ(At(40, 20), vcl::clBlack) << c.what;
+    }
+}
+
+TEST_F(Fill, GlowModesDrawOutlineSheensAndRadialLightInsideTheArea)
+{
+    struct Case {
+        TGlowMode mode;
+        bool outline, sheen, radial;
+    };
+    const Case cases[] = {
+        { TGlowMode::gmNone, false, false, false },
+        { TGlowMode::gmGradient, true, true, false },
+        { TGlowMode::gmRadial, false, false, true },
+        { TGlowMode::gmRadialGradient, true, true, true },
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        bitmap.SetSize(120, 80);
+        bitmap.Canvas()->FillRect(vcl::TRect(0, 0, 120, 80));
+        // A black body 80 x 40 at (20, 20): inner rectangle (21, 21, 78, 38).
+        Solid(vcl::clBlack);
+        fill.SetGlow(c.mode);
+        fill.SetGlowGradientColor(vcl::clWhite);
+        fill.SetGlowRadialColor(vcl::clWhite);
+        Paint(TGPRectF { 20, 20, 80, 40 });
+        const int mode = int(c.mode);
+        auto lit = [&](int x, int y) { return Grey(At(x, y)) > 30; };
+        EXPECT_EQ(lit(21, 40), c.outline) << mode;             // the inner outline's left edge
+        EXPECT_EQ(lit(25, 22), c.sheen) << mode;               // the upper left corner triangle
+        EXPECT_EQ(lit(60, 59), c.sheen || c.radial) << mode;   // the lower sheen, or the light's centre
+        EXPECT_EQ(lit(60, 42), c.radial) << mode;              // halfway down the middle: only the light
+        EXPECT_FALSE(lit(25, 40)) << mode;                     // left of the light, inside the outline
+        if (c.sheen) {
+            // The upper sheen fades downwards, the lower one upwards.
+            EXPECT_GT(Grey(At(25, 22)), Grey(At(27, 24)) + 10) << mode;
+            EXPECT_GT(Grey(At(60, 58)), Grey(At(60, 54)) + 10) << mode;
+        }
+        if (c.radial) {
+            // Brightest at the middle of the bottom edge, at most the colour's alpha of 150.
+            EXPECT_GT(Grey(At(60, 58)), Grey(At(60, 30))) << mode;
+            EXPECT_LE(Grey(At(60, 45)), 155) << mode;
+        }
+        // Nothing outside the area, though the light's ellipse reaches far below it.
+        for (const auto& [x, y] : { std::pair { 60, 61 }, std::pair { 60, 70 }, std::pair { 19, 40 }, std::pair { 60, 19 } })
+            EXPECT_EQ(At(x, y), vcl::clBlack) << mode << " at " << x << "," << y;
+    }
 }
 
 } // namespace
