@@ -175,3 +175,24 @@ TEST_F(VrDemoButtonTest, ShadowedCaptionLiesDepthPixelsDownRight)
 }
 
 } // namespace
+
+namespace {
+
+// The power button given the focus by its window's activation shows the focus outline too.
+TEST(VrPowerButtonTest, FocusFromTheWindowsActivationShowsTheOutline)
+{
+    wtest::App();
+    TForm form(nullptr);
+    form.SetBounds(100, 100, 200, 100);
+    auto* power = new TVrPowerButton(&form);
+    power->SetParent(&form);
+    power->SetBounds(10, 10, 60, 20);
+    power->SetTabStop(true);
+    power->SetOutlineColor(clNavy);
+    power->SetFocusColor(clBlue);
+    ASSERT_TRUE(wtest::ShowActive(&form));
+    ASSERT_TRUE(power->Focused());
+    EXPECT_EQ(wtest::Pixel(wtest::Render(power), 0, 10), clBlue);
+}
+
+} // namespace
