@@ -152,6 +152,8 @@ protected:
     void SetUp() override
     {
         RzGrafxTest::SetUp();
+        backOwner = std::make_unique<TRzPanel>(nullptr);
+        TRzPanel& back = *backOwner;
         back.SetBounds(0, 0, 90, 70);
         back.SetBorderOuter(TFrameStyleEx::fsNone);
         back.SetVisualStyle(TRzVisualStyle::vsGradient);
@@ -159,10 +161,10 @@ protected:
         back.SetGradientColorStart(clNavy);
         back.SetGradientColorStop(clYellow);
         back.SetGradientDirection(D::gdDiagonalUp);
-        back.OnPaint = [this](TObject*) {
-            back.Canvas()->Pen()->SetColor(clRed);
-            back.Canvas()->MoveTo(31, 0);
-            back.Canvas()->LineTo(31, 70);
+        back.OnPaint = [panel = &back](TObject*) {
+            panel->Canvas()->Pen()->SetColor(clRed);
+            panel->Canvas()->MoveTo(31, 0);
+            panel->Canvas()->LineTo(31, 70);
         };
         sibling = new TRzPanel(&back); // lies under the transparent panel, which must not show it
         sibling->SetParent(&back);
@@ -180,7 +182,7 @@ protected:
     template <typename Skip>
     int Differences(const QImage& img, QPoint at, Skip skip)
     {
-        const QImage behind = wtest::Render(&back);
+        const QImage behind = wtest::Render(backOwner.get());
         int differing = 0;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
@@ -189,7 +191,7 @@ protected:
         return differing;
     }
 
-    TRzPanel back { nullptr };
+    std::unique_ptr<TRzPanel> backOwner;
     TRzPanel* sibling = nullptr;
     TRzPanel* glass = nullptr;
 };
