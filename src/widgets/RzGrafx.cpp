@@ -154,12 +154,16 @@ void BoxBands(TCanvas& c, int w, int h, int ix, int iy, TColor start, TColor sto
     }
 }
 
+// The painted top-left quarter, (w + 1) / 2 by (h + 1) / 2 with the middle column and row of odd
+// sizes, mirrored pixel for pixel: upside down into the bottom rows, then the left half
+// right-to-left into the right columns. A stretched copy would shift the mirrored half by a
+// pixel and leave a seam across the middle.
 void MirrorQuarter(TCanvas& c, int w, int h)
 {
-    const int hw = w >> 1, hh = h >> 1, o = (hw & 1) ? 1 : 0;
+    const int quarterWidth = (w + 1) >> 1, hw = w >> 1, hh = h >> 1;
     c.SetCopyMode(SRCCOPY);
-    c.CopyRect(TRect(0, h, hw + 1, h - hh), c, TRect(0, 0, hw, hh));
-    c.CopyRect(TRect(w, 0, w - hw - o, h), c, TRect(0, 0, hw - o, h));
+    c.CopyRect(TRect(0, h, quarterWidth, h - hh), c, TRect(0, 0, quarterWidth, hh));
+    c.CopyRect(TRect(w, 0, w - hw, h), c, TRect(0, 0, hw, h));
 }
 
 void DiagonalBands(QImage& img, int w, int h, bool down, TColor start, TColor stop)

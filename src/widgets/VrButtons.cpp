@@ -105,7 +105,9 @@ void TVrPowerButton::Paint()
     ClearImage();
     TCanvas& c = *BitmapCanvas();
     TRect r(0, 0, Width(), Height());
-    const TColor outline = FFocused ? FFocusColor : FOutlineColor;
+    // The focus a window hands its control as it becomes active reports no enter: the outline
+    // asks the window system too.
+    const TColor outline = FFocused || Focused() ? FFocusColor : FOutlineColor;
     VrFrame3D(c, r, outline, outline, FOutlineWidth);
     if (FPressed) {
         r = TRect(0, 0, Width(), Height());
@@ -267,7 +269,9 @@ void TVrDemoButton::Paint()
     if (!FBitmap.Empty())
         VrTileBitmap(c, r, FBitmap);
     r = TRect(0, 0, Width(), Height());
-    const TColor outline = FFocused ? FFocusColor : FOutlineColor;
+    // The focus a window hands its control as it becomes active reports no enter: the outline
+    // asks the window system too.
+    const TColor outline = FFocused || Focused() ? FFocusColor : FOutlineColor;
     VrFrame3D(c, r, outline, outline, FOutlineWidth);
     if (FDownState)
         VrFrame3D(c, r, FShadowColor, FHighlightColor, FBevelWidth);

@@ -211,3 +211,126 @@ TEST_F(BmpButtonTest, LatchedButtonWithABorderShowsTheWhiteDotsOfItsDownPattern)
         EXPECT_EQ(face, 80);
     }
 }
+
+namespace {
+
+// Bounding box of the pixels `hit` accepts.
+template <typename Hit>
+QRect Ink(const QImage& img, Hit hit)
+{
+    QRect box;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (hit(img.pixelColor(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+// A 60 x 30 button with an 8 x 6 red glyph drawn at its own size: glyph and caption are placed along
+// the layout's axis by Margin and Spacing (-1 = shared out evenly), centred across it.
+TEST_F(BmpButtonTest, GlyphAndCaptionFollowLayoutMarginAndSpacing)
+{
+    TRzPanel panel(nullptr);
+    panel.SetColor(clWhite);
+    panel.SetBorderOuter(TFrameStyleEx::fsNone);
+    panel.SetBounds(0, 0, 100, 100);
+    const QString text = QStringLiteral("Ab");
+    TBitmap measure;
+    measure.SetSize(1, 1);
+    measure.Canvas()->Font()->Assign(panel.Font());
+    const int cw = measure.Canvas()->TextWidth(text), ch = measure.Canvas()->TextHeight(text);
+    const int W = 60, H = 30, gw = 8, gh = 6;
+    struct Case
+    {
+        TButtonLayout layout;
+        int margin, spacing;
+        bool caption;
+        QPoint glyph;      // expected top-left of the glyph
+        int captionStart;  // expected caption left (left/right) or top (top/bottom) edge
+    };
+    const Case cases[] = {
+        { TButtonLayout::blGlyphLeft, -1, 4, false, { W / 2 - gw / 2, H / 2 - gh / 2 }, 0 },
+        { TButtonLayout::blGlyphRight, 5, 4, false, { W - 5 - gw, H / 2 - gh / 2 }, 0 },
+        { TButtonLayout::blGlyphTop, 2, 4, false, { W / 2 - gw / 2, 2 }, 0 },
+        { TButtonLayout::blGlyphBottom, 3, 4, false, { W / 2 - gw / 2, H - 3 - gh }, 0 },
+        { TButtonLayout::blGlyphRight, 4, 6, true, { W - 4 - gw, H / 2 - gh / 2 }, W - 4 - gw - 6 - cw },
+        { TButtonLayout::blGlyphLeft, -1, -1, true, { (W - gw - cw) / 3, H / 2 - gh / 2 }, 2 * ((W - gw - cw) / 3) + gw },
+        { TButtonLayout::blGlyphLeft, 3, -1, true, { 3, H / 2 - gh / 2 }, 3 + gw + ((W - 3 - gw) / 2 - cw / 2) },
+        { TButtonLayout::blGlyphBottom, 2, 1, true, { W / 2 - gw / 2, H - 2 - gh }, H - 2 - gh - 1 - ch },
+        { TButtonLayout::blGlyphTop, -1, 0, true, { W / 2 - gw / 2, H / 2 - (gh + ch) / 2 }, H / 2 - (gh + ch) / 2 + gh },
+    };
+    TBitmap glyph;
+    glyph.SetSize(gw, gh);
+    glyph.Canvas()->Brush()->SetColor(clRed);
+    glyph.Canvas()->FillRect(TRect(0, 0, gw, gh));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "layout " << int(c.layout) << " margin " << c.margin << " spacing "
+                                        << c.spacing << (c.caption ? " with caption" : ""));
+        auto* b = new TRzBmpButton(&panel);
+        b->SetParent(&panel);
+        b->SetButtonSize(TBtnSize::bszNeither);
+        b->SetBounds(0, 0, W, H);
+        b->Bitmaps()->SetUp(&glyph);
+        b->SetLayout(c.layout);
+        b->SetMargin(c.margin);
+        b->SetSpacing(c.spacing);
+        b->Font()->SetColor(clBlack);
+        if (c.caption)
+            b->SetCaption(text);
+        const QImage img = wtest::Render(b);
+        EXPECT_EQ(Ink(img, [](QColor p) { return p == Qt::red; }), QRect(c.glyph, QSize(gw, gh)));
+        if (c.caption) {
+            const QRect ink = Ink(img, [](QColor p) { return p.red() < 160 && p.green() < 160; });
+            const bool horizontal = c.layout == TButtonLayout::blGlyphLeft || c.layout == TButtonLayout::blGlyphRight;
+            // The text is centred in its cell, which starts at the expected edge.
+            const QRect cell = horizontal ? QRect(c.captionStart, H / 2 - ch / 2, cw, ch)
+                                          : QRect(W / 2 - cw / 2, c.captionStart, cw, ch);
+            EXPECT_TRUE(cell.adjusted(-1, -1, 1, 1).contains(ink)) << "ink " << ink.x() << "," << ink.y() << " "
+                                                                   << ink.width() << "x" << ink.height();
+            EXPECT_LE(std::abs(ink.center().x() - cell.center().x()), 2);
+        }
+        delete b;
+    }
+}
+
+// Tiles start at the work rectangle's top-left corner, are cut at its right and bottom edges, and
+// let the face show through their transparent pixels.
+TEST_F(BmpButtonTest, TileToButtonRepeatsTheImageFromTheWorkCorner)
+{
+    TBitmap tile;
+    tile.SetSize(6, 4);
+    tile.Canvas()->Brush()->SetColor(clRed);
+    tile.Canvas()->FillRect(TRect(0, 0, 6, 4));
+    tile.Canvas()->SetPixels(0, 0, clBlue);  // marks each tile's corner
+    tile.Canvas()->SetPixels(5, 3, clOlive); // the key colour
+    for (TButtonBorder border : { TButtonBorder::bbNone, TButtonBorder::bbSingle }) {
+        SCOPED_TRACE(int(border));
+        TRzPanel panel(nullptr);
+        panel.SetColor(clWhite);
+        panel.SetBorderOuter(TFrameStyleEx::fsNone);
+        panel.SetBounds(0, 0, 100, 100);
+        auto* b = new TRzBmpButton(&panel);
+        b->SetParent(&panel);
+        b->SetColor(clWhite);
+        b->SetButtonBorder(border);
+        b->SetButtonSize(TBtnSize::bszTileToButton);
+        b->SetBounds(0, 0, 21, 15);
+        b->Bitmaps()->SetUp(&tile);
+        const int inset = border == TButtonBorder::bbSingle ? 1 : 0;
+        const QRect work(inset, inset, 21 - 2 * inset, 15 - 2 * inset);
+        const QImage img = wtest::Render(b);
+        int wrong = 0;
+        for (int y = 0; y < 15; ++y)
+            for (int x = 0; x < 21; ++x) {
+                TColor expected = clBlack; // the single border
+                if (work.contains(x, y)) {
+                    const int tx = (x - work.left()) % 6, ty = (y - work.top()) % 4;
+                    expected = tx == 0 && ty == 0 ? clBlue : tx == 5 && ty == 3 ? clWhite : clRed;
+                }
+                wrong += wtest::Pixel(img, x, y) != expected;
+            }
+        EXPECT_EQ(wrong, 0);
+    }
+}
