@@ -6,7 +6,9 @@
 #include "WidgetTestSupport.h"
 
 #include "platform/core/Exception.h"
+#include "platform/images/BmpCodec.h"
 #include "platform/ui/TBitmap.h"
+#include "widgets/AdvTrackBar.h"
 #include "widgets/RzButton.h"
 #include "widgets/RzCmboBx.h"
 #include "widgets/RzFrameController.h"
@@ -36,19 +38,8 @@ void Square(TBitmap& b)
     b.Canvas()->FillRect(TRect(5, 5, 15, 15));
 }
 
-struct RoundTrip
-{
-    const char* what;
-    std::function<std::unique_ptr<TComponent>()> make;
-    std::function<void(TComponent&)> change;
-    std::function<void(TComponent&)> check;
-};
-
-template <typename T>
-T& As(TComponent& c)
-{
-    return dynamic_cast<T&>(c);
-}
+using wtest::As;
+using wtest::RoundTrip;
 
 } // namespace
 
@@ -84,7 +75,7 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
           [](TComponent& c) {
               auto& g = As<TRzGroupBox>(c);
               g.SetGroupStyle(TGroupBoxStyle::gsCustom);
-              g.SetGradientDirection(TGradientDirection::gdSquareBox);
+              g.SetGradientDirection(rz::TGradientDirection::gdSquareBox);
               g.SetTransparent(true);
               g.SetVisible(false);
               g.CaptionFont()->SetColor(clRed);
@@ -92,7 +83,7 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
           [](TComponent& c) {
               auto& g = As<TRzGroupBox>(c);
               EXPECT_EQ(g.GroupStyle(), TGroupBoxStyle::gsCustom);
-              EXPECT_EQ(g.GradientDirection(), TGradientDirection::gdSquareBox);
+              EXPECT_EQ(g.GradientDirection(), rz::TGradientDirection::gdSquareBox);
               EXPECT_TRUE(g.Transparent());
               EXPECT_FALSE(g.Visible());
               EXPECT_EQ(g.CaptionFont()->Color(), clRed);
@@ -160,16 +151,56 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
               EXPECT_EQ(l.BorderOuter(), TFrameStyleEx::fsLowered);
               EXPECT_EQ(l.CenterPoint(), TCenterPoint::cpLowerRight);
           } },
+        { "fader", [] { return std::make_unique<TAdvTrackBar>(nullptr); },
+          [](TComponent& c) {
+              auto& f = As<TAdvTrackBar>(c);
+              f.SetOrientation(TTrackBarOrientation::trVertical);
+              f.SetMax(2999);
+              f.SetMin(9);
+              f.SetPageSize(10);
+              f.SetPosition(499);
+              f.SetColor(clWindow);
+              f.SetShowFocus(true);
+              f.SetTransparent(false);
+              QImage thumb(16, 29, QImage::Format_RGB32);
+              thumb.fill(Qt::darkBlue);
+              f.Thumb()->Picture()->LoadFromBytes(BmpCodec::Encode(thumb));
+              f.Thumb()->SetShape(TThumbShape::tsRound);
+              f.Thumb()->SetColorMirrorHot(0x123456);
+              f.Slider()->SetColorCompleted(clRed);
+              f.Slider()->SetSize(3);
+              f.TickMark()->SetStyle(TTickStyle::tsNone);
+              f.TickMark()->Font()->SetHeight(-11);
+              f.Buttons()->SetColorMirror(0xC0C0C0);
+              f.Buttons()->SetRepeatPause(50);
+              f.TrackLabel()->SetFormat(QStringLiteral("Gain %d"));
+          },
+          [](TComponent& c) {
+              auto& f = As<TAdvTrackBar>(c);
+              EXPECT_EQ(f.Orientation(), TTrackBarOrientation::trVertical);
+              EXPECT_EQ(f.BoundsRect(), TRect(0, 0, 26, 150)); // read as stored, not swapped again
+              EXPECT_EQ(f.Max(), 2999);
+              EXPECT_EQ(f.Min(), 9);
+              EXPECT_EQ(f.PageSize(), 10);
+              EXPECT_EQ(f.Position(), 499);
+              EXPECT_EQ(f.Color(), clWindow);
+              EXPECT_TRUE(f.ShowFocus());
+              EXPECT_FALSE(f.Transparent());
+              EXPECT_FALSE(f.Thumb()->Picture()->Empty());
+              EXPECT_EQ(f.Thumb()->Size(), 16); // measured from the picture once the form is read
+              EXPECT_EQ(f.Thumb()->Width(), 29);
+              EXPECT_EQ(f.Thumb()->Shape(), TThumbShape::tsRound);
+              EXPECT_EQ(f.Thumb()->ColorMirrorHot(), TColor(0x123456));
+              EXPECT_EQ(f.Slider()->ColorCompleted(), clRed);
+              EXPECT_EQ(f.Slider()->Size(), 3);
+              EXPECT_EQ(f.TickMark()->Style(), TTickStyle::tsNone);
+              EXPECT_EQ(f.TickMark()->Font()->Height(), -11);
+              EXPECT_EQ(f.Buttons()->ColorMirror(), TColor(0xC0C0C0));
+              EXPECT_EQ(f.Buttons()->RepeatPause(), 50);
+              EXPECT_EQ(f.TrackLabel()->Format(), QStringLiteral("Gain %d"));
+          } },
     };
-    for (const RoundTrip& c : cases) {
-        SCOPED_TRACE(c.what);
-        auto source = c.make();
-        c.change(*source);
-        const QByteArray bytes = wtest::WriteForm(*source);
-        auto target = c.make();
-        wtest::ReadForm(bytes, *target);
-        c.check(*target);
-    }
+    wtest::CheckRoundTrips(cases);
 }
 
 TEST(ControlFormStream, DefaultsAndSuppliedFramingStayOutOfTheForm)
