@@ -252,7 +252,4 @@ protected:
     // TickImages: the image list is kept by its name and found again, beside the fader, once the whole
     // form has been read.
     void DefineProperties(vcl::TFiler& Filer) override;
-
-private:
-    TCustomImageList* FindTickImages(const QString& Name) const;
 };

@@ -9,8 +9,6 @@
 
 #include "widgets/AdvTrackBar.h"
 
-#include "platform/core/TReader.h"
-#include "platform/core/TWriter.h"
 #include "widgets/ControlProperties.h"
 
 using namespace vcl;
@@ -77,28 +75,8 @@ const TPropertyTable* TAdvTrackBar::PublishedProperties() const
 void TAdvTrackBar::DefineProperties(TFiler& Filer)
 {
     TCustomTrackBar::DefineProperties(Filer);
-    TCustomImageList* const list = TickImages();
-    Filer.DefineProperty(
-        QStringLiteral("TickImages"),
-        [this](TReader& Reader) {
-            const QString name = Reader.ReadIdent();
-            if (name.compare(QLatin1String("nil"), Qt::CaseInsensitive) == 0) {
-                SetTickImages(nullptr);
-                return;
-            }
-            // The list may be read after the fader: look for it once everything is in place.
-            Reader.AtEnd([this, name] { SetTickImages(FindTickImages(name)); });
-        },
-        [list](TWriter& Writer) { Writer.WriteIdent(list->Name()); }, list && !list->Name().isEmpty());
-}
-
-TCustomImageList* TAdvTrackBar::FindTickImages(const QString& Name) const
-{
-    // Beside the fader first (the usual place: both on one window), then among its own components.
-    if (Owner())
-        if (auto* list = dynamic_cast<TCustomImageList*>(Owner()->FindComponent(Name)))
-            return list;
-    return dynamic_cast<TCustomImageList*>(FindComponent(Name));
+    widgets::DefineReference(Filer, QStringLiteral("TickImages"), *this, TickImages(),
+                             [this](TComponent* c) { SetTickImages(dynamic_cast<TCustomImageList*>(c)); });
 }
 
 const TPropertyTable* TTrackBarThumb::PublishedProperties() const

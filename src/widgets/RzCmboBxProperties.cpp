@@ -27,6 +27,8 @@ bool TRzCustomComboBox::IsFocusColorStored() const
 void TRzCustomComboBox::DefineProperties(TFiler& Filer)
 {
     TComboBox::DefineProperties(Filer);
+    widgets::DefineReference(Filer, QStringLiteral("FrameController"), *this, FrameController(),
+                             [this](TComponent* c) { SetFrameController(dynamic_cast<TRzFrameController*>(c)); });
     widgets::DefineStrings(Filer, QStringLiteral("Items"), *Items());
     Filer.DefineProperty(
         QStringLiteral("ItemIndex"), [this](TReader& Reader) { SetItemIndex(Reader.ReadInteger()); },

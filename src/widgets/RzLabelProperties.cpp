@@ -78,6 +78,8 @@ const TPropertyTable* TRzLabel::PublishedProperties() const
 void TRzLabel::DefineProperties(TFiler& Filer)
 {
     TLabel::DefineProperties(Filer);
+    widgets::DefineReference(Filer, QStringLiteral("FrameController"), *this, FrameController(),
+                             [this](TComponent* c) { SetFrameController(dynamic_cast<TRzFrameController*>(c)); });
     widgets::DefineObsolete(Filer, QStringLiteral("FrameSides"));
 }
 

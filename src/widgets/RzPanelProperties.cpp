@@ -63,6 +63,8 @@ TPropertyTableBuilder<C>& AddFrame(TPropertyTableBuilder<C>& b)
 void TRzCustomPanel::DefineProperties(TFiler& Filer)
 {
     TCustomControl::DefineProperties(Filer);
+    widgets::DefineReference(Filer, QStringLiteral("FrameController"), *this, FrameController(),
+                             [this](TComponent* c) { SetFrameController(dynamic_cast<TRzFrameController*>(c)); });
     widgets::DefineObsolete(Filer, QStringLiteral("FrameSides"));
     widgets::DefineObsolete(Filer, QStringLiteral("ThemeAware"));
     Filer.DefineProperty(

@@ -358,3 +358,58 @@ TEST(ControlFormStream, ShapeButtonShowsTheHourglassWhileItRebuildsItsImages)
         EXPECT_EQ(s, int(Qt::WaitCursor));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr); // restored afterwards
 }
+
+TEST(ControlFormStream, FrameControllerIsKeptByNameAndFoundOnTheReadingWindow)
+{
+    wtest::App();
+    struct Case
+    {
+        const char* what;
+        std::function<TComponent*(TComponent* owner)> make;
+        std::function<TRzFrameController*(TComponent&)> controller;
+        std::function<void(TComponent&, TRzFrameController*)> setController;
+    };
+    const Case cases[] = {
+        { "panel", [](TComponent* o) -> TComponent* { return new TRzPanel(o); },
+          [](TComponent& c) { return As<TRzPanel>(c).FrameController(); },
+          [](TComponent& c, TRzFrameController* f) { As<TRzPanel>(c).SetFrameController(f); } },
+        { "group box", [](TComponent* o) -> TComponent* { return new TRzGroupBox(o); },
+          [](TComponent& c) { return As<TRzGroupBox>(c).FrameController(); },
+          [](TComponent& c, TRzFrameController* f) { As<TRzGroupBox>(c).SetFrameController(f); } },
+        { "combo box", [](TComponent* o) -> TComponent* { return new TRzComboBox(o); },
+          [](TComponent& c) { return As<TRzComboBox>(c).FrameController(); },
+          [](TComponent& c, TRzFrameController* f) { As<TRzComboBox>(c).SetFrameController(f); } },
+        { "label", [](TComponent* o) -> TComponent* { return new TRzLabel(o); },
+          [](TComponent& c) { return As<TRzLabel>(c).FrameController(); },
+          [](TComponent& c, TRzFrameController* f) { As<TRzLabel>(c).SetFrameController(f); } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TComponent window(nullptr);
+        auto* controller = new TRzFrameController(&window);
+        controller->SetName(QStringLiteral("fcMain"));
+        TComponent* source = c.make(&window);
+        c.setController(*source, controller);
+        const QByteArray bytes = wtest::WriteForm(*source);
+        EXPECT_TRUE(bytes.contains(QByteArray("\x0f" "FrameController\x07\x06" "fcMain"))) << c.what;
+
+        // Found on the reading window, also when it is created after the control.
+        TComponent other(nullptr);
+        TComponent* target = c.make(&other);
+        auto* otherController = new TRzFrameController(&other);
+        otherController->SetName(QStringLiteral("fcMain"));
+        wtest::ReadForm(bytes, *target);
+        EXPECT_EQ(c.controller(*target), otherController);
+
+        // Nothing of that name there: no controller.
+        TComponent bare(nullptr);
+        TComponent* lonely = c.make(&bare);
+        wtest::ReadForm(bytes, *lonely);
+        EXPECT_EQ(c.controller(*lonely), nullptr);
+        c.setController(*source, nullptr);
+        EXPECT_FALSE(wtest::Written(wtest::WriteForm(*source), QStringLiteral("FrameController")));
+        delete source;
+        delete target;
+        delete lonely;
+    }
+}
