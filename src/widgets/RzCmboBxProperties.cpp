@@ -121,6 +121,7 @@ const TPropertyTable* TRzComboBox::PublishedProperties() const
                  &P::FrameControllerNotifications, &P::SetFrameControllerNotifications)
             .Default(AllFrameControllerNotifications())
             .Object(QStringLiteral("Font"), &TControl::Font)
+            .Boolean(QStringLiteral("TabStop"), &TWinControl::TabStop, &TWinControl::SetTabStop).Default(true)
             .Event(QStringLiteral("OnChange"))
             .Event(QStringLiteral("OnMouseWheel"))
             .Build();

@@ -53,6 +53,7 @@ TPropertyTableBuilder<C>& AddFrame(TPropertyTableBuilder<C>& b)
         .Color(QStringLiteral("Color"), &TControl::Color, &TControl::SetColor).Default(clBtnFace)
         .Boolean(QStringLiteral("ParentColor"), &TControl::ParentColor, &TControl::SetParentColor).Default(false)
         .Object(QStringLiteral("Font"), &TControl::Font)
+        .Boolean(QStringLiteral("TabStop"), &TWinControl::TabStop, &TWinControl::SetTabStop).Default(false)
         .Event(QStringLiteral("OnClick"))
         .Event(QStringLiteral("OnPaint"));
     return b;

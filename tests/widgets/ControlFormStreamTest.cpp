@@ -122,6 +122,7 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
               b.SetGroupIndex(3);
               b.SetDown(true);
               b.SetTextStyle(TTextStyle::tsShadow);
+              b.SetTabStop(false);
           },
           [](TComponent& c) {
               auto& b = As<TRzButton>(c);
@@ -131,6 +132,7 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
               EXPECT_EQ(b.GroupIndex(), 3);
               EXPECT_TRUE(b.Down());
               EXPECT_EQ(b.TextStyle(), TTextStyle::tsShadow);
+              EXPECT_FALSE(b.TabStop());
           } },
         { "label", [] { return std::make_unique<TRzLabel>(nullptr); },
           [](TComponent& c) {
@@ -141,6 +143,7 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
               l.SetTextStyle(TTextStyle::tsRaised);
               l.SetBorderOuter(TFrameStyleEx::fsLowered);
               l.SetCenterPoint(TCenterPoint::cpLowerRight);
+              l.SetBlinking(true);
           },
           [](TComponent& c) {
               auto& l = As<TRzLabel>(c);
@@ -150,6 +153,7 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
               EXPECT_EQ(l.TextStyle(), TTextStyle::tsRaised);
               EXPECT_EQ(l.BorderOuter(), TFrameStyleEx::fsLowered);
               EXPECT_EQ(l.CenterPoint(), TCenterPoint::cpLowerRight);
+              EXPECT_TRUE(l.Blinking());
           } },
         { "fader", [] { return std::make_unique<TAdvTrackBar>(nullptr); },
           [](TComponent& c) {
@@ -213,6 +217,15 @@ TEST(ControlFormStream, DefaultsAndSuppliedFramingStayOutOfTheForm)
 
     TRzGroupBox group(nullptr);
     EXPECT_FALSE(wtest::Written(wtest::WriteForm(group), QStringLiteral("CaptionFont.Color")));
+    // Each control starts with the declared defaults of these.
+    TRzButton button(nullptr);
+    TRzComboBox combo(nullptr);
+    TRzLabel label(nullptr);
+    for (TComponent* c : std::initializer_list<TComponent*> { &panel, &group, &button, &combo, &label }) {
+        const QByteArray form = wtest::WriteForm(*c);
+        for (const char* name : { "TabStop", "Blinking", "FrameController" })
+            EXPECT_FALSE(wtest::Written(form, QString::fromLatin1(name))) << c->ClassName().toStdString() << name;
+    }
 
     // A frame controller that supplies the frame colour keeps FrameColor out; a disabled box keeps its
     // Color out (it shows DisabledColor); FocusColor only goes in when it differs from Color.
