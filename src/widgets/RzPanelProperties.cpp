@@ -115,6 +115,9 @@ const TPropertyTable* TRzGroupBox::PublishedProperties() const
         TPropertyTableBuilder<TRzGroupBox> b(QStringLiteral("TRzGroupBox"), widgets::ControlPublishedProperties());
         AddFrame(b)
             .Integer(QStringLiteral("BannerHeight"), &P::BannerHeight, &P::SetBannerHeight).Default(0)
+            .Boolean(QStringLiteral("ShowDockClientCaptions"), &P::ShowDockClientCaptions,
+                     &P::SetShowDockClientCaptions)
+            .Default(true)
             .Object(QStringLiteral("CaptionFont"), &P::CaptionFont)
             .Stored(&TRzGroupBox::CaptionFontChanged)
             .Enum(QStringLiteral("GroupStyle"), { "gsStandard", "gsCustom", "gsTopLine", "gsFlat", "gsBanner",

@@ -79,6 +79,7 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
               g.SetTransparent(true);
               g.SetVisible(false);
               g.CaptionFont()->SetColor(clRed);
+              g.SetShowDockClientCaptions(false);
           },
           [](TComponent& c) {
               auto& g = As<TRzGroupBox>(c);
@@ -88,6 +89,7 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
               EXPECT_FALSE(g.Visible());
               EXPECT_EQ(g.CaptionFont()->Color(), clRed);
               EXPECT_EQ(g.Height(), 105);
+              EXPECT_FALSE(g.ShowDockClientCaptions());
           } },
         { "combo box", [] { return std::make_unique<TRzComboBox>(nullptr); },
           [](TComponent& c) {
