@@ -14,6 +14,10 @@ public:
     explicit LProgressBar(vcl::TComponent* AOwner);
     ~LProgressBar() override;
 
+    // The panel's own properties, then the meter's; each stays out of a form while it holds the value
+    // the meter starts with. The segments are built by the meter and never stored.
+    const vcl::TPropertyTable* PublishedProperties() const override;
+
     vcl::TColor FirstColor() const { return m_firstColor; }
     vcl::TColor SecondColor() const { return m_secondColor; }
     vcl::TColor ThirdColor() const { return m_thirdColor; }

@@ -38,7 +38,8 @@ public:
 
     ~PeqBandEditor() override;
 
-    // --- published properties ---
+    // --- published properties (each stays out of a form while it holds the value it starts with) ---
+    const vcl::TPropertyTable* PublishedProperties() const override;
     bool GetUpdownVisable() const { return m_updownVisable; }
     void SetUpdownVisable(bool value);
     bool GetTitleVisable() const { return m_titleVisable; }

@@ -245,4 +245,11 @@ class TAdvTrackBar : public TCustomTrackBar
 {
 public:
     explicit TAdvTrackBar(vcl::TComponent* AOwner) : TCustomTrackBar(AOwner) {}
+
+    const vcl::TPropertyTable* PublishedProperties() const override;
+
+protected:
+    // TickImages: the image list is kept by its name and found again, beside the fader, once the whole
+    // form has been read.
+    void DefineProperties(vcl::TFiler& Filer) override;
 };

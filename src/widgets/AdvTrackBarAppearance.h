@@ -38,6 +38,7 @@ class TTrackBarThumb : public TTrackBarPart
 public:
     explicit TTrackBarThumb(TCustomTrackBar* AOwner);
     ~TTrackBarThumb() override;
+    const vcl::TPropertyTable* PublishedProperties() const override;
     // From another thumb only; any other source is ignored.
     void Assign(vcl::TPersistent* Source) override;
 
@@ -161,6 +162,7 @@ class TTrackBarSlider : public TTrackBarPart
 public:
     explicit TTrackBarSlider(TCustomTrackBar* AOwner);
     ~TTrackBarSlider() override;
+    const vcl::TPropertyTable* PublishedProperties() const override;
     // From another slider; any other source raises the cannot-assign error.
     void Assign(vcl::TPersistent* Source) override;
 
@@ -245,6 +247,7 @@ class TTrackBarTick : public TTrackBarPart
 public:
     TTrackBarTick();
     ~TTrackBarTick() override;
+    const vcl::TPropertyTable* PublishedProperties() const override;
     // From another tick object; any other source raises the cannot-assign error.
     void Assign(vcl::TPersistent* Source) override;
 
@@ -301,6 +304,7 @@ class TTrackBarButtons : public TTrackBarPart
 public:
     explicit TTrackBarButtons(TCustomTrackBar* AOwner);
     ~TTrackBarButtons() override;
+    const vcl::TPropertyTable* PublishedProperties() const override;
     // From another buttons object; any other source raises the cannot-assign error.
     void Assign(vcl::TPersistent* Source) override;
 
@@ -421,6 +425,7 @@ class TTrackBarLabel : public TTrackBarPart
 public:
     TTrackBarLabel();
     ~TTrackBarLabel() override;
+    const vcl::TPropertyTable* PublishedProperties() const override;
     // From another label; any other source raises the cannot-assign error.
     void Assign(vcl::TPersistent* Source) override;
 

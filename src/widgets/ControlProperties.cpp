@@ -1,5 +1,6 @@
 #include "widgets/ControlProperties.h"
 
+#include "platform/core/TComponent.h"
 #include "platform/core/TReader.h"
 #include "platform/core/TStrings.h"
 #include "platform/core/TWriter.h"
@@ -49,6 +50,25 @@ void DefineStrings(TFiler& Filer, const QString& Name, TStrings& Strings)
             Writer.WriteListEnd();
         },
         Strings.Count() > 0);
+}
+
+void DefineReference(TFiler& Filer, const QString& Name, TComponent& Self, TComponent* Current,
+                     std::function<void(TComponent*)> Set)
+{
+    Filer.DefineProperty(
+        Name,
+        [&Self, Set](TReader& Reader) {
+            const QString name = Reader.ReadIdent();
+            if (name.compare(QLatin1String("nil"), Qt::CaseInsensitive) == 0) {
+                Set(nullptr);
+                return;
+            }
+            Reader.AtEnd([&Self, Set, name] {
+                TComponent* found = Self.Owner() ? Self.Owner()->FindComponent(name) : nullptr;
+                Set(found ? found : Self.FindComponent(name));
+            });
+        },
+        [Current](TWriter& Writer) { Writer.WriteIdent(Current->Name()); }, Current && !Current->Name().isEmpty());
 }
 
 void DefineObsolete(TFiler& Filer, const QString& Name)

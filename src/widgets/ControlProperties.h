@@ -5,7 +5,9 @@
 #include "platform/core/PublishedProperties.h"
 #include "platform/ui/TControl.h"
 
-namespace vcl { class TFiler; class TStrings; }
+#include <functional>
+
+namespace vcl { class TComponent; class TFiler; class TStrings; }
 
 namespace widgets {
 
@@ -26,6 +28,12 @@ const vcl::TPropertyTable* ControlPublishedProperties();
 // A string list as a defined property: a list of strings, written only when it holds any; reading
 // replaces what the list held.
 void DefineStrings(vcl::TFiler& Filer, const QString& Name, vcl::TStrings& Strings);
+// A reference to another component as a defined property: the component's name, written when there
+// is a named one. Reading "nil" clears the reference; any other name is looked up once the whole form
+// has been read (the component may come later), among the components of Self's owner and then of
+// Self, and Set gets what is found (nullptr when nothing of that name is there).
+void DefineReference(vcl::TFiler& Filer, const QString& Name, vcl::TComponent& Self, vcl::TComponent* Current,
+                     std::function<void(vcl::TComponent*)> Set);
 // Reads and drops the value of a property older forms carried.
 void DefineObsolete(vcl::TFiler& Filer, const QString& Name);
 

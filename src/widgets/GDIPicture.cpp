@@ -1,6 +1,7 @@
 #include "widgets/GDIPicture.h"
 
 #include "platform/core/Exception.h"
+#include "platform/core/TFiler.h"
 #include "widgets/AdvGDIP.h"
 
 #include <QFile>
@@ -99,6 +100,19 @@ void TGDIPPicture::ReadData(const QByteArray& Data)
 {
     m_data = Data;
     m_isEmpty = false;
+}
+
+void TGDIPPicture::DefineProperties(vcl::TFiler& Filer)
+{
+    vcl::TGraphic::DefineProperties(Filer);
+    Filer.DefineBinaryProperty(
+        QStringLiteral("Data"),
+        [this](vcl::TStream& s) {
+            QByteArray bytes(static_cast<qsizetype>(s.Size() - s.Position()), '\0');
+            s.ReadBuffer(bytes.data(), bytes.size());
+            ReadData(bytes);
+        },
+        [this](vcl::TStream& s) { s.WriteBuffer(m_data.constData(), m_data.size()); }, !m_isEmpty);
 }
 
 bool TGDIPPicture::GetImageSizes()

@@ -38,6 +38,8 @@ public:
     void ReadData(const QByteArray& Data);
     QByteArray WriteData() const { return m_data; }
     const QByteArray& Data() const { return m_data; }
+    // In a form the image file is the binary property "Data", written when the picture is not empty.
+    void DefineProperties(vcl::TFiler& Filer) override;
 
     bool GetImageSizes();
     void DrawImage(TGPGraphics* Graphics, int X, int Y);

@@ -67,6 +67,7 @@ const TPropertyTable* TRzButton::PublishedProperties() const
             .String(QStringLiteral("Caption"), &TControl::Caption, &TControl::SetCaption).Default(QString())
             .Color(QStringLiteral("Color"), &TControl::Color, &TControl::SetColor).Default(clBtnFace)
             .Object(QStringLiteral("Font"), &TControl::Font)
+            .Boolean(QStringLiteral("TabStop"), &TWinControl::TabStop, &TWinControl::SetTabStop).Default(true)
             .Event(QStringLiteral("OnClick"))
             .Build();
     return &table;

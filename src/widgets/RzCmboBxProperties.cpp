@@ -27,6 +27,8 @@ bool TRzCustomComboBox::IsFocusColorStored() const
 void TRzCustomComboBox::DefineProperties(TFiler& Filer)
 {
     TComboBox::DefineProperties(Filer);
+    widgets::DefineReference(Filer, QStringLiteral("FrameController"), *this, FrameController(),
+                             [this](TComponent* c) { SetFrameController(dynamic_cast<TRzFrameController*>(c)); });
     widgets::DefineStrings(Filer, QStringLiteral("Items"), *Items());
     Filer.DefineProperty(
         QStringLiteral("ItemIndex"), [this](TReader& Reader) { SetItemIndex(Reader.ReadInteger()); },
@@ -119,6 +121,7 @@ const TPropertyTable* TRzComboBox::PublishedProperties() const
                  &P::FrameControllerNotifications, &P::SetFrameControllerNotifications)
             .Default(AllFrameControllerNotifications())
             .Object(QStringLiteral("Font"), &TControl::Font)
+            .Boolean(QStringLiteral("TabStop"), &TWinControl::TabStop, &TWinControl::SetTabStop).Default(true)
             .Event(QStringLiteral("OnChange"))
             .Event(QStringLiteral("OnMouseWheel"))
             .Build();

@@ -27,6 +27,7 @@ const TPropertyTable* TRzLabel::PublishedProperties() const
             .Enum(QStringLiteral("Rotation"), { "roNone", "roFlat", "roCurve" }, &P::Rotation, &P::SetRotation)
             .Default(TRzLabelRotation::roNone)
             .Integer(QStringLiteral("Angle"), &P::Angle, &P::SetAngle).Default(0)
+            .Boolean(QStringLiteral("Blinking"), &P::Blinking, &P::SetBlinking).Default(false)
             .Color(QStringLiteral("BlinkColor"), &P::BlinkColor, &P::SetBlinkColor).Default(clHighlight)
             .Integer(QStringLiteral("BlinkIntervalOff"), &P::BlinkIntervalOff, &P::SetBlinkIntervalOff)
             .Range(0, 65535)
@@ -78,6 +79,8 @@ const TPropertyTable* TRzLabel::PublishedProperties() const
 void TRzLabel::DefineProperties(TFiler& Filer)
 {
     TLabel::DefineProperties(Filer);
+    widgets::DefineReference(Filer, QStringLiteral("FrameController"), *this, FrameController(),
+                             [this](TComponent* c) { SetFrameController(dynamic_cast<TRzFrameController*>(c)); });
     widgets::DefineObsolete(Filer, QStringLiteral("FrameSides"));
 }
 

@@ -53,6 +53,7 @@ TPropertyTableBuilder<C>& AddFrame(TPropertyTableBuilder<C>& b)
         .Color(QStringLiteral("Color"), &TControl::Color, &TControl::SetColor).Default(clBtnFace)
         .Boolean(QStringLiteral("ParentColor"), &TControl::ParentColor, &TControl::SetParentColor).Default(false)
         .Object(QStringLiteral("Font"), &TControl::Font)
+        .Boolean(QStringLiteral("TabStop"), &TWinControl::TabStop, &TWinControl::SetTabStop).Default(false)
         .Event(QStringLiteral("OnClick"))
         .Event(QStringLiteral("OnPaint"));
     return b;
@@ -63,6 +64,8 @@ TPropertyTableBuilder<C>& AddFrame(TPropertyTableBuilder<C>& b)
 void TRzCustomPanel::DefineProperties(TFiler& Filer)
 {
     TCustomControl::DefineProperties(Filer);
+    widgets::DefineReference(Filer, QStringLiteral("FrameController"), *this, FrameController(),
+                             [this](TComponent* c) { SetFrameController(dynamic_cast<TRzFrameController*>(c)); });
     widgets::DefineObsolete(Filer, QStringLiteral("FrameSides"));
     widgets::DefineObsolete(Filer, QStringLiteral("ThemeAware"));
     Filer.DefineProperty(
@@ -112,6 +115,9 @@ const TPropertyTable* TRzGroupBox::PublishedProperties() const
         TPropertyTableBuilder<TRzGroupBox> b(QStringLiteral("TRzGroupBox"), widgets::ControlPublishedProperties());
         AddFrame(b)
             .Integer(QStringLiteral("BannerHeight"), &P::BannerHeight, &P::SetBannerHeight).Default(0)
+            .Boolean(QStringLiteral("ShowDockClientCaptions"), &P::ShowDockClientCaptions,
+                     &P::SetShowDockClientCaptions)
+            .Default(true)
             .Object(QStringLiteral("CaptionFont"), &P::CaptionFont)
             .Stored(&TRzGroupBox::CaptionFontChanged)
             .Enum(QStringLiteral("GroupStyle"), { "gsStandard", "gsCustom", "gsTopLine", "gsFlat", "gsBanner",

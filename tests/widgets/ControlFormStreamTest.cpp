@@ -6,7 +6,9 @@
 #include "WidgetTestSupport.h"
 
 #include "platform/core/Exception.h"
+#include "platform/images/BmpCodec.h"
 #include "platform/ui/TBitmap.h"
+#include "widgets/AdvTrackBar.h"
 #include "widgets/RzButton.h"
 #include "widgets/RzCmboBx.h"
 #include "widgets/RzFrameController.h"
@@ -36,19 +38,8 @@ void Square(TBitmap& b)
     b.Canvas()->FillRect(TRect(5, 5, 15, 15));
 }
 
-struct RoundTrip
-{
-    const char* what;
-    std::function<std::unique_ptr<TComponent>()> make;
-    std::function<void(TComponent&)> change;
-    std::function<void(TComponent&)> check;
-};
-
-template <typename T>
-T& As(TComponent& c)
-{
-    return dynamic_cast<T&>(c);
-}
+using wtest::As;
+using wtest::RoundTrip;
 
 } // namespace
 
@@ -84,19 +75,21 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
           [](TComponent& c) {
               auto& g = As<TRzGroupBox>(c);
               g.SetGroupStyle(TGroupBoxStyle::gsCustom);
-              g.SetGradientDirection(TGradientDirection::gdSquareBox);
+              g.SetGradientDirection(rz::TGradientDirection::gdSquareBox);
               g.SetTransparent(true);
               g.SetVisible(false);
               g.CaptionFont()->SetColor(clRed);
+              g.SetShowDockClientCaptions(false);
           },
           [](TComponent& c) {
               auto& g = As<TRzGroupBox>(c);
               EXPECT_EQ(g.GroupStyle(), TGroupBoxStyle::gsCustom);
-              EXPECT_EQ(g.GradientDirection(), TGradientDirection::gdSquareBox);
+              EXPECT_EQ(g.GradientDirection(), rz::TGradientDirection::gdSquareBox);
               EXPECT_TRUE(g.Transparent());
               EXPECT_FALSE(g.Visible());
               EXPECT_EQ(g.CaptionFont()->Color(), clRed);
               EXPECT_EQ(g.Height(), 105);
+              EXPECT_FALSE(g.ShowDockClientCaptions());
           } },
         { "combo box", [] { return std::make_unique<TRzComboBox>(nullptr); },
           [](TComponent& c) {
@@ -131,6 +124,7 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
               b.SetGroupIndex(3);
               b.SetDown(true);
               b.SetTextStyle(TTextStyle::tsShadow);
+              b.SetTabStop(false);
           },
           [](TComponent& c) {
               auto& b = As<TRzButton>(c);
@@ -140,6 +134,7 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
               EXPECT_EQ(b.GroupIndex(), 3);
               EXPECT_TRUE(b.Down());
               EXPECT_EQ(b.TextStyle(), TTextStyle::tsShadow);
+              EXPECT_FALSE(b.TabStop());
           } },
         { "label", [] { return std::make_unique<TRzLabel>(nullptr); },
           [](TComponent& c) {
@@ -150,6 +145,7 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
               l.SetTextStyle(TTextStyle::tsRaised);
               l.SetBorderOuter(TFrameStyleEx::fsLowered);
               l.SetCenterPoint(TCenterPoint::cpLowerRight);
+              l.SetBlinking(true);
           },
           [](TComponent& c) {
               auto& l = As<TRzLabel>(c);
@@ -159,17 +155,58 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
               EXPECT_EQ(l.TextStyle(), TTextStyle::tsRaised);
               EXPECT_EQ(l.BorderOuter(), TFrameStyleEx::fsLowered);
               EXPECT_EQ(l.CenterPoint(), TCenterPoint::cpLowerRight);
+              EXPECT_TRUE(l.Blinking());
+          } },
+        { "fader", [] { return std::make_unique<TAdvTrackBar>(nullptr); },
+          [](TComponent& c) {
+              auto& f = As<TAdvTrackBar>(c);
+              f.SetOrientation(TTrackBarOrientation::trVertical);
+              f.SetMax(2999);
+              f.SetMin(9);
+              f.SetPageSize(10);
+              f.SetPosition(499);
+              f.SetColor(clWindow);
+              f.SetShowFocus(true);
+              f.SetTransparent(false);
+              QImage thumb(16, 29, QImage::Format_RGB32);
+              thumb.fill(Qt::darkBlue);
+              f.Thumb()->Picture()->LoadFromBytes(BmpCodec::Encode(thumb));
+              f.Thumb()->SetShape(TThumbShape::tsRound);
+              f.Thumb()->SetColorMirrorHot(0x123456);
+              f.Slider()->SetColorCompleted(clRed);
+              f.Slider()->SetSize(3);
+              f.TickMark()->SetStyle(TTickStyle::tsNone);
+              f.TickMark()->Font()->SetHeight(-11);
+              f.Buttons()->SetColorMirror(0xC0C0C0);
+              f.Buttons()->SetRepeatPause(50);
+              f.TrackLabel()->SetFormat(QStringLiteral("Gain %d"));
+          },
+          [](TComponent& c) {
+              auto& f = As<TAdvTrackBar>(c);
+              EXPECT_EQ(f.Orientation(), TTrackBarOrientation::trVertical);
+              EXPECT_EQ(f.BoundsRect(), TRect(0, 0, 26, 150)); // read as stored, not swapped again
+              EXPECT_EQ(f.Max(), 2999);
+              EXPECT_EQ(f.Min(), 9);
+              EXPECT_EQ(f.PageSize(), 10);
+              EXPECT_EQ(f.Position(), 499);
+              EXPECT_EQ(f.Color(), clWindow);
+              EXPECT_TRUE(f.ShowFocus());
+              EXPECT_FALSE(f.Transparent());
+              EXPECT_FALSE(f.Thumb()->Picture()->Empty());
+              EXPECT_EQ(f.Thumb()->Size(), 16); // measured from the picture once the form is read
+              EXPECT_EQ(f.Thumb()->Width(), 29);
+              EXPECT_EQ(f.Thumb()->Shape(), TThumbShape::tsRound);
+              EXPECT_EQ(f.Thumb()->ColorMirrorHot(), TColor(0x123456));
+              EXPECT_EQ(f.Slider()->ColorCompleted(), clRed);
+              EXPECT_EQ(f.Slider()->Size(), 3);
+              EXPECT_EQ(f.TickMark()->Style(), TTickStyle::tsNone);
+              EXPECT_EQ(f.TickMark()->Font()->Height(), -11);
+              EXPECT_EQ(f.Buttons()->ColorMirror(), TColor(0xC0C0C0));
+              EXPECT_EQ(f.Buttons()->RepeatPause(), 50);
+              EXPECT_EQ(f.TrackLabel()->Format(), QStringLiteral("Gain %d"));
           } },
     };
-    for (const RoundTrip& c : cases) {
-        SCOPED_TRACE(c.what);
-        auto source = c.make();
-        c.change(*source);
-        const QByteArray bytes = wtest::WriteForm(*source);
-        auto target = c.make();
-        wtest::ReadForm(bytes, *target);
-        c.check(*target);
-    }
+    wtest::CheckRoundTrips(cases);
 }
 
 TEST(ControlFormStream, DefaultsAndSuppliedFramingStayOutOfTheForm)
@@ -182,6 +219,15 @@ TEST(ControlFormStream, DefaultsAndSuppliedFramingStayOutOfTheForm)
 
     TRzGroupBox group(nullptr);
     EXPECT_FALSE(wtest::Written(wtest::WriteForm(group), QStringLiteral("CaptionFont.Color")));
+    // Each control starts with the declared defaults of these.
+    TRzButton button(nullptr);
+    TRzComboBox combo(nullptr);
+    TRzLabel label(nullptr);
+    for (TComponent* c : std::initializer_list<TComponent*> { &panel, &group, &button, &combo, &label }) {
+        const QByteArray form = wtest::WriteForm(*c);
+        for (const char* name : { "TabStop", "Blinking", "FrameController" })
+            EXPECT_FALSE(wtest::Written(form, QString::fromLatin1(name))) << c->ClassName().toStdString() << name;
+    }
 
     // A frame controller that supplies the frame colour keeps FrameColor out; a disabled box keeps its
     // Color out (it shows DisabledColor); FocusColor only goes in when it differs from Color.
@@ -326,4 +372,59 @@ TEST(ControlFormStream, ShapeButtonShowsTheHourglassWhileItRebuildsItsImages)
     for (int s : shapes)
         EXPECT_EQ(s, int(Qt::WaitCursor));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr); // restored afterwards
+}
+
+TEST(ControlFormStream, FrameControllerIsKeptByNameAndFoundOnTheReadingWindow)
+{
+    wtest::App();
+    struct Case
+    {
+        const char* what;
+        std::function<TComponent*(TComponent* owner)> make;
+        std::function<TRzFrameController*(TComponent&)> controller;
+        std::function<void(TComponent&, TRzFrameController*)> setController;
+    };
+    const Case cases[] = {
+        { "panel", [](TComponent* o) -> TComponent* { return new TRzPanel(o); },
+          [](TComponent& c) { return As<TRzPanel>(c).FrameController(); },
+          [](TComponent& c, TRzFrameController* f) { As<TRzPanel>(c).SetFrameController(f); } },
+        { "group box", [](TComponent* o) -> TComponent* { return new TRzGroupBox(o); },
+          [](TComponent& c) { return As<TRzGroupBox>(c).FrameController(); },
+          [](TComponent& c, TRzFrameController* f) { As<TRzGroupBox>(c).SetFrameController(f); } },
+        { "combo box", [](TComponent* o) -> TComponent* { return new TRzComboBox(o); },
+          [](TComponent& c) { return As<TRzComboBox>(c).FrameController(); },
+          [](TComponent& c, TRzFrameController* f) { As<TRzComboBox>(c).SetFrameController(f); } },
+        { "label", [](TComponent* o) -> TComponent* { return new TRzLabel(o); },
+          [](TComponent& c) { return As<TRzLabel>(c).FrameController(); },
+          [](TComponent& c, TRzFrameController* f) { As<TRzLabel>(c).SetFrameController(f); } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TComponent window(nullptr);
+        auto* controller = new TRzFrameController(&window);
+        controller->SetName(QStringLiteral("fcMain"));
+        TComponent* source = c.make(&window);
+        c.setController(*source, controller);
+        const QByteArray bytes = wtest::WriteForm(*source);
+        EXPECT_TRUE(bytes.contains(QByteArray("\x0f" "FrameController\x07\x06" "fcMain"))) << c.what;
+
+        // Found on the reading window, also when it is created after the control.
+        TComponent other(nullptr);
+        TComponent* target = c.make(&other);
+        auto* otherController = new TRzFrameController(&other);
+        otherController->SetName(QStringLiteral("fcMain"));
+        wtest::ReadForm(bytes, *target);
+        EXPECT_EQ(c.controller(*target), otherController);
+
+        // Nothing of that name there: no controller.
+        TComponent bare(nullptr);
+        TComponent* lonely = c.make(&bare);
+        wtest::ReadForm(bytes, *lonely);
+        EXPECT_EQ(c.controller(*lonely), nullptr);
+        c.setController(*source, nullptr);
+        EXPECT_FALSE(wtest::Written(wtest::WriteForm(*source), QStringLiteral("FrameController")));
+        delete source;
+        delete target;
+        delete lonely;
+    }
 }

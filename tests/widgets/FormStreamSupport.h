@@ -10,7 +10,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <gtest/gtest.h>
+
 #include <functional>
+#include <memory>
 
 namespace wtest {
 
@@ -49,6 +52,35 @@ inline QByteArray HandMadeForm(const QString& className, const std::function<voi
     writer.WriteListEnd();
     writer.WriteListEnd();
     return stream.Bytes();
+}
+
+// A control changed away from its start values, written, and read into a new one.
+struct RoundTrip
+{
+    const char* what;
+    std::function<std::unique_ptr<vcl::TComponent>()> make;
+    std::function<void(vcl::TComponent&)> change;
+    std::function<void(vcl::TComponent&)> check;
+};
+
+template <typename T>
+T& As(vcl::TComponent& c)
+{
+    return dynamic_cast<T&>(c);
+}
+
+template <std::size_t N>
+void CheckRoundTrips(const RoundTrip (&cases)[N])
+{
+    for (const RoundTrip& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto source = c.make();
+        c.change(*source);
+        const QByteArray bytes = WriteForm(*source);
+        auto target = c.make();
+        ReadForm(bytes, *target);
+        c.check(*target);
+    }
 }
 
 } // namespace wtest
