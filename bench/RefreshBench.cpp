@@ -1,6 +1,7 @@
 // The main window's refresh from the model at the end of an upload (the device's settings all
 // arrived): every control written, every curve set rebuilt, the first bands selected. The window is
-// shown as the program shows it; one refresh per iteration, on the start page and on a channel page.
+// shown as the program shows it; one refresh per iteration, on the start page and on a channel page,
+// without and with the repaints it asks for.
 
 #include "device/Constants.h"
 #include "platform/ui/TApplication.h"
@@ -62,5 +63,21 @@ void BM_RefreshAfterUpload(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RefreshAfterUpload)->Arg(0)->Arg(1)->ArgName("channel_page")->Unit(benchmark::kMillisecond);
+
+// The same with the repaints it brings: what the user waits for until the window shows the upload.
+void BM_RefreshAfterUploadAndPaint(benchmark::State& state)
+{
+    TfmMain& form = ShownMainWindow();
+    const int page = state.range(0) == 1 ? editors::FirstOutput : editors::GainPage;
+    form.rzbMenuInAClick(form.FindComponent(layout::PageButtonName(page)));
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        form.SuppressSend = true;
+        form.RefreshAll();
+        form.SuppressSend = false;
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RefreshAfterUploadAndPaint)->Arg(0)->Arg(1)->ArgName("channel_page")->Unit(benchmark::kMillisecond);
 
 } // namespace

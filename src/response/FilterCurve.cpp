@@ -264,7 +264,9 @@ void PhaseTensOfDegrees(const BiquadSet c, const double* __restrict c1, const do
 
 FilterCurve::FilterCurve()
 {
-    SetFilter(0.0, 1000.0, 0.4, CurveHighShelf);
+    // The members already hold a 0 dB shelf, whose curve is the zeros the array starts with; only
+    // the design is left to do, for the coefficients it leaves behind.
+    DesignBiquad();
 }
 
 void FilterCurve::SetFilter(double gain, double freq, double quality, int curveType)

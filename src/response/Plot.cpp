@@ -50,10 +50,8 @@ void SumCurves(const std::array<const double*, 12>& c, double* __restrict out)
 Plot::Plot(ResponseView* view)
     : plot(view)
 {
-    for (auto& s : sections) {
-        s = std::make_unique<FilterCurve>();
-        s->SetFilter(0.0, 1000.0, 0.4, CurveHighShelf);
-    }
+    for (auto& s : sections)
+        s = std::make_unique<FilterCurve>(); // a 0 dB high shelf at 1 kHz, Q 0.4
 }
 
 void Plot::SetPhaseMode(bool phase)

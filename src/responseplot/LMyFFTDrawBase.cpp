@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 using vcl::SaturateToInt;
 
@@ -251,8 +252,7 @@ bool LMyFFTDrawBase::FFTDraw(const double* x, const double* y, int n, int id, vc
     const bool existed = m_plotList->Add(x, y, n, id, colour, style);
     FindXMaxMin();
     FindYMaxMin();
-    if (m_autoRedraw)
-        DrawPlotsAndLabelsNoUpdate();
+    RedrawAfterCurveChange();
     return existed;
 }
 
@@ -279,14 +279,23 @@ bool LMyFFTDrawBase::FFTDraw(const double* y, int n, double x0, double x1, int i
     return FFTDraw(x.data(), y, n, id, colour, style);
 }
 
+void LMyFFTDrawBase::RedrawAfterCurveChange()
+{
+    if (!m_autoRedraw)
+        return;
+    if (Held())
+        m_heldRedraw = true;
+    else
+        DrawPlotsAndLabelsNoUpdate();
+}
+
 bool LMyFFTDrawBase::RemovePlot(int id)
 {
     if (!m_plotList->Remove(id))
         return false;
     FindXMaxMin();
     FindYMaxMin();
-    if (m_autoRedraw)
-        DrawPlotsAndLabelsNoUpdate();
+    RedrawAfterCurveChange();
     return true;
 }
 
@@ -632,10 +641,40 @@ void LMyFFTDrawBase::CopyPageToScreen(TPaintPage* page)
         update(page->Place.toQRect());
 }
 
+void LMyFFTDrawBase::HoldRedraws()
+{
+    ++m_redrawHolds;
+}
+
+void LMyFFTDrawBase::ReleaseRedraws()
+{
+    if (m_redrawHolds == 0 || --m_redrawHolds > 0)
+        return;
+    const bool redraw = std::exchange(m_heldRedraw, false);
+    const bool update = std::exchange(m_heldUpdate, false);
+    const bool skipped = std::exchange(m_heldDrawingSkipped, false);
+    // A paint redraws every page from what the calls left, so one paint stands for all they held;
+    // a control out of sight gets it when it is shown.
+    if (redraw || update || skipped)
+        QWidget::update();
+}
+
+bool LMyFFTDrawBase::SkipsDrawingHeld()
+{
+    if (!Held())
+        return false;
+    m_heldDrawingSkipped = true;
+    return true;
+}
+
 void LMyFFTDrawBase::UpdatePaintPage(TPaintPage* page)
 {
     if (DrawsNothingYet())
         return;
+    if (page == m_plotPage.get() && Held()) {
+        m_heldUpdate = true;
+        return;
+    }
     BlockPaint();
     if (m_lineShown)
         LinePaint();
@@ -1105,7 +1144,8 @@ void LMyFFTDrawBase::DrawCurveFill(int type, const double* curve, int count)
     count = std::min(count, CurvePoints);
     for (int i = 0; i < count; ++i)
         m_displayCurve[static_cast<std::size_t>(i)] = std::isfinite(curve[i]) ? curve[i] : 0.0;
-    FillHighlight(count, true);
+    if (!SkipsDrawingHeld())
+        FillHighlight(count, true);
 }
 
 HighlightStamp::Shape LMyFFTDrawBase::HighlightShape(int count, bool outlineClosing) const
@@ -1305,11 +1345,13 @@ void LMyFFTDrawBase::DrawBlock(double y, double x, vcl::TColor colour, int index
     const double sy = ScreenY(y);
     SetBlockPosition(sx, sy, index);
     vcl::TCanvas& c = *m_plotPage->Canvas();
+    b.kind = kind;
+    b.hidden = hidden;
+    if (SkipsDrawingHeld())
+        return;
     c.Pen()->SetColor(colour);
     c.Pen()->SetWidth(1);
     DrawMarkerShape(kind, index, sx, sy);
-    b.kind = kind;
-    b.hidden = hidden;
 }
 
 void LMyFFTDrawBase::SetBlockPosition(double screenX, double screenY, int index)
@@ -1394,7 +1436,8 @@ void LMyFFTDrawBase::DrawParam(int layout, double gain, double x, float freqHz, 
     m_paramFreq = freqHz;
     m_paramQ = q;
     m_paramColor = colour;
-    ShowParam(layout, gain, x, freqHz, q, colour);
+    if (!SkipsDrawingHeld())
+        ShowParam(layout, gain, x, freqHz, q, colour);
 }
 
 void LMyFFTDrawBase::DrawTextA(int x, int y, int size, vcl::TColor colour, const QString& fontName,
@@ -1406,7 +1449,17 @@ void LMyFFTDrawBase::DrawTextA(int x, int y, int size, vcl::TColor colour, const
     m_textSize = size;
     m_textColor = colour;
     m_textFontName = fontName;
-    TextPaint();
+    if (!SkipsDrawingHeld()) {
+        TextPaint();
+        return;
+    }
+    // The canvas as the text would have left it: the labels drawn next take its font.
+    vcl::TCanvas& c = *m_plotPage->Canvas();
+    if (!m_textFontName.isEmpty())
+        c.Font()->SetName(m_textFontName);
+    c.Font()->SetSize(m_textSize);
+    c.Font()->SetColor(m_textColor);
+    c.Brush()->SetStyle(vcl::TBrushStyle::bsClear);
 }
 
 void LMyFFTDrawBase::TextPaint()

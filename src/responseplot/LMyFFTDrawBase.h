@@ -74,6 +74,11 @@ public:
     void RedrawScreen();
     void ClearPlot();
     void UpdateCurvePage() { UpdatePaintPage(m_plotPage.get()); }
+    // Between these (they nest) the control draws nothing: curve changes, markers, labels, the
+    // highlight, the free text and the plot page's updates are kept as state only, and the last
+    // release asks for one paint, which draws every page from that state. A paint is never held.
+    void HoldRedraws();
+    void ReleaseRedraws();
     bool SetPlotWidth(int width);
     int GetPlotWidth() const { return m_plotPage->Bitmap.Width(); }
     int GetPlotHeight() const { return m_plotPage->Bitmap.Height(); }
@@ -410,4 +415,13 @@ private:
     vcl::TBitmap m_screen;
     bool m_painting { false };
     bool m_pagesPlaced { false }; // laid out at least once
+    int m_redrawHolds { 0 };
+    bool m_heldRedraw { false };
+    bool m_heldUpdate { false };
+    bool m_heldDrawingSkipped { false };
+    // True (and noted) when a drawing call is held: the paint the release asks for draws it.
+    bool SkipsDrawingHeld();
+    bool Held() const { return m_redrawHolds > 0 && !m_painting; }
+    // The redraw a curve change asks for, unless held.
+    void RedrawAfterCurveChange();
 };

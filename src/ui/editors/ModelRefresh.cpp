@@ -93,6 +93,33 @@ auto& At(Array& a, Field f)
     return *a[static_cast<std::size_t>(f)];
 }
 
+// Every response plot redraws once at the end of the refresh instead of once per curve handed to it.
+class PlotRedrawHold
+{
+public:
+    explicit PlotRedrawHold(const EditorControls& controls)
+    {
+        for (int ch = 0; ch < ChannelCount; ++ch)
+            m_plots[static_cast<std::size_t>(ch)] = controls.Channels[static_cast<std::size_t>(ch)].Plot;
+        m_plots[ChannelCount] = controls.GainInPlot;
+        m_plots[ChannelCount + 1] = controls.GainOutPlot;
+        for (LMyFFTDrawPhase* p : m_plots)
+            if (p)
+                p->HoldRedraws();
+    }
+    ~PlotRedrawHold()
+    {
+        for (LMyFFTDrawPhase* p : m_plots)
+            if (p)
+                p->ReleaseRedraws();
+    }
+    PlotRedrawHold(const PlotRedrawHold&) = delete;
+    PlotRedrawHold& operator=(const PlotRedrawHold&) = delete;
+
+private:
+    std::array<LMyFFTDrawPhase*, ChannelCount + 2> m_plots {};
+};
+
 } // namespace
 
 void ModelRefresh::RefreshCommon(const LUnitControl& model, int ch)
@@ -179,6 +206,7 @@ void ModelRefresh::RefreshAll()
     // Band selection and the curves run with sending allowed; the caller's flag comes back at the end
     // whatever path the refresh takes.
     SuppressRestore restore(m_window);
+    const PlotRedrawHold hold(m_controls);
     m_window.SuppressSend = false;
     Editors().Peq().DeselectBands();
     {
