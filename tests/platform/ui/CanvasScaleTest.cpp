@@ -324,4 +324,34 @@ TEST(CanvasScale, ControlPaintsAtTheRatioOfWhatShowsIt)
     EXPECT_EQ(Differing(Plain(plain), AtScale1(FullScene)), 0);
 }
 
+
+// A control that shows its parent's picture through itself, as the see-through buttons and panels do.
+class SeeThrough : public TCustomControl
+{
+public:
+    using TCustomControl::TCustomControl;
+
+protected:
+    void Paint() override { CopyParentImage(this, *Canvas()); }
+};
+
+TEST(CanvasScale, ParentImageIsAsSharpAsTheParent)
+{
+    EnsureGuiApp();
+    TForm form(nullptr);
+    auto* backdrop = new Drawn(&form);
+    backdrop->SetParent(&form);
+    backdrop->SetBounds(0, 0, kW, kH);
+    auto* glass = new SeeThrough(&form);
+    glass->SetParent(backdrop);
+    glass->SetBounds(8, 6, 40, 30);
+
+    QImage screen(2 * kW, 2 * kH, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(2);
+    backdrop->render(&screen);
+    const QImage shown = Plain(screen);
+    const QImage expected = OnScale2Bitmap(FullScene);
+    EXPECT_EQ(Differing(shown, expected), 0) << "the glass shows exactly what lies under it";
+}
+
 } // namespace
