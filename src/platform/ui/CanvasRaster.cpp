@@ -8,6 +8,24 @@ namespace vcl::raster {
 
 namespace {
 
+// Floor of a / b for b > 0.
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
+{
+    const std::int64_t q = a / b;
+    return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+
+// floor((t * minor + major) / (2 * major)): where the run across the line starts, in device pixels
+// from the first pixel's. Far-away lines, whose product would not fit 64 bits, take long doubles.
+std::int64_t RunOffset(std::int64_t t, std::int64_t minor, std::int64_t major)
+{
+    std::int64_t sum = 0;
+    if (!__builtin_mul_overflow(t, minor, &sum) && !__builtin_add_overflow(sum, major, &sum))
+        return FloorDiv(sum, 2 * major);
+    const long double value = (static_cast<long double>(t) * minor + major) / (2.0L * major);
+    return static_cast<std::int64_t>(std::floor(value));
+}
+
 // Per-row extent of a round pen tip of the given width, relative to the pixel it is centred on.
 struct TipRow
 {
@@ -80,7 +98,7 @@ void WalkLine(QPoint a, QPoint b, std::int64_t count, const QRect& limit, int ma
     if (!inRange)
         return;
     for (std::int64_t i = i0; i <= i1; ++i) {
-        const std::int64_t m = major == 0 ? 0 : (2 * i * minor + major) / (2 * major);
+        const std::int64_t m = major == 0 ? 0 : RunOffset(2 * i, minor, major);
         const std::int64_t x = a.x() + (xMajor ? sx * i : sx * m);
         const std::int64_t y = a.y() + (xMajor ? sy * m : sy * i);
         fn(i, x, y);
@@ -180,13 +198,6 @@ void AddWideLine(SpanSet& ink, QPoint a, QPoint b, int width)
 
 namespace {
 
-// Floor of a / b for b > 0.
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
-{
-    const std::int64_t q = a / b;
-    return (a % b != 0 && a < 0) ? q - 1 : q;
-}
-
 // Held far beyond any surface, so that scaled coordinates stay within int.
 int HoldDevice(std::int64_t v)
 {
@@ -233,7 +244,7 @@ void AddScaledThinLine(SpanSet& ink, SpanSet* gaps, QPoint a, QPoint b, bool inc
     for (std::int64_t j = j0; j <= j1; ++j) {
         const std::int64_t along = base + step * j;
         // The run of `s` device pixels across the line, centred on the line through the pixel centres.
-        const std::int64_t offset = major == 0 ? 0 : FloorDiv((2 * j + 1 - s) * minor + major, 2 * major);
+        const std::int64_t offset = major == 0 ? 0 : RunOffset(2 * j + 1 - s, minor, major);
         const std::int64_t from = s * aMinor + minorSign * offset;
         SpanSet* target = (solid || dash.IsOn(first + j / s)) ? &ink : gaps;
         if (!target)

@@ -289,6 +289,32 @@ TEST(CanvasScale, FractionalRatiosDrawAsAtOne)
     EXPECT_EQ(canvas.DeviceScale(), 1);
 }
 
+
+TEST(CanvasScale, FarAwayFiguresDrawOnlyWhatShows)
+{
+    constexpr int far = 2147483000;
+    const Scene scene = [](TCanvas& c) {
+        c.Brush()->SetColor(kBack);
+        c.FillRect(Rect(0, 0, kW, kH));
+        c.Pen()->SetColor(clWhite);
+        c.Brush()->SetColor(clRed);
+        c.MoveTo(-far, -far / 3);
+        c.LineTo(far, far / 3 + 7);
+        c.Pen()->SetWidth(3);
+        c.MoveTo(-far, far);
+        c.LineTo(far, -far + 40);
+        c.Pen()->SetWidth(1);
+        c.Polygon({ { -far, -far }, { far, 10 }, { -far, far } });
+        c.Ellipse(-far, -far, far, far);
+        c.Rectangle(-far, 20, far, far);
+        c.Pie(-far, -far, far, far, 0, -far, -far, 0);
+    };
+    const QImage doubled = Doubled(AtScale1(scene));
+    const QImage sharp = OnScale2Bitmap(scene);
+    EXPECT_EQ(StrayMarks(sharp, doubled, 3), 0);
+    EXPECT_EQ(StrayMarks(doubled, sharp, 3), 0);
+}
+
 // A control painting through its own paint event, rendered as a screen of ratio 2 shows it.
 class Drawn : public TCustomControl
 {
