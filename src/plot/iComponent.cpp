@@ -260,6 +260,8 @@ void TiComponent::Paint()
     } release { this };
     try {
         FOffScreenBitmap = std::make_unique<TBitmap>();
+        // As fine as the screen it goes to, so that curves and text stay sharp at a high density.
+        FOffScreenBitmap->SetDeviceScale(Canvas()->DeviceScale());
         FOffScreenBitmap->SetSize(Width(), Height());
         TCanvas* off = FOffScreenBitmap->Canvas();
         off->Brush()->SetStyle(TBrushStyle::bsSolid);

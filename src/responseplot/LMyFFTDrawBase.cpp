@@ -773,6 +773,17 @@ void LMyFFTDrawBase::ClearPlot()
     m_plotPage->Clear(bg);
 }
 
+void LMyFFTDrawBase::FollowDeviceScale(int scale)
+{
+    if (scale == m_screen.DeviceScale())
+        return;
+    for (TPaintPage* page : { m_plotPage.get(), m_xLabelPage.get(), m_yLabelPage.get(), m_plotTitlePage.get(),
+                              m_xTitlePage.get(), m_yTitlePage.get(), m_marginPage.get(), m_coordPage.get() })
+        if (page)
+            page->Bitmap.SetDeviceScale(scale);
+    m_screen.SetDeviceScale(scale);
+}
+
 bool LMyFFTDrawBase::SetPlotWidth(int width)
 {
     m_plotPage->Bitmap.SetWidth(std::max(0, width));
@@ -783,6 +794,7 @@ void LMyFFTDrawBase::Paint()
 {
     {
         PaintingFlag painting(m_painting);
+        FollowDeviceScale(Canvas()->DeviceScale());
         if (Width() != m_paintedWidth || Height() != m_paintedHeight) {
             m_paintedWidth = Width();
             m_paintedHeight = Height();
@@ -1177,7 +1189,8 @@ void LMyFFTDrawBase::FillHighlight(int count, bool outlineClosing)
     vcl::TCanvas& page = *m_plotPage->Canvas();
     // The path is drawn once per change of its shape; every pass after that stamps it.
     HighlightStamp& stamp = outlineClosing ? m_fillStamp : m_displayStamp;
-    if (!page.ClipRegion() && page.Image() != nullptr) {
+    // The stamp holds pixels at scale 1; a page at a higher density draws the path itself.
+    if (!page.ClipRegion() && page.Image() != nullptr && page.DeviceScale() == 1) {
         if (!stamp.Matches(shape, m_displayCurve.data()))
             stamp.Record(shape, m_displayCurve.data(), [&](vcl::TCanvas& c) { DrawHighlightPath(c, shape); });
         if (stamp.Stamp(*page.Image()))

@@ -251,6 +251,9 @@ protected:
 
     // Copies a page's Area to its Place on the screen surface and asks for it to be shown.
     virtual void CopyPageToScreen(TPaintPage* page);
+    // Pages and screen image take the device scale of the canvas the control paints on, so that a
+    // high-density screen shows the curves and text sharp; drawing between paints keeps the last.
+    void FollowDeviceScale(int scale);
 
     // --- what the twins do differently ---
     // The value labels' unit and scale ("dB" and 1 for the twin without its own).

@@ -402,6 +402,7 @@ void TRzBmpButton::CreateDisabledImage(TBitmap& Up, TBitmap& Result)
 void TRzBmpButton::Paint()
 {
     TBitmap face;
+    face.SetDeviceScale(Canvas()->DeviceScale()); // as fine as the screen: the caption stays sharp
     face.SetSize(std::max(1, Width()), std::max(1, Height()));
     ComposeFace(*face.Canvas());
     Canvas()->StretchImage(TRect(0, 0, face.Width(), face.Height()), face.Image(),

@@ -8,6 +8,24 @@ namespace vcl::raster {
 
 namespace {
 
+// Floor of a / b for b > 0.
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
+{
+    const std::int64_t q = a / b;
+    return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+
+// floor((t * minor + major) / (2 * major)): where the run across the line starts, in device pixels
+// from the first pixel's. Far-away lines, whose product would not fit 64 bits, take long doubles.
+std::int64_t RunOffset(std::int64_t t, std::int64_t minor, std::int64_t major)
+{
+    std::int64_t sum = 0;
+    if (!__builtin_mul_overflow(t, minor, &sum) && !__builtin_add_overflow(sum, major, &sum))
+        return FloorDiv(sum, 2 * major);
+    const long double value = (static_cast<long double>(t) * minor + major) / (2.0L * major);
+    return static_cast<std::int64_t>(std::floor(value));
+}
+
 // Per-row extent of a round pen tip of the given width, relative to the pixel it is centred on.
 struct TipRow
 {
@@ -80,7 +98,7 @@ void WalkLine(QPoint a, QPoint b, std::int64_t count, const QRect& limit, int ma
     if (!inRange)
         return;
     for (std::int64_t i = i0; i <= i1; ++i) {
-        const std::int64_t m = major == 0 ? 0 : (2 * i * minor + major) / (2 * major);
+        const std::int64_t m = major == 0 ? 0 : RunOffset(2 * i, minor, major);
         const std::int64_t x = a.x() + (xMajor ? sx * i : sx * m);
         const std::int64_t y = a.y() + (xMajor ? sy * m : sy * i);
         fn(i, x, y);
@@ -178,6 +196,84 @@ void AddWideLine(SpanSet& ink, QPoint a, QPoint b, int width)
     });
 }
 
+namespace {
+
+// Held far beyond any surface, so that scaled coordinates stay within int.
+int HoldDevice(std::int64_t v)
+{
+    constexpr std::int64_t far = std::int64_t(1) << 30;
+    return int(std::clamp(v, -far, far));
+}
+
+} // namespace
+
+void AddScaledThinLine(SpanSet& ink, SpanSet* gaps, QPoint a, QPoint b, bool includeLast, const DashPattern& dash,
+                       std::int64_t& phase, int scale)
+{
+    if (scale <= 1) {
+        AddThinLine(ink, gaps, a, b, includeLast, dash, phase);
+        return;
+    }
+    const std::int64_t dx = std::int64_t(b.x()) - a.x();
+    const std::int64_t dy = std::int64_t(b.y()) - a.y();
+    const bool xMajor = std::abs(dx) >= std::abs(dy);
+    const std::int64_t dMajor = xMajor ? dx : dy;
+    const std::int64_t dMinor = xMajor ? dy : dx;
+    const std::int64_t major = std::abs(dMajor);
+    const std::int64_t minor = std::abs(dMinor);
+    const std::int64_t count = major + (includeLast ? 1 : 0);
+    const std::int64_t first = phase;
+    phase += major;
+    if (count <= 0)
+        return;
+    const std::int64_t s = scale;
+    const int step = dMajor < 0 ? -1 : 1;
+    const int minorSign = dMinor < 0 ? -1 : 1;
+    const std::int64_t aMajor = xMajor ? a.x() : a.y();
+    const std::int64_t aMinor = xMajor ? a.y() : a.x();
+    // Device pixels along the major axis, from the near edge of the first pixel onwards.
+    const std::int64_t base = step > 0 ? s * aMajor : s * aMajor + s - 1;
+    const QRect& limit = ink.Limit();
+    const std::int64_t lo = std::int64_t(xMajor ? limit.left() : limit.top()) - 1;
+    const std::int64_t hi = std::int64_t(xMajor ? limit.right() : limit.bottom()) + 1;
+    std::int64_t j0 = step > 0 ? lo - base : base - hi;
+    std::int64_t j1 = step > 0 ? hi - base : base - lo;
+    j0 = std::max<std::int64_t>(j0, 0);
+    j1 = std::min<std::int64_t>(j1, count * s - 1);
+    const bool solid = dash.runs.empty();
+    for (std::int64_t j = j0; j <= j1; ++j) {
+        const std::int64_t along = base + step * j;
+        // The run of `s` device pixels across the line, centred on the line through the pixel centres.
+        const std::int64_t offset = major == 0 ? 0 : RunOffset(2 * j + 1 - s, minor, major);
+        const std::int64_t from = s * aMinor + minorSign * offset;
+        SpanSet* target = (solid || dash.IsOn(first + j / s)) ? &ink : gaps;
+        if (!target)
+            continue;
+        if (xMajor) {
+            for (std::int64_t k = 0; k < s; ++k)
+                target->AddPixel(along, from + k);
+        } else {
+            target->Add(along, from, from + s - 1);
+        }
+    }
+}
+
+void AddScaledWideLine(SpanSet& ink, QPoint a, QPoint b, int width, int scale)
+{
+    if (scale <= 1) {
+        AddWideLine(ink, a, b, width);
+        return;
+    }
+    // The tip keeps its centre: a pixel's centre for odd widths, its bottom-right corner for even
+    // ones; in device pixels that is the pixel whose tip of the scaled width is centred there.
+    const std::int64_t s = scale;
+    const std::int64_t deviceWidth = s * width;
+    const std::int64_t centreTwice = width % 2 != 0 ? 1 : 2;
+    const std::int64_t tipTwice = deviceWidth % 2 == 0 ? 1 : 0;
+    const auto device = [&](int v) { return HoldDevice((s * (2 * std::int64_t(v) + centreTwice) - 1 - tipTwice) / 2); };
+    AddWideLine(ink, QPoint(device(a.x()), device(a.y())), QPoint(device(b.x()), device(b.y())), int(deviceWidth));
+}
+
 bool RoundRectRow(const Box& box, std::int64_t cw, std::int64_t ch, std::int64_t y, std::int64_t& x1,
                   std::int64_t& x2)
 {
@@ -244,28 +340,32 @@ void AddRoundRectFrame(SpanSet& set, const Box& box, std::int64_t cw, std::int64
     }
 }
 
-void AddPolygon(SpanSet& set, const std::vector<QPoint>& points)
+void AddPolygon(SpanSet& set, const std::vector<QPoint>& points, int scale)
 {
     if (points.size() < 3)
         return;
-    int minY = points.front().y();
-    int maxY = minY;
+    std::int64_t minY = points.front().y();
+    std::int64_t maxY = minY;
     for (const QPoint& p : points) {
-        minY = std::min(minY, p.y());
-        maxY = std::max(maxY, p.y());
+        minY = std::min<std::int64_t>(minY, p.y());
+        maxY = std::max<std::int64_t>(maxY, p.y());
     }
-    const int y0 = std::max(minY, set.Limit().top());
-    const int y1 = std::min(maxY, set.Limit().bottom());
+    const double k = scale;
+    const std::int64_t y0 = std::max<std::int64_t>(minY * scale, set.Limit().top());
+    const std::int64_t y1 = std::min<std::int64_t>(maxY * scale, set.Limit().bottom());
     std::vector<double> xs;
-    for (int y = y0; y <= y1; ++y) {
-        const double yc = y + 0.5;
+    for (std::int64_t y = y0; y <= y1; ++y) {
+        const double yc = double(y) + 0.5;
         xs.clear();
         for (size_t i = 0; i < points.size(); ++i) {
             const QPoint& p = points[i];
             const QPoint& q = points[(i + 1) % points.size()];
-            if ((p.y() < yc) != (q.y() < yc)) {
-                xs.push_back(p.x() + (yc - p.y()) * double(q.x() - p.x()) / double(q.y() - p.y()));
-            }
+            const double px = p.x() * k;
+            const double py = p.y() * k;
+            const double qx = q.x() * k;
+            const double qy = q.y() * k;
+            if ((py < yc) != (qy < yc))
+                xs.push_back(px + (yc - py) * (qx - px) / (qy - py));
         }
         std::sort(xs.begin(), xs.end());
         for (size_t i = 0; i + 1 < xs.size(); i += 2) {

@@ -64,6 +64,14 @@ void AddThinLine(SpanSet& ink, SpanSet* gaps, QPoint a, QPoint b, bool includeLa
 // A round-capped line of the given width (> 1), both end points included.
 void AddWideLine(SpanSet& ink, QPoint a, QPoint b, int width);
 
+// The same lines on a surface of `scale` device pixels per pixel: the end points, width, dash runs and
+// phase stay in pixels, the spans come out in device pixels. A one-pixel line is `scale` device
+// pixels thick and walks at device resolution, so a slope steps finely while every pixel the line
+// covers at scale 1 lies within one pixel of it. Scale 1 gives exactly AddThinLine / AddWideLine.
+void AddScaledThinLine(SpanSet& ink, SpanSet* gaps, QPoint a, QPoint b, bool includeLast, const DashPattern& dash,
+                       std::int64_t& phase, int scale);
+void AddScaledWideLine(SpanSet& ink, QPoint a, QPoint b, int width, int scale);
+
 // Row extent of a rounded rectangle with corner ellipse cw x ch inside box [l, r) x [t, b)
 // (an ellipse when cw, ch are the box size, a rectangle when they are 0). False when the row misses.
 bool RoundRectRow(const Box& box, std::int64_t cw, std::int64_t ch, std::int64_t y, std::int64_t& x1,
@@ -74,8 +82,9 @@ void AddRoundRect(SpanSet& set, const Box& box, std::int64_t cw, std::int64_t ch
 // The outline band of the given width: the figure minus the figure shrunk by width on every side.
 void AddRoundRectFrame(SpanSet& set, const Box& box, std::int64_t cw, std::int64_t ch, int width);
 
-// The interior of a polygon under the alternate (even-odd) rule, sampled at pixel centres.
-void AddPolygon(SpanSet& set, const std::vector<QPoint>& points);
+// The interior of a polygon under the alternate (even-odd) rule, sampled at pixel centres. With a
+// scale, the points are in pixels and the spans in device pixels of `scale` per pixel.
+void AddPolygon(SpanSet& set, const std::vector<QPoint>& points, int scale = 1);
 
 // Angular sector test for arcs and pies: true when pixel (x, y) lies on the counter-clockwise
 // sweep from `start` to `end` (radians, y up) around centre (cx, cy).

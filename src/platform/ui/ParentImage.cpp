@@ -18,7 +18,10 @@ void CopyParentImage(TControl* Control, TCanvas& Canvas)
     const QRect area = self.intersected(client);
     if (area.isEmpty())
         return;
-    QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
+    // At the canvas's scale, so that what shows through stays as sharp as the parent draws it.
+    const int scale = Canvas.DeviceScale();
+    QImage image(area.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(ToQColor(parent->Color()));
     // Background and the parent's own Paint only: its children (this control among them) stay out.
     parent->render(&image, QPoint(0, 0), QRegion(area), QWidget::DrawWindowBackground);

@@ -6,9 +6,21 @@
 
 #include <QSaveFile>
 
+#include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace vcl {
+
+namespace {
+
+int WholeScaleOf(qreal ratio)
+{
+    const int whole = int(std::lround(ratio));
+    return (whole >= 2 && whole <= 4 && std::abs(ratio - whole) < 1e-6) ? whole : 1;
+}
+
+} // namespace
 
 TBitmap::TBitmap()
 {
@@ -33,6 +45,7 @@ void TBitmap::Assign(TPersistent* Source)
             return;
         m_image = bitmap->m_image;
         m_image.detach();
+        m_scale = bitmap->m_scale;
         m_pixelFormat = bitmap->m_pixelFormat;
         m_transparentColor = bitmap->m_transparentColor;
         m_transparentMode = bitmap->m_transparentMode;
@@ -54,18 +67,53 @@ void TBitmap::SetSize(int AWidth, int AHeight)
         Changed();
         return;
     }
-    QImage resized(AWidth, AHeight, QImage::Format_RGB32);
+    const std::int64_t deviceWidth = std::int64_t(AWidth) * m_scale;
+    const std::int64_t deviceHeight = std::int64_t(AHeight) * m_scale;
+    QImage resized;
+    if (deviceWidth <= INT32_MAX / 4 && deviceHeight <= INT32_MAX / 4)
+        resized = QImage(int(deviceWidth), int(deviceHeight), QImage::Format_RGB32);
     if (resized.isNull())
         throw EOutOfResources(QStringLiteral("Out of system resources"));
+    resized.setDevicePixelRatio(m_scale);
     resized.fill(0xFFFFFFFFu);
     if (!m_image.isNull()) {
-        const int w = std::min(AWidth, m_image.width());
-        const int h = std::min(AHeight, m_image.height());
+        const int w = std::min(resized.width(), m_image.width());
+        const int h = std::min(resized.height(), m_image.height());
         for (int y = 0; y < h; ++y)
             std::memcpy(resized.scanLine(y), m_image.constScanLine(y), size_t(w) * 4);
     }
     m_image = std::move(resized);
     Changed();
+}
+
+void TBitmap::SetDeviceScale(int Scale)
+{
+    Scale = WholeScaleOf(Scale);
+    if (Scale == m_scale)
+        return;
+    if (!m_image.isNull()) {
+        QImage scaled = m_image.scaled(Width() * Scale, Height() * Scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        if (scaled.isNull())
+            throw EOutOfResources(QStringLiteral("Out of system resources"));
+        scaled.setDevicePixelRatio(Scale);
+        m_image = std::move(scaled);
+    }
+    m_scale = Scale;
+    Changed();
+}
+
+QImage TBitmap::PixelImage() const
+{
+    if (m_scale == 1 || m_image.isNull())
+        return m_image;
+    QImage pixels(Width(), Height(), QImage::Format_RGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* in = reinterpret_cast<const std::uint32_t*>(m_image.constScanLine(y * m_scale));
+        auto* out = reinterpret_cast<std::uint32_t*>(pixels.scanLine(y));
+        for (int x = 0; x < pixels.width(); ++x)
+            out[x] = in[x * m_scale];
+    }
+    return pixels;
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat value)
@@ -104,6 +152,10 @@ void TBitmap::SetTransparentMode(TTransparentMode value)
 void TBitmap::SetImage(const QImage& image)
 {
     m_image = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
+    m_scale = WholeScaleOf(image.devicePixelRatio());
+    if (m_image.width() % m_scale != 0 || m_image.height() % m_scale != 0)
+        m_scale = 1;
+    m_image.setDevicePixelRatio(m_scale);
     Changed();
 }
 
@@ -127,7 +179,7 @@ void TBitmap::SaveToFile(const QString& FileName)
 {
     if (m_image.isNull())
         throw EInvalidGraphicOperation(QStringLiteral("Cannot save an empty bitmap"));
-    const QByteArray bytes = BmpCodec::Encode(m_image, m_pixelFormat == TPixelFormat::pf32bit ? 32 : 24);
+    const QByteArray bytes = BmpCodec::Encode(PixelImage(), m_pixelFormat == TPixelFormat::pf32bit ? 32 : 24);
     QSaveFile file(FileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw EFCreateError(QStringLiteral("Cannot create file \"%s\". %s"), FileName, file.errorString());

@@ -162,6 +162,39 @@ QRect SafeRect(const TRect& rect)
     return SafeRect(n.Left, n.Top, n.Right, n.Bottom);
 }
 
+// Device pixels per pixel for a device pixel ratio: whole ratios only (a fractional one is left to
+// the painter's own scaling), at most 4.
+int WholeScale(qreal ratio)
+{
+    const int whole = int(std::lround(ratio));
+    if (whole < 2 || std::abs(ratio - whole) > 1e-6)
+        return 1;
+    return std::min(whole, 4);
+}
+
+// The painter's device pixels per unit, where its own transform only moves (a painter that scales,
+// as a print preview's does, keeps drawing as at scale 1). Read from the transform the painter
+// applies, so that a widget rendered into a picture of another ratio draws at that picture's.
+int PainterScale(const QPainter& painter)
+{
+    const QTransform world = painter.worldTransform();
+    const QTransform device = painter.deviceTransform();
+    if (world.type() > QTransform::TxTranslate || device.type() > QTransform::TxScale || device.m11() != device.m22())
+        return 1;
+    return WholeScale(device.m11());
+}
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
+{
+    const std::int64_t q = a / b;
+    return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+
+raster::Box Scaled(const raster::Box& box, std::int64_t s)
+{
+    return { box.l * s, box.t * s, box.r * s, box.b * s };
+}
+
 } // namespace
 
 // What the pen draws with right now.
@@ -179,6 +212,37 @@ TCanvas::~TCanvas() = default;
 bool TCanvas::HandleAllocated() const
 {
     return m_painter != nullptr || (m_image != nullptr && !m_image->isNull());
+}
+
+int TCanvas::DeviceScale() const
+{
+    if (m_painter)
+        return m_painterScale;
+    if (m_image && !m_image->isNull())
+        return WholeScale(m_image->devicePixelRatio());
+    return 1;
+}
+
+QRect TCanvas::ToDevice(const QRect& rect) const
+{
+    const int s = DeviceScale();
+    if (s == 1 || rect.isEmpty())
+        return rect;
+    return QRect(rect.left() * s, rect.top() * s, rect.width() * s, rect.height() * s);
+}
+
+QRect TCanvas::DeviceLimit() const
+{
+    return ToDevice(DrawLimit());
+}
+
+void TCanvas::EmitPixelRect(const QRect& rect, TColor color, TPenMode mode)
+{
+    if (DeviceScale() == 1) {
+        EmitRect(rect, color, mode);
+        return;
+    }
+    EmitRect(ToDevice(rect & DrawLimit()), color, mode);
 }
 
 void TCanvas::Changed()
@@ -201,8 +265,10 @@ QRect TCanvas::Surface() const
 {
     if (m_painter)
         return m_painterBounds;
-    if (m_image && !m_image->isNull())
-        return m_image->rect();
+    if (m_image && !m_image->isNull()) {
+        const int s = DeviceScale();
+        return s == 1 ? m_image->rect() : QRect(0, 0, m_image->width() / s, m_image->height() / s);
+    }
     return {};
 }
 
@@ -219,13 +285,13 @@ std::vector<QRect> TCanvas::ClipRects() const
     if (surface.isEmpty())
         return rects;
     if (!m_clip) {
-        rects.push_back(surface);
+        rects.push_back(ToDevice(surface));
         return rects;
     }
     for (const QRect& r : *m_clip) {
         const QRect part = r & surface;
         if (!part.isEmpty())
-            rects.push_back(part);
+            rects.push_back(ToDevice(part));
     }
     return rects;
 }
@@ -246,6 +312,12 @@ void TCanvas::EmitRects(const std::vector<QRect>& rects, TColor color, TPenMode 
             fill = 0xFFFFFFFFu;
         const QColor colour = QColor::fromRgb(fill);
         m_painter->save();
+        if (const int s = DeviceScale(); s > 1) {
+            // Device pixels: a world unit of 1 / s lands each rectangle on whole device pixels.
+            QTransform device = m_painter->worldTransform();
+            device.scale(1.0 / s, 1.0 / s);
+            m_painter->setWorldTransform(device);
+        }
         m_painter->setCompositionMode(PenComposition(mode));
         for (const QRect& rect : rects)
             for (const QRect& clip : clips) {
@@ -286,7 +358,7 @@ void TCanvas::EmitSpans(const std::vector<raster::Span>& spans, TColor color, TP
         // Inside one rectangle (the surface, or a clip of one rectangle on it) the spans are cut
         // to it and written straight into the image.
         const std::uint32_t pen = ToRgb(color);
-        const QRect surface = m_clip ? (m_clip->boundingRect() & m_image->rect()) : m_image->rect();
+        const QRect surface = m_clip ? ToDevice(m_clip->boundingRect() & Surface()) : m_image->rect();
         uchar* bits = m_image->bits();
         const qsizetype stride = m_image->bytesPerLine();
         for (const raster::Span& sp : spans) {
@@ -313,14 +385,19 @@ void TCanvas::EmitSpans(const std::vector<raster::Span>& spans, TColor color, TP
 
 void TCanvas::EmitHatched(const std::vector<raster::Span>& spans, TColor color, TBrushStyle style, TPenMode mode)
 {
+    // The pattern keeps its pixels: at a larger scale each is a block of device pixels.
+    const int scale = DeviceScale();
+    const auto ink = [&](int x, int y) {
+        return scale == 1 ? HatchInk(style, x, y) : HatchInk(style, int(FloorDiv(x, scale)), int(FloorDiv(y, scale)));
+    };
     std::vector<QRect> rects;
     for (const raster::Span& s : spans) {
         int x = s.x1;
         while (x <= s.x2) {
-            while (x <= s.x2 && !HatchInk(style, x, s.y))
+            while (x <= s.x2 && !ink(x, s.y))
                 ++x;
             const int start = x;
-            while (x <= s.x2 && HatchInk(style, x, s.y))
+            while (x <= s.x2 && ink(x, s.y))
                 ++x;
             if (start < x)
                 rects.emplace_back(QPoint(start, s.y), QPoint(x - 1, s.y));
@@ -386,19 +463,21 @@ void TCanvas::LineTo(int X, int Y)
     }
     QRect run;
     if (pen.width == 1 && pen.dash.runs.empty() && StraightRun(from, { X, Y }, DrawLimit(), run)) {
-        EmitRect(run, m_pen.Color(), m_pen.Mode());
+        EmitPixelRect(run, m_pen.Color(), m_pen.Mode());
         m_dashPhase += std::max(std::abs(std::int64_t(X) - from.X), std::abs(std::int64_t(Y) - from.Y));
         Changed();
         return;
     }
-    const QRect limit = DrawLimit();
+    const QRect limit = DeviceLimit();
+    const int scale = DeviceScale();
     raster::SpanSet ink(limit);
     raster::SpanSet gaps(limit);
     if (pen.width == 1) {
         const bool opaque = m_brush.Style() == TBrushStyle::bsSolid;
-        raster::AddThinLine(ink, opaque ? &gaps : nullptr, Q(from), QPoint(X, Y), false, pen.dash, m_dashPhase);
+        raster::AddScaledThinLine(ink, opaque ? &gaps : nullptr, Q(from), QPoint(X, Y), false, pen.dash, m_dashPhase,
+                                  scale);
     } else {
-        raster::AddWideLine(ink, Q(from), QPoint(X, Y), pen.width);
+        raster::AddScaledWideLine(ink, Q(from), QPoint(X, Y), pen.width, scale);
     }
     EmitSpans(gaps.Merged(), m_brush.Color(), m_pen.Mode());
     EmitSpans(ink.Merged(), m_pen.Color(), m_pen.Mode());
@@ -409,15 +488,16 @@ void TCanvas::AddPolyline(raster::SpanSet& ink, raster::SpanSet& gaps, const TPo
                           bool closed, std::int64_t& phase) const
 {
     const PenShape pen = CurrentPen();
+    const int scale = DeviceScale();
     const bool opaque = m_brush.Style() == TBrushStyle::bsSolid;
     const size_t segments = closed ? n : n - 1;
     for (size_t i = 0; i < segments; ++i) {
         const QPoint a = Q(points[i]);
         const QPoint b = Q(points[(i + 1) % n]);
         if (pen.width == 1)
-            raster::AddThinLine(ink, opaque ? &gaps : nullptr, a, b, false, pen.dash, phase);
+            raster::AddScaledThinLine(ink, opaque ? &gaps : nullptr, a, b, false, pen.dash, phase, scale);
         else
-            raster::AddWideLine(ink, a, b, pen.width);
+            raster::AddScaledWideLine(ink, a, b, pen.width, scale);
     }
 }
 
@@ -437,7 +517,7 @@ void TCanvas::EmitStroke(const raster::SpanSet& ink, const raster::SpanSet& gaps
 
 void TCanvas::ThinPolyline(const std::vector<TPoint>& points, bool closed, std::int64_t& phase)
 {
-    const QRect limit = DrawLimit();
+    const QRect limit = DeviceLimit();
     raster::SpanSet ink(limit);
     raster::SpanSet gaps(limit);
     AddPolyline(ink, gaps, points.data(), points.size(), closed, phase);
@@ -448,7 +528,7 @@ void TCanvas::PolyPolyline(const std::vector<TPoint>& Points, const std::vector<
 {
     if (!CurrentPen().visible || !HandleAllocated())
         return;
-    const QRect limit = DrawLimit();
+    const QRect limit = DeviceLimit();
     raster::SpanSet ink(limit);
     raster::SpanSet gaps(limit);
     ink.Reserve(Points.size() * 4);
@@ -475,7 +555,7 @@ void TCanvas::Polyline(const std::vector<TPoint>& Points)
     QRect run;
     if (Points.size() == 2 && pen.width == 1 && pen.dash.runs.empty()
         && StraightRun(Points[0], Points[1], DrawLimit(), run)) {
-        EmitRect(run, m_pen.Color(), m_pen.Mode());
+        EmitPixelRect(run, m_pen.Color(), m_pen.Mode());
         Changed();
         return;
     }
@@ -488,12 +568,12 @@ void TCanvas::Polygon(const std::vector<TPoint>& Points)
 {
     if (Points.size() < 2 || !HandleAllocated())
         return;
-    raster::SpanSet inside(DrawLimit());
+    raster::SpanSet inside(DeviceLimit());
     std::vector<QPoint> qpoints;
     qpoints.reserve(Points.size());
     for (const TPoint& p : Points)
         qpoints.push_back(Q(p));
-    raster::AddPolygon(inside, qpoints);
+    raster::AddPolygon(inside, qpoints, DeviceScale());
     EmitBrush(inside.Merged(), m_pen.Mode());
     if (CurrentPen().visible) {
         std::int64_t phase = 0;
@@ -510,12 +590,15 @@ void TCanvas::DrawFigure(int X1, int Y1, int X2, int Y2, std::int64_t cw, std::i
         return;
     const PenShape pen = CurrentPen();
     const raster::Box box = NormalBox(X1, Y1, X2, Y2);
-    const QRect limit = DrawLimit();
+    const QRect limit = DeviceLimit();
+    // The figure is laid out in pixels and drawn in device pixels.
+    const std::int64_t s = DeviceScale();
     if (!pen.visible) {
         // Without a pen the interior ends one pixel short on the right and at the bottom.
         const raster::Box inner { box.l, box.t, box.r - 1, box.b - 1 };
         raster::SpanSet fill(limit);
-        raster::AddRoundRect(fill, inner, fullEllipse ? inner.r - inner.l : cw, fullEllipse ? inner.b - inner.t : ch);
+        raster::AddRoundRect(fill, Scaled(inner, s), s * (fullEllipse ? inner.r - inner.l : cw),
+                             s * (fullEllipse ? inner.b - inner.t : ch));
         EmitBrush(fill.Merged(), m_pen.Mode());
         Changed();
         return;
@@ -530,7 +613,8 @@ void TCanvas::DrawFigure(int X1, int Y1, int X2, int Y2, std::int64_t cw, std::i
     }
     const raster::Box inner { outer.l + w, outer.t + w, outer.r - w, outer.b - w };
     raster::SpanSet fill(limit);
-    raster::AddRoundRect(fill, inner, std::max<std::int64_t>(cw - 2 * w, 0), std::max<std::int64_t>(ch - 2 * w, 0));
+    raster::AddRoundRect(fill, Scaled(inner, s), s * std::max<std::int64_t>(cw - 2 * w, 0),
+                         s * std::max<std::int64_t>(ch - 2 * w, 0));
     EmitBrush(fill.Merged(), m_pen.Mode());
 
     if (!pen.dash.runs.empty() && cw == 0 && ch == 0) {
@@ -547,14 +631,15 @@ void TCanvas::DrawFigure(int X1, int Y1, int X2, int Y2, std::int64_t cw, std::i
         return;
     }
     raster::SpanSet frame(limit);
-    raster::AddRoundRectFrame(frame, outer, cw, ch, w);
+    raster::AddRoundRectFrame(frame, Scaled(outer, s), s * cw, s * ch, int(s * w));
     const std::vector<raster::Span> spans = frame.Merged();
     if (pen.dash.runs.empty()) {
         EmitSpans(spans, m_pen.Color(), m_pen.Mode());
     } else {
-        // Curved styled frames: the pattern position follows the angle around the centre.
-        const double cx = (outer.l + outer.r) / 2.0;
-        const double cy = (outer.t + outer.b) / 2.0;
+        // Curved styled frames: the pattern position follows the angle around the centre (in
+        // device pixels here, the perimeter in pixels).
+        const double cx = s * (outer.l + outer.r) / 2.0;
+        const double cy = s * (outer.t + outer.b) / 2.0;
         const double a = (outer.r - outer.l) / 2.0;
         const double bb = (outer.b - outer.t) / 2.0;
         const double perimeter = 3.14159265358979 * (3 * (a + bb) - std::sqrt((3 * a + bb) * (a + 3 * bb)));
@@ -600,12 +685,14 @@ void TCanvas::DrawArcOrPie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X
     const raster::Box box = NormalBox(X1, Y1, X2, Y2);
     if (box.r - box.l < 1 || box.b - box.t < 1)
         return;
-    const QRect limit = DrawLimit();
+    const QRect limit = DeviceLimit();
+    const std::int64_t s = DeviceScale();
     const double cx = (box.l + box.r) / 2.0;
     const double cy = (box.t + box.b) / 2.0;
     const double start = std::atan2(-(Y3 - cy), X3 - cx);
     const double end = std::atan2(-(Y4 - cy), X4 - cx);
-    const raster::Sector sector(cx, cy, start, end);
+    // The sector sorts device pixels.
+    const raster::Sector sector(cx * s, cy * s, start, end);
     auto filtered = [&](const std::vector<raster::Span>& spans) {
         std::vector<raster::Span> out;
         for (const raster::Span& s : spans) {
@@ -626,13 +713,13 @@ void TCanvas::DrawArcOrPie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X
     if (pie) {
         const raster::Box inner { box.l + w, box.t + w, box.r - w, box.b - w };
         raster::SpanSet fill(limit);
-        raster::AddRoundRect(fill, inner, inner.r - inner.l, inner.b - inner.t);
+        raster::AddRoundRect(fill, Scaled(inner, s), s * (inner.r - inner.l), s * (inner.b - inner.t));
         EmitBrush(filtered(fill.Merged()), m_pen.Mode());
     }
     if (pen.visible) {
         raster::SpanSet ink(limit);
         raster::SpanSet frame(limit);
-        raster::AddRoundRectFrame(frame, box, box.r - box.l, box.b - box.t, pen.width);
+        raster::AddRoundRectFrame(frame, Scaled(box, s), s * (box.r - box.l), s * (box.b - box.t), int(s * pen.width));
         for (const raster::Span& s : filtered(frame.Merged()))
             ink.Add(s.y, s.x1, s.x2);
         if (pie) {
@@ -649,9 +736,9 @@ void TCanvas::DrawArcOrPie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X
                 const QPoint rim(SaturateToInt(cx + dx / norm), SaturateToInt(cy + dy / norm));
                 std::int64_t phase = 0;
                 if (pen.width == 1)
-                    raster::AddThinLine(ink, nullptr, centre, rim, true, {}, phase);
+                    raster::AddScaledThinLine(ink, nullptr, centre, rim, true, {}, phase, int(s));
                 else
-                    raster::AddWideLine(ink, centre, rim, pen.width);
+                    raster::AddScaledWideLine(ink, centre, rim, pen.width, int(s));
             }
         }
         EmitSpans(ink.Merged(), m_pen.Color(), m_pen.Mode());
@@ -674,11 +761,14 @@ void TCanvas::FillRect(const TRect& Rect)
     if (!HandleAllocated() || Rect.Right <= Rect.Left || Rect.Bottom <= Rect.Top)
         return;
     if (m_brush.Style() == TBrushStyle::bsSolid) {
-        EmitRect(SafeRect(Rect), m_brush.Color(), TPenMode::pmCopy);
+        EmitPixelRect(SafeRect(Rect), m_brush.Color(), TPenMode::pmCopy);
     } else if (m_brush.Style() != TBrushStyle::bsClear) {
-        raster::SpanSet area(DrawLimit());
-        for (std::int64_t y = std::max(Rect.Top, DrawLimit().top()); y < Rect.Bottom && y <= DrawLimit().bottom(); ++y)
-            area.Add(y, Rect.Left, std::int64_t(Rect.Right) - 1);
+        const QRect limit = DeviceLimit();
+        const std::int64_t s = DeviceScale();
+        raster::SpanSet area(limit);
+        for (std::int64_t y = std::max<std::int64_t>(s * Rect.Top, limit.top()); y < s * Rect.Bottom && y <= limit.bottom();
+             ++y)
+            area.Add(y, s * Rect.Left, s * std::int64_t(Rect.Right) - 1);
         EmitHatched(area.Merged(), m_brush.Color(), m_brush.Style(), TPenMode::pmCopy);
     }
     Changed();
@@ -750,8 +840,8 @@ void TCanvas::TextOut(int X, int Y, const QString& Text)
     const TSize extent = TextExtent(Text);
     if (HandleAllocated() && !Text.isEmpty()) {
         if (m_brush.Style() == TBrushStyle::bsSolid)
-            EmitRect(SafeRect(X, Y, std::int64_t(X) + extent.cx, std::int64_t(Y) + extent.cy), m_brush.Color(),
-                     TPenMode::pmCopy);
+            EmitPixelRect(SafeRect(X, Y, std::int64_t(X) + extent.cx, std::int64_t(Y) + extent.cy), m_brush.Color(),
+                          TPenMode::pmCopy);
         DrawTextCell(X, Y, extent, Text);
         Changed();
     }
@@ -766,7 +856,7 @@ void TCanvas::TextRect(const TRect& Rect, int X, int Y, const QString& Text)
     const TPoint pos = m_penPos;
     IntersectClipRect(Rect);
     if (m_brush.Style() == TBrushStyle::bsSolid)
-        EmitRect(SafeRect(Rect), m_brush.Color(), TPenMode::pmCopy);
+        EmitPixelRect(SafeRect(Rect), m_brush.Color(), TPenMode::pmCopy);
     if (!Text.isEmpty())
         DrawTextCell(X, Y, TextExtent(Text), Text);
     m_clip = saved;
@@ -778,16 +868,17 @@ void TCanvas::TextRect(const TRect& Rect, int X, int Y, const QString& Text)
 
 TColor TCanvas::Pixels(int X, int Y) const
 {
-    if (m_painter || !m_image || !m_image->rect().contains(X, Y))
+    if (m_painter || !m_image || !Surface().contains(X, Y))
         return CLR_INVALID;
     if (m_clip && !m_clip->contains(QPoint(X, Y)))
         return CLR_INVALID;
-    return FromRgb(m_image->pixel(X, Y));
+    const int s = DeviceScale();
+    return FromRgb(m_image->pixel(X * s, Y * s));
 }
 
 void TCanvas::SetPixels(int X, int Y, TColor Color)
 {
-    EmitRect(SafeRect(X, Y, std::int64_t(X) + 1, std::int64_t(Y) + 1), Color, TPenMode::pmCopy);
+    EmitPixelRect(SafeRect(X, Y, std::int64_t(X) + 1, std::int64_t(Y) + 1), Color, TPenMode::pmCopy);
     Changed();
 }
 
@@ -820,14 +911,19 @@ void TCanvas::CopyRect(const TRect& Dest, TCanvas& Canvas, const TRect& Source)
 
 bool TCanvas::CopyRows(const TRect& Dest, const QImage& Image, const TRect& Source)
 {
-    // Only a plain copy of the same size, the right way round, from inside an RGB32 picture.
+    // Only a plain copy of the same size, the right way round, from inside an RGB32 picture held at
+    // the surface's scale (or, on a painter, at scale 1: the painter then enlarges it as it is).
+    const int scale = DeviceScale();
+    const int sourceScale = WholeScale(Image.devicePixelRatio());
+    if (sourceScale != scale && !(m_painter && sourceScale == 1))
+        return false;
     constexpr std::int64_t far = std::int64_t(1) << 28;
     const auto near = [](std::int64_t v) { return v > -far && v < far; };
     if (Image.format() != QImage::Format_RGB32 || !near(Dest.Left) || !near(Dest.Top) || !near(Dest.Right)
         || !near(Dest.Bottom) || Dest.Right - Dest.Left != Source.Right - Source.Left
         || Dest.Bottom - Dest.Top != Source.Bottom - Source.Top || Source.Right <= Source.Left
-        || Source.Bottom <= Source.Top || Source.Left < 0 || Source.Top < 0 || Source.Right > Image.width()
-        || Source.Bottom > Image.height())
+        || Source.Bottom <= Source.Top || Source.Left < 0 || Source.Top < 0
+        || Source.Right > Image.width() / sourceScale || Source.Bottom > Image.height() / sourceScale)
         return false;
     const QRect target(QPoint(Dest.Left, Dest.Top), QPoint(Dest.Right - 1, Dest.Bottom - 1));
     const int dx = Source.Left - Dest.Left;
@@ -838,15 +934,24 @@ bool TCanvas::CopyRows(const TRect& Dest, const QImage& Image, const TRect& Sour
             m_painter->setClipRegion(*m_clip, Qt::IntersectClip);
         m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
         const QRect part = target & DrawLimit();
-        if (!part.isEmpty())
+        if (!part.isEmpty() && sourceScale == 1) {
             m_painter->drawImage(part.topLeft(), Image, part.translated(dx, dy));
+        } else if (!part.isEmpty()) {
+            const QRect from = part.translated(dx, dy);
+            m_painter->drawImage(QRectF(part), Image,
+                                 QRectF(from.left() * scale, from.top() * scale, from.width() * scale,
+                                        from.height() * scale));
+        }
         m_painter->restore();
         return true;
     }
+    const QRect deviceTarget = ToDevice(target);
+    const int ddx = dx * scale;
+    const int ddy = dy * scale;
     for (const QRect& clip : ClipRects()) {
-        const QRect part = clip & target;
+        const QRect part = clip & deviceTarget;
         for (int y = part.top(); y <= part.bottom(); ++y) {
-            const auto* in = reinterpret_cast<const std::uint32_t*>(Image.constScanLine(y + dy)) + dx;
+            const auto* in = reinterpret_cast<const std::uint32_t*>(Image.constScanLine(y + ddy)) + ddx;
             auto* out = reinterpret_cast<std::uint32_t*>(m_image->scanLine(y));
             for (int x = part.left(); x <= part.right(); ++x)
                 out[x] = in[x] | kOpaque;
@@ -881,12 +986,18 @@ void TCanvas::StretchImage(const TRect& Dest, const QImage& Image, const TRect& 
     const std::int64_t sl = std::min<std::int64_t>(Source.Left, Source.Right);
     const std::int64_t st = std::min<std::int64_t>(Source.Top, Source.Bottom);
 
+    // Sampled in device pixels of both pictures: the destination's (ds per pixel) and the source's
+    // (ss per pixel, as its device pixel ratio says); each takes the source pixel under its centre.
+    const std::int64_t ds = DeviceScale();
+    const std::int64_t ss = WholeScale(Image.devicePixelRatio());
+    const std::int64_t dsw = ds * adw;
+    const std::int64_t dsh = ds * adh;
     // Only the destination pixels that can show are sampled.
-    const QRect limit = DrawLimit();
-    const std::int64_t x0 = std::max<std::int64_t>(dl, limit.left());
-    const std::int64_t x1 = std::min<std::int64_t>(dl + adw - 1, limit.right());
-    const std::int64_t y0 = std::max<std::int64_t>(dt, limit.top());
-    const std::int64_t y1 = std::min<std::int64_t>(dt + adh - 1, limit.bottom());
+    const QRect limit = DeviceLimit();
+    const std::int64_t x0 = std::max<std::int64_t>(ds * dl, limit.left());
+    const std::int64_t x1 = std::min<std::int64_t>(ds * dl + dsw - 1, limit.right());
+    const std::int64_t y0 = std::max<std::int64_t>(ds * dt, limit.top());
+    const std::int64_t y1 = std::min<std::int64_t>(ds * dt + dsh - 1, limit.bottom());
     if (x0 > x1 || y0 > y1)
         return;
     const QImage src = Image.convertToFormat(QImage::Format_RGB32);
@@ -894,19 +1005,19 @@ void TCanvas::StretchImage(const TRect& Dest, const QImage& Image, const TRect& 
     QImage patch(int(x1 - x0 + 1), int(y1 - y0 + 1), QImage::Format_ARGB32);
     patch.fill(Qt::transparent);
     for (std::int64_t y = y0; y <= y1; ++y) {
-        std::int64_t i = y - dt;
+        std::int64_t i = y - ds * dt;
         if (mirrorY)
-            i = adh - 1 - i;
-        const std::int64_t sy = st + (2 * i + 1) * ash / (2 * adh);
+            i = dsh - 1 - i;
+        const std::int64_t sy = ss * st + (2 * i + 1) * ss * ash / (2 * dsh);
         if (sy < 0 || sy >= src.height())
             continue;
         const auto* in = reinterpret_cast<const std::uint32_t*>(src.constScanLine(int(sy)));
         auto* out = reinterpret_cast<std::uint32_t*>(patch.scanLine(int(y - y0)));
         for (std::int64_t x = x0; x <= x1; ++x) {
-            std::int64_t j = x - dl;
+            std::int64_t j = x - ds * dl;
             if (mirrorX)
-                j = adw - 1 - j;
-            const std::int64_t sx = sl + (2 * j + 1) * asw / (2 * adw);
+                j = dsw - 1 - j;
+            const std::int64_t sx = ss * sl + (2 * j + 1) * ss * asw / (2 * dsw);
             if (sx < 0 || sx >= src.width())
                 continue;
             const std::uint32_t pixel = in[sx] | kOpaque;
@@ -921,7 +1032,9 @@ void TCanvas::StretchImage(const TRect& Dest, const QImage& Image, const TRect& 
         if (m_clip)
             m_painter->setClipRegion(*m_clip, Qt::IntersectClip);
         m_painter->setCompositionMode(CopyComposition(Rop));
-        m_painter->drawImage(origin, patch);
+        // The patch starts on a whole pixel: device pixels land one to one.
+        patch.setDevicePixelRatio(double(ds));
+        m_painter->drawImage(QPoint(int(x0 / ds), int(y0 / ds)), patch);
         m_painter->restore();
     } else {
         const std::uint32_t pattern = ToRgb(m_brush.Color());
@@ -977,10 +1090,11 @@ void TCanvas::BindImage(QImage* Image)
 
 TCanvasPainterBinding::TCanvasPainterBinding(TCanvas& Canvas, QPainter& Painter, const TRect& Bounds)
     : m_canvas(Canvas), m_image(Canvas.m_image), m_painter(Canvas.m_painter), m_bounds(Canvas.m_painterBounds),
-      m_clip(Canvas.m_clip)
+      m_scale(Canvas.m_painterScale), m_clip(Canvas.m_clip)
 {
     Canvas.m_painter = &Painter;
     Canvas.m_painterBounds = SafeRect(Bounds);
+    Canvas.m_painterScale = PainterScale(Painter);
     Canvas.m_clip.reset();
 }
 
@@ -989,6 +1103,7 @@ TCanvasPainterBinding::~TCanvasPainterBinding()
     m_canvas.m_image = m_image;
     m_canvas.m_painter = m_painter;
     m_canvas.m_painterBounds = m_bounds;
+    m_canvas.m_painterScale = m_scale;
     m_canvas.m_clip = m_clip;
 }
 

@@ -88,6 +88,13 @@ public:
     // True while the canvas draws somewhere (a bitmap with pixels, or a painter during a paint).
     bool HandleAllocated() const;
 
+    // Device pixels per pixel of the surface: the whole device pixel ratio of the painter's device or
+    // of the bound image (1 where that ratio is 1 or not a whole number). Every coordinate, pen width
+    // and metric stays in pixels; figures are laid out by the pixel rules above and drawn at device
+    // resolution, so at 2 a slope or a curve steps in half pixels while its ends and edges lie where
+    // the doubled picture has them. Text is drawn at device resolution too.
+    int DeviceScale() const;
+
     // --- lines and figures ---
     void MoveTo(int X, int Y);
     void LineTo(int X, int Y);
@@ -159,7 +166,13 @@ private:
     PenShape CurrentPen() const;
     QRect Surface() const;
     QRect DrawLimit() const;
+    // DrawLimit and the clip's rectangles in device pixels.
+    QRect DeviceLimit() const;
     std::vector<QRect> ClipRects() const;
+    QRect ToDevice(const QRect& rect) const;
+    // A rectangle in pixels, cut to the drawing limit and emitted in device pixels.
+    void EmitPixelRect(const QRect& rect, TColor color, TPenMode mode);
+    // Spans and rectangles in device pixels (pixels at scale 1), cut to the clip.
     void EmitSpans(const std::vector<raster::Span>& spans, TColor color, TPenMode mode);
     void EmitHatched(const std::vector<raster::Span>& spans, TColor color, TBrushStyle style, TPenMode mode);
     void EmitBrush(const std::vector<raster::Span>& spans, TPenMode mode);
@@ -201,6 +214,7 @@ private:
     QImage* m_image { nullptr };
     QPainter* m_painter { nullptr };
     QRect m_painterBounds;
+    int m_painterScale { 1 };
 };
 
 // Binds a canvas to a painter for the length of a paint (TCustomControl::paintEvent), restoring
@@ -219,6 +233,7 @@ private:
     QImage* m_image;
     QPainter* m_painter;
     QRect m_bounds;
+    int m_scale;
     std::optional<QRegion> m_clip;
 };
 
