@@ -113,8 +113,9 @@ protected:
             }
         EXPECT_GE(lines, W);
         EXPECT_EQ(wrong, 0);
-        if (!q.isEmpty())
+        if (!q.isEmpty()) {
             EXPECT_GT(inked, 0);
+        }
     }
 };
 
@@ -148,8 +149,9 @@ TEST_F(GroupBoxStyleTest, FlatFrameHasCutCornersAndLeavesRoomForTheCaption)
         QRect q;
         if (*c.caption)
             q = c.alignment == TAlignment::taRightJustify ? QRect(W - m.cx - 8, 0, m.cx, m.cy) : QRect(8, 0, m.cx, m.cy);
-        if (!q.isEmpty())
+        if (!q.isEmpty()) {
             ASSERT_GT(q.bottom(), top); // the caption sits across the top line
+        }
         auto line = [&](int x, int y) {
             const bool sides = (x == 0 || x == right) && y >= top + 2 && y < bottom - 1;
             const bool ends = (y == top || y == bottom) && x >= 2 && x < right - 1;
