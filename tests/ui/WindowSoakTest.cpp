@@ -253,7 +253,7 @@ TEST(WindowSoak, ScriptedSessionAgainstTheEmulator)
         // settings are read and the levels are polled. A device that answers late reads for long
         // enough that the clicks reach the window between the search and the progress window.
         s.ShowPage(QStringLiteral("rzbMenuComp"));
-        static constexpr unsigned replyDelaysMs[] = { 0, 15, 40 };
+        static constexpr unsigned replyDelaysMs[] = { 0, 10, 30 };
         r.emu.SetReplyDelay(replyDelaysMs[round % 3]);
         {
             BusyHands hands(s);
