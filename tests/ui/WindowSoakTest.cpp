@@ -20,6 +20,7 @@
 #include "widgets/CurvyControls.h"
 #include "widgets/VrButtons.h"
 
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -246,8 +247,12 @@ TEST(WindowSoak, ScriptedSessionAgainstTheEmulator)
 
     int busyClicks = 0;
     int clicksWhileReading = 0;
+    QElapsedTimer clock;
+    clock.start();
     for (int round = 0; round < count; ++round) {
         SCOPED_TRACE(round);
+        std::printf("round %d at %.1f s\n", round, static_cast<double>(clock.elapsed()) / 1000.0);
+        std::fflush(stdout);
         Session s(r, 1234u + static_cast<unsigned>(round));
         // Connect with the link button and keep working the compressor steps until the device's
         // settings are read and the levels are polled. A device that answers late reads for long
