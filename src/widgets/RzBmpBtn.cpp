@@ -333,6 +333,7 @@ void TRzBmpButton::KeyDown(WORD& Key, TShiftState Shift)
     TRzButtonControl::KeyDown(Key, Shift);
     if (Key == VK_RETURN) {
         Click();
+        Key = 0; // used: the form's default button must not take the same Enter again
     } else if (Key == VK_SPACE && Enabled()) {
         if (!FDown) {
             FState = TRzButtonState::bsDown;

@@ -170,6 +170,33 @@ TEST(FDialogsPreset, EnterInTheNameBoxRecallsThePresetOnline)
     EXPECT_EQ(r.form->CurPresetNo, 5);
 }
 
+TEST(FDialogsPreset, EnterOnTheNameDialogOfTheRecallListRecallsOnce)
+{
+    DialogRig r;
+    ASSERT_TRUE(r.Online());
+    r.form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(r.form));
+    bool okHadFocus = false;
+    ModalAnswer pick(fmRecallPreset, [&](vcl::TForm&) {
+        auto* grid = fmRecallPreset->vledPresetName->findChild<QTableWidget*>();
+        ASSERT_NE(grid, nullptr);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, grid->visualItemRect(grid->item(5, 1)).center());
+        // The name box is closed when recalling: the keyboard is on the OK button.
+        ASSERT_TRUE(SpinUntil([] { return fmStoreName->Visible() && fmStoreName->btnOK->hasFocus(); }));
+        okHadFocus = true;
+        QTest::keyClick(fmStoreName->windowHandle(), Qt::Key_Return);
+    });
+    auto* recall = dynamic_cast<vcl::TControl*>(r.form->FindComponent(QStringLiteral("bRecall")));
+    ASSERT_NE(recall, nullptr);
+    QTest::mouseClick(r.form->windowHandle(), Qt::LeftButton, Qt::NoModifier, recall->mapTo(r.form, QPoint(20, 10)));
+    ASSERT_TRUE(SpinUntil([&] { return pick.Count == 1 && !fmRecallPreset->Visible() && !fmStoreName->Visible(); }));
+    ASSERT_TRUE(r.Quiet());
+    EXPECT_TRUE(okHadFocus);
+    const auto recalls = PayloadsOf(r.emu, 0x20);
+    ASSERT_EQ(recalls.size(), 1u) << "one Enter, one recall";
+    EXPECT_EQ(recalls[0], BytePacket { 5 });
+}
+
 TEST(FDialogsPreset, TextsComeFromTheKeys)
 {
     DialogRig r;
