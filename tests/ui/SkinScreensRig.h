@@ -30,6 +30,7 @@
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <unistd.h>
 #include <map>
 
 
@@ -55,9 +56,13 @@ struct ScreensRig
         const LUnitControl defaults;
         for (std::size_t i = 2; i < defaults.GetImage().size(); ++i)
             emu.SetProgramByte(i, defaults.GetImage()[i]);
+        // Every X server started in a private network namespace is display :0, so the window's claim
+        // on its display would meet any other test run on this machine: this run claims a name of its own.
+        TfmMain::SetInstanceName(QStringLiteral("zq9-screens-%1").arg(getpid()));
         app = std::make_unique<vcl::TApplication>(argc, argv);
         CreateAppForms(*app);
         form = fmMain;
+        EXPECT_FALSE(form->OtherInstanceFound) << "the window did not start: another instance holds its name";
         form->tmStartConnect->SetEnabled(false); // the test connects by itself, over loopback
     }
     ~ScreensRig()
@@ -72,9 +77,12 @@ struct ScreensRig
         }
         app.reset();
         ClearFormPointers();
+        TfmMain::SetInstanceName(QString());
     }
     bool Connect()
     {
+        if (form->OtherInstanceFound)
+            return false;
         form->DeviceIp = 0x7F000001;
         form->ClientSocket.SetAddress("127.0.0.1");
         form->ClientSocket.SetPort(server.Port());
@@ -270,7 +278,8 @@ inline int ChangedPixels(const QImage& a, const QImage& b, const QRect& region)
     return n;
 }
 
-// Runs a modal dialog opened by open; while it shows, its picture is taken and read, then it closes.
+// Runs a modal dialog opened by open, at once or later (from a timer of the program); while it
+// shows, its picture is taken and read, then it closes.
 inline void ShotOfModal(vcl::TForm* dialog, const std::function<void()>& open, const QString& shot)
 {
     ASSERT_NE(dialog, nullptr) << shot.toStdString();
@@ -290,7 +299,7 @@ inline void ShotOfModal(vcl::TForm* dialog, const std::function<void()>& open, c
     });
     poll.start();
     open();
-    EXPECT_TRUE(taken) << shot.toStdString();
+    EXPECT_TRUE(seqtest::SpinUntil([&] { return taken && !dialog->isVisible(); })) << shot.toStdString();
 }
 
 } // namespace skinshots
