@@ -4,6 +4,7 @@
 #include "response/CurveBuilder.h"
 #include "responseplot/LMyFFTDraw.h"
 #include "responseplot/LMyFFTDrawPhase.h"
+#include "responseplot/PlotScene.h"
 #include "response/Plot.h"
 
 #include "platform/core/NumberUtils.h"
@@ -27,16 +28,7 @@ using S = vcl::TShiftStateItem;
 
 namespace {
 
-void EnsureGuiApp()
-{
-    if (QCoreApplication::instance() == nullptr) {
-        static int argc = 1;
-        static char name[] = "test_response";
-        static char* argv[] = { name, nullptr };
-        static QApplication* app = new QApplication(argc, argv);
-        (void)app;
-    }
-}
+using scene::EnsureGuiApp;
 
 // Records which pages reach the screen.
 template <typename Base>
@@ -67,32 +59,8 @@ protected:
     }
 };
 
-// The settings the main window gives its channel plots.
-template <typename Control>
-void MainWindowSettings(Control& c, int width)
-{
-    c.SetHeight(255);
-    c.SetWidth(width);
-    c.SetAxisColor(0x008C00);
-    c.SetGridColor(0x004800);
-    c.SetYAutoScale(false);
-    c.SetXAutoScale(false);
-    c.SetYMax(18.0);
-    c.SetYMin(-18.0);
-    c.SetXMax(3840.0);
-    c.SetXMin(966.0);
-    c.SetVertTickLength(0);
-    c.SetHorzTickLength(0);
-    c.SetFFTNuimber(TFFTNumber::n4096);
-    c.SetSampleRate(TSampleRate::n96000);
-    c.ResizePaintPage();
-    c.Redraw();
-}
-
-vcl::TColor PagePixel(LMyFFTDrawBase& c, int x, int y)
-{
-    return c.PlotPage()->Canvas()->Pixels(x, y);
-}
+using scene::MainWindowSettings;
+using scene::PagePixel;
 
 // Plot-page column of a frequency and row of a level.
 int Col(LMyFFTDrawBase& c, double hz) { return SaturateToInt(c.ScreenX(c.FrequencyToX(hz))); }

@@ -4,6 +4,7 @@
 // rules give, and label pages against the same texts written where the rules put them.
 
 #include "responseplot/LMyFFTDrawPhase.h"
+#include "responseplot/PlotScene.h"
 
 #include "platform/core/NumberUtils.h"
 #include "platform/ui/TBitmap.h"
@@ -25,42 +26,9 @@ namespace {
 constexpr vcl::TColor Axis = 0x008C00;
 constexpr vcl::TColor Grid = 0x004800;
 
-void EnsureGuiApp()
-{
-    if (QCoreApplication::instance() == nullptr) {
-        static int argc = 1;
-        static char name[] = "test_response_frame";
-        static char* argv[] = { name, nullptr };
-        static QApplication* app = new QApplication(argc, argv);
-        (void)app;
-    }
-}
-
-// The main window's channel plot settings.
-void ChannelSettings(LMyFFTDrawPhase& c, int width = 1070)
-{
-    c.SetHeight(255);
-    c.SetWidth(width);
-    c.SetAxisColor(Axis);
-    c.SetGridColor(Grid);
-    c.SetYAutoScale(false);
-    c.SetXAutoScale(false);
-    c.SetYMax(18.0);
-    c.SetYMin(-18.0);
-    c.SetXMax(3840.0);
-    c.SetXMin(966.0);
-    c.SetVertTickLength(0);
-    c.SetHorzTickLength(0);
-    c.SetFFTNuimber(TFFTNumber::n4096);
-    c.SetSampleRate(TSampleRate::n96000);
-    c.ResizePaintPage();
-    c.Redraw();
-}
-
-vcl::TColor PagePixel(LMyFFTDrawBase& c, int x, int y)
-{
-    return c.PlotPage()->Canvas()->Pixels(x, y);
-}
+using scene::EnsureGuiApp;
+using scene::MainWindowSettings;
+using scene::PagePixel;
 
 std::vector<int> Ids(const TPlotList& list)
 {
@@ -79,7 +47,7 @@ std::vector<double> Flat(double level)
 class PlotFrame : public ::testing::Test
 {
 protected:
-    void SetUp() override { ChannelSettings(ctl); }
+    void SetUp() override { MainWindowSettings(ctl); }
     // Only what a case switches on is drawn.
     void Bare()
     {
@@ -122,7 +90,7 @@ protected:
 TEST_F(PlotFrame, AssignPlotTakesCurvesAndSettingsButKeepsItsSampleRateAndSize)
 {
     LMyFFTDrawPhase source(nullptr);
-    ChannelSettings(source, 800);
+    MainWindowSettings(source, 800);
     source.SetNumHorzGrid(7);
     source.SetYLabel(QString());
     source.SetYLabelScale(10.0);
@@ -199,7 +167,7 @@ TEST_F(PlotFrame, AssignPlotTakesCurvesAndSettingsButKeepsItsSampleRateAndSize)
 TEST_F(PlotFrame, AssignPlotDataAndAppendPlotDataTakeCurvesOnly)
 {
     LMyFFTDrawPhase source(nullptr);
-    ChannelSettings(source);
+    MainWindowSettings(source);
     source.SetGridColor(0x00FFFF);
     const auto a = Flat(-9.0), b = Flat(9.0), c = Flat(12.0);
     source.FFTDraw(a.data(), 4096, 1, vcl::clRed, 0);
@@ -216,7 +184,7 @@ TEST_F(PlotFrame, AssignPlotDataAndAppendPlotDataTakeCurvesOnly)
 
     // Appended: a known id takes the source's points but keeps its own colour; a new id goes to the head.
     LMyFFTDrawPhase target(nullptr);
-    ChannelSettings(target);
+    MainWindowSettings(target);
     target.FFTDraw(c.data(), 4096, 2, vcl::clWhite, 0);
     target.FFTDraw(c.data(), 4096, 7, vcl::clLime, 0);
     target.AppendPlotData(&source);
@@ -242,7 +210,7 @@ TEST_F(PlotFrame, AssignPlotDataAndAppendPlotDataTakeCurvesOnly)
 
     // With AutoRedraw off the copies wait for the next redraw.
     LMyFFTDrawPhase quiet(nullptr);
-    ChannelSettings(quiet);
+    MainWindowSettings(quiet);
     quiet.SetAutoRedraw(false);
     quiet.AssignPlotData(&source);
     const int qcol = SaturateToInt(quiet.ScreenX(2000.0));

@@ -28,6 +28,33 @@ inline void EnsureGuiApp()
     }
 }
 
+// The settings the main window gives its channel plots.
+template <typename Control>
+void MainWindowSettings(Control& c, int width = 1070)
+{
+    c.SetHeight(255);
+    c.SetWidth(width);
+    c.SetAxisColor(0x008C00);
+    c.SetGridColor(0x004800);
+    c.SetYAutoScale(false);
+    c.SetXAutoScale(false);
+    c.SetYMax(18.0);
+    c.SetYMin(-18.0);
+    c.SetXMax(3840.0);
+    c.SetXMin(966.0);
+    c.SetVertTickLength(0);
+    c.SetHorzTickLength(0);
+    c.SetFFTNuimber(TFFTNumber::n4096);
+    c.SetSampleRate(TSampleRate::n96000);
+    c.ResizePaintPage();
+    c.Redraw();
+}
+
+inline vcl::TColor PagePixel(LMyFFTDrawBase& c, int x, int y)
+{
+    return c.PlotPage()->Canvas()->Pixels(x, y);
+}
+
 class NineBands : public PeqBandReader
 {
 public:
