@@ -5,6 +5,7 @@
 #include "PlotTestSupport.h"
 
 #include "platform/ui/TForm.h"
+#include "support/RenderedAtRatio.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +14,6 @@
 using namespace vcl;
 
 namespace {
-
-QImage Shown(QWidget& plot, int ratio)
-{
-    QImage image(plot.size() * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    plot.render(&image);
-    image.setDevicePixelRatio(1);
-    return image;
-}
 
 bool Lit(QRgb p)
 {
@@ -37,8 +29,8 @@ TEST(PlotDensity, CurveIsDrawnAtTheScreensDensityInItsPlace)
     plot->SetBounds(0, 0, 320, 220);
     ptest::SeedCompressorPlot(*plot);
 
-    const QImage single = Shown(*plot, 1);
-    const QImage sharp = Shown(*plot, 2);
+    const QImage single = RenderedAtRatio(*plot, 1);
+    const QImage sharp = RenderedAtRatio(*plot, 2);
     // Every lit device pixel lies within a pixel of a lit pixel of the picture at 1, and every lit
     // pixel there is covered.
     int stray = 0;

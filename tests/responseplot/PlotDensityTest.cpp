@@ -2,21 +2,13 @@
 // place, but with curves and text drawn at device resolution instead of doubled.
 
 #include "PlotScene.h"
+#include "support/RenderedAtRatio.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
 namespace {
-
-QImage Shown(scene::ChannelPlot& s, int ratio)
-{
-    QImage image(1070 * ratio, 255 * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    s.ctl.render(&image);
-    image.setDevicePixelRatio(1);
-    return image;
-}
 
 bool Dark(QRgb p)
 {
@@ -43,9 +35,9 @@ int StrayMarks(const QImage& image, const QImage& near, int reach)
 TEST(PlotDensity, RatioTwoKeepsTheGeometryAndDrawsFiner)
 {
     scene::ChannelPlot s;
-    const QImage single = Shown(s, 1);
+    const QImage single = RenderedAtRatio(s.ctl, 1);
     const QImage doubled = single.scaled(single.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    const QImage sharp = Shown(s, 2);
+    const QImage sharp = RenderedAtRatio(s.ctl, 2);
     ASSERT_EQ(sharp.size(), doubled.size());
     EXPECT_EQ(s.ctl.ScreenImage().Width(), 1070) << "sizes stay in pixels";
     EXPECT_EQ(s.ctl.ScreenImage().DeviceScale(), 2);
@@ -63,7 +55,7 @@ TEST(PlotDensity, RatioTwoKeepsTheGeometryAndDrawsFiner)
     EXPECT_GT(mixed, 2000);
 
     // Back on a screen of ratio 1 the picture is the one it was.
-    EXPECT_EQ(Shown(s, 1), single);
+    EXPECT_EQ(RenderedAtRatio(s.ctl, 1), single);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "WidgetTestSupport.h"
 
 #include "platform/ui/TForm.h"
+#include "support/RenderedAtRatio.h"
 #include "widgets/RzBmpBtn.h"
 
 #include <gtest/gtest.h>
@@ -13,15 +14,6 @@ using namespace vcl;
 using namespace rz;
 
 namespace {
-
-QImage Shown(QWidget& w, int ratio)
-{
-    QImage image(w.size() * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    w.render(&image);
-    image.setDevicePixelRatio(1);
-    return image;
-}
 
 bool Ink(QRgb p)
 {
@@ -39,9 +31,9 @@ TEST(BmpButtonDensity, CaptionIsSharpAndInPlace)
     button->SetCaption(QStringLiteral("Bypass"));
     button->Font()->SetColor(clBlack);
 
-    const QImage single = Shown(*button, 1);
+    const QImage single = RenderedAtRatio(*button, 1);
     const QImage doubled = single.scaled(single.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    const QImage sharp = Shown(*button, 2);
+    const QImage sharp = RenderedAtRatio(*button, 2);
     int ink = 0;
     int stray = 0;
     for (int y = 0; y < sharp.height(); ++y)
@@ -58,7 +50,7 @@ TEST(BmpButtonDensity, CaptionIsSharpAndInPlace)
     EXPECT_GT(ink, 50);
     EXPECT_EQ(stray, 0) << "the caption stands where it stands at ratio 1";
     EXPECT_NE(sharp, doubled) << "the caption is not the doubled one";
-    EXPECT_EQ(Shown(*button, 1), single);
+    EXPECT_EQ(RenderedAtRatio(*button, 1), single);
 }
 
 } // namespace
