@@ -46,17 +46,30 @@ TfmMain& ShownMainWindow()
     return *form;
 }
 
-// Arg 0: the start (gain) page shown; arg 1: the first output's page shown.
-void BM_RefreshAfterUpload(benchmark::State& state)
+// The main window with the page of the benchmark's argument shown. Arg 0: the start (gain) page;
+// arg 1: the first output's page.
+TfmMain& WindowOnPage(const benchmark::State& state)
 {
     TfmMain& form = ShownMainWindow();
     const int page = state.range(0) == 1 ? editors::FirstOutput : editors::GainPage;
     form.rzbMenuInAClick(form.FindComponent(layout::PageButtonName(page)));
     QCoreApplication::processEvents();
+    return form;
+}
+
+// The refresh an upload ends with, sending held back as the upload does.
+void RefreshAsAfterUpload(TfmMain& form)
+{
+    form.SuppressSend = true;
+    form.RefreshAll();
+    form.SuppressSend = false;
+}
+
+void BM_RefreshAfterUpload(benchmark::State& state)
+{
+    TfmMain& form = WindowOnPage(state);
     for (auto _ : state) {
-        form.SuppressSend = true;
-        form.RefreshAll();
-        form.SuppressSend = false;
+        RefreshAsAfterUpload(form);
         state.PauseTiming();
         QCoreApplication::processEvents(); // the repaints the refresh asked for, outside the measure
         state.ResumeTiming();
@@ -67,14 +80,9 @@ BENCHMARK(BM_RefreshAfterUpload)->Arg(0)->Arg(1)->ArgName("channel_page")->Unit(
 // The same with the repaints it brings: what the user waits for until the window shows the upload.
 void BM_RefreshAfterUploadAndPaint(benchmark::State& state)
 {
-    TfmMain& form = ShownMainWindow();
-    const int page = state.range(0) == 1 ? editors::FirstOutput : editors::GainPage;
-    form.rzbMenuInAClick(form.FindComponent(layout::PageButtonName(page)));
-    QCoreApplication::processEvents();
+    TfmMain& form = WindowOnPage(state);
     for (auto _ : state) {
-        form.SuppressSend = true;
-        form.RefreshAll();
-        form.SuppressSend = false;
+        RefreshAsAfterUpload(form);
         QCoreApplication::processEvents();
     }
 }

@@ -1467,7 +1467,11 @@ void LMyFFTDrawBase::DrawTextA(int x, int y, int size, vcl::TColor colour, const
         return;
     }
     // The canvas as the text would have left it: the labels drawn next take its font.
-    vcl::TCanvas& c = *m_plotPage->Canvas();
+    UseTextFont(*m_plotPage->Canvas());
+}
+
+void LMyFFTDrawBase::UseTextFont(vcl::TCanvas& c) const
+{
     if (!m_textFontName.isEmpty())
         c.Font()->SetName(m_textFontName);
     c.Font()->SetSize(m_textSize);
@@ -1478,11 +1482,7 @@ void LMyFFTDrawBase::DrawTextA(int x, int y, int size, vcl::TColor colour, const
 void LMyFFTDrawBase::TextPaint()
 {
     vcl::TCanvas& c = *m_plotPage->Canvas();
-    if (!m_textFontName.isEmpty())
-        c.Font()->SetName(m_textFontName);
-    c.Font()->SetSize(m_textSize);
-    c.Font()->SetColor(m_textColor);
-    c.Brush()->SetStyle(vcl::TBrushStyle::bsClear);
+    UseTextFont(c);
     TextAt(c, m_textX, m_textY, m_freeText);
 }
 

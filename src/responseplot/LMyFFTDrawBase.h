@@ -282,6 +282,7 @@ protected:
     double m_yLabelScale { 1.0 };
 
 private:
+    void UseTextFont(vcl::TCanvas& c) const; // the free text's font, clear background
     void DrawLabels(const LabelOffsets& offsets, double gain, double x, float freqHz, double q, vcl::TColor colour);
     void DrawMarkerShape(int kind, int index, double sx, double sy);
     void FillHighlight(int count, bool outlineClosing);
