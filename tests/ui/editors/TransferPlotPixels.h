@@ -8,11 +8,16 @@
 #include <QImage>
 #include <QPoint>
 
+#include <algorithm>
+
 namespace edtest {
 
-// Image shows the plot with the plot's top-left corner at Origin.
+// Image shows the plot with the plot's top-left corner at Origin (in pixels); a picture of a device
+// pixel ratio above 1, as a screen of that ratio shows the window, holds ratio x ratio device
+// pixels for each pixel.
 inline bool TransferCurveDrawn(const TiXYPlot& Plot, const QImage& Image, QPoint Origin = QPoint(0, 0))
 {
+    const int ratio = std::max(1, qRound(Image.devicePixelRatio()));
     const TiXYPlotChannel* curve = Plot.Channel(0);
     if (curve->Count() < 2)
         return false;
@@ -21,12 +26,11 @@ inline bool TransferCurveDrawn(const TiXYPlot& Plot, const QImage& Image, QPoint
         const double x = (curve->GetX(i - 1) + curve->GetX(i)) / 2;
         const double y = (curve->GetY(i - 1) + curve->GetY(i)) / 2;
         const QPoint at = Origin + QPoint(Plot.XAxis(0)->PositionToPixels(x), Plot.YAxis(0)->PositionToPixels(y));
+        // The pixel and its neighbours, in device pixels.
         bool found = false;
-        for (int dx = -1; dx <= 1 && !found; ++dx)
-            for (int dy = -1; dy <= 1 && !found; ++dy) {
-                const QPoint p = at + QPoint(dx, dy);
-                found = Image.rect().contains(p) && (Image.pixel(p) & 0xFFFFFF) == colour;
-            }
+        for (int v = (at.y() - 1) * ratio; v < (at.y() + 2) * ratio && !found; ++v)
+            for (int u = (at.x() - 1) * ratio; u < (at.x() + 2) * ratio && !found; ++u)
+                found = Image.rect().contains(u, v) && (Image.pixel(u, v) & 0xFFFFFF) == colour;
         if (!found)
             return false;
     }
