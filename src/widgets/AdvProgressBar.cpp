@@ -214,6 +214,7 @@ void TAdvProgressBar::Paint()
     if (!Parent() || !Visible() || width() <= 0 || height() <= 0)
         return;
     vcl::TBitmap bmp;
+    bmp.SetDeviceScale(Canvas()->DeviceScale()); // as fine as the screen: frame and text stay sharp
     bmp.SetSize(width(), height());
     DrawTo(bmp);
     if (m_rounded) {

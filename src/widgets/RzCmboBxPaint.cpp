@@ -19,7 +19,8 @@ using namespace vcl;
 
 namespace {
 
-// Paints the list's items through the box's DrawItem, one off-screen canvas per item.
+// Paints the list's items through the box's DrawItem, one off-screen canvas per item, as finely as
+// the list is shown.
 class TRzComboItemDelegate : public QStyledItemDelegate
 {
 public:
@@ -30,7 +31,10 @@ public:
         const QRect r = option.rect;
         if (r.width() <= 0 || r.height() <= 0)
             return;
+        TCanvas list;
+        TCanvasPainterBinding binding(list, *painter, TRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1));
         TBitmap item;
+        item.SetDeviceScale(list.DeviceScale());
         item.SetSize(r.width(), r.height());
         TOwnerDrawState state;
         if (option.state & QStyle::State_Selected)
@@ -39,7 +43,7 @@ public:
             state << TOwnerDrawStateItem::odDisabled;
         item.Canvas()->Font()->Assign(m_box.Font());
         Guarded([&] { m_box.DrawItem(*item.Canvas(), index.row(), TRect(0, 0, r.width(), r.height()), state); }, &m_box);
-        painter->drawImage(r.topLeft(), item.Image());
+        list.Draw(r.left(), r.top(), &item);
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override

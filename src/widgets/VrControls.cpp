@@ -107,6 +107,7 @@ TVrCustomImageControl::TVrCustomImageControl(TComponent* AOwner) : TVrCustomCont
 
 void TVrCustomImageControl::ClearImage()
 {
+    FBitmapImage.SetDeviceScale(Canvas()->DeviceScale()); // as fine as the screen the face goes to
     FBitmapImage.SetSize(std::max(1, Width()), std::max(1, Height()));
     TCanvas& c = *FBitmapImage.Canvas();
     c.Brush()->SetStyle(TBrushStyle::bsSolid);

@@ -58,7 +58,7 @@ public:
     const vcl::TBitmap& BitmapImage() const { return FBitmapImage; }
 
 protected:
-    // Sizes the image to the control and fills it with Color.
+    // Sizes the image to the control, as finely as the canvas being painted, and fills it with Color.
     virtual void ClearImage();
     // Copies the image to the control; derived paints draw the image first.
     void Paint() override;
