@@ -1,7 +1,8 @@
 // Pictures of the window as a user sees it, against the device emulator: the link dialog after
 // connecting, the Gain page after an edit, a channel page with overlays, both crossover filters
-// bypassed, the compressor and gate curves after their faders and up-downs moved, in English and
-// Chinese. Runs only when ZQ9_SCREENSHOT_DIR names a folder to write to.
+// bypassed, the compressor and gate curves after their faders and up-downs moved, the progress
+// window of a preset store, in English and Chinese. Runs only when ZQ9_SCREENSHOT_DIR names a
+// folder to write to.
 #include "FDialogsRig.h"
 #include "editors/TransferPlotPixels.h"
 
@@ -14,6 +15,7 @@
 
 #include <QDir>
 #include <QScreen>
+#include <QTimer>
 #include <QTest>
 #include <QWindow>
 
@@ -113,6 +115,27 @@ void TransferPlots(TfmMain& form, const QString& dir, const QString& tag)
     screen.save(QDir(dir).filePath(QStringLiteral("gate-page-") + tag + QStringLiteral(".png")));
 }
 
+// The progress window as a preset is stored, once the device took the name (half the way): the
+// device answers late, so the window shows each step.
+void ProgressWindow(TfmMain& form, DeviceEmulator& emu, const QString& dir, const QString& tag)
+{
+    emu.SetReplyDelay(300);
+    bool taken = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (taken || !fmProcess->isVisible() || fmProcess->BarPosition() < 1)
+            return;
+        taken = true;
+        EXPECT_TRUE(fmProcess->grab().save(QDir(dir).filePath(QStringLiteral("progress-") + tag + QStringLiteral(".png"))));
+    });
+    poll.start();
+    form.StorePreset(4, QStringLiteral("Progress")); // returns when the progress window closes
+    poll.stop();
+    emu.SetReplyDelay(0);
+    EXPECT_TRUE(taken) << tag.toStdString();
+}
+
 } // namespace
 
 TEST(Screenshots, WindowAfterConnectingAndEditing)
@@ -178,5 +201,10 @@ TEST(Screenshots, WindowAfterConnectingAndEditing)
         Click(*r.form, QStringLiteral("vrbShow3Gain"));
 
         TransferPlots(*r.form, dir, tag);
+    }
+    // Last, as the store names the current preset.
+    for (const char* language : { "English", "ChineseSimplified" }) {
+        r.form->ChineseSimplifiedClick(r.form->FindComponent(QString::fromLatin1(language)));
+        ProgressWindow(*r.form, r.emu, dir, QLatin1String(language) == QLatin1String("English") ? QStringLiteral("en") : QStringLiteral("zh"));
     }
 }
