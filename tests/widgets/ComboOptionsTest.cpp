@@ -276,6 +276,22 @@ TEST_F(ComboOptionsTest, TextHintShowsGreyInAnEmptyEditFieldOnly)
     }
 }
 
+TEST_F(ComboOptionsTest, AStyleSetAgainReportsEachTypedKeyOnce)
+{
+    for (Kind kind : { Kind::Platform, Kind::RzNoCompletion }) {
+        SCOPED_TRACE(KindName(kind));
+        Make(kind, TComboBoxStyle::csDropDown);
+        combo->SetAutoComplete(false);
+        combo->SetStyle(TComboBoxStyle::csDropDown); // as a form that names the style does
+        combo->SetTextHint(QStringLiteral("Slope"));
+        FocusCombo();
+        wtest::WinType(form.get(), QStringLiteral("q"));
+        EXPECT_EQ(combo->Text(), QStringLiteral("q"));
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(pressed, QStringLiteral("q"));
+    }
+}
+
 TEST_F(ComboOptionsTest, ABoxFreedWithTheFocusReportsNoChoice)
 {
     // Its edit field names an item that is not the chosen one: losing the focus makes the hosted

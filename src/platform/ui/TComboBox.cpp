@@ -110,8 +110,10 @@ void TComboBox::SetStyle(TComboBoxStyle value)
     TFlagGuard sync(m_syncing);
     m_style = value;
     const bool editable = value == TComboBoxStyle::csDropDown || value == TComboBoxStyle::csSimple;
+    const bool wasEditable = m_combo->isEditable();
     m_combo->setEditable(editable);
-    if (editable) {
+    // An editable box set editable again keeps its edit field, which is wired once.
+    if (editable && !wasEditable) {
         m_connections.push_back(QObject::connect(m_combo->lineEdit(), &QLineEdit::textEdited, [this] {
             Guarded([this] {
                 if (OnChange)
