@@ -566,14 +566,14 @@ void TEmptyEdit::KeyPress(char16_t& Key)
     TEdit::KeyPress(Key);
     if (m_numbersOnly && Key >= 0x20 && !(Key >= u'0' && Key <= u'9'))
         Key = 0;
-    if (Key < 0x20 || m_charCase == TEditCharCase::ecNormal || m_line->isReadOnly())
+    if (Key < 0x20 || m_line->isReadOnly())
         return;
-    const QChar typed(Key);
-    const QChar shown = m_charCase == TEditCharCase::ecUpperCase ? typed.toUpper() : typed.toLower();
+    const QString typed(QChar(static_cast<char16_t>(Key)));
+    const QString shown = ApplyCharCase(m_charCase, typed);
     if (shown == typed)
         return;
     // The edit takes the converted letter in place of the typed one (through its length limit).
-    m_line->insert(QString(shown));
+    m_line->insert(shown);
     Key = 0;
 }
 

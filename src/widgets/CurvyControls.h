@@ -3,6 +3,7 @@
 // optional row of image buttons at the panel's ends.
 
 #include "platform/core/TCollection.h"
+#include "platform/ui/EditCharCase.h"
 #include "platform/ui/TCustomControl.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
@@ -19,7 +20,6 @@ namespace vcl { class TPopupMenu; }
 
 enum class TControlPosition { cpLeftInControl, cpRightInControl, cpLeft, cpRight };
 enum class TControlState { csNormal, csHover, csDown };
-enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
 using TControlClickEvent = std::function<void(vcl::TObject* Sender, int Index)>;
 
@@ -226,8 +226,8 @@ public:
     bool HideSelection() const { return m_hideSelection; }
     void SetHideSelection(bool value);
     // Typed letters become upper or lower case; text set by the program stays as given.
-    TEditCharCase CharCase() const { return m_charCase; }
-    void SetCharCase(TEditCharCase value) { m_charCase = value; }
+    vcl::TEditCharCase CharCase() const { return m_charCase; }
+    void SetCharCase(vcl::TEditCharCase value) { m_charCase = value; }
     // Kept for forms only: Linux has no OEM code page apart from the text's own, so there is nothing
     // to convert typed characters through.
     bool OEMConvert() const { return m_oemConvert; }
@@ -256,7 +256,7 @@ private:
     vcl::TAlignment m_alignment { vcl::TAlignment::taLeftJustify };
     bool m_autoSelect { true };
     bool m_hideSelection { true };
-    TEditCharCase m_charCase { TEditCharCase::ecNormal };
+    vcl::TEditCharCase m_charCase { vcl::TEditCharCase::ecNormal };
     bool m_numbersOnly { false };
     bool m_oemConvert { false };
 };
@@ -282,8 +282,8 @@ public:
     void SetAlignment(vcl::TAlignment value) { m_edit->SetAlignment(value); }
     bool AutoSelect() const { return m_edit->AutoSelect(); }
     void SetAutoSelect(bool value) { m_edit->SetAutoSelect(value); }
-    TEditCharCase CharCase() const { return m_edit->CharCase(); }
-    void SetCharCase(TEditCharCase value) { m_edit->SetCharCase(value); }
+    vcl::TEditCharCase CharCase() const { return m_edit->CharCase(); }
+    void SetCharCase(vcl::TEditCharCase value) { m_edit->SetCharCase(value); }
     const QString& EmptyText() const { return m_edit->EmptyText(); }
     void SetEmptyText(const QString& value) { m_edit->SetEmptyText(value); }
     bool Enabled() const { return m_edit->Enabled(); }

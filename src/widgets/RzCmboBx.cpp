@@ -528,7 +528,7 @@ bool TRzCustomComboBox::ListSearchKey(QKeyEvent* Event)
 bool TRzCustomComboBox::PassToEdit(QKeyEvent* Event)
 {
     TFlagGuard passing(FPassingKey);
-    PassReportedKey(Combo(), Event);
+    PassTypedKey(Combo(), Event);
     return true;
 }
 
@@ -621,7 +621,7 @@ bool TRzCustomComboBox::EditCompletionKey(QKeyEvent* Event)
         caret = edit->selectionStart();
     }
     const QString old = search; // what stays when the character completes nothing
-    search.insert(std::min<int>(caret, static_cast<int>(search.size())), typed);
+    search.insert(std::min<int>(caret, static_cast<int>(search.size())), TypedInCase(typed));
     FSearchString = search;
     if (AutoCompleteEdit(search))
         return true;

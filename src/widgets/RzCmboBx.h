@@ -193,7 +193,7 @@ private:
     bool ListSearchKey(QKeyEvent* Event);
     bool EditCompletionKey(QKeyEvent* Event);
     bool EditBackspace(QKeyEvent* Event);
-    // Hands a key to the edit field without reporting it (again).
+    // Hands a key to the edit field without reporting it (again), its letters in CharCase's case.
     bool PassToEdit(QKeyEvent* Event);
     // Reports a key (OnKeyDown, OnKeyPress, the form's dialog keys) and, unless a handler ate
     // it, hands it to the edit field.

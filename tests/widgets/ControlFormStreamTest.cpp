@@ -98,6 +98,9 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
               b.SetFlatButtons(true);
               b.SetFrameVisible(true);
               b.SetFrameSides(TSides { TSide::sdTop });
+              b.SetAutoCloseUp(true);
+              b.SetCharCase(TEditCharCase::ecLowerCase); // typed text only: the chosen item keeps its case
+              b.SetTextHint(QStringLiteral("Slope"));
               for (const char* item : { "BW -6", "BL -6", "LK -48" })
                   b.Items()->Add(QString::fromLatin1(item));
               b.SetItemIndex(2);
@@ -114,6 +117,9 @@ TEST(ControlFormStream, EachControlReadsBackWhatItWrote)
               EXPECT_EQ(b.ItemIndex(), 2);
               EXPECT_EQ(b.Text(), QStringLiteral("LK -48"));
               EXPECT_EQ(b.Values()->Count(), 1);
+              EXPECT_TRUE(b.AutoCloseUp());
+              EXPECT_EQ(b.CharCase(), TEditCharCase::ecLowerCase);
+              EXPECT_EQ(b.TextHint(), QStringLiteral("Slope"));
           } },
         { "push button", [] { return std::make_unique<TRzButton>(nullptr); },
           [](TComponent& c) {
@@ -228,6 +234,9 @@ TEST(ControlFormStream, DefaultsAndSuppliedFramingStayOutOfTheForm)
         for (const char* name : { "TabStop", "Blinking", "FrameController" })
             EXPECT_FALSE(wtest::Written(form, QString::fromLatin1(name))) << c->ClassName().toStdString() << name;
     }
+    const QByteArray comboForm = wtest::WriteForm(combo);
+    for (const char* name : { "AutoCloseUp", "CharCase", "TextHint" })
+        EXPECT_FALSE(wtest::Written(comboForm, QString::fromLatin1(name))) << name;
 
     // A frame controller that supplies the frame colour keeps FrameColor out; a disabled box keeps its
     // Color out (it shows DisabledColor); FocusColor only goes in when it differs from Color.

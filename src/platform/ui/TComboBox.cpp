@@ -2,8 +2,11 @@
 
 #include "platform/ui/EventGuard.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace vcl {
@@ -42,9 +45,15 @@ TComboBox::TComboBox(TComponent* AOwner, TComboBoxStyle style)
     Host(m_combo);
     SetBounds(0, 0, 145, 21);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
+    // The cue in the system's grey text, opaque: a see-through colour would reach the screen as
+    // black through the unsmoothed text of the box's font.
+    QPalette pal = m_combo->palette();
+    pal.setColor(QPalette::PlaceholderText, ToQColor(clGrayText));
+    m_combo->setPalette(pal);
     SetStyle(style);
+    m_combo->view()->installEventFilter(this);
     m_items.OnChange = [this](TObject*) { ItemsChanged(); };
-    QObject::connect(m_combo, &QComboBox::activated, [this](int) {
+    m_connections.push_back(QObject::connect(m_combo, &QComboBox::activated, [this](int) {
         if (m_syncing)
             return;
         Guarded([this] {
@@ -53,11 +62,16 @@ TComboBox::TComboBox(TComponent* AOwner, TComboBoxStyle style)
             if (OnChange)
                 OnChange(this);
         }, this);
-    });
+    }));
 }
 
+// The hosted combo outlives this part of the control (the widget frees it later), and losing the
+// focus then can still make it signal a choice: nothing it signals may reach the control any more.
 TComboBox::~TComboBox()
 {
+    for (const QMetaObject::Connection& c : m_connections)
+        QObject::disconnect(c);
+    m_combo->view()->removeEventFilter(this);
     BeforeDestruction();
 }
 
@@ -96,18 +110,105 @@ void TComboBox::SetStyle(TComboBoxStyle value)
     TFlagGuard sync(m_syncing);
     m_style = value;
     const bool editable = value == TComboBoxStyle::csDropDown || value == TComboBoxStyle::csSimple;
+    const bool wasEditable = m_combo->isEditable();
     m_combo->setEditable(editable);
-    if (editable) {
-        QObject::connect(m_combo->lineEdit(), &QLineEdit::textEdited, [this] {
+    // An editable box set editable again keeps its edit field, which is wired once.
+    if (editable && !wasEditable) {
+        m_connections.push_back(QObject::connect(m_combo->lineEdit(), &QLineEdit::textEdited, [this] {
             Guarded([this] {
                 if (OnChange)
                     OnChange(this);
             }, this);
-        });
+        }));
         ForwardKeysFrom(m_combo->lineEdit());
         if (!m_autoComplete)
             m_combo->setCompleter(nullptr);
+        m_combo->lineEdit()->setPlaceholderText(m_textHint);
     }
+}
+
+void TComboBox::SetCharCase(TEditCharCase value)
+{
+    m_charCase = value;
+    if (!m_combo->isEditable())
+        return;
+    const QString text = m_combo->currentText();
+    const QString cased = ApplyCharCase(value, text);
+    if (cased == text)
+        return;
+    TFlagGuard sync(m_syncing);
+    m_combo->setEditText(cased);
+}
+
+void TComboBox::SetTextHint(const QString& value)
+{
+    m_textHint = value;
+    if (QLineEdit* edit = m_combo->lineEdit())
+        edit->setPlaceholderText(value);
+}
+
+QString TComboBox::TypedInCase(const QString& typed) const
+{
+    const QLineEdit* edit = m_combo->lineEdit();
+    if (!edit || edit->isReadOnly())
+        return typed;
+    return ApplyCharCase(m_charCase, typed);
+}
+
+void TComboBox::PassTypedKey(QWidget* widget, QKeyEvent* event)
+{
+    const QString cased = TypedInCase(event->text());
+    if (cased == event->text() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        PassReportedKey(widget, event);
+        return;
+    }
+    QKeyEvent converted(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                        event->nativeVirtualKey(), event->nativeModifiers(), cased, event->isAutoRepeat(),
+                        event->count());
+    PassReportedKey(widget, &converted);
+    event->accept();
+}
+
+// A typed letter is reported to the handlers as typed and reaches the edit field in the box's case.
+bool TComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_combo->view())
+        return event->type() == QEvent::KeyPress && ListKey(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyPress && (watched == m_combo || watched == m_combo->lineEdit())) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plain && TypedInCase(key->text()) != key->text()) {
+            if (!HandleKeyPress(key))
+                PassTypedKey(static_cast<QWidget*>(watched), key);
+            return true;
+        }
+    }
+    return TQtHostControl::eventFilter(watched, event);
+}
+
+bool TComboBox::ListKey(QKeyEvent* event)
+{
+    if (!m_autoCloseUp || (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End: break;
+    default: return false;
+    }
+    QAbstractItemView* view = m_combo->view();
+    const QModelIndex before = view->currentIndex();
+    static_cast<QObject*>(view)->event(event); // the list moves as it always does
+    const QModelIndex now = view->currentIndex();
+    if (now.isValid() && now != before && (now.flags() & Qt::ItemIsEnabled)) {
+        // Chosen the way Enter chooses: the list closes and the box reports the choice.
+        QKeyEvent choose(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &choose);
+    }
+    return true;
 }
 
 void TComboBox::SetAutoComplete(bool value)
