@@ -564,4 +564,36 @@ TEST_F(CurvyEditTest, EmptyTextCueShowsOnlyWhileEmpty)
     EXPECT_EQ(greyPixels(), 0);
 }
 
+TEST_F(CurvyEditTest, TextHintCueIsDrawnInTheSystemGreyAndNoDarker)
+{
+    // A see-through cue colour shows black on an X screen with the box's unsmoothed font: the cue
+    // must be the opaque system grey: its darkest pixel is that grey.
+    TForm form(nullptr);
+    auto* box = new TCurvyEdit(&form);
+    box->SetParent(&form);
+    box->SetBounds(0, 0, 100, 24);
+    box->SetColor(clWhite);
+    form.Show();
+    QLineEdit* line = Line(box);
+    auto rendered = [&] {
+        QImage img(line->size(), QImage::Format_RGB32);
+        img.fill(Qt::white);
+        line->render(&img);
+        return img;
+    };
+    const QImage plain = rendered();
+    box->SetTextHint(QStringLiteral("Hz"));
+    const QImage hinted = rendered();
+    int cue = 0;
+    int darkest = 255;
+    for (int y = 0; y < hinted.height(); ++y)
+        for (int x = 0; x < hinted.width(); ++x)
+            if (hinted.pixel(x, y) != plain.pixel(x, y)) {
+                ++cue;
+                darkest = std::min(darkest, qGray(hinted.pixel(x, y)));
+            }
+    EXPECT_GT(cue, 5);
+    EXPECT_EQ(darkest, qGray(ToQColor(clGrayText).rgb()));
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/ui/TComboBox.h"
 
+#include "platform/ui/CueColour.h"
 #include "platform/ui/EventGuard.h"
 
 #include <QAbstractItemView>
@@ -45,11 +46,7 @@ TComboBox::TComboBox(TComponent* AOwner, TComboBoxStyle style)
     Host(m_combo);
     SetBounds(0, 0, 145, 21);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
-    // The cue in the system's grey text, opaque: a see-through colour would reach the screen as
-    // black through the unsmoothed text of the box's font.
-    QPalette pal = m_combo->palette();
-    pal.setColor(QPalette::PlaceholderText, ToQColor(clGrayText));
-    m_combo->setPalette(pal);
+    UseOpaqueCueColour(*m_combo);
     SetStyle(style);
     m_combo->view()->installEventFilter(this);
     m_items.OnChange = [this](TObject*) { ItemsChanged(); };

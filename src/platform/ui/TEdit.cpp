@@ -1,5 +1,6 @@
 #include "platform/ui/TEdit.h"
 
+#include "platform/ui/CueColour.h"
 #include "platform/ui/EventGuard.h"
 
 #include <QLineEdit>
@@ -37,6 +38,7 @@ TEdit::TEdit(TComponent* AOwner) : TQtHostControl(AOwner), m_edit(new QLineEdit)
     SetBounds(0, 0, 121, 21);
     SetParentColor(false);
     SetColor(clWindow);
+    UseOpaqueCueColour(*m_edit);
     m_edit->setValidator(new TypingLimitValidator(m_maxLength, m_shownLength, m_edit));
     QObject::connect(m_edit, &QLineEdit::textChanged, [this](const QString& text) {
         m_shownLength = text.size();
