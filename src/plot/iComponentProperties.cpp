@@ -19,6 +19,9 @@ const TPropertyTable* TiComponent::PublishedProperties() const
             .Enum(QStringLiteral("Align"), { "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom" },
                   &TControl::Align, &TControl::SetAlign)
             .Default(TAlign::alNone)
+            .Set(QStringLiteral("Anchors"), ZQ9_ANCHOR_KINDS, &TControl::Anchors, &TControl::SetAnchors)
+            .Default(DefaultAnchors)
+            .Object(QStringLiteral("Constraints"), &TControl::Constraints)
             .Integer(QStringLiteral("Cursor"), &TControl::Cursor, &TControl::SetCursor).Default(crDefault)
             .String(QStringLiteral("Hint"), &TControl::Hint, &TControl::SetHint)
             .Boolean(QStringLiteral("ShowHint"), &TControl::ShowHint, &TControl::SetShowHint)
@@ -137,6 +140,8 @@ const TPropertyTable* TiPlotComponent::PublishedProperties() const
                   &P::SetBorderStyle)
             .Default(TiBevelStyle::ibsLowered)
             .Boolean(QStringLiteral("AutoFrameRate"), &P::AutoFrameRate, &P::SetAutoFrameRate).Default(true)
+            .Boolean(QStringLiteral("TabStop"), &TWinControl::TabStop, &TWinControl::SetTabStop).Default(false)
+            .Integer(QStringLiteral("TabOrder"), &TWinControl::TabOrder, &TWinControl::SetTabOrder).Default(-1)
             .Build();
     return &table;
 }

@@ -14,6 +14,9 @@ const TPropertyTable* TAdvProgressBar::PublishedProperties() const
     using P = TAdvProgressBar;
     static const TPropertyTable table =
         TPropertyTableBuilder<P>(QStringLiteral("TAdvProgressBar"), widgets::ControlPublishedProperties())
+            .Set(QStringLiteral("Anchors"), ZQ9_ANCHOR_KINDS, &TControl::Anchors, &TControl::SetAnchors)
+            .Default(DefaultAnchors)
+            .Object(QStringLiteral("Constraints"), &TControl::Constraints)
             .Integer(QStringLiteral("Min"), &P::Min, &P::SetMin).Default(0)
             .Integer(QStringLiteral("Max"), &P::Max, &P::SetMax).Default(100)
             .Integer(QStringLiteral("Position"), &P::Position, &P::SetPosition)

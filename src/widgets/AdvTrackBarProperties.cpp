@@ -21,6 +21,13 @@ const TPropertyTable* TAdvTrackBar::PublishedProperties() const
     using P = TCustomTrackBar;
     static const TPropertyTable table =
         TPropertyTableBuilder<TAdvTrackBar>(QStringLiteral("TAdvTrackBar"), widgets::ControlPublishedProperties())
+            .Set(QStringLiteral("Anchors"), ZQ9_ANCHOR_KINDS, &TControl::Anchors, &TControl::SetAnchors)
+            .Default(DefaultAnchors)
+            .Object(QStringLiteral("Constraints"), &TControl::Constraints)
+            .Boolean(QStringLiteral("Ctl3D"), &TWinControl::Ctl3D, &TWinControl::SetCtl3D)
+            .Stored(&TWinControl::IsCtl3DStored)
+            .Boolean(QStringLiteral("ParentCtl3D"), &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D)
+            .Default(true)
             .Integer(QStringLiteral("Max"), &P::Max, &P::SetMax).Default(10)
             .Integer(QStringLiteral("Min"), &P::Min, &P::SetMin).Default(0)
             .Enum(QStringLiteral("Orientation"), { "trHorizontal", "trVertical" }, &P::Orientation,
@@ -54,6 +61,7 @@ const TPropertyTable* TAdvTrackBar::PublishedProperties() const
             .Object(QStringLiteral("TrackLabel"), &P::TrackLabel)
             .String(QStringLiteral("Version"), &P::Version, &P::SetVersion)
             .Boolean(QStringLiteral("TabStop"), &TWinControl::TabStop, &TWinControl::SetTabStop).Default(true)
+            .Integer(QStringLiteral("TabOrder"), &TWinControl::TabOrder, &TWinControl::SetTabOrder).Default(-1)
             .Event(QStringLiteral("OnChange"))
             .Event(QStringLiteral("OnDrawTick"))
             .Event(QStringLiteral("OnGetTrackHint"))

@@ -32,6 +32,9 @@ const TPropertyTable* TRzButton::PublishedProperties() const
     using P = TRzButton;
     static const TPropertyTable table =
         TPropertyTableBuilder<P>(QStringLiteral("TRzButton"), widgets::ControlPublishedProperties())
+            .Set(QStringLiteral("Anchors"), ZQ9_ANCHOR_KINDS, &TControl::Anchors, &TControl::SetAnchors)
+            .Default(DefaultAnchors)
+            .Object(QStringLiteral("Constraints"), &TControl::Constraints)
             .Enum(QStringLiteral("AlignmentVertical"), { "avTop", "avCenter", "avBottom" }, &P::AlignmentVertical,
                   &P::SetAlignmentVertical)
             .Default(TAlignmentVertical::avCenter)
@@ -68,6 +71,7 @@ const TPropertyTable* TRzButton::PublishedProperties() const
             .Color(QStringLiteral("Color"), &TControl::Color, &TControl::SetColor).Default(clBtnFace)
             .Object(QStringLiteral("Font"), &TControl::Font)
             .Boolean(QStringLiteral("TabStop"), &TWinControl::TabStop, &TWinControl::SetTabStop).Default(true)
+            .Integer(QStringLiteral("TabOrder"), &TWinControl::TabOrder, &TWinControl::SetTabOrder).Default(-1)
             .Event(QStringLiteral("OnClick"))
             .Build();
     return &table;
@@ -85,6 +89,9 @@ const TPropertyTable* TRzShapeButton::PublishedProperties() const
     using P = TRzShapeButton;
     static const TPropertyTable table =
         TPropertyTableBuilder<P>(QStringLiteral("TRzShapeButton"), widgets::ControlPublishedProperties())
+            .Set(QStringLiteral("Anchors"), ZQ9_ANCHOR_KINDS, &TControl::Anchors, &TControl::SetAnchors)
+            .Default(DefaultAnchors)
+            .Object(QStringLiteral("Constraints"), &TControl::Constraints)
             .Boolean(QStringLiteral("AutoSize"), &P::AutoSize, &P::SetAutoSize).Default(true)
             .Integer(QStringLiteral("BevelWidth"), &P::BevelWidth, &P::SetBevelWidth).Default(2)
             .Color(QStringLiteral("BevelHighlightColor"), &P::BevelHighlightColor, &P::SetBevelHighlightColor)

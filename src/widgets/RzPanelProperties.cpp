@@ -17,7 +17,14 @@ template <typename C>
 TPropertyTableBuilder<C>& AddFrame(TPropertyTableBuilder<C>& b)
 {
     using P = TRzCustomPanel;
-    b.Enum(QStringLiteral("Alignment"), { "taLeftJustify", "taRightJustify", "taCenter" }, &P::Alignment,
+    b.Set(QStringLiteral("Anchors"), ZQ9_ANCHOR_KINDS, &TControl::Anchors, &TControl::SetAnchors)
+        .Default(DefaultAnchors)
+        .Object(QStringLiteral("Constraints"), &TControl::Constraints)
+        .Boolean(QStringLiteral("Ctl3D"), &TWinControl::Ctl3D, &TWinControl::SetCtl3D)
+        .Stored(&TWinControl::IsCtl3DStored)
+        .Boolean(QStringLiteral("ParentCtl3D"), &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D)
+        .Default(true)
+        .Enum(QStringLiteral("Alignment"), { "taLeftJustify", "taRightJustify", "taCenter" }, &P::Alignment,
            &P::SetAlignment)
         .Enum(QStringLiteral("BorderInner"), ZQ9_FRAME_STYLES, &P::BorderInner, &P::SetBorderInner)
         .Default(TFrameStyleEx::fsNone)
@@ -54,6 +61,7 @@ TPropertyTableBuilder<C>& AddFrame(TPropertyTableBuilder<C>& b)
         .Boolean(QStringLiteral("ParentColor"), &TControl::ParentColor, &TControl::SetParentColor).Default(false)
         .Object(QStringLiteral("Font"), &TControl::Font)
         .Boolean(QStringLiteral("TabStop"), &TWinControl::TabStop, &TWinControl::SetTabStop).Default(false)
+        .Integer(QStringLiteral("TabOrder"), &TWinControl::TabOrder, &TWinControl::SetTabOrder).Default(-1)
         .Event(QStringLiteral("OnClick"))
         .Event(QStringLiteral("OnPaint"));
     return b;

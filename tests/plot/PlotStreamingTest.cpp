@@ -273,3 +273,25 @@ TEST_F(PlotStreamingTest, AxisScaleAndLabelSettingsTravelWithThePlot)
     EXPECT_EQ(read->InnerMargin(), 2);
     EXPECT_FALSE(read->ScaleLinesShow());
 }
+
+TEST_F(PlotStreamingTest, AnchorsSizeLimitsAndTabOrderTravelWithThePlot)
+{
+    TiXYPlot* source = NewPlot();
+    TiXYPlot* target = NewPlot();
+    const QByteArray plain = Write(source);
+    for (const char* name : { "Anchors", "Constraints.MinHeight", "TabStop" })
+        EXPECT_FALSE(plain.contains(QByteArray(1, char(qstrlen(name))) + name)) << name;
+    EXPECT_TRUE(plain.contains("\x08TabOrder")); // a windowed control with a parent always has one
+
+    source->SetAnchors({ TAnchorKind::akLeft, TAnchorKind::akTop, TAnchorKind::akRight, TAnchorKind::akBottom });
+    source->Constraints()->SetMinHeight(120);
+    source->SetTabStop(true);
+    ASSERT_EQ(target->TabOrder(), 1);
+    Read(Write(source), target);
+    EXPECT_EQ(target->Anchors(), source->Anchors());
+    EXPECT_EQ(target->Constraints()->MinHeight(), 120);
+    EXPECT_EQ(target->Constraints()->MaxHeight(), 0);
+    EXPECT_TRUE(target->TabStop());
+    EXPECT_EQ(target->TabOrder(), 0);
+    ExpectSettled(target);
+}

@@ -8,6 +8,7 @@
 #include "platform/core/Exception.h"
 #include "platform/images/BmpCodec.h"
 #include "platform/ui/TBitmap.h"
+#include "widgets/AdvProgressBar.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/RzButton.h"
 #include "widgets/RzCmboBx.h"
@@ -258,6 +259,82 @@ TEST(ControlFormStream, DefaultsAndSuppliedFramingStayOutOfTheForm)
     EXPECT_TRUE(wtest::Written(bytes, QStringLiteral("FrameStyle")));
     EXPECT_FALSE(wtest::Written(bytes, QStringLiteral("Color")));
     box.SetFrameController(nullptr);
+}
+
+TEST(ControlFormStream, AnchorsSizeLimitsTabOrderAndCtl3DReadBackAndDefaultsStayOut)
+{
+    wtest::App();
+    struct Control
+    {
+        const char* what;
+        std::function<TControl*()> make;
+        bool tabOrder; // publishes TabOrder
+        bool ctl3D;    // publishes Ctl3D and ParentCtl3D
+    };
+    const Control controls[] = {
+        { "fader", [] { return new TAdvTrackBar(nullptr); }, true, true },
+        { "panel", [] { return new TRzPanel(nullptr); }, true, true },
+        { "group box", [] { return new TRzGroupBox(nullptr); }, true, true },
+        { "push button", [] { return new TRzButton(nullptr); }, true, false },
+        { "shape button", [] { return new TRzShapeButton(nullptr); }, false, false },
+        { "progress bar", [] { return new TAdvProgressBar(nullptr); }, false, false },
+    };
+    // A host with two windowed controls before the one that is written or read.
+    auto host = [] {
+        auto h = std::make_unique<TRzPanel>(nullptr);
+        for (int i = 0; i < 2; ++i)
+            (new TRzPanel(h.get()))->SetParent(h.get());
+        return h;
+    };
+    const char* const defaults[] = { "Anchors", "Constraints.MinWidth", "Constraints.MaxWidth",
+                                     "Constraints.MinHeight", "Constraints.MaxHeight", "TabOrder", "Ctl3D",
+                                     "ParentCtl3D" };
+    for (const Control& c : controls) {
+        SCOPED_TRACE(c.what);
+        const auto sourceHost = host();
+        const std::unique_ptr<TControl> source(c.make());
+        for (const char* name : defaults)
+            EXPECT_FALSE(wtest::Written(wtest::WriteForm(*source), QString::fromLatin1(name))) << name;
+
+        source->SetAnchors({ TAnchorKind::akRight, TAnchorKind::akBottom });
+        source->Constraints()->SetMinWidth(20);
+        source->Constraints()->SetMaxHeight(300);
+        auto* windowed = dynamic_cast<TWinControl*>(source.get());
+        if (windowed) {
+            source->SetParent(sourceHost.get());
+            windowed->SetTabOrder(1);
+            windowed->SetCtl3D(false);
+        }
+        const QByteArray bytes = wtest::WriteForm(*source);
+        EXPECT_TRUE(wtest::Written(bytes, QStringLiteral("Constraints.MinWidth")));
+        EXPECT_FALSE(wtest::Written(bytes, QStringLiteral("Constraints.MaxWidth")));
+        EXPECT_EQ(wtest::Written(bytes, QStringLiteral("TabOrder")), c.tabOrder);
+        EXPECT_EQ(wtest::Written(bytes, QStringLiteral("Ctl3D")), c.ctl3D);
+
+        const std::unique_ptr<TControl> target(c.make());
+        wtest::ReadForm(bytes, *target);
+        EXPECT_EQ(target->Anchors(), (TAnchors { TAnchorKind::akRight, TAnchorKind::akBottom }));
+        EXPECT_EQ(target->Constraints()->MinWidth(), 20);
+        EXPECT_EQ(target->Constraints()->MaxHeight(), 300);
+        EXPECT_EQ(target->Constraints()->MaxWidth(), 0);
+        if (auto* read = dynamic_cast<TWinControl*>(target.get())) {
+            EXPECT_EQ(read->Ctl3D(), !c.ctl3D);
+            EXPECT_EQ(read->ParentCtl3D(), !c.ctl3D);
+            const auto targetHost = host();
+            target->SetParent(targetHost.get()); // the place read comes with the parent
+            EXPECT_EQ(read->TabOrder(), c.tabOrder ? 1 : 2);
+            target->SetParent(nullptr);
+        }
+        source->SetParent(nullptr);
+    }
+
+    // Ctl3D is the control's own once ParentCtl3D is off, whatever its value.
+    TRzPanel own(nullptr);
+    own.SetParentCtl3D(false);
+    TRzPanel read(nullptr);
+    wtest::ReadForm(wtest::WriteForm(own), read);
+    EXPECT_FALSE(read.ParentCtl3D());
+    EXPECT_TRUE(read.Ctl3D());
 }
 
 TEST(ControlFormStream, OlderFormsPropertiesAreReadAndNeverWritten)

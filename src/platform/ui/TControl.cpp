@@ -9,6 +9,7 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QWheelEvent>
 
 namespace vcl {
@@ -82,9 +83,11 @@ TShiftState ShiftStateFrom(Qt::KeyboardModifiers modifiers, Qt::MouseButtons but
 }
 
 TControl::TControl(TComponent* AOwner)
-    : QWidget(nullptr), TComponent(AOwner), m_color(clWindow), m_font(std::make_unique<TFont>())
+    : QWidget(nullptr), TComponent(AOwner), m_constraints(std::make_unique<TSizeConstraints>()), m_color(clWindow),
+      m_font(std::make_unique<TFont>())
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    m_constraints->OnChange = [this](TObject*) { ConstraintsChanged(); };
     m_font->OnChange = [this](TObject*) { FontObjectChanged(); };
     FontChanged();
 }
@@ -119,6 +122,9 @@ void TControl::SetParent(TWinControl* AParent)
             ParentColorChanged();
         if (m_parentFont)
             ParentFontChanged();
+        if (auto* self = dynamic_cast<TWinControl*>(this))
+            self->ParentCtl3DChanged();
+        TakeAnchorRule();
         ApplyGeometry();
         ApplyVisibility();
         RequestParentRealign();
@@ -130,6 +136,8 @@ void TControl::SetParent(TWinControl* AParent)
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
+    AWidth = m_constraints->ConstrainWidth(AWidth);
+    AHeight = m_constraints->ConstrainHeight(AHeight);
     const bool moved = ALeft != m_left || ATop != m_top;
     const bool sized = AWidth != m_width || AHeight != m_height;
     if (!moved && !sized)
@@ -138,11 +146,52 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     m_top = ATop;
     m_width = AWidth;
     m_height = AHeight;
+    if (!m_anchoring)
+        TakeAnchorRule();
     ApplyGeometry();
     if (sized)
         Guarded([this] { SizeChanged(); }, this);
     if (m_align != TAlign::alNone)
         RequestParentRealign();
+}
+
+void TControl::SetAnchors(TAnchors value)
+{
+    m_anchors = value;
+    TakeAnchorRule();
+}
+
+void TControl::TakeAnchorRule()
+{
+    m_anchorBounds = BoundsRect();
+    m_anchorParentSize = m_parent ? TSize(m_parent->ClientWidth(), m_parent->ClientHeight()) : TSize();
+}
+
+void TControl::ApplyAnchors()
+{
+    if (!m_parent || m_align != TAlign::alNone || m_anchors == DefaultAnchors)
+        return;
+    const TSize now(m_parent->ClientWidth(), m_parent->ClientHeight());
+    const TRect r = AnchoredBounds(m_anchorBounds, m_anchorParentSize, now, m_anchors);
+    QScopedValueRollback<bool> anchoring(m_anchoring, true);
+    SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+}
+
+void TControl::SetConstraints(const TSizeConstraints* value)
+{
+    if (value)
+        m_constraints->Assign(const_cast<TSizeConstraints*>(value));
+}
+
+void TControl::ConstraintsChanged()
+{
+    if (IsTopLevelWindow() && !m_parent) {
+        const TSizeConstraints& c = *m_constraints;
+        setMinimumSize(c.MinWidth(), c.MinHeight());
+        setMaximumSize(c.MaxWidth() > 0 ? c.MaxWidth() : QWIDGETSIZE_MAX,
+                       c.MaxHeight() > 0 ? c.MaxHeight() : QWIDGETSIZE_MAX);
+    }
+    SetBounds(m_left, m_top, m_width, m_height);
 }
 
 void TControl::ApplyGeometry()

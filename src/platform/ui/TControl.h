@@ -1,5 +1,5 @@
 #pragma once
-// A visible element: bounds, alignment, own Visible/Enabled flags, caption, colour, cursor, hint,
+// A visible element: bounds, alignment, anchors, size limits, own Visible/Enabled flags, caption, colour, cursor, hint,
 // mouse events and the message entry points. A QWidget that is also a component: the Owner frees
 // it, the Parent shows it.
 
@@ -8,7 +8,9 @@
 #include "platform/core/TComponent.h"
 #include "platform/core/Types.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/TAnchors.h"
 #include "platform/ui/TFont.h"
+#include "platform/ui/TSizeConstraints.h"
 #include "platform/ui/TShiftState.h"
 
 #include <QWidget>
@@ -87,6 +89,14 @@ public:
 
     TAlign Align() const { return m_align; }
     void SetAlign(TAlign value);
+    // The parent's sides this control follows when the parent's client area is resized (see
+    // AnchoredBounds); an Align other than alNone places the control instead.
+    TAnchors Anchors() const { return m_anchors; }
+    void SetAnchors(TAnchors value);
+    // Every size the control takes (SetBounds, alignment, anchors) is clamped to these; a changed
+    // limit applies at once.
+    TSizeConstraints* Constraints() const { return m_constraints.get(); }
+    void SetConstraints(const TSizeConstraints* value);
 
     // --- own flags: a hidden or disabled parent does not change them ---
     bool Visible() const { return m_visible; }
@@ -214,6 +224,11 @@ private:
     void NotifyChildrenColor();
     void ParentFontChanged();
     void FontObjectChanged();
+    // Remembers the bounds and the parent's client size that the anchors work from.
+    void TakeAnchorRule();
+    // The parent's client area may have changed size: follow the anchors from the rule taken last.
+    void ApplyAnchors();
+    void ConstraintsChanged();
 
     TWinControl* m_parent { nullptr };
     int m_left { 0 };
@@ -221,6 +236,11 @@ private:
     int m_width { 0 };
     int m_height { 0 };
     TAlign m_align { TAlign::alNone };
+    TAnchors m_anchors { DefaultAnchors };
+    TRect m_anchorBounds;     // the bounds when the anchor rule was taken
+    TSize m_anchorParentSize; // the parent's client size then
+    bool m_anchoring { false };
+    std::unique_ptr<TSizeConstraints> m_constraints;
     bool m_visible { true };
     bool m_enabled { true };
     QString m_text;

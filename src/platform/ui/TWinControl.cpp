@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <utility>
 
 namespace vcl {
 
@@ -59,7 +60,11 @@ void TWinControl::InsertControl(TControl* control)
 {
     m_controls.push_back(control);
     if (auto* w = dynamic_cast<TWinControl*>(control)) {
-        m_tabList.push_back(w);
+        const int wanted = std::exchange(w->m_pendingTabOrder, -1);
+        if (wanted >= 0 && wanted < static_cast<int>(m_tabList.size()))
+            m_tabList.insert(m_tabList.begin() + wanted, w);
+        else
+            m_tabList.push_back(w);
         ApplyTabOrder();
     }
 }
@@ -117,8 +122,10 @@ int TWinControl::TabOrder() const
 void TWinControl::SetTabOrder(int value)
 {
     auto* parent = Parent();
-    if (!parent)
+    if (!parent) {
+        m_pendingTabOrder = value;
         return;
+    }
     auto& list = parent->m_tabList;
     std::erase(list, this);
     value = std::clamp(value, 0, static_cast<int>(list.size()));
@@ -130,6 +137,40 @@ void TWinControl::ApplyTabOrder()
 {
     for (std::size_t i = 1; i < m_tabList.size(); ++i)
         QWidget::setTabOrder(m_tabList[i - 1]->FocusWidget(), m_tabList[i]->FocusWidget());
+}
+
+void TWinControl::SetCtl3D(bool value)
+{
+    if (value == m_ctl3D)
+        return;
+    m_ctl3D = value;
+    m_parentCtl3D = false;
+    NotifyChildrenCtl3D();
+}
+
+void TWinControl::SetParentCtl3D(bool value)
+{
+    if (value == m_parentCtl3D)
+        return;
+    m_parentCtl3D = value;
+    if (value)
+        ParentCtl3DChanged();
+}
+
+void TWinControl::ParentCtl3DChanged()
+{
+    auto* parent = Parent();
+    if (!m_parentCtl3D || !parent || parent->m_ctl3D == m_ctl3D)
+        return;
+    m_ctl3D = parent->m_ctl3D;
+    NotifyChildrenCtl3D();
+}
+
+void TWinControl::NotifyChildrenCtl3D()
+{
+    for (TControl* c : m_controls)
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            w->ParentCtl3DChanged();
 }
 
 void TWinControl::EnableAlign()
@@ -149,6 +190,10 @@ void TWinControl::Realign()
     TRect r = ClientRect();
     AdjustClientRect(r);
     AlignControls(nullptr, r);
+    // Anchored controls follow the client area; hidden ones too, so they show in place.
+    const std::vector<TControl*> children = m_controls;
+    for (TControl* c : children)
+        c->ApplyAnchors();
     m_aligning = false;
 }
 

@@ -32,8 +32,21 @@ public:
     virtual void SetFocus();
     bool TabStop() const { return m_tabStop; }
     void SetTabStop(bool value);
+    // The place in the parent's tab order; -1 without a parent. A place set before the control has a
+    // parent is taken when it gets one.
     int TabOrder() const;
     void SetTabOrder(int value);
+
+    // The three-dimensional look of the class library's controls. Our controls draw the same either
+    // way: the flags are kept and passed on to children (ParentCtl3D takes the parent's Ctl3D), with
+    // no effect on painting.
+    bool Ctl3D() const { return m_ctl3D; }
+    // A new value ends ParentCtl3D.
+    void SetCtl3D(bool value);
+    bool ParentCtl3D() const { return m_parentCtl3D; }
+    void SetParentCtl3D(bool value);
+    // A form stores Ctl3D only when it is the control's own (ParentCtl3D False).
+    bool IsCtl3DStored() const { return !m_parentCtl3D; }
 
     // Re-lays out the aligned children in the client area.
     void Realign();
@@ -100,11 +113,16 @@ private:
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     void ApplyTabOrder();
+    void ParentCtl3DChanged();
+    void NotifyChildrenCtl3D();
 
     std::vector<TControl*> m_controls;
     std::vector<TWinControl*> m_tabList;
     HWND m_handle { 0 };
     bool m_tabStop { false };
+    int m_pendingTabOrder { -1 }; // set while the control had no parent
+    bool m_ctl3D { true };
+    bool m_parentCtl3D { true };
     int m_alignDisabled { 0 };
     bool m_aligning { false };
     bool m_alignPending { false };
