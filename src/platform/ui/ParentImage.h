@@ -12,4 +12,15 @@ class TControl;
 // corner; only the part inside the parent's client area is drawn. Nothing without a parent.
 void CopyParentImage(TControl* Control, TCanvas& Canvas);
 
+// Held by a window for one paint pass of its controls, in which no parent changes: every child of a
+// parent then takes what lies behind it from one image of the parent, drawn for the first child.
+class ParentImagePass
+{
+public:
+    ParentImagePass();
+    ~ParentImagePass();
+    ParentImagePass(const ParentImagePass&) = delete;
+    ParentImagePass& operator=(const ParentImagePass&) = delete;
+};
+
 } // namespace vcl

@@ -2,6 +2,7 @@
 
 #include "platform/core/Exception.h"
 #include "platform/ui/EventGuard.h"
+#include "platform/ui/ParentImage.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TMenus.h"
@@ -422,6 +423,10 @@ bool TForm::event(QEvent* event)
         if (m_menuBar)
             m_menuBar->setGeometry(0, 0, width(), m_menuBar->sizeHint().height());
         break;
+    case QEvent::UpdateRequest: {
+        const ParentImagePass pass; // the window's controls are painted now
+        return TCustomControl::event(event);
+    }
     default:
         break;
     }

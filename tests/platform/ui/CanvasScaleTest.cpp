@@ -14,6 +14,7 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QTest>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -358,7 +359,14 @@ public:
     using TCustomControl::TCustomControl;
 
 protected:
-    void Paint() override { CopyParentImage(this, *Canvas()); }
+    void Paint() override
+    {
+        ++paints;
+        CopyParentImage(this, *Canvas());
+    }
+
+public:
+    int paints = 0;
 };
 
 TEST(CanvasScale, ParentImageIsAsSharpAsTheParent)
@@ -378,6 +386,90 @@ TEST(CanvasScale, ParentImageIsAsSharpAsTheParent)
     const QImage shown = Plain(screen);
     const QImage expected = OnScale2Bitmap(FullScene);
     EXPECT_EQ(Differing(shown, expected), 0) << "the glass shows exactly what lies under it";
+}
+
+// A backdrop that counts its paints, under see-through controls: one inside, one crossing its edge.
+class CountedBackdrop : public Drawn
+{
+public:
+    using Drawn::Drawn;
+    int paints = 0;
+    TColor mark = clRed; // a patch under the first see-through control
+
+protected:
+    void Paint() override
+    {
+        ++paints;
+        Drawn::Paint();
+        Canvas()->Brush()->SetColor(mark);
+        Canvas()->FillRect(TRect(10, 10, 20, 20));
+    }
+};
+
+struct GlassScene
+{
+    GlassScene()
+    {
+        backdrop->SetParent(&form);
+        backdrop->SetBounds(0, 0, kW, kH);
+        for (auto* g : glass)
+            g->SetParent(backdrop);
+        glass[0]->SetBounds(8, 6, 20, 30);
+        glass[1]->SetBounds(kW - 12, kH - 20, 30, 30);
+    }
+    QImage Rendered(int scale)
+    {
+        QImage screen(scale * kW, scale * kH, QImage::Format_RGB32);
+        screen.setDevicePixelRatio(scale);
+        backdrop->render(&screen);
+        return Plain(screen);
+    }
+    TForm form { nullptr };
+    CountedBackdrop* backdrop { new CountedBackdrop(&form) };
+    SeeThrough* glass[2] { new SeeThrough(&form), new SeeThrough(&form) };
+};
+
+// In a window's paint pass the controls share one picture of their parent; what they show is the same.
+TEST(CanvasScale, ParentImageSharedInAPaintPassIsTheSame)
+{
+    EnsureGuiApp();
+    for (const int scale : { 1, 2 }) {
+        GlassScene scene;
+        const QImage alone = scene.Rendered(scale);
+        QImage shared;
+        {
+            const ParentImagePass pass;
+            shared = scene.Rendered(scale);
+        }
+        EXPECT_EQ(Differing(shared, alone), 0) << "scale " << scale;
+        // A later pass draws the parent anew.
+        scene.backdrop->mark = clLime;
+        const QImage changed = scene.Rendered(scale);
+        ASSERT_GT(Differing(changed, alone), 0);
+        {
+            const ParentImagePass pass;
+            shared = scene.Rendered(scale);
+        }
+        EXPECT_EQ(Differing(shared, changed), 0) << "scale " << scale;
+    }
+}
+
+TEST(CanvasScale, WindowPaintPassDrawsTheParentOnceForAllItsSeeThroughControls)
+{
+    EnsureGuiApp();
+    GlassScene scene;
+    scene.form.SetBounds(0, 0, 2 * kW, 2 * kH);
+    scene.form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&scene.form));
+    QCoreApplication::processEvents();
+    scene.backdrop->paints = 0;
+    for (auto* g : scene.glass) {
+        g->paints = 0;
+        g->Invalidate();
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return scene.glass[0]->paints > 0 && scene.glass[1]->paints > 0; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(scene.backdrop->paints, 1) << "one picture of the backdrop for both controls";
 }
 
 } // namespace
