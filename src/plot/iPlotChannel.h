@@ -379,6 +379,11 @@ protected:
     }
     // The add behind AddPoint, inlined into the adds of every point (iPlotChannelAppend.h).
     inline int AppendPoint(double X, double Y, bool Null, bool Empty);
+    // True when the add of a valid point would only store it and count it: a standard list with
+    // room, a repaint already on its way, no axis that takes the point, no markers, no logging.
+    inline bool QuietAppendReady() const;
+    // That add, for a valid point when QuietAppendReady holds; returns the new point's index.
+    inline int QuietAppend(double X, double Y);
 
     std::unique_ptr<TiPlotDataCustomList> FDataList;
     // FDataList when it is the standard list, whose adds are made without a virtual call.

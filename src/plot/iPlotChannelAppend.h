@@ -43,3 +43,22 @@ inline int TiPlotChannelCustom::AppendPoint(double X, double Y, bool Null, bool 
         BufferLogPoint();
     return index;
 }
+
+inline bool TiPlotChannelCustom::QuietAppendReady() const
+{
+    const auto axisQuiet = [](bool Enabled, bool Looked, const IiPlotAxisTracking* Axis) {
+        return !Enabled || (Looked && (!Axis || !Axis->TakesTrackingData()));
+    };
+    return FNullList && FNullList->HasRoom() && FRepaintHost && FRepaintHost->RepaintRequestMerged()
+        && axisQuiet(FXAxisTrackingEnabled, FXAxisLooked, FXTracking)
+        && axisQuiet(FYAxisTrackingEnabled, FYAxisLooked, FYTracking) && !FNullList->Stored.MarkerVisible
+        && !FLoggingActive;
+}
+
+inline int TiPlotChannelCustom::QuietAppend(double X, double Y)
+{
+    const int index = FNullList->AppendInRoom(X, Y);
+    ++FPendingPoints;
+    ++FRunningCount;
+    return index;
+}

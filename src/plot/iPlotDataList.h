@@ -69,6 +69,8 @@ public:
     int RingBufferSize() const { return FRingBufferEnabled ? FCapacity : 0; }
     // Whether the next add takes the place of the oldest point (a full ring buffer).
     bool NextAddOverwrites() const { return FRingBufferEnabled && FCount == FCapacity && FCapacity != 0; }
+    // Whether the next add stores into a free slot, without growing or overwriting.
+    bool HasRoom() const { return FCount < FCapacity; }
     void SetRingBufferSize(int Value);
 
     // The stored defaults, written by the channel whenever the matching property is set.

@@ -24,7 +24,17 @@ public:
 
     int Add(double X, double Y, bool Null, bool Empty) override { return Append(X, Y, Null, Empty); }
     // Add without the virtual call, for the channel's add of every point.
-    int Append(double X, double Y, bool Null, bool Empty)
+    int Append(double X, double Y, bool Null, bool Empty) { return Store(NewRecord(X, Y, Null, Empty)); }
+    // Append of a valid point into the free slot the list has (HasRoom).
+    int AppendInRoom(double X, double Y)
+    {
+        FList[FCount] = NewRecord(X, Y, false, false);
+        return FCount++;
+    }
+    void GetXYEmptyNull(int Index, double& X, double& Y, bool& Empty, bool& Null) const override;
+
+private:
+    TiPlotDataNull NewRecord(double X, double Y, bool Null, bool Empty) const
     {
         unsigned extra = (static_cast<unsigned>(Stored.MarkerStyle) & 15u) << iNullExtra::MarkerStyleShift;
         if (Stored.MarkerVisible)
@@ -33,11 +43,8 @@ public:
             extra |= iNullExtra::Empty;
         if (Null)
             extra |= iNullExtra::Null;
-        return Store(TiPlotDataNull { X, Y, static_cast<std::uint16_t>(extra) });
+        return TiPlotDataNull { X, Y, static_cast<std::uint16_t>(extra) };
     }
-    void GetXYEmptyNull(int Index, double& X, double& Y, bool& Empty, bool& Null) const override;
-
-private:
     void SetBit(int Index, std::uint16_t Bit, bool Value);
 };
 

@@ -122,14 +122,9 @@ inline void TiPlotChannel::ResetStartTimeIfFirst()
         ResetElapsedStartTime();
 }
 
-inline void TiPlotChannel::CheckXOrder(double X) const
+void TiPlotChannel::RememberXOrder(int Count)
 {
-    if (FAllowOutOfOrderXValues)
-        return;
-    const int count = Count();
-    if (count < 2)
-        return;
-    // The standard list is read straight from its records; this runs for every point added.
+    // The standard list is read straight from its records.
     double first = 0, second = 0, last = 0;
     if (FNullList) [[likely]] {
         first = FNullList->FirstRecord().X;
@@ -138,21 +133,65 @@ inline void TiPlotChannel::CheckXOrder(double X) const
     } else {
         first = GetX(0);
         second = GetX(1);
-        last = GetX(count - 1);
+        last = GetX(Count - 1);
     }
-    if (second >= first) {
-        if (X < last) [[unlikely]]
+    FOrderMemo = XOrderMemo { Count, DataVersion(), second >= first, last };
+}
+
+inline void TiPlotChannel::CheckXOrder(double X)
+{
+    if (FAllowOutOfOrderXValues)
+        return;
+    const int count = Count();
+    if (count < 2)
+        return;
+    // A full ring changes its first points with every add: there the records are read each time.
+    if (!OrderMemoFollows(count) || FDataList->NextAddOverwrites()) [[unlikely]]
+        RememberXOrder(count);
+    if (FOrderMemo.Increasing) {
+        if (X < FOrderMemo.LastX) [[unlikely]]
             ThrowXOutOfOrder(true);
-    } else if (X > last) [[unlikely]] {
+    } else if (X > FOrderMemo.LastX) [[unlikely]] {
         ThrowXOutOfOrder(false);
     }
 }
 
+inline void TiPlotChannel::NoteAddedX(int CountBefore, double X)
+{
+    if (FOrderMemo.Count != CountBefore)
+        return;
+    FOrderMemo.Count = Count();
+    FOrderMemo.LastX = X;
+}
+
 int TiPlotChannel::AddXY(double X, double Y)
+{
+    // The common add of a stream, every check made without a call; all else in AddXYChecked.
+    if (QuietAppendReady() && !FResetStartTimeOnFirstDataPoint) [[likely]] {
+        const int count = FNullList->Count();
+        const bool follows = OrderMemoFollows(count);
+        const bool checked = !FAllowOutOfOrderXValues && count >= 2;
+        const bool inOrder = FOrderMemo.Increasing ? X >= FOrderMemo.LastX : X <= FOrderMemo.LastX;
+        if (!checked || (follows && inOrder)) [[likely]] {
+            const int index = QuietAppend(X, Y);
+            if (follows) {
+                FOrderMemo.Count = count + 1;
+                FOrderMemo.LastX = X;
+            }
+            return index;
+        }
+    }
+    return AddXYChecked(X, Y);
+}
+
+int TiPlotChannel::AddXYChecked(double X, double Y)
 {
     ResetStartTimeIfFirst();
     CheckXOrder(X);
-    return AppendPoint(X, Y, false, false);
+    const int countBefore = Count();
+    const int index = AppendPoint(X, Y, false, false);
+    NoteAddedX(countBefore, X);
+    return index;
 }
 
 int TiPlotChannel::AddXNull(double X)

@@ -274,7 +274,12 @@ private:
     enum class XOrder { Increasing, Decreasing };
     // Before an add: the elapsed-time origin moves to now for the first point when asked to.
     void ResetStartTimeIfFirst();
-    void CheckXOrder(double X) const;
+    void CheckXOrder(double X);
+    [[gnu::noinline]] int AddXYChecked(double X, double Y);
+    void RememberXOrder(int Count);
+    void NoteAddedX(int CountBefore, double X);
+    // Whether the order check's memory still describes a list of Count points.
+    bool OrderMemoFollows(int Count) const { return Count == FOrderMemo.Count && DataVersion() == FOrderMemo.Version; }
     void UpdateXIncreasing();
     int SearchX(double Target) const;
     bool IsDesigning() const;
@@ -297,6 +302,18 @@ private:
     // The block summary of the standard list, kept from paint to paint, so that the fast trace
     // reads a column's many points as a few blocks.
     TiPlotBlockSummary FBlocks;
+
+    // The X-order check's memory of the series: its direction and newest X, good while the list
+    // holds Count points of data version Version (an add the memory did not follow, an edit or a
+    // full ring reads the records again).
+    struct XOrderMemo
+    {
+        int Count { -1 };
+        std::uint64_t Version { 0 };
+        bool Increasing { true };
+        double LastX { 0.0 };
+    };
+    XOrderMemo FOrderMemo;
 
     std::vector<TiPlotPixelPoint> FPixelList;
     int FPixelListStart { 0 };

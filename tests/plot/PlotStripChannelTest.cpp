@@ -136,6 +136,29 @@ TEST_F(StripChannelTest, OrderCheckOfAWrappedRingReadsItsOldestAndNewestPoints)
     EXPECT_NO_THROW(channel->AddXY(5, 0));
 }
 
+// Adds under a held repaint keep the newest X in mind from one add to the next: an add of another
+// kind, an edit or a full ring scrolled by another add is still checked against the true newest X.
+TEST_F(StripChannelTest, OrderCheckOfAStreamSeesEveryOtherChangeOfTheNewestPoint)
+{
+    channel->SetAllowOutOfOrderXValues(false);
+    plot->BeginUpdate();
+    Fill({ { 1, 0 }, { 2, 0 }, { 3, 0 } });
+    EXPECT_THROW(channel->AddXY(2.5, 0), Exception);
+    channel->AddXNull(5);
+    EXPECT_THROW(channel->AddXY(4, 0), Exception);
+    channel->SetX(channel->Count() - 1, 3.5);
+    EXPECT_NO_THROW(channel->AddXY(4, 0));
+
+    channel->SetRingBufferSize(6);
+    channel->AddXY(4.5, 0); // the ring is full now
+    channel->AddXEmpty(6);  // and scrolls by an add of another kind
+    EXPECT_THROW(channel->AddXY(5.5, 0), Exception);
+    EXPECT_NO_THROW(channel->AddXY(6, 0));
+    EXPECT_EQ(channel->Count(), 6);
+    EXPECT_EQ(channel->GetX(5), 6);
+    plot->EndUpdate();
+}
+
 TEST_F(StripChannelTest, TimeAndArrayAddsTakeAnyXAndFollowTheClock)
 {
     double now = 45000.25;
