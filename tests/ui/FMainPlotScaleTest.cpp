@@ -6,6 +6,7 @@
 #include "responseplot/LMyFFTDrawPhase.h"
 #include "ui/AppForms.h"
 #include "ui/FMain.h"
+#include "NoDeviceProgram.h"
 #include "widgets/RzBmpBtn.h"
 #include "platform/ui/TTimer.h"
 
@@ -17,33 +18,9 @@
 #include <memory>
 #include <vector>
 
-void ClearFormPointers();
-
 namespace {
 
-struct WindowRig
-{
-    WindowRig()
-    {
-        static QTemporaryDir emptyRoot;
-        if (!std::getenv("ZQ9_HID_ROOT"))
-            setenv("ZQ9_HID_ROOT", emptyRoot.path().toLocal8Bit().constData(), 1);
-        if (!std::getenv("ZQ9_SERIAL_PORTS"))
-            setenv("ZQ9_SERIAL_PORTS", "", 1);
-        app = std::make_unique<vcl::TApplication>(argc, argv);
-        CreateAppForms(*app);
-        fmMain->tmStartConnect->SetEnabled(false); // no search here
-    }
-    ~WindowRig()
-    {
-        app.reset();
-        ClearFormPointers();
-    }
-    int argc { 1 };
-    char name[8] { "test_ui" };
-    char* argv[2] { name, nullptr };
-    std::unique_ptr<vcl::TApplication> app;
-};
+using WindowRig = NoDeviceProgram;
 
 // Column spans [first, last] of the label texts on the X-label page, left to right.
 std::vector<std::pair<int, int>> LabelColumns(const QImage& page, vcl::TColor background)

@@ -13,6 +13,7 @@
 #include "ui/AppForms.h"
 #include "ui/FExit.h"
 #include "ui/FMain.h"
+#include "NoDeviceProgram.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"
 #include "widgets/RzBmpBtn.h"
@@ -32,31 +33,13 @@
 #include <functional>
 #include <memory>
 
-void ClearFormPointers();
-
 namespace {
 
 const QString Channels[] = { "InA", "InB", "Out1", "Out2", "Out3", "Out4", "Out5", "Out6" };
 
-// The whole program's windows, without a device: no HID devices or serial ports are visible.
-struct ShellRig
+// The whole program's windows, without a device, and lookups of its named controls.
+struct ShellRig : NoDeviceProgram
 {
-    ShellRig()
-    {
-        static QTemporaryDir emptyRoot;
-        if (!std::getenv("ZQ9_HID_ROOT"))
-            setenv("ZQ9_HID_ROOT", emptyRoot.path().toLocal8Bit().constData(), 1);
-        if (!std::getenv("ZQ9_SERIAL_PORTS"))
-            setenv("ZQ9_SERIAL_PORTS", "", 1);
-        app = std::make_unique<vcl::TApplication>(argc, argv);
-        CreateAppForms(*app);
-        fmMain->tmStartConnect->SetEnabled(false); // no search in these tests
-    }
-    ~ShellRig()
-    {
-        app.reset();
-        ClearFormPointers();
-    }
     template <class T>
     T* Get(const QString& name) const
     {
@@ -67,10 +50,6 @@ struct ShellRig
         auto* c = Get<vcl::TControl>(name);
         return c && c->Visible();
     }
-    int argc { 1 };
-    char name[8] { "test_ui" };
-    char* argv[2] { name, nullptr };
-    std::unique_ptr<vcl::TApplication> app;
 };
 
 TEST(FMainShell, EveryChannelHasItsNamedControlsOfTheRightClass)

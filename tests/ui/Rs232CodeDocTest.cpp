@@ -7,6 +7,7 @@
 #include "platform/ui/TTimer.h"
 #include "ui/AppForms.h"
 #include "ui/FMain.h"
+#include "NoDeviceProgram.h"
 #include "ui/FRs232CodeDoc.h"
 #include "ui/FRs232CodeDocEnglish.h"
 #include "ui/Rs232CodeDocument.h"
@@ -32,8 +33,6 @@
 #include <map>
 #include <set>
 #include <memory>
-
-void ClearFormPointers();
 
 namespace {
 
@@ -235,29 +234,12 @@ TEST(Rs232CodeDoc, EveryPageFitsItsPlaceInBothLanguages)
 namespace {
 
 // The whole program's windows, without a device.
-struct DocRig
+struct DocRig : NoDeviceProgram
 {
     DocRig()
     {
-        static QTemporaryDir emptyRoot;
-        if (!std::getenv("ZQ9_HID_ROOT"))
-            setenv("ZQ9_HID_ROOT", emptyRoot.path().toLocal8Bit().constData(), 1);
-        if (!std::getenv("ZQ9_SERIAL_PORTS"))
-            setenv("ZQ9_SERIAL_PORTS", "", 1);
-        app = std::make_unique<vcl::TApplication>(argc, argv);
-        CreateAppForms(*app);
-        fmMain->tmStartConnect->SetEnabled(false); // no search in these tests
         fmMain->Show();
     }
-    ~DocRig()
-    {
-        app.reset();
-        ClearFormPointers();
-    }
-    int argc { 1 };
-    char name[8] { "test_ui" };
-    char* argv[2] { name, nullptr };
-    std::unique_ptr<vcl::TApplication> app;
 };
 
 QString WithoutMarks(QString text)
