@@ -131,6 +131,9 @@ void TRzCustomComboBox::SetFrameVisible(bool Value)
     if (FFrameVisible == Value)
         return;
     FFrameVisible = Value;
+    // Our own frame takes the place of the system's sunken edge.
+    SetParentCtl3D(!Value);
+    SetCtl3D(!Value);
     Invalidate();
 }
 

@@ -140,4 +140,16 @@ TEST_F(ComboPaintTest, OwnerDrawnItemsPaintTheFaceAndTheList)
     EXPECT_GT(dark, 10); // "LK -12"
 }
 
+TEST_F(ComboPaintTest, ItsOwnFrameTurnsTheSystemEdgeOffAndBackToTheParents)
+{
+    EXPECT_TRUE(combo->Ctl3D());
+    EXPECT_TRUE(combo->ParentCtl3D());
+    combo->SetFrameVisible(true);
+    EXPECT_FALSE(combo->Ctl3D());
+    EXPECT_FALSE(combo->ParentCtl3D());
+    combo->SetFrameVisible(false);
+    EXPECT_TRUE(combo->Ctl3D());
+    EXPECT_TRUE(combo->ParentCtl3D()); // the parent's edge again, not one of its own
+}
+
 } // namespace
