@@ -29,47 +29,25 @@ void TSizeConstraints::Assign(TPersistent* Source)
     Change();
 }
 
-void TSizeConstraints::SetMinWidth(int value)
+void TSizeConstraints::SetMinimum(int& minimum, int& maximum, int value)
 {
     value = std::max(0, value);
-    if (value == m_minWidth)
+    if (value == minimum)
         return;
-    m_minWidth = value;
-    if (m_maxWidth > 0 && m_maxWidth < value)
-        m_maxWidth = value;
+    minimum = value;
+    if (maximum > 0 && maximum < value)
+        maximum = value;
     Change();
 }
 
-void TSizeConstraints::SetMinHeight(int value)
+void TSizeConstraints::SetMaximum(int& maximum, int& minimum, int value)
 {
     value = std::max(0, value);
-    if (value == m_minHeight)
+    if (value == maximum)
         return;
-    m_minHeight = value;
-    if (m_maxHeight > 0 && m_maxHeight < value)
-        m_maxHeight = value;
-    Change();
-}
-
-void TSizeConstraints::SetMaxWidth(int value)
-{
-    value = std::max(0, value);
-    if (value == m_maxWidth)
-        return;
-    m_maxWidth = value;
-    if (value > 0 && m_minWidth > value)
-        m_minWidth = value;
-    Change();
-}
-
-void TSizeConstraints::SetMaxHeight(int value)
-{
-    value = std::max(0, value);
-    if (value == m_maxHeight)
-        return;
-    m_maxHeight = value;
-    if (value > 0 && m_minHeight > value)
-        m_minHeight = value;
+    maximum = value;
+    if (value > 0 && minimum > value)
+        minimum = value;
     Change();
 }
 

@@ -21,10 +21,10 @@ public:
     int MaxHeight() const { return m_maxHeight; }
     // A minimum above the maximum raises the maximum with it, a maximum below the minimum lowers
     // the minimum: the limits never cross.
-    void SetMinWidth(int value);
-    void SetMinHeight(int value);
-    void SetMaxWidth(int value);
-    void SetMaxHeight(int value);
+    void SetMinWidth(int value) { SetMinimum(m_minWidth, m_maxWidth, value); }
+    void SetMinHeight(int value) { SetMinimum(m_minHeight, m_maxHeight, value); }
+    void SetMaxWidth(int value) { SetMaximum(m_maxWidth, m_minWidth, value); }
+    void SetMaxHeight(int value) { SetMaximum(m_maxHeight, m_minHeight, value); }
 
     // True when no side has a limit.
     bool Empty() const { return m_minWidth == 0 && m_minHeight == 0 && m_maxWidth == 0 && m_maxHeight == 0; }
@@ -37,6 +37,9 @@ public:
 
 private:
     static int Constrain(int value, int min, int max);
+    // One side's limit set, the other limit of that side moved along where they would cross.
+    void SetMinimum(int& minimum, int& maximum, int value);
+    void SetMaximum(int& maximum, int& minimum, int value);
     void Change();
 
     int m_minWidth { 0 };
