@@ -202,11 +202,10 @@ inline PowerPair Powers(const BiquadSet c, double c1, double s1, double c2, doub
     return { bre * bre + bim * bim, are * are + aim * aim };
 }
 
-// -20 log10(|A| / |B|) on every grid point, taken as 10 log10(|B|^2 / |A|^2) to spare two square roots.
-// False, with the curve incomplete, where a point's ratio of squares is not a normal number.
+// |B|^2 / |A|^2 on every grid point. False where a point's ratio is not a normal number.
 ZQ9_WIDE_VECTORS
-bool MagnitudeDbNormal(const BiquadSet c, const double* __restrict c1, const double* __restrict s1,
-                       const double* __restrict c2, const double* __restrict s2, double* __restrict out)
+bool PowerRatios(const BiquadSet c, const double* __restrict c1, const double* __restrict s1,
+                 const double* __restrict c2, const double* __restrict s2, double* __restrict out)
 {
     // As unsigned integers the bits of the positive normal numbers are one range, above those of zero and
     // the subnormals and below those of infinity, NaN and every negative number.
@@ -220,9 +219,30 @@ bool MagnitudeDbNormal(const BiquadSet c, const double* __restrict c1, const dou
         const auto bits = std::bit_cast<std::uint64_t>(r);
         lowest = std::min(lowest, bits);
         highest = std::max(highest, bits);
-        out[i] = NormalRatioToDb(r);
+        out[i] = r;
     }
     return lowest >= smallestNormal && highest < infinity;
+}
+
+// Each normal ratio in place as its dB.
+ZQ9_WIDE_VECTORS
+void NormalRatiosToDb(double* __restrict curve)
+{
+    for (int i = 0; i < FilterCurve::PointCount; ++i)
+        curve[i] = NormalRatioToDb(curve[i]);
+}
+
+// -20 log10(|A| / |B|) on every grid point, taken as 10 log10(|B|^2 / |A|^2) to spare two square roots.
+// False, with the curve incomplete, where a point's ratio of squares is not a normal number. Two passes
+// of short chains keep more points in flight than one pass of the whole chain; the ratio goes through
+// memory as the double it is, so the values are those of one pass.
+bool MagnitudeDbNormal(const BiquadSet c, const double* c1, const double* s1, const double* c2,
+                       const double* s2, double* out)
+{
+    if (!PowerRatios(c, c1, s1, c2, s2, out))
+        return false;
+    NormalRatiosToDb(out);
+    return true;
 }
 
 // The same with every case handled: zeros, subnormals and overflowed squares.

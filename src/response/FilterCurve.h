@@ -68,5 +68,5 @@ public:
     double freqHz { 1000.0 };
     double gainDb { 0.0 };
     double q { 0.4 };
-    std::array<double, PointCount> curve {};
+    alignas(64) std::array<double, PointCount> curve {};
 };

@@ -49,30 +49,29 @@ void SumCurves(const std::array<const double*, 12>& c, double* __restrict out)
 
 Plot::Plot(ResponseView* view)
     : plot(view)
+    , sections(std::make_unique<std::array<FilterCurve, SectionCount>>()) // 0 dB high shelves at 1 kHz, Q 0.4
 {
-    for (auto& s : sections)
-        s = std::make_unique<FilterCurve>(); // a 0 dB high shelf at 1 kHz, Q 0.4
 }
 
 void Plot::SetPhaseMode(bool phase)
 {
     phaseMode = phase ? 1 : 0;
-    for (auto& s : sections)
-        s->phaseMode = phaseMode;
+    for (auto& s : *sections)
+        s.phaseMode = phaseMode;
 }
 
 FilterCurve* Plot::Section(int index)
 {
     if (index < 0 || index >= SectionCount)
         return nullptr;
-    return sections[static_cast<std::size_t>(index)].get();
+    return &(*sections)[static_cast<std::size_t>(index)];
 }
 
 const FilterCurve* Plot::Section(int index) const
 {
     if (index < 0 || index >= SectionCount)
         return nullptr;
-    return sections[static_cast<std::size_t>(index)].get();
+    return &(*sections)[static_cast<std::size_t>(index)];
 }
 
 void Plot::DrawMarker(int section, float level, int kind)
@@ -88,10 +87,10 @@ void Plot::DrawMarker(int section, float level, int kind)
 void Plot::DrawSum(int channel)
 {
     // One pass over the points; each point adds sections 0..11 in index order starting from 0.0.
-    auto& total = sections[TotalSection]->curve;
+    auto& total = (*sections)[TotalSection].curve;
     std::array<const double*, LowPassSection + 1> c {};
     for (std::size_t j = 0; j < c.size(); ++j)
-        c[j] = sections[j]->curve.data();
+        c[j] = (*sections)[j].curve.data();
     SumCurves(c, total.data());
     if (phaseMode == 1) {
         // Two corrections at most: a total beyond +-90 (900 degrees) stays partly unwrapped.

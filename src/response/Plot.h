@@ -59,5 +59,6 @@ private:
     int sectionCount { SectionCount };
     std::uint8_t phaseMode { 0 };
     ResponseView* plot { nullptr };
-    std::array<std::unique_ptr<FilterCurve>, SectionCount> sections;
+    // One block: the sections' curves lie at a fixed stride, which the per-point sum streams through.
+    std::unique_ptr<std::array<FilterCurve, SectionCount>> sections;
 };

@@ -29,9 +29,9 @@ public:
 private:
     ResponseGrid();
 
-    std::array<double, PointCount> m_freq {};
-    std::array<double, PointCount> m_cos1 {};
-    std::array<double, PointCount> m_sin1 {};
-    std::array<double, PointCount> m_cos2 {};
-    std::array<double, PointCount> m_sin2 {};
+    alignas(64) std::array<double, PointCount> m_freq {};
+    alignas(64) std::array<double, PointCount> m_cos1 {};
+    alignas(64) std::array<double, PointCount> m_sin1 {};
+    alignas(64) std::array<double, PointCount> m_cos2 {};
+    alignas(64) std::array<double, PointCount> m_sin2 {};
 };
