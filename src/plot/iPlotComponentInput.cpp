@@ -4,6 +4,7 @@
 
 #include "plot/iPlotComponent.h"
 
+#include "platform/core/SoftAssert.h"
 #include "plot/iPlotButton.h"
 #include "plot/iPlotManagers.h"
 
