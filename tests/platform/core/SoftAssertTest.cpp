@@ -1,48 +1,18 @@
 #include "platform/core/SoftAssert.h"
 
+#include "support/LogCatcher.h"
+
 #include <gtest/gtest.h>
 
 #include <QString>
 
 #include <functional>
 #include <string>
-#include <vector>
+
+using testsupport::LogCatcher;
+using testsupport::LoggedMessage;
 
 namespace {
-
-struct LoggedMessage
-{
-    QtMsgType type;
-    std::string category;
-    std::string file;
-    int line;
-    std::string text;
-};
-
-// Collects every message Qt logs while it lives, in place of the handler before it.
-class MessageCatcher
-{
-public:
-    MessageCatcher()
-    {
-        s_seen.clear();
-        s_previous = qInstallMessageHandler(&MessageCatcher::Handle);
-    }
-    ~MessageCatcher() { qInstallMessageHandler(s_previous); }
-    MessageCatcher(const MessageCatcher&) = delete;
-    MessageCatcher& operator=(const MessageCatcher&) = delete;
-
-    const std::vector<LoggedMessage>& Seen() const { return s_seen; }
-
-private:
-    static void Handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
-    {
-        s_seen.push_back({ type, context.category ? context.category : "", context.file ? context.file : "",
-                           context.line, message.toStdString() });
-    }
-    static inline QtMessageHandler s_previous { nullptr };
-    static inline std::vector<LoggedMessage> s_seen;
-};
 
 bool GuardedStep(const int* value)
 {
@@ -55,7 +25,7 @@ bool GuardedStep(const int* value)
 
 TEST(SoftAssert, FalseConditionLogsOneWarningWithPlaceAndText)
 {
-    MessageCatcher catcher;
+    LogCatcher catcher;
     const int* missing = nullptr;
     const int line = __LINE__ + 1;
     const bool held = ZQ9_EXPECT(missing != nullptr);
@@ -73,7 +43,7 @@ TEST(SoftAssert, FalseConditionLogsOneWarningWithPlaceAndText)
 
 TEST(SoftAssert, TrueConditionLogsNothingAndGuardGoesOn)
 {
-    MessageCatcher catcher;
+    LogCatcher catcher;
     const int value = 3;
     EXPECT_TRUE(ZQ9_EXPECT(value == 3));
     EXPECT_TRUE(GuardedStep(&value));
@@ -85,7 +55,7 @@ TEST(SoftAssert, TrueConditionLogsNothingAndGuardGoesOn)
 
 TEST(SoftAssert, EvaluatesItsConditionOnce)
 {
-    MessageCatcher catcher;
+    LogCatcher catcher;
     for (const bool outcome : { true, false }) {
         int calls = 0;
         auto check = [&] { ++calls; return outcome; };
@@ -96,7 +66,7 @@ TEST(SoftAssert, EvaluatesItsConditionOnce)
 
 TEST(SoftAssert, TakesPointersAndCallablesAsTheirTruth)
 {
-    MessageCatcher catcher;
+    LogCatcher catcher;
     int value = 0;
     int* present = &value;
     std::function<void()> unset;
@@ -108,7 +78,7 @@ TEST(SoftAssert, TakesPointersAndCallablesAsTheirTruth)
 
 TEST(SoftAssert, SilencedCategoryLogsNothing)
 {
-    MessageCatcher catcher;
+    LogCatcher catcher;
     QLoggingCategory::setFilterRules(QStringLiteral("zq9.warning=false"));
     const bool held = ZQ9_EXPECT(false);
     QLoggingCategory::setFilterRules(QString());
