@@ -4,7 +4,6 @@
 
 #include "plot/iPlotComponent.h"
 
-#include "platform/core/SoftAssert.h"
 #include "plot/iPlotButton.h"
 #include "plot/iPlotManagers.h"
 
