@@ -5,6 +5,7 @@
 #include "device/Constants.h"
 #include "device/ValueGrids.h"
 #include "platform/core/NumberUtils.h"
+#include "platform/core/SoftAssert.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TComboBox.h"
 #include "platform/ui/TEdit.h"
@@ -344,10 +345,10 @@ void TMyPEQ::GainCommit(int row)
 void TMyPEQ::UpDownClick(TObject* Sender)
 {
     auto* upDown = dynamic_cast<TUpDown*>(Sender);
-    if (!upDown)
+    if (!ZQ9_EXPECT(upDown))
         return;
     const int row = static_cast<int>(upDown->Tag());
-    if (!ValidBand(row))
+    if (!ZQ9_EXPECT(ValidBand(row)))
         return;
     const auto i = static_cast<std::size_t>(row);
     if (upDown == m_freqUpDowns[i])

@@ -1,5 +1,6 @@
 #include "plot/iPlotMasterManager.h"
 
+#include "platform/core/SoftAssert.h"
 #include "plot/iPlotEditorForm.h"
 
 #include <utility>
@@ -174,7 +175,7 @@ void TiPlotMasterManager::ObjectRemove(TObject* Sender)
 void TiPlotMasterManager::ObjectRename(TObject* Sender)
 {
     auto* object = dynamic_cast<TiPlotObject*>(Sender);
-    if (!object)
+    if (!ZQ9_EXPECT(object))
         return;
     for (TiPlotObjectManagerCustom* manager : KindManagers())
         manager->NotificationRename(object);
@@ -193,7 +194,7 @@ void TiPlotMasterManager::ObjectChange(TObject*)
 void TiPlotMasterManager::ObjectSetFocus(TObject* Sender)
 {
     auto* object = dynamic_cast<TiPlotObject*>(Sender);
-    if (!object)
+    if (!ZQ9_EXPECT(object))
         return;
     for (TiPlotObjectManagerCustom* manager : KindManagers())
         manager->NotificationSetFocus(object);

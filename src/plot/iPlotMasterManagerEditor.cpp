@@ -2,6 +2,7 @@
 // its Control page back into the plot, translating it, and its lifetime in the two editor styles.
 
 #include "plot/iPlotMasterManager.h"
+#include "platform/core/SoftAssert.h"
 #include "plot/iGPGeometry.h"
 
 #include "plot/iPlotComponent.h"
@@ -79,7 +80,7 @@ void TiPlotMasterManager::EditProperties()
     if (!FEditorForm)
         CreateEditorForm();
     TiPlotEditorForm* editor = FEditorForm;
-    if (!editor)
+    if (!ZQ9_EXPECT(editor))
         return;
     auto* plot = dynamic_cast<TiPlotComponent*>(FOwner);
     // A modal editor is freed when this call ends, whichever way it ends.

@@ -2,6 +2,7 @@
 
 #include "device/Constants.h"
 #include "device/ValueGrids.h"
+#include "platform/core/SoftAssert.h"
 #include "response/Plot.h"
 #include "response/SafeNumbers.h"
 #include "response/WideVectors.h"
@@ -171,7 +172,7 @@ void BuildLpCurve(Plot& plot, int channel, const CrossoverReader& model)
 void BuildHpLpCurve(Plot& plot, bool highPass, int slopeCode, double freqHz, int firstSection)
 {
     const int F = firstSection;
-    if (F < 0 || F + 3 + Plot::StageCount > Plot::SectionCount)
+    if (!ZQ9_EXPECT(F >= 0 && F + 3 + Plot::StageCount <= Plot::SectionCount))
         return;
     const bool known = slopeCode >= 0 && slopeCode < static_cast<int>(SlopeToDesignRow.size());
     const int row = known ? SlopeToDesignRow[static_cast<std::size_t>(slopeCode)] : 0;

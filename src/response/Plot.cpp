@@ -2,6 +2,7 @@
 
 #include "device/Constants.h"
 
+#include "platform/core/SoftAssert.h"
 #include "response/SafeNumbers.h"
 #include "response/WideVectors.h"
 
@@ -77,7 +78,7 @@ const FilterCurve* Plot::Section(int index) const
 void Plot::DrawMarker(int section, float level, int kind)
 {
     const FilterCurve* s = Section(section);
-    if (!s || !plot)
+    if (!ZQ9_EXPECT(s) || !plot)
         return;
     const double x = ResponseGrid::Position(s->freqHz);
     plot->DrawBlock(FiniteOr(level), x, BandColors[static_cast<std::size_t>(section)], section, false, kind);
@@ -116,7 +117,7 @@ void Plot::DrawSum(int channel)
 void Plot::DrawCurve(int section, vcl::TColor colour)
 {
     const FilterCurve* s = Section(section);
-    if (!s || !plot)
+    if (!ZQ9_EXPECT(s) || !plot)
         return;
     plot->FFTDraw(s->curve.data(), FilterCurve::PointCount, section, colour, 0);
 }
@@ -136,7 +137,7 @@ void Plot::ShowSelected(int layout, int section, float gain, float quality, bool
         return;
     }
     const FilterCurve* s = Section(section < 0 ? 0 : section);
-    if (!s)
+    if (!ZQ9_EXPECT(s))
         return;
     const double x = ResponseGrid::Position(s->freqHz);
     plot->DrawParam(layout, FiniteOr(gain), x, ToFloatSaturated(s->freqHz), FiniteOr(quality), SelectedColor);

@@ -1,6 +1,7 @@
 #include "responseplot/LMyFFTDrawBase.h"
 
 #include "platform/core/NumberUtils.h"
+#include "platform/core/SoftAssert.h"
 
 #include <algorithm>
 #include <cmath>
@@ -1224,7 +1225,7 @@ void LMyFFTDrawBase::DrawHighlightPath(vcl::TCanvas& canvas, const HighlightStam
     const PathPtr path(p);
     const PenPtr penOwner(pen);
     const BrushPtr brushOwner(brush);
-    if (!graphics || !path || !penOwner || !brushOwner)
+    if (!ZQ9_EXPECT(graphics && path && penOwner && brushOwner))
         return;
 
     GdipAddPathCurveI(p, points.data(), count);

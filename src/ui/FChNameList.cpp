@@ -1,5 +1,6 @@
 #include "ui/FChNameList.h"
 
+#include "platform/core/SoftAssert.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TLabel.h"
@@ -96,7 +97,7 @@ void TfmChNameList::btnOKClick(vcl::TObject* Sender)
     (void)Sender;
     for (int ch = 0; ch < 8; ++ch) {
         vcl::TEdit* edit = EditOf(ch);
-        if (!edit)
+        if (!ZQ9_EXPECT(edit))
             return;
         const std::string typed = Ansi(edit->Text());
         const ChannelNameBytes current = MainDialogActions::GetChannelName(ch);

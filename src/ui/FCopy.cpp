@@ -1,5 +1,6 @@
 #include "ui/FCopy.h"
 
+#include "platform/core/SoftAssert.h"
 #include "platform/ui/TComboBox.h"
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TLabel.h"
@@ -85,7 +86,7 @@ TfmCopy::~TfmCopy()
 void TfmCopy::bnInChCopyClick(vcl::TObject* Sender)
 {
     auto* button = dynamic_cast<rz::TRzBmpButton*>(Sender);
-    if (!button)
+    if (!ZQ9_EXPECT(button))
         return;
     const bool outputs = button->Tag() == 1;
     const int src = (outputs ? cbOutSource : cbInSource)->ItemIndex();

@@ -1,5 +1,6 @@
 #include "ui/FLinkSel.h"
 
+#include "platform/core/SoftAssert.h"
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TLabel.h"
 #include "ui/DialogCommon.h"
@@ -132,14 +133,14 @@ void TfmLinkSel::RowClick(int row, vcl::TObject* Sender)
 {
     Changed = 1;
     auto* clicked = dynamic_cast<rz::TRzBmpButton*>(Sender);
-    if (!clicked)
+    if (!ZQ9_EXPECT(clicked))
         return;
     const int col = static_cast<int>(clicked->Tag()) + (IsInput(row) ? 0 : 2);
     if (col == row) {
         // row leads itself: rows below may follow it
         for (int s = row + 1; s <= LastOfSide(row); ++s) {
             auto* b = LinkButton(s, row);
-            if (!b)
+            if (!ZQ9_EXPECT(b))
                 return;
             b->SetEnabled(true);
         }
@@ -148,12 +149,12 @@ void TfmLinkSel::RowClick(int row, vcl::TObject* Sender)
     // row follows a lower channel now: none may follow row, and who did leads itself again
     for (int s = row + 1; s <= LastOfSide(row); ++s) {
         auto* b = LinkButton(s, row);
-        if (!b)
+        if (!ZQ9_EXPECT(b))
             return;
         b->SetEnabled(false);
         if (b->Down()) {
             auto* diagonal = LinkButton(s, s);
-            if (!diagonal)
+            if (!ZQ9_EXPECT(diagonal))
                 return;
             diagonal->SetDown(true);
             diagonal->Click();
@@ -177,7 +178,7 @@ void TfmLinkSel::ShowChannelLinks(int ch, int mask)
 {
     for (int s = ch; s <= LastOfSide(ch); ++s) {
         auto* b = LinkButton(s, ch);
-        if (!b)
+        if (!ZQ9_EXPECT(b))
             return;
         if (mask & (1 << SideBit(s))) {
             b->SetDown(true);
@@ -216,7 +217,7 @@ void TfmLinkSel::bnSetClick(vcl::TObject* Sender)
         int mask = 0;
         for (int j = i; j <= LastOfSide(i); ++j) {
             auto* b = LinkButton(j, i);
-            if (!b)
+            if (!ZQ9_EXPECT(b))
                 return;
             if (!b->Down())
                 continue;
@@ -246,7 +247,7 @@ void TfmLinkSel::ApplyLinkButtons()
 {
     for (int ch = 0; ch < 8; ++ch) {
         auto* diagonal = LinkButton(ch, ch);
-        if (!diagonal)
+        if (!ZQ9_EXPECT(diagonal))
             return;
         MainDialogActions::ShowOverlayButtons(ch, diagonal->Down());
         if (diagonal->Down())
@@ -259,7 +260,7 @@ void TfmLinkSel::ApplyNewLinks()
     for (int i = 0; i < 8; ++i) {
         for (int j = i; j <= LastOfSide(i); ++j) {
             auto* b = LinkButton(j, i);
-            if (!b)
+            if (!ZQ9_EXPECT(b))
                 return;
             if (b->Down())
                 MainDialogActions::SetMenuCaption(i, j);

@@ -1,6 +1,7 @@
 #include "ui/FNetworkSetup.h"
 
 #include "platform/core/NumberUtils.h"
+#include "platform/core/SoftAssert.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TGroupBox.h"
@@ -237,7 +238,7 @@ void TfmNetworkSetup::edIp1Exit(vcl::TObject* Sender)
 void TfmNetworkSetup::edIp1KeyPress(vcl::TObject* Sender, char16_t& Key)
 {
     auto* e = dynamic_cast<vcl::TEdit*>(Sender);
-    if (!e)
+    if (!ZQ9_EXPECT(e))
         return;
     if (Key == KeyEnter) {
         ClampEdit(e, 0, 255, false);

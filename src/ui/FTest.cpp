@@ -2,6 +2,7 @@
 
 #include "device/CM_MCS.h"
 #include "device/SendMode.h"
+#include "platform/core/SoftAssert.h"
 #include "platform/ui/TComboBox.h"
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TRadioButton.h"
@@ -90,7 +91,7 @@ void TfmTest::rbAnalogInClick(vcl::TObject* Sender)
     if (Suppressed())
         return;
     auto* radio = dynamic_cast<vcl::TRadioButton*>(Sender);
-    if (!radio)
+    if (!ZQ9_EXPECT(radio))
         return;
     SendWorkMode(static_cast<int>(radio->Tag()), std::max(0, cbSineFreq->ItemIndex()));
 }

@@ -1,5 +1,6 @@
 #include "ui/RefreshDialogs.h"
 
+#include "platform/core/SoftAssert.h"
 #include "platform/ui/TComboBox.h"
 #include "platform/ui/TRadioButton.h"
 #include "ui/FLinkSel.h"
@@ -27,7 +28,7 @@ void ShowWorkMode(int mode, int sineIndex)
         return;
     vcl::TRadioButton* const sources[] = { fmTest->rbAnalogIn, fmTest->rbPinkNoise, fmTest->rbWhiteNoise,
                                            fmTest->rbSineWave };
-    if (mode < 0 || mode > 3 || !sources[mode])
+    if (mode < 0 || mode > 3 || !ZQ9_EXPECT(sources[mode]))
         return;
     sources[mode]->SetChecked(true);
     if (mode == 3 && fmTest->cbSineFreq && sineIndex >= 0 && sineIndex < fmTest->cbSineFreq->Items()->Count())

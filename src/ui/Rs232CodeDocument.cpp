@@ -1,5 +1,6 @@
 #include "ui/Rs232CodeDocument.h"
 
+#include "platform/core/SoftAssert.h"
 #include "ui/Rs232CodeDiagrams.h"
 
 #include <QFile>
@@ -64,7 +65,7 @@ QByteArray RtfText(const QString& text)
 Rs232CodeDocument Rs232CodeDocument::Load(const QString& language)
 {
     QFile file(QStringLiteral(":/zq9/rs232code/%1.html").arg(language));
-    if (!file.open(QIODevice::ReadOnly))
+    if (!ZQ9_EXPECT(file.open(QIODevice::ReadOnly)))
         return {};
     return Parse(QString::fromUtf8(file.readAll()));
 }

@@ -1,5 +1,6 @@
 #include "ui/Skin.h"
 
+#include "platform/core/SoftAssert.h"
 #include "platform/images/PngCodec.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TBitmap.h"
@@ -186,7 +187,7 @@ QColor Q(Rgb c)
 void DressRadio(QWidget& radio)
 {
     auto* inner = radio.findChild<QRadioButton*>();
-    if (!inner)
+    if (!ZQ9_EXPECT(inner))
         return;
     // The ring is drawn a shade darker than the window colour, the disc in the base colour and the dot
     // in the text colour, which follows the caption.

@@ -4,6 +4,7 @@
 
 #include "RecordingView.h"
 #include "device/Constants.h"
+#include "support/LogCatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -183,6 +184,7 @@ TEST(Plot, ShowSelectedHighlightsTheSectionOrSwitchesOff)
 
 TEST(Plot, OutOfRangeIndicesAndAbsentViewAreHarmless)
 {
+    testsupport::LogCatcher log;
     RecordingView view;
     Plot plot(&view);
     for (int bad : {27, 50, 1000, -1, -100}) {
@@ -194,12 +196,16 @@ TEST(Plot, OutOfRangeIndicesAndAbsentViewAreHarmless)
     plot.DrawSum(10); // no such channel: summed but not drawn
     plot.DrawSum(-1);
     EXPECT_TRUE(view.calls.empty());
+    // A section index out of range is the caller's fault: each one says so in the log.
+    EXPECT_EQ(log.OwnWarningsWith("response/Plot.cpp"), 11);
 
+    // A plot without a view is an ordinary state: nothing to draw, nothing to report.
     Plot headless(nullptr);
     headless.DrawSum(0);
     headless.DrawMarker(0, 0.0f, 1);
     headless.ShowSelected(0, 0, 0.0f, 0.0f, true);
     headless.RemoveCurve(12);
+    EXPECT_EQ(log.OwnWarningsWith("response/Plot.cpp"), 11);
 }
 
 TEST(Plot, NonFiniteValuesNeverReachTheView)

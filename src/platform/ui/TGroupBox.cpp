@@ -1,5 +1,7 @@
 #include "platform/ui/TGroupBox.h"
 
+#include "platform/core/SoftAssert.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -32,7 +34,7 @@ void TGroupBox::Dispatch(TMessage& Message)
 void TGroupBox::Paint()
 {
     QPainter* p = Canvas()->Painter();
-    if (!p)
+    if (!ZQ9_EXPECT(p))
         return;
     const QFontMetrics fm(Font()->QtFont());
     const int h = fm.height();

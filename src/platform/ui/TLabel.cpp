@@ -1,5 +1,7 @@
 #include "platform/ui/TLabel.h"
 
+#include "platform/core/SoftAssert.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -74,7 +76,7 @@ void TLabel::AdjustBounds()
 void TLabel::Paint()
 {
     QPainter* p = Canvas()->Painter();
-    if (!p)
+    if (!ZQ9_EXPECT(p))
         return;
     if (!m_transparent && Color() != clNone)
         p->fillRect(ClientRect().toQRect(), ToQColor(Color()));

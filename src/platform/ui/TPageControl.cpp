@@ -1,5 +1,6 @@
 #include "platform/ui/TPageControl.h"
 
+#include "platform/core/SoftAssert.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -242,7 +243,7 @@ void TPageControl::KeyDown(WORD& Key, TShiftState Shift)
 void TPageControl::Paint()
 {
     QPainter* p = Canvas()->Painter();
-    if (!p)
+    if (!ZQ9_EXPECT(p))
         return;
     const QColor light = ToQColor(clBtnHighlight);
     const QColor shadow = ToQColor(clBtnShadow);

@@ -1,5 +1,7 @@
 #include "platform/ui/TPanel.h"
 
+#include "platform/core/SoftAssert.h"
+
 #include <QPainter>
 
 namespace vcl {
@@ -75,7 +77,7 @@ void TPanel::Dispatch(TMessage& Message)
 void TPanel::Paint()
 {
     QPainter* p = Canvas()->Painter();
-    if (!p)
+    if (!ZQ9_EXPECT(p))
         return;
     QRect r(0, 0, Width(), Height());
     Bevel(*p, r, m_bevelOuter, m_bevelWidth);
