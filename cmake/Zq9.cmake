@@ -10,6 +10,11 @@ if(ZQ9_TESTS AND NOT ZQ9_WERROR)
   list(APPEND ZQ9_SOURCE_WARNINGS -Werror)
 endif()
 
+# Qt's lower-case keyword macros (signals, slots, emit, foreach, forever) stay undefined, also in
+# files that include Qt only through a precompiled header: code here uses Q_SIGNALS, Q_SLOTS and
+# Q_EMIT, and "forever" or "slots" stay free as names.
+add_compile_definitions(QT_NO_KEYWORDS)
+
 if(ZQ9_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
