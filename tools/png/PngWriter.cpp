@@ -14,7 +14,8 @@ bool WritePng(const QImage& source, const std::string& path)
         return false;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
-    bool ok = false;
+    // Set between setjmp and a possible longjmp: it must live in memory, not a register.
+    volatile bool ok = false;
     if (info && setjmp(png_jmpbuf(png)) == 0) {
         png_init_io(png, file);
         png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()), static_cast<png_uint_32>(image.height()), 8,
