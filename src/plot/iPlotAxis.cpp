@@ -21,12 +21,14 @@ TiPlotAxis::TiPlotAxis(TWinControl* AOwner, TNotifyEvent AOnChange, TNotifyEvent
 
 TiPlotAxis::~TiPlotAxis()
 {
+    SettleOwed();
     FLabelsFont->OnChange = nullptr;
     FTitleFont->OnChange = nullptr;
 }
 
 void TiPlotAxis::SetMin(double Value)
 {
+    SettleOwed();
     if (std::isnan(Value))
         return;
     SetDoubleProperty(std::clamp(Value, -1e300, 1e300), FMin, &TiPlotObject::DoChange);
@@ -34,6 +36,7 @@ void TiPlotAxis::SetMin(double Value)
 
 void TiPlotAxis::SetSpan(double Value)
 {
+    SettleOwed();
     if (std::isnan(Value))
         return;
     SetDoubleProperty(std::clamp(Value, 1e-300, 1e300), FSpan, &TiPlotObject::DoChange);

@@ -74,13 +74,25 @@ public:
     // ones leave out, and read straight into their fields.
     void DefineProperties(vcl::TFiler& Filer) override;
 
-    double Min() const override { return FMin; }
+    double Min() const override
+    {
+        SettleOwed();
+        return FMin;
+    }
     // Clamped to -1e300..1e300.
     void SetMin(double Value);
-    double Span() const { return FSpan; }
+    double Span() const
+    {
+        SettleOwed();
+        return FSpan;
+    }
     // Clamped to 1e-300..1e300.
     void SetSpan(double Value);
-    double Max() const override { return FMin + FSpan; }
+    double Max() const override
+    {
+        SettleOwed();
+        return FMin + FSpan;
+    }
     bool ReverseScale() const { return FReverseScale; }
     void SetReverseScale(bool Value) { SetBooleanProperty(Value, FReverseScale, &TiPlotObject::DoChange); }
     bool LabelsVisible() const { return FLabelsVisible; }
@@ -169,11 +181,11 @@ public:
     double TrackingScrollCompressMax() const { return FTrackingScrollCompressMax; }
     void SetTrackingScrollCompressMax(double Value) { SetDoubleProperty(Value, FTrackingScrollCompressMax, &TiPlotObject::DoChange); }
     double TrackingSpanMinimum() const { return FTrackingSpanMinimum; }
-    void SetTrackingSpanMinimum(double Value) { SetDoubleProperty(Value, FTrackingSpanMinimum, &TiPlotObject::DoChange); }
+    void SetTrackingSpanMinimum(double Value) { SettleOwed(); SetDoubleProperty(Value, FTrackingSpanMinimum, &TiPlotObject::DoChange); }
     double TrackingMaxMargin() const { return FTrackingMaxMargin; }
-    void SetTrackingMaxMargin(double Value) { SetDoubleProperty(Value, FTrackingMaxMargin, &TiPlotObject::DoChange); }
+    void SetTrackingMaxMargin(double Value) { SettleOwed(); SetDoubleProperty(Value, FTrackingMaxMargin, &TiPlotObject::DoChange); }
     double TrackingMinMargin() const { return FTrackingMinMargin; }
-    void SetTrackingMinMargin(double Value) { SetDoubleProperty(Value, FTrackingMinMargin, &TiPlotObject::DoChange); }
+    void SetTrackingMinMargin(double Value) { SettleOwed(); SetDoubleProperty(Value, FTrackingMinMargin, &TiPlotObject::DoChange); }
     bool RestoreValuesOnResume() const { return FRestoreValuesOnResume; }
     void SetRestoreValuesOnResume(bool Value) { SetBooleanProperty(Value, FRestoreValuesOnResume, &TiPlotObject::DoChange); }
     bool ScrollMinMaxEnabled() const { return FScrollMinMaxEnabled; }
@@ -220,6 +232,12 @@ public:
     // NewTrackingData must take it.
     bool TrackQuietly(double Value)
     {
+        SettleOwed();
+        return TakeQuietly(Value);
+    }
+    // TrackQuietly for a value of the source that owes this axis values, while it settles.
+    bool TakeQuietly(double Value)
+    {
         if (!FPlainTracking) [[unlikely]]
             return false;
         if (Value > FMin + FSpan) {
@@ -234,9 +252,12 @@ public:
         }
         return true;
     }
+    // Whether TrackQuietly takes values in place (the settings of plain min/max tracking).
+    bool TracksPlainly() const { return FPlainTracking; }
     void DoChange() override;
     void ResetFirstAlign()
     {
+        SettleOwed();
         FFirstAlignDone = false;
         UpdatePlainTracking();
     }

@@ -45,6 +45,7 @@ TiPlotComponent* PlotOf(TWinControl* Owner) { return dynamic_cast<TiPlotComponen
 
 void TiPlotAxis::PrepareDraw()
 {
+    SettleOwed();
     TiPlotLayoutObject::PrepareDraw();
     TiPlotComponent* plot = PlotOf(FOwner);
     if (!IsCartesian() || !plot)
@@ -68,6 +69,7 @@ void TiPlotAxis::PrepareDraw()
 
 void TiPlotAxis::Draw(TCanvas* Canvas, TColor)
 {
+    SettleOwed();
     if (!FVisible)
         return;
     for (const auto& tick : FTickList) {
@@ -244,6 +246,7 @@ void TiPlotAxis::DrawTitle(TCanvas* Canvas)
 void TiPlotAxis::DrawGridLines(TCanvas* Canvas, const TRect& Rect, const TiPlotGridPen& Minor,
                                const TiPlotGridPen& Major, bool ShowMinors, bool ShowMajors) const
 {
+    SettleOwed();
     if (!FGridLinesVisible)
         return;
     for (const auto& tick : FTickList) {
@@ -266,6 +269,7 @@ void TiPlotAxis::DrawGridLines(TCanvas* Canvas, const TRect& Rect, const TiPlotG
 
 void TiPlotAxis::ZoomToRect(const TRect& Rect)
 {
+    SettleOwed();
     int first = IsHorz() ? Rect.Left : Rect.Bottom;
     int second = IsHorz() ? Rect.Right : Rect.Top;
     if (FReverseScale)

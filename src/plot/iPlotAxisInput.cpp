@@ -52,6 +52,7 @@ TiPlotAxisMode TiPlotAxis::GetEffectiveMode() const
 
 void TiPlotAxis::ScrollBy(double Fraction)
 {
+    SettleOwed();
     if (FScaleType == TiPlotScaleType::ipstLinear) {
         double newMin = FMin + Fraction * FSpan;
         if (FScrollMinMaxEnabled) {
@@ -81,6 +82,7 @@ void TiPlotAxis::ScrollBy(double Fraction)
 
 void TiPlotAxis::ZoomBy(double Amount)
 {
+    SettleOwed();
     const double factor = std::pow(10.0, Amount);
     if (FScaleType == TiPlotScaleType::ipstLinear) {
         const double newSpan = FSpan / factor;
@@ -105,6 +107,7 @@ void TiPlotAxis::FireMinSpanFinished()
 
 void TiPlotAxis::DoMouseLeft(const TiPlotMouseData& MouseData)
 {
+    SettleOwed();
     if (TiPlotComponent* plot = MasterPlot())
         plot->MasterAxisMouseLeft(this, MouseData);
     FShiftState = MouseData.Shift;
@@ -117,6 +120,7 @@ void TiPlotAxis::DoMouseLeft(const TiPlotMouseData& MouseData)
 
 void TiPlotAxis::DoMouseMove(const TiPlotMouseData& MouseData)
 {
+    SettleOwed();
     if (!FMouseDown)
         return;
     if (TiPlotComponent* plot = MasterPlot())
@@ -143,6 +147,7 @@ void TiPlotAxis::DoMouseMove(const TiPlotMouseData& MouseData)
 
 void TiPlotAxis::DoMouseUp(const TiPlotMouseData& MouseData)
 {
+    SettleOwed();
     if (!FMouseDown)
         return;
     if (TiPlotComponent* plot = MasterPlot())
@@ -155,6 +160,7 @@ void TiPlotAxis::DoMouseUp(const TiPlotMouseData& MouseData)
 
 bool TiPlotAxis::DoMouseWheel(int WheelDelta, TShiftState Shift, int X, int Y)
 {
+    SettleOwed();
     if (WheelDelta == 0)
         return true;
     SetTrackingEnabled(false);
@@ -171,6 +177,7 @@ bool TiPlotAxis::DoMouseWheel(int WheelDelta, TShiftState Shift, int X, int Y)
 
 void TiPlotAxis::iKeyDown(WORD& Key, TShiftState Shift, TPopupMenu* PopupMenu)
 {
+    SettleOwed();
     TiPlotLayoutObject::iKeyDown(Key, Shift, PopupMenu);
     if (TiPlotComponent* plot = MasterPlot()) {
         WORD key = Key;
@@ -202,12 +209,14 @@ TCursor TiPlotAxis::GetMouseCursor(TPoint)
 
 bool TiPlotAxis::iMouseHitTest(const TiPlotMouseData& MouseData)
 {
+    SettleOwed();
     return MouseData.X >= FFocusRect.Left && MouseData.X < FFocusRect.Right && MouseData.Y >= FFocusRect.Top
            && MouseData.Y < FFocusRect.Bottom;
 }
 
 void TiPlotAxis::DoMouseHint(const TiPlotMouseData& MouseData, TiHintData& HintData)
 {
+    SettleOwed();
     if (FTitleShow)
         return;
     auto* plot = dynamic_cast<TiPlotComponent*>(FOwner);
@@ -227,6 +236,7 @@ void TiPlotAxis::DoMouseHint(const TiPlotMouseData& MouseData, TiHintData& HintD
 
 void TiPlotAxis::AddMenuItems(TPopupMenu* PopupMenu)
 {
+    SettleOwed();
     TiPlotLayoutObject::AddMenuItems(PopupMenu);
     AddEditMenuItem(PopupMenu);
     auto* zoom = new TiMenuItem(PopupMenu);

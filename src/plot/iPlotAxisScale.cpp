@@ -46,6 +46,7 @@ void TiPlotAxis::SetLabelsRotation(TiRotationAngle Value)
 
 void TiPlotAxis::SetScaleType(TiPlotScaleType Value)
 {
+    SettleOwed();
     if (Value == FScaleType)
         return;
     FScaleType = Value;
@@ -56,6 +57,7 @@ void TiPlotAxis::SetScaleType(TiPlotScaleType Value)
 
 void TiPlotAxis::SetMinSpan(double NewMin, double NewSpan)
 {
+    SettleOwed();
     if (FScaleType == TiPlotScaleType::ipstLog10)
     {
         if (NewMin <= 0)
@@ -81,6 +83,7 @@ void TiPlotAxis::SetMinSpan(double NewMin, double NewSpan)
 
 void TiPlotAxis::Zoom(double Factor)
 {
+    SettleOwed();
     if (FScaleType == TiPlotScaleType::ipstLog10)
     {
         const double p = std::pow(10.0, Factor);
@@ -95,6 +98,7 @@ void TiPlotAxis::Zoom(double Factor)
 
 void TiPlotAxis::CalcScaleRect(TCanvas* Canvas)
 {
+    SettleOwed();
     // An axis drawn through the data view keeps its labels below (horizontal) or to the right
     // (vertical) of its line, whichever side it was given.
     if (IsCartesian())
@@ -168,6 +172,7 @@ int TiPlotAxis::GetScaleLength() const
 
 int TiPlotAxis::PositionToPixels(double Value) const
 {
+    SettleOwed();
     if (FActualStop == FActualStart || FSpan <= 1e-300)
         return (FActualStart + FActualStop) / 2;
     if (FScaleType == TiPlotScaleType::ipstLinear)
@@ -184,6 +189,7 @@ int TiPlotAxis::PositionToPixels(double Value) const
 
 double TiPlotAxis::PixelsToPosition(int Pixels) const
 {
+    SettleOwed();
     const int length = GetScaleLength();
     if (length == 0)
         return FMin;
@@ -201,16 +207,19 @@ double TiPlotAxis::PixelsToPosition(int Pixels) const
 
 int TiPlotAxis::WidthToPixels(double Width) const
 {
+    SettleOwed();
     return std::abs(PositionToPixels(FMin + Width) - PositionToPixels(FMin));
 }
 
 double TiPlotAxis::PositionToPercent(double Value) const
 {
+    SettleOwed();
     return FReverseScale ? (Max() - Value) / FSpan : (Value - FMin) / FSpan;
 }
 
 double TiPlotAxis::PercentToPosition(double Fraction) const
 {
+    SettleOwed();
     const double band = FStopPercent - FStartPercent;
     if (band <= 0)
         return 0;
@@ -228,6 +237,7 @@ double TiPlotAxis::PercentToPosition(double Fraction) const
 
 bool TiPlotAxis::PointOnScale(double Value) const
 {
+    SettleOwed();
     const int pixel = PositionToPixels(Value);
     if (IsHorz())
         return pixel >= FScaleRect.Left && pixel <= FScaleRect.Right;

@@ -54,6 +54,7 @@ int TiPlotAxis::TickListAdd(const QString& Label, TiPlotTickType Style, double P
 
 void TiPlotAxis::BuildTicks(TCanvas* Canvas)
 {
+    SettleOwed();
     FMonthModeEnabled = false;
     FYearModeEnabled = false;
     CalcScaleRect(Canvas);

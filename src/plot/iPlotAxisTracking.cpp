@@ -24,6 +24,7 @@ TiPlotXAxis::TiPlotXAxis(TWinControl* AOwner, TNotifyEvent AOnChange, TNotifyEve
 
 void TiPlotAxis::DoChange()
 {
+    SettleOwed();
     UpdatePlainTracking();
     TiPlotLayoutObject::DoChange();
 }
@@ -38,6 +39,7 @@ void TiPlotAxis::UpdatePlainTracking()
 
 void TiPlotAxis::SetTrackingStyle(TiPlotTrackingStyle Value)
 {
+    SettleOwed();
     if (Value == FTrackingStyle)
         return;
     FTrackingStyle = Value;
@@ -46,6 +48,7 @@ void TiPlotAxis::SetTrackingStyle(TiPlotTrackingStyle Value)
 
 void TiPlotAxis::SetTrackingIncrementStyle(TiPlotTrackingIncrementStyle Value)
 {
+    SettleOwed();
     if (Value == FTrackingIncrementStyle)
         return;
     FTrackingIncrementStyle = Value;
@@ -54,6 +57,7 @@ void TiPlotAxis::SetTrackingIncrementStyle(TiPlotTrackingIncrementStyle Value)
 
 void TiPlotAxis::SetTrackingAlignFirstStyle(TiPlotAlignFirstStyle Value)
 {
+    SettleOwed();
     if (Value == FTrackingAlignFirstStyle)
         return;
     FTrackingAlignFirstStyle = Value;
@@ -70,6 +74,7 @@ void TiPlotAxis::SetCartesianStyle(TiPlotCartesianStyle Value)
 
 void TiPlotAxis::SetTrackingEnabled(bool Value)
 {
+    SettleOwed();
     if (Value == FTrackingEnabled)
         return;
     FTrackingEnabled = Value;
@@ -87,6 +92,7 @@ void TiPlotAxis::SetTrackingEnabled(bool Value)
 
 void TiPlotAxis::UpdateResumeValues()
 {
+    SettleOwed();
     FPreviousMin = FMin;
     FPreviousSpan = FSpan;
     FPreviousLabelsMinLength = FLabelsMinLength;
@@ -94,6 +100,7 @@ void TiPlotAxis::UpdateResumeValues()
 
 void TiPlotAxis::NewTrackingData(double Value)
 {
+    SettleOwed();
     if (!FTrackingEnabled)
         return;
     if (!FFirstAlignDone) {
@@ -244,6 +251,7 @@ void ForChannelsOf(const TiPlotAxis& Axis, Fn fn)
 
 void TiPlotAxis::ZoomToFit()
 {
+    SettleOwed();
     double hi = -1e300;
     double lo = 1e300;
     ForChannelsOf(*this, [&](TiPlotChannelCustom* channel, bool xAxis) {
@@ -260,6 +268,7 @@ void TiPlotAxis::ZoomToFit()
 
 void TiPlotAxis::ZoomToFitFast()
 {
+    SettleOwed();
     double hi = -1e300;
     double lo = 1e300;
     ForChannelsOf(*this, [&](TiPlotChannelCustom* channel, bool xAxis) {

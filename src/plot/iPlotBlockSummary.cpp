@@ -32,47 +32,48 @@ TiPlotBlockSummary::Block Summarise(const TiPlotDataNull* p, const TiPlotDataNul
 
 } // namespace
 
-void TiPlotBlockSummary::Restart(const void* List, std::uint64_t Version, std::uint64_t Overwrites)
+void TiPlotBlockSummary::Restart(const void* List, std::uint64_t Version, std::uint64_t Overwrites,
+                                 std::uint64_t Rearrangements)
 {
     FList = List;
     FVersion = Version;
     FOverwrites = Overwrites;
+    FRearrangements = Rearrangements;
     FCovered = 0;
     FBlocks.clear();
+}
+
+void TiPlotBlockSummary::Renew(const TiPlotDataNull* Slots, int First, int Last)
+{
+    const int covered = FCovered / kSize;
+    for (int block = First / kSize; block <= Last / kSize && block < covered; ++block)
+        FBlocks[static_cast<std::size_t>(block)] = Summarise(Slots + block * kSize, Slots + (block + 1) * kSize);
 }
 
 bool TiPlotBlockSummary::Update(const TiPlotDataRecordList<TiPlotDataNull>& Records, std::uint64_t Version)
 {
     const int count = Records.Count();
-    // A full ring that has moved on since the last paint shifts every block: reading its points
-    // once is as cheap as summarising them again.
-    if (FList == &Records && FOverwrites != Records.Overwrites()) {
-        Restart(&Records, Version, Records.Overwrites());
+    if (FList != &Records || FVersion != Version || FCovered > count
+        || FRearrangements != Records.Rearrangements()) {
+        Restart(&Records, Version, Records.Overwrites(), Records.Rearrangements());
+    }
+    const std::uint64_t overwritten = Records.Overwrites() - FOverwrites;
+    FOverwrites = Records.Overwrites();
+    if (overwritten >= static_cast<std::uint64_t>(count) && overwritten != 0) {
+        Restart(&Records, Version, Records.Overwrites(), Records.Rearrangements());
         return false;
     }
-    if (FList != &Records || FVersion != Version || FCovered > count)
-        Restart(&Records, Version, Records.Overwrites());
-    const int whole = count / kSize;
-    for (int block = FCovered / kSize; block < whole; ++block) {
-        // A block may straddle the end of a wrapped ring's array: summarise its pieces in turn.
-        Block summary;
-        bool first = true;
-        Records.ForEachSpan(block * kSize, (block + 1) * kSize - 1,
-                            [&](const TiPlotDataNull* p, const TiPlotDataNull* end) {
-                                const Block piece = Summarise(p, end);
-                                if (first) {
-                                    summary = piece;
-                                    first = false;
-                                    return;
-                                }
-                                summary.Ordered = summary.Ordered && piece.Ordered && piece.XFirst >= summary.XLast;
-                                summary.YMin = piece.YMin < summary.YMin ? piece.YMin : summary.YMin;
-                                summary.YMax = piece.YMax > summary.YMax ? piece.YMax : summary.YMax;
-                                summary.XLast = piece.XLast;
-                                summary.Marks |= piece.Marks;
-                            });
-        FBlocks.push_back(summary);
+    // A full ring put its newest points into the slots of its oldest: those blocks are renewed.
+    if (overwritten != 0) {
+        const int newest = static_cast<int>(overwritten);
+        Records.ForEachSpan(count - newest, count - 1, [&](const TiPlotDataNull* p, const TiPlotDataNull* end) {
+            const int first = static_cast<int>(p - Records.Slots());
+            Renew(Records.Slots(), first, first + static_cast<int>(end - p) - 1);
+        });
     }
+    const int whole = count / kSize;
+    for (int block = FCovered / kSize; block < whole; ++block)
+        FBlocks.push_back(Summarise(Records.Slots() + block * kSize, Records.Slots() + (block + 1) * kSize));
     FCovered = whole * kSize;
     return true;
 }

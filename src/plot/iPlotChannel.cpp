@@ -9,6 +9,7 @@
 #include "platform/core/Exception.h"
 
 #include <cmath>
+#include <utility>
 
 using namespace vcl;
 
@@ -30,7 +31,11 @@ TiPlotChannelCustom::TiPlotChannelCustom(TWinControl* AOwner, TNotifyEvent AOnCh
     FMarkersFont->OnChange = [this](TObject*) { DoChange(); };
 }
 
-TiPlotChannelCustom::~TiPlotChannelCustom() { FMarkersFont->OnChange = nullptr; }
+TiPlotChannelCustom::~TiPlotChannelCustom()
+{
+    SettleTracking(); // the axes keep what the points showed them
+    FMarkersFont->OnChange = nullptr;
+}
 
 TiPlotComponent* TiPlotChannelCustom::Plot() const { return dynamic_cast<TiPlotComponent*>(FOwner); }
 
@@ -119,6 +124,7 @@ TiPlotYAxis* TiPlotChannelCustom::YAxis()
 
 void TiPlotChannelCustom::ForgetAxes()
 {
+    SettleTracking();
     FXAxis = nullptr;
     FYAxis = nullptr;
     FXScale = nullptr;
@@ -179,6 +185,64 @@ void TiPlotChannelCustom::LookUpRepaintHost()
     FRepaintHostLooked = true;
 }
 
+bool TiPlotChannelCustom::StartOwingTracking()
+{
+    SettleTracking(); // owed under other settings
+    if (!FNullList || MarkersVisible())
+        return false;
+    // Each axis that takes the point must take it plainly, in place; an axis that does not take it
+    // is owed nothing.
+    TiPlotAxis* owed[2] = { nullptr, nullptr };
+    const bool enabled[2] = { FXAxisTrackingEnabled, FYAxisTrackingEnabled };
+    for (int k = 0; k < 2; ++k) {
+        if (!enabled[k])
+            continue;
+        // A missing axis is looked for at every add; one that takes the values must take them
+        // plainly. One that does not take them now is owed them too: it settles before it
+        // starts taking values again.
+        IiPlotAxisTracking* tracking = k == 0 ? XTracking() : YTracking();
+        if (!tracking)
+            return false;
+        TiPlotAxis* axis = k == 0 ? static_cast<TiPlotAxis*>(FXAxis) : static_cast<TiPlotAxis*>(FYAxis);
+        if (tracking->TakesTrackingData() && !axis->TracksPlainly())
+            return false;
+        owed[k] = axis;
+    }
+    for (TiPlotAxis* axis : owed)
+        if (axis)
+            axis->Owe(this);
+    FOwedX = owed[0];
+    FOwedY = owed[1];
+    FTrackOwedMode = TrackingMode();
+    FTrackFirst = Count() - 1;
+    FTrackPending = 1;
+    return true;
+}
+
+void TiPlotChannelCustom::PayTracking()
+{
+    const int first = FTrackFirst;
+    const int last = FTrackFirst + FTrackPending - 1;
+    FTrackPending = 0;
+    TiPlotAxis* x = std::exchange(FOwedX, nullptr);
+    TiPlotAxis* y = std::exchange(FOwedY, nullptr);
+    if (x)
+        x->Forgive(this);
+    if (y)
+        y->Forgive(this);
+    // Point by point, X then Y, as each add would have given them; an axis that cannot take a
+    // value in place takes it through its full tracking.
+    FNullList->ForEachSpan(first, last, [&](const TiPlotDataNull* p, const TiPlotDataNull* end) {
+        for (; p != end; ++p) {
+            if (x && x->TakesTrackingData() && !x->TakeQuietly(p->X))
+                x->NewTrackingData(p->X);
+            if (y && y->TakesTrackingData() && !(p->Extra & (iNullExtra::Null | iNullExtra::Empty))
+                && !y->TakeQuietly(p->Y))
+                y->NewTrackingData(p->Y);
+        }
+    });
+}
+
 void TiPlotChannelCustom::TrackNewPointExtents()
 {
     IiPlotAxisTracking* xScale = FXAxisTrackingEnabled ? XTracking() : nullptr;
@@ -224,6 +288,7 @@ void TiPlotChannelCustom::AddXYArray(const TVariant& Data)
 
 void TiPlotChannelCustom::Clear()
 {
+    SettleTracking(); // the axes keep what the points showed them
     ++FDataVersion; // the statistics start again: points still pending are dropped with them
     if (FLoggingActive)
         LogDeactivate();

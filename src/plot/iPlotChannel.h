@@ -16,6 +16,7 @@
 #include <cmath>
 #include <memory>
 
+class TiPlotAxis;
 class TiPlotChannelCustom;
 
 // A running total kept to more than double precision: a double sum and the error of its roundings
@@ -98,7 +99,7 @@ using TiPlotChannelCustomClass = TiPlotChannelCustom* (*)(vcl::TWinControl* AOwn
 enum class TiPlotChannelDataPointMoveStyle { ipcdpmsXandY, ipcdpmsXOnly, ipcdpmsYOnly };
 enum class TiPlotDataPointStatus { ipdpsValid, ipdpsNull, ipdpsEmpty };
 
-class TiPlotChannelCustom : public TiPlotManagerObject
+class TiPlotChannelCustom : public TiPlotManagerObject, public IiPlotTrackingDebtor
 {
 public:
     TiPlotChannelCustom(vcl::TWinControl* AOwner, vcl::TNotifyEvent AOnChange, vcl::TNotifyEvent AOnInsert,
@@ -374,8 +375,32 @@ protected:
     // Before a change of the points other than an add: statistics up to date, data version moved.
     void PointsChanging()
     {
+        SettleTracking();
         FoldPendingPoints();
         ++FDataVersion;
+    }
+    // The axes take in the values of the points they are still owed, in the order the points came.
+    void SettleTracking() override
+    {
+        if (FTrackPending) [[unlikely]]
+            PayTracking();
+    }
+    void PayTracking();
+    // Leaves the tracking of the point just added owed to the axes, when they track it plainly and
+    // a repaint is on its way; false when the point must be tracked now.
+    bool OweTracking()
+    {
+        if (FTrackPending && FTrackOwedMode == TrackingMode()) [[likely]] {
+            ++FTrackPending;
+            return true;
+        }
+        return StartOwingTracking();
+    }
+    bool StartOwingTracking();
+    // The channel settings a debt of tracking was taken under.
+    int TrackingMode() const
+    {
+        return int(FXAxisTrackingEnabled) | int(FYAxisTrackingEnabled) << 1 | int(MarkersVisible()) << 2;
     }
     // The add behind AddPoint, inlined into the adds of every point (iPlotChannelAppend.h).
     inline int AppendPoint(double X, double Y, bool Null, bool Empty);
@@ -391,6 +416,13 @@ protected:
     int FStartIndex { -1 };
     int FStopIndex { -1 };
     std::uint64_t FDataVersion { 0 };
+    // The FTrackPending points from index FTrackFirst on (the newest) have not been given to the
+    // axes FOwedX and FOwedY yet.
+    int FTrackFirst { 0 };
+    int FTrackPending { 0 };
+    int FTrackOwedMode { 0 };
+    TiPlotAxis* FOwedX { nullptr };
+    TiPlotAxis* FOwedY { nullptr };
     int FSelectDataIndex { -1 };
     vcl::TRect FSelectHitTestRect;
     bool FSelectMouseDown { false };

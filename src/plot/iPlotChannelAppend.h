@@ -16,7 +16,9 @@ inline int TiPlotChannelCustom::AppendPoint(double X, double Y, bool Null, bool 
         index = FNullList->Append(X, Y, Null, Empty);
         ++FPendingPoints;
     } else {
-        // Points waiting to be taken into the statistics may be about to leave a full ring.
+        // Points waiting to be taken into the statistics or by the axes may be about to leave a
+        // full ring.
+        SettleTracking();
         FoldPendingPoints();
         index = FNullList ? FNullList->Append(X, Y, Null, Empty) : FDataList->Add(X, Y, Null, Empty);
         FoldRunning(TiPairXY { X, Y });
@@ -24,8 +26,10 @@ inline int TiPlotChannelCustom::AppendPoint(double X, double Y, bool Null, bool 
     ++FRunningCount;
     // Tracking leaves a merging repaint merging; ReportNewPoint asks again before it reports.
     const bool merged = FRepaintHost && FRepaintHost->RepaintRequestMerged();
-    if (FXAxisTrackingEnabled || FYAxisTrackingEnabled) {
-        if (MarkersVisible()) [[unlikely]] {
+    // Under a merging repaint, plain tracking axes take the new values in blocks, when next read.
+    if ((FXAxisTrackingEnabled || FYAxisTrackingEnabled) && !(merged && OweTracking())) [[unlikely]] {
+        SettleTracking();
+        if (MarkersVisible()) {
             TrackNewPointExtents();
         } else {
             // While a repaint is on its way, an axis moved in place needs no change reported.

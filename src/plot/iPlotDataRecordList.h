@@ -51,8 +51,10 @@ public:
         // The oldest points of a wrapped ring are those from FTail on: unwrap so that they go.
         Unwrap();
         FCount -= Size;
-        if (FCount > 0 && Size > 0)
+        if (FCount > 0 && Size > 0) {
             std::memmove(static_cast<void*>(FList), static_cast<const void*>(FList + Size), std::size_t(FCount) * sizeof(Rec));
+            ++FRearrangements;
+        }
     }
 
     // Direct record access for the channel's drawing loops (logical index, checked).
@@ -63,6 +65,11 @@ public:
     const Rec& LastRecord() const { return FList[FTail == 0 ? FCount - 1 : FTail - 1]; }
     // How many times a full ring gave its oldest point up for a new one.
     std::uint64_t Overwrites() const { return FOverwrites; }
+    // How many times the records moved to other slots (a wrapped ring put back in order).
+    std::uint64_t Rearrangements() const { return FRearrangements; }
+    // The record array itself, slot by slot, and the slot of a logical index (checked).
+    const Rec* Slots() const { return FList; }
+    int SlotOf(int Index) const { return GetBufferIndex(Index); }
     // The records of the logical indexes From..To (checked) as at most two contiguous pieces, oldest
     // first: Fn(first, past the last).
     template <typename Fn>
@@ -122,6 +129,7 @@ protected:
 
     Rec* FList { nullptr };
     std::uint64_t FOverwrites { 0 };
+    std::uint64_t FRearrangements { 0 };
 
 private:
     void FreeList()
@@ -136,5 +144,6 @@ private:
             return;
         std::rotate(FList, FList + FTail, FList + FCount);
         FTail = 0;
+        ++FRearrangements;
     }
 };

@@ -241,6 +241,7 @@ int TiPlotChannel::AddHighLow(double X, double High, double Low, double Open, do
 {
     ResetStartTimeIfFirst();
     CheckXOrder(X);
+    SettleTracking();
     FoldPendingPoints(); // they stay the newest points of the list
     const int index = FDataList->Add(X, 0.0, false, false);
     FDataList->SetHigh(index, High);

@@ -59,6 +59,7 @@ bool TiXYPlotChannel::IsDesigning() const
 
 int TiXYPlotChannel::AddNull()
 {
+    SettleTracking();
     FoldPendingPoints(); // they stay the newest points of the list
     const int index = FDataList->Add(0.0, 0.0, true, false);
     DoChange();
@@ -67,6 +68,7 @@ int TiXYPlotChannel::AddNull()
 
 int TiXYPlotChannel::AddEmpty()
 {
+    SettleTracking();
     FoldPendingPoints(); // they stay the newest points of the list
     const int index = FDataList->Add(0.0, 0.0, false, true);
     DoChange();

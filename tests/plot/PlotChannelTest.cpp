@@ -372,4 +372,79 @@ TEST_F(PlotChannelTest, AddsUnderOnePendingRepaintMoveTheAxesAsEachValueAlone)
     }
 }
 
+// Under a pending repaint the axes take a stream's values in blocks, when next read; whoever reads
+// them then (a range query, a change of the axis or of the channel, a paint) finds the scale that
+// each value fed to the axis alone gives, bit for bit, also when the values came in an order in
+// which rising and falling values move the scale differently.
+TEST_F(PlotChannelTest, AxesOwedAStreamsValuesTakeThemInOrderBeforeAnyoneReads)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::vector<double> values { 5, 250, -7, 1e3, 0.1, nan, -40, 3e6, 1e301, 17, -2e301, -4e5, 6e6 };
+    struct Case
+    {
+        const char* name;
+        // Reads or changes the axes after a stream of adds, on both plots.
+        std::function<void(TiXYPlot&)> after;
+    };
+    const std::vector<Case> cases {
+        { "range read", [](TiXYPlot& p) { (void)p.XAxis(0)->Max(); } },
+        { "tracking style changed", [](TiXYPlot& p) { p.XAxis(0)->SetTrackingStyle(TiPlotTrackingStyle::iptsExpandMinMax); } },
+        { "tracking turned off", [](TiXYPlot& p) { p.YAxis(0)->SetTrackingEnabled(false); } },
+        { "span set", [](TiXYPlot& p) { p.XAxis(0)->SetSpan(p.XAxis(0)->Span() * 2); } },
+        { "margin set", [](TiXYPlot& p) { p.YAxis(0)->SetTrackingMinMargin(3); } },
+        { "channel cleared", [](TiXYPlot& p) { p.Channel(0)->Clear(); } },
+        { "channel deleted", [](TiXYPlot& p) { p.DeleteChannel(0); } },
+        { "axis renamed away", [](TiXYPlot& p) { p.Channel(0)->SetXAxisName(QStringLiteral("none")); } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TiXYPlot fed(form), alone(form);
+        TiPlotChannelCustom* added = fed.Channel(0);
+        added->AddXY(1, 1); // the first value aligns the scale
+        alone.XAxis(0)->NewTrackingData(1);
+        alone.YAxis(0)->NewTrackingData(1);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const double x = values[i], y = values[values.size() - 1 - i];
+            added->AddXY(x, y);
+            alone.XAxis(0)->NewTrackingData(x);
+            alone.YAxis(0)->NewTrackingData(y);
+        }
+        EXPECT_TRUE(fed.RepaintRequestMerged());
+        c.after(fed);
+        c.after(alone);
+        EXPECT_EQ(fed.XAxis(0)->Min(), alone.XAxis(0)->Min());
+        EXPECT_EQ(fed.XAxis(0)->Span(), alone.XAxis(0)->Span());
+        EXPECT_EQ(fed.YAxis(0)->Min(), alone.YAxis(0)->Min());
+        EXPECT_EQ(fed.YAxis(0)->Span(), alone.YAxis(0)->Span());
+    }
+}
+
+// A shown plot fed a stream between two paints draws the scale every value reached: the same
+// picture as a plot whose axes were read after every add.
+TEST_F(PlotChannelTest, PaintAfterAStreamShowsTheScaleOfEveryValue)
+{
+    ptest::ManualClock clock;
+    TiXYPlot* other = new TiXYPlot(form);
+    other->SetParent(form);
+    plot->SetBounds(0, 0, 300, 300);
+    other->SetBounds(300, 0, 300, 300);
+    form->Show();
+    ptest::Settle();
+    clock.AdvanceMs(100);
+    for (int i = 0; i < 5000; ++i) {
+        const double x = i % 2 ? 3.0 * i : -0.5 * i, y = (i * 37) % 101 - 50;
+        channel->AddXY(x, y);
+        other->Channel(0)->AddXY(x, y);
+        (void)other->XAxis(0)->Min(); // read after every add
+        (void)other->YAxis(0)->Min();
+    }
+    ptest::Settle();
+    EXPECT_FALSE(plot->NeedsRepaint());
+    const QImage streamed = plot->grab().toImage();
+    const QImage read = other->grab().toImage();
+    EXPECT_EQ(streamed, read);
+    EXPECT_EQ(plot->XAxis(0)->Min(), other->XAxis(0)->Min());
+    EXPECT_EQ(plot->XAxis(0)->Span(), other->XAxis(0)->Span());
+}
+
 } // namespace

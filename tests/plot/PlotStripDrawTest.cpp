@@ -215,6 +215,58 @@ TEST_F(StripDrawTest, FastTraceThroughKeptBlocksMatchesThePointByPointReading)
     compare("oldest points deleted");
 }
 
+// A full ring scrolling on renews only the blocks whose slots took new points; each frame must
+// still show what reading every point shows: frames smaller than a block, frames across the end of
+// the array, a gap among the new points, an edit, and a frame that replaces the whole ring.
+TEST_F(StripDrawTest, ScrollingRingThroughKeptBlocksMatchesThePointByPointReading)
+{
+    constexpr int ring = 3000;
+    TiPlotChannel* reference = static_cast<TiPlotChannel*>(plot->Channel(plot->AddChannel()));
+    reference->SetColor(clWhite);
+    reference->SetDataStyle(TiPlotDataStyle::ipdsFullFeature);
+    for (TiPlotChannel* c : { channel, reference })
+        c->SetRingBufferSize(ring);
+    int next = 0;
+    auto frame = [&](int points) {
+        for (TiPlotChannel* c : { channel, reference })
+            for (int i = next; i < next + points; ++i) {
+                if (i == 4100)
+                    c->AddXNull(i / 30.0);
+                else
+                    c->AddXY(i / 30.0, 50 + 30 * std::sin(i * 0.02) + ((i * 7919) % 11));
+            }
+        next += points;
+        xAxis->SetMinSpan((next - ring) / 30.0, (ring - 1) / 30.0);
+    };
+    auto compare = [&](const char* what) {
+        SCOPED_TRACE(what);
+        reference->SetVisible(false);
+        const QImage kept = Render("ring-blocks");
+        TiPlotChannel* main = channel;
+        channel = reference;
+        reference->SetVisible(true);
+        main->SetVisible(false);
+        const QImage plain = Render("ring-blocks-reference");
+        main->SetVisible(true);
+        channel = main;
+        EXPECT_EQ(kept, plain);
+        EXPECT_GT(Colours(kept).count(0xFFFFFF), 0u);
+    };
+    frame(ring + 500);
+    compare("wrapped");
+    for (int points : { 700, 10, 1, 63, 64, 1900 }) {
+        frame(points);
+        compare("frame");
+    }
+    for (TiPlotChannel* c : { channel, reference })
+        c->SetY(ring / 2, 5);
+    compare("point edited");
+    frame(ring + 17);
+    compare("whole ring replaced");
+    frame(129);
+    compare("after the whole ring");
+}
+
 TEST_F(StripDrawTest, FastTraceBreaksAtNullPointsAndSkipsEmptyOnes)
 {
     channel->Clear();
