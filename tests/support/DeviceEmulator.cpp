@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -19,8 +20,12 @@ DeviceEmulator::DeviceEmulator()
 
 BytePacket DeviceEmulator::ReplyFrame(std::uint8_t sender, std::uint8_t code, const BytePacket& payload)
 {
-    BytePacket f { 0x10, 0x02, sender, 0x00, static_cast<std::uint8_t>(payload.size() + 1), code };
-    f.insert(f.end(), payload.begin(), payload.end());
+    // Sized once and filled in place (growing a short list by insert trips a false bounds warning of
+    // the optimiser).
+    BytePacket f(6 + payload.size());
+    const std::uint8_t head[] { 0x10, 0x02, sender, 0x00, static_cast<std::uint8_t>(payload.size() + 1), code };
+    std::copy(std::begin(head), std::end(head), f.begin());
+    std::copy(payload.begin(), payload.end(), f.begin() + 6);
     f.push_back(0x10);
     f.push_back(0x03);
     std::uint8_t x = 0;
@@ -195,8 +200,9 @@ BytePacket DeviceEmulator::Answer(const BytePacket& r)
     case MCS_CMD_READ_PRESET_BLOCK: {
         const std::uint8_t b = std::min<std::uint8_t>(arg(0), 14);
         const auto& src = code == MCS_CMD_READ_PROGRAM_BLOCK ? Kept.Program : Kept.Stored[Kept.Selected - 1u];
-        BytePacket out { arg(0) };
-        out.insert(out.end(), src.begin() + b * BlockSize, src.begin() + (b + 1) * BlockSize);
+        BytePacket out(1 + BlockSize);
+        out[0] = arg(0);
+        std::copy(src.begin() + b * BlockSize, src.begin() + (b + 1) * BlockSize, out.begin() + 1);
         return ReplyFrame(Id, code == MCS_CMD_READ_PROGRAM_BLOCK ? MCS_REPLY_PROGRAM_BLOCK : MCS_REPLY_PRESET_BLOCK, out);
     }
     case MCS_CMD_READ_EEPROM: {
