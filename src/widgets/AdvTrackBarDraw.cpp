@@ -1,9 +1,12 @@
 #include "widgets/AdvTrackBarDraw.h"
 
 #include "platform/core/NumberUtils.h"
+#include "platform/ui/DrawingCache.h"
 #include "platform/ui/TCanvas.h"
 #include "platform/ui/TFont.h"
 #include "platform/ui/TextMetrics.h"
+
+#include <algorithm>
 
 #include <QImage>
 #include <QPainter>
@@ -13,7 +16,9 @@ using namespace vcl;
 
 namespace advtrackbar {
 
-void DrawBandGradient(TCanvas& Canvas, TColor C1, TColor C2, bool Horizontal, const TRect& R, int Count)
+namespace {
+
+void DrawBands(TCanvas& Canvas, TColor C1, TColor C2, bool Horizontal, const TRect& R, int Count)
 {
     if (Count <= 0)
         Count = 1;
@@ -36,6 +41,28 @@ void DrawBandGradient(TCanvas& Canvas, TColor C1, TColor C2, bool Horizontal, co
         else
             Canvas.Rectangle(R.Left, R.Top + from, R.Right, R.Top + from + band + 1);
     }
+}
+
+} // namespace
+
+void DrawBandGradient(TCanvas& Canvas, TColor C1, TColor C2, bool Horizontal, const TRect& R, int Count)
+{
+    // The last band may end a pixel past R.
+    constexpr int overshoot = 2;
+    static DrawingCache pictures(64);
+    DrawingKey key;
+    key.Add(ColorToRGB(C1)).Add(ColorToRGB(C2)).Add(Horizontal).Add(Count);
+    pictures.Draw(Canvas, R, overshoot, key, [&](TCanvas& c, const TRect& area) {
+        DrawBands(c, C1, C2, Horizontal, area, Count);
+    });
+    // The canvas keeps the last band's colour in pen and brush, as drawing the bands leaves it.
+    const int count = std::max(1, Count);
+    const TColor from = ColorToRGB(C1), to = ColorToRGB(C2);
+    const auto last = [count](int a, int b) { return a + RoundToInt(static_cast<double>(count - 1) * (b - a) / count); };
+    const TColor c = RGB(last(GetRValue(from), GetRValue(to)), last(GetGValue(from), GetGValue(to)),
+                         last(GetBValue(from), GetBValue(to)));
+    Canvas.Pen()->SetColor(c);
+    Canvas.Brush()->SetColor(c);
 }
 
 void DrawDirectionalGradient(TCanvas& Canvas, TColor C1, TColor C2, TGradientDirection Direction, const TRect& R,

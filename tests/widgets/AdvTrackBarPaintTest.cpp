@@ -10,6 +10,7 @@
 #include <QApplication>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -244,4 +245,102 @@ TEST_F(AdvTrackBarPaintTest, TickImagesReplaceTheLinesAndFollowTheirList)
     delete images;
     EXPECT_EQ(f->TickImages(), nullptr);
     wtest::Render(f);
+}
+
+namespace {
+
+// The fader's own painting at a device pixel ratio of `scale`.
+QImage RenderAt(QWidget& w, int scale)
+{
+    QImage img(w.width() * scale, w.height() * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
+    img.fill(QColor(1, 2, 3));
+    w.render(&img, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    return img;
+}
+
+QImage Part(const QImage& img, const TRect& r)
+{
+    const int s = static_cast<int>(img.devicePixelRatio());
+    return img.copy(r.Left * s, r.Top * s, r.Width() * s, r.Height() * s);
+}
+
+} // namespace
+
+// Knob and slider bands come from kept pictures: a change of anything they show (size, colours, state,
+// scale) shows the new picture, and changing back shows the old one again. Each case draws in colours
+// of its own, so the state it shows first is drawn, not kept; the second shows whether it was told apart.
+TEST_F(AdvTrackBarPaintTest, KeptKnobAndBandPicturesFollowEveryChangeOfWhatTheyShow)
+{
+    struct Case
+    {
+        const char* name;
+        bool knob; // else the slider's bands
+        std::function<void(TAdvTrackBar&, bool)> set;
+        int scale[2];
+    };
+    const Case cases[] = {
+        { "knob colour", true, [](TAdvTrackBar& f, bool b) { f.Thumb()->SetColor(b ? 0x2040C0 : 0x2040A0); }, { 1, 1 } },
+        { "knob mirror colour", true,
+          [](TAdvTrackBar& f, bool b) { f.Thumb()->SetColorMirror(b ? 0x10C010 : 0x10A010); }, { 1, 1 } },
+        { "knob size", true, [](TAdvTrackBar& f, bool b) { f.Thumb()->SetSize(b ? 20 : 16); }, { 1, 1 } },
+        { "knob pressed", true,
+          [](TAdvTrackBar& f, bool b) {
+              const TRect t = f.GetThumbRect();
+              const int x = (t.Left + t.Right) / 2, y = (t.Top + t.Bottom) / 2;
+              if (b)
+                  wtest::Press(&f, x, y);
+              else
+                  wtest::Release(&f, x, y);
+          },
+          { 1, 1 } },
+        { "knob disabled", true, [](TAdvTrackBar& f, bool b) { f.SetEnabled(!b); }, { 1, 1 } },
+        { "knob scale", true, [](TAdvTrackBar&, bool) {}, { 2, 1 } },
+        { "band colour", false, [](TAdvTrackBar& f, bool b) { f.Slider()->SetColorTo(b ? 0x3050F0 : 0x3050D0); }, { 1, 1 } },
+        { "band length", false, [](TAdvTrackBar& f, bool b) { f.SetBounds(0, 0, b ? 170 : 150, 30); }, { 1, 1 } },
+    };
+    int k = 0;
+    for (const Case& c : cases) {
+        // Colours no other case uses: the first picture of each state is drawn, not kept.
+        ++k;
+        TAdvTrackBar f(nullptr);
+        f.SetBounds(0, 0, 150, 30);
+        f.SetPosition(5);
+        TTrackBarThumb& t = *f.Thumb();
+        t.SetShape(TThumbShape::tsRoundRect);
+        t.SetGradient(TGDIPGradient::ggVertical);
+        t.SetGradientMirror(TGDIPGradient::ggRadial);
+        t.SetColor(RGB(200, 10 * k, 40));
+        t.SetColorTo(RGB(90, 10 * k, 140));
+        t.SetColorMirror(RGB(30, 10 * k, 220));
+        t.SetColorMirrorTo(RGB(250, 10 * k, 0));
+        t.SetColorDown(RGB(10 * k, 0, 0));
+        t.SetColorDownTo(RGB(10 * k, 90, 0));
+        t.SetColorMirrorDown(RGB(10 * k, 0, 90));
+        t.SetColorMirrorDownTo(RGB(10 * k, 90, 90));
+        t.SetColorDisabled(RGB(10 * k, 120, 120));
+        t.SetColorDisabledTo(RGB(10 * k, 10, 120));
+        t.SetColorMirrorDisabled(RGB(10 * k, 120, 10));
+        t.SetColorMirrorDisabledTo(RGB(10 * k, 200, 200));
+        f.Slider()->SetSize(8);
+        f.Slider()->SetColor(RGB(10 * k, 250, 250));
+        f.Slider()->SetColorTo(RGB(0, 10 * k, 0));
+        QImage first[2], again[2];
+        TRect area[2];
+        for (int round = 0; round < 2; ++round)
+            for (int state : { 1, 0 }) {
+                c.set(f, state == 1);
+                area[state] = c.knob ? f.GetThumbRect() : f.GetSliderRect();
+                (round == 0 ? first : again)[state] = Part(RenderAt(f, c.scale[state]), area[state]);
+            }
+        if (c.scale[0] == c.scale[1]) {
+            EXPECT_NE(first[1], first[0]) << c.name;
+        } else {
+            // Finer than the picture at 1 doubled: the gloss has detail in device pixels.
+            EXPECT_NE(first[0], first[1].scaled(first[1].size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation))
+                << c.name;
+        }
+        EXPECT_EQ(again[0], first[0]) << c.name;
+        EXPECT_EQ(again[1], first[1]) << c.name;
+    }
 }

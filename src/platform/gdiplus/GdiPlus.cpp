@@ -4,6 +4,7 @@
 #include "platform/ui/TCanvas.h"
 #include "platform/ui/TFont.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QFile>
 #include <QFontDatabase>
@@ -20,6 +21,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <list>
 #include <mutex>
 #include <new>
 #include <numbers>
@@ -418,9 +420,57 @@ public:
         return QColor(m(ca.red(), cb.red()), m(ca.green(), cb.green()), m(ca.blue(), cb.blue()), m(ca.alpha(), cb.alpha()));
     }
 
+    // The path gradient's brush, the same picture again where the same gradient was painted lately
+    // (a knob repainted in place): painting one costs more than the fill it serves.
+    QBrush PathGradientBrush() const
+    {
+        struct Kept
+        {
+            QByteArray key;
+            QBrush brush;
+        };
+        thread_local std::list<Kept> kept; // the last used first
+        constexpr std::size_t keep = 32;
+        const QByteArray key = PathGradientKey();
+        const auto it = std::find_if(kept.begin(), kept.end(), [&](const Kept& k) { return k.key == key; });
+        if (it != kept.end()) {
+            kept.splice(kept.begin(), kept, it);
+            return kept.front().brush;
+        }
+        kept.push_front({ key, PaintedPathGradientBrush() });
+        if (kept.size() > keep)
+            kept.pop_back();
+        return kept.front().brush;
+    }
+
+    // Everything the path gradient's picture depends on.
+    QByteArray PathGradientKey() const
+    {
+        QByteArray key;
+        const auto add = [&key](auto value) { key.append(reinterpret_cast<const char*>(&value), sizeof value); };
+        add(path.elementCount());
+        add(static_cast<int>(path.fillRule()));
+        for (int i = 0; i < path.elementCount(); ++i) {
+            const QPainterPath::Element e = path.elementAt(i);
+            add(static_cast<int>(e.type));
+            add(e.x);
+            add(e.y);
+        }
+        add(centre.x());
+        add(centre.y());
+        add(colour);
+        add(surround.empty() ? colour : surround.front());
+        add(blend.size());
+        for (const auto& [position, c] : blend) {
+            add(position);
+            add(c);
+        }
+        return key;
+    }
+
     // The path gradient painted into an image over the path's bounds: the colour at a point is
     // taken along the ray from the centre to the outline; outside the path nothing is painted.
-    QBrush PathGradientBrush() const
+    QBrush PaintedPathGradientBrush() const
     {
         const QRectF bounds = path.boundingRect();
         if (bounds.isEmpty())

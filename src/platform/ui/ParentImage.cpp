@@ -1,8 +1,11 @@
 #include "platform/ui/ParentImage.h"
 
+#include "platform/ui/EventGuard.h"
+#include "platform/ui/TCustomControl.h"
 #include "platform/ui/TWinControl.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QRegion>
 
 #include <algorithm>
@@ -34,13 +37,61 @@ PassState& Pass()
     return state;
 }
 
+bool PlainBrush(const QBrush& brush)
+{
+    return brush.style() == Qt::SolidPattern || brush.style() == Qt::NoBrush;
+}
+
+// Reaches the paint routine of a control, which only its paint event calls otherwise.
+class OwnPicture : public TCustomControl
+{
+public:
+    using TCustomControl::Paint;
+};
+
+// The parent drawn straight into `image` as Qt's rendering with the window background draws it:
+// the window brush unless an opaque own fill covers it, the own fill, then its Paint. Qt's rendering
+// first walks every descendant of the parent to lay it out, which in a page of many controls costs
+// far more than the drawing. False, drawing nothing, for a parent that needs that walk, paints its
+// background some other way, shows a focus mark, or is a window (a window may paint more than Paint).
+bool PaintParentDirectly(TWinControl& parent, QImage& image, const QRect& area)
+{
+    auto* painted = dynamic_cast<TCustomControl*>(&parent);
+    if (!painted || parent.isWindow() || !parent.isVisible() || parent.hasFocus()
+        || parent.testAttribute(Qt::WA_PendingResizeEvent) || parent.testAttribute(Qt::WA_PendingMoveEvent)
+        || parent.testAttribute(Qt::WA_StyledBackground) || parent.testAttribute(Qt::WA_OpaquePaintEvent)
+        || parent.testAttribute(Qt::WA_NoSystemBackground))
+        return false;
+    const QBrush window = parent.palette().brush(QPalette::Window);
+    const QBrush own = parent.palette().brush(parent.backgroundRole());
+    if (!PlainBrush(window) || !PlainBrush(own))
+        return false;
+    QPainter painter(&image);
+    painter.translate(-area.topLeft());
+    if (!(parent.autoFillBackground() && own.isOpaque())) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(area, window);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    if (parent.autoFillBackground())
+        painter.fillRect(area, own);
+    // As the paint event binds the canvas.
+    const TControl::TPaintScope painting;
+    painter.translate(parent.ClientOrigin());
+    TCanvasPainterBinding binding(*painted->Canvas(), painter, parent.ClientRect());
+    void (TCustomControl::*paint)() = &OwnPicture::Paint;
+    Guarded([&] { (painted->*paint)(); }, painted);
+    return true;
+}
+
 // Background and the parent's own Paint only: its children (the control asking among them) stay out.
 QImage RenderParent(TWinControl& parent, const QRect& area, int scale)
 {
     QImage image(area.size() * scale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);
     image.fill(ToQColor(parent.Color()));
-    parent.render(&image, QPoint(0, 0), QRegion(area), QWidget::DrawWindowBackground);
+    if (!PaintParentDirectly(parent, image, area))
+        parent.render(&image, QPoint(0, 0), QRegion(area), QWidget::DrawWindowBackground);
     return image;
 }
 

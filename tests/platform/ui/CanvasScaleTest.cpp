@@ -454,6 +454,31 @@ TEST(CanvasScale, ParentImageSharedInAPaintPassIsTheSame)
     }
 }
 
+// On a shown window the parent is drawn straight, not through Qt's rendering: what shows through is
+// still exactly what Qt renders of the parent alone, its background colour included.
+TEST(CanvasScale, ParentImageOnAShownWindowIsWhatQtRendersOfTheParent)
+{
+    EnsureGuiApp();
+    for (const int scale : { 1, 2 }) {
+        GlassScene scene;
+        scene.backdrop->SetColor(0x00408020);
+        scene.form.SetBounds(0, 0, 2 * kW, 2 * kH);
+        scene.form.Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&scene.form));
+        QImage parent(scale * kW, scale * kH, QImage::Format_RGB32);
+        parent.setDevicePixelRatio(scale);
+        parent.fill(Qt::black);
+        scene.backdrop->render(&parent, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        SeeThrough* glass = scene.glass[0];
+        QImage through(scale * glass->width(), scale * glass->height(), QImage::Format_RGB32);
+        through.setDevicePixelRatio(scale);
+        through.fill(Qt::black);
+        glass->render(&through, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        const QImage under = Plain(parent).copy(scale * glass->x(), scale * glass->y(), through.width(), through.height());
+        EXPECT_EQ(Differing(Plain(through), under), 0) << "scale " << scale;
+    }
+}
+
 TEST(CanvasScale, WindowPaintPassDrawsTheParentOnceForAllItsSeeThroughControls)
 {
     EnsureGuiApp();
