@@ -47,7 +47,7 @@ bool ConnectAndUpload(seqtest::Rig& rig)
     form.ConnectNet();
     if (!SleepUntil([&] { return form.tmInLevelDet->Enabled() && !fmProcess->Visible(); }))
         return false;
-    const auto idle = [&] { return form.NetProc && !form.NetProc->IsBusy() && form.NetProc->QueueSnapshot().empty(); };
+    const auto idle = [&] { return form.Controller.Net() && !form.Controller.Net()->IsBusy() && form.Controller.Net()->QueueSnapshot().empty(); };
     for (int tries = 0; tries < 50; ++tries) {
         if (SleepUntil(idle)) {
             SleepUntil([] { return false; }, 20);

@@ -34,6 +34,13 @@ void Drop(Transport*& transport)
 
 DeviceController::DeviceController(DeviceControllerView& view) : View(view) {}
 
+void DeviceController::SetModel(LUnitControl* model)
+{
+    UnitControl = model;
+    if (model)
+        model->SetSender(this);
+}
+
 DeviceController::~DeviceController()
 {
     CloseTransports();

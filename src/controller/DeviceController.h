@@ -6,6 +6,7 @@
 
 #include "controller/DeviceControllerView.h"
 #include "device/BytePacket.h"
+#include "device/CommandSender.h"
 #include "device/PresetFiles.h"
 
 #include <QString>
@@ -19,17 +20,17 @@ class LNetProc;
 class LUnitControl;
 class LUsbProc;
 
-class DeviceController
+class DeviceController : public CommandSender
 {
 public:
     explicit DeviceController(DeviceControllerView& view);
-    ~DeviceController();
+    ~DeviceController() override;
     DeviceController(const DeviceController&) = delete;
     DeviceController& operator=(const DeviceController&) = delete;
 
     // --- send path and transport settings (DeviceController.cpp) ---
     // Every command leaves here for the open transport (serial, else USB, else network).
-    void SendCommand(const LCmd& cmd, int mode, bool framed);
+    void SendCommand(const LCmd& cmd, int mode, bool framed) override;
     // 1..254 (others are ignored); becomes the open transport's keep-alive address.
     void SetDeviceId(int id);
     void SetReplyTimeout(unsigned ms);
@@ -100,24 +101,31 @@ public:
     void ChainEnd();
     static constexpr unsigned ChainWatchMs = 15000;
 
-    // The model the replies fill; set once the window made it.
-    LUnitControl* UnitControl { nullptr };
-    LCommProc* CommProc { nullptr };
-    LUsbProc* UsbProc { nullptr };
-    LNetProc* NetProc { nullptr };
+    // --- the link's state, read by the window and its dialogs ---
+    // The model the replies fill; set once the window made it. The model sends through this
+    // controller from then on.
+    void SetModel(LUnitControl* model);
+    LUnitControl* Model() const { return UnitControl; }
+    LCommProc* Com() const { return CommProc; }
+    LUsbProc* Usb() const { return UsbProc; }
+    LNetProc* Net() const { return NetProc; }
     // The serial port the next ConnectCom opens ("COM3").
-    QString ComPortName;
-    int DeviceId { 1 };
-    bool Online { false };
-    bool ConnectPending { false };
-    bool Linked { false };
-    int CurPresetNo { 0 };
-    int PostLoadState { 0 };
-    int AckState { 0 };
-    int UploadPresetNo { 0 };
-    int DownloadRecordNo { 0 };
+    const QString& SerialPort() const { return ComPortName; }
+    void SetSerialPort(const QString& port) { ComPortName = port; }
+    int GetDeviceId() const override { return DeviceId; }
+    bool IsOnline() const { return Online; }
+    bool IsConnectPending() const { return ConnectPending; }
+    bool IsLinked() const { return Linked; }
+    int CurrentPreset() const { return CurPresetNo; }
+    int PostLoad() const { return PostLoadState; }
+    int PendingAck() const { return AckState; }
     // Frames passed over: strays and replies whose block or entry number is not the one asked for.
-    std::size_t DroppedReplies { 0 };
+    std::size_t DroppedReplyCount() const { return DroppedReplies; }
+
+    // --- requests of the editors ---
+    // Copies channel src onto dst in the device; with reread, the device's acknowledge starts a read
+    // of every setting. Only while linked.
+    void CopyChannel(int src, int dst, bool reread);
 
 private:
     // True (and the reply reported once its handling has returned) when the payload holds fewer
@@ -138,7 +146,24 @@ private:
     void FinishDownload();
     void ReportBrokenLink();
 
+    friend class DeviceControllerProbe; // tests set up a state they cannot reach through a link
+
     DeviceControllerView& View;
+    LUnitControl* UnitControl { nullptr };
+    LCommProc* CommProc { nullptr };
+    LUsbProc* UsbProc { nullptr };
+    LNetProc* NetProc { nullptr };
+    QString ComPortName;
+    int DeviceId { 1 };
+    bool Online { false };
+    bool ConnectPending { false };
+    bool Linked { false };
+    int CurPresetNo { 0 };
+    int PostLoadState { 0 };
+    int AckState { 0 };
+    int UploadPresetNo { 0 };
+    int DownloadRecordNo { 0 };
+    std::size_t DroppedReplies { 0 };
     int AskedCode { -1 };
     int AskedNumber { -1 };
     std::array<std::array<std::uint8_t, UnitRecordSize>, 31> UnitRecords {};

@@ -233,6 +233,15 @@ void DeviceController::FinishDownload()
     View.StartTimer(Timer::Disconnect);
 }
 
+void DeviceController::CopyChannel(int src, int dst, bool reread)
+{
+    if (!Linked)
+        return;
+    if (reread)
+        AckState = ACK_REREAD;
+    SendCommand(CM_MCS_CMD(DeviceId, MCS_CMD_COPY_CHANNEL, src, dst), SEND_APPEND, true);
+}
+
 void DeviceController::StartReread()
 {
     View.StopTimer(Timer::LevelPoll);

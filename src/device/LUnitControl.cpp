@@ -1,5 +1,6 @@
 #include "device/LUnitControl.h"
 
+#include "device/CommandSender.h"
 #include "device/LinkHost.h"
 #include "device/McsCodes.h"
 #include "device/SendMode.h"
@@ -218,19 +219,19 @@ void LUnitControl::SetPresetName(const PresetNameBytes& name)
 
 int LUnitControl::Address() const
 {
-    return m_host ? m_host->GetDeviceId() : 0;
+    return m_sender ? m_sender->GetDeviceId() : 0;
 }
 
 void LUnitControl::Send(const LCmd& cmd, int mode) const
 {
-    if (m_host && !m_host->IsSendSuppressed())
-        m_host->SendCommand(cmd, mode, true);
+    if (m_sender && !(m_host && m_host->IsSendSuppressed()))
+        m_sender->SendCommand(cmd, mode, true);
 }
 
 void LUnitControl::SendAlways(const LCmd& cmd) const
 {
-    if (m_host)
-        m_host->SendCommand(cmd, SEND_APPEND, true);
+    if (m_sender)
+        m_sender->SendCommand(cmd, SEND_APPEND, true);
 }
 
 // The mask is read once, before anything is stored: an edit of a follower (own bit clear) stores nothing.

@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 
+class CommandSender;
 class LinkHost;
 class PresetListHost;
 class LCmd;
@@ -28,7 +29,10 @@ public:
 
     LUnitControl();
 
-    // Where commands go and where preset names are shown; either may be null (nothing sent or shown).
+    // Where commands go (the link's send path), what the screen asks of the model (the suppress flag,
+    // curve marks) and where preset names are shown; each may be null (nothing sent, suppressed,
+    // marked or shown).
+    void SetSender(CommandSender* sender) { m_sender = sender; }
     void SetLinkHost(LinkHost* host) { m_host = host; }
     void SetPresetListHost(PresetListHost* lists) { m_lists = lists; }
 
@@ -124,6 +128,7 @@ private:
     DeviceInfo m_info {};
     std::array<std::uint8_t, DumpBlocks * DumpBlockSize> m_dump {};
     std::array<StoredPreset, PresetSlots> m_presets {};
+    CommandSender* m_sender { nullptr };
     LinkHost* m_host { nullptr };
     PresetListHost* m_lists { nullptr };
 };

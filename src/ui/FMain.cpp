@@ -34,13 +34,12 @@ QString& InstanceNameOverride()
     return name;
 }
 
-// The model's view of the main window: commands, the device ID, the suppress flag.
+// The model's view of the main window: the suppress flag and the curve marks. Its commands go
+// straight to the device controller.
 class MainModelHost : public LinkHost
 {
 public:
     explicit MainModelHost(TfmMain& form) : Form(form) {}
-    void SendCommand(const LCmd& cmd, int mode, bool framed) override { Form.SendCommand(cmd, mode, framed); }
-    int GetDeviceId() const override { return Form.GetDeviceId(); }
     bool IsSendSuppressed() const override { return Form.SuppressSend; }
     void MarkCurveStale(int channel) override { Form.MarkCurveStale(channel); }
 
@@ -93,8 +92,7 @@ TfmMain::TfmMain(vcl::TComponent* owner) : vcl::TForm(owner)
 
     BuildMenus();
     BuildLayout();
-    m_editors = std::make_unique<editors::EditorSet>(*this, layout::CollectEditorControls(*this));
-    m_editors->BindHandlers();
+    MakeEditors();
     asScreen->Loaded();
 }
 
@@ -196,9 +194,10 @@ void TfmMain::FormCreate(vcl::TObject* Sender)
     ApplyLanguage();
 
     Created->Model = std::make_unique<LUnitControl>();
-    UnitControl = Created->Model.get();
     Created->ModelHost = std::make_unique<MainModelHost>(*this);
-    UnitControl->SetLinkHost(Created->ModelHost.get());
+    Created->Model->SetLinkHost(Created->ModelHost.get());
+    Controller.SetModel(Created->Model.get());
+    Editors().SetModel(Created->Model.get());
 
     StartupRefresh = true;
     SuppressSend = true;

@@ -42,6 +42,7 @@ class TJvHidDeviceController;
 
 namespace editors {
 class EditorSet;
+class EditorWindow;
 }
 
 class TfmMain : public vcl::TForm, public DeviceAccess, public ConnectionAccess, public EditingAccess
@@ -156,8 +157,8 @@ public:
     // network); replies come back through Dispatch. Transports are made with TransportHost().
 
     void SendCommand(const LCmd& cmd, int mode, bool framed) override { Controller.SendCommand(cmd, mode, framed); }
-    int GetDeviceId() const override { return Controller.DeviceId; }
-    bool IsLinked() const override { return Controller.Linked; }
+    int GetDeviceId() const override { return Controller.GetDeviceId(); }
+    bool IsLinked() const override { return Controller.IsLinked(); }
     bool IsSendSuppressed() const override { return SuppressSend; }
     void SetPresetListHost(PresetListHost* lists) override;
     // 1..254; shows "ID : n" and becomes the open transport's keep-alive address.
@@ -205,7 +206,7 @@ public:
     bool UsbDeviceClaimed() const override { return HidDevice != nullptr; }
     std::uint32_t DeviceAddress() const override { return DeviceIp; }
     void SetDeviceAddress(std::uint32_t ip) override;
-    void SetComPortName(const QString& port) override { ComPortName = port; }
+    void SetComPortName(const QString& port) override { Controller.SetSerialPort(port); }
     void EnableLinkButton() override;
     void OpenNetworkSetup() override;
     vcl::TClientSocket ClientSocket;
@@ -222,19 +223,6 @@ public:
     // The device end: the open transport, the reply dispatch and the transfer sequences. Declared
     // after what its transports report to and write through, so it closes them first.
     DeviceController Controller { DeviceView };
-    // The controller's state under the names the window's handlers and dialogs use.
-    LUnitControl*& UnitControl = Controller.UnitControl;
-    LUsbProc*& UsbProc = Controller.UsbProc;
-    LCommProc*& CommProc = Controller.CommProc;
-    LNetProc*& NetProc = Controller.NetProc;
-    QString& ComPortName = Controller.ComPortName;
-    int& DeviceId = Controller.DeviceId;
-    bool& Online = Controller.Online;
-    bool& ConnectPending = Controller.ConnectPending;
-    bool& Linked = Controller.Linked;
-    int& CurPresetNo = Controller.CurPresetNo;
-    int& PostLoadState = Controller.PostLoadState;
-    int& AckState = Controller.AckState;
 
 
     // --- USB glue ---
@@ -344,21 +332,14 @@ private:
 
 public:
     // --- processing block editors ---
-    // (FMainEditors.cpp) The handlers the editing controls are bound to, one per kind of control for
-    // every channel (the channel is the Sender's Tag); each forwards to its block's editor.
+    // (FMainEditors.cpp) The editors are bound to their controls' events themselves; the window keeps
+    // the entries the dialogs and the device view call, each passed to its block's editor.
 
     // The block editors, made once the layout has handed over their controls.
     editors::EditorSet& Editors() { return *m_editors; }
     const editors::EditorSet& Editors() const { return *m_editors; }
-    // False once a control an editor works on is gone (the window is closing): the handlers then do nothing.
+    // False once a control an editor works on is gone (the window is closing): the entries then do nothing.
     bool EditorsIntact() const;
-
-    void isGainInAChange(vcl::TObject* Sender);
-    void isGainBackupInAChange(vcl::TObject* Sender);
-    void rzbMuteInAClick(vcl::TObject* Sender);
-    void rzbMuteBackupInAClick(vcl::TObject* Sender);
-    void rzbPhaseInAClick(vcl::TObject* Sender);
-    void rzbPhaseBackupInAClick(vcl::TObject* Sender);
 
     // Link groups and routing.
     int GroupMaskOf(int ch) const;
@@ -366,94 +347,20 @@ public:
     void SetMenuCaption(int master, int ch) override;
     void CopyChannel(int src, int dst, bool reread) override;
     void RereadAfterLink() override;
-    void rzbAMatrixOutClick(vcl::TObject* Sender, int ch);
-    void DrawMatrixLines();
-    void lbMatrixHpLpInAClick(vcl::TObject* Sender);
-    void lbMatrixDelayInAClick(vcl::TObject* Sender);
-    void lbMatrixCompOut1Click(vcl::TObject* Sender);
-    void lbMatrixGainInAClick(vcl::TObject* Sender);
-    void lbMatrixGateInAClick(vcl::TObject* Sender);
-    void lbMatrixChNameInAMouseMove(vcl::TObject* Sender, vcl::TShiftState Shift, int X, int Y);
-    void lbMatrixChNameInAMouseLeave(vcl::TObject* Sender);
-
-    // Noise gate of the inputs.
-    void DrawGateCurve(int ch);
-    void isGateThresholdInAChange(vcl::TObject* Sender);
-    void isGateAttackInAChange(vcl::TObject* Sender);
-    void isGateReleaseInAChange(vcl::TObject* Sender);
-    void isGateHoldInAChange(vcl::TObject* Sender);
-    void lbGateInAMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
-    // Typed entry of a gate box (field: threshold, attack, release, hold).
-    void cvdGateEntry(vcl::TObject* Sender, int field);
-
-    // PEQ bands: band editor, band buttons, band parameter panel and its deferred apply.
-    void peqPeqInAChange(vcl::TObject* Sender);
-    void peqPeqInAEditMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
-    void rzbEq1InAClick(vcl::TObject* Sender);
-    void isEqFreqInAChange(vcl::TObject* Sender);
-    void isEqBwInAChange(vcl::TObject* Sender);
-    void isEqGainInAChange(vcl::TObject* Sender);
-    void tmEqCurveTimer(vcl::TObject* Sender);
-    void cvdEqFreqInAKeyDown(vcl::TObject* Sender, vcl::WORD& Key, vcl::TShiftState Shift);
-    void vrbEqShowAllInAClick(vcl::TObject* Sender);
-    // Opens the PEQ reset question for the button's channel.
-    void vrbEqResetInAClick(vcl::TObject* Sender);
-    void vrbEqBypassInAClick(vcl::TObject* Sender);
     void ResetChannelPeq(int ch) override;
-    void DeselectEqBands();
-    void SelectFirstEqBands();
-    vcl::TTimer* tmEqCurve { NewLinkTimer(QStringLiteral("tmEqCurve"), 1, &TfmMain::tmEqCurveTimer) };
-
-    // Crossover filters: high-pass ("LowCut") and low-pass ("HighCut") of every channel.
-    void isLowCutFreqInAChange(vcl::TObject* Sender);
-    void isHighCutFreqInAChange(vcl::TObject* Sender);
-    void tmHpLpCurveTimer(vcl::TObject* Sender);
-    void rzcLowCutSlopInAChange(vcl::TObject* Sender);
-    void rzcHighCutSlopInAChange(vcl::TObject* Sender);
-    void rzbLowCutBypassInAClick(vcl::TObject* Sender);
-    void rzbHighCutBypassInAClick(vcl::TObject* Sender);
-    vcl::TTimer* tmHpLpCurve { NewLinkTimer(QStringLiteral("tmHpLpCurve"), 1, &TfmMain::tmHpLpCurveTimer) };
-
-    // Delay of every channel: fader, edit box, marker line, unit buttons.
-    void isDelayInAChange(vcl::TObject* Sender);
-    void rzbUnit0Click(vcl::TObject* Sender);
-    void lbDelayLineInAMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
-    void lbDelayLineInAMouseMove(vcl::TObject* Sender, vcl::TShiftState Shift, int X, int Y);
-    void lbDelayLineInAMouseUp(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
-    void cvdDelayInBKeyDown(vcl::TObject* Sender, vcl::WORD& Key, vcl::TShiftState Shift);
-    void cvdDelayInAExit(vcl::TObject* Sender);
     void PlaceDelayLine(int ch);
 
-    // Compressor/limiter of the outputs.
-    void DrawCompCurve(int ch);
-    void isCompThresholdOut1Change(vcl::TObject* Sender);
-    void isCompAttackOut1Change(vcl::TObject* Sender);
-    void isCompReleaseOut1Change(vcl::TObject* Sender);
-    // A ratio or knee up-down (field as cvdCompEntry) now at value v.
-    void CompUpDownChange(vcl::TObject* Sender, int field, int v);
-    // Typed entry of a compressor box (field: threshold, attack, release, ratio, knee).
-    void cvdCompEntry(vcl::TObject* Sender, int field);
-    void CompMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
-    void tmCompDispTimer(vcl::TObject* Sender);
-    vcl::TTimer* tmCompDisp { NewLinkTimer(QStringLiteral("tmCompDisp"), 1, &TfmMain::tmCompDispTimer) };
-
-    // Dragging markers on the response plots.
-    void fftDrawInAMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
-    void fftDrawInAMouseMove(vcl::TObject* Sender, vcl::TShiftState Shift, int X, int Y);
-    void fftDrawInAMouseUp(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
-    void tmMouseEqCurveTimer(vcl::TObject* Sender);
-    vcl::TTimer* tmMouseEqCurve { NewLinkTimer(QStringLiteral("tmMouseEqCurve"), 1, &TfmMain::tmMouseEqCurveTimer) };
+    // The one-shot timers of the editors' deferred redraws (the editors bind them).
+    vcl::TTimer* tmEqCurve { NewLinkTimer(QStringLiteral("tmEqCurve"), 1, nullptr) };
+    vcl::TTimer* tmHpLpCurve { NewLinkTimer(QStringLiteral("tmHpLpCurve"), 1, nullptr) };
+    vcl::TTimer* tmCompDisp { NewLinkTimer(QStringLiteral("tmCompDisp"), 1, nullptr) };
+    vcl::TTimer* tmMouseEqCurve { NewLinkTimer(QStringLiteral("tmMouseEqCurve"), 1, nullptr) };
 
     // Overlays of other channels' totals on the response plots, copied lazily.
     void MarkCurveStale(int ch) { StaleMarks.MarkCurveStale(ch); }
     void RefreshGainPageCurves();
     void RefreshChannelOverlays(int page);
-    // OnClick of every overlay toggle ("vrbShow" + shown channel + plot suffix).
-    void vrbShowOverlayClick(vcl::TObject* Sender, int plot);
     void ShowOverlayButtons(int ch, bool show) override;
-    // Magnitude and phase view of a channel plot; the button's Tag is the channel.
-    void rbShowGainInAClick(vcl::TObject* Sender);
-    void rbShowPhaseInAClick(vcl::TObject* Sender);
     // Bit j of OverlayStale[k]: the copy of channel j's total on plot k is out of date.
     CurveStaleMarks StaleMarks;
     std::array<std::uint32_t, CurveStaleMarks::PlotCount>& OverlayStale = StaleMarks.OverlayStale;
@@ -462,6 +369,9 @@ public:
     bool StartupRefresh { false };
 
 private:
+    // Makes the editors over the controls the layout built and binds them (FMainEditors.cpp).
+    void MakeEditors();
+    std::unique_ptr<editors::EditorWindow> m_editorWindow;
     std::unique_ptr<editors::EditorSet> m_editors;
 };
 

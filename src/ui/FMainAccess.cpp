@@ -14,8 +14,8 @@ EditingAccess* MainEditing() { return fmMain; }
 
 void TfmMain::SetPresetListHost(PresetListHost* lists)
 {
-    if (UnitControl)
-        UnitControl->SetPresetListHost(lists);
+    if (Controller.Model())
+        Controller.Model()->SetPresetListHost(lists);
 }
 
 void TfmMain::SetDeviceAddress(std::uint32_t ip)

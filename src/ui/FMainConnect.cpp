@@ -16,7 +16,8 @@ vcl::TTimer* TfmMain::NewLinkTimer(const QString& name, unsigned interval, void 
     timer->SetEnabled(false);
     timer->SetName(name);
     timer->SetInterval(interval);
-    timer->OnTimer = [this, handler](vcl::TObject* sender) { (this->*handler)(sender); };
+    if (handler)
+        timer->OnTimer = [this, handler](vcl::TObject* sender) { (this->*handler)(sender); };
     return timer;
 }
 
@@ -62,7 +63,7 @@ template vcl::TSaveDialog* TfmMain::NewFileDialog<vcl::TSaveDialog>(const QStrin
 void TfmMain::tmLockPromptTimer(vcl::TObject*)
 {
     tmLockPrompt->SetEnabled(false);
-    if (AckState == ACK_LOCK_PASSWORD)
+    if (Controller.PendingAck() == ACK_LOCK_PASSWORD)
         LinkViews::LockShowModal();
 }
 

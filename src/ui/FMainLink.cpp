@@ -72,7 +72,7 @@ void TfmMain::EnsureLink()
         return;
     UiCalls = std::make_unique<vcl::TThreadCallQueue>();
     NetGlue = std::make_unique<LNetSocketGlue>(ClientSocket);
-    NetGlue->Transport = [this]() -> LPacketLink* { return NetProc; };
+    NetGlue->Transport = [this]() -> LPacketLink* { return Controller.Net(); };
     NetGlue->Trace = [this](const std::string& line) { PostTrace(TraceSource::Net, line); };
     ClientSocket.OnConnecting = [this](vcl::TClientSocket& s) { ClientSocketConnecting(s); };
     ClientSocket.OnConnect = [this](vcl::TClientSocket& s) { ClientSocketConnect(s); };
@@ -109,8 +109,8 @@ void TfmMain::TraceComRead(const std::uint8_t* data, unsigned count)
 void TfmMain::PostTrace(TraceSource source, std::string line)
 {
     auto add = [this, source, line = std::move(line)] {
-        const bool open = (source == TraceSource::Usb && UsbProc) || (source == TraceSource::Com && CommProc)
-                          || (source == TraceSource::Net && NetProc);
+        const bool open = (source == TraceSource::Usb && Controller.Usb()) || (source == TraceSource::Com && Controller.Com())
+                          || (source == TraceSource::Net && Controller.Net());
         if (!open || !fmHidData || !fmHidData->Visible())
             return;
         if (auto* list = dynamic_cast<vcl::TListBox*>(fmHidData->FindComponent(QStringLiteral("hbHidData")))) {

@@ -152,7 +152,7 @@ void TfmMain::DownloadClick(vcl::TObject* Sender)
 void TfmMain::FactoryDefaultClick(vcl::TObject* Sender)
 {
     (void)Sender;
-    if (Linked)
+    if (Controller.IsLinked())
         ShowModalIf(fmFactory);
     else
         ShowInformation(QStringLiteral("SID_INFO_CON_FIRST"));

@@ -13,7 +13,7 @@
 
 std::array<std::uint8_t, 8> TfmMain::GetChannelName(int ch) const
 {
-    return UnitControl ? UnitControl->GetChannelName(ch) : std::array<std::uint8_t, 8> {};
+    return Controller.Model() ? Controller.Model()->GetChannelName(ch) : std::array<std::uint8_t, 8> {};
 }
 
 void TfmMain::SetChannelName(int ch, const char* name)
@@ -32,8 +32,8 @@ void TfmMain::SetChannelName(int ch, const char* name)
     const QString text = vcl::AnsiCodec::Decode(std::span<const std::uint8_t>(bytes.data(), n));
     label->SetCaption(text);
     button->SetHint(text);
-    if (UnitControl)
-        UnitControl->SetChannelName(ch, bytes);
+    if (Controller.Model())
+        Controller.Model()->SetChannelName(ch, bytes);
 }
 
 void TfmMain::lbMatrixChNameInAClick(vcl::TObject* Sender)

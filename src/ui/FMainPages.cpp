@@ -31,11 +31,11 @@ int SideBit(int ch)
 
 int TfmMain::LinkMaskOf(int ch) const
 {
-    if (!UnitControl)
+    if (!Controller.Model())
         return SideBit(ch);
     editors::LinkMasks raw {};
     for (int c = 0; c < layout::ChannelCount; ++c)
-        raw[static_cast<std::size_t>(c)] = UnitControl->GetLink(c);
+        raw[static_cast<std::size_t>(c)] = Controller.Model()->GetLink(c);
     return editors::ValidLinkMask(raw, ch);
 }
 
@@ -47,8 +47,8 @@ void TfmMain::rzbMenuInAClick(vcl::TObject* Sender)
     const int p = static_cast<int>(button->Tag());
     if (p == CurPage || p < 0 || p >= layout::PageCount)
         return;
-    if (CommProc)
-        CommProc->SetExtraResends(1);
+    if (Controller.Com())
+        Controller.Com()->SetExtraResends(1);
 
     const QString oldSfx = layout::PageBoxSuffix(CurPage);
     auto* oldButton = FindControl(*this, layout::PageButtonName(CurPage));

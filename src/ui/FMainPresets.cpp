@@ -46,15 +46,15 @@ void TfmMain::tmUploadTimer(vcl::TObject*)
     tmUpload->SetEnabled(false);
     if (UploadFileWritten) {
         UploadFileWritten = false;
-        if (Linked)
+        if (Controller.IsLinked())
             tmInLevelDet->SetEnabled(true);
         return;
     }
     sdSaveUnit->SetFileName(QString());
-    if (ExecuteInStartFolder(*sdSaveUnit) && UnitControl) {
+    if (ExecuteInStartFolder(*sdSaveUnit) && Controller.Model()) {
         // A file that cannot be written is reported rather than passed over.
         FileProblem problem;
-        if (UnitControl->SaveUnitFile(FileSystemPath(sdSaveUnit->FileName()), &problem) == FileResult::ErrorFile)
+        if (Controller.Model()->SaveUnitFile(FileSystemPath(sdSaveUnit->FileName()), &problem) == FileResult::ErrorFile)
             ShowFileFailure("SID_INFO_ERROR_FILE", problem);
     }
     UploadFileWritten = true;
@@ -63,7 +63,7 @@ void TfmMain::tmUploadTimer(vcl::TObject*)
 
 void TfmMain::DownloadUnit()
 {
-    if (!Linked) {
+    if (!Controller.IsLinked()) {
         LinkViews::InformationShowModal(GetSidText(QStringLiteral("SID_INFO_CON_FIRST")));
         return;
     }
@@ -81,10 +81,10 @@ void TfmMain::DownloadUnit()
 void TfmMain::SavePresetFile()
 {
     sdSavePreset->SetFileName(QString());
-    if (ExecuteInStartFolder(*sdSavePreset) && UnitControl) {
+    if (ExecuteInStartFolder(*sdSavePreset) && Controller.Model()) {
         // A file that cannot be written is reported rather than passed over.
         FileProblem problem;
-        if (::SavePresetFile(*UnitControl, FileSystemPath(sdSavePreset->FileName()), &problem) == FileResult::ErrorFile)
+        if (::SavePresetFile(*Controller.Model(), FileSystemPath(sdSavePreset->FileName()), &problem) == FileResult::ErrorFile)
             ShowFileFailure("SID_INFO_ERROR_FILE", problem);
     }
 }
@@ -99,8 +99,8 @@ void TfmMain::OpenPresetFile()
         ShowFileFailure("SID_INFO_ERROR_FILE", problem);
         return;
     }
-    if (UnitControl)
-        UnitControl->LoadPresetAndSend(body);
+    if (Controller.Model())
+        Controller.Model()->LoadPresetAndSend(body);
     SuppressSend = true;
     RefreshAll();
     SuppressSend = false;

@@ -19,7 +19,7 @@ void TfmMain::rzbMenuLinkClick(vcl::TObject*)
 {
     rzbMenuLink->SetEnabled(false);
     MenuLinkDown = false;
-    if (Online) {
+    if (Controller.IsOnline()) {
         tmDisconnect->SetEnabled(true);
         return;
     }
@@ -38,7 +38,7 @@ void TfmMain::tmDisconnectTimer(vcl::TObject*)
     tmDisconnect->SetEnabled(false);
     const bool restarted = std::exchange(RestartNoticeDue, false);
     Controller.OnDisconnectTimer();
-    if (restarted && !Linked)
+    if (restarted && !Controller.IsLinked())
         LinkViews::InformationShowModal(GetSidText(QStringLiteral("SID_INFO_DEVICE_RESTART")));
 }
 

@@ -105,12 +105,12 @@ void TfmMain::ApplyLanguage()
     auto* connected = dynamic_cast<vcl::TMenuItem*>(FindComponent(QStringLiteral("Connected")));
     if (!connected)
         return;
-    connected->SetCaption(GetSidText(Online ? QStringLiteral("SID_DISCONNECT") : QStringLiteral("SID_CONNECT")));
+    connected->SetCaption(GetSidText(Controller.IsOnline() ? QStringLiteral("SID_DISCONNECT") : QStringLiteral("SID_CONNECT")));
 
     if (!rzbMenuLink)
         return;
-    rzbMenuLink->SetCaption(GetSidText(Online ? QStringLiteral("SID_ONLINE") : QStringLiteral("SID_OFFLINE")));
-    skin::ShowLinkState(*rzbMenuLink, Online);
+    rzbMenuLink->SetCaption(GetSidText(Controller.IsOnline() ? QStringLiteral("SID_ONLINE") : QStringLiteral("SID_OFFLINE")));
+    skin::ShowLinkState(*rzbMenuLink, Controller.IsOnline());
 
     if (!caption(QStringLiteral("lPreset"), QStringLiteral("SID_PRESET"))
         || !caption(QStringLiteral("lAddress"), QStringLiteral("SID_ADDRESS"))

@@ -55,7 +55,7 @@ void TfmMain::SetUpUsb()
 
 void TfmMain::UsbWrite(const std::uint8_t* data, unsigned n)
 {
-    if (!UsbProc)
+    if (!Controller.Usb())
         return;
     {
         // The device cannot be checked in (and freed) while a report is on its way.
@@ -74,8 +74,8 @@ void TfmMain::HidCtlDeviceData(TJvHidDevice*, std::uint8_t ReportID, const std::
     std::uint8_t buffer[HidUsbReport::MaxReceiveBlock];
     std::memcpy(buffer, Data, count);
     std::string line = UsbTrace("USB R ", ReportID, buffer, count);
-    if (UsbProc)
-        UsbProc->ReceiveBytes(buffer, count);
+    if (Controller.Usb())
+        Controller.Usb()->ReceiveBytes(buffer, count);
     PostTrace(TraceSource::Usb, std::move(line));
 }
 
@@ -110,7 +110,7 @@ void TfmMain::HidCtlDeviceUnplug(TJvHidDevice* HidDev)
         HidCtl->CheckIn(HidDev);
     if (Visible() && lbStatus->Caption() == QStringLiteral("Detect HID"))
         lbStatus->SetCaption(QStringLiteral("OffLine"));
-    if (UsbProc)
+    if (Controller.Usb())
         tmLinkBroken->SetEnabled(true);
 }
 

@@ -70,7 +70,7 @@ void MainDeviceView::ShowOnline(Route route)
     Form.rzbMenuLink->SetCaption(Form.GetSidText(QStringLiteral("SID_ONLINE")));
     skin::ShowLinkState(*Form.rzbMenuLink, true);
     if (route == Route::Com)
-        Form.lbShowIp->SetCaption(Form.ComPortName);
+        Form.lbShowIp->SetCaption(Form.Controller.SerialPort());
     else if (route == Route::Usb)
         Form.lbShowIp->SetCaption(QStringLiteral("USB"));
     else

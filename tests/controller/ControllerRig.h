@@ -95,8 +95,8 @@ struct ControllerRig
     ControllerRig()
     {
         vcl::SetSerialPortOverride(std::vector<vcl::TSerialPortEntry> { { "COM4", pty.SlavePath(), 4 } });
-        controller.UnitControl = &model;
-        controller.ComPortName = QStringLiteral("COM4");
+        controller.SetModel(&model);
+        controller.SetSerialPort(QStringLiteral("COM4"));
         host.OnFrame = [this](const TestTransportHost::Delivered& d) {
             if (d.Message == UM_RX_FRAME_STRAY)
                 controller.OnStrayFrame(d.Frame);

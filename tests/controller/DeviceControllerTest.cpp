@@ -21,11 +21,11 @@ TEST(DeviceController, ConnectSequenceFillsTheModelAndLeavesTheLinkPolling)
     rig.emu.SetCurrentPreset(3);
     ASSERT_TRUE(rig.Connect());
 
-    EXPECT_TRUE(rig.controller.Linked);
-    EXPECT_TRUE(rig.controller.Online);
+    EXPECT_TRUE(rig.controller.IsLinked());
+    EXPECT_TRUE(rig.controller.IsOnline());
     EXPECT_EQ(rig.view.OnlineRoute, static_cast<int>(DeviceControllerView::Route::Com));
     EXPECT_EQ(rig.view.ConnectResult, 1);
-    EXPECT_EQ(rig.controller.CurPresetNo, 3);
+    EXPECT_EQ(rig.controller.CurrentPreset(), 3);
     EXPECT_TRUE(rig.model.IsPresetUsed(2));
     EXPECT_FALSE(rig.model.IsPresetUsed(1));
     EXPECT_EQ(rig.emu.CountOf(MCS_CMD_READ_PRESET_NAME), 30u);
@@ -38,7 +38,7 @@ TEST(DeviceController, ConnectSequenceFillsTheModelAndLeavesTheLinkPolling)
     EXPECT_EQ(rig.view.Refreshes, 1);
     EXPECT_TRUE(rig.view.IsRunning(Timer::LevelPoll));
     EXPECT_FALSE(rig.view.IsRunning(Timer::ChainWatch));
-    EXPECT_EQ(rig.controller.AckState, ACK_IDLE);
+    EXPECT_EQ(rig.controller.PendingAck(), ACK_IDLE);
 }
 
 TEST(DeviceController, AForeignUnitOrVersionIsRefusedAndTheLinkEnds)
@@ -59,8 +59,8 @@ TEST(DeviceController, AForeignUnitOrVersionIsRefusedAndTheLinkEnds)
         rig.controller.ConnectCom();
         ASSERT_TRUE(ControllerRig::SpinUntil([&] { return !rig.view.Refusal.isEmpty(); }));
         EXPECT_EQ(rig.view.Refusal, QString::fromLatin1(c.refusal));
-        EXPECT_FALSE(rig.controller.Linked);
-        EXPECT_FALSE(rig.controller.Online);
+        EXPECT_FALSE(rig.controller.IsLinked());
+        EXPECT_FALSE(rig.controller.IsOnline());
         EXPECT_EQ(rig.view.OnlineRoute, -1);
         EXPECT_FALSE(rig.view.IsRunning(Timer::ChainWatch));
         // The device is told to let go (broadcast address) and nothing more is asked of it.
@@ -84,9 +84,9 @@ TEST(DeviceController, StoreNamesAndKeepsThePresetAndRecallReadsItBack)
     EXPECT_EQ(rig.emu.CountOf(MCS_CMD_PRESETNAME), 1u);
     EXPECT_EQ(rig.emu.CountOf(MCS_CMD_STORE_PRESET), 1u);
     EXPECT_EQ(rig.view.Position, 2);
-    EXPECT_EQ(rig.controller.CurPresetNo, 5);
+    EXPECT_EQ(rig.controller.CurrentPreset(), 5);
     EXPECT_TRUE(rig.model.IsPresetUsed(4));
-    EXPECT_EQ(rig.controller.AckState, ACK_IDLE);
+    EXPECT_EQ(rig.controller.PendingAck(), ACK_IDLE);
     EXPECT_FALSE(rig.view.IsRunning(Timer::ChainWatch));
 
     const std::size_t blocksBefore = rig.emu.CountOf(MCS_CMD_READ_PROGRAM_BLOCK);
@@ -104,7 +104,7 @@ TEST(DeviceController, OfflineStoreAndRecallLeaveNoStateForTheNextLink)
     ControllerRig rig;
     rig.controller.StorePreset(0, QStringLiteral("X"));
     rig.controller.RecallPreset(1);
-    EXPECT_EQ(rig.controller.AckState, ACK_IDLE);
+    EXPECT_EQ(rig.controller.PendingAck(), ACK_IDLE);
     EXPECT_EQ(rig.view.ProgressShown, 0);
 }
 
@@ -122,7 +122,7 @@ TEST(DeviceController, UnitUploadReadsEveryStoredPresetThenAsksForTheFile)
     EXPECT_EQ(rig.emu.CountOf(MCS_CMD_READ_PRESET_BLOCK), 30u);
     EXPECT_FALSE(rig.view.IsRunning(Timer::LevelPoll)) << "the file step resumes the polls";
     EXPECT_FALSE(rig.view.IsRunning(Timer::ChainWatch));
-    EXPECT_EQ(rig.controller.AckState, ACK_IDLE);
+    EXPECT_EQ(rig.controller.PendingAck(), ACK_IDLE);
 }
 
 TEST(DeviceController, UnitUploadWithNothingStoredOrOfflineOnlyTellsTheUser)
@@ -174,14 +174,14 @@ TEST(DeviceController, ABrokenLinkEndsItButANoticeOfAClosedTransportDoesNot)
     ASSERT_TRUE(rig.Connect());
     const std::uint32_t closed = rig.controller.OpenTransportSource() + 1000;
     rig.controller.OnCommEvent(closed, 0);
-    EXPECT_TRUE(rig.controller.Linked);
+    EXPECT_TRUE(rig.controller.IsLinked());
     EXPECT_EQ(rig.view.Offline, 0);
 
     rig.emu.SetSilent(true);
     rig.controller.PollLevels();
     ASSERT_TRUE(ControllerRig::SpinUntil([&] { return rig.view.Offline == 1; }));
-    EXPECT_FALSE(rig.controller.Linked);
-    EXPECT_FALSE(rig.controller.Online);
+    EXPECT_FALSE(rig.controller.IsLinked());
+    EXPECT_FALSE(rig.controller.IsOnline());
     EXPECT_FALSE(rig.controller.HasTransport());
     EXPECT_EQ(rig.view.SearchShown, 1);
     EXPECT_FALSE(rig.view.IsRunning(Timer::LevelPoll));
@@ -195,11 +195,11 @@ TEST(DeviceController, ShortRepliesAreDroppedWholeAndOtherDevicesRepliesRestartT
     rig.controller.OnReplyFrame(DeviceEmulator::ReplyFrame(1, MCS_REPLY_PRESET_NO, {}));
     EXPECT_EQ(rig.view.ShortReplies,
               QStringList({ QStringLiteral("Reply too short: byte 5 of 2"), QStringLiteral("Reply too short: byte 0 of 0") }));
-    EXPECT_EQ(rig.controller.AckState, ACK_IDLE);
+    EXPECT_EQ(rig.controller.PendingAck(), ACK_IDLE);
     EXPECT_TRUE(rig.view.Running.empty());
 
     rig.controller.OnReplyFrame(DeviceEmulator::ReplyFrame(7, MCS_REPLY_PRESET_NO, { 9 }));
-    EXPECT_EQ(rig.controller.CurPresetNo, 0);
+    EXPECT_EQ(rig.controller.CurrentPreset(), 0);
     EXPECT_TRUE(rig.view.IsRunning(Timer::CandidateScan));
 }
 

@@ -48,8 +48,8 @@ std::vector<std::uint8_t> UploadCodes()
 bool ConnectedAndQuiet(ControllerRig& rig)
 {
     return ControllerRig::SpinUntil([&] {
-        return rig.view.LinkReady > 0 && rig.emu.CountOf(MCS_CMD_KEEP_ALIVE) > 0 && rig.controller.CommProc
-               && !rig.controller.CommProc->IsBusy();
+        return rig.view.LinkReady > 0 && rig.emu.CountOf(MCS_CMD_KEEP_ALIVE) > 0 && rig.controller.Com()
+               && !rig.controller.Com()->IsBusy();
     });
 }
 
@@ -96,9 +96,9 @@ TEST(MisbehavingDevice, LateOrRepeatedRepliesDuringTheConnectUploadTakeEveryName
         // Each block landed at its own place in the current settings.
         for (std::size_t i = 2; i < 718; ++i)
             ASSERT_EQ(rig.model.GetImage()[i], rig.emu.ProgramByte(i)) << "dump byte " << i;
-        EXPECT_GE(rig.controller.CommProc->GetCore().IgnoredFrames.load(), 1u) << "the extra reply was passed over";
-        EXPECT_GE(rig.controller.DroppedReplies, 1u);
-        EXPECT_TRUE(rig.controller.Online);
+        EXPECT_GE(rig.controller.Com()->GetCore().IgnoredFrames.load(), 1u) << "the extra reply was passed over";
+        EXPECT_GE(rig.controller.DroppedReplyCount(), 1u);
+        EXPECT_TRUE(rig.controller.IsOnline());
     }
 }
 

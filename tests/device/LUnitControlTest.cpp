@@ -18,7 +18,11 @@ std::string ImageHex(const LUnitControl& unit, std::size_t from, std::size_t cou
 class ModelTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { unit.SetLinkHost(&host); }
+    void SetUp() override
+    {
+        unit.SetLinkHost(&host);
+        unit.SetSender(&host);
+    }
 
     RecordingLinkHost host;
     LUnitControl unit;

@@ -91,6 +91,7 @@ TEST_F(FileTest, PresetFileRoundTripsAndRefusesForeignFiles)
     RecordingLinkHost host;
     LUnitControl unit;
     unit.SetLinkHost(&host);
+    unit.SetSender(&host);
     ASSERT_EQ(OpenPresetFile(unit, Path("a.prs")), FileResult::Ok);
     EXPECT_EQ(unit.GetGain(4), 123);
     EXPECT_EQ(unit.GetPeq(0, 7), (PeqBand {1, 2, 3, 4}));
@@ -105,6 +106,7 @@ TEST_F(FileTest, PresetFileRoundTripsAndRefusesForeignFiles)
                                                       {"foreign.prs", foreign}, {"empty.prs", {}}};
     LUnitControl fresh;
     fresh.SetLinkHost(&host);
+    fresh.SetSender(&host);
     host.sent.clear();
     for (const auto& [name, bytes] : bad) {
         WriteAll(Path(name), bytes);

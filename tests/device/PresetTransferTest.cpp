@@ -149,6 +149,7 @@ TEST(PresetLoader, SendsEveryParameterInOrder)
 
     LUnitControl unit;
     unit.SetLinkHost(&host);
+    unit.SetSender(&host);
     unit.SetEqBypassMask(2, 0x0015);
     ASSERT_TRUE(unit.LoadPresetAndSend(body));
     ASSERT_EQ(host.sent.size(), 149u);
@@ -185,6 +186,7 @@ TEST(PresetLoader, RefusesShortBodyAndSendsNothing)
     RecordingLinkHost host;
     LUnitControl unit;
     unit.SetLinkHost(&host);
+    unit.SetSender(&host);
     EXPECT_FALSE(unit.LoadPresetAndSend(BytePacket(705, 0x11)));
     EXPECT_TRUE(host.sent.empty());
     EXPECT_EQ(unit.GetImage(), DefaultPresetImage);

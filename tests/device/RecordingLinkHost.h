@@ -1,14 +1,15 @@
 #pragma once
-// A link host that records every frame the model sends, for asserting on exact traffic.
+// A sender and link host that records every frame the model sends, for asserting on exact traffic.
 
 #include "device/LCmd.h"
+#include "device/CommandSender.h"
 #include "device/LinkHost.h"
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-class RecordingLinkHost : public LinkHost
+class RecordingLinkHost : public LinkHost, public CommandSender
 {
 public:
     struct Sent

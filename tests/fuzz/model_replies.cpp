@@ -5,6 +5,7 @@
 #include "FuzzSupport.h"
 #include "device/LCmd.h"
 #include "device/LUnitControl.h"
+#include "device/CommandSender.h"
 #include "device/LinkHost.h"
 #include "device/PresetListHost.h"
 
@@ -13,7 +14,7 @@
 
 namespace {
 
-class CountingHost : public LinkHost
+class CountingHost : public LinkHost, public CommandSender
 {
 public:
     void SendCommand(const LCmd&, int, bool) override { ++sent; }
@@ -93,6 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NameLists lists;
     LUnitControl unit;
     unit.SetLinkHost(&host);
+    unit.SetSender(&host);
     unit.SetPresetListHost(&lists);
     fuzz::Input in(data, size);
     while (!in.Empty()) {

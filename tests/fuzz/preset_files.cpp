@@ -5,6 +5,7 @@
 #include "FuzzSupport.h"
 #include "device/LCmd.h"
 #include "device/LUnitControl.h"
+#include "device/CommandSender.h"
 #include "device/LinkHost.h"
 #include "device/PresetFiles.h"
 
@@ -13,7 +14,7 @@
 
 namespace {
 
-class CountingHost : public LinkHost
+class CountingHost : public LinkHost, public CommandSender
 {
 public:
     void SendCommand(const LCmd&, int, bool) override { ++sent; }
@@ -28,6 +29,7 @@ void openPreset(const std::vector<std::uint8_t>& file)
     CountingHost host;
     LUnitControl unit;
     unit.SetLinkHost(&host);
+    unit.SetSender(&host);
     const PresetImage before = unit.GetImage();
     const FileResult result = OpenPresetFile(unit, fuzz::ScratchFile(file, ".prs"));
     if (result != FileResult::Ok) {

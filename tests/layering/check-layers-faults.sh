@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The layering check on a small tree with every kind of fault: an include upwards (also from a
-# subfolder and with spaces in the directive), includes between folders of one layer, a folder the
+# subfolder, from a part of the window to the window, and with spaces in the directive), includes between folders of one layer, a folder the
 # layers leave out and a listed folder that is gone. Allowed includes (same folder, below, local,
 # system) must not be reported.
 set -uo pipefail
@@ -13,6 +13,7 @@ docs/architecture.md: layer folder src/gone does not exist
 src/device/sub/Deep.cpp includes ui/Window.h: ui is not below device
 src/platform/core/Up.cpp includes ui/Window.h: ui is not below platform/core
 src/plot/Chart.h includes widgets/Knob.h: widgets is not below plot
+src/ui/parts/Part.h includes ui/Window.h: ui is not below ui/parts
 src/widgets/Knob.h includes plot/Chart.h: plot is not below widgets
 LIST
 )

@@ -5,6 +5,7 @@
 #include "device/CM_MCS.h"
 #include "device/LCmd.h"
 #include "device/LUnitControl.h"
+#include "device/CommandSender.h"
 #include "device/LinkHost.h"
 #include "device/McsCodes.h"
 #include "device/PresetImage.h"
@@ -19,7 +20,7 @@
 namespace {
 
 // The model's road to the device: every command it sends goes to the emulator, which must acknowledge it.
-class EmulatorHost : public LinkHost
+class EmulatorHost : public LinkHost, public CommandSender
 {
 public:
     explicit EmulatorHost(DeviceEmulator& device) : Device(device) {}
@@ -113,6 +114,7 @@ TEST(DeviceState, EveryEditOfTheModelLandsInTheDevicesProgramAsInTheModel)
         EmulatorHost host(device);
         LUnitControl model;
         model.SetLinkHost(&host);
+        model.SetSender(&host);
         c.edit(model);
         const BytePacket program = ReadDump(device, MCS_CMD_READ_PROGRAM_BLOCK);
         EXPECT_TRUE(SameSettings(program, model.GetImage())) << Printable(program, model.GetImage());

@@ -189,5 +189,5 @@ TEST(FDialogsChannel, SmallDialogsDoWhatTheirButtonsSay)
     EXPECT_EQ(about.Count, 1);
     ModalAnswer factory(fmFactory, [](vcl::TForm&) { fmFactory->bnCancel->Click(); });
     fmFactory->ShowModal();
-    EXPECT_EQ(r.form->AckState, ACK_IDLE);
+    EXPECT_EQ(r.form->Controller.PendingAck(), ACK_IDLE);
 }

@@ -83,8 +83,8 @@ TEST(FDialogsLock, NoVerdictEndsWithATimeOutAndTheConnectionClosed)
     fmLockPassWord->ShowModal();
     EXPECT_EQ(boxes, std::vector<QString> { QStringLiteral("Check Time Out!") });
     EXPECT_EQ(fmLockPassWord->CheckTicks, 31);
-    EXPECT_FALSE(r.form->Online);
-    EXPECT_EQ(r.form->NetProc, nullptr);
+    EXPECT_FALSE(r.form->Controller.IsOnline());
+    EXPECT_EQ(r.form->Controller.Net(), nullptr);
     EXPECT_FALSE(fmLockPassWord->tmCheck->Enabled());
 }
 
@@ -102,7 +102,7 @@ TEST(FDialogsLock, CancelWhileWaitingStopsTheWait)
     fmLockPassWord->ShowModal();
     TestTransportHost::Spin(3500);
     EXPECT_EQ(boxes, 0) << "no late time-out after Cancel";
-    EXPECT_EQ(r.form->NetProc, nullptr);
+    EXPECT_EQ(r.form->Controller.Net(), nullptr);
 }
 
 TEST(FDialogsLock, EscOrTheTitleBarOnThePromptActsAsCancel)
@@ -120,8 +120,8 @@ TEST(FDialogsLock, EscOrTheTitleBarOnThePromptActsAsCancel)
         });
         r.form->ConnectNet();
         ASSERT_TRUE(SpinUntil([&] { return prompt.Count == 1 && !fmLockPassWord->Visible(); })) << way;
-        EXPECT_EQ(r.form->NetProc, nullptr) << way << ": the connection is dropped";
-        EXPECT_FALSE(r.form->Online) << way;
+        EXPECT_EQ(r.form->Controller.Net(), nullptr) << way << ": the connection is dropped";
+        EXPECT_FALSE(r.form->Controller.IsOnline()) << way;
         EXPECT_FALSE(fmLockPassWord->tmCheck->Enabled()) << way << ": no late verdict check";
         EXPECT_EQ(r.emu.CountOf(0x27), 0u) << way << ": no settings read";
     }
@@ -156,7 +156,7 @@ TEST(FDialogsLock, LockSetupSendsThePasswordThenDisconnects)
     fmLockSetup->ShowModal();
     ASSERT_TRUE(SpinUntil([&] { return r.emu.CountOf(0x2F) == 1; }) || r.emu.CountOf(0x2F) == 1);
     EXPECT_EQ(PayloadsOf(r.emu, 0x2F).at(0), (BytePacket { 'Q', '7', 0, 0 }));
-    EXPECT_FALSE(r.form->Online);
+    EXPECT_FALSE(r.form->Controller.IsOnline());
     EXPECT_FALSE(fmLockSetup->Visible());
 }
 
@@ -167,8 +167,8 @@ TEST(FDialogsLock, CancelOnThePromptLeavesASearchThatCanFindTheDeviceAgain)
     r.emu.SetLocked(true, "AB12");
     ModalAnswer prompt(fmLockPassWord, [&](vcl::TForm&) { fmLockPassWord->bnCancel->Click(); });
     r.form->rzbMenuLink->Click(); // the search runs until it finds the device and closes
-    ASSERT_TRUE(SpinUntil([&] { return prompt.Count == 1 && r.form->NetProc == nullptr; }));
-    EXPECT_FALSE(r.form->Online);
+    ASSERT_TRUE(SpinUntil([&] { return prompt.Count == 1 && r.form->Controller.Net() == nullptr; }));
+    EXPECT_FALSE(r.form->Controller.IsOnline());
     EXPECT_EQ(fmNetwork->ConnectResult, 0) << "nothing is connected";
     EXPECT_TRUE(r.form->rzbMenuLink->Enabled());
 
@@ -189,7 +189,7 @@ TEST(FDialogsLock, CancelOnThePromptLeavesASearchThatCanFindTheDeviceAgain)
     user.start(5);
     r.form->rzbMenuLink->Click();
     EXPECT_TRUE(sawNoDevice);
-    ASSERT_TRUE(SpinUntil([&] { return r.form->Online && r.form->tmInLevelDet->Enabled(); }));
+    ASSERT_TRUE(SpinUntil([&] { return r.form->Controller.IsOnline() && r.form->tmInLevelDet->Enabled(); }));
     EXPECT_EQ(prompt.Count, 1);
     EXPECT_TRUE(r.form->rzbMenuLink->Enabled());
 }

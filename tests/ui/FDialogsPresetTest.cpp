@@ -167,7 +167,7 @@ TEST(FDialogsPreset, EnterInTheNameBoxRecallsThePresetOnline)
     const auto recalls = PayloadsOf(r.emu, 0x20);
     ASSERT_EQ(recalls.size(), 1u);
     EXPECT_EQ(recalls[0], BytePacket { 5 });
-    EXPECT_EQ(r.form->CurPresetNo, 5);
+    EXPECT_EQ(r.form->Controller.CurrentPreset(), 5);
 }
 
 TEST(FDialogsPreset, EnterOnTheNameDialogOfTheRecallListRecallsOnce)

@@ -46,10 +46,10 @@ TEST(FMainConnect, ConnectIdentifyUploadFifteenBlocksThenLevelPolling)
     for (int b = 0; b < 15; ++b)
         EXPECT_EQ(requests[35 + b][6], b) << "program block";
 
-    EXPECT_TRUE(r.form->Online);
-    EXPECT_TRUE(r.form->Linked);
-    EXPECT_FALSE(r.form->ConnectPending);
-    EXPECT_EQ(r.form->CurPresetNo, 3);
+    EXPECT_TRUE(r.form->Controller.IsOnline());
+    EXPECT_TRUE(r.form->Controller.IsLinked());
+    EXPECT_FALSE(r.form->Controller.IsConnectPending());
+    EXPECT_EQ(r.form->Controller.CurrentPreset(), 3);
     EXPECT_EQ(r.form->rzbMenuLink->Caption(), QStringLiteral("OnLine"));
     EXPECT_TRUE(r.form->rzbMenuLink->Enabled());
     EXPECT_TRUE(r.form->LinkButtonDown());
@@ -87,11 +87,11 @@ TEST(FMainConnect, RefusedIdentityShowsItsMessageThenTearsTheLinkDown)
         QString shown;
         ModalAnswer info(fmInformation, [&](vcl::TForm& f) {
             shown = LinkViews::InformationText();
-            EXPECT_FALSE(r.form->Linked) << "the link is refused before the message";
+            EXPECT_FALSE(r.form->Controller.IsLinked()) << "the link is refused before the message";
             f.SetModalResult(vcl::mrOk);
         });
         r.form->ConnectNet();
-        ASSERT_TRUE(SpinUntil([&] { return info.Count == 1 && !r.form->NetProc; }));
+        ASSERT_TRUE(SpinUntil([&] { return info.Count == 1 && !r.form->Controller.Net(); }));
         EXPECT_EQ(shown, QString::fromLatin1(c.message));
         // The search heard of the answering candidate before the identity was judged.
         EXPECT_EQ(LinkViews::SearchConnectResult(), 0) << "and of the link's end";
@@ -99,7 +99,7 @@ TEST(FMainConnect, RefusedIdentityShowsItsMessageThenTearsTheLinkDown)
         ASSERT_GE(requests.size(), 3u);
         EXPECT_EQ(requests[2], DeviceEmulator::RequestFrame(255, 0x11)) << "disconnect to address 255";
         EXPECT_EQ(r.emu.CountOf(0x2C), 0u);
-        EXPECT_FALSE(r.form->Online);
+        EXPECT_FALSE(r.form->Controller.IsOnline());
         EXPECT_EQ(r.form->lbShowIp->Caption(), QStringLiteral("Disconnected"));
         EXPECT_EQ(r.form->rzbMenuLink->Caption(), QStringLiteral("OffLine"));
         EXPECT_EQ(r.form->Caption(), QStringLiteral("ZQ9 DSP Processor Editor V1.01"));
@@ -137,11 +137,11 @@ TEST(FMainConnect, AnAcknowledgeBeforeThePromptKeepsTheLockDialogClosed)
     r.emu.SetLocked(true);
     ModalAnswer prompt(fmLockPassWord, [](vcl::TForm& f) { f.SetModalResult(vcl::mrCancel); });
     r.form->ConnectNet();
-    ASSERT_TRUE(SpinUntil([&] { return r.form->AckState == ACK_LOCK_PASSWORD; }));
+    ASSERT_TRUE(SpinUntil([&] { return r.form->Controller.PendingAck() == ACK_LOCK_PASSWORD; }));
     ASSERT_TRUE(r.form->tmLockPrompt->Enabled());
     // An acknowledge handed straight to the dispatch: no round trip races the prompt's second.
     r.form->OnReplyFrame(DeviceEmulator::ReplyFrame(1, MCS_REPLY_ACK, {}));
-    EXPECT_EQ(r.form->AckState, ACK_IDLE);
+    EXPECT_EQ(r.form->Controller.PendingAck(), ACK_IDLE);
     ASSERT_TRUE(SpinUntil([&] { return !r.form->tmLockPrompt->Enabled(); }));
     TestTransportHost::Spin(100);
     EXPECT_EQ(prompt.Count, 0);
@@ -154,13 +154,13 @@ TEST(FMainConnect, SilentDeviceEndsTheLinkAndTheSearchDialogComesBack)
     int searchShown = 0;
     ModalAnswer search(fmNetwork, [&](vcl::TForm& f) {
         ++searchShown;
-        EXPECT_FALSE(r.form->Linked);
-        EXPECT_EQ(r.form->NetProc, nullptr);
+        EXPECT_FALSE(r.form->Controller.IsLinked());
+        EXPECT_EQ(r.form->Controller.Net(), nullptr);
         f.SetModalResult(vcl::mrCancel);
     });
     r.emu.SetSilent(true);
     ASSERT_TRUE(SpinUntil([&] { return searchShown == 1; }, 60000));
-    EXPECT_FALSE(r.form->Online);
+    EXPECT_FALSE(r.form->Controller.IsOnline());
     EXPECT_FALSE(r.form->tmInLevelDet->Enabled());
     EXPECT_EQ(r.form->lbShowIp->Caption(), QStringLiteral("Disconnected"));
     EXPECT_TRUE(r.form->rzbMenuLink->Enabled());
@@ -173,9 +173,9 @@ TEST(FMainConnect, LinkButtonWhileOnlineDisconnectsThreeHundredMsLater)
     ASSERT_TRUE(r.ConnectAndUpload());
     r.form->rzbMenuLink->Click();
     EXPECT_FALSE(r.form->rzbMenuLink->Enabled());
-    EXPECT_TRUE(r.form->Online);
-    ASSERT_TRUE(SpinUntil([&] { return !r.form->Online; }));
-    EXPECT_EQ(r.form->NetProc, nullptr);
+    EXPECT_TRUE(r.form->Controller.IsOnline());
+    ASSERT_TRUE(SpinUntil([&] { return !r.form->Controller.IsOnline(); }));
+    EXPECT_EQ(r.form->Controller.Net(), nullptr);
     EXPECT_TRUE(r.form->rzbMenuLink->Enabled());
     EXPECT_FALSE(r.form->LinkButtonDown());
 }
@@ -212,8 +212,8 @@ TEST(FMainConnect, AShortReplyToAnyUploadRequestEndsInALostLinkAndTheSearchComes
         ASSERT_TRUE(SpinUntil([&] { return searchShown == 1; }));
         EXPECT_EQ(boxes.size(), 1u) << "the short reply is reported";
         EXPECT_TRUE(watching) << "the transfer still waited for its next step";
-        EXPECT_FALSE(r.form->Linked);
-        EXPECT_EQ(r.form->NetProc, nullptr);
+        EXPECT_FALSE(r.form->Controller.IsLinked());
+        EXPECT_EQ(r.form->Controller.Net(), nullptr);
         EXPECT_FALSE(fmProcess->Visible()) << "no progress window is left waiting";
         EXPECT_TRUE(r.form->rzbMenuLink->Enabled());
         EXPECT_EQ(r.form->lbShowIp->Caption(), QStringLiteral("Disconnected"));
@@ -235,9 +235,9 @@ TEST(FMainConnect, ALateNoticeOfAClosedTransportLeavesTheNextLinkAlone)
     r.form->TransportHost()->PostCommEventFrom(first, COMM_NO_REPLY, 1);
     r.form->TransportHost()->PostCommEventFrom(first, COMM_STOP_TIMEOUT, 0);
     TestTransportHost::Spin(100);
-    EXPECT_TRUE(r.form->Online);
-    EXPECT_NE(r.form->NetProc, nullptr);
+    EXPECT_TRUE(r.form->Controller.IsOnline());
+    EXPECT_NE(r.form->Controller.Net(), nullptr);
 
     r.form->TransportHost()->PostCommEventFrom(r.form->OpenTransportSource(), COMM_NO_REPLY, 1);
-    EXPECT_TRUE(SpinUntil([&] { return !r.form->Linked && r.form->NetProc == nullptr; })) << "the open one's notice counts";
+    EXPECT_TRUE(SpinUntil([&] { return !r.form->Controller.IsLinked() && r.form->Controller.Net() == nullptr; })) << "the open one's notice counts";
 }

@@ -31,6 +31,7 @@
 #include <functional>
 #include <memory>
 #include <vector>
+#include "support/DeviceControllerProbe.h"
 
 namespace seqtest {
 
@@ -88,7 +89,7 @@ struct Rig
         app.CreateForm(fmMain);
         form = fmMain;
         form->tmStartConnect->SetEnabled(false); // the rig connects by itself
-        unit = form->UnitControl;
+        unit = form->Controller.Model();
         app.CreateForm(fmProcess);
         app.CreateForm(fmInformation);
         app.CreateForm(fmLockPassWord);
@@ -115,9 +116,9 @@ struct Rig
                 t = nullptr;
             }
         };
-        drop(form->CommProc);
-        drop(form->UsbProc);
-        drop(form->NetProc);
+        drop(DeviceControllerProbe(form->Controller).CommProc());
+        drop(DeviceControllerProbe(form->Controller).UsbProc());
+        drop(DeviceControllerProbe(form->Controller).NetProc());
         fmMain = nullptr;
         fmProcess = nullptr;
         fmInformation = nullptr;
@@ -137,7 +138,7 @@ struct Rig
     // the next operation's first step, as every acknowledge runs the recorded step.
     bool Quiet()
     {
-        auto idle = [&] { return form->NetProc && !form->NetProc->IsBusy() && form->NetProc->QueueSnapshot().empty(); };
+        auto idle = [&] { return form->Controller.Net() && !form->Controller.Net()->IsBusy() && form->Controller.Net()->QueueSnapshot().empty(); };
         for (int tries = 0; tries < 50; ++tries) {
             if (SpinUntil(idle)) {
                 TestTransportHost::Spin(20);

@@ -112,13 +112,13 @@ TEST(FMainCreate, CreationSetsCaptionIdSocketModelCurvesAndStartsTheSearchTimer)
     EXPECT_FALSE(fmMain->ClientSocket.GetActive()); // nothing is dialled before a search starts
     EXPECT_EQ(fmMain->Language, QStringLiteral("English"));
 
-    ASSERT_NE(fmMain->UnitControl, nullptr);
+    ASSERT_NE(fmMain->Controller.Model(), nullptr);
     for (Plot* plot : fmMain->Plots)
         EXPECT_NE(plot, nullptr);
     EXPECT_NE(fmMain->HidCtl, nullptr);
     EXPECT_FALSE(fmMain->SuppressSend);
-    EXPECT_FALSE(fmMain->Linked);
-    EXPECT_FALSE(fmMain->Online);
+    EXPECT_FALSE(fmMain->Controller.IsLinked());
+    EXPECT_FALSE(fmMain->Controller.IsOnline());
     EXPECT_EQ(fmMain->HidDevice, nullptr);
 
     // The search opens 300 ms later, once.
@@ -144,7 +144,7 @@ TEST(FMainCreate, ASecondInstanceFindsTheFirstAndEnds)
         EXPECT_TRUE(second->OtherInstanceFound);
         EXPECT_TRUE(r.app.Terminated());
         EXPECT_FALSE(second->tmStartConnect->Enabled()); // no search from the instance that ends
-        EXPECT_EQ(second->UnitControl, nullptr);
+        EXPECT_EQ(second->Controller.Model(), nullptr);
     }
     // Once the first has gone, the name is free again.
     AppRig again;

@@ -102,7 +102,7 @@ TEST(FMainEditsOnLink, EditsOfTwoChannelsMadeWhileTheDeviceIsBusyBothReachIt)
     TAdvTrackBar* out1 = Fader(r, "isGainOut1");
     inA->SetPosition(inA->Min() + 100);
     out1->SetPosition(out1->Min() + 150);
-    ASSERT_EQ(r.form->NetProc->QueueSnapshot().size(), 2u) << "both wait behind the request in flight";
+    ASSERT_EQ(r.form->Controller.Net()->QueueSnapshot().size(), 2u) << "both wait behind the request in flight";
     ASSERT_TRUE(SpinUntil([&] { return r.emu.CountOf(MCS_CMD_GAIN) >= 2; }));
     ASSERT_TRUE(r.Quiet());
     const auto frames = GainFrames(r.emu);

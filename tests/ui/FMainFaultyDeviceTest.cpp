@@ -143,6 +143,6 @@ TEST(FMainFaultyDevice, ATransferThatFailsClosesItsProgressWindowBeforeTheSearch
         }
         EXPECT_TRUE(progressGoneFirst) << "the progress window was still up";
         EXPECT_FALSE(fmProcess->Visible());
-        EXPECT_FALSE(r.form->Linked);
+        EXPECT_FALSE(r.form->Controller.IsLinked());
     }
 }

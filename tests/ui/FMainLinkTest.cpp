@@ -19,6 +19,7 @@
 
 #include <memory>
 #include <mutex>
+#include "support/DeviceControllerProbe.h"
 
 #if defined(__SANITIZE_THREAD__)
 // Qt's event queue is not built for the thread checker, so it cannot see that an event posted by a
@@ -69,22 +70,22 @@ struct MainRig
                 t = nullptr;
             }
         };
-        drop(form->CommProc);
-        drop(form->UsbProc);
-        drop(form->NetProc);
+        drop(DeviceControllerProbe(form->Controller).CommProc());
+        drop(DeviceControllerProbe(form->Controller).UsbProc());
+        drop(DeviceControllerProbe(form->Controller).NetProc());
         vcl::SetSerialPortOverride(std::nullopt);
     }
     LCommProc* OpenSerial(std::uint32_t baud = 115200)
     {
         auto* com = new LCommProc(form->TransportHost());
         EXPECT_TRUE(com->Open(PortNo, baud, 8, 0, 0));
-        return form->CommProc = com;
+        return DeviceControllerProbe(form->Controller).CommProc() = com;
     }
     LUsbProc* OpenUsb()
     {
         auto* usb = new LUsbProc(form->TransportHost());
         EXPECT_TRUE(usb->Open());
-        return form->UsbProc = usb;
+        return DeviceControllerProbe(form->Controller).UsbProc() = usb;
     }
     std::size_t UsbReportCount()
     {

@@ -64,7 +64,7 @@ TEST(FMainPlotScale, APeakAt1kHzStandsUnderThe1kHzLabel)
     band.Gain = 240; // +12 dB
     band.Q = 60;
     band.Type = 0; // peak
-    fmMain->UnitControl->SetPeq(0, 4, band, false);
+    fmMain->Controller.Model()->SetPeq(0, 4, band, false);
     fmMain->RefreshAll();
     dynamic_cast<rz::TRzBmpButton*>(fmMain->FindComponent(QStringLiteral("rzbMenuInA")))->Click();
     auto* plot = dynamic_cast<LMyFFTDrawPhase*>(fmMain->FindComponent(QStringLiteral("fftDrawInA")));

@@ -65,11 +65,11 @@ TEST(FMainPresets, StoreSendsNameThenStoreThenKeepAliveAndRecallReadsFifteenBloc
     const std::string name = "My Preset     ";
     EXPECT_EQ(Payload(sent[0]), BytePacket(name.begin(), name.end()));
     EXPECT_EQ(Payload(sent[1]), BytePacket { 5 });
-    EXPECT_EQ(r.form->CurPresetNo, 5);
+    EXPECT_EQ(r.form->Controller.CurrentPreset(), 5);
     EXPECT_EQ(r.form->lbPstNum->Caption(), QStringLiteral("U05"));
     EXPECT_EQ(r.form->lbPstName->Caption(), QStringLiteral("My Preset"));
     EXPECT_TRUE(r.unit->IsPresetUsed(4));
-    EXPECT_EQ(r.form->AckState, ACK_IDLE);
+    EXPECT_EQ(r.form->Controller.PendingAck(), ACK_IDLE);
     EXPECT_EQ(fmProcess->BarPosition(), 2);
     EXPECT_TRUE(r.form->tmInLevelDet->Enabled());
 
@@ -84,7 +84,7 @@ TEST(FMainPresets, StoreSendsNameThenStoreThenKeepAliveAndRecallReadsFifteenBloc
     ASSERT_EQ(Codes(sent), want);
     EXPECT_EQ(Payload(sent[0]), BytePacket { 5 });
     EXPECT_EQ(r.unit->GetImage()[300], static_cast<std::uint8_t>(300 * 3 + 1));
-    EXPECT_EQ(r.form->CurPresetNo, 5);
+    EXPECT_EQ(r.form->Controller.CurrentPreset(), 5);
     EXPECT_FALSE(fmProcess->Visible());
     EXPECT_TRUE(r.form->tmInLevelDet->Enabled());
 }
@@ -138,14 +138,14 @@ TEST(FMainPresets, StoreOrRecallTriedOfflineDoesNothingNowNorOnTheNextConnection
         SCOPED_TRACE(c.name);
         Rig r;
         c.act(*r.form);
-        EXPECT_EQ(r.form->AckState, ACK_IDLE);
+        EXPECT_EQ(r.form->Controller.PendingAck(), ACK_IDLE);
         EXPECT_FALSE(fmProcess->Visible());
         EXPECT_EQ(r.emu.RequestCount(), 0u);
         // The upload's closing keep-alive is acknowledged: no step of the offline attempt may run on it.
         ASSERT_TRUE(r.ConnectAndUpload());
         EXPECT_EQ(r.emu.CountOf(0x21), 0u) << "nothing stored";
         EXPECT_EQ(r.emu.CountOf(0x27), 15u) << "no program read beyond the upload";
-        EXPECT_EQ(r.form->AckState, ACK_IDLE);
+        EXPECT_EQ(r.form->Controller.PendingAck(), ACK_IDLE);
     }
 }
 
@@ -175,10 +175,10 @@ TEST(FMainPresets, AWholeUnitDownloadCutByALostLinkDoesNotGoOnWithTheNextDevice)
     r.emu.SetSilent(true); // the erase request goes unanswered
     r.form->DownloadUnit();
     ASSERT_TRUE(r.emu.WaitForRequests(1, 10000));
-    EXPECT_EQ(r.form->AckState, ACK_ERASE_FOR_DOWNLOAD);
+    EXPECT_EQ(r.form->Controller.PendingAck(), ACK_ERASE_FOR_DOWNLOAD);
     // The device is lost: the transport's report tears the link down.
     r.form->TransportHost()->PostCommEventFrom(r.form->OpenTransportSource(), COMM_NO_REPLY, 1);
-    ASSERT_TRUE(SpinUntil([&] { return r.form->NetProc == nullptr; }));
+    ASSERT_TRUE(SpinUntil([&] { return r.form->Controller.Net() == nullptr; }));
     EXPECT_TRUE(r.form->Enabled());
     EXPECT_FALSE(fmProcess->Visible());
 
@@ -189,8 +189,8 @@ TEST(FMainPresets, AWholeUnitDownloadCutByALostLinkDoesNotGoOnWithTheNextDevice)
     ASSERT_TRUE(r.ConnectAndUpload());
     for (std::uint8_t code : { 0x1A, 0x25, 0x04 })
         EXPECT_EQ(r.emu.CountOf(code), 0u) << "code " << int(code);
-    EXPECT_EQ(r.form->AckState, ACK_IDLE);
-    EXPECT_TRUE(r.form->Online);
+    EXPECT_EQ(r.form->Controller.PendingAck(), ACK_IDLE);
+    EXPECT_TRUE(r.form->Controller.IsOnline());
 }
 
 TEST(FMainPresets, WholeUnitUploadWritesTheStoredPresetsAndDownloadSendsThemBack)
@@ -272,7 +272,7 @@ TEST(FMainPresets, WholeUnitUploadWritesTheStoredPresetsAndDownloadSendsThemBack
     bool toldOffline = false;
     ModalAnswer info(fmInformation, [&](vcl::TForm& f) {
         told.push_back(LinkViews::InformationText());
-        toldOffline = r.form->NetProc == nullptr && !r.form->Linked;
+        toldOffline = r.form->Controller.Net() == nullptr && !r.form->Controller.IsLinked();
         f.SetModalResult(vcl::mrOk);
     });
     r.emu.ClearRecords();
@@ -280,7 +280,7 @@ TEST(FMainPresets, WholeUnitUploadWritesTheStoredPresetsAndDownloadSendsThemBack
     EXPECT_FALSE(r.form->Enabled());
     EXPECT_TRUE(fmProcess->Visible());
     EXPECT_EQ(fmProcess->Max(), 2);
-    ASSERT_TRUE(SpinUntil([&] { return r.form->NetProc == nullptr && info.Count == 1; }));
+    ASSERT_TRUE(SpinUntil([&] { return r.form->Controller.Net() == nullptr && info.Count == 1; }));
     EXPECT_EQ(told, std::vector<QString> { r.form->GetSidText(QStringLiteral("SID_INFO_DEVICE_RESTART")) });
     EXPECT_TRUE(toldOffline) << "the message came before the link was closed";
 
@@ -305,7 +305,7 @@ TEST(FMainPresets, WholeUnitUploadWritesTheStoredPresetsAndDownloadSendsThemBack
         EXPECT_EQ(sent[i], wantFrames[i]) << "frame " << i;
     EXPECT_TRUE(r.form->Enabled());
     EXPECT_FALSE(fmProcess->Visible());
-    EXPECT_FALSE(r.form->Linked);
+    EXPECT_FALSE(r.form->Controller.IsLinked());
     EXPECT_TRUE(boxes.empty()) << boxes.front().toStdString();
 }
 
@@ -496,7 +496,7 @@ TEST(FMainPresets, OpenPresetFileLoadsAGoodFileAndRefusesAWrongSizedOrForeignOne
         ASSERT_FALSE(shown.empty());
         EXPECT_EQ(shown.back(), FileFailureText(r.form->GetSidText(QStringLiteral("SID_INFO_ERROR_FILE")), f.toStdString(), ""));
         EXPECT_TRUE(r.unit->GetImage() == before) << "the model is unchanged";
-        EXPECT_EQ(r.form->PostLoadState, 0);
+        EXPECT_EQ(r.form->Controller.PostLoad(), 0);
     }
     EXPECT_EQ(shown.size(), 3u);
 
@@ -505,7 +505,7 @@ TEST(FMainPresets, OpenPresetFileLoadsAGoodFileAndRefusesAWrongSizedOrForeignOne
     EXPECT_EQ(shown.size(), 3u);
     const PresetImage& after = r.unit->GetImage();
     EXPECT_EQ(BytePacket(after.begin() + 2, after.begin() + 708), BytePacket(good.begin() + 16, good.end() - 2));
-    EXPECT_EQ(r.form->PostLoadState, POST_LOAD_PENDING);
+    EXPECT_EQ(r.form->Controller.PostLoad(), POST_LOAD_PENDING);
     EXPECT_FALSE(r.form->SuppressSend);
     EXPECT_FALSE(fmProcess->Visible()) << "no progress display without a device";
 }
@@ -528,6 +528,6 @@ TEST(FMainPresets, APresetFileLoadedOnlineShowsItsOwnProgressUntilTheDeviceTookI
     r.form->OpenPresetFile(); // returns when the first level reply after the load closed the window
     EXPECT_EQ(status, r.form->GetSidText(QStringLiteral("SID_DOWNLOAD_PRESET")));
     EXPECT_EQ(position, 0);
-    EXPECT_EQ(r.form->PostLoadState, 0);
+    EXPECT_EQ(r.form->Controller.PostLoad(), 0);
     EXPECT_FALSE(fmProcess->Visible());
 }

@@ -2,6 +2,7 @@
 // the window sends: the device-ID filter, the ACK steps, the level reply after a preset load, the
 // password verdict and short replies.
 #include "FMainConnectTestRig.h"
+#include "support/DeviceControllerProbe.h"
 
 using namespace seqtest;
 
@@ -45,8 +46,8 @@ TEST(FMainReplies, AckStepsFollowTheRecordedState)
         SCOPED_TRACE(c.name);
         Rig r;
         Idle(r);
-        r.form->CurPresetNo = 9;
-        r.form->AckState = c.state;
+        DeviceControllerProbe(r.form->Controller).CurPresetNo() = 9;
+        DeviceControllerProbe(r.form->Controller).AckState() = c.state;
         Feed(r, 1, MCS_REPLY_ACK);
         // The whole chain has come and gone; a chain that sends nothing gets time to show otherwise.
         if (c.codes.empty())
@@ -59,7 +60,7 @@ TEST(FMainReplies, AckStepsFollowTheRecordedState)
         if (c.state == ACK_STORE_PRESET) {
             EXPECT_EQ(sent.at(0)[6], 9);
         }
-        EXPECT_EQ(r.form->AckState, c.after);
+        EXPECT_EQ(r.form->Controller.PendingAck(), c.after);
     }
 }
 
@@ -67,28 +68,28 @@ TEST(FMainReplies, ForeignDeviceIdIsNotProcessedAndStartsTheCandidateDrop)
 {
     Rig r;
     Idle(r);
-    r.form->AckState = ACK_STORE_PRESET;
+    DeviceControllerProbe(r.form->Controller).AckState() = ACK_STORE_PRESET;
     Feed(r, 2, MCS_REPLY_ACK);
     Feed(r, 2, MCS_REPLY_IDENTITY, { 'Z', 'Q', '9' });
     EXPECT_TRUE(r.form->tmComScan->Enabled());
-    EXPECT_EQ(r.form->AckState, ACK_STORE_PRESET);
-    EXPECT_TRUE(r.form->Online);
+    EXPECT_EQ(r.form->Controller.PendingAck(), ACK_STORE_PRESET);
+    EXPECT_TRUE(r.form->Controller.IsOnline());
     TestTransportHost::Spin(50);
     EXPECT_EQ(r.emu.RequestCount(), 0u);
-    EXPECT_NE(r.form->NetProc, nullptr) << "with the search dialog hidden nothing is closed";
+    EXPECT_NE(r.form->Controller.Net(), nullptr) << "with the search dialog hidden nothing is closed";
 }
 
 TEST(FMainReplies, LevelReplyAfterAPresetLoadSendsOneKeepAlive)
 {
     Rig r;
     Idle(r);
-    r.form->PostLoadState = POST_LOAD_PENDING;
+    DeviceControllerProbe(r.form->Controller).PostLoadState() = POST_LOAD_PENDING;
     Feed(r, 1, MCS_REPLY_LEVELS, BytePacket(37, 0));
     Feed(r, 1, MCS_REPLY_LEVELS, BytePacket(37, 0));
     ASSERT_TRUE(SpinUntil([&] { return r.emu.RequestCount() >= 1; }));
     ASSERT_TRUE(r.Quiet());
     EXPECT_EQ(Codes(r.emu.Requests()), std::vector<std::uint8_t> { 0x12 });
-    EXPECT_EQ(r.form->PostLoadState, 0);
+    EXPECT_EQ(r.form->Controller.PostLoad(), 0);
 }
 
 TEST(FMainReplies, PasswordVerdictOnlyForThePanelLock)
@@ -109,7 +110,7 @@ TEST(FMainReplies, ShortRepliesAreDroppedWholeAndReportedOnceTheirHandlingReturn
     Idle(r);
     std::vector<QString> boxes;
     vcl::TMessageBoxSeam seam([&](const vcl::TMessageBoxRequest& m) { return boxes.push_back(m.Text), vcl::IDOK; });
-    const int preset = r.form->CurPresetNo;
+    const int preset = r.form->Controller.CurrentPreset();
     const struct
     {
         std::uint8_t code;
@@ -130,8 +131,8 @@ TEST(FMainReplies, ShortRepliesAreDroppedWholeAndReportedOnceTheirHandlingReturn
     }
     ASSERT_TRUE(SpinUntil([&] { return boxes.size() == std::size(shortReplies); }));
     EXPECT_TRUE(boxes.front().startsWith(QStringLiteral("Reply too short"))) << boxes.front().toStdString();
-    EXPECT_EQ(r.form->CurPresetNo, preset);
-    EXPECT_EQ(r.form->AckState, ACK_IDLE);
+    EXPECT_EQ(r.form->Controller.CurrentPreset(), preset);
+    EXPECT_EQ(r.form->Controller.PendingAck(), ACK_IDLE);
     EXPECT_FALSE(r.unit->IsPresetUsed(0)) << "short flags are not taken";
     TestTransportHost::Spin(100);
     EXPECT_EQ(r.emu.RequestCount(), 0u) << "no step followed a dropped reply";

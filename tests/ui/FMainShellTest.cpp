@@ -135,8 +135,8 @@ TEST(FMainShell, PageSwitchShowsThePageAndAFollowerShowsItsMastersBoxes)
 
     // InB follows InA: the InB page shows InA's boxes titled InB.
     fmMain->SuppressSend = true;
-    fmMain->UnitControl->SetLink(0, 3);
-    fmMain->UnitControl->SetLink(1, 0);
+    fmMain->Controller.Model()->SetLink(0, 3);
+    fmMain->Controller.Model()->SetLink(1, 0);
     fmMain->SuppressSend = false;
     click("rzbMenuInB");
     EXPECT_EQ(fmMain->CurPage, 1);
@@ -171,7 +171,7 @@ TEST(FMainShell, AChannelPageBuildsItsBandRowsAsItIsFirstShown)
     for (int b = 0; b < bands; ++b) {
         EXPECT_TRUE(peq->FreqEdit(b)->isVisible()) << b;
         EXPECT_EQ(peq->FreqEdit(b)->Text(), PeqFreqText(peq->GetFreqValue(b))) << b;
-        EXPECT_EQ(peq->TypeCombo(b)->ItemIndex(), fmMain->UnitControl->GetPeq(3, b).Type) << b;
+        EXPECT_EQ(peq->TypeCombo(b)->ItemIndex(), fmMain->Controller.Model()->GetPeq(3, b).Type) << b;
     }
 }
 
@@ -225,8 +225,8 @@ TEST(FMainShell, ChannelNameGoesToLabelHintAndThisChannelOnly)
 {
     ShellRig r;
     fmMain->SuppressSend = true;
-    fmMain->UnitControl->SetLink(2, 0x05); // Out1 leads Out3
-    fmMain->UnitControl->SetLink(4, 0);
+    fmMain->Controller.Model()->SetLink(2, 0x05); // Out1 leads Out3
+    fmMain->Controller.Model()->SetLink(4, 0);
     fmMain->SuppressSend = false;
     const auto out1Before = fmMain->GetChannelName(2);
     fmMain->SetChannelName(4, "Sub");

@@ -95,8 +95,8 @@ std::string PendingCandidate()
     }
     if (fmNetwork->tmRunComConnect->Enabled()) {
         EXPECT_EQ(fmNetwork->tmWatchDog->Interval(), 10000u);
-        EXPECT_EQ(fmNetwork->lblScan->Caption(), Sid("SID_SCAN") + fmMain->ComPortName + QStringLiteral(" ......"));
-        return fmMain->ComPortName.toStdString() + " " + counter;
+        EXPECT_EQ(fmNetwork->lblScan->Caption(), Sid("SID_SCAN") + fmMain->Controller.SerialPort() + QStringLiteral(" ......"));
+        return fmMain->Controller.SerialPort().toStdString() + " " + counter;
     }
     return "";
 }
@@ -190,7 +190,7 @@ TEST(FNetWorkScan, APortThatCannotBeOpenedShowsLinkBrokenAndTheWatchdogMovesOn)
     EXPECT_TRUE(SpinUntil([] { return fmNetwork->btnOK->Enabled(); }, 2000));
     EXPECT_EQ(fmNetwork->lblScan->Caption(), Sid("SID_LINK_BROKEN"));
     EXPECT_EQ(fmNetwork->lblDeviceID->Caption(), QString());
-    EXPECT_EQ(fmMain->CommProc, nullptr);
+    EXPECT_EQ(fmMain->Controller.Com(), nullptr);
     // The watchdog armed for the port is still running and ends the search when it fires.
     EXPECT_TRUE(fmNetwork->tmWatchDog->Enabled());
     EXPECT_EQ(fmNetwork->tmWatchDog->Interval(), 10000u);
@@ -201,9 +201,9 @@ TEST(FNetWorkScan, APortThatCannotBeOpenedShowsLinkBrokenAndTheWatchdogMovesOn)
 
     // A port name without a number is a port that cannot be opened, not an error.
     fmNetwork->lblScan->SetCaption(QString());
-    fmMain->ComPortName = QStringLiteral("COMX");
+    fmMain->SetComPortName(QStringLiteral("COMX"));
     EXPECT_NO_THROW(fmMain->ConnectCom());
-    EXPECT_EQ(fmMain->CommProc, nullptr);
+    EXPECT_EQ(fmMain->Controller.Com(), nullptr);
     EXPECT_TRUE(SpinUntil([] { return fmNetwork->lblScan->Caption() == Sid("SID_LINK_BROKEN"); }, 2000));
     fmNetwork->tmWatchDog->SetEnabled(false);
 }
@@ -222,10 +222,10 @@ TEST(FNetWorkScan, DemoClosesTheSearchWithTheLinkButtonEnabledAndNothingOpen)
     RunSearchModal(3000);
     EXPECT_FALSE(fmNetwork->Visible());
     EXPECT_TRUE(link->Enabled());
-    EXPECT_EQ(fmMain->CommProc, nullptr);
-    EXPECT_EQ(fmMain->UsbProc, nullptr);
-    EXPECT_EQ(fmMain->NetProc, nullptr);
-    EXPECT_FALSE(fmMain->Online);
+    EXPECT_EQ(fmMain->Controller.Com(), nullptr);
+    EXPECT_EQ(fmMain->Controller.Usb(), nullptr);
+    EXPECT_EQ(fmMain->Controller.Net(), nullptr);
+    EXPECT_FALSE(fmMain->Controller.IsOnline());
 }
 
 TEST(FNetWorkScan, SetOpensTheNetworkDialogInFrontOfTheSearch)
@@ -282,8 +282,8 @@ TEST(FNetWorkScan, FindsTheDeviceBehindAPseudoTerminalListedAsASerialPort)
     RunSearchModal(20000);
     EXPECT_EQ(fmNetwork->ConnectResult, 1);
     EXPECT_FALSE(fmNetwork->Visible());
-    EXPECT_EQ(fmMain->ComPortName, QStringLiteral("COM12"));
-    EXPECT_TRUE(SpinUntil([] { return fmMain->Online; }, 5000));
+    EXPECT_EQ(fmMain->Controller.SerialPort(), QStringLiteral("COM12"));
+    EXPECT_TRUE(SpinUntil([] { return fmMain->Controller.IsOnline(); }, 5000));
     EXPECT_GE(emu.CountOf(0x10), 1u);
     EXPECT_GE(emu.CountOf(0x13), 1u);
     // Let the upload finish before the rig tears the link down.
@@ -306,8 +306,8 @@ TEST(FNetWorkScan, FindsTheDeviceAtTheNetworkAddressOverLoopback)
     RunSearchModal(20000);
     EXPECT_EQ(fmNetwork->ConnectResult, 1);
     EXPECT_FALSE(fmNetwork->tmWatchDog->Enabled()) << "found: the watchdog no longer moves the search on";
-    EXPECT_TRUE(SpinUntil([] { return fmMain->Online; }, 5000));
-    EXPECT_NE(fmMain->NetProc, nullptr);
+    EXPECT_TRUE(SpinUntil([] { return fmMain->Controller.IsOnline(); }, 5000));
+    EXPECT_NE(fmMain->Controller.Net(), nullptr);
     EXPECT_GE(emu.CountOf(0x13), 1u);
     EXPECT_TRUE(SpinUntil([] { return !fmProcess->Visible() && fmMain->tmInLevelDet->Enabled(); }, 10000));
 }
@@ -344,10 +344,10 @@ TEST(FNetWorkScan, AReplyOfAnotherDeviceOrAnEchoingLineLeavesNoOnlineStateAndNot
         fmNetwork->StartScan();
         RunSearchModal(30000);
         ASSERT_EQ(fmNetwork->lblScan->Caption(), Sid("SID_NO_DEVICE"));
-        EXPECT_FALSE(fmMain->Linked);
-        EXPECT_FALSE(fmMain->Online);
-        EXPECT_EQ(fmMain->AckState, ACK_IDLE);
-        EXPECT_EQ(fmMain->CommProc, nullptr);
+        EXPECT_FALSE(fmMain->Controller.IsLinked());
+        EXPECT_FALSE(fmMain->Controller.IsOnline());
+        EXPECT_EQ(fmMain->Controller.PendingAck(), ACK_IDLE);
+        EXPECT_EQ(fmMain->Controller.Com(), nullptr);
         EXPECT_EQ(fmMain->rzbMenuLink->Caption(), QStringLiteral("OffLine"));
 
         // A store tried now does nothing, now or on the next device's link.
@@ -356,7 +356,7 @@ TEST(FNetWorkScan, AReplyOfAnotherDeviceOrAnEchoingLineLeavesNoOnlineStateAndNot
         c.mend(emu);
         fmNetwork->StartScan();
         RunSearchModal(30000);
-        ASSERT_TRUE(SpinUntil([] { return fmMain->Online && !fmProcess->Visible() && fmMain->tmInLevelDet->Enabled(); }, 20000));
+        ASSERT_TRUE(SpinUntil([] { return fmMain->Controller.IsOnline() && !fmProcess->Visible() && fmMain->tmInLevelDet->Enabled(); }, 20000));
         TestTransportHost::Spin(200);
         EXPECT_EQ(emu.CountOf(0x21), 0u) << "no preset was stored";
         EXPECT_EQ(emu.CountOf(0x26), 0u) << "no preset was named";

@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <memory>
+#include "support/DeviceControllerProbe.h"
 
 // Clears the program's window pointers (with the creation tests).
 void ClearFormPointers();
@@ -88,7 +89,7 @@ TEST(FNetworkSetup, SetAppliesAnIdFromOneTo250AndTheAddressWhileOffline)
         SCOPED_TRACE(std::string(c.id) + (c.linked ? " linked" : " offline"));
         SetupRig r;
         fmMain->SetDeviceId(7);
-        fmMain->Linked = c.linked;
+        DeviceControllerProbe(fmMain->Controller).Linked() = c.linked;
         r.Show(QString::fromLatin1(c.id), { "127", "0", "0", "7" });
         fmNetworkSetup->bnSetClick(nullptr);
         EXPECT_EQ(fmMain->GetDeviceId(), c.deviceId);
@@ -106,7 +107,7 @@ TEST(FNetworkSetup, SetAppliesAnIdFromOneTo250AndTheAddressWhileOffline)
             EXPECT_EQ(fmMain->DeviceIp, 0xC0A80201u);
             EXPECT_EQ(fmMain->ClientSocket.GetAddress(), DEFAULT_DEVICE_IP);
         }
-        fmMain->Linked = false;
+        DeviceControllerProbe(fmMain->Controller).Linked() = false;
     }
 }
 

@@ -32,6 +32,7 @@
 #include <cstdlib>
 #include <unistd.h>
 #include <map>
+#include "support/DeviceControllerProbe.h"
 
 
 void ClearFormPointers();
@@ -70,10 +71,10 @@ struct ScreensRig
         for (auto* t : { form->tmInLevelDet, form->tmDisconnect, form->tmLinkBroken, form->tmUpload, form->tmLockPrompt,
                          form->tmProcessShow, form->tmComScan })
             t->SetEnabled(false);
-        if (form->NetProc) {
-            form->NetProc->Close();
-            delete form->NetProc;
-            form->NetProc = nullptr;
+        if (form->Controller.Net()) {
+            form->Controller.Net()->Close();
+            delete form->Controller.Net();
+            DeviceControllerProbe(form->Controller).NetProc() = nullptr;
         }
         app.reset();
         ClearFormPointers();

@@ -216,7 +216,7 @@ void DownloadEndsWithAMessage(ScreensRig& r, const QString& tag, const QString& 
     vcl::TFileDialogSeam files([&](const vcl::TFileDialogRequest&) -> std::optional<QString> { return unitFile; });
     ShotOfModal(fmInformation, [&] { ChooseDownload(form); }, QStringLiteral("dialog-device-restarts-") + tag);
     EXPECT_EQ(LinkViews::InformationText(), form.GetSidText(QStringLiteral("SID_INFO_DEVICE_RESTART")));
-    EXPECT_FALSE(form.Linked);
+    EXPECT_FALSE(form.Controller.IsLinked());
     form.activateWindow();
     QTest::mouseMove(form.windowHandle(), QPoint(2, form.height() - 2));
     const QImage offline = Grab(form);
@@ -232,7 +232,7 @@ void DownloadEndsWithAMessage(ScreensRig& r, const QString& tag, const QString& 
 // recall lists, opened again, show what they showed before.
 void StoreOfflineShowsNothingNew(TfmMain& form, const QString& tag)
 {
-    ASSERT_FALSE(form.Linked);
+    ASSERT_FALSE(form.Controller.IsLinked());
     const std::string storeBefore = fmStorePreset->ListBytes();
     const std::string recallBefore = fmRecallPreset->ListBytes();
     bool typed = false, answering = false;

@@ -183,7 +183,7 @@ public:
             if (Working)
                 return;
             Working = true;
-            const bool reading = !QApplication::activeModalWidget() && fmMain->Online && !fmMain->tmInLevelDet->Enabled();
+            const bool reading = !QApplication::activeModalWidget() && fmMain->Controller.IsOnline() && !fmMain->tmInLevelDet->Enabled();
             s.WorkCompStep();
             ++Clicks;
             ReachedWhileReading += reading ? 1 : 0;
@@ -263,7 +263,7 @@ TEST(WindowSoak, ScriptedSessionAgainstTheEmulator)
         {
             BusyHands hands(s);
             s.ClickLinkButton(); // returns once the search has found the device and closed
-            ASSERT_TRUE(SpinUntil([&] { return r.form->Online && r.form->tmInLevelDet->Enabled() && !fmProcess->Visible(); }));
+            ASSERT_TRUE(SpinUntil([&] { return r.form->Controller.IsOnline() && r.form->tmInLevelDet->Enabled() && !fmProcess->Visible(); }));
             busyClicks += hands.Clicks;
             clicksWhileReading += hands.ReachedWhileReading;
         }
@@ -276,12 +276,12 @@ TEST(WindowSoak, ScriptedSessionAgainstTheEmulator)
         for (int page = 0; page < layout::PageCount; page += 3)
             s.WorkPage(page, 3);
         ASSERT_TRUE(r.Quiet());
-        EXPECT_TRUE(r.form->Online);
+        EXPECT_TRUE(r.form->Controller.IsOnline());
 
         // Disconnect with the link button; the next round connects again.
         ASSERT_TRUE(SpinUntil([&] { return r.form->rzbMenuLink->Enabled(); }));
         s.ClickLinkButton();
-        ASSERT_TRUE(SpinUntil([&] { return !r.form->Online && !r.form->NetProc && r.form->rzbMenuLink->Enabled(); }));
+        ASSERT_TRUE(SpinUntil([&] { return !r.form->Controller.IsOnline() && !r.form->Controller.Net() && r.form->rzbMenuLink->Enabled(); }));
         for (int page = 0; page < layout::PageCount; page += 4)
             s.WorkPage(page, 2); // off line, edits stay in the window
         const std::string logged = WarningLog::Take();

@@ -1,13 +1,14 @@
 #pragma once
-// What every block editor of the main window starts from: the window it edits on and the controls
-// the layout handed over.
+// What every block editor of the main window starts from: its context (model, curve sets, sender,
+// suppress flag) and the controls the layout handed over.
 
+#include "ui/editors/EditorContext.h"
 #include "ui/editors/EditorControls.h"
 #include "platform/core/TComponent.h"
 
 #include <QString>
 
-class TfmMain;
+class LUnitControl;
 
 namespace editors {
 
@@ -20,14 +21,15 @@ public:
     BlockEditor& operator=(const BlockEditor&) = delete;
 
 protected:
-    BlockEditor(TfmMain& window, EditorControls& controls) : m_window(window), m_controls(controls) {}
+    BlockEditor(EditorContext& context, EditorControls& controls) : m_ctx(context), m_controls(controls) {}
     ~BlockEditor() = default;
 
     ChannelControls& Of(int ch) const { return m_controls.Of(ch); }
     // The other editors of the window.
-    EditorSet& Editors() const;
+    EditorSet& Editors() const { return *m_ctx.Set; }
+    LUnitControl* Model() const { return m_ctx.Model; }
 
-    TfmMain& m_window;
+    EditorContext& m_ctx;
     EditorControls& m_controls;
 };
 
@@ -38,14 +40,14 @@ inline int ChannelOf(vcl::TObject* Sender)
     return c ? static_cast<int>(c->Tag()) : -1;
 }
 
-// The side mask of ch's link group in the window's model; 0 without a model or for no channel.
-int GroupMaskOf(const TfmMain& window, int ch);
+// The side mask of ch's link group in the model; 0 without a model or for no channel.
+int GroupMaskOf(const LUnitControl* model, int ch);
 
 // Calls each(m) for every member m of ch's link group, in ascending channel order.
 template <class F>
-void ForEachGroupMember(const TfmMain& window, int ch, F&& each)
+void ForEachGroupMember(const LUnitControl* model, int ch, F&& each)
 {
-    const int mask = GroupMaskOf(window, ch);
+    const int mask = GroupMaskOf(model, ch);
     for (int b = 0; b < SideCount(ch); ++b)
         if (mask & (1 << b))
             each(SideFirst(ch) + b);

@@ -10,6 +10,7 @@
 #include "device/Constants.h"
 #include "device/LUnitControl.h"
 #include "platform/ui/TLabel.h"
+#include "platform/ui/TTimer.h"
 #include "platform/ui/TUpDown.h"
 #include "plot/iXYPlot.h"
 #include "widgets/AdvTrackBar.h"
@@ -54,14 +55,14 @@ std::size_t At(CompField f) { return static_cast<std::size_t>(f); }
 
 void CompEditor::SetParam(int ch, CompField field, int value)
 {
-    LUnitControl* model = m_window.UnitControl;
+    LUnitControl* model = Model();
     if (!model || !IsOutput(ch))
         return;
     CompParams comp = model->GetOutComp(ch);
     switch (field) {
     case CompField::Threshold: {
         {
-            SuppressGuard guard(m_window);
+            SuppressGuard guard(m_ctx.SuppressSend);
             Of(ch).CompFaders[At(CompField::Threshold)]->SetPosition(value);
         }
         comp.Threshold = static_cast<std::uint16_t>(value + 180);
@@ -72,7 +73,7 @@ void CompEditor::SetParam(int ch, CompField field, int value)
     case CompField::Ratio: comp.Ratio = static_cast<std::uint8_t>(value); break;
     case CompField::Knee: comp.Knee = static_cast<std::uint8_t>(value); break;
     }
-    if (!m_window.SuppressSend)
+    if (!m_ctx.SuppressSend)
         model->SetOutComp(ch, comp);
 }
 
@@ -80,7 +81,7 @@ void CompEditor::SetParam(int ch, CompField field, int value)
 // its link group take the value.
 void CompEditor::TouchChannel(int ch, CompField field, int value)
 {
-    m_window.tmCompDisp->SetEnabled(true);
+    m_ctx.Timers.CompDisp->SetEnabled(true);
     m_dispChannel = m_selected = ch;
     SetParam(ch, field, value);
     ShowGroupComp(m_selected, field, value);
@@ -88,7 +89,7 @@ void CompEditor::TouchChannel(int ch, CompField field, int value)
 
 void CompEditor::FaderChange(vcl::TObject* Sender, CompField field)
 {
-    if (m_window.SuppressSend)
+    if (m_ctx.SuppressSend)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
     if (!fader)
@@ -98,7 +99,7 @@ void CompEditor::FaderChange(vcl::TObject* Sender, CompField field)
 
 void CompEditor::UpDownChange(vcl::TObject* Sender, CompField field, int v)
 {
-    if (m_window.SuppressSend)
+    if (m_ctx.SuppressSend)
         return;
     auto* ud = dynamic_cast<vcl::TUpDown*>(Sender);
     if (!ud || v < ud->Min() || v > ud->Max())
@@ -124,7 +125,7 @@ void CompEditor::DrawCurve(int ch)
     const CompCurve points = CompCurvePoints(c.CompFaders[At(CompField::Threshold)]->Position(), c.CompKnee->Position(), ratioIndex);
     RefillTransferPlot(*m_controls.CompPlot, points.Curve, points.Dot);
     const QString out = QStringLiteral("Out ") + QChar(u'1' + (ch - FirstOutput));
-    m_controls.CompName->SetCaption(out + QStringLiteral("  ") + m_window.GetSidText(QStringLiteral("SID_COMP")));
+    m_controls.CompName->SetCaption(out + QStringLiteral("  ") + m_ctx.Window.Text(QStringLiteral("SID_COMP")));
     m_controls.CompHead->SetCaption(out);
     m_selected = ch;
 }
@@ -176,8 +177,8 @@ void CompEditor::ShowGroupComp(int ch, CompField field, int value)
 {
     if (!IsOutput(ch))
         return;
-    SuppressGuard guard(m_window);
-    ForEachGroupMember(m_window, ch, [&](int m) {
+    SuppressGuard guard(m_ctx.SuppressSend);
+    ForEachGroupMember(Model(), ch, [&](int m) {
         const ChannelControls& c = Of(m);
         switch (field) {
         case CompField::Threshold:

@@ -12,7 +12,7 @@ namespace editors {
 class CompEditor : public BlockEditor
 {
 public:
-    CompEditor(TfmMain& window, EditorControls& controls) : BlockEditor(window, controls) {}
+    CompEditor(EditorContext& context, EditorControls& controls) : BlockEditor(context, controls) {}
 
     void FaderChange(vcl::TObject* Sender, CompField field);
     // A ratio or knee up-down now at position v.

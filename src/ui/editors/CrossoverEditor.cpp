@@ -6,6 +6,7 @@
 
 #include "device/LUnitControl.h"
 #include "device/ValueGrids.h"
+#include "platform/ui/TTimer.h"
 #include "response/CurveBuilder.h"
 #include "response/Plot.h"
 #include "responseplot/LMyFFTDrawPhase.h"
@@ -48,7 +49,7 @@ void CrossoverEditor::Redraw(int ch, CutSide side, int slopeCode, double freqHz)
     if (!IsChannel(ch))
         return;
     const bool highPass = side == CutSide::HighPass;
-    if (Plot* curves = m_window.Plots[static_cast<std::size_t>(ch)]) {
+    if (Plot* curves = m_ctx.Plots[static_cast<std::size_t>(ch)]) {
         BuildHpLpCurve(*curves, highPass, slopeCode, freqHz, 10);
         curves->ShowSelected(highPass ? 5 : 6, highPass ? HighPassSlot : LowPassSlot, 0.0f, 0.0f, true);
         curves->DrawSum(ch);
@@ -58,23 +59,23 @@ void CrossoverEditor::Redraw(int ch, CutSide side, int slopeCode, double freqHz)
 
 void CrossoverEditor::FreqChange(vcl::TObject* Sender, CutSide side)
 {
-    if (m_window.SuppressSend)
+    if (m_ctx.SuppressSend)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
     const int ch = ChannelOf(fader);
-    if (!m_window.UnitControl || !IsChannel(ch))
+    if (!Model() || !IsChannel(ch))
         return;
     const CutControls& c = CutOf(Of(ch), side);
     const double f = IndexToFreq(fader->Position());
     c.FreqEdit->SetText(EqFreqText(f));
     const int code = SlopeCode(c);
     DeferRedraw(ch, side, code, f);
-    StoreHalf(*m_window.UnitControl, ch, side, fader->Position(), code);
+    StoreHalf(*Model(), ch, side, fader->Position(), code);
 }
 
 void CrossoverEditor::DeferRedraw(int ch, CutSide side, int slopeCode, double freqHz)
 {
-    m_window.tmHpLpCurve->SetEnabled(true);
+    m_ctx.Timers.HpLpCurve->SetEnabled(true);
     m_pending = { side, ch, static_cast<float>(freqHz), slopeCode };
 }
 
@@ -87,14 +88,14 @@ void CrossoverEditor::SlopeChange(vcl::TObject* Sender, CutSide side)
 {
     auto* control = dynamic_cast<vcl::TControl*>(Sender);
     const int ch = control ? static_cast<int>(control->Tag()) : -1;
-    if (!m_window.UnitControl || !IsChannel(ch))
+    if (!Model() || !IsChannel(ch))
         return;
     const CutControls& c = CutOf(Of(ch), side);
     const int code = SlopeCode(c);
     Redraw(ch, side, code, IndexToFreq(c.Freq->Position()));
-    if (m_window.SuppressSend)
+    if (m_ctx.SuppressSend)
         return;
-    StoreHalf(*m_window.UnitControl, ch, side, c.Freq->Position(), code);
+    StoreHalf(*Model(), ch, side, c.Freq->Position(), code);
 }
 
 } // namespace editors

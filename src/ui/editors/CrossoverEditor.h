@@ -15,7 +15,7 @@ enum class CutSide { LowPass, HighPass };
 class CrossoverEditor : public BlockEditor
 {
 public:
-    CrossoverEditor(TfmMain& window, EditorControls& controls) : BlockEditor(window, controls) {}
+    CrossoverEditor(EditorContext& context, EditorControls& controls) : BlockEditor(context, controls) {}
 
     // A cut-off fader moved: its box shows the frequency, the model stores, the curve follows.
     void FreqChange(vcl::TObject* Sender, CutSide side);

@@ -59,12 +59,12 @@ bool OnMarker(const ChannelControls& c, int x, int y)
 // The model's delay unit, clamped to ft (2) when a device or file holds a larger value.
 int DelayEditor::Unit() const
 {
-    return m_window.UnitControl ? std::min<int>(m_window.UnitControl->GetDelayUnit(), DelayUnitCount - 1) : 0;
+    return Model() ? std::min<int>(Model()->GetDelayUnit(), DelayUnitCount - 1) : 0;
 }
 
 void DelayEditor::FaderChange(vcl::TObject* Sender)
 {
-    if (m_window.SuppressSend)
+    if (m_ctx.SuppressSend)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
     const int ch = ChannelOf(fader);
@@ -77,16 +77,16 @@ void DelayEditor::FaderChange(vcl::TObject* Sender)
     c.DelayEdit->SetText(text);
     c.DelayTime->SetCaption(text);
     PlaceTime(c);
-    if (m_window.UnitControl)
-        m_window.UnitControl->SetDelay(ch, static_cast<std::uint16_t>(c.Delay->Position()));
+    if (Model())
+        Model()->SetDelay(ch, static_cast<std::uint16_t>(c.Delay->Position()));
     ShowGroupDelay(ch, c.Delay->Position(), c.DelayMarker->Left());
 }
 
 void DelayEditor::ShowGroupDelay(int ch, int samples, int markerLeft)
 {
-    SuppressGuard guard(m_window);
+    SuppressGuard guard(m_ctx.SuppressSend);
     const QString text = DelayText(samples, Unit());
-    ForEachGroupMember(m_window, ch, [&](int m) {
+    ForEachGroupMember(Model(), ch, [&](int m) {
         if (IsOutput(m))
             PlaceLine(m);
         const ChannelControls& c = Of(m);
@@ -119,8 +119,8 @@ void DelayEditor::UnitClick(vcl::TObject* Sender)
         c.DelayEdit->SetText(text);
         c.DelayTime->SetCaption(text);
     }
-    if (!m_window.SuppressSend && m_window.UnitControl)
-        m_window.UnitControl->SetDelayUnit(static_cast<std::uint16_t>(unit));
+    if (!m_ctx.SuppressSend && Model())
+        Model()->SetDelayUnit(static_cast<std::uint16_t>(unit));
 }
 
 void DelayEditor::LineMouseDown(vcl::TObject* Sender, int x, int y)

@@ -12,7 +12,7 @@ namespace editors {
 class DelayEditor : public BlockEditor
 {
 public:
-    DelayEditor(TfmMain& window, EditorControls& controls) : BlockEditor(window, controls) {}
+    DelayEditor(EditorContext& context, EditorControls& controls) : BlockEditor(context, controls) {}
 
     void FaderChange(vcl::TObject* Sender);
     // A typed delay in the current unit onto the fader; the box then shows the fader's value.

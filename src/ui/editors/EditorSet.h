@@ -3,6 +3,7 @@
 
 #include "ui/editors/CompEditor.h"
 #include "ui/editors/CrossoverEditor.h"
+#include "ui/editors/EditorContext.h"
 #include "ui/editors/DelayEditor.h"
 #include "ui/editors/EditorControls.h"
 #include "ui/editors/GainStripEditor.h"
@@ -16,6 +17,8 @@
 
 #include <unordered_set>
 
+class LUnitControl;
+
 namespace vcl {
 class TComponent;
 }
@@ -25,12 +28,14 @@ namespace editors {
 class EditorSet
 {
 public:
-    EditorSet(TfmMain& window, const EditorControls& controls);
+    EditorSet(const EditorContext& context, const EditorControls& controls);
     EditorSet(const EditorSet&) = delete;
     EditorSet& operator=(const EditorSet&) = delete;
 
-    // Binds every editing control's events to the window's handlers.
+    // Binds every editing control's events, and the timers of the deferred redraws, to the editors.
     void BindHandlers();
+    // The model the editors edit, once the window made it.
+    void SetModel(LUnitControl* model) { m_ctx.Model = model; }
 
     // A component of the window is being freed; when it is one of the editors' controls, the editors
     // are no longer whole.
@@ -53,24 +58,30 @@ public:
 private:
     void Remember(const ChannelControls& c);
     void BindChannel(int ch);
+    void BindPeq(const ChannelControls& c, int ch);
+    void BindDelay(const ChannelControls& c);
     void BindGate(int ch);
     void BindComp(int ch);
+    void BindTimers();
+    // The handler wrapped so that it does nothing once a control the editors were handed is gone.
+    template <class F>
+    auto WhileIntact(F handler);
 
-    TfmMain& m_window;
+    EditorContext m_ctx;
     EditorControls m_controls;
     std::unordered_set<const vcl::TComponent*> m_handedOver;
     bool m_intact { true };
-    GainStripEditor m_gainStrip { m_window, m_controls };
-    PeqEditor m_peq { m_window, m_controls };
-    CrossoverEditor m_crossover { m_window, m_controls };
-    DelayEditor m_delay { m_window, m_controls };
-    CompEditor m_comp { m_window, m_controls };
-    GateEditor m_gate { m_window, m_controls };
-    LinkEditor m_links { m_window, m_controls };
-    OverlayEditor m_overlays { m_window, m_controls };
-    ResponsePlotMouse m_plotMouse { m_window, m_controls };
-    LevelMeters m_meters { m_window, m_controls };
-    ModelRefresh m_refresh { m_window, m_controls };
+    GainStripEditor m_gainStrip { m_ctx, m_controls };
+    PeqEditor m_peq { m_ctx, m_controls };
+    CrossoverEditor m_crossover { m_ctx, m_controls };
+    DelayEditor m_delay { m_ctx, m_controls };
+    CompEditor m_comp { m_ctx, m_controls };
+    GateEditor m_gate { m_ctx, m_controls };
+    LinkEditor m_links { m_ctx, m_controls };
+    OverlayEditor m_overlays { m_ctx, m_controls };
+    ResponsePlotMouse m_plotMouse { m_ctx, m_controls };
+    LevelMeters m_meters { m_ctx, m_controls };
+    ModelRefresh m_refresh { m_ctx, m_controls };
 };
 
 } // namespace editors

@@ -1,8 +1,6 @@
 #pragma once
 // The channel names and value texts several editors share, and the guards of the suppress-send flag.
 
-#include "ui/FMain.h"
-
 #include <QString>
 
 namespace editors {
@@ -24,31 +22,31 @@ QString GainText(int pos);
 // "%+1.1fdB" of pos * 0.5 (compressor and gate thresholds).
 QString HalfDbText(int pos);
 
-// Sets the window's suppress-send flag for its lifetime and restores the previous value.
+// Sets the suppress-send flag for its lifetime and restores the previous value.
 class SuppressGuard
 {
 public:
-    explicit SuppressGuard(TfmMain& f) : m_form(f), m_was(f.SuppressSend) { m_form.SuppressSend = true; }
-    ~SuppressGuard() { m_form.SuppressSend = m_was; }
+    explicit SuppressGuard(bool& suppress) : m_flag(suppress), m_was(suppress) { m_flag = true; }
+    ~SuppressGuard() { m_flag = m_was; }
     SuppressGuard(const SuppressGuard&) = delete;
     SuppressGuard& operator=(const SuppressGuard&) = delete;
 
 private:
-    TfmMain& m_form;
+    bool& m_flag;
     bool m_was;
 };
 
-// Puts the window's suppress-send flag back to the value it had at construction, on every exit path.
+// Puts the suppress-send flag back to the value it had at construction, on every exit path.
 class SuppressRestore
 {
 public:
-    explicit SuppressRestore(TfmMain& f) : m_form(f), m_was(f.SuppressSend) {}
-    ~SuppressRestore() { m_form.SuppressSend = m_was; }
+    explicit SuppressRestore(bool& suppress) : m_flag(suppress), m_was(suppress) {}
+    ~SuppressRestore() { m_flag = m_was; }
     SuppressRestore(const SuppressRestore&) = delete;
     SuppressRestore& operator=(const SuppressRestore&) = delete;
 
 private:
-    TfmMain& m_form;
+    bool& m_flag;
     bool m_was;
 };
 

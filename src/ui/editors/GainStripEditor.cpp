@@ -27,7 +27,7 @@ QString HalfDbText(int pos)
 
 void GainStripEditor::FaderChange(vcl::TObject* Sender, bool backup)
 {
-    if (m_window.SuppressSend)
+    if (m_ctx.SuppressSend)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
     const int ch = ChannelOf(fader);
@@ -37,14 +37,14 @@ void GainStripEditor::FaderChange(vcl::TObject* Sender, bool backup)
     const int pos = fader->Position();
     {
         // The twin only shows the value: its own change handler must not send the edit again.
-        SuppressGuard guard(m_window);
+        SuppressGuard guard(m_ctx.SuppressSend);
         (backup ? c.Gain : c.GainBackup)->SetPosition(pos);
     }
     const QString text = GainText(pos);
     c.GainEdit->SetText(text);
     c.GainBackupEdit->SetText(text);
-    if (m_window.UnitControl)
-        m_window.UnitControl->SetGain(ch, static_cast<std::uint16_t>(pos - fader->Min()));
+    if (Model())
+        Model()->SetGain(ch, static_cast<std::uint16_t>(pos - fader->Min()));
     ShowGroupGain(ch, pos);
 }
 
@@ -56,8 +56,8 @@ void GainStripEditor::MuteClick(vcl::TObject* Sender, bool backup)
         return;
     const bool down = button->Down();
     (backup ? Of(ch).Mute : Of(ch).MuteBackup)->SetDown(down);
-    if (m_window.UnitControl)
-        m_window.UnitControl->SetMute(ch, down ? 1 : 0);
+    if (Model())
+        Model()->SetMute(ch, down ? 1 : 0);
     ShowGroupMute(ch, down);
 }
 
@@ -73,21 +73,21 @@ void GainStripEditor::PhaseClick(vcl::TObject* Sender, bool backup)
     const QString caption = PhaseCaption(down);
     button->SetCaption(caption);
     twin->SetCaption(caption);
-    if (m_window.UnitControl)
-        m_window.UnitControl->SetPolarity(ch, down ? 1 : 0);
+    if (Model())
+        Model()->SetPolarity(ch, down ? 1 : 0);
     ShowGroupPolarity(ch, down);
 }
 
 QString GainStripEditor::PhaseCaption(bool on) const
 {
-    return m_window.GetSidText(on ? QStringLiteral("SID_PHASE_ON") : QStringLiteral("SID_PHASE_OFF"));
+    return m_ctx.Window.Text(on ? QStringLiteral("SID_PHASE_ON") : QStringLiteral("SID_PHASE_OFF"));
 }
 
 void GainStripEditor::ShowGroupGain(int ch, int pos)
 {
-    SuppressGuard guard(m_window);
+    SuppressGuard guard(m_ctx.SuppressSend);
     const QString text = GainText(pos);
-    ForEachGroupMember(m_window, ch, [&](int m) {
+    ForEachGroupMember(Model(), ch, [&](int m) {
         const ChannelControls& c = Of(m);
         c.GainEdit->SetText(text);
         c.GainBackupEdit->SetText(text);
@@ -98,7 +98,7 @@ void GainStripEditor::ShowGroupGain(int ch, int pos)
 
 void GainStripEditor::ShowGroupMute(int ch, bool on)
 {
-    ForEachGroupMember(m_window, ch, [&](int m) {
+    ForEachGroupMember(Model(), ch, [&](int m) {
         Of(m).Mute->SetDown(on);
         Of(m).MuteBackup->SetDown(on);
     });
@@ -107,7 +107,7 @@ void GainStripEditor::ShowGroupMute(int ch, bool on)
 void GainStripEditor::ShowGroupPolarity(int ch, bool on)
 {
     const QString caption = PhaseCaption(on);
-    ForEachGroupMember(m_window, ch, [&](int m) {
+    ForEachGroupMember(Model(), ch, [&](int m) {
         const ChannelControls& c = Of(m);
         c.Phase->SetDown(on);
         c.PhaseBackup->SetDown(on);

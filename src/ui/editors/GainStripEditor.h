@@ -12,7 +12,7 @@ namespace editors {
 class GainStripEditor : public BlockEditor
 {
 public:
-    GainStripEditor(TfmMain& window, EditorControls& controls) : BlockEditor(window, controls) {}
+    GainStripEditor(EditorContext& context, EditorControls& controls) : BlockEditor(context, controls) {}
 
     // A gain fader moved (backup: the Gain page's): its twin and both boxes follow, the model stores.
     void FaderChange(vcl::TObject* Sender, bool backup);

@@ -34,7 +34,7 @@ QString FieldText(GateField field, int pos)
 
 void GateEditor::SetParam(int ch, GateField field, int value)
 {
-    LUnitControl* model = m_window.UnitControl;
+    LUnitControl* model = Model();
     if (!model || !IsInput(ch))
         return;
     GateParams gate = model->GetInGate(ch);
@@ -45,7 +45,7 @@ void GateEditor::SetParam(int ch, GateField field, int value)
     case GateField::Release: gate.Release = v; break;
     case GateField::Hold: gate.Hold = v; break;
     }
-    if (!m_window.SuppressSend)
+    if (!m_ctx.SuppressSend)
         model->SetInGate(ch, gate);
 }
 
@@ -56,7 +56,7 @@ void GateEditor::DrawCurveOnly(int ch)
     const GateCurve points = GateCurvePoints(Of(ch).GateFaders[At(GateField::Threshold)]->Position());
     RefillTransferPlot(*m_controls.GatePlot, points.Curve, points.Dot);
     m_controls.GateName->SetCaption(QStringLiteral("In ") + ChannelLetter(ch) + QStringLiteral("  ")
-                                    + m_window.GetSidText(QStringLiteral("SID_GATE")));
+                                    + m_ctx.Window.Text(QStringLiteral("SID_GATE")));
 }
 
 void GateEditor::Head(int ch)
@@ -75,7 +75,7 @@ void GateEditor::DrawCurve(int ch)
 
 void GateEditor::FaderChange(vcl::TObject* Sender, GateField field)
 {
-    if (m_window.SuppressSend)
+    if (m_ctx.SuppressSend)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
     const int ch = ChannelOf(fader);
@@ -107,9 +107,9 @@ void GateEditor::ShowGroupGate(int ch, GateField field, int value)
 {
     if (!IsInput(ch))
         return;
-    SuppressGuard guard(m_window);
+    SuppressGuard guard(m_ctx.SuppressSend);
     const QString text = FieldText(field, value);
-    ForEachGroupMember(m_window, ch, [&](int m) {
+    ForEachGroupMember(Model(), ch, [&](int m) {
         Of(m).GateFaders[At(field)]->SetPosition(value);
         Of(m).GateEdits[At(field)]->SetText(text);
     });

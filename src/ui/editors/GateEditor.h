@@ -12,7 +12,7 @@ namespace editors {
 class GateEditor : public BlockEditor
 {
 public:
-    GateEditor(TfmMain& window, EditorControls& controls) : BlockEditor(window, controls) {}
+    GateEditor(EditorContext& context, EditorControls& controls) : BlockEditor(context, controls) {}
 
     void FaderChange(vcl::TObject* Sender, GateField field);
     void Entry(vcl::TObject* Sender, GateField field);

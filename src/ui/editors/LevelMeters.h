@@ -10,7 +10,7 @@ namespace editors {
 class LevelMeters : public BlockEditor
 {
 public:
-    LevelMeters(TfmMain& window, EditorControls& controls) : BlockEditor(window, controls) {}
+    LevelMeters(EditorContext& context, EditorControls& controls) : BlockEditor(context, controls) {}
 
     // A reply shorter than a level reply moves no meter.
     void Show(const BytePacket& payload);

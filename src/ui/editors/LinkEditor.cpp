@@ -7,11 +7,7 @@
 #include "ui/editors/EditorText.h"
 #include "ui/editors/LinkRules.h"
 
-#include "controller/AckState.h"
-#include "device/CM_MCS.h"
 #include "device/LUnitControl.h"
-#include "device/McsCodes.h"
-#include "device/SendMode.h"
 #include "platform/ui/TPaintBox.h"
 #include "widgets/RzBmpBtn.h"
 
@@ -29,20 +25,20 @@ std::vector<MatrixLine> MatrixLines(const std::array<int, 6>& masks, int width, 
     return lines;
 }
 
-int GroupMaskOf(const TfmMain& window, int ch)
+int GroupMaskOf(const LUnitControl* model, int ch)
 {
-    if (!window.UnitControl || !IsChannel(ch))
+    if (!model || !IsChannel(ch))
         return 0;
     LinkMasks raw {};
     for (int c = 0; c < ChannelCount; ++c)
-        raw[static_cast<std::size_t>(c)] = window.UnitControl->GetLink(c);
+        raw[static_cast<std::size_t>(c)] = model->GetLink(c);
     return ValidLinkMask(raw, LinkLeader(raw, ch));
 }
 
 void LinkEditor::RouteClick(vcl::TObject* Sender, int ch)
 {
     auto* button = dynamic_cast<rz::TRzBmpButton*>(Sender);
-    LUnitControl* model = m_window.UnitControl;
+    LUnitControl* model = Model();
     if (!button || !model || !IsOutput(ch))
         return;
     const int bit = 1 << static_cast<int>(button->Tag());
@@ -55,15 +51,15 @@ void LinkEditor::RouteClick(vcl::TObject* Sender, int ch)
 void LinkEditor::DrawMatrixLines()
 {
     vcl::TPaintBox* box = m_controls.Matrix;
-    if (!m_window.UnitControl || !box->Canvas())
+    if (!Model() || !box->Canvas())
         return;
     std::array<int, OutputCount> masks {};
     for (int j = 0; j < OutputCount; ++j)
-        masks[static_cast<std::size_t>(j)] = m_window.UnitControl->GetMatrix(j + FirstOutput);
+        masks[static_cast<std::size_t>(j)] = Model()->GetMatrix(j + FirstOutput);
     vcl::TCanvas& canvas = *box->Canvas();
     canvas.Pen()->SetWidth(2);
     static constexpr vcl::TColor colours[InputCount] = { 0x800080, 0x008080 };
-    for (const MatrixLine& line : MatrixLines(masks, box->Width(), m_window.ExtraHeight)) {
+    for (const MatrixLine& line : MatrixLines(masks, box->Width(), m_ctx.Window.ExtraHeight())) {
         canvas.Pen()->SetColor(colours[line.Input]);
         canvas.MoveTo(line.X1, line.Y1);
         canvas.LineTo(line.X2, line.Y2);
@@ -82,8 +78,8 @@ void LinkEditor::OpenPageFromDiagram(int page)
 
 void LinkEditor::SetLinkMask(int ch, int mask)
 {
-    if (m_window.UnitControl)
-        m_window.UnitControl->SetLink(ch, static_cast<std::uint16_t>(mask));
+    if (Model())
+        Model()->SetLink(ch, static_cast<std::uint16_t>(mask));
 }
 
 void LinkEditor::SetMenuCaption(int master, int ch)
@@ -100,30 +96,25 @@ void LinkEditor::SetMenuCaption(int master, int ch)
 void LinkEditor::CopyChannel(int src, int dst, bool reread)
 {
     // A copy joins two different channels of one side; anything else is refused.
-    LUnitControl* model = m_window.UnitControl;
+    LUnitControl* model = Model();
     if (src == dst || !model || !IsChannel(src) || !IsChannel(dst) || IsInput(src) != IsInput(dst))
         return;
-    if (m_window.Linked) {
-        if (reread)
-            m_window.AckState = ACK_REREAD;
-        m_window.SendCommand(CM_MCS_CMD(m_window.GetDeviceId(), MCS_CMD_COPY_CHANNEL, src, dst), SEND_APPEND, true);
+    if (m_ctx.Window.IsLinked()) {
+        m_ctx.Window.CopyOnDevice(src, dst, reread);
         return;
     }
-    ForEachGroupMember(m_window, dst, [&](int m) { model->CopyChannel(src, m); });
+    ForEachGroupMember(Model(), dst, [&](int m) { model->CopyChannel(src, m); });
     if (reread)
-        m_window.RefreshAll();
+        m_ctx.Window.RefreshAll();
 }
 
 void LinkEditor::RereadAfterLink()
 {
-    if (m_window.Linked) {
-        m_window.Controller.StartReread();
-        // A hidden or disabled window cannot take the focus; the re-read goes on regardless.
-        if (m_window.rzbMenuLink && m_window.rzbMenuLink->CanFocus())
-            m_window.rzbMenuLink->SetFocus();
+    if (m_ctx.Window.IsLinked()) {
+        m_ctx.Window.RereadFromDevice();
         return;
     }
-    m_window.RefreshAll();
+    m_ctx.Window.RefreshAll();
 }
 
 } // namespace editors

@@ -13,7 +13,7 @@ namespace editors {
 class LinkEditor : public BlockEditor
 {
 public:
-    LinkEditor(TfmMain& window, EditorControls& controls) : BlockEditor(window, controls) {}
+    LinkEditor(EditorContext& context, EditorControls& controls) : BlockEditor(context, controls) {}
 
     // An output's InA or InB routing toggle (its Tag the input) was clicked.
     void RouteClick(vcl::TObject* Sender, int ch);

@@ -16,7 +16,6 @@
 #include "platform/ui/TPaintBox.h"
 #include "platform/ui/TUpDown.h"
 #include "responseplot/LMyFFTDrawPhase.h"
-#include "ui/RefreshDialogs.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"
 #include "widgets/RzBmpBtn.h"
@@ -133,7 +132,7 @@ void ModelRefresh::RefreshCommon(const LUnitControl& model, int ch)
     const bool inverted = model.GetPolarity(ch);
     c.Phase->SetDown(inverted);
     c.PhaseBackup->SetDown(inverted);
-    const QString caption = m_window.GetSidText(c.Phase->Down() ? QStringLiteral("SID_PHASE_ON") : QStringLiteral("SID_PHASE_OFF"));
+    const QString caption = m_ctx.Window.Text(c.Phase->Down() ? QStringLiteral("SID_PHASE_ON") : QStringLiteral("SID_PHASE_OFF"));
     c.Phase->SetCaption(caption);
     c.PhaseBackup->SetCaption(caption);
 
@@ -142,13 +141,13 @@ void ModelRefresh::RefreshCommon(const LUnitControl& model, int ch)
         c.DelayMarker->SetLeft(
             static_cast<int>(static_cast<long long>(c.Delay->Position()) * (c.DelayLine->Width() - 90) / c.Delay->Max() + 40));
 
-    RefreshDialogs::ShowChannelLinks(ch, m_window.LinkMaskOf(ch));
+    m_ctx.Window.ShowChannelLinks(ch, m_ctx.Window.LinkMaskOf(ch));
 
     c.Mute->SetDown(model.IsMute(ch));
     c.MuteBackup->SetDown(model.IsMute(ch));
-    m_window.MarkCurveStale(ch);
+    m_ctx.Stale.MarkCurveStale(ch);
 
-    const bool bypassed = m_window.UnitControl && (m_window.UnitControl->GetEqBypassMask(ch) & (1 << SideBitNo(ch)));
+    const bool bypassed = Model() && (Model()->GetEqBypassMask(ch) & (1 << SideBitNo(ch)));
     c.Plot->DrawTextA(c.Plot->GetPlotWidth() / 3, c.Plot->GetPlotHeight() / 4, 60, vcl::clBtnFace, QStringLiteral("Times New Roman"),
                       bypassed ? QStringLiteral("BYPASS") : QString());
 }
@@ -165,7 +164,7 @@ void ModelRefresh::RefreshInput(const LUnitControl& model, int ch)
     WriteFader(At(c.GateFaders, GateField::Attack), At(c.GateEdits, GateField::Attack), gate.Attack, ms);
     WriteFader(At(c.GateFaders, GateField::Release), At(c.GateEdits, GateField::Release), gate.Release, ms);
     WriteFader(At(c.GateFaders, GateField::Hold), At(c.GateEdits, GateField::Hold), gate.Hold, ms);
-    if (ch == 0 && !m_window.StartupRefresh)
+    if (ch == 0 && !m_ctx.Window.InStartupRefresh())
         Editors().Gate().DrawCurveOnly(0);
     const HpLpParams hplp = model.GetHpLp(ch);
     WriteFilter(c.HighPass, hplp.HpFreq, hplp.HpSlope);
@@ -193,29 +192,29 @@ void ModelRefresh::RefreshOutput(const LUnitControl& model, int ch)
     WriteFader(At(c.CompFaders, CompField::Release), At(c.CompEdits, CompField::Release), comp.Release, ms);
     c.CompKnee->SetPosition(comp.Knee);
     At(c.CompEdits, CompField::Knee).SetText(QString::asprintf("%ddB", c.CompKnee->Position()));
-    if (ch == FirstOutput && !m_window.StartupRefresh)
+    if (ch == FirstOutput && !m_ctx.Window.InStartupRefresh())
         Editors().Comp().DrawCurve(FirstOutput);
     RefreshCommon(model, ch);
 }
 
 void ModelRefresh::RefreshAll()
 {
-    if (!m_window.UnitControl)
+    if (!Model())
         return;
-    const LUnitControl& model = *m_window.UnitControl;
+    const LUnitControl& model = *Model();
     // Band selection and the curves run with sending allowed; the caller's flag comes back at the end
     // whatever path the refresh takes.
-    SuppressRestore restore(m_window);
+    SuppressRestore restore(m_ctx.SuppressSend);
     const PlotRedrawHold hold(m_controls);
-    m_window.SuppressSend = false;
+    m_ctx.SuppressSend = false;
     Editors().Peq().DeselectBands();
     {
         // Every control is written with sending suppressed.
-        SuppressGuard guard(m_window);
-        const int preset = m_window.CurPresetNo;
-        m_window.lbPstNum->SetCaption(preset >= 1 ? QString::asprintf("U%02d", preset) : QString::asprintf("F%02d", preset));
-        m_window.lbPstName->SetCaption(NameText(model.GetPresetName()));
-        auto& stale = m_window.OverlayStale;
+        SuppressGuard guard(m_ctx.SuppressSend);
+        const int preset = m_ctx.Window.CurrentPreset();
+        m_ctx.Window.ShowPreset(preset >= 1 ? QString::asprintf("U%02d", preset) : QString::asprintf("F%02d", preset),
+                                NameText(model.GetPresetName()));
+        auto& stale = m_ctx.Stale.OverlayStale;
         stale[0] = stale[1] = InputPlotsStale;
         for (int k = FirstOutput; k < 6; ++k) // Out5 and Out6 keep theirs: the channel loop marks them
             stale[static_cast<std::size_t>(k)] = OutputPlotsStale;
@@ -230,10 +229,10 @@ void ModelRefresh::RefreshAll()
     for (int ch = 0; ch < ChannelCount; ++ch)
         Editors().Peq().BuildChannelCurves(ch);
     Editors().Peq().SelectFirstBands();
-    if (m_window.CurPage == GainPage)
+    if (m_ctx.Window.CurrentPage() == GainPage)
         Editors().Overlays().RefreshGainPageCurves();
     else
-        Editors().Overlays().RefreshChannelOverlays(m_window.CurPage);
+        Editors().Overlays().RefreshChannelOverlays(m_ctx.Window.CurrentPage());
 }
 
 // The delay unit, the test signal, the routing lines and the link display; sending is suppressed.
@@ -245,9 +244,9 @@ void ModelRefresh::RefreshPageWide(const LUnitControl& model)
     button->SetDown(true);
     if (button->OnClick)
         button->OnClick(button);
-    RefreshDialogs::ShowWorkMode(model.GetWorkMode(), model.GetSineFreq());
+    m_ctx.Window.ShowWorkMode(model.GetWorkMode(), model.GetSineFreq());
     m_controls.Matrix->Repaint();
-    RefreshDialogs::ApplyLinks();
+    m_ctx.Window.ApplyLinks();
     for (int ch = 0; ch < ChannelCount; ++ch)
         Editors().Delay().PlaceLine(ch);
 }

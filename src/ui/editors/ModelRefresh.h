@@ -10,7 +10,7 @@ namespace editors {
 class ModelRefresh : public BlockEditor
 {
 public:
-    ModelRefresh(TfmMain& window, EditorControls& controls) : BlockEditor(window, controls) {}
+    ModelRefresh(EditorContext& context, EditorControls& controls) : BlockEditor(context, controls) {}
 
     void RefreshAll();
 

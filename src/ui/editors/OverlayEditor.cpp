@@ -29,8 +29,8 @@ vcl::TColor ColourOf(int ch) { return ChannelColors[static_cast<std::size_t>(ch)
 // Section 12 (the channel total) of one plot into a section of another.
 bool OverlayEditor::CopyTotal(int from, int to, int section) const
 {
-    Plot* src = m_window.Plots[static_cast<std::size_t>(from)];
-    Plot* dst = m_window.Plots[static_cast<std::size_t>(to)];
+    Plot* src = m_ctx.Plots[static_cast<std::size_t>(from)];
+    Plot* dst = m_ctx.Plots[static_cast<std::size_t>(to)];
     if (!src || !dst || !src->Section(TotalSection) || !dst->Section(section))
         return false;
     dst->Section(section)->curve = src->Section(TotalSection)->curve;
@@ -49,10 +49,10 @@ void OverlayEditor::RefreshGainPageCurves()
         CopyTotal(ch, GainPlotOf(ch), ch);
     for (int ch = 0; ch < ChannelCount; ++ch) {
         const int plot = GainPlotOf(ch);
-        auto& mask = m_window.OverlayStale[static_cast<std::size_t>(plot)];
+        auto& mask = m_ctx.Stale.OverlayStale[static_cast<std::size_t>(plot)];
         if (Of(ch).OverlayOn[static_cast<std::size_t>(plot)]->Active() && (mask & (1u << ch))) {
             mask &= ~(1u << ch);
-            if (Plot* p = m_window.Plots[static_cast<std::size_t>(plot)])
+            if (Plot* p = m_ctx.Plots[static_cast<std::size_t>(plot)])
                 p->DrawCurve(ch, ColourOf(ch));
         }
     }
@@ -67,14 +67,14 @@ void OverlayEditor::RefreshChannelOverlays(int page)
     for (int j = SideFirst(page); j <= SideLast(page); ++j) {
         if (j == page)
             continue;
-        auto& mask = m_window.OverlayStale[static_cast<std::size_t>(page)];
+        auto& mask = m_ctx.Stale.OverlayStale[static_cast<std::size_t>(page)];
         if (!(mask & (1u << j)))
             continue;
         mask &= ~(1u << j);
         const int section = OverlaySection(page, j);
         CopyTotal(j, page, section);
         if (Of(j).OverlayOn[static_cast<std::size_t>(page)]->Active())
-            if (Plot* p = m_window.Plots[static_cast<std::size_t>(page)])
+            if (Plot* p = m_ctx.Plots[static_cast<std::size_t>(page)])
                 p->DrawCurve(section, ColourOf(j));
     }
     UpdatePlot(page);
@@ -88,9 +88,9 @@ void OverlayEditor::ToggleClick(vcl::TObject* Sender, int plot)
     const int t = static_cast<int>(toggle->Tag());
     if (!IsChannel(t))
         return;
-    m_window.OverlayStale[static_cast<std::size_t>(plot)] &= ~(1u << t);
+    m_ctx.Stale.OverlayStale[static_cast<std::size_t>(plot)] &= ~(1u << t);
     const int section = OverlaySection(plot, t);
-    if (Plot* p = m_window.Plots[static_cast<std::size_t>(plot)]) {
+    if (Plot* p = m_ctx.Plots[static_cast<std::size_t>(plot)]) {
         if (toggle->Active())
             p->DrawCurve(section, ColourOf(t));
         else
@@ -109,8 +109,8 @@ void OverlayEditor::ShowButtons(int ch, bool show)
     gain->SetVisible(show);
     if (!show) {
         gain->SetActive(false);
-        m_window.OverlayStale[static_cast<std::size_t>(gainPlot)] &= ~(1u << ch);
-        if (Plot* p = m_window.Plots[static_cast<std::size_t>(gainPlot)])
+        m_ctx.Stale.OverlayStale[static_cast<std::size_t>(gainPlot)] &= ~(1u << ch);
+        if (Plot* p = m_ctx.Plots[static_cast<std::size_t>(gainPlot)])
             p->RemoveCurve(ch);
     }
     for (int o = SideFirst(ch); o <= SideLast(ch); ++o) {
@@ -120,8 +120,8 @@ void OverlayEditor::ShowButtons(int ch, bool show)
         toggle->SetVisible(show);
         if (!show) {
             toggle->SetActive(false);
-            m_window.OverlayStale[static_cast<std::size_t>(o)] &= ~(1u << ch);
-            if (Plot* p = m_window.Plots[static_cast<std::size_t>(o)])
+            m_ctx.Stale.OverlayStale[static_cast<std::size_t>(o)] &= ~(1u << ch);
+            if (Plot* p = m_ctx.Plots[static_cast<std::size_t>(o)])
                 p->RemoveCurve(OverlaySection(o, ch));
         }
     }
@@ -135,7 +135,7 @@ void OverlayEditor::SwitchView(vcl::TObject* Sender, bool phase)
     const int ch = clicked ? static_cast<int>(clicked->Tag()) : -1;
     if (!IsChannel(ch))
         return;
-    Plot* curves = m_window.Plots[static_cast<std::size_t>(ch)];
+    Plot* curves = m_ctx.Plots[static_cast<std::size_t>(ch)];
     if (!curves || (curves->GetPhaseMode() != 0) == phase)
         return;
     const ChannelControls& c = Of(ch);
@@ -156,7 +156,7 @@ void OverlayEditor::SwitchView(vcl::TObject* Sender, bool phase)
                              static_cast<float>(c.Peq->GetQValue(b)), true);
     c.Plot->UpdateCurvePage();
     c.PlotBox->Repaint();
-    m_window.MarkCurveStale(ch);
+    m_ctx.Stale.MarkCurveStale(ch);
     RefreshChannelOverlays(ch);
 }
 

@@ -12,7 +12,7 @@ namespace editors {
 class OverlayEditor : public BlockEditor
 {
 public:
-    OverlayEditor(TfmMain& window, EditorControls& controls) : BlockEditor(window, controls) {}
+    OverlayEditor(EditorContext& context, EditorControls& controls) : BlockEditor(context, controls) {}
 
     // Copies every channel's total onto its Gain-page plot and redraws the stale copies shown there.
     void RefreshGainPageCurves();

@@ -12,12 +12,12 @@
 #include "device/McsCodes.h"
 #include "device/SendMode.h"
 #include "device/ValueGrids.h"
+#include "platform/ui/TTimer.h"
 #include "response/CurveBuilder.h"
 #include "response/FilterCurve.h"
 #include "response/Plot.h"
 #include "response/UnitCrossoverReader.h"
 #include "responseplot/LMyFFTDrawPhase.h"
-#include "ui/FPeqRst.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"
 #include "widgets/RzBmpBtn.h"
@@ -70,7 +70,7 @@ void PeqEditor::BandChange(vcl::TObject* Sender)
     if (Editors().PlotMouse().Dragging())
         return;
     auto* peq = dynamic_cast<TMyPEQAllpass*>(Sender);
-    LUnitControl* model = m_window.UnitControl;
+    LUnitControl* model = Model();
     const int ch = peq ? static_cast<int>(peq->Tag()) : -1;
     const int b = peq ? peq->GetNowIndex() : -1;
     if (!model || !IsBand(ch, b))
@@ -100,11 +100,11 @@ void PeqEditor::BandChange(vcl::TObject* Sender)
     band.Gain = static_cast<std::uint16_t>(GainToIndex(g));
     band.Q = static_cast<std::uint8_t>(QToIndex(q));
     band.Type = static_cast<std::uint8_t>(t);
-    if (m_window.SuppressSend)
+    if (m_ctx.SuppressSend)
         return;
     Of(ch).Bands[static_cast<std::size_t>(b)]->SetDown(true);
     peq->SetNowIndex(b);
-    if (Plot* curves = m_window.Plots[static_cast<std::size_t>(ch)]) {
+    if (Plot* curves = m_ctx.Plots[static_cast<std::size_t>(ch)]) {
         SetBandSection(*curves, b, bypass, g, f, q, t);
         curves->DrawMarker(b, static_cast<float>(g), 1);
         curves->ShowSelected(t, b, static_cast<float>(g), static_cast<float>(q), true);
@@ -118,10 +118,10 @@ void PeqEditor::BandChange(vcl::TObject* Sender)
 
 void PeqEditor::ShowBandParams(int ch, bool enabled, double freqHz, double gainDb, double q)
 {
-    if (m_window.SuppressSend || !IsChannel(ch))
+    if (m_ctx.SuppressSend || !IsChannel(ch))
         return;
     const ChannelControls& c = Of(ch);
-    SuppressGuard guard(m_window);
+    SuppressGuard guard(m_ctx.SuppressSend);
     TAdvTrackBar* freq = Fader(c, EqField::Freq);
     TAdvTrackBar* gain = Fader(c, EqField::Gain);
     TAdvTrackBar* bw = Fader(c, EqField::Q);
@@ -138,7 +138,7 @@ void PeqEditor::ShowBandParams(int ch, bool enabled, double freqHz, double gainD
 
 void PeqEditor::FieldChange(vcl::TObject* Sender, EqField field)
 {
-    if (m_window.SuppressSend)
+    if (m_ctx.SuppressSend)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
     const int ch = ChannelOf(fader);
@@ -170,7 +170,7 @@ void PeqEditor::FieldChange(vcl::TObject* Sender, EqField field)
     }
     m_pending.Field = field;
     m_pending.Channel = ch;
-    m_window.tmEqCurve->SetEnabled(true);
+    m_ctx.Timers.EqCurve->SetEnabled(true);
 }
 
 void PeqEditor::ApplyPendingField()
@@ -198,7 +198,7 @@ void PeqEditor::FocusFreqEdit(int ch)
 
 void PeqEditor::ShowSelectedBand(int ch, int b, double g, double q, int t)
 {
-    if (Plot* curves = m_window.Plots[static_cast<std::size_t>(ch)]) {
+    if (Plot* curves = m_ctx.Plots[static_cast<std::size_t>(ch)]) {
         curves->DrawMarker(b, static_cast<float>(g), 1);
         curves->ShowSelected(t, b, static_cast<float>(g), static_cast<float>(q), true);
         curves->DrawSum(ch);
@@ -258,7 +258,7 @@ void PeqEditor::DeselectBands()
         ShowBandParams(ch, false, 19.7, 0.0, 0.4);
         c.Peq->SetNowIndex(NoBand);
         c.Peq->SetNowIndex(-1);
-        if (Plot* curves = m_window.Plots[static_cast<std::size_t>(ch)]) {
+        if (Plot* curves = m_ctx.Plots[static_cast<std::size_t>(ch)]) {
             curves->ShowSelected(1, 0, 0.0f, 0.4f, false);
             curves->DrawSum(ch);
         }
@@ -281,11 +281,11 @@ void PeqEditor::SelectFirstBands()
 
 void PeqEditor::BuildChannelCurves(int ch)
 {
-    Plot* curves = IsChannel(ch) ? m_window.Plots[static_cast<std::size_t>(ch)] : nullptr;
-    if (!curves || !m_window.UnitControl)
+    Plot* curves = IsChannel(ch) ? m_ctx.Plots[static_cast<std::size_t>(ch)] : nullptr;
+    if (!curves || !Model())
         return;
     BuildPeqCurve(*curves, ch, *Of(ch).Peq);
-    const UnitCrossoverReader reader(*m_window.UnitControl);
+    const UnitCrossoverReader reader(*Model());
     BuildHpCurve(*curves, ch, reader);
     BuildLpCurve(*curves, ch, reader);
 }
@@ -325,15 +325,14 @@ void PeqEditor::ShowAllClick(vcl::TObject* Sender)
 void PeqEditor::ResetClick(vcl::TObject* Sender)
 {
     auto* button = dynamic_cast<vcl::TComponent*>(Sender);
-    if (!button || !fmPeqRst)
+    if (!button)
         return;
-    fmPeqRst->SetChannel(static_cast<int>(button->Tag()));
-    fmPeqRst->ShowModal();
+    m_ctx.Window.AskPeqReset(static_cast<int>(button->Tag()));
 }
 
 void PeqEditor::ResetChannel(int ch)
 {
-    LUnitControl* model = m_window.UnitControl;
+    LUnitControl* model = Model();
     if (!IsChannel(ch) || !model)
         return;
     TMyPEQAllpass* peq = Of(ch).Peq;
@@ -341,16 +340,16 @@ void PeqEditor::ResetChannel(int ch)
     for (int b = BandCount(ch) - 1; b >= 0; --b) {
         const PeqBand d = model->GetDefaultPeq(ch, b);
         // Straight to the device, and into the model for the whole group without a second send.
-        m_window.SendCommand(CM_MCS_PEQ(m_window.GetDeviceId(), ch, b, d, false), SEND_APPEND, true);
+        m_ctx.Sender.SendCommand(CM_MCS_PEQ(m_ctx.Sender.GetDeviceId(), ch, b, d, false), SEND_APPEND, true);
         {
-            SuppressGuard quiet(m_window);
+            SuppressGuard quiet(m_ctx.SuppressSend);
             model->SetPeq(ch, b, d, false);
             model->SetPeqBandBypassed(ch, b, false);
         }
         const double gain = static_cast<double>(IndexToGain(d.Gain));
         const double freq = IndexToFreq(d.Freq);
         peq->SetEqParamValue(b, freq, d.Q, gain, d.Type, false);
-        if (Plot* curves = m_window.Plots[static_cast<std::size_t>(ch)]) {
+        if (Plot* curves = m_ctx.Plots[static_cast<std::size_t>(ch)]) {
             if (FilterCurve* section = curves->Section(b))
                 section->SetFilter(gain, freq, QTable[static_cast<std::size_t>(std::min<int>(d.Q, 100))],
                                    PeqTypeToCurveType[static_cast<std::size_t>(std::min<int>(d.Type, 6))]);
@@ -362,13 +361,13 @@ void PeqEditor::ResetChannel(int ch)
 void PeqEditor::BypassClick(vcl::TObject* Sender)
 {
     auto* button = dynamic_cast<vr::TVrDemoButton*>(Sender);
-    LUnitControl* model = m_window.UnitControl;
+    LUnitControl* model = Model();
     const int ch = button ? static_cast<int>(button->Tag()) : -1;
     if (!model || !IsChannel(ch))
         return;
     LMyFFTDrawPhase* plot = Of(ch).Plot;
     const int sideBits = (1 << SideCount(ch)) - 1;
-    const int group = GroupMaskOf(m_window, ch) & sideBits;
+    const int group = GroupMaskOf(Model(), ch) & sideBits;
     int mask = model->GetEqBypassMask(ch);
     int on = 0;
     if (mask & (1 << SideBitNo(ch))) {
@@ -382,7 +381,7 @@ void PeqEditor::BypassClick(vcl::TObject* Sender)
     }
     model->SetEqBypassMask(ch, static_cast<std::uint16_t>(mask));
     plot->Repaint();
-    m_window.SendCommand(CM_MCS_CMD(m_window.GetDeviceId(), MCS_CMD_EQ_BYPASS, ch, on), SEND_REPLACE, true);
+    m_ctx.Sender.SendCommand(CM_MCS_CMD(m_ctx.Sender.GetDeviceId(), MCS_CMD_EQ_BYPASS, ch, on), SEND_REPLACE, true);
 }
 
 } // namespace editors

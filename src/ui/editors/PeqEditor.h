@@ -18,7 +18,7 @@ void SetBandSection(Plot& curves, int b, bool bypass, double g, double f, double
 class PeqEditor : public BlockEditor
 {
 public:
-    PeqEditor(TfmMain& window, EditorControls& controls) : BlockEditor(window, controls) {}
+    PeqEditor(EditorContext& context, EditorControls& controls) : BlockEditor(context, controls) {}
 
     // The band editor changed its current band: curve, marker, model and the band panel follow.
     void BandChange(vcl::TObject* Sender);

@@ -9,9 +9,9 @@
 #include "controls/MyPEQAllpass.h"
 #include "device/LUnitControl.h"
 #include "device/ValueGrids.h"
+#include "platform/ui/TTimer.h"
 #include "response/Plot.h"
 #include "responseplot/LMyFFTDrawPhase.h"
-#include "ui/Skin.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"
 #include "widgets/RzBmpBtn.h"
@@ -31,13 +31,6 @@ constexpr int AreaLeft = 42;
 constexpr int AreaTop = 7;
 // The window is laid out at 96 dots per inch, where the hover test scales by 1.5.
 constexpr double HoverScale = 1.5;
-// A cut-off being dragged shows its frequency box in green until the release, then in the value
-// boxes' own text colour; both read on the dark field.
-vcl::TColor DraggedCutText()
-{
-    return skin::Colour(skin::Legible(skin::Rgb { 0, 128, 0 }, skin::FieldBack));
-}
-constexpr vcl::TColor RestingCutText = skin::Colour(skin::FieldText);
 
 bool HitSlot(const LMyFFTDrawPhase& plot, const TMyPEQAllpass& peq, int k, int X, int Y, double c)
 {
@@ -93,7 +86,7 @@ void ResponsePlotMouse::MouseMove(vcl::TObject* Sender, int x, int y)
     m_lastY = y;
     int ch = -1;
     LMyFFTDrawPhase* plot = PlotOf(Sender, ch);
-    if (!plot || !m_window.UnitControl)
+    if (!plot || !Model())
         return;
     const TMyPEQAllpass& peq = *Of(ch).Peq;
     if (m_dragSlot == -1) {
@@ -142,14 +135,14 @@ void ResponsePlotMouse::DragBand(int ch, double f, double gain)
     const bool bypass = c.Peq->GetBypassValue(b);
     c.Bands[static_cast<std::size_t>(b)]->SetDown(true);
     m_pending = { ch, b, static_cast<float>(f), gain, static_cast<float>(q), t, bypass };
-    m_window.tmMouseEqCurve->SetEnabled(true);
+    m_ctx.Timers.MouseEqCurve->SetEnabled(true);
     PeqBand band;
     band.Freq = static_cast<std::uint16_t>(std::min(FreqToIndex(f), 300));
     band.Gain = static_cast<std::uint16_t>(GainToIndex(gain));
     band.Q = static_cast<std::uint8_t>(QToIndex(q));
     band.Type = static_cast<std::uint8_t>(t);
     c.Peq->SetNowIndex(b);
-    m_window.UnitControl->SetPeq(ch, b, band, bypass);
+    Model()->SetPeq(ch, b, band, bypass);
 }
 
 // Slots past the bands drag a cut-off: the high-pass at HighPassSlot, the low-pass beyond.
@@ -163,7 +156,7 @@ void ResponsePlotMouse::DragCut(int ch, double f)
     cut.Freq->SetPosition(FreqToIndex(f));
     const int code = cut.Bypass->Down() ? 0 : cut.Slope->ItemIndex() + 1;
     Editors().Crossover().DeferRedraw(ch, side, code, f);
-    LUnitControl& model = *m_window.UnitControl;
+    LUnitControl& model = *Model();
     HpLpParams r = model.GetHpLp(ch);
     if (side == CutSide::HighPass) {
         r.HpFreq = static_cast<std::uint16_t>(cut.Freq->Position());
@@ -183,7 +176,7 @@ void ResponsePlotMouse::DragCut(int ch, double f)
         button->SetDown(false);
         button->SetAllowAllUp(allowAllUp);
     }
-    cut.FreqEdit->Font()->SetColor(DraggedCutText());
+    cut.FreqEdit->Font()->SetColor(m_ctx.Window.CutTextColour(true));
 }
 
 void ResponsePlotMouse::MouseUp(vcl::TObject* Sender)
@@ -196,8 +189,9 @@ void ResponsePlotMouse::MouseUp(vcl::TObject* Sender)
     m_dragSlot = -1;
     if (!PlotOf(Sender, ch))
         return;
-    Of(ch).HighPass.FreqEdit->Font()->SetColor(RestingCutText);
-    Of(ch).LowPass.FreqEdit->Font()->SetColor(RestingCutText);
+    const vcl::TColor resting = m_ctx.Window.CutTextColour(false);
+    Of(ch).HighPass.FreqEdit->Font()->SetColor(resting);
+    Of(ch).LowPass.FreqEdit->Font()->SetColor(resting);
 }
 
 void ResponsePlotMouse::ApplyPendingBand()
@@ -208,7 +202,7 @@ void ResponsePlotMouse::ApplyPendingBand()
     PeqEditor& peq = Editors().Peq();
     peq.ShowBandParams(p.Channel, true, p.Freq, p.Gain, p.Q);
     peq.FocusFreqEdit(p.Channel);
-    if (Plot* curves = m_window.Plots[static_cast<std::size_t>(p.Channel)]) {
+    if (Plot* curves = m_ctx.Plots[static_cast<std::size_t>(p.Channel)]) {
         SetBandSection(*curves, p.Band, p.Bypass, p.Gain, p.Freq, p.Q, p.Type);
         curves->DrawMarker(p.Band, static_cast<float>(p.Gain), 1);
         curves->ShowSelected(p.Type, p.Band, static_cast<float>(p.Gain), p.Q, true);

@@ -12,7 +12,7 @@ namespace editors {
 class ResponsePlotMouse : public BlockEditor
 {
 public:
-    ResponsePlotMouse(TfmMain& window, EditorControls& controls) : BlockEditor(window, controls) {}
+    ResponsePlotMouse(EditorContext& context, EditorControls& controls) : BlockEditor(context, controls) {}
 
     void MouseDown(vcl::TObject* Sender, bool leftButton, int x, int y);
     void MouseMove(vcl::TObject* Sender, int x, int y);

@@ -9,6 +9,7 @@
 #include "ui/FMain.h"
 
 #include <gtest/gtest.h>
+#include "support/DeviceControllerProbe.h"
 
 using fakehid::Bytes;
 
@@ -28,10 +29,10 @@ protected:
 
     void TearDown() override
     {
-        if (form->UsbProc) {
-            form->UsbProc->Close();
-            delete form->UsbProc;
-            form->UsbProc = nullptr;
+        if (form->Controller.Usb()) {
+            form->Controller.Usb()->Close();
+            delete form->Controller.Usb();
+            DeviceControllerProbe(form->Controller).UsbProc() = nullptr;
         }
         form.reset();
     }
@@ -48,8 +49,8 @@ protected:
 
     void OpenUsb()
     {
-        form->UsbProc = new LUsbProc(form->TransportHost());
-        ASSERT_TRUE(form->UsbProc->Open());
+        DeviceControllerProbe(form->Controller).UsbProc() = new LUsbProc(form->TransportHost());
+        ASSERT_TRUE(form->Controller.Usb()->Open());
     }
 
     fakehid::Root root;
@@ -80,12 +81,12 @@ TEST_F(UsbGlue, ClaimsTheZq9AndExchangesFramesAsReports)
 
     OpenUsb();
     // A loaded machine must not turn a slow reply into a resend: this test counts requests.
-    form->UsbProc->SetTimeout(30000);
+    form->Controller.Usb()->SetTimeout(30000);
     // Each request waits for the reply to the one before, so three reports out mean two replies
     // came back as input reports and were cut into frames. The window answers the replies with
     // requests of its own, which the emulator takes at once: the three are the first, not the only.
     for (uint8_t code : {0x10, 0x13, 0x12})
-        form->UsbProc->SendQueued(DeviceEmulator::RequestFrame(1, code), SEND_APPEND);
+        form->Controller.Usb()->SendQueued(DeviceEmulator::RequestFrame(1, code), SEND_APPEND);
     ASSERT_TRUE(hidtest::PumpUntil([&] { return emulator.RequestCount() >= 3; }));
     const auto outputs = fake->Outputs();
     ASSERT_GE(outputs.size(), 3u);
@@ -101,8 +102,8 @@ TEST_F(UsbGlue, UnplugReleasesTheDeviceAndStartsTheLinkLoss)
     fakehid::Device* fake = PlugEmulated();
     ASSERT_TRUE(hidtest::PumpUntil([&] { return form->HidDevice != nullptr; }));
     OpenUsb();
-    form->UsbProc->SetTimeout(20);
-    form->UsbProc->SendQueued(DeviceEmulator::RequestFrame(1, 0x10), SEND_APPEND);
+    form->Controller.Usb()->SetTimeout(20);
+    form->Controller.Usb()->SendQueued(DeviceEmulator::RequestFrame(1, 0x10), SEND_APPEND);
     ASSERT_TRUE(hidtest::PumpUntil([&] { return emulator.RequestCount() >= 1; }));
 
     root.Unplug(fake);
@@ -114,9 +115,9 @@ TEST_F(UsbGlue, UnplugReleasesTheDeviceAndStartsTheLinkLoss)
     form->UsbWrite(frame.data(), unsigned(frame.size()));
     hidtest::PumpFor(100);
 
-    form->UsbProc->Close();
-    delete form->UsbProc;
-    form->UsbProc = nullptr;
+    form->Controller.Usb()->Close();
+    delete form->Controller.Usb();
+    DeviceControllerProbe(form->Controller).UsbProc() = nullptr;
     PlugEmulated();
     ASSERT_TRUE(hidtest::PumpUntil([&] { return form->HidDevice != nullptr; }));
     EXPECT_EQ(linkBroken, 1);

@@ -66,7 +66,7 @@ TEST(EditorComp, EditsStoreShowTheGroupAndDrawTheLastOutput)
     EXPECT_EQ(rig.Model.GetOutComp(5).Release, 99);
     EXPECT_EQ(rig.Form->Editors().Comp().Selected(), 5);
     EXPECT_EQ(CurveOf(*plot), before) << "the curve waits for the timer";
-    rig.Form->tmCompDispTimer(rig.Form->tmCompDisp);
+    rig.Form->tmCompDisp->OnTimer(rig.Form->tmCompDisp);
     EXPECT_EQ(rig.Get<vcl::TLabel>("lbHeadCompOut")->Caption(), "Out 4");
     EXPECT_TRUE(rig.Get<vcl::TLabel>("lbCompName")->Caption().startsWith("Out 4  "));
     EXPECT_EQ(CurveOf(*plot).size(), 4u);
@@ -74,11 +74,11 @@ TEST(EditorComp, EditsStoreShowTheGroupAndDrawTheLastOutput)
 
     auto* ratioBox = rig.Get<TCurvyEdit>("cvdCompRatioOut1");
     ratioBox->SetText("25");
-    rig.Form->cvdCompEntry(ratioBox, 3);
+    ratioBox->OnExit(ratioBox);
     EXPECT_EQ(ratioBox->Text(), "Limit");
     EXPECT_EQ(rig.Model.GetOutComp(2).Ratio, 15);
     ratioBox->SetText("2:3");
-    rig.Form->cvdCompEntry(ratioBox, 3);
+    ratioBox->OnExit(ratioBox);
     EXPECT_EQ(ratioBox->Text(), "Limit");
 
     const struct { const char* box; int field; const char* typed; const char* shown; } entries[] = {
@@ -91,7 +91,7 @@ TEST(EditorComp, EditsStoreShowTheGroupAndDrawTheLastOutput)
     for (const auto& e : entries) {
         auto* box = rig.Get<TCurvyEdit>(e.box);
         box->SetText(e.typed);
-        rig.Form->cvdCompEntry(box, e.field);
+        box->OnExit(box);
         EXPECT_EQ(box->Text(), e.shown) << e.box << " " << e.typed;
     }
     const CompParams out1 = rig.Model.GetOutComp(2);
@@ -111,14 +111,14 @@ TEST(EditorGate, TypedEntries)
     for (const auto& e : entries) {
         auto* box = rig.Get<TCurvyEdit>(e.box);
         box->SetText(e.typed);
-        rig.Form->cvdGateEntry(box, e.field);
+        box->OnExit(box);
         EXPECT_EQ(box->Text(), e.shown) << e.box << " " << e.typed;
     }
     EXPECT_EQ(rig.Model.GetInGate(0).Hold, 998);
     rig.Tap.Sent.clear();
     auto* box = rig.Get<TCurvyEdit>("cvdGateThresholdInA");
     box->SetText("10"); // already at 0 dB: the fader reports the clamped write, so it is stored again
-    rig.Form->cvdGateEntry(box, 0);
+    box->OnExit(box);
     EXPECT_FALSE(rig.SentOf(MCS_CMD_GATE).empty());
     EXPECT_EQ(rig.Model.GetInGate(0).Threshold, 180);
 }

@@ -38,7 +38,7 @@ TEST(EditorDelay, TypedEntries)
         rig.Model.SetDelayUnit(static_cast<std::uint16_t>(c.unit));
         rig.Form->SuppressSend = false;
         box->SetText(QString::fromLatin1(c.typed));
-        rig.Form->cvdDelayInAExit(box);
+        box->OnExit(box);
         EXPECT_EQ(fader->Position(), c.samples) << c.typed;
         if (c.shown) {
             EXPECT_EQ(box->Text(), QString::fromLatin1(c.shown)) << c.typed;
@@ -51,11 +51,11 @@ TEST(EditorDelay, TypedEntries)
     rig.Model.SetDelayUnit(0);
     rig.Form->SuppressSend = false;
     box->SetText("1");
-    rig.Form->cvdDelayInAExit(box);
+    box->OnExit(box);
     rig.Tap.Sent.clear();
     box->SetText("1.000");
     vcl::WORD key = 13;
-    rig.Form->cvdDelayInBKeyDown(box, key, {});
+    box->OnKeyDown(box, key, {});
     EXPECT_TRUE(rig.SentOf(MCS_CMD_DELAY).empty()) << "the shown value again changes nothing";
 }
 
@@ -84,10 +84,10 @@ TEST(EditorDelay, MarkerLineUnitSwitchAndLinkedDrag)
     rig.Form->SuppressSend = false;
     auto* line = rig.Get<vcl::TControl>("lbDelayLineOut1");
     line->SetBounds(46, 0, 470, 20);
-    rig.Form->lbDelayLineInAMouseDown(line, vcl::TMouseButton::mbLeft, {}, 15, 10); // marker at 40: 15 + 25 - 40 = 0
+    line->OnMouseDown(line, vcl::TMouseButton::mbLeft, {}, 15, 10); // marker at 40: 15 + 25 - 40 = 0
     EXPECT_EQ(rig.Form->Editors().Delay().DragState(), 1);
-    rig.Form->lbDelayLineInAMouseMove(line, {}, 1000, 10); // past the end: the maximum
-    rig.Form->lbDelayLineInAMouseUp(line, vcl::TMouseButton::mbLeft, {}, 1000, 10);
+    line->OnMouseMove(line, {}, 1000, 10); // past the end: the maximum
+    line->OnMouseUp(line, vcl::TMouseButton::mbLeft, {}, 1000, 10);
     EXPECT_EQ(rig.Form->Editors().Delay().DragState(), 0);
     EXPECT_EQ(rig.Get<TAdvTrackBar>("isDelayOut1")->Position(), 65280);
     EXPECT_EQ(rig.Get<TAdvTrackBar>("isDelayOut2")->Position(), 65280);

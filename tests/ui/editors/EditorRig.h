@@ -90,7 +90,7 @@ struct EditorRig
     testsupport::PaintWarningsFail PaintWarnings; // first: it watches the window's whole life
     std::unique_ptr<vcl::TApplication> AppOwner { MakeApp() };
     TfmMain* Form { CreateMainWindow(*AppOwner) }; // owned by the application
-    LUnitControl& Model { *Form->UnitControl };
+    LUnitControl& Model { *Form->Controller.Model() };
     std::array<Plot*, 10>& Curves { Form->Plots };
     SentCommands Tap;
 

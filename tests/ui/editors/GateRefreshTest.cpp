@@ -7,6 +7,7 @@
 #include "ui/editors/EditorMath.h"
 
 #include <gtest/gtest.h>
+#include "support/DeviceControllerProbe.h"
 
 using namespace edtest;
 
@@ -63,7 +64,7 @@ TEST(EditorRefresh, WritesEveryControlAndSendsNothing)
     rig.Model.SetMatrix(5, 2);
     rig.Form->SuppressSend = false;
     rig.Get<rz::TRzComboBox>("rzcLowCutSlopOut1")->SetItemIndex(4);
-    rig.Form->CurPresetNo = 7;
+    DeviceControllerProbe(rig.Form->Controller).CurPresetNo() = 7;
     auto* pst = rig.Get<vcl::TLabel>("lbPstNum");
     ASSERT_NE(pst, nullptr);
 

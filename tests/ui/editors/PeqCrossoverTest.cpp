@@ -75,23 +75,23 @@ TEST(EditorPeq, PanelFaderAppliesThroughTheTimerAndNoBandMeansNothing)
     EXPECT_EQ(rig.Get<TCurvyEdit>("cvdEqGainInA")->Text(), "+3.0dB");
     EXPECT_TRUE(rig.Form->tmEqCurve->Enabled());
     EXPECT_TRUE(rig.SentOf(MCS_CMD_PEQ).empty()) << "the fader alone stores nothing";
-    rig.Form->tmEqCurveTimer(rig.Form->tmEqCurve);
+    rig.Form->tmEqCurve->OnTimer(rig.Form->tmEqCurve);
     EXPECT_FALSE(rig.Form->tmEqCurve->Enabled());
     EXPECT_EQ(rig.Model.GetPeq(0, 3).Gain, 150);
     ASSERT_FALSE(rig.SentOf(MCS_CMD_PEQ).empty());
     for (const LCmd& cmd : rig.SentOf(MCS_CMD_PEQ))
         EXPECT_EQ(cmd.GetPayload()[2], 150);
 
-    rig.Form->DeselectEqBands();
+    rig.Form->Editors().Peq().DeselectBands();
     EXPECT_FALSE(rig.Get<rz::TRzBmpButton>("rzbEq4InA")->Down());
     EXPECT_FALSE(rig.Get<TAdvTrackBar>("isEqGainInA")->Enabled());
     rig.Tap.Sent.clear();
     rig.Form->Editors().Peq().Pending().Field = editors::EqField::Gain;
     rig.Form->Editors().Peq().Pending().Channel = 0;
-    rig.Form->tmEqCurveTimer(rig.Form->tmEqCurve);
+    rig.Form->tmEqCurve->OnTimer(rig.Form->tmEqCurve);
     EXPECT_TRUE(rig.Tap.Sent.empty());
 
-    rig.Form->SelectFirstEqBands();
+    rig.Form->Editors().Peq().SelectFirstBands();
     for (const char* name : { "rzbEq1InA", "rzbEq1Out6" })
         EXPECT_TRUE(rig.Get<rz::TRzBmpButton>(name)->Down()) << name;
     EXPECT_EQ(rig.Get<TMyPEQAllpass>("peqPeqOut6")->GetNowIndex(), 0);
@@ -103,7 +103,7 @@ TEST(EditorCrossover, SlopeBypassAndFrequency)
     EditorRig rig;
     {
         // Out1's low-pass works at slope 20 (the default program bypasses it), shown by a refresh.
-        editors::SuppressGuard quiet(*rig.Form);
+        editors::SuppressGuard quiet(rig.Form->SuppressSend);
         rig.Model.SetLp(2, 280, 20);
     }
     rig.Form->RefreshAll();
@@ -127,7 +127,7 @@ TEST(EditorCrossover, SlopeBypassAndFrequency)
     ASSERT_FALSE(rig.SentOf(MCS_CMD_LOW_PASS).empty());
     EXPECT_EQ(rig.SentOf(MCS_CMD_LOW_PASS).back().GetPayload(), (BytePacket { 2, 44, 1, 20 }));
     EXPECT_TRUE(rig.Form->tmHpLpCurve->Enabled());
-    rig.Form->tmHpLpCurveTimer(rig.Form->tmHpLpCurve);
+    rig.Form->tmHpLpCurve->OnTimer(rig.Form->tmHpLpCurve);
     EXPECT_FALSE(rig.Form->tmHpLpCurve->Enabled());
 
     rig.Tap.Sent.clear();
@@ -149,12 +149,12 @@ TEST(EditorPeq, KeysStepThePanelAndResetRestoresTheDefaults)
     auto* gain = rig.Get<TAdvTrackBar>("isEqGainOut3");
     const int before = gain->Position();
     vcl::WORD up = 38;
-    rig.Form->cvdEqFreqInAKeyDown(box, up, {});
+    box->OnKeyDown(box, up, {});
     EXPECT_EQ(gain->Position(), before + 1);
     vcl::WORD shift = 16;
-    rig.Form->cvdEqFreqInAKeyDown(box, shift, {});
+    box->OnKeyDown(box, shift, {});
     EXPECT_EQ(gain->Position(), before + 1);
-    rig.Form->tmEqCurveTimer(rig.Form->tmEqCurve);
+    rig.Form->tmEqCurve->OnTimer(rig.Form->tmEqCurve);
     EXPECT_EQ(rig.Model.GetPeq(4, 1).Gain, before + 1);
 
     rig.Form->ResetChannelPeq(4);

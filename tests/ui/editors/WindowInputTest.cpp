@@ -28,7 +28,7 @@ TEST(WindowInput, BothCrossoverBypassesStayDownAndFollowTheModel)
     EditorRig rig;
     {
         // InA with both filters working (the default program bypasses them), shown by a refresh.
-        editors::SuppressGuard quiet(*rig.Form);
+        editors::SuppressGuard quiet(rig.Form->SuppressSend);
         rig.Model.SetHp(0, 10, 4);
         rig.Model.SetLp(0, 280, 4);
     }
@@ -51,7 +51,7 @@ TEST(WindowInput, BothCrossoverBypassesStayDownAndFollowTheModel)
 
     // A recall of a bypassed low-pass on Out2 shows its button down, the high-pass button up.
     {
-        editors::SuppressGuard quiet(*rig.Form);
+        editors::SuppressGuard quiet(rig.Form->SuppressSend);
         rig.Model.SetLp(3, 100, 0);
         rig.Model.SetHp(3, 10, 4);
     }
@@ -65,7 +65,7 @@ TEST(WindowInput, EqResetAsksThenResetsEveryBandInTheModel)
     EditorRig rig;
     fmPeqRst = new TfmPeqRst(rig.Form);
     {
-        editors::SuppressGuard quiet(*rig.Form);
+        editors::SuppressGuard quiet(rig.Form->SuppressSend);
         for (int b = 0; b < 9; ++b)
             rig.Model.SetPeq(3, b, PeqBand { 150, 50, 30, 1 }, false);
     }
@@ -133,7 +133,7 @@ TEST(WindowInput, TheGainPageAndChannelOverlaysFollowAnEdit)
     ClickOnWindow(*rig.Form, Control(rig, "rzbLowCutBypassInA"));
     ClickOnWindow(*rig.Form, Control(rig, "rzbHighCutBypassInA"));
     rig.Form->tmHpLpCurve->SetEnabled(false);
-    rig.Form->tmHpLpCurveTimer(rig.Form->tmHpLpCurve);
+    rig.Form->tmHpLpCurve->OnTimer(rig.Form->tmHpLpCurve);
     const auto& total = rig.Curves[0]->Section(12)->curve;
     EXPECT_NE(rig.Curves[8]->Section(0)->curve, total) << "the Gain page copy waits for its page";
     ShowPageByClick(*rig.Form, QStringLiteral("rzbMenuGain"));
