@@ -276,6 +276,11 @@ void TfmNetwork::OnLinkBroken()
     LinkViews::ProgressClose(); // also one still waiting for its delayed display
 }
 
+void TfmNetwork::ShowScanStatus(const QString& text)
+{
+    lblScan->SetCaption(text);
+}
+
 void TfmNetwork::tmRunUsbConnectTimer(vcl::TObject* Sender)
 {
     (void)Sender;

@@ -30,6 +30,8 @@ public:
     void SetConnectResult(std::uint8_t result);
     // The search stops and offers its buttons again ("SID_LINK_BROKEN"); closes the progress window.
     void OnLinkBroken();
+    // The search's line of status text.
+    void ShowScanStatus(const QString& text);
     void btnExitClick(vcl::TObject* Sender);
     void btnIdClick(vcl::TObject* Sender);
     void FormShow(vcl::TObject* Sender);
