@@ -113,9 +113,6 @@ public:
 private:
     MainShellControls m_shell;
 
-public:
-
-private:
     // (FMainLayoutResize.cpp) The rules of the window's resizing, by kind of control.
     struct DesignPlace { int Left, Top, Width, Height; };
     const DesignPlace& DesignOf(vcl::TControl* c);

@@ -113,8 +113,7 @@ void TfmMain::ShowInformation(const QString& key)
 {
     if (!fmInformation)
         return;
-    if (fmInformation->lbMessage)
-        fmInformation->SetMessage(GetSidText(key));
+    fmInformation->SetMessage(GetSidText(key));
     fmInformation->ShowModal();
 }
 

@@ -281,6 +281,12 @@ void TfmNetwork::ShowScanStatus(const QString& text)
     lblScan->SetCaption(text);
 }
 
+void TfmNetwork::ResetProgress()
+{
+    if (pbScan)
+        pbScan->SetPosition(0);
+}
+
 void TfmNetwork::tmRunUsbConnectTimer(vcl::TObject* Sender)
 {
     (void)Sender;

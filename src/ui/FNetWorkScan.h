@@ -32,6 +32,8 @@ public:
     void OnLinkBroken();
     // The search's line of status text.
     void ShowScanStatus(const QString& text);
+    // The search's progress bar back at its start.
+    void ResetProgress();
     void btnExitClick(vcl::TObject* Sender);
     void btnIdClick(vcl::TObject* Sender);
     void FormShow(vcl::TObject* Sender);
