@@ -1,6 +1,5 @@
 #include "ui/FChNameList.h"
 
-#include "platform/core/SoftAssert.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TLabel.h"
@@ -55,7 +54,7 @@ TfmChNameList::TfmChNameList(vcl::TComponent* owner) : vcl::TForm(owner)
         vcl::TGroupBox* box = ch < 2 ? gbInChNameList : gbOutChNameList;
         const int top = 20 + (ch < 2 ? ch : ch - 2) * 30;
         NewLabel(this, box, QStringLiteral("lbChNameList") + ChannelLabel(ch), ChannelLabel(ch), 24, top + 4);
-        NewEdit(this, box, EditName(ch), DesignName(ch), 8, 96, top, 129);
+        Edits[static_cast<std::size_t>(ch)] = NewEdit(this, box, EditName(ch), DesignName(ch), 8, 96, top, 129);
     }
     btnOK = NewButton(this, this, QStringLiteral("btnOK"), QStringLiteral("Set"), 32, 318, 89, 27);
     btnOK->OnClick = vcl::Method(this, &TfmChNameList::btnOKClick);
@@ -71,18 +70,11 @@ TfmChNameList::~TfmChNameList()
         fmChNameList = nullptr;
 }
 
-vcl::TEdit* TfmChNameList::EditOf(int ch) const
-{
-    return dynamic_cast<vcl::TEdit*>(FindComponent(EditName(ch)));
-}
-
 void TfmChNameList::FormShow(vcl::TObject* Sender)
 {
     (void)Sender;
     for (int ch = 0; ch < 8; ++ch) {
-        vcl::TEdit* edit = EditOf(ch);
-        if (!edit)
-            break;
+        vcl::TEdit* edit = Edits[static_cast<std::size_t>(ch)];
         const ChannelNameBytes name = MainDialogActions::GetChannelName(ch);
         const auto end = std::find(name.begin(), name.end(), 0);
         edit->SetText(FromAnsi(std::string(name.begin(), end)));
@@ -96,9 +88,7 @@ void TfmChNameList::btnOKClick(vcl::TObject* Sender)
 {
     (void)Sender;
     for (int ch = 0; ch < 8; ++ch) {
-        vcl::TEdit* edit = EditOf(ch);
-        if (!ZQ9_EXPECT(edit))
-            return;
+        vcl::TEdit* edit = Edits[static_cast<std::size_t>(ch)];
         const std::string typed = Ansi(edit->Text());
         const ChannelNameBytes current = MainDialogActions::GetChannelName(ch);
         const std::string now(current.begin(), std::find(current.begin(), current.end(), 0));

@@ -30,7 +30,8 @@ public:
     static QString EditName(int ch);
 
 private:
-    vcl::TEdit* EditOf(int ch) const;
+    // The name boxes in channel order.
+    std::array<vcl::TEdit*, 8> Edits {};
 };
 
 extern TfmChNameList* fmChNameList;

@@ -29,6 +29,12 @@ TfmHidData::~TfmHidData()
         fmHidData = nullptr;
 }
 
+void TfmHidData::AddTrafficLine(const QString& line)
+{
+    hbHidData->Items()->Add(line);
+    hbHidData->SetItemIndex(hbHidData->Items()->Count() - 1);
+}
+
 void TfmHidData::bnClearClick(vcl::TObject* Sender)
 {
     (void)Sender;

@@ -13,6 +13,8 @@ public:
     ~TfmHidData() override;
 
     void bnClearClick(vcl::TObject* Sender);
+    // Adds a line at the end of the list and selects it, so the list follows the traffic.
+    void AddTrafficLine(const QString& line);
 
     vcl::TListBox* hbHidData { nullptr };
     rz::TRzBmpButton* bnClear { nullptr };

@@ -57,6 +57,11 @@ void TfmInformation::SetMessage(const QString& text)
     SetHeight(FormHeight + grow);
 }
 
+QString TfmInformation::Message() const
+{
+    return lbMessage->Caption();
+}
+
 void TfmInformation::btnOKClick(vcl::TObject* Sender)
 {
     (void)Sender;

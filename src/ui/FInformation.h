@@ -14,6 +14,7 @@ public:
 
     // Shows the text; a text of more lines than the window holds makes the window taller.
     void SetMessage(const QString& text);
+    QString Message() const;
 
     void btnOKClick(vcl::TObject* Sender);
     void FormShow(vcl::TObject* Sender);

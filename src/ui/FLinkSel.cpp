@@ -65,7 +65,7 @@ rz::TRzBmpButton* TfmLinkSel::LinkButton(int row, int col) const
 {
     if (row < 0 || row > 7 || col < 0 || col > row || IsInput(row) != IsInput(col))
         return nullptr;
-    return dynamic_cast<rz::TRzBmpButton*>(FindComponent(LinkButtonName(row, col)));
+    return m_linkButtons[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
 }
 
 TfmLinkSel::TfmLinkSel(vcl::TComponent* owner) : vcl::TForm(owner)
@@ -98,6 +98,7 @@ TfmLinkSel::TfmLinkSel(vcl::TComponent* owner) : vcl::TForm(owner)
                               8, 32 + index * 36, 481, 34);
         for (int col = first; col <= ch; ++col) {
             auto* b = NewButton(this, rowBox, LinkButtonName(ch, col), ChannelText(ch), 8 + (col - first) * ButtonPitch, 5, 50, 24);
+            m_linkButtons[static_cast<std::size_t>(ch)][static_cast<std::size_t>(col)] = b;
             b->SetTag(col - first);
             b->SetGroupIndex(1);
             b->SetAllowAllUp(false);

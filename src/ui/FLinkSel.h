@@ -5,6 +5,8 @@
 
 #include "platform/ui/TForm.h"
 
+#include <array>
+
 namespace rz { class TRzBmpButton; }
 namespace vcl { class TGroupBox; }
 
@@ -53,6 +55,9 @@ public:
 
 private:
     void RowClick(int row, vcl::TObject* Sender);
+
+    // The buttons by row and column, as LinkButton hands them out.
+    std::array<std::array<rz::TRzBmpButton*, 8>, 8> m_linkButtons {};
 };
 
 extern TfmLinkSel* fmLinkSel;

@@ -10,6 +10,7 @@
 #include "platform/ui/TMenus.h"
 #include "response/ResponseView.h"
 #include "response/Plot.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "ui/FMainLayoutParts.h"
 #include "ui/FNetworkSetup.h"
 #include "ui/editors/EditorSet.h"
@@ -167,30 +168,26 @@ void TfmMain::FormCreate(vcl::TObject* Sender)
     CurPage = editors::GainPage;
     Editors().Comp().Select(editors::FirstOutput);
     Editors().Gate().Select(0);
-    auto show = [this](const char* name) {
-        if (auto* c = dynamic_cast<vcl::TControl*>(FindComponent(QString::fromLatin1(name))))
-            c->SetVisible(true);
-    };
-    show("rzgFftInA");
-    show("rzgParamGain");
+    for (vcl::TControl* box : { Shell().PageUppers[0] /* InA */, Shell().PageLowers[editors::GainPage] })
+        if (box)
+            box->SetVisible(true);
     SetBounds(Left(), Top(), 1118, 720);
     ExtraHeight = 0;
 
     // Each curve set draws on its plot control: the eight channel plots, then the Gain page's two.
-    static const char* const plotNames[] = { "fftDrawInA",   "fftDrawInB",   "fftDrawOut1", "fftDrawOut2",
-                                             "fftDrawOut3",  "fftDrawOut4",  "fftDrawOut5", "fftDrawOut6",
-                                             "fftDrawGainIn", "fftDrawGainOut" };
     for (std::size_t i = 0; i < Plots.size(); ++i) {
-        auto* view = dynamic_cast<ResponseView*>(FindComponent(QString::fromLatin1(plotNames[i])));
+        const bool gainIn = i == std::size_t { editors::GainInPlot };
+        ResponseView* view = i < Shell().Channels.size() ? Shell().Channels[i].Plot
+                             : gainIn                    ? Shell().GainInPlot
+                                                         : Shell().GainOutPlot;
         Created->Plots[i] = std::make_unique<Plot>(view);
         Created->Plots[i]->SetPhaseMode(false);
         Plots[i] = Created->Plots[i].get();
     }
     Language = QStringLiteral("English");
-    for (const char* item : { "ChineseSimplified", "ChineseTraditional", "English" }) {
-        if (auto* m = dynamic_cast<vcl::TMenuItem*>(FindComponent(QString::fromLatin1(item))))
-            m->SetChecked(QLatin1String(item) == QLatin1String("English"));
-    }
+    for (std::size_t i = 0; i < Shell().LanguageItems.size(); ++i)
+        if (vcl::TMenuItem* m = Shell().LanguageItems[i])
+            m->SetChecked(i + 1 == Shell().LanguageItems.size()); // English
     ApplyLanguage();
 
     Created->Model = std::make_unique<LUnitControl>();
@@ -204,10 +201,9 @@ void TfmMain::FormCreate(vcl::TObject* Sender)
     RefreshAll();
     SuppressSend = false;
     StartupRefresh = false;
-    for (const char* box : { "rzgFftGain", "rzgParamGain" }) {
-        if (auto* c = dynamic_cast<vcl::TControl*>(FindComponent(QString::fromLatin1(box))))
-            c->BringToFront();
-    }
+    for (vcl::TControl* box : { Shell().PageUppers[editors::GainPage], Shell().PageLowers[editors::GainPage] })
+        if (box)
+            box->BringToFront();
     tmStartConnect->SetEnabled(true);
     // The Gain page starts with InA's and Out1's totals shown.
     Plots[editors::GainInPlot]->DrawCurve(0, ChannelColors[0]);
@@ -216,7 +212,7 @@ void TfmMain::FormCreate(vcl::TObject* Sender)
     ClientSocket.SetPort(DevicePort);
     ClientSocket.SetAddress(DEFAULT_DEVICE_IP);
     DeviceIp = DottedToIp(DEFAULT_DEVICE_IP);
-    if (auto* item = dynamic_cast<vcl::TMenuItem*>(FindComponent(QStringLiteral("NetworkSetup"))))
+    if (vcl::TMenuItem* item = Shell().NetworkSetup)
         item->SetVisible(true);
 
     SetUpUsb();

@@ -16,6 +16,7 @@
 #include "transport/LNetSocketGlue.h"
 #include "transport/LTransportHost.h"
 #include "ui/MainDeviceView.h"
+#include "ui/MainShellControls.h"
 #include "ui/MainWindowAccess.h"
 #include "ui/MainWindowScroller.h"
 #include "ui/editors/EditorConstants.h"
@@ -105,7 +106,14 @@ public:
     // The scroll bars of a window below its design size (FMainLayoutResize.cpp).
     std::unique_ptr<MainWindowScroller> Scroller;
 
+    // --- the window's own controls ---
+    // (FMainLayoutShell.cpp) What the captions, the page switch, the menus and the resizing work on,
+    // looked up once as the layout is built.
+    const MainShellControls& Shell() const { return m_shell; }
+
 private:
+    MainShellControls m_shell;
+
     // (FMainLayoutResize.cpp) The rules of the window's resizing, by kind of control.
     struct DesignPlace { int Left, Top, Width, Height; };
     const DesignPlace& DesignOf(vcl::TControl* c);

@@ -35,7 +35,7 @@ void TfmMain::EnableLinkButton()
 
 void TfmMain::OpenNetworkSetup()
 {
-    if (auto* item = dynamic_cast<vcl::TMenuItem*>(FindComponent(QStringLiteral("NetworkSetup"))))
+    if (vcl::TMenuItem* item = Shell().NetworkSetup)
         item->Click();
     else
         NetworkSetupClick(nullptr);
@@ -51,7 +51,7 @@ void TfmMain::ConfirmExit(bool confirmed)
 void TfmMain::ShowGainPage()
 {
     // A click switches the page, and the button stays down.
-    if (auto* button = dynamic_cast<rz::TRzBmpButton*>(FindComponent(QStringLiteral("rzbMenuGain")))) {
+    if (rz::TRzBmpButton* button = Shell().PageButtons[editors::GainPage]) {
         button->Click();
         button->SetDown(true);
     }

@@ -151,14 +151,12 @@ void Builder::Scale(vcl::TWinControl* parent, const QString& stem, int left,
     }
 }
 
-void Builder::NameLabelClick(int ch)
+void Builder::NameLabelClick(vcl::TLabel& label)
 {
-    if (auto* lb =
-            dynamic_cast<vcl::TLabel*>(F.FindComponent(QStringLiteral("lbMatrixChName") + ChannelSuffix(ch)))) {
-        lb->OnClick = vcl::Method(&F, &TfmMain::lbMatrixChNameInAClick);
-        lb->Font()->SetName(QString::fromLatin1(skin::ValueFont));
-    }
+    label.OnClick = vcl::Method(&F, &TfmMain::lbMatrixChNameInAClick);
+    label.Font()->SetName(QString::fromLatin1(skin::ValueFont));
 }
+
 void Builder::Bar()
 {
     auto* bar = Box(&F, QStringLiteral("rzgFunction"), 0, 0, 1115, 40, BarColor);
@@ -341,6 +339,7 @@ void TfmMain::BuildLayout()
     b.GatePage();
     b.Preset();
     skin::DressMenuBar(*this);
+    layout::CollectShellControls(*this, m_shell);
     Scroller = std::make_unique<MainWindowScroller>(*this, QSize(1118, 720));
     OnResize = vcl::Method(this, &TfmMain::FormResize);
     OnClose = vcl::Method(this, &TfmMain::FormClose);

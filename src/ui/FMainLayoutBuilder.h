@@ -80,7 +80,8 @@ public:
     void Scale(vcl::TWinControl* parent, const QString& stem, int left,
                std::initializer_list<const char*> texts);
     void Bar();
-    void NameLabelClick(int ch);
+    // The channel name on the block diagram opens the name dialog when clicked.
+    void NameLabelClick(vcl::TLabel& label);
     void ChannelPage(int ch);
     void Crossover(vcl::TWinControl* lo, int ch);
     void GainPage();

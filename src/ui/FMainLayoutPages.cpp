@@ -147,8 +147,9 @@ void Builder::MatrixPage()
             auto* lb = Label(row, QStringLiteral("lbMatrix") + QString::fromLatin1(inBlocks[k]) + sfx, caption, left, 7,
                              k == 0 ? NameWidth : 58, ch, k == 0 ? ChannelColor(ch) : TextColor);
             lb->SetAlignment(vcl::TAlignment::taCenter);
+            if (k == 0)
+                NameLabelClick(*lb);
         }
-        NameLabelClick(ch);
     }
     auto* pb = Add<vcl::TPaintBox>(up, QStringLiteral("pbMatrix"), 465, 42, 97, 206);
     (void)pb;
@@ -166,8 +167,9 @@ void Builder::MatrixPage()
             auto* lb = Label(row, QStringLiteral("lbMatrix") + QString::fromLatin1(outBlocks[k]) + sfx, caption, left, 7,
                              k == 0 ? NameWidth : 51, ch, k == 0 ? ChannelColor(ch) : TextColor);
             lb->SetAlignment(vcl::TAlignment::taCenter);
+            if (k == 0)
+                NameLabelClick(*lb);
         }
-        NameLabelClick(ch);
     }
     auto* lo = Box(Main, QStringLiteral("rzgParamMatrix"), 20, 292, 1072, 290, ParamColor);
     lo->SetVisible(false);

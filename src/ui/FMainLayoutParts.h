@@ -2,6 +2,7 @@
 // Pieces of the main window's layout built apart from the page builder: the overlay toggles, the
 // magnitude/phase switches of the channel plots and the look every fader of the window shares.
 
+class MainShellControls;
 class TAdvTrackBar;
 class TfmMain;
 
@@ -29,5 +30,9 @@ void ApplyMainFaderLook(TAdvTrackBar& fader);
 
 // The controls every block editor works on, each looked up once by its name; a missing one is fatal.
 editors::EditorControls CollectEditorControls(const TfmMain& form);
+
+// The controls the window's captions, page switch, menus and resizing work on, each looked up once by
+// its name; a missing one is fatal.
+void CollectShellControls(const TfmMain& form, MainShellControls& shell);
 
 } // namespace layout

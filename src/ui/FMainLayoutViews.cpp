@@ -79,8 +79,11 @@ void AddViewSwitch(TfmMain& form, vcl::TWinControl* box, int ch, int left, int t
         { "rbShowPhase", "Phase", 0xC0C0C0 },
     };
     int x = 0;
+    vcl::TRadioButton* magnitude = nullptr;
     for (const auto& v : views) {
         auto* rb = new vcl::TRadioButton(&form);
+        if (!magnitude)
+            magnitude = rb; // the first switch
         rb->SetName(QString::fromLatin1(v.name) + ChannelSuffix(ch));
         rb->SetParent(panel);
         rb->SetBounds(x, 0, 64, ToggleHeight);
@@ -90,8 +93,7 @@ void AddViewSwitch(TfmMain& form, vcl::TWinControl* box, int ch, int left, int t
         skin::DressRadio(*rb);
         x += 66;
     }
-    if (auto* mag = dynamic_cast<vcl::TRadioButton*>(form.FindComponent(QStringLiteral("rbShowGain") + ChannelSuffix(ch))))
-        mag->SetChecked(true);
+    magnitude->SetChecked(true);
 }
 
 void ApplyMainFaderLook(TAdvTrackBar& f)

@@ -92,7 +92,7 @@ void TfmMain::SetDeviceId(int id)
     if (id < 1 || id > 254)
         return;
     Controller.SetDeviceId(id);
-    if (auto* label = dynamic_cast<vcl::TLabel*>(FindComponent(QStringLiteral("lbShowIdNumber"))))
+    if (vcl::TLabel* label = Shell().IdLabel)
         label->SetCaption(QStringLiteral("ID : %1").arg(id));
 }
 
@@ -113,10 +113,7 @@ void TfmMain::PostTrace(TraceSource source, std::string line)
                           || (source == TraceSource::Net && Controller.Net());
         if (!open || !fmHidData || !fmHidData->Visible())
             return;
-        if (auto* list = dynamic_cast<vcl::TListBox*>(fmHidData->FindComponent(QStringLiteral("hbHidData")))) {
-            list->Items()->Add(QString::fromStdString(line));
-            list->SetItemIndex(list->Items()->Count() - 1); // the list follows the traffic
-        }
+        fmHidData->AddTrafficLine(QString::fromStdString(line));
     };
     if (vcl::IsUiThread()) {
         add();
@@ -173,8 +170,7 @@ void SetScanStatus(const QString& text)
 {
     if (!fmNetwork)
         return;
-    if (auto* label = dynamic_cast<vcl::TLabel*>(fmNetwork->FindComponent(QStringLiteral("lblScan"))))
-        label->SetCaption(text);
+    fmNetwork->ShowScanStatus(text);
 }
 } // namespace
 

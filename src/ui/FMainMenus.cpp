@@ -4,6 +4,7 @@
 
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TMenus.h"
+#include "responseplot/LMyFFTDrawPhase.h"
 #include "ui/FAbout.h"
 #include "ui/FChNameList.h"
 #include "ui/FCopy.h"
@@ -112,8 +113,7 @@ void TfmMain::ShowInformation(const QString& key)
 {
     if (!fmInformation)
         return;
-    if (fmInformation->lbMessage)
-        fmInformation->SetMessage(GetSidText(key));
+    fmInformation->SetMessage(GetSidText(key));
     fmInformation->ShowModal();
 }
 
@@ -124,11 +124,9 @@ void TfmMain::OpenClick(vcl::TObject* Sender)
     SuppressSend = true;
     OpenPresetFile();
     SuppressSend = was;
-    for (int ch = 0; ch < 8; ++ch) {
-        const QString sfx = ch < 2 ? QStringLiteral("In") + QChar(u'A' + ch) : QStringLiteral("Out") + QChar(u'1' + ch - 2);
-        if (auto* plot = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("fftDraw") + sfx)))
-            plot->Invalidate();
-    }
+    for (const MainShellControls::Channel& c : Shell().Channels)
+        if (c.Plot)
+            c.Plot->Invalidate();
 }
 
 void TfmMain::SaveClick(vcl::TObject* Sender)

@@ -7,6 +7,7 @@
 #include "platform/ui/TLabel.h"
 #include "ui/FChannelName.h"
 #include "ui/FMainLayoutNames.h"
+#include "widgets/RzBmpBtn.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,9 +21,8 @@ void TfmMain::SetChannelName(int ch, const char* name)
 {
     if (ch < 0 || ch >= layout::ChannelCount || !name)
         return;
-    const QString sfx = layout::ChannelSuffix(ch);
-    auto* label = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("lbMatrixChName") + sfx));
-    auto* button = dynamic_cast<vcl::TControl*>(FindComponent(QStringLiteral("rzbMenu") + sfx));
+    vcl::TControl* label = Shell().Channels[static_cast<std::size_t>(ch)].NameLabel;
+    vcl::TControl* button = Shell().PageButtons[static_cast<std::size_t>(ch)];
     if (!label || !button)
         return;
     // At most 8 bytes; a shorter name is NUL-padded, a name of 8 has no terminator.

@@ -16,11 +16,6 @@ namespace {
 constexpr vcl::TColor CurrentCaption = 0x00FF00;
 constexpr vcl::TColor OtherCaption = 0xFFFFFF;
 
-vcl::TControl* FindControl(const TfmMain& f, const QString& name)
-{
-    return dynamic_cast<vcl::TControl*>(f.FindComponent(name));
-}
-
 // Bit of a channel in its side's link mask.
 int SideBit(int ch)
 {
@@ -50,10 +45,12 @@ void TfmMain::rzbMenuInAClick(vcl::TObject* Sender)
     if (Controller.Com())
         Controller.Com()->SetExtraResends(1);
 
-    const QString oldSfx = layout::PageBoxSuffix(CurPage);
-    auto* oldButton = FindControl(*this, layout::PageButtonName(CurPage));
-    auto* oldUpper = FindControl(*this, QStringLiteral("rzgFft") + oldSfx);
-    auto* oldLower = FindControl(*this, QStringLiteral("rzgParam") + oldSfx);
+    if (CurPage < 0 || CurPage >= layout::PageCount)
+        return;
+    const auto old = static_cast<std::size_t>(CurPage);
+    vcl::TControl* oldButton = Shell().PageButtons[old];
+    vcl::TControl* oldUpper = Shell().PageUppers[old];
+    vcl::TControl* oldLower = Shell().PageLowers[old];
     if (!oldButton || !oldUpper || !oldLower)
         return;
     oldButton->Font()->SetColor(OtherCaption);
@@ -70,9 +67,8 @@ void TfmMain::rzbMenuInAClick(vcl::TObject* Sender)
         if (owner < 0)
             return;
     }
-    const QString newSfx = layout::PageBoxSuffix(owner);
-    auto* newUpper = FindControl(*this, QStringLiteral("rzgFft") + newSfx);
-    auto* newLower = FindControl(*this, QStringLiteral("rzgParam") + newSfx);
+    vcl::TControl* newUpper = Shell().PageUppers[static_cast<std::size_t>(owner)];
+    vcl::TControl* newLower = Shell().PageLowers[static_cast<std::size_t>(owner)];
     if (!newUpper || !newLower)
         return;
 
@@ -81,13 +77,14 @@ void TfmMain::rzbMenuInAClick(vcl::TObject* Sender)
             plot->RemoveCurve(Plot::TotalSection);
             plot->DrawCurve(Plot::TotalSection, layout::ChannelColor(p));
         }
-        if (auto* draw = dynamic_cast<LMyFFTDrawPhase*>(FindComponent(QStringLiteral("fftDraw") + newSfx)))
-            draw->UpdateCurvePage();
-        auto* title = dynamic_cast<vcl::TLabel*>(FindComponent(QStringLiteral("lbFftChannel") + newSfx));
+        const MainShellControls::Channel& shown = Shell().Channels[static_cast<std::size_t>(owner)];
+        if (shown.Plot)
+            shown.Plot->UpdateCurvePage();
+        vcl::TLabel* title = shown.Title;
         if (!title)
             return;
         title->SetCaption(layout::ChannelSuffix(p));
-        auto* strip = dynamic_cast<vcl::TLabel*>(FindComponent(QStringLiteral("lbGainName") + newSfx));
+        vcl::TLabel* strip = shown.StripName;
         if (!strip)
             return;
         strip->SetCaption(layout::ChannelSuffix(p));

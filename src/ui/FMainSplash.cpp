@@ -64,4 +64,6 @@ void TfmMain::Notification(vcl::TComponent* AComponent, vcl::TOperation Operatio
         asScreen = nullptr;
     if (Operation == vcl::TOperation::opRemove && m_editors)
         m_editors->Forget(AComponent);
+    if (Operation == vcl::TOperation::opRemove)
+        m_shell.Forget(AComponent);
 }

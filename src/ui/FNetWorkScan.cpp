@@ -276,6 +276,17 @@ void TfmNetwork::OnLinkBroken()
     LinkViews::ProgressClose(); // also one still waiting for its delayed display
 }
 
+void TfmNetwork::ShowScanStatus(const QString& text)
+{
+    lblScan->SetCaption(text);
+}
+
+void TfmNetwork::ResetProgress()
+{
+    if (pbScan)
+        pbScan->SetPosition(0);
+}
+
 void TfmNetwork::tmRunUsbConnectTimer(vcl::TObject* Sender)
 {
     (void)Sender;

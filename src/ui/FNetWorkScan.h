@@ -30,6 +30,10 @@ public:
     void SetConnectResult(std::uint8_t result);
     // The search stops and offers its buttons again ("SID_LINK_BROKEN"); closes the progress window.
     void OnLinkBroken();
+    // The search's line of status text.
+    void ShowScanStatus(const QString& text);
+    // The search's progress bar back at its start.
+    void ResetProgress();
     void btnExitClick(vcl::TObject* Sender);
     void btnIdClick(vcl::TObject* Sender);
     void FormShow(vcl::TObject* Sender);

@@ -168,8 +168,7 @@ void TfmNetworkSetup::bnSetClick(vcl::TObject* Sender)
         id = 0;
     if (id < 1 || id > MaxDialogId) {
         if (fmInformation) {
-            if (auto* label = dynamic_cast<vcl::TLabel*>(fmInformation->FindComponent(QStringLiteral("lbMessage"))))
-                label->SetCaption(DialogText("SID_ID_NUMBER_ERROR"));
+            fmInformation->SetMessage(DialogText("SID_ID_NUMBER_ERROR"));
             fmInformation->ShowModal();
         }
         ShowDeviceId();

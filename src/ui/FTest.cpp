@@ -96,6 +96,16 @@ void TfmTest::rbAnalogInClick(vcl::TObject* Sender)
     SendWorkMode(static_cast<int>(radio->Tag()), std::max(0, cbSineFreq->ItemIndex()));
 }
 
+void TfmTest::ShowWorkMode(int mode, int sineIndex)
+{
+    vcl::TRadioButton* const sources[] = { rbAnalogIn, rbPinkNoise, rbWhiteNoise, rbSineWave };
+    if (mode < 0 || mode > 3 || !ZQ9_EXPECT(sources[mode]))
+        return;
+    sources[mode]->SetChecked(true);
+    if (mode == 3 && cbSineFreq && sineIndex >= 0 && sineIndex < cbSineFreq->Items()->Count())
+        cbSineFreq->SetItemIndex(sineIndex);
+}
+
 void TfmTest::cbSineFreqSelect(vcl::TObject* Sender)
 {
     (void)Sender;

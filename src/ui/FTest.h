@@ -21,6 +21,9 @@ public:
     void cbSineFreqSelect(vcl::TObject* Sender);
     void bnExitClick(vcl::TObject* Sender);
     void FormShow(vcl::TObject* Sender);
+    // Checks the source of mode 0..3 and, for the sine wave, picks frequency item sineIndex; a mode or
+    // item out of range leaves that choice as it is.
+    void ShowWorkMode(int mode, int sineIndex);
 
     vcl::TGroupBox* gbSource { nullptr };
     vcl::TRadioButton* rbAnalogIn { nullptr };

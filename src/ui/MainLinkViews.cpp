@@ -92,8 +92,8 @@ void SearchStart()
 
 void SearchSetProgressZero()
 {
-    if (fmNetwork && fmNetwork->pbScan)
-        fmNetwork->pbScan->SetPosition(0);
+    if (fmNetwork)
+        fmNetwork->ResetProgress();
 }
 
 bool SearchVisible()
@@ -198,7 +198,7 @@ void InformationShowModal(const QString& text)
 
 QString InformationText()
 {
-    return fmInformation ? fmInformation->lbMessage->Caption() : State().InformationText;
+    return fmInformation ? fmInformation->Message() : State().InformationText;
 }
 
 void LockSetVerdict(std::uint8_t verdict)

@@ -13,6 +13,8 @@
 #include "ui/AppForms.h"
 #include "ui/FExit.h"
 #include "ui/FMain.h"
+#include "ui/FMainLayoutNames.h"
+#include "ui/SidTables.h"
 #include "NoDeviceProgram.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"
@@ -253,6 +255,31 @@ TEST(FMainShell, ClosingAsksFirstAndGoesOnlyOnceConfirmed)
     EXPECT_FALSE(r.app->Terminated());
     fmMain->ConfirmExit(true); // the quit dialog's OK: the window closes
     EXPECT_TRUE(r.app->Terminated()); // closing the main window ends the program
+}
+
+// A control freed while the window lives: the caption pass stops at it as at any missing control, and
+// growing the window moves the rest of its row.
+TEST(FMainShell, AControlFreedEarlyIsSkippedByTheCaptionAndResizePasses)
+{
+    ShellRig r;
+    delete r.Get<vcl::TControl>(QStringLiteral("lbEqParamInB"));
+    delete r.Get<vcl::TControl>(QStringLiteral("lbFftDelayNameOut6"));
+
+    r.Get<vcl::TMenuItem>(QStringLiteral("ChineseSimplified"))->Click();
+    EXPECT_EQ(r.Get<vcl::TControl>(QStringLiteral("rzbMuteBackupInA"))->Caption(), QString::fromUtf8("静音"));
+    EXPECT_EQ(r.Get<vcl::TControl>(QStringLiteral("lbEqParamInA"))->Caption(),
+              SidTables::Lookup(SidTables::Simplified(), QStringLiteral("SID_EQ_PARAM")));
+    EXPECT_EQ(r.Get<vcl::TControl>(QStringLiteral("lbEqParamOut1"))->Caption(),
+              SidTables::Lookup(SidTables::English(), QStringLiteral("SID_EQ_PARAM")))
+        << "the pass ends at the freed caption";
+
+    fmMain->Show();
+    fmMain->SetBounds(0, 0, 1118 + 100, 720 + 140);
+    QApplication::processEvents();
+    EXPECT_EQ(fmMain->ExtraHeight, 140);
+    EXPECT_EQ(r.Get<vcl::TControl>(QStringLiteral("imDelayOut6"))->Top(),
+              layout::DelayRowTop(layout::DelayRow::Marker, 7, 140));
+    EXPECT_EQ(r.Get<vcl::TControl>(QStringLiteral("rzgPreset"))->Top(), 140 + 626);
 }
 
 TEST(FMainShell, PlotsCoverTheAudioBandAtPlusMinus18dB)
