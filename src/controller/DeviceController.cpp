@@ -32,7 +32,11 @@ void Drop(Transport*& transport)
 
 } // namespace
 
-DeviceController::DeviceController(DeviceControllerView& view) : View(view) {}
+DeviceController::DeviceController(DeviceControllerView& view)
+    : View(view)
+    , NetSocket(view, [this]() -> LPacketLink* { return NetProc; })
+{
+}
 
 void DeviceController::SetModel(LUnitControl* model)
 {

@@ -5,6 +5,7 @@
 // DeviceControllerView.
 
 #include "controller/DeviceControllerView.h"
+#include "controller/NetworkSocketLink.h"
 #include "device/BytePacket.h"
 #include "device/CommandSender.h"
 #include "device/PresetFiles.h"
@@ -121,6 +122,9 @@ public:
     int PendingAck() const { return AckState; }
     // Frames passed over: strays and replies whose block or entry number is not the one asked for.
     std::size_t DroppedReplyCount() const { return DroppedReplies; }
+    // The network client socket and its glue: the network transport writes through it (from its
+    // worker, never blocking) and reads from it; it closes when the network transport is dropped.
+    NetworkSocketLink& NetworkLink() { return NetSocket; }
 
     // --- requests of the editors ---
     // Copies channel src onto dst in the device; with reread, the device's acknowledge starts a read
@@ -169,4 +173,5 @@ private:
     std::array<std::array<std::uint8_t, UnitRecordSize>, 31> UnitRecords {};
     std::array<std::uint8_t, 50> DownloadBlock {};
     DeviceInfo UnitFileInfo {};
+    NetworkSocketLink NetSocket;
 };

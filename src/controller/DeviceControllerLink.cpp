@@ -43,7 +43,7 @@ void DeviceController::Disconnect()
     const bool network = !CommProc && !UsbProc && NetProc;
     DropOpenTransport();
     if (network)
-        View.CloseNetworkSocket();
+        NetSocket.Close();
     ForgetTransfer();
     // With its transport gone no link is left, whatever the search has heard: a state kept here
     // would show "OnLine" with nothing behind it and take a store for the next device.

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string>
 
 class LTransportHost;
 
@@ -35,8 +36,6 @@ public:
     virtual void ShowOnline(Route route) = 0;
     // The settings upload of the connect sequence finished; the link button is usable again.
     virtual void ShowLinkReady() = 0;
-    // The network transport was dropped: its client socket closes too.
-    virtual void CloseNetworkSocket() = 0;
     // The link ended: the window shows the offline state.
     virtual void ShowOffline() = 0;
     virtual void ShowStoredPreset(int number, const QString& name) = 0;
@@ -51,6 +50,12 @@ public:
     // The device is not a supported unit: the text is shown once this reply's handling has returned,
     // then the link ends.
     virtual void RefuseDevice(const QString& text) = 0;
+
+    // --- the network client socket ---
+    // How far the socket's connection came, shown in the network search window.
+    virtual void ShowNetworkScanStatus(const QString& text) = 0;
+    // One line of network traffic for the traffic window (user-interface thread).
+    virtual void TraceNetwork(const std::string& line) = 0;
 
     // --- the connection search ---
     // 1: the current candidate answered its identity; 0: it failed and the search moves on.

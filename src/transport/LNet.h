@@ -1,5 +1,5 @@
 #pragma once
-// The network byte layer: each frame goes out through the window's socket write (NetWrite).
+// The network byte layer: each frame goes out through the host's socket write (NetWrite).
 
 #include "transport/LPacketLink.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// Joins the network transport to the window's client socket: worker writes go to the socket on the
+// Joins the network transport to a client socket: worker writes go to the socket on the
 // user-interface thread, every received byte goes to the transport, and both directions are traced.
 
 #include "device/BytePacket.h"

@@ -209,8 +209,7 @@ void TfmMain::FormCreate(vcl::TObject* Sender)
     Plots[editors::GainInPlot]->DrawCurve(0, ChannelColors[0]);
     Plots[editors::GainOutPlot]->DrawCurve(editors::FirstOutput, ChannelColors[editors::FirstOutput]);
 
-    ClientSocket.SetPort(DevicePort);
-    ClientSocket.SetAddress(DEFAULT_DEVICE_IP);
+    Controller.NetworkLink().SetEndpoint(DEFAULT_DEVICE_IP, DevicePort);
     DeviceIp = DottedToIp(DEFAULT_DEVICE_IP);
     if (vcl::TMenuItem* item = Shell().NetworkSetup)
         item->SetVisible(true);

@@ -13,7 +13,6 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TOpenDialog.h"
 #include "platform/ui/TTimer.h"
-#include "transport/LNetSocketGlue.h"
 #include "transport/LTransportHost.h"
 #include "ui/MainDeviceView.h"
 #include "ui/MainShellControls.h"
@@ -197,14 +196,13 @@ public:
     // What the transports report to and write through; made on first use (user-interface thread).
     LTransportHost* TransportHost();
 
-    // Network client socket glue.
+    // The network client socket lives in the controller (NetworkLink()); these are its entries.
     void PrepareNetwork() override;
-    void NetWrite(const std::uint8_t* data, unsigned count); // worker thread; never blocks
     void ClientSocketConnecting(vcl::TClientSocket& Socket);
     void ClientSocketConnect(vcl::TClientSocket& Socket);
     void ClientSocketRead(vcl::TClientSocket& Socket);
     void ClientSocketError(vcl::TClientSocket& Socket, vcl::TErrorEvent ErrorEvent, int& ErrorCode);
-    const BytePacket& NetLastFrame();
+    const BytePacket& NetLastFrame() { return Controller.NetworkLink().LastFrame(); }
 
     // Writes one frame as an output report; set by the USB glue, called on the USB worker thread.
     std::function<void(const std::uint8_t* data, unsigned count)> UsbWriteHandler;
@@ -217,12 +215,10 @@ public:
     void SetComPortName(const QString& port) override { Controller.SetSerialPort(port); }
     void EnableLinkButton() override;
     void OpenNetworkSetup() override;
-    vcl::TClientSocket ClientSocket;
 
 private:
     void EnsureLink();
     std::unique_ptr<LTransportHost> LinkHostImpl;
-    std::unique_ptr<LNetSocketGlue> NetGlue;
     std::unique_ptr<vcl::TThreadCallQueue> UiCalls;
     friend class MainDeviceView;
     MainDeviceView DeviceView { *this };

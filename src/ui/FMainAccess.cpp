@@ -22,9 +22,7 @@ void TfmMain::SetDeviceAddress(std::uint32_t ip)
 {
     DeviceIp = ip;
     const QString text = LinkViews::IpText(ip);
-    ClientSocket.SetActive(false);
-    ClientSocket.SetAddress(text.toStdString());
-    ClientSocket.SetActive(true);
+    Controller.NetworkLink().Redial(text.toStdString());
     lbShowIp->SetCaption(QStringLiteral("IP : ") + text);
 }
 

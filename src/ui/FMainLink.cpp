@@ -1,5 +1,5 @@
-// The main window's send path, the transports' notifications, the traffic traces and the network
-// client socket glue.
+// The main window's send path, the transports' notifications, the traffic traces and the entries of
+// the controller's network client socket.
 
 #include "ui/FMain.h"
 
@@ -10,10 +10,10 @@
 #include "platform/ui/WindowMessages.h"
 #include "transport/LCommProc.h"
 #include "transport/LNetProc.h"
+#include "transport/LNetSocketGlue.h"
 #include "transport/LUsbProc.h"
 #include "transport/TransportMessages.h"
 #include "ui/FHidData.h"
-#include "ui/FNetWorkScan.h"
 
 namespace {
 
@@ -22,7 +22,10 @@ namespace {
 class MainTransportHost : public LTransportHost
 {
 public:
-    MainTransportHost(TfmMain& form, vcl::HWND handle) : Form(form), Handle(handle) {}
+    MainTransportHost(TfmMain& form, vcl::HWND handle, NetworkSocketLink& network)
+        : Form(form), Handle(handle), Network(network)
+    {
+    }
 
     int GetDeviceId() const override { return Form.GetDeviceId(); }
 
@@ -48,7 +51,8 @@ public:
         if (Form.UsbWriteHandler)
             Form.UsbWriteHandler(data, count);
     }
-    void NetWrite(const std::uint8_t* data, unsigned count) override { Form.NetWrite(data, count); }
+    // Straight to the controller's socket glue, which queues the frame and returns at once.
+    void NetWrite(const std::uint8_t* data, unsigned count) override { Network.Write(data, count); }
     void TraceComWrite(const std::uint8_t* data, unsigned count) override { Form.TraceComWrite(data, count); }
     void TraceComRead(const std::uint8_t* data, unsigned count) override { Form.TraceComRead(data, count); }
     void TraceIgnoredFrame(const char* route, const std::uint8_t* data, unsigned count) override
@@ -62,6 +66,7 @@ public:
 private:
     TfmMain& Form;
     vcl::HWND Handle;
+    NetworkSocketLink& Network;
 };
 
 } // namespace
@@ -71,14 +76,7 @@ void TfmMain::EnsureLink()
     if (UiCalls)
         return;
     UiCalls = std::make_unique<vcl::TThreadCallQueue>();
-    NetGlue = std::make_unique<LNetSocketGlue>(ClientSocket);
-    NetGlue->Transport = [this]() -> LPacketLink* { return Controller.Net(); };
-    NetGlue->Trace = [this](const std::string& line) { PostTrace(TraceSource::Net, line); };
-    ClientSocket.OnConnecting = [this](vcl::TClientSocket& s) { ClientSocketConnecting(s); };
-    ClientSocket.OnConnect = [this](vcl::TClientSocket& s) { ClientSocketConnect(s); };
-    ClientSocket.OnRead = [this](vcl::TClientSocket& s) { ClientSocketRead(s); };
-    ClientSocket.OnError = [this](vcl::TClientSocket& s, vcl::TErrorEvent e, int& code) { ClientSocketError(s, e, code); };
-    LinkHostImpl = std::make_unique<MainTransportHost>(*this, Handle());
+    LinkHostImpl = std::make_unique<MainTransportHost>(*this, Handle(), Controller.NetworkLink());
 }
 
 LTransportHost* TfmMain::TransportHost()
@@ -151,46 +149,25 @@ void TfmMain::Dispatch(vcl::TMessage& Message)
 void TfmMain::PrepareNetwork()
 {
     EnsureLink();
-    ClientSocket.SetActive(true); // an active socket is left alone
+    Controller.NetworkLink().Open(); // an active socket is left alone
 }
-
-void TfmMain::NetWrite(const std::uint8_t* data, unsigned count)
-{
-    NetGlue->Write(data, count);
-}
-
-const BytePacket& TfmMain::NetLastFrame()
-{
-    EnsureLink();
-    return NetGlue->LastFrame();
-}
-
-namespace {
-void SetScanStatus(const QString& text)
-{
-    if (!fmNetwork)
-        return;
-    fmNetwork->ShowScanStatus(text);
-}
-} // namespace
 
 void TfmMain::ClientSocketConnecting(vcl::TClientSocket&)
 {
-    SetScanStatus(QStringLiteral("Network Connecting"));
+    Controller.NetworkLink().OnConnecting();
 }
 
-void TfmMain::ClientSocketConnect(vcl::TClientSocket& Socket)
+void TfmMain::ClientSocketConnect(vcl::TClientSocket&)
 {
-    SetScanStatus(QStringLiteral("Connecting IP:") + QString::fromStdString(Socket.RemoteAddress()));
+    Controller.NetworkLink().OnConnect();
 }
 
 void TfmMain::ClientSocketRead(vcl::TClientSocket&)
 {
-    NetGlue->OnRead();
+    Controller.NetworkLink().OnRead();
 }
 
 void TfmMain::ClientSocketError(vcl::TClientSocket&, vcl::TErrorEvent, int& ErrorCode)
 {
-    // A failed or broken connection shows itself through the missing replies, never a message.
-    ErrorCode = 0;
+    NetworkSocketLink::OnError(ErrorCode);
 }

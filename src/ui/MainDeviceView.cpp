@@ -5,6 +5,7 @@
 #include "platform/ui/TApplication.h"
 #include "transport/hid/TJvHidDeviceController.h"
 #include "ui/FMain.h"
+#include "ui/FNetWorkScan.h"
 #include "ui/MainLinkViews.h"
 #include "ui/Skin.h"
 
@@ -84,9 +85,15 @@ void MainDeviceView::ShowLinkReady()
     Form.MenuLinkDown = true;
 }
 
-void MainDeviceView::CloseNetworkSocket()
+void MainDeviceView::ShowNetworkScanStatus(const QString& text)
 {
-    Form.ClientSocket.SetActive(false);
+    if (fmNetwork)
+        fmNetwork->ShowScanStatus(text);
+}
+
+void MainDeviceView::TraceNetwork(const std::string& line)
+{
+    Form.PostTrace(TfmMain::TraceSource::Net, line);
 }
 
 void MainDeviceView::ShowOffline()

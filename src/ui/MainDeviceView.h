@@ -18,7 +18,6 @@ public:
 
     void ShowOnline(Route route) override;
     void ShowLinkReady() override;
-    void CloseNetworkSocket() override;
     void ShowOffline() override;
     void ShowStoredPreset(int number, const QString& name) override;
     void RefreshFromModel() override;
@@ -27,6 +26,9 @@ public:
     void SetInputEnabled(bool enabled) override;
     void ReportShortReply(const QString& text) override;
     void RefuseDevice(const QString& text) override;
+
+    void ShowNetworkScanStatus(const QString& text) override;
+    void TraceNetwork(const std::string& line) override;
 
     void SearchSetConnectResult(int result) override;
     int SearchConnectResult() const override;

@@ -19,6 +19,8 @@
 
 #include <functional>
 #include <set>
+#include <string>
+#include <vector>
 
 class RecordingView : public DeviceControllerView
 {
@@ -34,7 +36,6 @@ public:
 
     void ShowOnline(Route route) override { OnlineRoute = static_cast<int>(route); }
     void ShowLinkReady() override { ++LinkReady; }
-    void CloseNetworkSocket() override {}
     void ShowOffline() override { ++Offline; }
     void ShowStoredPreset(int number, const QString& name) override { Stored = { number, name }; }
     void RefreshFromModel() override { ++Refreshes; }
@@ -43,6 +44,9 @@ public:
     void SetInputEnabled(bool enabled) override { InputEnabled = enabled; }
     void ReportShortReply(const QString& text) override { ShortReplies << text; }
     void RefuseDevice(const QString& text) override { Refusal = text; }
+
+    void ShowNetworkScanStatus(const QString& text) override { ScanStatus << text; }
+    void TraceNetwork(const std::string& line) override { NetTraces.push_back(line); }
 
     void SearchSetConnectResult(int result) override { ConnectResult = result; }
     int SearchConnectResult() const override { return ConnectResult; }
@@ -85,6 +89,8 @@ public:
     int ProgressClosed { 0 };
     QStringList Information;
     int Verdict { -1 };
+    QStringList ScanStatus;
+    std::vector<std::string> NetTraces;
 
 private:
     LTransportHost& Host;

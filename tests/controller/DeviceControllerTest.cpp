@@ -1,6 +1,6 @@
 // The device controller's sequences against the device emulator over a pseudo-terminal, with no
 // window: connecting, refusing a foreign unit, store and recall, whole-unit upload and download, a
-// link that breaks, and replies that are short or from another device.
+// link that breaks, replies that are short or from another device, and its network socket.
 
 #include "ControllerRig.h"
 
@@ -8,6 +8,8 @@
 #include "device/McsCodes.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 namespace {
 
@@ -201,6 +203,29 @@ TEST(DeviceController, ShortRepliesAreDroppedWholeAndOtherDevicesRepliesRestartT
     rig.controller.OnReplyFrame(DeviceEmulator::ReplyFrame(7, MCS_REPLY_PRESET_NO, { 9 }));
     EXPECT_EQ(rig.controller.CurrentPreset(), 0);
     EXPECT_TRUE(rig.view.IsRunning(Timer::CandidateScan));
+}
+
+TEST(DeviceController, ItsNetworkSocketReportsThroughTheViewAndClosesWithTheNetworkLink)
+{
+    ControllerRig rig;
+    EmulatorTcpServer server { rig.emu };
+    NetworkSocketLink& net = rig.controller.NetworkLink();
+    net.SetEndpoint("127.0.0.1", server.Port());
+    net.Open();
+    ASSERT_TRUE(rig.SpinUntil([&] { return server.HasClient() && net.ClientSocket().Connected(); }));
+    EXPECT_EQ(rig.view.ScanStatus, QStringList({ QStringLiteral("Network Connecting"), QStringLiteral("Connecting IP:127.0.0.1") }));
+
+    // A write from another thread returns at once; the frame is traced once it is on the socket.
+    const std::uint8_t frame[] = { 0x10, 0x02, 0x01, 0x05, 0x00, 0x10, 0x03, 0x00, 0x00 };
+    std::thread([&] { net.Write(frame, sizeof frame); }).join();
+    ASSERT_TRUE(rig.SpinUntil([&] { return !rig.view.NetTraces.empty(); }));
+    EXPECT_EQ(rig.view.NetTraces.front(), "NET W 10 02 01 05 00 10 03 00 ");
+    EXPECT_EQ(net.LastFrame(), BytePacket(frame, frame + sizeof frame));
+
+    rig.controller.ConnectNet();
+    ASSERT_NE(rig.controller.Net(), nullptr);
+    rig.controller.Disconnect();
+    EXPECT_FALSE(net.ClientSocket().GetActive());
 }
 
 } // namespace

@@ -228,7 +228,7 @@ TEST(FMainConnect, ALateNoticeOfAClosedTransportLeavesTheNextLinkAlone)
     ASSERT_NE(first, 0u);
     r.form->Disconnect();
     r.form->PrepareNetwork();
-    ASSERT_TRUE(SpinUntil([&] { return r.server.HasClient() && r.form->ClientSocket.Connected(); }));
+    ASSERT_TRUE(SpinUntil([&] { return r.server.HasClient() && r.form->Controller.NetworkLink().ClientSocket().Connected(); }));
     ASSERT_TRUE(r.ConnectAndUpload());
     ASSERT_NE(r.form->OpenTransportSource(), first);
 

@@ -99,10 +99,9 @@ struct Rig
         if (withSearch)
             app.CreateForm(fmNetwork);
         form->DeviceIp = 0x7F000001;
-        form->ClientSocket.SetAddress("127.0.0.1");
-        form->ClientSocket.SetPort(server.Port());
+        form->Controller.NetworkLink().SetEndpoint("127.0.0.1", server.Port());
         form->PrepareNetwork();
-        EXPECT_TRUE(SpinUntil([&] { return server.HasClient() && form->ClientSocket.Connected(); }));
+        EXPECT_TRUE(SpinUntil([&] { return server.HasClient() && form->Controller.NetworkLink().ClientSocket().Connected(); }));
     }
     ~Rig()
     {

@@ -106,10 +106,10 @@ TEST(FMainCreate, CreationSetsCaptionIdSocketModelCurvesAndStartsTheSearchTimer)
     EXPECT_FALSE(fmMain->OtherInstanceFound);
     EXPECT_FALSE(r.app.Terminated());
     EXPECT_EQ(fmMain->GetDeviceId(), 1);
-    EXPECT_EQ(fmMain->ClientSocket.GetPort(), 9761);
-    EXPECT_EQ(fmMain->ClientSocket.GetAddress(), DEFAULT_DEVICE_IP);
+    EXPECT_EQ(fmMain->Controller.NetworkLink().ClientSocket().GetPort(), 9761);
+    EXPECT_EQ(fmMain->Controller.NetworkLink().ClientSocket().GetAddress(), DEFAULT_DEVICE_IP);
     EXPECT_EQ(fmMain->DeviceIp, 0xC0A80201u);
-    EXPECT_FALSE(fmMain->ClientSocket.GetActive()); // nothing is dialled before a search starts
+    EXPECT_FALSE(fmMain->Controller.NetworkLink().ClientSocket().GetActive()); // nothing is dialled before a search starts
     EXPECT_EQ(fmMain->Language, QStringLiteral("English"));
 
     ASSERT_NE(fmMain->Controller.Model(), nullptr);

@@ -185,7 +185,7 @@ TEST(FMainPresets, AWholeUnitDownloadCutByALostLinkDoesNotGoOnWithTheNextDevice)
     r.emu.SetSilent(false);
     r.emu.ClearRecords();
     r.form->PrepareNetwork();
-    ASSERT_TRUE(SpinUntil([&] { return r.server.HasClient() && r.form->ClientSocket.Connected(); }));
+    ASSERT_TRUE(SpinUntil([&] { return r.server.HasClient() && r.form->Controller.NetworkLink().ClientSocket().Connected(); }));
     ASSERT_TRUE(r.ConnectAndUpload());
     for (std::uint8_t code : { 0x1A, 0x25, 0x04 })
         EXPECT_EQ(r.emu.CountOf(code), 0u) << "code " << int(code);

@@ -295,8 +295,7 @@ TEST(FNetWorkScan, FindsTheDeviceAtTheNetworkAddressOverLoopback)
     DeviceEmulator emu;
     EmulatorTcpServer server(emu);
     SearchRig r("");
-    fmMain->ClientSocket.SetAddress("127.0.0.1");
-    fmMain->ClientSocket.SetPort(server.Port());
+    fmMain->Controller.NetworkLink().SetEndpoint("127.0.0.1", server.Port());
     fmMain->DeviceIp = 0x7F000001;
 
     fmNetwork->ConnectResult = 1; // left from an earlier link: the new search starts afresh

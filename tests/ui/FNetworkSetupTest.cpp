@@ -42,7 +42,7 @@ struct SetupRig
     ~SetupRig()
     {
         answer.stop();
-        fmMain->ClientSocket.SetActive(false);
+        fmMain->Controller.NetworkLink().Close();
         appOwner.reset();
         ClearFormPointers();
     }
@@ -100,12 +100,12 @@ TEST(FNetworkSetup, SetAppliesAnIdFromOneTo250AndTheAddressWhileOffline)
         }
         if (c.addressSet) {
             EXPECT_EQ(fmMain->DeviceIp, 0x7F000007u);
-            EXPECT_EQ(fmMain->ClientSocket.GetAddress(), "127.0.0.7");
+            EXPECT_EQ(fmMain->Controller.NetworkLink().ClientSocket().GetAddress(), "127.0.0.7");
             EXPECT_EQ(r.ShowIp(), QStringLiteral("IP : 127.0.0.7"));
             EXPECT_EQ(TfmNetworkSetup::IpText(), QStringLiteral("127.0.0.7"));
         } else {
             EXPECT_EQ(fmMain->DeviceIp, 0xC0A80201u);
-            EXPECT_EQ(fmMain->ClientSocket.GetAddress(), DEFAULT_DEVICE_IP);
+            EXPECT_EQ(fmMain->Controller.NetworkLink().ClientSocket().GetAddress(), DEFAULT_DEVICE_IP);
         }
         DeviceControllerProbe(fmMain->Controller).Linked() = false;
     }

@@ -85,10 +85,9 @@ struct ScreensRig
         if (form->OtherInstanceFound)
             return false;
         form->DeviceIp = 0x7F000001;
-        form->ClientSocket.SetAddress("127.0.0.1");
-        form->ClientSocket.SetPort(server.Port());
+        form->Controller.NetworkLink().SetEndpoint("127.0.0.1", server.Port());
         form->PrepareNetwork();
-        if (!seqtest::SpinUntil([&] { return server.HasClient() && form->ClientSocket.Connected(); }))
+        if (!seqtest::SpinUntil([&] { return server.HasClient() && form->Controller.NetworkLink().ClientSocket().Connected(); }))
             return false;
         // The search dialog, made with the other windows, holds no result yet. Handing it one would arm
         // its verdict timer, which 100 ms later ends a connect that has not been answered by then.
