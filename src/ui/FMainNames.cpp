@@ -4,6 +4,7 @@
 
 #include "device/LUnitControl.h"
 #include "platform/core/AnsiCodec.h"
+#include "platform/core/SoftAssert.h"
 #include "platform/ui/TLabel.h"
 #include "ui/FChannelName.h"
 #include "ui/FMainLayoutNames.h"
@@ -23,7 +24,7 @@ void TfmMain::SetChannelName(int ch, const char* name)
         return;
     vcl::TControl* label = Shell().Channels[static_cast<std::size_t>(ch)].NameLabel;
     vcl::TControl* button = Shell().PageButtons[static_cast<std::size_t>(ch)];
-    if (!label || !button)
+    if (!ZQ9_EXPECT(label && button))
         return;
     // At most 8 bytes; a shorter name is NUL-padded, a name of 8 has no terminator.
     std::array<std::uint8_t, 8> bytes {};

@@ -4,6 +4,7 @@
 #include "ui/editors/LinkRules.h"
 
 #include "device/LUnitControl.h"
+#include "platform/core/SoftAssert.h"
 #include "platform/ui/TLabel.h"
 #include "responseplot/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
@@ -37,7 +38,7 @@ int TfmMain::LinkMaskOf(int ch) const
 void TfmMain::rzbMenuInAClick(vcl::TObject* Sender)
 {
     auto* button = dynamic_cast<rz::TRzBmpButton*>(Sender);
-    if (!button)
+    if (!ZQ9_EXPECT(button))
         return;
     const int p = static_cast<int>(button->Tag());
     if (p == CurPage || p < 0 || p >= layout::PageCount)
@@ -45,13 +46,13 @@ void TfmMain::rzbMenuInAClick(vcl::TObject* Sender)
     if (Controller.Com())
         Controller.Com()->SetExtraResends(1);
 
-    if (CurPage < 0 || CurPage >= layout::PageCount)
+    if (!ZQ9_EXPECT(CurPage >= 0 && CurPage < layout::PageCount))
         return;
     const auto old = static_cast<std::size_t>(CurPage);
     vcl::TControl* oldButton = Shell().PageButtons[old];
     vcl::TControl* oldUpper = Shell().PageUppers[old];
     vcl::TControl* oldLower = Shell().PageLowers[old];
-    if (!oldButton || !oldUpper || !oldLower)
+    if (!ZQ9_EXPECT(oldButton && oldUpper && oldLower))
         return;
     oldButton->Font()->SetColor(OtherCaption);
 
@@ -69,7 +70,7 @@ void TfmMain::rzbMenuInAClick(vcl::TObject* Sender)
     }
     vcl::TControl* newUpper = Shell().PageUppers[static_cast<std::size_t>(owner)];
     vcl::TControl* newLower = Shell().PageLowers[static_cast<std::size_t>(owner)];
-    if (!newUpper || !newLower)
+    if (!ZQ9_EXPECT(newUpper && newLower))
         return;
 
     if (p < layout::ChannelCount) {
@@ -81,11 +82,11 @@ void TfmMain::rzbMenuInAClick(vcl::TObject* Sender)
         if (shown.Plot)
             shown.Plot->UpdateCurvePage();
         vcl::TLabel* title = shown.Title;
-        if (!title)
+        if (!ZQ9_EXPECT(title))
             return;
         title->SetCaption(layout::ChannelSuffix(p));
         vcl::TLabel* strip = shown.StripName;
-        if (!strip)
+        if (!ZQ9_EXPECT(strip))
             return;
         strip->SetCaption(layout::ChannelSuffix(p));
     }

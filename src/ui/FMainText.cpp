@@ -3,6 +3,7 @@
 #include "ui/FMain.h"
 
 #include "controls/MyPEQAllpass.h"
+#include "platform/core/SoftAssert.h"
 #include "platform/ui/TMenus.h"
 #include "ui/QtDialogLanguage.h"
 #include "ui/SidTables.h"
@@ -81,7 +82,7 @@ void TfmMain::ApplyLanguage()
 void TfmMain::ChineseSimplifiedClick(vcl::TObject* Sender)
 {
     auto* item = dynamic_cast<vcl::TMenuItem*>(Sender);
-    if (!item)
+    if (!ZQ9_EXPECT(item))
         return;
     vcl::TControl* peq = Shell().Channels[0].Peq;
     static const char* const names[] = { "ChineseGB", "ChineseBIG5", "English" };

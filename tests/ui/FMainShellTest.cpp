@@ -16,6 +16,7 @@
 #include "ui/FMainLayoutNames.h"
 #include "ui/SidTables.h"
 #include "NoDeviceProgram.h"
+#include "support/LogCatcher.h"
 #include "widgets/AdvTrackBar.h"
 #include "widgets/CurvyControls.h"
 #include "widgets/RzBmpBtn.h"
@@ -280,6 +281,26 @@ TEST(FMainShell, AControlFreedEarlyIsSkippedByTheCaptionAndResizePasses)
     EXPECT_EQ(r.Get<vcl::TControl>(QStringLiteral("imDelayOut6"))->Top(),
               layout::DelayRowTop(layout::DelayRow::Marker, 7, 140));
     EXPECT_EQ(r.Get<vcl::TControl>(QStringLiteral("rzgPreset"))->Top(), 140 + 626);
+}
+
+// The page switch meets a control of the window that is gone: it stops there, leaves the page shown
+// as it was and says where in the log.
+TEST(FMainShell, APageSwitchThatMeetsAFreedControlStopsAndLogsIt)
+{
+    ShellRig r;
+    fmMain->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fmMain->windowHandle()));
+    const int shownPage = fmMain->CurPage;
+    delete r.Get<vcl::TControl>(QStringLiteral("lbFftChannelOut2"));
+    testsupport::LogCatcher log;
+
+    auto* button = r.Get<rz::TRzBmpButton>(QStringLiteral("rzbMenuOut2"));
+    QTest::mouseClick(fmMain->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      button->mapTo(fmMain, QPoint(button->width() / 2, button->height() / 2)));
+
+    EXPECT_EQ(fmMain->CurPage, shownPage);
+    EXPECT_EQ(log.OwnWarningsWith("ui/FMainPages.cpp"), 1);
+    EXPECT_EQ(log.OwnWarningsWith("expected title"), 1);
 }
 
 TEST(FMainShell, PlotsCoverTheAudioBandAtPlusMinus18dB)

@@ -2,6 +2,7 @@
 
 #include "ui/editors/CompEditor.h"
 
+#include "platform/core/SoftAssert.h"
 #include "ui/editors/EditorMath.h"
 #include "ui/editors/EditorText.h"
 #include "ui/editors/TransferPlot.h"
@@ -92,7 +93,7 @@ void CompEditor::FaderChange(vcl::TObject* Sender, CompField field)
     if (m_ctx.SuppressSend)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
-    if (!fader)
+    if (!ZQ9_EXPECT(fader))
         return;
     TouchChannel(static_cast<int>(fader->Tag()), field, fader->Position());
 }
@@ -102,10 +103,10 @@ void CompEditor::UpDownChange(vcl::TObject* Sender, CompField field, int v)
     if (m_ctx.SuppressSend)
         return;
     auto* ud = dynamic_cast<vcl::TUpDown*>(Sender);
-    if (!ud || v < ud->Min() || v > ud->Max())
+    if (!ZQ9_EXPECT(ud) || v < ud->Min() || v > ud->Max())
         return;
     const int ch = static_cast<int>(ud->Tag());
-    if (!IsOutput(ch) || (field != CompField::Ratio && field != CompField::Knee))
+    if (!ZQ9_EXPECT(IsOutput(ch)) || (field != CompField::Ratio && field != CompField::Knee))
         return;
     TCurvyEdit* edit = Of(ch).CompEdits[At(field)];
     if (field == CompField::Ratio)
@@ -134,7 +135,7 @@ void CompEditor::Entry(vcl::TObject* Sender, CompField field)
 {
     auto* edit = dynamic_cast<TCurvyEdit*>(Sender);
     const int ch = edit ? static_cast<int>(edit->Tag()) : -1;
-    if (!IsOutput(ch))
+    if (!ZQ9_EXPECT(IsOutput(ch)))
         return;
     const ChannelControls& c = Of(ch);
     const std::string text = edit->Text().toLatin1().toStdString();

@@ -2,6 +2,7 @@
 
 #include "ui/editors/CrossoverEditor.h"
 
+#include "platform/core/SoftAssert.h"
 #include "ui/editors/EditorText.h"
 
 #include "device/LUnitControl.h"
@@ -63,7 +64,7 @@ void CrossoverEditor::FreqChange(vcl::TObject* Sender, CutSide side)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
     const int ch = ChannelOf(fader);
-    if (!Model() || !IsChannel(ch))
+    if (!Model() || !ZQ9_EXPECT(IsChannel(ch)))
         return;
     const CutControls& c = CutOf(Of(ch), side);
     const double f = IndexToFreq(fader->Position());
@@ -88,7 +89,7 @@ void CrossoverEditor::SlopeChange(vcl::TObject* Sender, CutSide side)
 {
     auto* control = dynamic_cast<vcl::TControl*>(Sender);
     const int ch = control ? static_cast<int>(control->Tag()) : -1;
-    if (!Model() || !IsChannel(ch))
+    if (!Model() || !ZQ9_EXPECT(IsChannel(ch)))
         return;
     const CutControls& c = CutOf(Of(ch), side);
     const int code = SlopeCode(c);

@@ -2,6 +2,7 @@
 
 #include "ui/editors/DelayEditor.h"
 
+#include "platform/core/SoftAssert.h"
 #include "ui/editors/EditorText.h"
 
 #include "device/LUnitControl.h"
@@ -68,7 +69,7 @@ void DelayEditor::FaderChange(vcl::TObject* Sender)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
     const int ch = ChannelOf(fader);
-    if (!fader || !IsChannel(ch))
+    if (!ZQ9_EXPECT(fader) || !IsChannel(ch))
         return;
     const ChannelControls& c = Of(ch);
     c.DelayMarker->SetLeft(MarkerLeft(c));
@@ -111,7 +112,7 @@ void DelayEditor::PlaceLine(int ch)
 void DelayEditor::UnitClick(vcl::TObject* Sender)
 {
     const int unit = ChannelOf(Sender);
-    if (!dynamic_cast<vcl::TComponent*>(Sender))
+    if (!ZQ9_EXPECT(dynamic_cast<vcl::TComponent*>(Sender)))
         return;
     for (int ch = 0; ch < ChannelCount; ++ch) {
         const ChannelControls& c = Of(ch);
@@ -134,7 +135,7 @@ void DelayEditor::LineMouseMove(vcl::TObject* Sender, int x, int y)
 {
     auto* line = dynamic_cast<vcl::TControl*>(Sender);
     const int ch = ChannelOf(Sender);
-    if (!line || !IsChannel(ch))
+    if (!ZQ9_EXPECT(line) || !IsChannel(ch))
         return;
     const ChannelControls& c = Of(ch);
     if (m_drag != 1) {
@@ -158,7 +159,7 @@ void DelayEditor::Entry(vcl::TObject* Sender)
 {
     auto* edit = dynamic_cast<TCurvyEdit*>(Sender);
     const int ch = ChannelOf(Sender);
-    if (!edit || !IsChannel(ch))
+    if (!ZQ9_EXPECT(edit) || !IsChannel(ch))
         return;
     TAdvTrackBar* fader = Of(ch).Delay;
     std::string text = edit->Text().toLatin1().toStdString();

@@ -2,6 +2,7 @@
 
 #include "ui/editors/GainStripEditor.h"
 
+#include "platform/core/SoftAssert.h"
 #include "ui/editors/EditorText.h"
 
 #include "device/LUnitControl.h"
@@ -31,7 +32,7 @@ void GainStripEditor::FaderChange(vcl::TObject* Sender, bool backup)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
     const int ch = ChannelOf(fader);
-    if (!IsChannel(ch))
+    if (!ZQ9_EXPECT(IsChannel(ch)))
         return;
     const ChannelControls& c = Of(ch);
     const int pos = fader->Position();
@@ -52,7 +53,7 @@ void GainStripEditor::MuteClick(vcl::TObject* Sender, bool backup)
 {
     auto* button = dynamic_cast<rz::TRzBmpButton*>(Sender);
     const int ch = button ? static_cast<int>(button->Tag()) : -1;
-    if (!IsChannel(ch))
+    if (!ZQ9_EXPECT(IsChannel(ch)))
         return;
     const bool down = button->Down();
     (backup ? Of(ch).Mute : Of(ch).MuteBackup)->SetDown(down);
@@ -65,7 +66,7 @@ void GainStripEditor::PhaseClick(vcl::TObject* Sender, bool backup)
 {
     auto* button = dynamic_cast<rz::TRzBmpButton*>(Sender);
     const int ch = button ? static_cast<int>(button->Tag()) : -1;
-    if (!IsChannel(ch))
+    if (!ZQ9_EXPECT(IsChannel(ch)))
         return;
     rz::TRzBmpButton* twin = backup ? Of(ch).Phase : Of(ch).PhaseBackup;
     const bool down = button->Down();

@@ -2,6 +2,7 @@
 
 #include "ui/editors/GateEditor.h"
 
+#include "platform/core/SoftAssert.h"
 #include "ui/editors/EditorMath.h"
 #include "ui/editors/EditorText.h"
 #include "ui/editors/TransferPlot.h"
@@ -79,7 +80,7 @@ void GateEditor::FaderChange(vcl::TObject* Sender, GateField field)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
     const int ch = ChannelOf(fader);
-    if (!IsInput(ch))
+    if (!ZQ9_EXPECT(IsInput(ch)))
         return;
     m_selected = ch;
     const int pos = fader->Position();
@@ -95,7 +96,7 @@ void GateEditor::Entry(vcl::TObject* Sender, GateField field)
 {
     auto* edit = dynamic_cast<TCurvyEdit*>(Sender);
     const int ch = edit ? static_cast<int>(edit->Tag()) : -1;
-    if (!IsInput(ch))
+    if (!ZQ9_EXPECT(IsInput(ch)))
         return;
     const std::string text = edit->Text().toLatin1().toStdString();
     edit->SetText(QString());

@@ -3,6 +3,7 @@
 
 #include "ui/editors/LinkEditor.h"
 
+#include "platform/core/SoftAssert.h"
 #include "ui/editors/EditorMath.h"
 #include "ui/editors/EditorText.h"
 #include "ui/editors/LinkRules.h"
@@ -39,7 +40,7 @@ void LinkEditor::RouteClick(vcl::TObject* Sender, int ch)
 {
     auto* button = dynamic_cast<rz::TRzBmpButton*>(Sender);
     LUnitControl* model = Model();
-    if (!button || !model || !IsOutput(ch))
+    if (!ZQ9_EXPECT(button) || !model || !IsOutput(ch))
         return;
     const int bit = 1 << static_cast<int>(button->Tag());
     int mask = model->GetMatrix(ch);

@@ -3,6 +3,7 @@
 
 #include "ui/editors/OverlayEditor.h"
 
+#include "platform/core/SoftAssert.h"
 #include "ui/editors/EditorText.h"
 #include "ui/editors/EditorSet.h"
 
@@ -83,7 +84,7 @@ void OverlayEditor::RefreshChannelOverlays(int page)
 void OverlayEditor::ToggleClick(vcl::TObject* Sender, int plot)
 {
     auto* toggle = dynamic_cast<vr::TVrPowerButton*>(Sender);
-    if (!toggle || plot < 0 || plot >= PlotCount)
+    if (!ZQ9_EXPECT(toggle) || !ZQ9_EXPECT(plot >= 0 && plot < PlotCount))
         return;
     const int t = static_cast<int>(toggle->Tag());
     if (!IsChannel(t))

@@ -2,6 +2,7 @@
 
 #include "ui/editors/PeqEditor.h"
 
+#include "platform/core/SoftAssert.h"
 #include "ui/editors/EditorText.h"
 #include "ui/editors/EditorSet.h"
 
@@ -142,7 +143,7 @@ void PeqEditor::FieldChange(vcl::TObject* Sender, EqField field)
         return;
     auto* fader = dynamic_cast<TAdvTrackBar*>(Sender);
     const int ch = ChannelOf(fader);
-    if (!IsChannel(ch))
+    if (!ZQ9_EXPECT(IsChannel(ch)))
         return;
     const ChannelControls& c = Of(ch);
     TCurvyEdit* edit = Box(c, field);
@@ -209,7 +210,7 @@ void PeqEditor::ShowSelectedBand(int ch, int b, double g, double q, int t)
 void PeqEditor::BandButtonClick(vcl::TObject* Sender)
 {
     auto* button = dynamic_cast<rz::TRzBmpButton*>(Sender);
-    if (!button)
+    if (!ZQ9_EXPECT(button))
         return;
     // A band button's group is its channel + 1, its Tag the band.
     const int ch = button->GroupIndex() - 1;
@@ -294,7 +295,7 @@ void PeqEditor::FreqEditKeyDown(vcl::TObject* Sender, int key)
 {
     auto* edit = dynamic_cast<TCurvyEdit*>(Sender);
     const int ch = edit ? static_cast<int>(edit->Tag()) : -1;
-    if (!IsChannel(ch))
+    if (!ZQ9_EXPECT(IsChannel(ch)))
         return;
     TAdvTrackBar* freq = Fader(Of(ch), EqField::Freq);
     TAdvTrackBar* bw = Fader(Of(ch), EqField::Q);
@@ -316,7 +317,7 @@ void PeqEditor::ShowAllClick(vcl::TObject* Sender)
 {
     auto* button = dynamic_cast<vr::TVrPowerButton*>(Sender);
     const int ch = button ? static_cast<int>(button->Tag()) : -1;
-    if (!IsChannel(ch))
+    if (!ZQ9_EXPECT(IsChannel(ch)))
         return;
     Of(ch).Plot->SetParameterDisplay(button->Active());
     Of(ch).PlotBox->Repaint();
@@ -325,7 +326,7 @@ void PeqEditor::ShowAllClick(vcl::TObject* Sender)
 void PeqEditor::ResetClick(vcl::TObject* Sender)
 {
     auto* button = dynamic_cast<vcl::TComponent*>(Sender);
-    if (!button)
+    if (!ZQ9_EXPECT(button))
         return;
     m_ctx.Window.AskPeqReset(static_cast<int>(button->Tag()));
 }
@@ -363,7 +364,7 @@ void PeqEditor::BypassClick(vcl::TObject* Sender)
     auto* button = dynamic_cast<vr::TVrDemoButton*>(Sender);
     LUnitControl* model = Model();
     const int ch = button ? static_cast<int>(button->Tag()) : -1;
-    if (!model || !IsChannel(ch))
+    if (!model || !ZQ9_EXPECT(IsChannel(ch)))
         return;
     LMyFFTDrawPhase* plot = Of(ch).Plot;
     const int sideBits = (1 << SideCount(ch)) - 1;
