@@ -20,8 +20,6 @@
 #include "widgets/RzCmboBx.h"
 #include "widgets/VrButtons.h"
 
-#include <QtGlobal>
-
 namespace {
 
 using namespace editors;
@@ -34,9 +32,7 @@ public:
     template <class T>
     void Take(T*& slot, const QString& name) const
     {
-        slot = dynamic_cast<T*>(m_form.FindComponent(name));
-        if (!slot)
-            qFatal("main window layout: no control %s of the kind its editor needs", qPrintable(name));
+        slot = layout::RequireControl<T>(m_form, name);
     }
 
     void Channel(ChannelControls& c, int ch) const;

@@ -2,6 +2,11 @@
 // Pieces of the main window's layout built apart from the page builder: the overlay toggles, the
 // magnitude/phase switches of the channel plots and the look every fader of the window shares.
 
+#include "platform/core/TComponent.h"
+
+#include <QString>
+#include <QtGlobal>
+
 class MainShellControls;
 class TAdvTrackBar;
 class TfmMain;
@@ -14,6 +19,17 @@ struct EditorControls;
 }
 
 namespace layout {
+
+// The window's control `name` as a T, looked up once its layout is built. A layout that lacks it, or
+// made it of another kind, is a fault of the program: it stops, naming the control.
+template <class T>
+T* RequireControl(const vcl::TComponent& form, const QString& name)
+{
+    auto* control = dynamic_cast<T*>(form.FindComponent(name));
+    if (!control)
+        qFatal("main window layout: no control %s of the kind the window needs", qPrintable(name));
+    return control;
+}
 
 // The group "rzgFftShowCh" + suffix on a channel plot's box (plot 0..7), or "rzgFftShowChIn" /
 // "rzgFftShowChOut" on the Gain page (plot 8, 9), holding a power button per channel that plot can

@@ -14,8 +14,6 @@
 #include "widgets/AdvTrackBar.h"
 #include "widgets/RzBmpBtn.h"
 
-#include <QtGlobal>
-
 namespace {
 
 using CaptionKind = CaptionStep::Kind;
@@ -63,9 +61,7 @@ public:
     template <class T>
     void Take(T*& slot, const QString& name) const
     {
-        slot = dynamic_cast<T*>(m_form.FindComponent(name));
-        if (!slot)
-            qFatal("main window layout: no control %s of the kind the window needs", qPrintable(name));
+        slot = layout::RequireControl<T>(m_form, name);
         m_shell.Keep(slot);
     }
 
